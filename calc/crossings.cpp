@@ -1,0 +1,92 @@
+#include "crossings.h"
+
+#include "solar_position.h"
+#include "trig_functions.h"
+
+#include <cmath>
+
+namespace orvane {
+
+double WrapToDay(double v)
+{
+    const double w = v - std::floor(v);
+    return w < 1 ? w : 0; // v a hair below a whole number rounds up to 1
+}
+
+double CrossingRatio(const SolarState &s, int slot)
+{
+    return std::tan((90 - s.Latitude) * s.DegToRad) / std::tan(90 * s.DegToRad - s.EventSun[0][slot]);
+}
+
+namespace {
+
+double altitudeSine(const SolarState &s, int slot, double hourAngle)
+{
+    const double phi = s.Latitude * s.DegToRad;
+    const double delta = s.EventSun[0][slot];
+    return std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(hourAngle * s.Pi * 2);
+}
+
+// Local apparent noon as a clock time: zone offset, equation of time and
+// the daylight-saving hour.
+double noonClock(const SolarState &s, int slot, int k)
+{
+    return (((s.ZoneMeridian - s.Longitude) / 360 + 0.5) - s.EventSun[1][slot] / 1440 + k / 24.0);
+}
+
+// East (sign -1) or west (sign +1): first estimate at 0.25 / 0.75, one
+// refinement at the estimated crossing.
+SolarEvent crossing(SolarState &s, int slot, double sign, bool dst, int k)
+{
+    SolarEvent ev;
+    s.EventTime[slot] = 0.5 + sign * 0.25;
+    SolarPosition(s, slot, dst);
+    double R = CrossingRatio(s, slot);
+    ev.firstRatio = R;
+    if (std::fabs(R) > 1) {
+        ev.declination = s.EventSun[0][slot];
+        ev.equationOfTime = s.EventSun[1][slot];
+        return ev;
+    }
+    const double H = ArcCos(R) / (2 * s.Pi);
+    ev.firstHourAngle = H;
+    s.EventTime[slot] = 0.5 + sign * H;
+    SolarPosition(s, slot, dst);
+    ev.declination = s.EventSun[0][slot];
+    ev.equationOfTime = s.EventSun[1][slot];
+    R = CrossingRatio(s, slot);
+    ev.ratio = R;
+    if (std::fabs(R) > 1)
+        return ev;
+    ev.altitudeSine = altitudeSine(s, slot, H);
+    if (ev.altitudeSine < 0)
+        return ev;
+    const double Hr = ArcCos(R) / (2 * s.Pi);
+    ev.hourAngle = Hr;
+    ev.seen = true;
+    ev.clock = WrapToDay(noonClock(s, slot, k) + sign * Hr);
+    return ev;
+}
+
+} // namespace
+
+Crossings ComputeCrossings(SolarState &s, bool daylightSaving)
+{
+    const int k = daylightSaving ? 1 : 0;
+    Crossings c;
+
+    SolarPosition(s, kSlotMeridian, daylightSaving);
+    c.east = crossing(s, kSlotEast, -1, daylightSaving, k);
+
+    c.meridian.seen = true;
+    c.meridian.declination = s.EventSun[0][kSlotMeridian];
+    c.meridian.equationOfTime = s.EventSun[1][kSlotMeridian];
+    c.meridian.clock = WrapToDay(noonClock(s, kSlotMeridian, k));
+    c.direction = s.Latitude > c.meridian.declination / s.DegToRad ? MeridianDirection::South
+                                                                   : MeridianDirection::North;
+
+    c.west = crossing(s, kSlotWest, +1, daylightSaving, k);
+    return c;
+}
+
+} // namespace orvane

@@ -1,0 +1,33 @@
+#pragma once
+// The calculation state shared by the ephemeris and the crossing times.
+
+namespace orvane {
+
+constexpr int kSlotMeridian = 0;
+constexpr int kSlotEast = 1;
+constexpr int kSlotWest = 2;
+constexpr int kSlotCount = 4; // slot 3 is spare
+
+struct SolarState {
+    // Angle constants, 0 until InitConstants.
+    double Pi = 0;
+    double DegToRad = 0;
+    double RadToDeg = 0;
+
+    // Accepted inputs. InputDate is a date value: days from 30 December 1899.
+    double InputDate = 0;
+    double Latitude = 0;     // degrees, north positive
+    double Longitude = 0;    // degrees, east positive
+    double ZoneMeridian = 0; // degrees east
+
+    // Local solar time of day (fraction of a day) each slot is evaluated at.
+    double EventTime[kSlotCount] = {};
+    // EventSun[0][s]: declination in radians; EventSun[1][s]: equation of
+    // time in minutes (apparent minus mean).
+    double EventSun[2][kSlotCount] = {};
+};
+
+// Sets Pi, DegToRad, RadToDeg and EventTime[0] = 0.5. Idempotent.
+void InitConstants(SolarState &state);
+
+} // namespace orvane

@@ -1,0 +1,29 @@
+#pragma once
+// Reading the user's texts: dates and decimal numbers, locale-aware.
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace orvane {
+
+// The date test and conversion. Accepts m/d/yyyy and m/d/yy (00-29 -> 20xx,
+// 30-99 -> 19xx) in every locale, ISO yyyy-mm-dd, then the locale's own
+// short and long date forms. Blanks around the text are ignored. Years
+// outside 100..9999 and impossible dates are refused. Returns a date value
+// (days from 30 December 1899, whole day).
+std::optional<double> ParseDateText(const QString &text, const QLocale &locale);
+
+// The numeric conversion: "." is always a decimal point, the locale's own
+// decimal separator is accepted too, digit grouping never. Refuses empty,
+// infinite, not-a-number and overflowing texts. A value means the numeric
+// test passed.
+std::optional<double> ConvertNumberText(const QString &text, const QLocale &locale);
+
+// The leading-number value: the number the text begins with, "." as decimal
+// point, blanks/tabs/line feeds anywhere skipped, 0 when none. Never
+// infinite or NaN (an overflow gives +-HUGE, i.e. out of every range).
+double LeadingNumberValue(const QString &text);
+
+} // namespace orvane

@@ -1,0 +1,29 @@
+#pragma once
+// Turning a calculation's numbers into the result text, in the user's locale.
+
+#include "calc/crossings.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace orvane {
+
+inline constexpr char kCrLf[] = "\r\n";
+
+// "Monday, June 21, 2027" (pattern dddd, MMMM dd, yyyy) plus CR LF.
+QString DateLineText(double inputDate, const QLocale &locale);
+// The locale's long time format with seconds and without a time-zone name,
+// the clock value (fraction of a day) rounded to the nearest second.
+QString TimeText(double clock, const QLocale &locale);
+// Two decimals, never "-0.00".
+QString DeclinationText(double degrees, const QLocale &locale);
+// " (declination=... degrees, EoT = [MINUS ]m minutes, s seconds)" CR LF CR LF.
+// The equation of time is rounded to whole seconds before the split.
+QString SunDataText(double declinationRad, double eotMinutes, double radToDeg, const QLocale &locale);
+
+// The three event blocks in order (everything after the date line).
+QString EventsText(const Crossings &c, double radToDeg, const QLocale &locale);
+// Date line followed by the event blocks.
+QString ResultText(double inputDate, const Crossings &c, double radToDeg, const QLocale &locale);
+
+} // namespace orvane
