@@ -1,0 +1,22 @@
+#pragma once
+// The link between the main window and the browser window. The browser
+// module (and with it the web engine) is loaded only on the first open.
+
+#include <QString>
+
+namespace orvane {
+
+// Call in main() before the QApplication exists.
+void PrepareBrowserSupport();
+
+// Shows the single browser window (modeless, no owner, raised when already
+// shown) and navigates it to `url`.
+void OpenBrowser(const QString &url);
+
+// Closes the browser window if it was ever opened; loads nothing otherwise.
+void CloseBrowser();
+
+// Whether the browser module has been loaded in this process.
+bool BrowserModuleLoaded();
+
+} // namespace orvane
