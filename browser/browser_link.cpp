@@ -1,9 +1,73 @@
 #include "browser_link.h"
 
-// Placeholder until the browser module lands.
+#include "browser_module_api.h"
+#include "module_locator.h"
+#include "sandbox_flags.h"
+
+#include <QApplication>
+#include <QLibrary>
+#include <QMessageBox>
+
 namespace orvane {
-void PrepareBrowserSupport() {}
-void OpenBrowser(const QString &) {}
-void CloseBrowser() {}
-bool BrowserModuleLoaded() { return false; }
+
+namespace {
+
+struct Module {
+  OrvaneBrowserOpenFn open = nullptr;
+  OrvaneBrowserCloseFn close = nullptr;
+};
+
+Module g_module;
+
+// Loads the module on first use. The library is never unloaded: the web
+// engine cannot be shut down and started again within one process.
+bool LoadModule() {
+  if (g_module.open)
+    return true;
+  DisableSandboxIfRoot();
+  QStringList errors;
+  for (const QString &path : BrowserModuleCandidates(QCoreApplication::applicationDirPath())) {
+    QLibrary library(path);
+    if (!library.load()) {
+      errors << library.errorString();
+      continue;
+    }
+    auto open = reinterpret_cast<OrvaneBrowserOpenFn>(library.resolve(kBrowserOpenSymbol));
+    auto close = reinterpret_cast<OrvaneBrowserCloseFn>(library.resolve(kBrowserCloseSymbol));
+    if (open && close) {
+      g_module = Module{open, close};
+      return true;
+    }
+    errors << QStringLiteral("%1: entry points missing").arg(path);
+  }
+  qWarning("orvane: cannot load the browser module:\n%s", qPrintable(errors.join('\n')));
+  return false;
+}
+
+} // namespace
+
+void PrepareBrowserSupport() {
+  // The engine shares OpenGL contexts with the application, which must be
+  // asked for before the application object exists.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+void OpenBrowser(const QString &url) {
+  if (!LoadModule()) {
+    // Without this the click would silently do nothing.
+    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Orvane"),
+                         QStringLiteral("The browser window cannot be opened: its module "
+                                        "is missing or damaged."));
+    return;
+  }
+  g_module.open(url.toUtf8().constData());
+}
+
+void CloseBrowser() {
+  if (g_module.close)
+    g_module.close();
+}
+
+bool BrowserModuleLoaded() { return g_module.open != nullptr; }
+
 } // namespace orvane

@@ -1,0 +1,13 @@
+#pragma once
+// Where the browser module is looked for.
+
+#include <QString>
+#include <QStringList>
+
+namespace orvane {
+
+// The candidate paths of the browser module, in the order they are tried:
+// the build tree, the install location, then `app_dir`.
+QStringList BrowserModuleCandidates(const QString &app_dir);
+
+} // namespace orvane

@@ -1,0 +1,17 @@
+#pragma once
+// Chromium's sandbox cannot run as root; it is switched off for that case
+// only.
+
+#include <QByteArray>
+
+namespace orvane {
+
+// `flags` with --no-sandbox added once.
+QByteArray WithNoSandbox(const QByteArray &flags);
+
+// When the process runs as root, adds --no-sandbox to the engine's flags
+// and says so on standard error. Returns whether it did. Call before the
+// engine is loaded.
+bool DisableSandboxIfRoot();
+
+} // namespace orvane

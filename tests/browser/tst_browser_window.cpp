@@ -1,0 +1,188 @@
+// The browser window driven through the link as the main window drives it.
+// The test links no web engine itself, so the module is what maps it.
+
+#include "browser/browser_link.h"
+#include "browser_windows.h"
+#include "loaded_libraries.h"
+#include "page_server.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+// The engine's first start can take a while on a loaded machine.
+constexpr int kLoadTimeoutMs = 60000;
+} // namespace
+
+class TstBrowserWindow : public QObject {
+  Q_OBJECT
+
+private:
+  PageServer server_;
+  QTemporaryDir dir_;
+
+  // Opens `url` and waits for the load to end; returns whether it succeeded.
+  bool OpenAndWait(const QString &url, bool *ok) {
+    QWidget *view = WebView();
+    std::unique_ptr<QSignalSpy> spy;
+    if (view)
+      spy = LoadFinishedSpy(view);
+    orvane::OpenBrowser(url);
+    if (!view) {
+      // First open: the view exists now, and loading has not yet begun.
+      view = WebView();
+      if (!view)
+        return false;
+      spy = LoadFinishedSpy(view);
+    }
+    if (!spy->wait(kLoadTimeoutMs) && spy->isEmpty())
+      return false;
+    *ok = spy->first().first().toBool();
+    return true;
+  }
+
+  static QString Title() { return WebView()->property("title").toString(); }
+  static QUrl Url() { return WebView()->property("url").toUrl(); }
+
+private slots:
+  void initTestCase() {
+    QVERIFY(server_.Start());
+    QVERIFY(dir_.isValid());
+  }
+
+  // Must run first: nothing may have opened the browser yet.
+  void closeBeforeOpenLoadsNothing() {
+    // The check itself must be able to see a library that is there.
+    QVERIFY(LibraryMapped(QStringLiteral("libQt6Core")));
+    QVERIFY(!WebEngineMapped());
+    orvane::CloseBrowser();
+    QVERIFY(!orvane::BrowserModuleLoaded());
+    QVERIFY(!WebEngineMapped());
+    QVERIFY(BrowserWindows().isEmpty());
+  }
+
+  void opensPage_data() {
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("title");
+
+    QTest::newRow("http page on loopback")
+        << server_.Url(QStringLiteral("/first")) << PageServer::TitleFor(QStringLiteral("/first"));
+
+    QFile file(dir_.filePath(QStringLiteral("local.html")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<html><head><title>Local file page</title></head><body>here</body></html>");
+    file.close();
+    QTest::newRow("local file page")
+        << QUrl::fromLocalFile(file.fileName()).toString() << QStringLiteral("Local file page");
+  }
+
+  void opensPage() {
+    QFETCH(QString, url);
+    QFETCH(QString, title);
+    bool ok = false;
+    QVERIFY(OpenAndWait(url, &ok));
+    QVERIFY(ok);
+    QTRY_COMPARE_WITH_TIMEOUT(Title(), title, kLoadTimeoutMs);
+    QCOMPARE(Url(), QUrl(url));
+
+    QVERIFY(orvane::BrowserModuleLoaded());
+    QVERIFY(WebEngineMapped());
+  }
+
+  void windowIsOneOwnerlessModelessWebView() {
+    QWidget *window = BrowserWindow();
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Browser"));
+    QVERIFY(!window->parentWidget());
+    QCOMPARE(window->windowModality(), Qt::NonModal);
+    QVERIFY(window->testAttribute(Qt::WA_QuitOnClose));
+    // 11835 x 7080 twips at 15 twips to the pixel.
+    QCOMPARE(window->size(), QSize(789, 472));
+    // The view fills the window and is its only control.
+    QCOMPARE(WebView()->geometry(), window->rect());
+    const QList<QWidget *> children =
+        window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(children.size(), 1);
+  }
+
+  void laterOpensReuseTheWindow_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("another page") << QStringLiteral("/second");
+    QTest::newRow("the same page again navigates anew") << QStringLiteral("/second");
+    QTest::newRow("back to the first page") << QStringLiteral("/first");
+  }
+
+  void laterOpensReuseTheWindow() {
+    QFETCH(QString, path);
+    QWidget *before = BrowserWindow();
+    QVERIFY(before);
+    bool ok = false;
+    QVERIFY(OpenAndWait(server_.Url(path), &ok));
+    QVERIFY(ok);
+    QCOMPARE(BrowserWindows().size(), 1);
+    QCOMPARE(BrowserWindow(), before);
+    QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::TitleFor(path), kLoadTimeoutMs);
+  }
+
+  void openRaisesOverAnotherWindow() {
+    QWidget other;
+    other.setWindowTitle(QStringLiteral("other"));
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    orvane::OpenBrowser(server_.Url(QStringLiteral("/raised")));
+    QTRY_COMPARE(QApplication::activeWindow(), BrowserWindow());
+    QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::TitleFor(QStringLiteral("/raised")),
+                              kLoadTimeoutMs);
+  }
+
+  void unreachableAddressKeepsWindowOpen() {
+    // A port that was free a moment ago and has nobody listening now.
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost));
+    const quint16 port = probe.serverPort();
+    probe.close();
+
+    bool ok = true;
+    QVERIFY(OpenAndWait(QStringLiteral("http://127.0.0.1:%1/").arg(port), &ok));
+    QVERIFY(!ok);
+    QVERIFY(BrowserWindow()->isVisible());
+    QVERIFY(!QApplication::activeModalWidget());
+
+    // The engine is still fine afterwards.
+    QVERIFY(OpenAndWait(server_.Url(QStringLiteral("/after-error")), &ok));
+    QVERIFY(ok);
+    QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::TitleFor(QStringLiteral("/after-error")),
+                              kLoadTimeoutMs);
+  }
+
+  void closeThenOpenShowsTheSameWindowAgain() {
+    QWidget *window = BrowserWindow();
+    QVERIFY(window);
+    orvane::CloseBrowser();
+    QVERIFY(!window->isVisible());
+    QCOMPARE(BrowserWindow(), window);
+
+    bool ok = false;
+    QVERIFY(OpenAndWait(server_.Url(QStringLiteral("/reopened")), &ok));
+    QVERIFY(ok);
+    QVERIFY(window->isVisible());
+    QCOMPARE(BrowserWindow(), window);
+    QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::TitleFor(QStringLiteral("/reopened")),
+                              kLoadTimeoutMs);
+    orvane::CloseBrowser();
+    QVERIFY(!window->isVisible());
+  }
+};
+
+int main(int argc, char **argv) {
+  orvane::PrepareBrowserSupport();
+  QApplication app(argc, argv);
+  TstBrowserWindow test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_browser_window.moc"
