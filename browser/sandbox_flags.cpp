@@ -21,8 +21,12 @@ QByteArray WithNoSandbox(const QByteArray &flags) {
 }
 
 bool DisableSandboxIfRoot() {
+  static bool done = false;
   if (geteuid() != 0)
     return false;
+  if (done)
+    return true;
+  done = true;
   qputenv(kFlagsVariable, WithNoSandbox(qgetenv(kFlagsVariable)));
   std::fputs("orvane: running as root, the browser's sandbox is switched off\n", stderr);
   return true;

@@ -10,8 +10,8 @@ namespace orvane {
 QByteArray WithNoSandbox(const QByteArray &flags);
 
 // When the process runs as root, adds --no-sandbox to the engine's flags
-// and says so on standard error. Returns whether it did. Call before the
-// engine is loaded.
+// and says so on standard error, once per process. Returns whether the
+// sandbox is off by this. Call before the engine is loaded.
 bool DisableSandboxIfRoot();
 
 } // namespace orvane

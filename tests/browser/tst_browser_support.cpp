@@ -1,0 +1,85 @@
+// The cheap parts of the browser link: where the module is looked for and
+// how the sandbox is switched off for root. Nothing here loads the engine.
+
+#include "browser/module_locator.h"
+#include "browser/sandbox_flags.h"
+
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <QTest>
+
+#include <cstdio>
+#include <unistd.h>
+
+class TstBrowserSupport : public QObject {
+  Q_OBJECT
+
+private slots:
+  void withNoSandbox_data() {
+    QTest::addColumn<QByteArray>("flags");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("no flags") << QByteArray() << QByteArray("--no-sandbox");
+    QTest::newRow("blanks only") << QByteArray("   ") << QByteArray("--no-sandbox");
+    QTest::newRow("other flags kept in front")
+        << QByteArray(" --disable-gpu  --foo=1 ") << QByteArray("--disable-gpu  --foo=1 --no-sandbox");
+    QTest::newRow("already there, not doubled")
+        << QByteArray("--disable-gpu --no-sandbox") << QByteArray("--disable-gpu --no-sandbox");
+    QTest::newRow("a longer flag with the same start is another flag")
+        << QByteArray("--no-sandbox-for-x") << QByteArray("--no-sandbox-for-x --no-sandbox");
+  }
+
+  void withNoSandbox() {
+    QFETCH(QByteArray, flags);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(orvane::WithNoSandbox(flags), expected);
+  }
+
+  // Root gets the flag and exactly one line on standard error, however
+  // often the link asks; anyone else gets neither.
+  void disableSandboxOnlyForRoot() {
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+    const bool root = geteuid() == 0;
+
+    QTemporaryFile capture;
+    QVERIFY(capture.open());
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    QVERIFY(saved >= 0);
+    QVERIFY(dup2(capture.handle(), STDERR_FILENO) >= 0);
+    const bool first = orvane::DisableSandboxIfRoot();
+    const bool second = orvane::DisableSandboxIfRoot();
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+
+    QCOMPARE(first, root);
+    QCOMPARE(second, root);
+    capture.seek(0);
+    const QByteArray said = capture.readAll();
+    const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (root) {
+      QCOMPARE(said.count('\n'), 1);
+      QVERIFY(said.contains("sandbox"));
+      QCOMPARE(flags, QByteArray("--disable-gpu --no-sandbox"));
+    } else {
+      QVERIFY(said.isEmpty());
+      QCOMPARE(flags, QByteArray("--disable-gpu"));
+    }
+  }
+
+  void moduleCandidates() {
+    const QStringList withApp = orvane::BrowserModuleCandidates(QStringLiteral("/opt/app/bin"));
+    QCOMPARE(withApp.size(), 3);
+    // The build tree's module comes first and is really there.
+    QVERIFY2(QFileInfo(withApp.at(0)).isFile(), qPrintable(withApp.at(0)));
+    const QString file = QFileInfo(withApp.at(0)).fileName();
+    QVERIFY(withApp.at(1).endsWith(QStringLiteral("/orvane/") + file));
+    QVERIFY(QFileInfo(withApp.at(1)).isAbsolute());
+    QCOMPARE(withApp.at(2), QStringLiteral("/opt/app/bin/") + file);
+
+    QCOMPARE(orvane::BrowserModuleCandidates(QString()), withApp.mid(0, 2));
+  }
+};
+
+QTEST_GUILESS_MAIN(TstBrowserSupport)
+#include "tst_browser_support.moc"
