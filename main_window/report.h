@@ -1,6 +1,7 @@
 #pragma once
 // The printed report: header, site line and the result text.
 
+#include <QLocale>
 #include <QString>
 
 class QPrinter;
@@ -16,6 +17,12 @@ struct ReportInputs {
     QString resultText;    // lblResult's text, CR LF line breaks
 };
 
+// A magnitude as the default conversion of a double writes it: up to 15
+// significant digits, no trailing zeros, the locale's decimal separator, no
+// grouping ("40.655", "0", "33.9").
+QString ReportNumberText(double value, const QLocale &locale);
+
+// In the default locale:
 // "Latitude 40.655 North, Longitude 72.855 West, Daylight Savings Time"
 QString ReportSiteLine(const ReportInputs &in);
 

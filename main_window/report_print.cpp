@@ -1,0 +1,68 @@
+// Sending the report to the default printer, or to a PDF file when there is none.
+#include "report.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace orvane {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Orvane");
+
+// Asks for a file name; empty when the user cancels.
+QString AskPdfFileName(QWidget *parent)
+{
+    // Qt's own dialog, so the same code path can be driven without a desktop.
+    QFileDialog dialog(parent, QStringLiteral("Save Report as PDF"), QString(),
+                       QStringLiteral("PDF files (*.pdf)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(QStringLiteral("Orvane report.pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void OfferPdf(QWidget *parent, const ReportInputs &in)
+{
+    const auto answer = QMessageBox::question(
+        parent, kTitle,
+        QStringLiteral("No printer is available. Do you want to save the report as a PDF file instead?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes)
+        return;
+    const QString fileName = AskPdfFileName(parent);
+    if (fileName.isEmpty())
+        return;
+
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(fileName);
+    pdf.setDocName(kTitle);
+    if (!PaintReport(pdf, in)) {
+        QMessageBox::warning(parent, kTitle,
+                             QStringLiteral("The report could not be saved as %1.").arg(fileName));
+    }
+}
+
+} // namespace
+
+void PrintReport(QWidget *parent, const ReportInputs &in)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull()) {
+        QPrinter printer(info, QPrinter::HighResolution);
+        printer.setDocName(kTitle);
+        // Without a print plugin QPrinter falls back to PDF output, which is no printer.
+        if (printer.outputFormat() == QPrinter::NativeFormat && PaintReport(printer, in))
+            return;
+    }
+    OfferPdf(parent, in);
+}
+
+} // namespace orvane
