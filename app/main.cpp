@@ -1,0 +1,13 @@
+#include "browser/browser_link.h"
+#include "main_window/sundial_input.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    orvane::PrepareBrowserSupport();
+    QApplication app(argc, argv);
+    orvane::Sundial_Input window;
+    window.show();
+    return app.exec();
+}

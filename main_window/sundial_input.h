@@ -1,0 +1,84 @@
+#pragma once
+// The main window: the inputs, the instructions and the result.
+
+#include "calc/solar_state.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace orvane {
+
+class LinkLabel;
+
+class Sundial_Input : public QWidget {
+    Q_OBJECT
+public:
+    explicit Sundial_Input(QWidget *parent = nullptr);
+    ~Sundial_Input() override;
+
+    // The accepted inputs and the latest calculation.
+    const SolarState &state() const { return state_; }
+
+    // What Quit does after closing the windows; ends the application unless
+    // replaced (tests keep their process alive this way).
+    void setEndProgram(std::function<void()> endProgram);
+
+private slots:
+    void CmdCalculate_Click();
+    void CmdQuit_Click();
+    void cmdPrint_Click();
+    void lblbrowser_Click();
+    void lblTarnwick_Click();
+
+private:
+    void buildControls();
+    void setTabOrder();
+    void Form_Load();
+    bool DateCheck();
+    void highlight();
+    void ShowEot();
+    // lblResult keeps its size unless the text needs more height; then it
+    // and everything below it move down.
+    void fitResultLabel();
+    void fitWindow();
+    int message(const char *text, bool yesNo = false);
+
+    SolarState state_;
+    std::function<void()> endProgram_;
+
+    QLabel *lblTitle = nullptr;
+    QLabel *Image2 = nullptr;
+    LinkLabel *lblTarnwick = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *lblText = nullptr;
+    LinkLabel *lblbrowser = nullptr;
+    QFrame *Frame1 = nullptr;
+    QPushButton *CmdCalculate = nullptr;
+    QPushButton *CmdQuit = nullptr;
+    QPushButton *cmdPrint = nullptr;
+    QLabel *lblSubscript = nullptr;
+    QLineEdit *txtDate = nullptr;
+    QLabel *lblDate = nullptr;
+    QFrame *Frame2 = nullptr;
+    QComboBox *lstTimeZone = nullptr;
+    QLabel *lblLatitude = nullptr;
+    QLabel *lblLongitude = nullptr;
+    QRadioButton *OptWest = nullptr;
+    QLineEdit *txtLatitude = nullptr;
+    QLineEdit *txtLongitude = nullptr;
+    QRadioButton *OptEast = nullptr;
+    QLabel *lblNorthsouth = nullptr;
+    QLabel *lblResult = nullptr;
+    QRadioButton *optStandardinput = nullptr;
+    QRadioButton *optDstinput = nullptr;
+};
+
+} // namespace orvane

@@ -1,0 +1,212 @@
+// Building and sizing the main window's controls.
+#include "sundial_input.h"
+
+#include "link_label.h"
+#include "resources/orvane_resources.h"
+#include "web_addresses.h"
+#include "window_texts.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+
+// Positions come in twips, 15 to the (logical) pixel.
+int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+QRect twips(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+QFont makeFont(const char *family, double points, bool bold = false, bool underline = false)
+{
+    QFont f(QString::fromLatin1(family));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    f.setUnderline(underline);
+    // Where the named face is missing, any face of the same kind will do.
+    f.setStyleHint(QString::fromLatin1(family).contains("Times") ? QFont::Serif : QFont::SansSerif);
+    return f;
+}
+
+template <class W>
+W *place(QWidget *parent, const char *name, const QRect &geometry, const QFont &f)
+{
+    auto *w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(geometry);
+    w->setFont(f);
+    return w;
+}
+
+void setColours(QWidget *w, const QColor &text, const QColor &background = QColor())
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, text);
+    if (background.isValid()) {
+        pal.setColor(QPalette::Window, background);
+        w->setAutoFillBackground(true);
+    }
+    w->setPalette(pal);
+}
+
+const QColor kLightGrey(224, 224, 224);
+const QColor kLinkBlue(0, 0, 192);
+
+// Design heights that the auto-sized and growing labels start from.
+const int kResultHeight = px(1935);
+const int kFrame1Height = px(2295);
+const int kTextTop = px(2400);
+const int kBrowserTop = px(4920);
+const int kGap = 4;
+
+} // namespace
+
+void Sundial_Input::buildControls()
+{
+    InitResources();
+    setWindowTitle(QString::fromLatin1(kWindowTitle));
+    setWindowIcon(QIcon(":/orvane/icon.png"));
+    setFont(makeFont("Arial", 8.25));
+    const QCursor hand(QPixmap(":/orvane/hand.png"), 6, 1);
+
+    lblTitle = place<QLabel>(this, "lblTitle", twips(108, 0, 11976, 816), makeFont("Times New Roman", 36, false, true));
+    lblTitle->setText("Orvane Calculator");
+    lblTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblTitle->setWordWrap(true);
+    setColours(lblTitle, QColor(192, 64, 0));
+
+    Image2 = place<QLabel>(this, "Image2", twips(3048, 840, 6108, 972), QFont());
+    Image2->setPixmap(QPixmap(":/orvane/image2.gif"));
+    Image2->setScaledContents(true);
+
+    lblTarnwick = place<LinkLabel>(this, "lblTarnwick", twips(4416, 1800, 3372, 492),
+                                   makeFont("Times New Roman", 13.5, true, true));
+    lblTarnwick->setText(QString::fromLatin1(kMakerAddress));
+    setColours(lblTarnwick, kLinkBlue, kLightGrey);
+    lblTarnwick->setCursor(hand);
+
+    Image1 = place<QLabel>(this, "Image1", twips(8760, 1680, 3150, 3435), QFont());
+    Image1->setPixmap(QPixmap(":/orvane/image1.gif"));
+
+    lblText = place<QLabel>(this, "lblText", twips(225, 2400, 8490, 225), makeFont("Arial", 10.5));
+    lblText->setWordWrap(true);
+    lblText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setColours(lblText, Qt::black, kLightGrey);
+
+    lblbrowser = place<LinkLabel>(this, "lblbrowser", twips(240, 4920, 4080, 195), makeFont("Arial", 7.5, false, true));
+    lblbrowser->setText("Click here to set your watch to atomic standard via internet");
+    setColours(lblbrowser, kLinkBlue);
+    lblbrowser->setCursor(hand);
+    lblbrowser->adjustSize();
+
+    Frame1 = place<QFrame>(this, "Frame1", twips(360, 5280, 11172, 2295), makeFont("MS Sans Serif", 8.25));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+
+    CmdCalculate = place<QPushButton>(this, "CmdCalculate", twips(2640, 7680, 2052, 372), makeFont("Arial", 7.5));
+    CmdCalculate->setText("Calculate");
+    CmdQuit = place<QPushButton>(this, "CmdQuit", twips(5640, 7680, 852, 372), makeFont("Arial", 7.5));
+    CmdQuit->setText("&Quit");
+    cmdPrint = place<QPushButton>(this, "cmdPrint", twips(7440, 7680, 852, 372), makeFont("Arial", 7.5));
+    cmdPrint->setText("&Print");
+    for (QPushButton *b : {CmdQuit, cmdPrint}) {
+        QPalette pal = b->palette();
+        pal.setColor(QPalette::Button, kLightGrey);
+        b->setPalette(pal);
+    }
+
+    lblSubscript = place<QLabel>(this, "lblSubscript", twips(240, 7800, 1800, 255), makeFont("Arial", 7.5));
+    lblSubscript->setText("by E. Marrow, 2003");
+
+    txtDate = place<QLineEdit>(Frame1, "txtDate", twips(240, 240, 972, 288), makeFont("Arial", 7.5));
+    lblDate = place<QLabel>(Frame1, "lblDate", twips(1320, 240, 1692, 372), makeFont("Arial", 7.5));
+    lblDate->setText("Date(mm/dd/yyyy)");
+    lblDate->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Frame2 = place<QFrame>(Frame1, "Frame2", twips(2760, 120, 3135, 612), makeFont("MS Sans Serif", 8.25));
+    Frame2->setFrameStyle(QFrame::NoFrame);
+
+    lstTimeZone = place<QComboBox>(Frame1, "lstTimeZone", twips(240, 840, 4215, 315), makeFont("Arial", 7.5));
+    lstTimeZone->setEditable(true);
+    // Only the selected position counts; typed text never becomes an entry.
+    lstTimeZone->setInsertPolicy(QComboBox::NoInsert);
+
+    lblLatitude = place<QLabel>(Frame1, "lblLatitude", twips(240, 1320, 1515, 255), makeFont("Arial", 7.5));
+    lblLatitude->setText("Latitude (decimal)");
+    lblLongitude = place<QLabel>(Frame1, "lblLongitude", twips(1800, 1320, 1455, 255), makeFont("Arial", 7.5));
+    lblLongitude->setText("Longitude (decimal)");
+
+    OptWest = place<QRadioButton>(Frame1, "OptWest", twips(3240, 1440, 2412, 312), makeFont("Arial", 7.5));
+    OptWest->setText("West of Greenwich (e.g. USA)");
+    txtLatitude = place<QLineEdit>(Frame1, "txtLatitude", twips(240, 1560, 972, 288), makeFont("Arial", 7.5));
+    txtLongitude = place<QLineEdit>(Frame1, "txtLongitude", twips(1800, 1560, 972, 288), makeFont("Arial", 7.5));
+    OptEast = place<QRadioButton>(Frame1, "OptEast", twips(3240, 1680, 2532, 312), makeFont("Arial", 7.5));
+    OptEast->setText("East of Greenwich (e.g. USSR)");
+
+    lblNorthsouth = place<QLabel>(Frame1, "lblNorthsouth", twips(240, 1920, 1455, 255), makeFont("Arial", 6.75));
+    lblNorthsouth->setText("(North +, South -)");
+
+    lblResult = place<QLabel>(Frame1, "lblResult", twips(6000, 240, 5055, 1935), makeFont("Arial", 8.25));
+    lblResult->setWordWrap(true);
+    lblResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    optStandardinput = place<QRadioButton>(Frame2, "optStandardinput", twips(0, 0, 3132, 252), makeFont("Arial", 7.5));
+    optStandardinput->setText("Standard Time (October to April)");
+    optDstinput = place<QRadioButton>(Frame2, "optDstinput", twips(0, 240, 3132, 252), makeFont("Arial", 7.5));
+    optDstinput->setText("Daylight Savings (April to October)");
+
+    setTabOrder();
+}
+
+void Sundial_Input::setTabOrder()
+{
+    // By tab index; labels, frames and pictures take no focus.
+    const QWidget *const order[] = {txtDate, lstTimeZone, txtLatitude, txtLongitude, CmdCalculate,
+                                    CmdQuit, OptWest, OptEast, optStandardinput, optDstinput, cmdPrint};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
+}
+
+void Sundial_Input::fitResultLabel()
+{
+    // lblText grows with its text; whatever lies below it moves down when
+    // it would otherwise run into the link label.
+    lblText->setFixedHeight(lblText->heightForWidth(lblText->width()));
+    const int textShift = std::max(0, kTextTop + lblText->height() + kGap - kBrowserTop);
+
+    lblTitle->setFixedHeight(lblTitle->heightForWidth(lblTitle->width()));
+
+    const int resultHeight = std::max(kResultHeight, lblResult->heightForWidth(lblResult->width()));
+    const int resultShift = resultHeight - kResultHeight;
+    lblResult->setFixedHeight(resultHeight);
+
+    lblbrowser->move(px(240), px(4920) + textShift);
+    Frame1->setGeometry(px(360), px(5280) + textShift, px(11172), kFrame1Height + resultShift);
+    const int below = textShift + resultShift;
+    CmdCalculate->move(px(2640), px(7680) + below);
+    CmdQuit->move(px(5640), px(7680) + below);
+    cmdPrint->move(px(7440), px(7680) + below);
+    lblSubscript->move(px(240), px(7800) + below);
+    fitWindow();
+}
+
+void Sundial_Input::fitWindow()
+{
+    QRect used;
+    for (QWidget *w : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        used |= w->geometry();
+    const QSize needed(used.right() + 1 + px(120), used.bottom() + 1 + px(120));
+    setMinimumSize(needed);
+    resize(size().expandedTo(needed));
+}
+
+} // namespace orvane

@@ -1,0 +1,69 @@
+#pragma once
+// The main window's fixed texts: instructions, time zones and messages.
+
+#include <array>
+
+namespace orvane {
+
+inline constexpr char kWindowTitle[] = "Orvane Finder";
+inline constexpr char kMessageTitle[] = "Orvane";
+
+// Three paragraphs joined by CR LF, no line break at the end.
+inline constexpr char kInstructionText[] =
+    "This program helps you determine exact east/west, or north/south "
+    "lines to aid in the set-up of a sundial.  Enter the date, your longitude, latitude, "
+    "time zone, and select daylight savings or standard time.  The program will determine "
+    "the time of day that the sun is exactly east, south, and west.  In the Northern "
+    "Hemisphere, the sun cannot reach east or west after the autumnal or before the "
+    "spring equinoxes."
+    "\r\n"
+    "Set up a plumb line.  You can use a dish of water to dampen sway caused "
+    "by the wind.  At the exact time indicated below, mark the shadow.  It will trace "
+    "a perfect east/west or north/south line."
+    "\r\n"
+    "Your watch must be set accurately to use this method."
+    "  "
+    "Click on the internet link below to set your watch to an atomic standard.";
+
+// Entry i is the zone whose meridian is 15 * (i - 11) degrees east. The
+// blanks inside and at the end belong to the entries.
+inline constexpr std::array<const char *, 24> kTimeZones = {
+    "GMT-11hrs  Midway, Samoa",
+    "GMT-10hrs  Hawaii",
+    "GMT-9hrs   Alaska",
+    "GMT-8hrs   US Pacific Time, Seattle, Los Angeles",
+    "GMT-7hrs   US Mountain Time, Denver, Phoenix",
+    "GMT-6hrs   US Central Time, Chicago, New Orleans",
+    "GMT-5hrs   US Eastern Time, Montreal, New York",
+    "GMT-4hrs   Atlantic, Nova Scotia",
+    "GMT-3hrs   Greenland",
+    "GMT-2hrs  ",
+    "GMT-1hrs  ",
+    "GMT 0hrs   Western European Time, Greenwich",
+    "GMT+1hrs   Middle European Time",
+    "GMT+2hrs   Eastern European Time",
+    "GMT+3hrs   Moscow",
+    "GMT+4hrs   Gorki",
+    "GMT+5hrs   ",
+    "GMT+6hrs",
+    "GMT+7hrs",
+    "GMT+8hrs   China",
+    "GMT+9hrs   Japan, Korea",
+    "GMT+10hrs",
+    "GMT+11",
+    "GMT+12",
+};
+inline constexpr char kTimeZonePrompt[] = "Select Time Zone";
+
+// The refusals, word for word as users have always seen them.
+inline constexpr char kMsgDate[] = "Please enter a valid date";
+inline constexpr char kMsgClockMode[] = "Are clock readings Standard Time, or Daylight Savings?";
+inline constexpr char kMsgLatitude[] = "Please enter latitude in degrees from -90 to 90, e.g. 40.655";
+inline constexpr char kMsgLongitude[] = "Please enter  longitude in degrees from 0 to 180, e.g. 72.855";
+inline constexpr char kMsgHemisphere[] = "Please select whether you are East or West of Greewich";
+inline constexpr char kMsgTimeZone[] = "Please select your time zone";
+inline constexpr char kMsgFarFromZone[] =
+    "Your longitude is more than 15 degrees form your time zone.  "
+    "Are you sure that this information is correct?";
+
+} // namespace orvane
