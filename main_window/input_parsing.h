@@ -26,4 +26,9 @@ std::optional<double> ConvertNumberText(const QString &text, const QLocale &loca
 // infinite or NaN (an overflow gives +-HUGE, i.e. out of every range).
 double LeadingNumberValue(const QString &text);
 
+// The range test of latitude and longitude: the text passes the numeric
+// test, and both its leading-number value and its converted value lie
+// within [-bound, bound].
+bool InRange(const QString &text, double bound, const QLocale &locale);
+
 } // namespace orvane

@@ -1,11 +1,108 @@
 #include "result_text.h"
 
-// Placeholder implementation.
+#include "calc/date_value.h"
+#include "format_pattern.h"
+
+#include <QDate>
+#include <QTime>
+
+#include <cmath>
+
 namespace orvane {
-QString DateLineText(double, const QLocale &) { return {}; }
-QString TimeText(double, const QLocale &) { return {}; }
-QString DeclinationText(double, const QLocale &) { return {}; }
-QString SunDataText(double, double, double, const QLocale &) { return {}; }
-QString EventsText(const Crossings &, double, const QLocale &) { return {}; }
-QString ResultText(double, const Crossings &, double, const QLocale &) { return {}; }
+
+namespace {
+
+constexpr long long kSecondsPerDay = 86400;
+
+QLocale withoutGrouping(QLocale locale)
+{
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+// The long time format without its time-zone field; what was only there to
+// hold the zone (blanks, an empty pair of brackets) goes with it.
+QString timeFormatWithoutZone(const QLocale &locale)
+{
+    QString format = RewriteFormatFields(locale.timeFormat(QLocale::LongFormat), [](QChar c, int n) {
+        return c == u't' ? QString() : QString(n, c);
+    });
+    format.remove(QStringLiteral("()"));
+    // Newer locale data puts a narrow no-break space before AM/PM; the
+    // result text keeps the plain blank so screen and paper read the same.
+    format.replace(QChar(0x202F), u' ');
+    format.replace(QStringLiteral("  "), QStringLiteral(" "));
+    return format.trimmed();
+}
+
+} // namespace
+
+QString DateLineText(double inputDate, const QLocale &locale)
+{
+    int year = 0, month = 0, day = 0;
+    DateParts(inputDate, year, month, day);
+    return locale.toString(QDate(year, month, day), QStringLiteral("dddd, MMMM dd, yyyy")) +
+           QLatin1String(kCrLf);
+}
+
+QString TimeText(double clock, const QLocale &locale)
+{
+    // Rounded to the second; a value that rounds up to midnight (or lies
+    // outside one day) is shown as the time of day it falls on.
+    long long seconds = std::llround(clock * kSecondsPerDay) % kSecondsPerDay;
+    if (seconds < 0)
+        seconds += kSecondsPerDay;
+    const QTime time = QTime(0, 0).addSecs(static_cast<int>(seconds));
+    return locale.toString(time, timeFormatWithoutZone(locale));
+}
+
+QString DeclinationText(double degrees, const QLocale &locale)
+{
+    const QLocale l = withoutGrouping(locale);
+    const QString magnitude = l.toString(std::fabs(degrees), 'f', 2);
+    // Only a value that still shows a digit other than zero gets a sign.
+    if (degrees < 0 && magnitude != l.toString(0.0, 'f', 2))
+        return l.toString(degrees, 'f', 2);
+    return magnitude;
+}
+
+QString SunDataText(double declinationRad, double eotMinutes, double radToDeg, const QLocale &locale)
+{
+    const QLocale l = withoutGrouping(locale);
+    // Whole seconds first, so that 2.995 minutes reads 3 minutes, 0 seconds.
+    const long long totalSeconds = std::llround(std::fabs(eotMinutes) * 60);
+    QString text = QStringLiteral(" (declination=") + DeclinationText(radToDeg * declinationRad, locale);
+    text += eotMinutes < 0 ? QStringLiteral(" degrees, EoT = MINUS ") : QStringLiteral(" degrees, EoT = ");
+    text += l.toString(totalSeconds / 60) + QStringLiteral(" minutes, ");
+    text += l.toString(totalSeconds % 60) + QStringLiteral(" seconds)");
+    return text + QLatin1String(kCrLf) + QLatin1String(kCrLf);
+}
+
+QString EventsText(const Crossings &c, double radToDeg, const QLocale &locale)
+{
+    QString text;
+    if (c.east.seen) {
+        text += QStringLiteral("The sun will be exactly east at ") + TimeText(c.east.clock, locale) +
+                SunDataText(c.east.declination, c.east.equationOfTime, radToDeg, locale);
+    } else {
+        text += QStringLiteral("The sun is never seen east at this location and date") +
+                QLatin1String(kCrLf) + QLatin1String(kCrLf);
+    }
+
+    text += c.direction == MeridianDirection::South ? QStringLiteral("The sun will be exactly south at ")
+                                                    : QStringLiteral("The sun will be exactly north at ");
+    text += TimeText(c.meridian.clock, locale) +
+            SunDataText(c.meridian.declination, c.meridian.equationOfTime, radToDeg, locale);
+
+    if (!c.west.seen)
+        return text + QStringLiteral("The sun is never seen west at this location and date");
+    return text + QStringLiteral("The sun will be exactly west at ") + TimeText(c.west.clock, locale) +
+           SunDataText(c.west.declination, c.west.equationOfTime, radToDeg, locale);
+}
+
+QString ResultText(double inputDate, const Crossings &c, double radToDeg, const QLocale &locale)
+{
+    return DateLineText(inputDate, locale) + EventsText(c, radToDeg, locale);
+}
+
 } // namespace orvane

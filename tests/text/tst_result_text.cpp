@@ -1,0 +1,258 @@
+// The result text: the two worked examples in three locales, and the
+// number-to-text rules on their edges.
+#include "calc/crossings.h"
+#include "calc/date_value.h"
+#include "calc/solar_state.h"
+#include "main_window/result_text.h"
+
+#include <QTest>
+
+using namespace orvane;
+
+namespace {
+
+const QString crLf = QStringLiteral("\r\n");
+
+double radToDeg()
+{
+    SolarState s;
+    InitConstants(s);
+    return s.RadToDeg;
+}
+
+// The site of the worked examples: 40.655 N, 72.855 W, zone GMT-5.
+Crossings exampleSite(int year, int month, int day, bool daylightSaving, double &inputDate)
+{
+    SolarState s;
+    InitConstants(s);
+    s.InputDate = inputDate = DateSerial(year, month, day);
+    s.Latitude = 40.655;
+    s.Longitude = -72.855;
+    s.ZoneMeridian = -75;
+    return ComputeCrossings(s, daylightSaving);
+}
+
+// Seconds after midnight as a fraction of a day.
+double clockOf(int h, int m, double s)
+{
+    return (h * 3600 + m * 60 + s) / 86400.0;
+}
+
+} // namespace
+
+class TestResultText : public QObject {
+    Q_OBJECT
+private slots:
+    void examples_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("daylightSaving");
+        QTest::addColumn<QString>("expected");
+
+        // The two worked result texts, character for character.
+        QTest::newRow("en_US summer, daylight saving")
+            << "en_US" << QDate(2027, 6, 21) << true
+            << "Monday, June 21, 2027\r\n"
+               "The sun will be exactly east at 8:54:27 AM (declination=23.44 degrees, EoT = MINUS 1 minutes, 47 seconds)\r\n\r\n"
+               "The sun will be exactly south at 12:53:14 PM (declination=23.44 degrees, EoT = MINUS 1 minutes, 49 seconds)\r\n\r\n"
+               "The sun will be exactly west at 4:52:00 PM (declination=23.44 degrees, EoT = MINUS 1 minutes, 51 seconds)\r\n\r\n";
+        QTest::newRow("en_US winter, standard time")
+            << "en_US" << QDate(2027, 12, 21) << false
+            << "Tuesday, December 21, 2027\r\n"
+               "The sun is never seen east at this location and date\r\n\r\n"
+               "The sun will be exactly south at 11:49:28 AM (declination=-23.43 degrees, EoT = 1 minutes, 57 seconds)\r\n\r\n"
+               "The sun is never seen west at this location and date";
+        // Written by hand: English names from the fixed pattern, 24-hour
+        // times, decimal comma in German.
+        QTest::newRow("en_GB summer, daylight saving")
+            << "en_GB" << QDate(2027, 6, 21) << true
+            << "Monday, June 21, 2027\r\n"
+               "The sun will be exactly east at 08:54:27 (declination=23.44 degrees, EoT = MINUS 1 minutes, 47 seconds)\r\n\r\n"
+               "The sun will be exactly south at 12:53:14 (declination=23.44 degrees, EoT = MINUS 1 minutes, 49 seconds)\r\n\r\n"
+               "The sun will be exactly west at 16:52:00 (declination=23.44 degrees, EoT = MINUS 1 minutes, 51 seconds)\r\n\r\n";
+        QTest::newRow("en_GB winter, standard time")
+            << "en_GB" << QDate(2027, 12, 21) << false
+            << "Tuesday, December 21, 2027\r\n"
+               "The sun is never seen east at this location and date\r\n\r\n"
+               "The sun will be exactly south at 11:49:28 (declination=-23.43 degrees, EoT = 1 minutes, 57 seconds)\r\n\r\n"
+               "The sun is never seen west at this location and date";
+        QTest::newRow("de_DE summer, daylight saving")
+            << "de_DE" << QDate(2027, 6, 21) << true
+            << "Montag, Juni 21, 2027\r\n"
+               "The sun will be exactly east at 08:54:27 (declination=23,44 degrees, EoT = MINUS 1 minutes, 47 seconds)\r\n\r\n"
+               "The sun will be exactly south at 12:53:14 (declination=23,44 degrees, EoT = MINUS 1 minutes, 49 seconds)\r\n\r\n"
+               "The sun will be exactly west at 16:52:00 (declination=23,44 degrees, EoT = MINUS 1 minutes, 51 seconds)\r\n\r\n";
+        QTest::newRow("de_DE winter, standard time")
+            << "de_DE" << QDate(2027, 12, 21) << false
+            << "Dienstag, Dezember 21, 2027\r\n"
+               "The sun is never seen east at this location and date\r\n\r\n"
+               "The sun will be exactly south at 11:49:28 (declination=-23,43 degrees, EoT = 1 minutes, 57 seconds)\r\n\r\n"
+               "The sun is never seen west at this location and date";
+    }
+    void examples()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QDate, date);
+        QFETCH(bool, daylightSaving);
+        QFETCH(QString, expected);
+        double inputDate = 0;
+        const Crossings c = exampleSite(date.year(), date.month(), date.day(), daylightSaving, inputDate);
+        QCOMPARE(ResultText(inputDate, c, radToDeg(), QLocale(locale)), expected);
+    }
+
+    void sunData_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("declinationDeg");
+        QTest::addColumn<double>("eotMinutes");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("EoT exactly 0 takes the plain form")
+            << "en_US" << 10.0 << 0.0 << " (declination=10.00 degrees, EoT = 0 minutes, 0 seconds)";
+        QTest::newRow("EoT -0.4: MINUS 0 minutes, 24 seconds")
+            << "en_US" << 10.0 << -0.4 << " (declination=10.00 degrees, EoT = MINUS 0 minutes, 24 seconds)";
+        QTest::newRow("EoT +3.25") << "en_US" << 10.0 << 3.25
+                                   << " (declination=10.00 degrees, EoT = 3 minutes, 15 seconds)";
+        QTest::newRow("EoT -3.25") << "en_US" << 10.0 << -3.25
+                                   << " (declination=10.00 degrees, EoT = MINUS 3 minutes, 15 seconds)";
+        QTest::newRow("1 minute stays plural") << "en_US" << 10.0 << -1.78
+                                               << " (declination=10.00 degrees, EoT = MINUS 1 minutes, 47 seconds)";
+        QTest::newRow("2.995 min carries into the minutes")
+            << "en_US" << 10.0 << 2.995 << " (declination=10.00 degrees, EoT = 3 minutes, 0 seconds)";
+        QTest::newRow("-2.995 min carries into the minutes")
+            << "en_US" << 10.0 << -2.995 << " (declination=10.00 degrees, EoT = MINUS 3 minutes, 0 seconds)";
+        QTest::newRow("16 minutes 24.6 s rounds to 25 s")
+            << "en_US" << 10.0 << 16.41 << " (declination=10.00 degrees, EoT = 16 minutes, 25 seconds)";
+        // The sign decides the form before rounding, as for any e < 0.
+        QTest::newRow("tiny negative EoT keeps MINUS")
+            << "en_US" << 10.0 << -0.001 << " (declination=10.00 degrees, EoT = MINUS 0 minutes, 0 seconds)";
+        QTest::newRow("declination rounding to zero from below has no sign")
+            << "en_US" << -0.004 << 1.0 << " (declination=0.00 degrees, EoT = 1 minutes, 0 seconds)";
+        QTest::newRow("small positive declination") << "en_US" << 0.5 << 1.0
+                                                    << " (declination=0.50 degrees, EoT = 1 minutes, 0 seconds)";
+        QTest::newRow("negative declination rounds half away")
+            << "en_US" << -23.4336 << 1.0 << " (declination=-23.43 degrees, EoT = 1 minutes, 0 seconds)";
+        QTest::newRow("de_DE decimal comma, -0,00 avoided")
+            << "de_DE" << -0.001 << -0.4 << " (declination=0,00 degrees, EoT = MINUS 0 minutes, 24 seconds)";
+        QTest::newRow("de_DE negative declination") << "de_DE" << -23.4336 << 3.25
+                                                    << " (declination=-23,43 degrees, EoT = 3 minutes, 15 seconds)";
+    }
+    void sunData()
+    {
+        QFETCH(QString, locale);
+        QFETCH(double, declinationDeg);
+        QFETCH(double, eotMinutes);
+        QFETCH(QString, expected);
+        const double toDeg = radToDeg();
+        QCOMPARE(SunDataText(declinationDeg / toDeg, eotMinutes, toDeg, QLocale(locale)), expected + crLf + crLf);
+    }
+
+    void timeText_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("clock");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("morning, US") << "en_US" << clockOf(8, 54, 27) << "8:54:27 AM";
+        QTest::newRow("0.4 s rounds down") << "en_US" << clockOf(8, 54, 27.4) << "8:54:27 AM";
+        QTest::newRow("0.6 s rounds up") << "en_US" << clockOf(8, 54, 27.6) << "8:54:28 AM";
+        QTest::newRow("round up into the next minute") << "en_US" << clockOf(16, 51, 59.5) << "4:52:00 PM";
+        QTest::newRow("noon") << "en_US" << 0.5 << "12:00:00 PM";
+        QTest::newRow("midnight") << "en_US" << 0.0 << "12:00:00 AM";
+        QTest::newRow("just before midnight stays") << "en_US" << clockOf(23, 59, 59.4) << "11:59:59 PM";
+        QTest::newRow("rounding up at midnight wraps") << "en_US" << clockOf(23, 59, 59.6) << "12:00:00 AM";
+        QTest::newRow("value after one day shows its time of day") << "en_US" << 1.25 << "6:00:00 AM";
+        QTest::newRow("value before the day shows its time of day") << "en_US" << -0.25 << "6:00:00 PM";
+        QTest::newRow("morning, GB 24 hours") << "en_GB" << clockOf(8, 54, 27) << "08:54:27";
+        QTest::newRow("afternoon, DE 24 hours") << "de_DE" << clockOf(16, 52, 0) << "16:52:00";
+        QTest::newRow("zone field first in the pattern (zh_CN)") << "zh_CN" << clockOf(16, 52, 0) << "16:52:00";
+        QTest::newRow("zone field in brackets (fa_IR) leaves no brackets")
+            << "fa_IR" << clockOf(16, 52, 0) << QLocale("fa_IR").toString(QTime(16, 52, 0), "H:mm:ss");
+    }
+    void timeText()
+    {
+        QFETCH(QString, locale);
+        QFETCH(double, clock);
+        QFETCH(QString, expected);
+        QCOMPARE(TimeText(clock, QLocale(locale)), expected);
+    }
+
+    void dateLine_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("two-digit day, US") << "en_US" << QDate(2027, 3, 5) << "Friday, March 05, 2027";
+        QTest::newRow("two-digit day, DE") << "de_DE" << QDate(2027, 3, 5) << "Freitag, März 05, 2027";
+        QTest::newRow("leap day") << "en_US" << QDate(2028, 2, 29) << "Tuesday, February 29, 2028";
+    }
+    void dateLine()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QDate, date);
+        QFETCH(QString, expected);
+        const double value = DateSerial(date.year(), date.month(), date.day());
+        QCOMPARE(DateLineText(value, QLocale(locale)), expected + crLf);
+        // The time of day in the value is not shown.
+        QCOMPARE(DateLineText(value + 0.75, QLocale(locale)), expected + crLf);
+    }
+
+    void eventBlocks_data()
+    {
+        QTest::addColumn<bool>("eastSeen");
+        QTest::addColumn<bool>("westSeen");
+        QTest::addColumn<bool>("north");
+        QTest::addColumn<QString>("expected");
+
+        const QString data = " (declination=10.00 degrees, EoT = 0 minutes, 0 seconds)\r\n\r\n";
+        QTest::newRow("east never seen, west seen")
+            << false << true << false
+            << "The sun is never seen east at this location and date\r\n\r\n"
+               "The sun will be exactly south at 12:00:00 PM" + data +
+               "The sun will be exactly west at 6:00:00 PM" + data;
+        QTest::newRow("west never seen ends without a line break")
+            << true << false << false
+            << "The sun will be exactly east at 6:00:00 AM" + data +
+               "The sun will be exactly south at 12:00:00 PM" + data +
+               "The sun is never seen west at this location and date";
+        QTest::newRow("meridian north")
+            << true << true << true
+            << "The sun will be exactly east at 6:00:00 AM" + data +
+               "The sun will be exactly north at 12:00:00 PM" + data +
+               "The sun will be exactly west at 6:00:00 PM" + data;
+    }
+    void eventBlocks()
+    {
+        QFETCH(bool, eastSeen);
+        QFETCH(bool, westSeen);
+        QFETCH(bool, north);
+        QFETCH(QString, expected);
+        const double toDeg = radToDeg();
+        const double decl = 10.0 / toDeg;
+        Crossings c;
+        c.east = {eastSeen, 0.25, decl, 0.0};
+        c.meridian = {true, 0.5, decl, 0.0};
+        c.west = {westSeen, 0.75, decl, 0.0};
+        c.direction = north ? MeridianDirection::North : MeridianDirection::South;
+        QCOMPARE(EventsText(c, toDeg, QLocale("en_US")), expected);
+    }
+
+    // A latitude equal to the meridian declination reads north, end to end.
+    void latitudeEqualToDeclinationReadsNorth()
+    {
+        SolarState s;
+        InitConstants(s);
+        s.InputDate = DateSerial(2027, 6, 21);
+        s.Longitude = -72.855;
+        s.ZoneMeridian = -75;
+        s.Latitude = 0;
+        ComputeCrossings(s, true);
+        s.Latitude = s.EventSun[0][kSlotMeridian] / s.DegToRad;
+        const Crossings c = ComputeCrossings(s, true);
+        QVERIFY(EventsText(c, s.RadToDeg, QLocale("en_US")).contains("The sun will be exactly north at "));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestResultText)
+#include "tst_result_text.moc"
