@@ -10,7 +10,9 @@ namespace orvane {
 
 // The date test and conversion. Accepts m/d/yyyy and m/d/yy (00-29 -> 20xx,
 // 30-99 -> 19xx) in every locale, ISO yyyy-mm-dd, then the locale's own
-// short and long date forms. Blanks around the text are ignored. Years
+// short and long date forms (a two-digit year there takes the same pivot;
+// one-digit day and month are read too). A slash text that is a valid m/d
+// date is read so in every locale. Blanks around the text are ignored. Years
 // outside 100..9999 and impossible dates are refused. Returns a date value
 // (days from 30 December 1899, whole day).
 std::optional<double> ParseDateText(const QString &text, const QLocale &locale);
