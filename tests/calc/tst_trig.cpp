@@ -1,0 +1,141 @@
+// Angle constants and the guarded inverse functions.
+#include "calc/solar_state.h"
+#include "calc/trig_functions.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+using namespace orvane;
+
+namespace {
+std::vector<std::string> g_messages;
+}
+
+class TestTrig : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        g_messages.clear();
+        SetErrorReporter([](const std::string &m) { g_messages.push_back(m); });
+    }
+    void cleanup() { SetErrorReporter(nullptr); }
+
+    void initConstantsIsIdempotent()
+    {
+        SolarState once;
+        InitConstants(once);
+        SolarState twice;
+        InitConstants(twice);
+        InitConstants(twice);
+        QCOMPARE(twice.Pi, once.Pi);
+        QCOMPARE(twice.DegToRad, once.DegToRad);
+        QCOMPARE(twice.RadToDeg, once.RadToDeg);
+        QCOMPARE(twice.EventTime[kSlotMeridian], 0.5);
+        // 4*atan(1) is pi to the last bit in IEEE doubles.
+        QCOMPARE(once.Pi, std::numbers::pi);
+        QCOMPARE(once.DegToRad, std::numbers::pi / 180);
+        QCOMPARE(once.RadToDeg, 180 / std::numbers::pi);
+    }
+
+    // Expected values are the closed forms named in the row.
+    void arcSin_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<bool>("message");
+        const double pi = std::numbers::pi;
+        QTest::newRow("0.5 = pi/6") << 0.5 << pi / 6 << false;
+        QTest::newRow("-0.5 = -pi/6") << -0.5 << -pi / 6 << false;
+        QTest::newRow("0") << 0.0 << 0.0 << false;
+        QTest::newRow("1 = pi/2 through the band") << 1.0 << pi / 2 << false;
+        QTest::newRow("-1 = -pi/2 through the band") << -1.0 << -pi / 2 << false;
+        QTest::newRow("inside the band, proportional")
+            << 1.000000000005 << (pi / 2) * 1.000000000005 << false;
+        QTest::newRow("the bound itself is refused") << 1.00000000001 << 0.0 << true;
+        QTest::newRow("1.5 refused") << 1.5 << 0.0 << true;
+        QTest::newRow("-1.5 refused") << -1.5 << 0.0 << true;
+        QTest::newRow("NaN refused") << std::nan("") << 0.0 << true;
+    }
+    void arcSin()
+    {
+        QFETCH(double, x);
+        QFETCH(double, expected);
+        QFETCH(bool, message);
+        SolarState s;
+        InitConstants(s);
+        const double got = ArcSin(s, x);
+        QVERIFY2(std::fabs(got - expected) <= 1e-15, qPrintable(QString::number(got, 'g', 17)));
+        QCOMPARE(g_messages.size(), message ? size_t(1) : size_t(0));
+        if (message)
+            QCOMPARE(g_messages.front(), std::string("Input out of ArcSine range"));
+    }
+
+    void arcSinBeforeInitConstants()
+    {
+        SolarState fresh; // Pi is still 0
+        QCOMPARE(ArcSin(fresh, 1.0), 0.0);
+        QCOMPARE(ArcSin(fresh, -1.0), 0.0);
+        QVERIFY(std::fabs(ArcSin(fresh, 0.5) - std::numbers::pi / 6) <= 1e-15);
+        QVERIFY(g_messages.empty());
+    }
+
+    void arcCos_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<bool>("message");
+        const double pi = std::numbers::pi;
+        QTest::newRow("0 = pi/2") << 0.0 << pi / 2 << false;
+        QTest::newRow("0.5 = pi/3") << 0.5 << pi / 3 << false;
+        QTest::newRow("-0.5 = 2pi/3") << -0.5 << 2 * pi / 3 << false;
+        QTest::newRow("1 = 0 exactly") << 1.0 << 0.0 << false;
+        QTest::newRow("-1 = pi exactly") << -1.0 << pi << false;
+        QTest::newRow("no band beyond 1") << 1.0000000001 << 0.0 << true;
+        QTest::newRow("next double above 1") << std::nextafter(1.0, 2.0) << 0.0 << true;
+        QTest::newRow("-2 refused") << -2.0 << 0.0 << true;
+    }
+    void arcCos()
+    {
+        QFETCH(double, x);
+        QFETCH(double, expected);
+        QFETCH(bool, message);
+        const double got = ArcCos(x);
+        QVERIFY2(std::fabs(got - expected) <= 1e-15, qPrintable(QString::number(got, 'g', 17)));
+        QCOMPARE(g_messages.size(), message ? size_t(1) : size_t(0));
+        if (message)
+            QCOMPARE(g_messages.front(), std::string("Input out of ArcCos range"));
+    }
+
+    void arcTan_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("expected");
+        const double pi = std::numbers::pi;
+        QTest::newRow("1 = pi/4") << 1.0 << pi / 4;
+        QTest::newRow("-1 = -pi/4") << -1.0 << -pi / 4;
+        QTest::newRow("huge approaches pi/2") << 1e300 << pi / 2;
+    }
+    void arcTan()
+    {
+        QFETCH(double, x);
+        QFETCH(double, expected);
+        QVERIFY(std::fabs(ArcTan(x) - expected) <= 1e-15);
+    }
+
+    void withoutReporterNothingBreaks()
+    {
+        SetErrorReporter(nullptr);
+        SolarState s;
+        InitConstants(s);
+        QCOMPARE(ArcSin(s, 3.0), 0.0);
+        QCOMPARE(ArcCos(3.0), 0.0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTrig)
+#include "tst_trig.moc"
