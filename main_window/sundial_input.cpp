@@ -27,14 +27,10 @@ namespace orvane {
 
 namespace {
 
-// The numeric test and the range test together. The leading number keeps
-// the traditional check; the converted value must also be in range, or a
-// locale's decimal comma could slip e.g. 90,5 past it.
+// The numeric and range tests together; the value when both pass.
 std::optional<double> numberInRange(const QString &text, double bound, const QLocale &locale)
 {
-    const std::optional<double> value = ConvertNumberText(text, locale);
-    const bool inRange = value && std::fabs(LeadingNumberValue(text)) <= bound && std::fabs(*value) <= bound;
-    return inRange ? value : std::nullopt;
+    return InRange(text, bound, locale) ? ConvertNumberText(text, locale) : std::nullopt;
 }
 
 } // namespace
@@ -55,6 +51,15 @@ Sundial_Input::Sundial_Input(QWidget *parent)
     for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
         connect(new QShortcut(key, this), &QShortcut::activated, CmdCalculate, &QPushButton::click);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, CmdQuit,
+            &QPushButton::click);
+
+    // The buttons' own access keys animate a press and click a moment
+    // later; Alt+Q and Alt+P act at once instead.
+    CmdQuit->setShortcut(QKeySequence());
+    cmdPrint->setShortcut(QKeySequence());
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Q), this), &QShortcut::activated, CmdQuit,
+            &QPushButton::click);
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_P), this), &QShortcut::activated, cmdPrint,
             &QPushButton::click);
 
     SetErrorReporter([this](const std::string &text) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QComboBox;
 class QFrame;
@@ -31,6 +32,9 @@ public:
     // replaced (tests keep their process alive this way).
     void setEndProgram(std::function<void()> endProgram);
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private slots:
     void CmdCalculate_Click();
     void CmdQuit_Click();
@@ -52,6 +56,7 @@ private:
     int message(const char *text, bool yesNo = false);
 
     SolarState state_;
+    std::vector<QWidget *> tabOrder_;
     std::function<void()> endProgram_;
 
     QLabel *lblTitle = nullptr;

@@ -6,6 +6,7 @@
 #include "web_addresses.h"
 #include "window_texts.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace orvane {
 
@@ -164,16 +166,48 @@ void Sundial_Input::buildControls()
     optDstinput = place<QRadioButton>(Frame2, "optDstinput", twips(0, 240, 3132, 252), makeFont("Arial", 7.5));
     optDstinput->setText("Daylight Savings (April to October)");
 
+    // Qt's automatic exclusivity reaches into Frame2 and would couple the
+    // two pairs; explicit groups keep them apart.
+    for (auto pair : {std::pair{OptEast, OptWest}, std::pair{optStandardinput, optDstinput}}) {
+        auto *group = new QButtonGroup(this);
+        group->addButton(pair.first);
+        group->addButton(pair.second);
+    }
+
     setTabOrder();
 }
 
 void Sundial_Input::setTabOrder()
 {
     // By tab index; labels, frames and pictures take no focus.
-    const QWidget *const order[] = {txtDate, lstTimeZone, txtLatitude, txtLongitude, CmdCalculate,
-                                    CmdQuit, OptWest, OptEast, optStandardinput, optDstinput, cmdPrint};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
+    tabOrder_ = {txtDate, lstTimeZone, txtLatitude, txtLongitude, CmdCalculate,
+                 CmdQuit, OptWest, OptEast, optStandardinput, optDstinput, cmdPrint};
+    for (std::size_t i = 1; i < tabOrder_.size(); ++i)
+        QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+}
+
+bool Sundial_Input::focusNextPrevChild(bool next)
+{
+    // Qt gives only one option of a group a tab stop, and moves it as the
+    // options get the focus; walk the tab indexes ourselves instead, where
+    // every option but OptWest is a stop.
+    const auto n = static_cast<int>(tabOrder_.size());
+    int at = n - 1;
+    for (QWidget *f = focusWidget(); f; f = f->parentWidget()) {
+        const auto it = std::find(tabOrder_.begin(), tabOrder_.end(), f);
+        if (it != tabOrder_.end()) {
+            at = static_cast<int>(it - tabOrder_.begin());
+            break;
+        }
+    }
+    for (int step = 1; step <= n; ++step) {
+        QWidget *w = tabOrder_[((at + (next ? step : -step)) % n + n) % n];
+        if (w != OptWest && w->isVisible() && w->isEnabled()) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void Sundial_Input::fitResultLabel()

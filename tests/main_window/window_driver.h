@@ -1,0 +1,75 @@
+#pragma once
+// Drives a Sundial_Input through its real widgets and answers its message
+// boxes.
+
+#include "main_window/sundial_input.h"
+
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+// While alive, every modal message box that opens is recorded and closed
+// with `answer` (or its only button when that is not offered).
+class BoxAnswerer : public QObject {
+public:
+    explicit BoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok);
+    std::vector<SeenBox> seen;
+
+private:
+    void poll();
+    QMessageBox::StandardButton answer_;
+    QTimer timer_;
+};
+
+enum Clock { NoClock, Standard, Daylight };
+enum Side { NoSide, East, West };
+
+class WindowDriver {
+public:
+    WindowDriver();
+    orvane::Sundial_Input window;
+
+    template <class T> T *get(const char *name) const
+    {
+        T *w = window.findChild<T *>(QString::fromLatin1(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
+    }
+    QLineEdit *edit(const char *name) const;
+    QLabel *label(const char *name) const;
+    QPushButton *button(const char *name) const;
+    QRadioButton *option(const char *name) const;
+    QComboBox *zones() const;
+
+    void type(const char *name, const QString &text); // replaces the text
+    void choose(Clock clock);
+    void choose(Side side);
+    void chooseZone(int index); // with the Down key
+    void click(const char *button);
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // objectName of the control that holds the window's focus.
+    QString focusName() const;
+    QString result() const;
+    // Fills every input; zone -1 leaves the list alone.
+    void enter(const QString &date, Clock clock, const QString &lat, const QString &lon, Side side, int zone);
+
+    int programEnds = 0;
+};
