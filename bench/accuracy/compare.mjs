@@ -116,6 +116,22 @@ function report(results) {
     });
     lines.push(`  ${label.padEnd(16)} (${part.length}): ${cells.join(';  ')}`);
   }
+  // Near |latitude| = |declination| the crossing nears the zenith and its
+  // time grows ever more sensitive to the declination.
+  lines.push('');
+  lines.push('By |latitude| - |declination| (median / max |err|, seconds):');
+  for (const [low, high] of [[0, 5], [5, 10], [10, 90]]) {
+    const part = results.filter((r) => {
+      const margin = Math.abs(r.row.latitude) - Math.abs(r.row.meridian.declination * 180 / Math.PI);
+      return margin >= low && margin < high;
+    });
+    if (!part.length) continue;
+    const cells = EVENTS.map((event) => {
+      const s = summary(part.map((r) => r[event].error));
+      return `${event} ${s.median.toFixed(2)} / ${s.max.toFixed(2)}`;
+    });
+    lines.push(`  ${`${low} to ${high} deg`.padEnd(16)} (${part.length}): ${cells.join(';  ')}`);
+  }
   const mismatches = results.filter((r) => !r.directionMatches);
   lines.push('');
   lines.push(`Meridian direction (south/north) agrees in ${results.length - mismatches.length} of ${results.length} combinations.`);
