@@ -1,6 +1,7 @@
 // Sending the report to the default printer, or to a PDF file when there is none.
 #include "report.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrinter>
@@ -22,7 +23,7 @@ QString AskPdfFileName(QWidget *parent)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(QStringLiteral("Orvane report.pdf"));
+    dialog.selectFile(QDir::home().filePath(QStringLiteral("Orvane report.pdf")));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

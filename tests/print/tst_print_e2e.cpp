@@ -1,0 +1,143 @@
+// Print in the real window, to a real CUPS queue started by cups_harness.sh.
+#include "main_window/sundial_input.h"
+#include "main_window/web_addresses.h"
+#include "modal_answerer.h"
+#include "pdf_text.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace orvane;
+
+class TestPrintEndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup() { answerer_.StopAll(); }
+    void printSendsOneOnePageJob();
+    void refusedInputPrintsNothing();
+
+private:
+    template <class T>
+    T *Control(const char *name)
+    {
+        T *w = window_->findChild<T *>(QLatin1String(name));
+        if (!w)
+            qFatal("control %s is missing", name);
+        return w;
+    }
+    void Type(const char *name, const QString &text)
+    {
+        auto *edit = Control<QLineEdit>(name);
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
+    // Closes any message box, noting its text, so an unexpected one fails
+    // the test instead of hanging it.
+    void NoteMessageBoxes()
+    {
+        answerer_.When<QMessageBox>([this](QMessageBox *box) {
+            messages_ << box->text();
+            box->buttons().constFirst()->click();
+            NoteMessageBoxes();
+        });
+    }
+    QStringList JobFiles(const char *pattern) const
+    {
+        return QDir(spool_).entryList({QLatin1String(pattern)}, QDir::Files, QDir::Name);
+    }
+
+    QString spool_;
+    std::unique_ptr<Sundial_Input> window_;
+    test::ModalAnswerer answerer_;
+    QStringList messages_;
+};
+
+void TestPrintEndToEnd::initTestCase()
+{
+    const QByteArray unavailable = qgetenv("ORVANE_CUPS_UNAVAILABLE");
+    if (!unavailable.isEmpty())
+        QSKIP(qPrintable(QStringLiteral("no private CUPS scheduler: ") + QString::fromLocal8Bit(unavailable)));
+    spool_ = qEnvironmentVariable("ORVANE_CUPS_SPOOL");
+    if (spool_.isEmpty())
+        QSKIP("no private CUPS scheduler: run this test through cups_harness.sh");
+
+    QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), QStringLiteral("TestPDF"));
+    QCOMPARE(JobFiles("d*"), QStringList());
+
+    window_ = std::make_unique<Sundial_Input>();
+    window_->setEndProgram([] {});
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void TestPrintEndToEnd::printSendsOneOnePageJob()
+{
+    // The worked example: 21 June 2027, GMT-5 with daylight saving.
+    Type("txtDate", QStringLiteral("6/21/2027"));
+    Control<QComboBox>("lstTimeZone")->setCurrentIndex(6);
+    Type("txtLatitude", QStringLiteral("40.655"));
+    Type("txtLongitude", QStringLiteral("72.855"));
+    QTest::mouseClick(Control<QRadioButton>("OptWest"), Qt::LeftButton);
+    QTest::mouseClick(Control<QRadioButton>("optDstinput"), Qt::LeftButton);
+    NoteMessageBoxes();
+
+    QTest::mouseClick(Control<QPushButton>("cmdPrint"), Qt::LeftButton);
+
+    QCOMPARE(messages_, QStringList());
+    // One job with one document: d<job>-<document>. (Control files are
+    // written lazily by the scheduler, so they are not counted.)
+    QTRY_COMPARE(JobFiles("d*"), QStringList{QStringLiteral("d00001-001")});
+    const QString pdf = QDir(spool_).filePath(QStringLiteral("d00001-001"));
+    QCOMPARE(test::PdfPageCount(pdf), 1);
+
+    QString error;
+    const QStringList printed = test::PdfLines(pdf, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    // The worked example of the result text for these inputs (US English).
+    const QStringList expected{
+        QStringLiteral("Orvane"),
+        QStringLiteral("Tarnwick LLC, ") + QString::fromLatin1(kMakerAddress),
+        QStringLiteral("Latitude 40.655 North, Longitude 72.855 West, Daylight Savings Time"),
+        QStringLiteral("Monday, June 21, 2027"),
+        QStringLiteral("The sun will be exactly east at 8:54:27 AM (declination=23.44 degrees, EoT = MINUS 1 minutes, 47 seconds)"),
+        QStringLiteral("The sun will be exactly south at 12:53:14 PM (declination=23.44 degrees, EoT = MINUS 1 minutes, 49 seconds)"),
+        QStringLiteral("The sun will be exactly west at 4:52:00 PM (declination=23.44 degrees, EoT = MINUS 1 minutes, 51 seconds)"),
+    };
+    QCOMPARE(printed, expected);
+    // The window shows the same result as the paper.
+    QCOMPARE(test::NonEmpty(Control<QLabel>("lblResult")->text().split(QStringLiteral("\r\n"))),
+             expected.mid(3));
+}
+
+void TestPrintEndToEnd::refusedInputPrintsNothing()
+{
+    const QString before = Control<QLabel>("lblResult")->text();
+    const QStringList jobsBefore = JobFiles("d*");
+    Type("txtDate", QStringLiteral("2/30/2027"));
+    NoteMessageBoxes();
+
+    QTest::mouseClick(Control<QPushButton>("cmdPrint"), Qt::LeftButton);
+
+    QCOMPARE(messages_.size(), 1); // the date check's own message
+    QCOMPARE(Control<QLabel>("lblResult")->text(), before);
+    QCOMPARE(JobFiles("d*"), jobsBefore);
+}
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    TestPrintEndToEnd test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_print_e2e.moc"
