@@ -11,10 +11,11 @@ set -u
 
 test_program=$1
 shift
+test_args=("$@")
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 
 unavailable() {
-    ORVANE_CUPS_UNAVAILABLE="$1" exec "$test_program" "$@"
+    ORVANE_CUPS_UNAVAILABLE="$1" exec "$test_program" "${test_args[@]}"
 }
 
 [ "$(id -u)" = 0 ] || unavailable "starting a CUPS scheduler needs root"
@@ -109,7 +110,7 @@ fi
 
 # HOME and CUPS_SERVERROOT keep personal and system lpoptions out of the way.
 CUPS_SERVER=$socket CUPS_SERVERROOT=$dir HOME=$dir/home ORVANE_CUPS_SPOOL=$dir/spool \
-    "$test_program" "$@"
+    "$test_program" "${test_args[@]}"
 rc=$?
 [ "$rc" = 0 ] || cat "$dir/log/error_log" >&2 2>/dev/null
 exit "$rc"
