@@ -38,6 +38,7 @@ struct StartRun {
     double mapMs = 0;
     double hwmKb = 0;
     std::size_t engineFiles = 0;
+    std::size_t glDriverFiles = 0;
 };
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
@@ -104,6 +105,8 @@ StartRun MeasureStart(XSession &x, const Options &o, const std::string &path)
         std::this_thread::sleep_for(std::chrono::milliseconds(o.settleMs));
         run.hwmKb = static_cast<double>(PeakResidentKb(pid));
         run.engineFiles = MappedFilesContaining(pid, "WebEngine").size();
+        // Mesa's drivers come with LLVM: the costliest thing a start can load.
+        run.glDriverFiles = MappedFilesContaining(pid, "/dri/").size() + MappedFilesContaining(pid, "libLLVM").size();
         run.ok = run.hwmKb > 0 && StillRunning(pid);
     }
     EndProgramGroup(pid);
@@ -165,7 +168,8 @@ int main(int argc, char **argv)
     std::vector<double> mapP, mapR, hwmP, hwmR;
     std::size_t engineAtStart = 0;
     int failures = 0;
-    std::printf("%-4s %-18s %10s %12s %16s\n", "run", "program", "map (ms)", "VmHWM (kB)", "WebEngine files");
+    std::printf("%-4s %-18s %10s %12s %16s %16s\n", "run", "program", "map (ms)", "VmHWM (kB)", "WebEngine files",
+                "GL driver files");
     for (int i = 0; i < o.runs; ++i) {
         // Alternate which goes first, so neither always meets a warm cache.
         const bool programFirst = i % 2 == 0;
@@ -177,8 +181,8 @@ int main(int argc, char **argv)
                 std::printf("%-4d %-18s failed\n", i + 1, (isProgram ? name : ref).c_str());
                 continue;
             }
-            std::printf("%-4d %-18s %10.1f %12.0f %16zu\n", i + 1, (isProgram ? name : ref).c_str(), r.mapMs,
-                        r.hwmKb, r.engineFiles);
+            std::printf("%-4d %-18s %10.1f %12.0f %16zu %16zu\n", i + 1, (isProgram ? name : ref).c_str(),
+                        r.mapMs, r.hwmKb, r.engineFiles, r.glDriverFiles);
             (isProgram ? mapP : mapR).push_back(r.mapMs);
             (isProgram ? hwmP : hwmR).push_back(r.hwmKb);
             if (isProgram)
