@@ -69,15 +69,18 @@ private slots:
 
   void moduleCandidates() {
     const QStringList withApp = orvane::BrowserModuleCandidates(QStringLiteral("/opt/app/bin"));
-    QCOMPARE(withApp.size(), 3);
-    // The build tree's module comes first and is really there.
-    QVERIFY2(QFileInfo(withApp.at(0)).isFile(), qPrintable(withApp.at(0)));
-    const QString file = QFileInfo(withApp.at(0)).fileName();
-    QVERIFY(withApp.at(1).endsWith(QStringLiteral("/orvane/") + file));
-    QVERIFY(QFileInfo(withApp.at(1)).isAbsolute());
-    QCOMPARE(withApp.at(2), QStringLiteral("/opt/app/bin/") + file);
+    QCOMPARE(withApp.size(), 4);
+    // An installed program's own module comes first: lib/.../orvane beside bin.
+    const QString file = QFileInfo(withApp.at(1)).fileName();
+    QVERIFY2(withApp.at(0).startsWith(QStringLiteral("/opt/app/lib")), qPrintable(withApp.at(0)));
+    QVERIFY(withApp.at(0).endsWith(QStringLiteral("/orvane/") + file));
+    // Then the build tree's module, which is really there.
+    QVERIFY2(QFileInfo(withApp.at(1)).isFile(), qPrintable(withApp.at(1)));
+    QVERIFY(withApp.at(2).endsWith(QStringLiteral("/orvane/") + file));
+    QVERIFY(QFileInfo(withApp.at(2)).isAbsolute());
+    QCOMPARE(withApp.at(3), QStringLiteral("/opt/app/bin/") + file);
 
-    QCOMPARE(orvane::BrowserModuleCandidates(QString()), withApp.mid(0, 2));
+    QCOMPARE(orvane::BrowserModuleCandidates(QString()), withApp.mid(1, 2));
   }
 };
 
