@@ -51,14 +51,15 @@ QList<PdfWord> PdfWords(const QString &pdfPath, QString *error)
                                  error);
     static const QRegularExpression pageRe(QStringLiteral("<page width=\"([0-9.]+)\""));
     static const QRegularExpression wordRe(QStringLiteral(
-        "<word xMin=\"([0-9.-]+)\" yMin=\"[0-9.-]+\" xMax=\"([0-9.-]+)\" yMax=\"[0-9.-]+\">([^<]*)</word>"));
+        "<word xMin=\"([0-9.-]+)\" yMin=\"([0-9.-]+)\" xMax=\"([0-9.-]+)\" yMax=\"([0-9.-]+)\">([^<]*)</word>"));
     QList<PdfWord> words;
     double pageWidth = 0;
     for (const QString &line : html.split(QLatin1Char('\n'))) {
         if (const auto m = pageRe.match(line); m.hasMatch())
             pageWidth = m.captured(1).toDouble();
         if (const auto m = wordRe.match(line); m.hasMatch())
-            words.append({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble(), pageWidth});
+            words.append({m.captured(5), m.captured(1).toDouble(), m.captured(3).toDouble(),
+                          m.captured(4).toDouble() - m.captured(2).toDouble(), pageWidth});
     }
     return words;
 }

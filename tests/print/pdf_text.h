@@ -20,6 +20,7 @@ struct PdfWord {
     QString text;
     double xMin = 0;
     double xMax = 0;
+    double height = 0; // the font's ascent plus descent
     double pageWidth = 0;
 };
 QList<PdfWord> PdfWords(const QString &pdfPath, QString *error = nullptr);

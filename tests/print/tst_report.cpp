@@ -81,6 +81,7 @@ private slots:
     void pdfPage_data();
     void pdfPage();
     void longLinesWrapInsideThePage();
+    void headerIs16PointRestIs11Point();
     void unwritableFileReportsFailure();
 };
 
@@ -271,6 +272,30 @@ void TestReport::longLinesWrapInsideThePage()
     QCOMPARE(printedWords, expectedWords);
     // Wrapping really happened: more printed lines than the text has.
     QVERIFY(test::PdfLines(pdf).size() > TextLines(all).size());
+}
+
+void TestReport::headerIs16PointRestIs11Point()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    bool ok = false;
+    const QString pdf = WritePdf(dir, Inputs(40.655, -72.855, true, false, kJuneResult),
+                                 QPageSize(QPageSize::A3), QPageLayout::Landscape, &ok);
+    QVERIFY(ok);
+    const QList<test::PdfWord> words = test::PdfWords(pdf);
+    QVERIFY(words.size() > 4);
+    // pdftotext's word box is ascent + descent of the font: 0.905 + 0.212 em
+    // for Liberation Sans and Arial (their hhea metrics). 0.3 pt tolerance.
+    constexpr double kBoxPerPoint = 0.905 + 0.212;
+    const int headerWords = 1 + 3; // "Orvane", "Tarnwick LLC, <address>"
+    for (int i = 0; i < words.size(); ++i) {
+        const double expected = i < headerWords ? 16.0 : 11.0;
+        QVERIFY2(std::abs(words[i].height / kBoxPerPoint - expected) < 0.3,
+                 qPrintable(QStringLiteral("\"%1\" is %2 pt, not %3")
+                                .arg(words[i].text)
+                                .arg(words[i].height / kBoxPerPoint)
+                                .arg(expected)));
+    }
 }
 
 void TestReport::unwritableFileReportsFailure()
