@@ -114,6 +114,17 @@ bool XSession::Grab(Window window, int &width, int &height, std::vector<Rgb> &pi
     return true;
 }
 
+std::string XSession::Title(Window window)
+{
+    char *name = nullptr;
+    std::string title;
+    if (XFetchName(display_, window, &name) && name)
+        title = name;
+    if (name)
+        XFree(name);
+    return title;
+}
+
 Clock::time_point XSession::Click(Window window, int x, int y)
 {
     int rootX = 0, rootY = 0;

@@ -7,6 +7,7 @@
 #include <X11/Xlib.h>
 
 #include <chrono>
+#include <string>
 #include <sys/types.h>
 #include <vector>
 
@@ -41,6 +42,9 @@ public:
 
     // A picture of the window's current contents.
     bool Grab(Window window, int &width, int &height, std::vector<Rgb> &pixels);
+
+    // The window's caption (WM_NAME).
+    std::string Title(Window window);
 
     // Left click at a point of the window; returns when the press was sent.
     Clock::time_point Click(Window window, int x, int y);
