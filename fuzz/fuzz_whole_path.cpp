@@ -16,6 +16,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,16 +74,21 @@ struct Window {
 
 Window *window = nullptr;
 
-// 0: neither selected (as on a fresh window), 1: first, 2: second.
+// 0: neither selected (as on a fresh window), 1: first, 2: second. A user
+// cannot clear an exclusive pair; a fresh window has it clear.
 void choose(QRadioButton *first, QRadioButton *second, int choice)
 {
-    // A user cannot clear an exclusive pair; a fresh window has it clear.
+    QButtonGroup *group = first->group();
+    if (group)
+        group->setExclusive(false);
     first->setAutoExclusive(false);
     second->setAutoExclusive(false);
     first->setChecked(choice == 1);
     second->setChecked(choice == 2);
     first->setAutoExclusive(true);
     second->setAutoExclusive(true);
+    if (group)
+        group->setExclusive(true);
 }
 
 [[noreturn]] void fail(const QString &what)
@@ -134,6 +140,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     w.lstTimeZone->setCurrentIndex(in.ConsumeIntegralInRange(-1, 23));
     choose(w.optStandardinput, w.optDstinput, in.ConsumeIntegralInRange(0, 2));
     choose(w.OptEast, w.OptWest, in.ConsumeIntegralInRange(0, 2));
+    if (w.optStandardinput->isChecked() && w.optDstinput->isChecked())
+        fail(QStringLiteral("both clock modes selected at once"));
+    if (w.OptEast->isChecked() && w.OptWest->isChecked())
+        fail(QStringLiteral("both hemispheres selected at once"));
     w.txtDate->setText(QString::fromStdString(in.ConsumeRandomLengthString(64)));
     w.txtLatitude->setText(QString::fromStdString(in.ConsumeRandomLengthString(64)));
     w.txtLongitude->setText(QString::fromStdString(in.ConsumeRandomLengthString(64)));
