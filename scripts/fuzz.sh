@@ -35,7 +35,7 @@ for target in "${targets[@]}"; do
     tail -n 60 "$build/$target.log"
     status=1
   else
-    grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::average_exec_per_sec|stat::new_units_added)' \
+    grep -E '^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|stat::average_exec_per_sec|stat::new_units_added)' \
       "$build/$target.log" || true
   fi
 done
