@@ -1,5 +1,7 @@
 #include "sundial_input.h"
 
+#include "accessibility.h"
+#include "accessibility_live_label.h"
 #include "browser/browser_link.h"
 #include "calc/crossings.h"
 #include "calc/trig_functions.h"
@@ -36,9 +38,12 @@ std::optional<double> numberInRange(const QString &text, double bound, const QLo
 } // namespace
 
 Sundial_Input::Sundial_Input(QWidget *parent)
-    : QWidget(parent), endProgram_([] { QCoreApplication::exit(0); })
+    : QWidget(parent), endProgram_([] { QCoreApplication::exit(0); }), openPage_(OpenBrowser)
 {
+    // Before any control exists, so that none is described the plain way.
+    InstallAccessibility();
     buildControls();
+    describeControls();
 
     connect(CmdCalculate, &QPushButton::clicked, this, &Sundial_Input::CmdCalculate_Click);
     connect(CmdQuit, &QPushButton::clicked, this, &Sundial_Input::CmdQuit_Click);
@@ -75,6 +80,8 @@ Sundial_Input::Sundial_Input(QWidget *parent)
 Sundial_Input::~Sundial_Input() { SetErrorReporter(nullptr); }
 
 void Sundial_Input::setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
+
+void Sundial_Input::setOpenPage(std::function<void(const QString &)> openPage) { openPage_ = std::move(openPage); }
 
 void Sundial_Input::Form_Load()
 {
@@ -167,10 +174,12 @@ bool Sundial_Input::DateCheck()
 void Sundial_Input::ShowEot()
 {
     const QLocale locale;
+    const QString before = lblResult->text();
     lblResult->setText(DateLineText(state_.InputDate, locale));
     const Crossings crossings = ComputeCrossings(state_, optDstinput->isChecked());
     lblResult->setText(lblResult->text() + EventsText(crossings, state_.RadToDeg, locale));
     fitResultLabel();
+    lblResult->announceChange(before);
 }
 
 void Sundial_Input::CmdCalculate_Click()
@@ -195,8 +204,8 @@ void Sundial_Input::CmdQuit_Click()
     endProgram_();
 }
 
-void Sundial_Input::lblbrowser_Click() { OpenBrowser(QString::fromLatin1(kTimeStandardUrl)); }
+void Sundial_Input::lblbrowser_Click() { openPage_(QString::fromLatin1(kTimeStandardUrl)); }
 
-void Sundial_Input::lblTarnwick_Click() { OpenBrowser(QString::fromLatin1(kMakerUrl)); }
+void Sundial_Input::lblTarnwick_Click() { openPage_(QString::fromLatin1(kMakerUrl)); }
 
 } // namespace orvane

@@ -18,6 +18,7 @@ class QRadioButton;
 namespace orvane {
 
 class LinkLabel;
+class LiveLabel;
 
 class Sundial_Input : public QWidget {
     Q_OBJECT
@@ -31,6 +32,9 @@ public:
     // What Quit does after closing the windows; ends the application unless
     // replaced (tests keep their process alive this way).
     void setEndProgram(std::function<void()> endProgram);
+    // What the two links do with their address; opens the browser window
+    // unless replaced (tests stay off the network this way).
+    void setOpenPage(std::function<void(const QString &)> openPage);
 
 protected:
     bool focusNextPrevChild(bool next) override;
@@ -45,6 +49,8 @@ private slots:
 private:
     void buildControls();
     void setTabOrder();
+    // Names, descriptions and keys for assistive technology and the keyboard.
+    void describeControls();
     void Form_Load();
     bool DateCheck();
     void highlight();
@@ -58,6 +64,7 @@ private:
     SolarState state_;
     std::vector<QWidget *> tabOrder_;
     std::function<void()> endProgram_;
+    std::function<void(const QString &)> openPage_;
 
     QLabel *lblTitle = nullptr;
     QLabel *Image2 = nullptr;
@@ -81,7 +88,7 @@ private:
     QLineEdit *txtLongitude = nullptr;
     QRadioButton *OptEast = nullptr;
     QLabel *lblNorthsouth = nullptr;
-    QLabel *lblResult = nullptr;
+    LiveLabel *lblResult = nullptr;
     QRadioButton *optStandardinput = nullptr;
     QRadioButton *optDstinput = nullptr;
 };

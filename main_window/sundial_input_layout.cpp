@@ -1,6 +1,7 @@
 // Building and sizing the main window's controls.
 #include "sundial_input.h"
 
+#include "accessibility_live_label.h"
 #include "link_label.h"
 #include "resources/orvane_resources.h"
 #include "web_addresses.h"
@@ -157,7 +158,7 @@ void Sundial_Input::buildControls()
     lblNorthsouth = place<QLabel>(Frame1, "lblNorthsouth", twips(240, 1920, 1455, 255), makeFont("Arial", 6.75));
     lblNorthsouth->setText("(North +, South -)");
 
-    lblResult = place<QLabel>(Frame1, "lblResult", twips(6000, 240, 5055, 1935), makeFont("Arial", 8.25));
+    lblResult = place<LiveLabel>(Frame1, "lblResult", twips(6000, 240, 5055, 1935), makeFont("Arial", 8.25));
     lblResult->setWordWrap(true);
     lblResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

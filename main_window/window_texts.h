@@ -54,6 +54,9 @@ inline constexpr std::array<const char *, 24> kTimeZones = {
     "GMT+12",
 };
 inline constexpr char kTimeZonePrompt[] = "Select Time Zone";
+// What assistive technology calls the list, which has no label of its own
+// and whose prompt vanishes once a zone is chosen.
+inline constexpr char kTimeZoneName[] = "Time zone";
 
 // The refusals, word for word as users have always seen them.
 inline constexpr char kMsgDate[] = "Please enter a valid date";
