@@ -32,5 +32,6 @@ xdotool key Tab Tab                # East, Standard Time
 xdotool key Down space             # Daylight Savings
 xdotool key Return
 sleep 1
-import -window root "$out"
+# The window alone (no window manager: it sits at the screen's corner).
+import -window "$win" "$out"
 echo "saved $out"
