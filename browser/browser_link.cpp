@@ -3,6 +3,7 @@
 #include "browser_module_api.h"
 #include "module_locator.h"
 #include "sandbox_flags.h"
+#include "share_context.h"
 
 #include <QApplication>
 #include <QLibrary>
@@ -25,6 +26,7 @@ bool LoadModule() {
   if (g_module.open)
     return true;
   DisableSandboxIfRoot();
+  EnsureShareContext();
   QStringList errors;
   for (const QString &path : BrowserModuleCandidates(QCoreApplication::applicationDirPath())) {
     QLibrary library(path);
@@ -47,9 +49,9 @@ bool LoadModule() {
 } // namespace
 
 void PrepareBrowserSupport() {
-  // The engine shares OpenGL contexts with the application, which must be
-  // asked for before the application object exists.
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  // Nothing to do before the application exists any more: the engine's
+  // OpenGL context is made on the first open, so that a start without a
+  // link click loads no GL driver.
 }
 
 void OpenBrowser(const QString &url) {
