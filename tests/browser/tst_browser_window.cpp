@@ -7,6 +7,7 @@
 #include "page_server.h"
 
 #include <QApplication>
+#include <QOpenGLContext>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -56,10 +57,12 @@ private slots:
   void closeBeforeOpenLoadsNothing() {
     // The check itself must be able to see a library that is there.
     QVERIFY(LibraryMapped(QStringLiteral("libQt6Core")));
-    QVERIFY(!WebEngineMapped());
+    QVERIFY2(HeavyFilesMapped().isEmpty(), qPrintable(HeavyFilesMapped()));
+    QVERIFY(!QOpenGLContext::globalShareContext());
     orvane::CloseBrowser();
     QVERIFY(!orvane::BrowserModuleLoaded());
-    QVERIFY(!WebEngineMapped());
+    QVERIFY2(HeavyFilesMapped().isEmpty(), qPrintable(HeavyFilesMapped()));
+    QVERIFY(!QOpenGLContext::globalShareContext());
     QVERIFY(BrowserWindows().isEmpty());
   }
 
@@ -89,6 +92,9 @@ private slots:
 
     QVERIFY(orvane::BrowserModuleLoaded());
     QVERIFY(WebEngineMapped());
+    // Made on the first open; where OpenGL works, that brings the driver.
+    QVERIFY(QOpenGLContext::globalShareContext());
+    QCOMPARE(!GlDriverFiles().isEmpty(), ShareContextValid());
   }
 
   void windowIsOneOwnerlessModelessWebView() {
