@@ -76,11 +76,10 @@ const int kGap = 4;
 
 void Sundial_Input::buildControls()
 {
-    InitResources();
     setWindowTitle(QString::fromLatin1(kWindowTitle));
-    setWindowIcon(QIcon(":/orvane/icon.png"));
+    setWindowIcon(QIcon(ResourcePicture("icon.png")));
     setFont(makeFont("Arial", 8.25));
-    const QCursor hand(QPixmap(":/orvane/hand.png"), 6, 1);
+    const QCursor hand(ResourcePicture("hand.png"), 6, 1);
 
     lblTitle = place<QLabel>(this, "lblTitle", twips(108, 0, 11976, 816), makeFont("Times New Roman", 36, false, true));
     lblTitle->setText("Orvane Calculator");
@@ -89,7 +88,7 @@ void Sundial_Input::buildControls()
     setColours(lblTitle, QColor(192, 64, 0));
 
     Image2 = place<QLabel>(this, "Image2", twips(3048, 840, 6108, 972), QFont());
-    Image2->setPixmap(QPixmap(":/orvane/image2.gif"));
+    Image2->setPixmap(ResourcePicture("image2.png"));
     Image2->setScaledContents(true);
 
     lblTarnwick = place<LinkLabel>(this, "lblTarnwick", twips(4416, 1800, 3372, 492),
@@ -99,7 +98,7 @@ void Sundial_Input::buildControls()
     lblTarnwick->setCursor(hand);
 
     Image1 = place<QLabel>(this, "Image1", twips(8760, 1680, 3150, 3435), QFont());
-    Image1->setPixmap(QPixmap(":/orvane/image1.gif"));
+    Image1->setPixmap(ResourcePicture("image1.png"));
 
     lblText = place<QLabel>(this, "lblText", twips(225, 2400, 8490, 225), makeFont("Arial", 10.5));
     lblText->setWordWrap(true);
@@ -112,7 +111,7 @@ void Sundial_Input::buildControls()
     lblbrowser->setCursor(hand);
     lblbrowser->adjustSize();
 
-    Frame1 = place<QFrame>(this, "Frame1", twips(360, 5280, 11172, 2295), makeFont("MS Sans Serif", 8.25));
+    Frame1 = place<QFrame>(this, "Frame1", twips(360, 5280, 11172, 2295), QFont());
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
     CmdCalculate = place<QPushButton>(this, "CmdCalculate", twips(2640, 7680, 2052, 372), makeFont("Arial", 7.5));
@@ -135,7 +134,7 @@ void Sundial_Input::buildControls()
     lblDate->setText("Date(mm/dd/yyyy)");
     lblDate->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Frame2 = place<QFrame>(Frame1, "Frame2", twips(2760, 120, 3135, 612), makeFont("MS Sans Serif", 8.25));
+    Frame2 = place<QFrame>(Frame1, "Frame2", twips(2760, 120, 3135, 612), QFont());
     Frame2->setFrameStyle(QFrame::NoFrame);
 
     lstTimeZone = place<QComboBox>(Frame1, "lstTimeZone", twips(240, 840, 4215, 315), makeFont("Arial", 7.5));
@@ -174,6 +173,13 @@ void Sundial_Input::buildControls()
         group->addButton(pair.first);
         group->addButton(pair.second);
     }
+
+    // The frames' own font serves only captions they never draw. Given
+    // last, so that no control inside measures its text with it while it
+    // is being made: every one has a font of its own.
+    const QFont frameFont = makeFont("MS Sans Serif", 8.25);
+    Frame1->setFont(frameFont);
+    Frame2->setFont(frameFont);
 
     setTabOrder();
 }

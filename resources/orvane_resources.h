@@ -2,9 +2,17 @@
 // The compiled-in pictures live in a static library; nothing would pull
 // them into the program unless someone calls this first.
 
+#include <QPixmap>
+
 namespace orvane {
 
 // Registers the ":/orvane/..." files. Safe to call more than once.
 void InitResources();
+
+// One of the compiled-in PNG pictures by file name ("hand.png"); null when
+// there is no such picture. Reads it with Qt's built-in PNG reader alone:
+// a plain QPixmap(path) first asks every image-format plugin whether it
+// knows the file, and loading them all costs start-up time.
+QPixmap ResourcePicture(const char *fileName);
 
 } // namespace orvane

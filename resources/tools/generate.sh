@@ -12,3 +12,9 @@ cp "$tmp/icon.png" "$tmp/orvane.ico" "$tmp/hand.png" "$res/"
 # Qt reads GIF but cannot write it; one transparent colour is kept.
 convert "$tmp/image1.png" -channel A -threshold 50% +channel "$res/image1.gif"
 convert "$tmp/image2.png" -channel A -threshold 50% +channel "$res/image2.gif"
+# The program shows the pictures from PNG copies of the GIFs, pixel for
+# pixel the same: Qt reads PNG without loading an image-format plugin.
+# No time stamps, so that a rerun gives the same files.
+for n in 1 2; do
+  convert "$res/image$n.gif" -strip "$res/image$n.png"
+done
