@@ -1,0 +1,97 @@
+// The compiled-in pictures: their size and transparency, their sameness
+// with the drawn GIFs, and that reading them loads no image plugin.
+#include "resources/orvane_resources.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTest>
+
+using orvane::ResourcePicture;
+
+namespace {
+
+const char *const kAllPictures[] = {"icon.png", "hand.png", "image1.png", "image2.png"};
+
+int mappedImagePlugins()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return -1;
+    return int(maps.readAll().count("/imageformats/"));
+}
+
+QImage argb(const QImage &image) { return image.convertToFormat(QImage::Format_ARGB32_Premultiplied); }
+
+} // namespace
+
+class tst_ResourcePictures : public QObject {
+    Q_OBJECT
+private slots:
+    // First: the later functions read GIFs and so load the gif plugin.
+    void readingLoadsNoImagePlugin();
+    void pictureShape_data();
+    void pictureShape();
+    void sameAsDrawnGif_data();
+    void sameAsDrawnGif();
+};
+
+void tst_ResourcePictures::readingLoadsNoImagePlugin()
+{
+    QCOMPARE(mappedImagePlugins(), 0);
+    for (const char *name : kAllPictures)
+        QVERIFY2(!ResourcePicture(name).isNull(), name);
+    QCOMPARE(mappedImagePlugins(), 0);
+}
+
+void tst_ResourcePictures::pictureShape_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("transparentAt");
+    QTest::addColumn<QPoint>("opaqueAt");
+
+    // Sizes as the window's description gives them; the points are a
+    // corner outside the drawing and a point on it.
+    QTest::newRow("window icon, red disc") << "icon.png" << QSize(32, 32) << QPoint(0, 0) << QPoint(16, 16);
+    QTest::newRow("hand pointer") << "hand.png" << QSize(32, 32) << QPoint(0, 0) << QPoint(16, 16);
+    QTest::newRow("plumb-line picture") << "image1.png" << QSize(210, 229) << QPoint(0, 0) << QPoint(-1, -1);
+    QTest::newRow("banner") << "image2.png" << QSize(524, 68) << QPoint(0, 0) << QPoint(262, 34);
+}
+
+void tst_ResourcePictures::pictureShape()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, transparentAt);
+    QFETCH(QPoint, opaqueAt);
+
+    const QImage image = ResourcePicture(name.toLatin1().constData()).toImage();
+    QCOMPARE(image.size(), size);
+    QVERIFY(image.hasAlphaChannel());
+    QCOMPARE(qAlpha(image.pixel(transparentAt)), 0);
+    if (opaqueAt != QPoint(-1, -1))
+        QCOMPARE(qAlpha(image.pixel(opaqueAt)), 255);
+}
+
+void tst_ResourcePictures::sameAsDrawnGif_data()
+{
+    QTest::addColumn<QString>("png");
+    QTest::addColumn<QString>("gif");
+    QTest::newRow("plumb-line picture") << "image1.png" << "image1.gif";
+    QTest::newRow("banner") << "image2.png" << "image2.gif";
+}
+
+void tst_ResourcePictures::sameAsDrawnGif()
+{
+    QFETCH(QString, png);
+    QFETCH(QString, gif);
+
+    const QImage reference(QStringLiteral(ORVANE_RESOURCE_DIR "/") + gif);
+    QVERIFY2(!reference.isNull(), qPrintable(gif));
+    const QImage shown = ResourcePicture(png.toLatin1().constData()).toImage();
+    // Every pixel, colour and transparency alike.
+    QCOMPARE(argb(shown), argb(reference));
+}
+
+QTEST_MAIN(tst_ResourcePictures)
+#include "tst_resource_pictures.moc"
