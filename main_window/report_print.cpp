@@ -1,6 +1,8 @@
 // Sending the report to the default printer, or to a PDF file when there is none.
 #include "report.h"
 
+#include "window_texts.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -11,7 +13,8 @@ namespace orvane {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Orvane");
+// Every box of the program carries the same title.
+const QString kTitle = QString::fromLatin1(kMessageTitle);
 
 // Asks for a file name; empty when the user cancels.
 QString AskPdfFileName(QWidget *parent)
