@@ -5,7 +5,6 @@
 
 int main(int argc, char **argv)
 {
-    orvane::PrepareBrowserSupport();
     QApplication app(argc, argv);
     orvane::Sundial_Input window;
     window.show();

@@ -7,14 +7,14 @@
 static void BM_ComputeCrossings(benchmark::State &bs)
 {
     orvane::SolarState s;
-    orvane::InitConstants(s);
-    s.InputDate = orvane::DateSerial(2024, 6, 21);
-    s.Latitude = 40.655;
-    s.Longitude = -72.855;
-    s.ZoneMeridian = -75;
+    orvane::initConstants(s);
+    s.inputDate = orvane::dateSerial(2024, 6, 21);
+    s.latitude = 40.655;
+    s.longitude = -72.855;
+    s.zoneMeridian = -75;
     for (auto _ : bs) {
-        benchmark::DoNotOptimize(s.Latitude);
-        orvane::Crossings c = orvane::ComputeCrossings(s, true);
+        benchmark::DoNotOptimize(s.latitude);
+        orvane::Crossings c = orvane::computeCrossings(s, true);
         benchmark::DoNotOptimize(c);
     }
 }

@@ -22,13 +22,13 @@ Module g_module;
 
 // Loads the module on first use. The library is never unloaded: the web
 // engine cannot be shut down and started again within one process.
-bool LoadModule() {
+bool loadModule() {
   if (g_module.open)
     return true;
-  DisableSandboxIfRoot();
-  EnsureShareContext();
+  disableSandboxIfRoot();
+  ensureShareContext();
   QStringList errors;
-  for (const QString &path : BrowserModuleCandidates(QCoreApplication::applicationDirPath())) {
+  for (const QString &path : browserModuleCandidates(QCoreApplication::applicationDirPath())) {
     QLibrary library(path);
     if (!library.load()) {
       errors << library.errorString();
@@ -48,14 +48,8 @@ bool LoadModule() {
 
 } // namespace
 
-void PrepareBrowserSupport() {
-  // Nothing to do before the application exists any more: the engine's
-  // OpenGL context is made on the first open, so that a start without a
-  // link click loads no GL driver.
-}
-
-void OpenBrowser(const QString &url) {
-  if (!LoadModule()) {
+void openBrowser(const QString &url) {
+  if (!loadModule()) {
     // Without this the click would silently do nothing.
     QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Orvane"),
                          QStringLiteral("The browser window cannot be opened: its module "
@@ -65,11 +59,11 @@ void OpenBrowser(const QString &url) {
   g_module.open(url.toUtf8().constData());
 }
 
-void CloseBrowser() {
+void closeBrowser() {
   if (g_module.close)
     g_module.close();
 }
 
-bool BrowserModuleLoaded() { return g_module.open != nullptr; }
+bool browserModuleLoaded() { return g_module.open != nullptr; }
 
 } // namespace orvane

@@ -6,17 +6,14 @@
 
 namespace orvane {
 
-// Call in main() before the QApplication exists.
-void PrepareBrowserSupport();
-
 // Shows the single browser window (modeless, no owner, raised when already
 // shown) and navigates it to `url`.
-void OpenBrowser(const QString &url);
+void openBrowser(const QString &url);
 
 // Closes the browser window if it was ever opened; loads nothing otherwise.
-void CloseBrowser();
+void closeBrowser();
 
 // Whether the browser module has been loaded in this process.
-bool BrowserModuleLoaded();
+bool browserModuleLoaded();
 
 } // namespace orvane

@@ -15,12 +15,12 @@ namespace {
 QPointer<orvane::FrmBrowser> g_window;
 bool g_cleanup_registered = false;
 
-void DeleteWindow() { delete g_window.data(); }
+void deleteWindow() { delete g_window.data(); }
 
 orvane::FrmBrowser *Window() {
   if (!g_window) {
     g_window = new orvane::FrmBrowser();
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, g_window.data(), &DeleteWindow);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, g_window.data(), &deleteWindow);
   }
   return g_window;
 }
@@ -30,13 +30,13 @@ orvane::FrmBrowser *Window() {
 extern "C" {
 
 Q_DECL_EXPORT void orvane_browser_open(const char *utf8_url) {
-  Window()->ShowAndNavigate(QUrl::fromUserInput(QString::fromUtf8(utf8_url)));
+  Window()->showAndNavigate(QUrl::fromUserInput(QString::fromUtf8(utf8_url)));
   // The web view must go before the engine's profile does. Post routines
   // run newest first, and the engine registers its own when the first page
   // is made, which has happened by now; this also covers an application
   // that ends without its event loop having run.
   if (!g_cleanup_registered) {
-    qAddPostRoutine(&DeleteWindow);
+    qAddPostRoutine(&deleteWindow);
     g_cleanup_registered = true;
   }
 }

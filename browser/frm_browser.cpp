@@ -25,7 +25,7 @@ FrmBrowser::FrmBrowser() : QWidget(nullptr), WebBrowser1(new QWebEngineView(this
   resize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
 }
 
-void FrmBrowser::ShowAndNavigate(const QUrl &url) {
+void FrmBrowser::showAndNavigate(const QUrl &url) {
   // Shown before navigating, so the window appears at once with the
   // previous page until the new one arrives.
   if (isMinimized())

@@ -14,7 +14,7 @@ public:
   FrmBrowser();
 
   // Shows the window (or brings it to the front) and loads `url` anew.
-  void ShowAndNavigate(const QUrl &url);
+  void showAndNavigate(const QUrl &url);
 
 private:
   QWebEngineView *WebBrowser1;

@@ -4,7 +4,7 @@
 
 namespace orvane {
 
-QStringList BrowserModuleCandidates(const QString &app_dir) {
+QStringList browserModuleCandidates(const QString &app_dir) {
   const QString file = QStringLiteral(ORVANE_BROWSER_MODULE_FILE);
   QStringList paths;
   // An installed program finds its module beside it whatever the prefix

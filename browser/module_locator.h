@@ -8,6 +8,6 @@ namespace orvane {
 
 // The candidate paths of the browser module, in the order they are tried:
 // the build tree, the install location, then `app_dir`.
-QStringList BrowserModuleCandidates(const QString &app_dir);
+QStringList browserModuleCandidates(const QString &app_dir);
 
 } // namespace orvane

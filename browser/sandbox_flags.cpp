@@ -12,7 +12,7 @@ constexpr char kFlagsVariable[] = "QTWEBENGINE_CHROMIUM_FLAGS";
 constexpr char kNoSandbox[] = "--no-sandbox";
 } // namespace
 
-QByteArray WithNoSandbox(const QByteArray &flags) {
+QByteArray withNoSandbox(const QByteArray &flags) {
   const QList<QByteArray> words = flags.simplified().split(' ');
   if (words.contains(kNoSandbox))
     return flags;
@@ -20,14 +20,14 @@ QByteArray WithNoSandbox(const QByteArray &flags) {
   return trimmed.isEmpty() ? QByteArray(kNoSandbox) : trimmed + ' ' + kNoSandbox;
 }
 
-bool DisableSandboxIfRoot() {
+bool disableSandboxIfRoot() {
   static bool done = false;
   if (geteuid() != 0)
     return false;
   if (done)
     return true;
   done = true;
-  qputenv(kFlagsVariable, WithNoSandbox(qgetenv(kFlagsVariable)));
+  qputenv(kFlagsVariable, withNoSandbox(qgetenv(kFlagsVariable)));
   std::fputs("orvane: running as root, the browser's sandbox is switched off\n", stderr);
   return true;
 }

@@ -7,11 +7,11 @@
 namespace orvane {
 
 // `flags` with --no-sandbox added once.
-QByteArray WithNoSandbox(const QByteArray &flags);
+QByteArray withNoSandbox(const QByteArray &flags);
 
 // When the process runs as root, adds --no-sandbox to the engine's flags
 // and says so on standard error, once per process. Returns whether the
 // sandbox is off by this. Call before the engine is loaded.
-bool DisableSandboxIfRoot();
+bool disableSandboxIfRoot();
 
 } // namespace orvane

@@ -17,7 +17,7 @@ QOpenGLContext *g_context = nullptr;
 
 // Registered before the engine is loaded, so it runs after the engine's own
 // clean-up at the end.
-void DeleteContext() {
+void deleteContext() {
   qt_gl_set_global_share_context(nullptr);
   delete g_context;
   g_context = nullptr;
@@ -25,7 +25,7 @@ void DeleteContext() {
 
 } // namespace
 
-bool EnsureShareContext() {
+bool ensureShareContext() {
   if (QOpenGLContext *existing = QOpenGLContext::globalShareContext())
     return existing->isValid();
   g_context = new QOpenGLContext;
@@ -34,7 +34,7 @@ bool EnsureShareContext() {
   // Set even when it failed: the engine then falls back to software
   // instead of ending the program.
   qt_gl_set_global_share_context(g_context);
-  qAddPostRoutine(&DeleteContext);
+  qAddPostRoutine(&deleteContext);
   return created;
 }
 

@@ -9,6 +9,6 @@ namespace orvane {
 // main window draws without OpenGL, so this is left to the first link click
 // instead of costing every start a GL driver. Returns whether the context
 // could be made (the engine then renders without GPU help).
-bool EnsureShareContext();
+bool ensureShareContext();
 
 } // namespace orvane

@@ -7,31 +7,31 @@
 
 namespace orvane {
 
-double WrapToDay(double v)
+double wrapToDay(double v)
 {
     const double w = v - std::floor(v);
     return w < 1 ? w : 0; // v a hair below a whole number rounds up to 1
 }
 
-double CrossingRatio(const SolarState &s, int slot)
+double crossingRatio(const SolarState &s, int slot)
 {
-    return std::tan((90 - s.Latitude) * s.DegToRad) / std::tan(90 * s.DegToRad - s.EventSun[0][slot]);
+    return std::tan((90 - s.latitude) * s.degToRad) / std::tan(90 * s.degToRad - s.eventSun[0][slot]);
 }
 
 namespace {
 
 double altitudeSine(const SolarState &s, int slot, double hourAngle)
 {
-    const double phi = s.Latitude * s.DegToRad;
-    const double delta = s.EventSun[0][slot];
-    return std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(hourAngle * s.Pi * 2);
+    const double phi = s.latitude * s.degToRad;
+    const double delta = s.eventSun[0][slot];
+    return std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(hourAngle * s.pi * 2);
 }
 
 // Local apparent noon as a clock time: zone offset, equation of time and
 // the daylight-saving hour.
 double noonClock(const SolarState &s, int slot, int k)
 {
-    return (((s.ZoneMeridian - s.Longitude) / 360 + 0.5) - s.EventSun[1][slot] / 1440 + k / 24.0);
+    return (((s.zoneMeridian - s.longitude) / 360 + 0.5) - s.eventSun[1][slot] / 1440 + k / 24.0);
 }
 
 // East (sign -1) or west (sign +1): first estimate at 0.25 / 0.75, one
@@ -39,50 +39,50 @@ double noonClock(const SolarState &s, int slot, int k)
 SolarEvent crossing(SolarState &s, int slot, double sign, bool dst, int k)
 {
     SolarEvent ev;
-    s.EventTime[slot] = 0.5 + sign * 0.25;
-    SolarPosition(s, slot, dst);
-    double R = CrossingRatio(s, slot);
+    s.eventTime[slot] = 0.5 + sign * 0.25;
+    solarPosition(s, slot, dst);
+    double R = crossingRatio(s, slot);
     ev.firstRatio = R;
     if (std::fabs(R) > 1) {
-        ev.declination = s.EventSun[0][slot];
-        ev.equationOfTime = s.EventSun[1][slot];
+        ev.declination = s.eventSun[0][slot];
+        ev.equationOfTime = s.eventSun[1][slot];
         return ev;
     }
-    const double H = ArcCos(R) / (2 * s.Pi);
+    const double H = arcCos(R) / (2 * s.pi);
     ev.firstHourAngle = H;
-    s.EventTime[slot] = 0.5 + sign * H;
-    SolarPosition(s, slot, dst);
-    ev.declination = s.EventSun[0][slot];
-    ev.equationOfTime = s.EventSun[1][slot];
-    R = CrossingRatio(s, slot);
+    s.eventTime[slot] = 0.5 + sign * H;
+    solarPosition(s, slot, dst);
+    ev.declination = s.eventSun[0][slot];
+    ev.equationOfTime = s.eventSun[1][slot];
+    R = crossingRatio(s, slot);
     ev.ratio = R;
     if (std::fabs(R) > 1)
         return ev;
     ev.altitudeSine = altitudeSine(s, slot, H);
     if (ev.altitudeSine < 0)
         return ev;
-    const double Hr = ArcCos(R) / (2 * s.Pi);
+    const double Hr = arcCos(R) / (2 * s.pi);
     ev.hourAngle = Hr;
     ev.seen = true;
-    ev.clock = WrapToDay(noonClock(s, slot, k) + sign * Hr);
+    ev.clock = wrapToDay(noonClock(s, slot, k) + sign * Hr);
     return ev;
 }
 
 } // namespace
 
-Crossings ComputeCrossings(SolarState &s, bool daylightSaving)
+Crossings computeCrossings(SolarState &s, bool daylightSaving)
 {
     const int k = daylightSaving ? 1 : 0;
     Crossings c;
 
-    SolarPosition(s, kSlotMeridian, daylightSaving);
+    solarPosition(s, kSlotMeridian, daylightSaving);
     c.east = crossing(s, kSlotEast, -1, daylightSaving, k);
 
     c.meridian.seen = true;
-    c.meridian.declination = s.EventSun[0][kSlotMeridian];
-    c.meridian.equationOfTime = s.EventSun[1][kSlotMeridian];
-    c.meridian.clock = WrapToDay(noonClock(s, kSlotMeridian, k));
-    c.direction = s.Latitude > c.meridian.declination / s.DegToRad ? MeridianDirection::South
+    c.meridian.declination = s.eventSun[0][kSlotMeridian];
+    c.meridian.equationOfTime = s.eventSun[1][kSlotMeridian];
+    c.meridian.clock = wrapToDay(noonClock(s, kSlotMeridian, k));
+    c.direction = s.latitude > c.meridian.declination / s.degToRad ? MeridianDirection::South
                                                                    : MeridianDirection::North;
 
     c.west = crossing(s, kSlotWest, +1, daylightSaving, k);

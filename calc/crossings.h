@@ -28,13 +28,13 @@ struct Crossings {
 };
 
 // Crossing ratio tan(delta)/tan(phi) for the declination of `slot`.
-double CrossingRatio(const SolarState &state, int slot);
+double crossingRatio(const SolarState &state, int slot);
 
 // Needs InitConstants and the four inputs in `state`. Overwrites
 // EventTime[1..2] and EventSun for slots 0..2. daylightSaving adds one hour.
-Crossings ComputeCrossings(SolarState &state, bool daylightSaving);
+Crossings computeCrossings(SolarState &state, bool daylightSaving);
 
 // v brought into [0, 1) by whole days.
-double WrapToDay(double v);
+double wrapToDay(double v);
 
 } // namespace orvane

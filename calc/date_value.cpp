@@ -33,7 +33,7 @@ void civilFromDays(long long z, int &year, int &month, int &day)
 const long long kEpoch = daysFromCivil(1899, 12, 30);
 } // namespace
 
-bool IsValidDate(int year, int month, int day)
+bool isValidDate(int year, int month, int day)
 {
     if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1)
         return false;
@@ -43,7 +43,7 @@ bool IsValidDate(int year, int month, int day)
     return day <= length;
 }
 
-double DateSerial(int year, int month, int day)
+double dateSerial(int year, int month, int day)
 {
     return static_cast<double>(daysFromCivil(year, static_cast<unsigned>(month),
                                              static_cast<unsigned>(day)) - kEpoch);
@@ -51,14 +51,14 @@ double DateSerial(int year, int month, int day)
 
 // The day of a date value is its whole part toward zero: -1.25 is
 // 29 December 1899, 6:00.
-void DateParts(double date, int &year, int &month, int &day)
+void dateParts(double date, int &year, int &month, int &day)
 {
     civilFromDays(static_cast<long long>(std::trunc(date)) + kEpoch, year, month, day);
 }
 
-long long DaysFrom1900(double date)
+long long daysFrom1900(double date)
 {
-    return static_cast<long long>(std::trunc(date)) - static_cast<long long>(DateSerial(1900, 1, 1));
+    return static_cast<long long>(std::trunc(date)) - static_cast<long long>(dateSerial(1900, 1, 1));
 }
 
 } // namespace orvane

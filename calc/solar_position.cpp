@@ -12,17 +12,17 @@ namespace {
 double reduce360(double a) { return (a / 360 - std::floor(a / 360)) * 360; }
 } // namespace
 
-SolarTerms ComputeSolarTerms(const SolarState &s, int slot, bool daylightSaving)
+SolarTerms computeSolarTerms(const SolarState &s, int slot, bool daylightSaving)
 {
     assert(slot >= 0 && slot < kSlotCount);
     SolarTerms t;
     const double d = daylightSaving ? -1 : 0;
-    t.N = DaysFrom1900(s.InputDate);
+    t.N = daysFrom1900(s.inputDate);
 
     // The order of the sum is kept as the theory states it.
     double T = static_cast<double>(t.N);
-    T -= s.Longitude / 360;
-    T += s.EventTime[slot];
+    T -= s.longitude / 360;
+    T += s.eventTime[slot];
     T += d / 24;
     T -= 0.5;
     T += 1;
@@ -32,12 +32,12 @@ SolarTerms ComputeSolarTerms(const SolarState &s, int slot, bool daylightSaving)
     t.L = reduce360(279.697 + 36000.769 * T);
     t.M = reduce360(358.476 + 35999.05 * T);
     t.epsilon = 23.452 - 0.013 * T;
-    const double k = s.DegToRad;
+    const double k = s.degToRad;
     t.lambda = (1.919 - 0.005 * T) * std::sin(t.M * k) + t.L + 0.02 * std::sin(2 * t.M * k);
 
-    t.declination = ArcSin(s, std::sin(t.lambda * k) * std::sin(t.epsilon * k));
+    t.declination = arcSin(s, std::sin(t.lambda * k) * std::sin(t.epsilon * k));
 
-    t.alphaRaw = ArcTan(std::tan(t.lambda * k) * std::cos(t.epsilon * k)) * s.RadToDeg;
+    t.alphaRaw = arcTan(std::tan(t.lambda * k) * std::cos(t.epsilon * k)) * s.radToDeg;
     t.alpha = t.alphaRaw;
     if (std::cos(t.lambda * k) >= 0) {
         if (t.lambda - t.alpha > 300)
@@ -49,11 +49,11 @@ SolarTerms ComputeSolarTerms(const SolarState &s, int slot, bool daylightSaving)
     return t;
 }
 
-void SolarPosition(SolarState &s, int slot, bool daylightSaving)
+void solarPosition(SolarState &s, int slot, bool daylightSaving)
 {
-    const SolarTerms t = ComputeSolarTerms(s, slot, daylightSaving);
-    s.EventSun[0][slot] = t.declination;
-    s.EventSun[1][slot] = t.equationOfTime;
+    const SolarTerms t = computeSolarTerms(s, slot, daylightSaving);
+    s.eventSun[0][slot] = t.declination;
+    s.eventSun[1][slot] = t.equationOfTime;
 }
 
 } // namespace orvane

@@ -17,11 +17,11 @@ struct SolarTerms {
     double declination = 0;    // radians
     double equationOfTime = 0; // minutes
 };
-SolarTerms ComputeSolarTerms(const SolarState &state, int slot, bool daylightSaving);
+SolarTerms computeSolarTerms(const SolarState &state, int slot, bool daylightSaving);
 
 // Declination and equation of time for InputDate at EventTime[slot] local
 // solar time; writes EventSun[0][slot] and EventSun[1][slot].
 // slot must be 0..3.
-void SolarPosition(SolarState &state, int slot, bool daylightSaving);
+void solarPosition(SolarState &state, int slot, bool daylightSaving);
 
 } // namespace orvane

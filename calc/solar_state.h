@@ -10,24 +10,24 @@ constexpr int kSlotCount = 4; // slot 3 is spare
 
 struct SolarState {
     // Angle constants, 0 until InitConstants.
-    double Pi = 0;
-    double DegToRad = 0;
-    double RadToDeg = 0;
+    double pi = 0;
+    double degToRad = 0;
+    double radToDeg = 0;
 
     // Accepted inputs. InputDate is a date value: days from 30 December 1899.
-    double InputDate = 0;
-    double Latitude = 0;     // degrees, north positive
-    double Longitude = 0;    // degrees, east positive
-    double ZoneMeridian = 0; // degrees east
+    double inputDate = 0;
+    double latitude = 0;     // degrees, north positive
+    double longitude = 0;    // degrees, east positive
+    double zoneMeridian = 0; // degrees east
 
     // Local solar time of day (fraction of a day) each slot is evaluated at.
-    double EventTime[kSlotCount] = {};
+    double eventTime[kSlotCount] = {};
     // EventSun[0][s]: declination in radians; EventSun[1][s]: equation of
     // time in minutes (apparent minus mean).
-    double EventSun[2][kSlotCount] = {};
+    double eventSun[2][kSlotCount] = {};
 };
 
 // Sets Pi, DegToRad, RadToDeg and EventTime[0] = 0.5. Idempotent.
-void InitConstants(SolarState &state);
+void initConstants(SolarState &state);
 
 } // namespace orvane

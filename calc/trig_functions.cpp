@@ -21,22 +21,22 @@ void report(const char *message)
 }
 } // namespace
 
-void SetErrorReporter(ErrorReporter r) { reporter() = std::move(r); }
+void setErrorReporter(ErrorReporter r) { reporter() = std::move(r); }
 
-double ArcTan(double x) { return std::atan(x); }
+double arcTan(double x) { return std::atan(x); }
 
-double ArcSin(const SolarState &state, double x)
+double arcSin(const SolarState &state, double x)
 {
     const double ax = std::fabs(x);
     if (ax < 1)
         return std::atan(x / std::sqrt(1 - x * x));
     if (ax < 1.00000000001)
-        return (state.Pi / 2) * x;
+        return (state.pi / 2) * x;
     report("Input out of ArcSine range");
     return 0;
 }
 
-double ArcCos(double x)
+double arcCos(double x)
 {
     const double ax = std::fabs(x);
     if (ax < 1)
@@ -47,12 +47,12 @@ double ArcCos(double x)
     return 0;
 }
 
-void InitConstants(SolarState &state)
+void initConstants(SolarState &state)
 {
-    state.Pi = 4 * std::atan(1.0);
-    state.DegToRad = state.Pi / 180;
-    state.RadToDeg = 180 / state.Pi;
-    state.EventTime[kSlotMeridian] = 0.5;
+    state.pi = 4 * std::atan(1.0);
+    state.degToRad = state.pi / 180;
+    state.radToDeg = 180 / state.pi;
+    state.eventTime[kSlotMeridian] = 0.5;
 }
 
 } // namespace orvane

@@ -12,16 +12,16 @@ struct SolarState;
 // Receives the out-of-range messages of ArcSin/ArcCos. calc shows nothing
 // itself; the window installs a hook that puts up a modal box.
 using ErrorReporter = std::function<void(const std::string &message)>;
-void SetErrorReporter(ErrorReporter reporter);
+void setErrorReporter(ErrorReporter reporter);
 
 // Radians in (-pi/2, pi/2).
-double ArcTan(double x);
+double arcTan(double x);
 // Accepts |x| up to 1.00000000001, proportional (not clamped) beyond 1.
 // Reports "Input out of ArcSine range" and returns 0 outside that band.
 // The band uses state.Pi, so before InitConstants ArcSin(+-1) is 0.
-double ArcSin(const SolarState &state, double x);
+double arcSin(const SolarState &state, double x);
 // Accepts |x| <= 1 exactly; reports "Input out of ArcCos range" and returns
 // 0 beyond.
-double ArcCos(double x);
+double arcCos(double x);
 
 } // namespace orvane

@@ -4,7 +4,7 @@
 
 #include "calc/date_value.h"
 #include "fuzz_locales.h"
-#include "main_window/input_parsing.h"
+#include "text/input_parsing.h"
 
 #include <QString>
 
@@ -41,30 +41,30 @@ QString decode(std::uint8_t encoding, const std::uint8_t *data, std::size_t size
 
 void checkDate(const QString &text, const QLocale &locale)
 {
-    const auto date = orvane::ParseDateText(text, locale);
+    const auto date = orvane::parseDateText(text, locale);
     if (!date)
         return;
     if (!std::isfinite(*date) || *date != std::floor(*date))
         fail("accepted date is not a whole day", text);
     int year = 0, month = 0, day = 0;
-    orvane::DateParts(*date, year, month, day);
+    orvane::dateParts(*date, year, month, day);
     if (year < 100 || year > 9999)
         fail("accepted date outside the years 100..9999", text);
-    if (!orvane::IsValidDate(year, month, day) || orvane::DateSerial(year, month, day) != *date)
+    if (!orvane::isValidDate(year, month, day) || orvane::dateSerial(year, month, day) != *date)
         fail("accepted date does not round-trip through its parts", text);
 }
 
 void checkNumber(const QString &text, const QLocale &locale)
 {
-    const auto converted = orvane::ConvertNumberText(text, locale);
+    const auto converted = orvane::convertNumberText(text, locale);
     if (converted && !std::isfinite(*converted))
         fail("numeric conversion gave a non-finite value", text);
-    const double leading = orvane::LeadingNumberValue(text);
+    const double leading = orvane::leadingNumberValue(text);
     if (!std::isfinite(leading))
         fail("leading-number value is not finite", text);
 
     for (const double bound : {90.0, 180.0}) {
-        if (!orvane::InRange(text, bound, locale))
+        if (!orvane::inRange(text, bound, locale))
             continue;
         // An accepted text is numeric, and what is stored lies in range.
         if (!converted)
@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size < 2)
         return 0;
-    const QLocale locale = orvane::fuzz::LocaleFor(data[0]);
+    const QLocale locale = orvane::fuzz::localeFor(data[0]);
     const QString text = decode(data[1], data + 2, size - 2);
     checkDate(text, locale);
     checkNumber(text, locale);

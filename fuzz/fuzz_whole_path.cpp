@@ -2,16 +2,19 @@
 // Calculate to the result text, in the real window (offscreen), with every
 // message box answered (Yes to the far-from-zone question, OK otherwise).
 //
-// For each input: the window accepts it exactly when every text function
-// and choice does; an accepted input leaves a sound result text (no nan or
-// inf, plain clock times, no "60 seconds") and stored values in range; no
-// input brings up the out-of-range error box.
+// For each input: the window decides exactly as the plain input checks do
+// (same verdict, same message) and shows the text that the plain functions
+// give for the accepted values; an accepted input leaves a sound result
+// text (no nan or inf, plain clock times, no "60 seconds") and stored
+// values in range; no input brings up the out-of-range error box.
 
 #include "fuzz_locales.h"
-#include "main_window/input_parsing.h"
+#include "calc/crossings.h"
 #include "main_window/sundial_input.h"
-#include "message_box_answerer.h"
-#include "result_shape.h"
+#include "support/result_shape.h"
+#include "support/modal_answerer.h"
+#include "text/input_check.h"
+#include "text/result_text.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -36,13 +39,14 @@ struct Window {
     QLineEdit *txtLatitude = nullptr;
     QLineEdit *txtLongitude = nullptr;
     QComboBox *lstTimeZone = nullptr;
-    QRadioButton *OptEast = nullptr;
-    QRadioButton *OptWest = nullptr;
-    QRadioButton *optStandardinput = nullptr;
-    QRadioButton *optDstinput = nullptr;
-    QPushButton *CmdCalculate = nullptr;
+    QRadioButton *optEast = nullptr;
+    QRadioButton *optWest = nullptr;
+    QRadioButton *optStandardInput = nullptr;
+    QRadioButton *optDstInput = nullptr;
+    QPushButton *cmdCalculate = nullptr;
     QLabel *lblResult = nullptr;
-    orvane::fuzz::MessageBoxAnswerer answerer;
+    // Yes to the far-from-zone question, OK to everything else.
+    orvane::test::ModalAnswerer answerer{QMessageBox::Yes};
 
     template <class T>
     T *control(const char *name)
@@ -62,11 +66,11 @@ struct Window {
         txtLatitude = control<QLineEdit>("txtLatitude");
         txtLongitude = control<QLineEdit>("txtLongitude");
         lstTimeZone = control<QComboBox>("lstTimeZone");
-        OptEast = control<QRadioButton>("OptEast");
-        OptWest = control<QRadioButton>("OptWest");
-        optStandardinput = control<QRadioButton>("optStandardinput");
-        optDstinput = control<QRadioButton>("optDstinput");
-        CmdCalculate = control<QPushButton>("CmdCalculate");
+        optEast = control<QRadioButton>("OptEast");
+        optWest = control<QRadioButton>("OptWest");
+        optStandardInput = control<QRadioButton>("optStandardinput");
+        optDstInput = control<QRadioButton>("optDstinput");
+        cmdCalculate = control<QPushButton>("CmdCalculate");
         lblResult = control<QLabel>("lblResult");
         form.show();
     }
@@ -98,22 +102,46 @@ void choose(QRadioButton *first, QRadioButton *second, int choice)
                  what.toUtf8().constData(), window->txtDate->text().toUtf8().constData(),
                  window->txtLatitude->text().toUtf8().constData(),
                  window->txtLongitude->text().toUtf8().constData(), window->lstTimeZone->currentIndex(),
-                 window->optStandardinput->isChecked(), window->optDstinput->isChecked(),
-                 window->OptEast->isChecked(), window->OptWest->isChecked(),
+                 window->optStandardInput->isChecked(), window->optDstInput->isChecked(),
+                 window->optEast->isChecked(), window->optWest->isChecked(),
                  QLocale().name().toUtf8().constData());
     std::abort();
 }
 
-// Whether every check of the window should pass, from the text functions
-// and the choices alone (the far-from-zone question is answered Yes).
-bool shouldAccept(const QLocale &locale)
+orvane::InputCheck plainCheck(const QLocale &locale)
 {
     const Window &w = *window;
-    return orvane::ParseDateText(w.txtDate->text(), locale) &&
-           w.optStandardinput->isChecked() != w.optDstinput->isChecked() &&
-           orvane::InRange(w.txtLatitude->text(), 90, locale) &&
-           orvane::InRange(w.txtLongitude->text(), 180, locale) &&
-           w.OptEast->isChecked() != w.OptWest->isChecked() && w.lstTimeZone->currentIndex() != -1;
+    orvane::InputTexts in;
+    in.date = w.txtDate->text();
+    in.latitude = w.txtLatitude->text();
+    in.longitude = w.txtLongitude->text();
+    in.standardTime = w.optStandardInput->isChecked();
+    in.daylightSaving = w.optDstInput->isChecked();
+    in.east = w.optEast->isChecked();
+    in.west = w.optWest->isChecked();
+    in.zoneIndex = w.lstTimeZone->currentIndex();
+    return orvane::checkInputs(in, locale);
+}
+
+// The result text of the plain functions for accepted values.
+QString plainResult(const orvane::InputCheck &c, const QLocale &locale)
+{
+    orvane::SolarState s;
+    orvane::initConstants(s);
+    s.inputDate = *c.values.inputDate;
+    s.latitude = *c.values.latitude;
+    s.longitude = *c.values.longitude;
+    s.zoneMeridian = *c.values.zoneMeridian;
+    const orvane::Crossings crossings = orvane::computeCrossings(s, c.daylightSaving);
+    return orvane::resultText(s.inputDate, crossings, s.radToDeg, locale);
+}
+
+QString seenTexts()
+{
+    QStringList texts;
+    for (const auto &box : window->answerer.seen)
+        texts << box.text;
+    return texts.join(QStringLiteral(" | "));
 }
 
 } // namespace
@@ -134,41 +162,47 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzedDataProvider in(data, size);
-    const QLocale locale = orvane::fuzz::LocaleFor(in.ConsumeIntegral<std::uint8_t>());
+    const QLocale locale = orvane::fuzz::localeFor(in.ConsumeIntegral<std::uint8_t>());
     QLocale::setDefault(locale);
     Window &w = *window;
     w.lstTimeZone->setCurrentIndex(in.ConsumeIntegralInRange(-1, 23));
-    choose(w.optStandardinput, w.optDstinput, in.ConsumeIntegralInRange(0, 2));
-    choose(w.OptEast, w.OptWest, in.ConsumeIntegralInRange(0, 2));
-    if (w.optStandardinput->isChecked() && w.optDstinput->isChecked())
+    choose(w.optStandardInput, w.optDstInput, in.ConsumeIntegralInRange(0, 2));
+    choose(w.optEast, w.optWest, in.ConsumeIntegralInRange(0, 2));
+    if (w.optStandardInput->isChecked() && w.optDstInput->isChecked())
         fail(QStringLiteral("both clock modes selected at once"));
-    if (w.OptEast->isChecked() && w.OptWest->isChecked())
+    if (w.optEast->isChecked() && w.optWest->isChecked())
         fail(QStringLiteral("both hemispheres selected at once"));
     w.txtDate->setText(QString::fromStdString(in.ConsumeRandomLengthString(64)));
     w.txtLatitude->setText(QString::fromStdString(in.ConsumeRandomLengthString(64)));
     w.txtLongitude->setText(QString::fromStdString(in.ConsumeRandomLengthString(64)));
 
     w.lblResult->clear();
-    w.answerer.clear();
-    const bool expected = shouldAccept(locale);
-    w.CmdCalculate->click();
+    w.answerer.seen.clear();
+    const orvane::InputCheck check = plainCheck(locale);
+    const bool expected = check.verdict != orvane::CheckVerdict::Refused;
+    w.cmdCalculate->click();
 
     const QString result = w.lblResult->text();
     const bool accepted = !result.isEmpty();
-    if (w.answerer.errorBoxes > 0)
-        fail(QStringLiteral("error box shown: ") + w.answerer.texts.join(QStringLiteral(" | ")));
+    for (const auto &box : w.answerer.seen)
+        if (box.icon == QMessageBox::Critical)
+            fail(QStringLiteral("error box shown: ") + seenTexts());
     if (accepted != expected)
-        fail(QStringLiteral("window %1 an input the text functions %2; boxes: %3")
-                 .arg(accepted ? "accepted" : "refused", expected ? "accept" : "refuse",
-                      w.answerer.texts.join(QStringLiteral(" | "))));
+        fail(QStringLiteral("window %1 an input the plain checks %2; boxes: %3")
+                 .arg(accepted ? "accepted" : "refused", expected ? "accept" : "refuse", seenTexts()));
+    if (check.message && (w.answerer.seen.empty() || w.answerer.seen.back().text != QLatin1String(check.message)))
+        fail(QStringLiteral("window said \"%1\", the plain checks \"%2\"").arg(seenTexts(), check.message));
     if (!accepted)
         return 0;
+    if (result != plainResult(check, locale))
+        fail(QStringLiteral("window shows a text the plain functions do not give:
+") + result);
 
     const orvane::SolarState &s = w.form.state();
-    if (!std::isfinite(s.Latitude) || std::fabs(s.Latitude) > 90 || !std::isfinite(s.Longitude) ||
-        std::fabs(s.Longitude) > 180)
-        fail(QStringLiteral("stored site out of range: %1, %2").arg(s.Latitude).arg(s.Longitude));
-    const QStringList problems = orvane::robustness::ResultTextProblems(result, locale);
+    if (!std::isfinite(s.latitude) || std::fabs(s.latitude) > 90 || !std::isfinite(s.longitude) ||
+        std::fabs(s.longitude) > 180)
+        fail(QStringLiteral("stored site out of range: %1, %2").arg(s.latitude).arg(s.longitude));
+    const QStringList problems = orvane::robustness::resultTextProblems(result, locale);
     if (!problems.isEmpty())
         fail(problems.join(QStringLiteral("; ")) + QStringLiteral("\n  result:\n") + result);
     return 0;

@@ -59,13 +59,13 @@ QAccessibleInterface *factory(const QString &, QObject *object)
     if (auto *link = qobject_cast<LinkLabel *>(object))
         return new LinkLabelAccessible(link);
     if (auto *live = qobject_cast<LiveLabel *>(object))
-        return NewLiveLabelAccessible(live);
+        return newLiveLabelAccessible(live);
     return nullptr;
 }
 
 } // namespace
 
-void InstallAccessibility()
+void installAccessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(factory);

@@ -7,6 +7,6 @@ namespace orvane {
 
 // Makes every LinkLabel a link with a press action and every LiveLabel a
 // readable status line. Safe to call more than once.
-void InstallAccessibility();
+void installAccessibility();
 
 } // namespace orvane

@@ -69,9 +69,9 @@ AnnouncementSink sink = toAssistiveTechnology;
 
 } // namespace
 
-void SetAnnouncementSink(AnnouncementSink newSink) { sink = newSink ? newSink : toAssistiveTechnology; }
+void setAnnouncementSink(AnnouncementSink newSink) { sink = newSink ? newSink : toAssistiveTechnology; }
 
-QAccessibleInterface *NewLiveLabelAccessible(LiveLabel *label) { return new LiveLabelAccessible(label); }
+QAccessibleInterface *newLiveLabelAccessible(LiveLabel *label) { return new LiveLabelAccessible(label); }
 
 void LiveLabel::announceChange(const QString &before)
 {

@@ -22,9 +22,9 @@ public:
 // Where announcements go: to assistive technology unless replaced. Qt
 // drops every event while no reader listens, so tests watch them here.
 using AnnouncementSink = void (*)(QAccessibleEvent *event);
-void SetAnnouncementSink(AnnouncementSink sink);
+void setAnnouncementSink(AnnouncementSink sink);
 
 // The accessible face of a LiveLabel: a status line whose text can be read.
-QAccessibleInterface *NewLiveLabelAccessible(LiveLabel *label);
+QAccessibleInterface *newLiveLabelAccessible(LiveLabel *label);
 
 } // namespace orvane

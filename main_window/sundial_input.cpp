@@ -5,12 +5,13 @@
 #include "browser/browser_link.h"
 #include "calc/crossings.h"
 #include "calc/trig_functions.h"
-#include "input_parsing.h"
 #include "link_label.h"
-#include "report.h"
-#include "result_text.h"
-#include "web_addresses.h"
-#include "window_texts.h"
+#include "print/report.h"
+#include "text/input_check.h"
+#include "text/result_text.h"
+#include "text/time_zones.h"
+#include "text/web_addresses.h"
+#include "text/window_texts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,78 +23,76 @@
 #include <QRadioButton>
 #include <QShortcut>
 
-#include <cmath>
-#include <optional>
-
 namespace orvane {
 
-namespace {
-
-// The numeric and range tests together; the value when both pass.
-std::optional<double> numberInRange(const QString &text, double bound, const QLocale &locale)
-{
-    return InRange(text, bound, locale) ? ConvertNumberText(text, locale) : std::nullopt;
-}
-
-} // namespace
-
 Sundial_Input::Sundial_Input(QWidget *parent)
-    : QWidget(parent), endProgram_([] { QCoreApplication::exit(0); }), openPage_(OpenBrowser)
+    : QWidget(parent), endProgram_([] { QCoreApplication::exit(0); }), openPage_(openBrowser)
 {
     // Before any control exists, so that none is described the plain way.
-    InstallAccessibility();
+    installAccessibility();
     buildControls();
     describeControls();
 
-    connect(CmdCalculate, &QPushButton::clicked, this, &Sundial_Input::CmdCalculate_Click);
-    connect(CmdQuit, &QPushButton::clicked, this, &Sundial_Input::CmdQuit_Click);
-    connect(cmdPrint, &QPushButton::clicked, this, &Sundial_Input::cmdPrint_Click);
-    connect(lblbrowser, &LinkLabel::clicked, this, &Sundial_Input::lblbrowser_Click);
-    connect(lblTarnwick, &LinkLabel::clicked, this, &Sundial_Input::lblTarnwick_Click);
+    connect(cmdCalculate, &QPushButton::clicked, this, &Sundial_Input::onCalculateClicked);
+    connect(cmdQuit, &QPushButton::clicked, this, &Sundial_Input::onQuitClicked);
+    connect(cmdPrint, &QPushButton::clicked, this, &Sundial_Input::onPrintClicked);
+    connect(lblBrowser, &LinkLabel::clicked, this, &Sundial_Input::onTimeLinkClicked);
+    connect(lblTarnwick, &LinkLabel::clicked, this, &Sundial_Input::onMakerLinkClicked);
 
     // Calculate is the default button and Quit the cancel button: Enter
     // and Escape work wherever the focus is in this window.
+    cmdCalculate->setDefault(true);
     for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
-        connect(new QShortcut(key, this), &QShortcut::activated, CmdCalculate, &QPushButton::click);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, CmdQuit,
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &Sundial_Input::onEnterPressed);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdQuit,
             &QPushButton::click);
 
     // The buttons' own access keys animate a press and click a moment
     // later; Alt+Q and Alt+P act at once instead.
-    CmdQuit->setShortcut(QKeySequence());
+    cmdQuit->setShortcut(QKeySequence());
     cmdPrint->setShortcut(QKeySequence());
-    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Q), this), &QShortcut::activated, CmdQuit,
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Q), this), &QShortcut::activated, cmdQuit,
             &QPushButton::click);
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_P), this), &QShortcut::activated, cmdPrint,
             &QPushButton::click);
 
-    SetErrorReporter([this](const std::string &text) {
+    setErrorReporter([this](const std::string &text) {
         QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kMessageTitle), QString::fromStdString(text),
                         QMessageBox::Ok, this);
         box.exec();
     });
 
-    Form_Load();
+    loadForm();
     txtDate->setFocus();
 }
 
-Sundial_Input::~Sundial_Input() { SetErrorReporter(nullptr); }
+Sundial_Input::~Sundial_Input() { setErrorReporter(nullptr); }
 
 void Sundial_Input::setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
 
 void Sundial_Input::setOpenPage(std::function<void(const QString &)> openPage) { openPage_ = std::move(openPage); }
 
-void Sundial_Input::Form_Load()
+void Sundial_Input::loadForm()
 {
-    InitConstants(state_);
+    initConstants(state_);
     lblText->setText(QString::fromLatin1(kInstructionText));
-    for (int i = 0; i < static_cast<int>(kTimeZones.size()); ++i)
-        lstTimeZone->insertItem(i, QString::fromLatin1(kTimeZones[i]));
+    for (int i = 0; i < timeZoneCount(); ++i)
+        lstTimeZone->insertItem(i, QString::fromLatin1(timeZoneText(i)));
     lstTimeZone->setCurrentIndex(-1);
     lstTimeZone->setEditText(QString::fromLatin1(kTimeZonePrompt));
-    InitConstants(state_);
-    OptWest->setFocusPolicy(Qt::ClickFocus);
+    initConstants(state_);
+    optWest->setFocusPolicy(Qt::ClickFocus);
     fitResultLabel();
+}
+
+void Sundial_Input::onEnterPressed()
+{
+    // A focused command button is pressed by Enter, as on any desktop;
+    // everywhere else Enter means Calculate.
+    if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+        button->click();
+    else
+        cmdCalculate->click();
 }
 
 int Sundial_Input::message(const char *text, bool yesNo)
@@ -111,101 +110,101 @@ void Sundial_Input::highlight()
         edit->setSelection(0, static_cast<int>(edit->text().size()));
 }
 
-bool Sundial_Input::DateCheck()
+void Sundial_Input::showRefusal(const InputCheck &check)
 {
-    const QLocale locale;
-
-    const std::optional<double> date = ParseDateText(txtDate->text(), locale);
-    if (!date) {
-        message(kMsgDate);
-        txtDate->setFocus();
+    QWidget *field = nullptr;
+    switch (check.focus) {
+    case InputField::Date: field = txtDate; break;
+    case InputField::Latitude: field = txtLatitude; break;
+    case InputField::Longitude: field = txtLongitude; break;
+    case InputField::TimeZone: field = lstTimeZone; break;
+    case InputField::None: break;
+    }
+    if (!field)
+        return;
+    field->setFocus();
+    if (check.selectText)
         highlight();
-        return false;
-    }
-    state_.InputDate = *date;
-
-    if (optStandardinput->isChecked() == optDstinput->isChecked()) {
-        message(kMsgClockMode);
-        return false;
-    }
-
-    const std::optional<double> latitude = numberInRange(txtLatitude->text(), 90, locale);
-    if (!latitude) {
-        message(kMsgLatitude);
-        txtLatitude->setFocus();
-        highlight();
-        return false;
-    }
-    state_.Latitude = *latitude;
-
-    const std::optional<double> longitude = numberInRange(txtLongitude->text(), 180, locale);
-    if (!longitude) {
-        message(kMsgLongitude);
-        txtLongitude->setFocus();
-        highlight();
-        return false;
-    }
-    // The hemisphere comes from the option pair, never from a typed sign.
-    state_.Longitude = std::fabs(*longitude);
-
-    if (OptEast->isChecked() == OptWest->isChecked()) {
-        message(kMsgHemisphere);
-        return false;
-    }
-    if (OptWest->isChecked())
-        state_.Longitude = -state_.Longitude;
-
-    const int zone = lstTimeZone->currentIndex();
-    if (zone == -1) {
-        message(kMsgTimeZone);
-        lstTimeZone->setFocus();
-        return false;
-    }
-    state_.ZoneMeridian = 15.0 * (zone - 11);
-
-    if (std::fabs(state_.Longitude - state_.ZoneMeridian) > 15 && message(kMsgFarFromZone, true) != QMessageBox::Yes) {
-        txtLongitude->setFocus();
-        highlight();
-        return false;
-    }
-    return true;
 }
 
-void Sundial_Input::ShowEot()
+bool Sundial_Input::dateCheck()
+{
+    InputTexts in;
+    in.date = txtDate->text();
+    in.latitude = txtLatitude->text();
+    in.longitude = txtLongitude->text();
+    in.standardTime = optStandardInput->isChecked();
+    in.daylightSaving = optDstInput->isChecked();
+    in.east = optEast->isChecked();
+    in.west = optWest->isChecked();
+    in.zoneIndex = lstTimeZone->currentIndex();
+    const InputCheck check = checkInputs(in, QLocale());
+
+    // Each value that passed its own test is kept, also on a refusal.
+    const CheckedValues &v = check.values;
+    state_.inputDate = v.inputDate.value_or(state_.inputDate);
+    state_.latitude = v.latitude.value_or(state_.latitude);
+    state_.longitude = v.longitude.value_or(state_.longitude);
+    state_.zoneMeridian = v.zoneMeridian.value_or(state_.zoneMeridian);
+    daylightSaving_ = check.daylightSaving;
+
+    switch (check.verdict) {
+    case CheckVerdict::Accepted:
+        return true;
+    case CheckVerdict::AskFarFromZone:
+        if (message(check.message, true) == QMessageBox::Yes)
+            return true;
+        break;
+    case CheckVerdict::Refused:
+        message(check.message);
+        break;
+    }
+    showRefusal(check);
+    return false;
+}
+
+Crossings Sundial_Input::showEot()
 {
     const QLocale locale;
     const QString before = lblResult->text();
-    lblResult->setText(DateLineText(state_.InputDate, locale));
-    const Crossings crossings = ComputeCrossings(state_, optDstinput->isChecked());
-    lblResult->setText(lblResult->text() + EventsText(crossings, state_.RadToDeg, locale));
+    const Crossings crossings = computeCrossings(state_, daylightSaving_);
+    lblResult->setText(resultText(state_.inputDate, crossings, state_.radToDeg, locale));
     fitResultLabel();
     lblResult->announceChange(before);
+    return crossings;
 }
 
-void Sundial_Input::CmdCalculate_Click()
+void Sundial_Input::onCalculateClicked()
 {
-    if (DateCheck())
-        ShowEot();
+    if (dateCheck())
+        showEot();
 }
 
-void Sundial_Input::cmdPrint_Click()
+void Sundial_Input::onPrintClicked()
 {
-    if (!DateCheck())
+    if (!dateCheck())
         return;
-    ShowEot();
-    PrintReport(this, ReportInputs{state_.Latitude, state_.Longitude, OptWest->isChecked(),
-                                   optStandardinput->isChecked(), lblResult->text()});
+    const Crossings crossings = showEot();
+    ReportInputs report;
+    report.latitude = state_.latitude;
+    report.longitude = state_.longitude;
+    report.west = optWest->isChecked();
+    report.standardTime = optStandardInput->isChecked();
+    report.inputDate = state_.inputDate;
+    report.crossings = crossings;
+    report.radToDeg = state_.radToDeg;
+    printReport(this, report);
 }
 
-void Sundial_Input::CmdQuit_Click()
+void Sundial_Input::onQuitClicked()
 {
     close();
-    CloseBrowser();
+    closeBrowser();
     endProgram_();
 }
 
-void Sundial_Input::lblbrowser_Click() { openPage_(QString::fromLatin1(kTimeStandardUrl)); }
+void Sundial_Input::onTimeLinkClicked() { openPage_(QString::fromLatin1(kTimeStandardUrl)); }
 
-void Sundial_Input::lblTarnwick_Click() { openPage_(QString::fromLatin1(kMakerUrl)); }
+void Sundial_Input::onMakerLinkClicked() { openPage_(QString::fromLatin1(kMakerUrl)); }
 
 } // namespace orvane

@@ -1,7 +1,7 @@
 #pragma once
 // The main window: the inputs, the instructions and the result.
 
-#include "calc/solar_state.h"
+#include "calc/crossings.h"
 
 #include <QWidget>
 
@@ -19,7 +19,10 @@ namespace orvane {
 
 class LinkLabel;
 class LiveLabel;
+struct InputCheck;
 
+// Every control carries its form name as objectName ("CmdCalculate",
+// "OptWest", ...): tests, accessibility and other programs find it so.
 class Sundial_Input : public QWidget {
     Q_OBJECT
 public:
@@ -40,21 +43,24 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private slots:
-    void CmdCalculate_Click();
-    void CmdQuit_Click();
-    void cmdPrint_Click();
-    void lblbrowser_Click();
-    void lblTarnwick_Click();
+    void onCalculateClicked();
+    void onQuitClicked();
+    void onPrintClicked();
+    void onTimeLinkClicked();
+    void onMakerLinkClicked();
+    void onEnterPressed();
 
 private:
     void buildControls();
     void setTabOrder();
     // Names, descriptions and keys for assistive technology and the keyboard.
     void describeControls();
-    void Form_Load();
-    bool DateCheck();
+    void loadForm();
+    bool dateCheck();
+    // Shows a refusal: its box, then the focus and selection it asks for.
+    void showRefusal(const InputCheck &check);
     void highlight();
-    void ShowEot();
+    Crossings showEot();
     // lblResult keeps its size unless the text needs more height; then it
     // and everything below it move down.
     void fitResultLabel();
@@ -62,35 +68,36 @@ private:
     int message(const char *text, bool yesNo = false);
 
     SolarState state_;
+    bool daylightSaving_ = false;
     std::vector<QWidget *> tabOrder_;
     std::function<void()> endProgram_;
     std::function<void(const QString &)> openPage_;
 
     QLabel *lblTitle = nullptr;
-    QLabel *Image2 = nullptr;
+    QLabel *image2 = nullptr;
     LinkLabel *lblTarnwick = nullptr;
-    QLabel *Image1 = nullptr;
+    QLabel *image1 = nullptr;
     QLabel *lblText = nullptr;
-    LinkLabel *lblbrowser = nullptr;
-    QFrame *Frame1 = nullptr;
-    QPushButton *CmdCalculate = nullptr;
-    QPushButton *CmdQuit = nullptr;
+    LinkLabel *lblBrowser = nullptr;
+    QFrame *frame1 = nullptr;
+    QPushButton *cmdCalculate = nullptr;
+    QPushButton *cmdQuit = nullptr;
     QPushButton *cmdPrint = nullptr;
     QLabel *lblSubscript = nullptr;
     QLineEdit *txtDate = nullptr;
     QLabel *lblDate = nullptr;
-    QFrame *Frame2 = nullptr;
+    QFrame *frame2 = nullptr;
     QComboBox *lstTimeZone = nullptr;
     QLabel *lblLatitude = nullptr;
     QLabel *lblLongitude = nullptr;
-    QRadioButton *OptWest = nullptr;
+    QRadioButton *optWest = nullptr;
     QLineEdit *txtLatitude = nullptr;
     QLineEdit *txtLongitude = nullptr;
-    QRadioButton *OptEast = nullptr;
-    QLabel *lblNorthsouth = nullptr;
+    QRadioButton *optEast = nullptr;
+    QLabel *lblNorthSouth = nullptr;
     LiveLabel *lblResult = nullptr;
-    QRadioButton *optStandardinput = nullptr;
-    QRadioButton *optDstinput = nullptr;
+    QRadioButton *optStandardInput = nullptr;
+    QRadioButton *optDstInput = nullptr;
 };
 
 } // namespace orvane

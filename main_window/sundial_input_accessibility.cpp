@@ -3,7 +3,7 @@
 #include "sundial_input.h"
 
 #include "link_label.h"
-#include "window_texts.h"
+#include "text/window_texts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -18,7 +18,7 @@ void Sundial_Input::describeControls()
     lblDate->setBuddy(txtDate);
     lblLatitude->setBuddy(txtLatitude);
     lblLongitude->setBuddy(txtLongitude);
-    txtLatitude->setAccessibleDescription(lblNorthsouth->text());
+    txtLatitude->setAccessibleDescription(lblNorthSouth->text());
 
     // The list has no label on screen. Qt on Linux names a combo box by its
     // current text and looks for the label in a relation, so it gets one
@@ -33,7 +33,7 @@ void Sundial_Input::describeControls()
 
     // The links stay out of the Tab walk, so Enter keeps meaning Calculate
     // wherever the focus is; these keys follow them instead.
-    lblbrowser->setAccessKey(QKeySequence(Qt::ALT | Qt::Key_W));
+    lblBrowser->setAccessKey(QKeySequence(Qt::ALT | Qt::Key_W));
     lblTarnwick->setAccessKey(QKeySequence(Qt::ALT | Qt::Key_T));
 }
 

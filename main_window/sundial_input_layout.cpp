@@ -4,8 +4,8 @@
 #include "accessibility_live_label.h"
 #include "link_label.h"
 #include "resources/orvane_resources.h"
-#include "web_addresses.h"
-#include "window_texts.h"
+#include "text/web_addresses.h"
+#include "text/window_texts.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -77,9 +77,9 @@ const int kGap = 4;
 void Sundial_Input::buildControls()
 {
     setWindowTitle(QString::fromLatin1(kWindowTitle));
-    setWindowIcon(QIcon(ResourcePicture("icon.png")));
+    setWindowIcon(QIcon(resourcePicture("icon.png")));
     setFont(makeFont("Arial", 8.25));
-    const QCursor hand(ResourcePicture("hand.png"), 6, 1);
+    const QCursor hand(resourcePicture("hand.png"), 6, 1);
 
     lblTitle = place<QLabel>(this, "lblTitle", twips(108, 0, 11976, 816), makeFont("Times New Roman", 36, false, true));
     lblTitle->setText("Orvane Calculator");
@@ -87,9 +87,9 @@ void Sundial_Input::buildControls()
     lblTitle->setWordWrap(true);
     setColours(lblTitle, QColor(192, 64, 0));
 
-    Image2 = place<QLabel>(this, "Image2", twips(3048, 840, 6108, 972), QFont());
-    Image2->setPixmap(ResourcePicture("image2.png"));
-    Image2->setScaledContents(true);
+    image2 = place<QLabel>(this, "Image2", twips(3048, 840, 6108, 972), QFont());
+    image2->setPixmap(resourcePicture("image2.png"));
+    image2->setScaledContents(true);
 
     lblTarnwick = place<LinkLabel>(this, "lblTarnwick", twips(4416, 1800, 3372, 492),
                                    makeFont("Times New Roman", 13.5, true, true));
@@ -97,30 +97,30 @@ void Sundial_Input::buildControls()
     setColours(lblTarnwick, kLinkBlue, kLightGrey);
     lblTarnwick->setCursor(hand);
 
-    Image1 = place<QLabel>(this, "Image1", twips(8760, 1680, 3150, 3435), QFont());
-    Image1->setPixmap(ResourcePicture("image1.png"));
+    image1 = place<QLabel>(this, "Image1", twips(8760, 1680, 3150, 3435), QFont());
+    image1->setPixmap(resourcePicture("image1.png"));
 
     lblText = place<QLabel>(this, "lblText", twips(225, 2400, 8490, 225), makeFont("Arial", 10.5));
     lblText->setWordWrap(true);
     lblText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColours(lblText, Qt::black, kLightGrey);
 
-    lblbrowser = place<LinkLabel>(this, "lblbrowser", twips(240, 4920, 4080, 195), makeFont("Arial", 7.5, false, true));
-    lblbrowser->setText("Click here to set your watch to atomic standard via internet");
-    setColours(lblbrowser, kLinkBlue);
-    lblbrowser->setCursor(hand);
-    lblbrowser->adjustSize();
+    lblBrowser = place<LinkLabel>(this, "lblbrowser", twips(240, 4920, 4080, 195), makeFont("Arial", 7.5, false, true));
+    lblBrowser->setText("Click here to set your watch to atomic standard via internet");
+    setColours(lblBrowser, kLinkBlue);
+    lblBrowser->setCursor(hand);
+    lblBrowser->adjustSize();
 
-    Frame1 = place<QFrame>(this, "Frame1", twips(360, 5280, 11172, 2295), QFont());
-    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame1 = place<QFrame>(this, "Frame1", twips(360, 5280, 11172, 2295), QFont());
+    frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
-    CmdCalculate = place<QPushButton>(this, "CmdCalculate", twips(2640, 7680, 2052, 372), makeFont("Arial", 7.5));
-    CmdCalculate->setText("Calculate");
-    CmdQuit = place<QPushButton>(this, "CmdQuit", twips(5640, 7680, 852, 372), makeFont("Arial", 7.5));
-    CmdQuit->setText("&Quit");
+    cmdCalculate = place<QPushButton>(this, "CmdCalculate", twips(2640, 7680, 2052, 372), makeFont("Arial", 7.5));
+    cmdCalculate->setText("Calculate");
+    cmdQuit = place<QPushButton>(this, "CmdQuit", twips(5640, 7680, 852, 372), makeFont("Arial", 7.5));
+    cmdQuit->setText("&Quit");
     cmdPrint = place<QPushButton>(this, "cmdPrint", twips(7440, 7680, 852, 372), makeFont("Arial", 7.5));
     cmdPrint->setText("&Print");
-    for (QPushButton *b : {CmdQuit, cmdPrint}) {
+    for (QPushButton *b : {cmdQuit, cmdPrint}) {
         QPalette pal = b->palette();
         pal.setColor(QPalette::Button, kLightGrey);
         b->setPalette(pal);
@@ -129,46 +129,46 @@ void Sundial_Input::buildControls()
     lblSubscript = place<QLabel>(this, "lblSubscript", twips(240, 7800, 1800, 255), makeFont("Arial", 7.5));
     lblSubscript->setText("by E. Marrow, 2003");
 
-    txtDate = place<QLineEdit>(Frame1, "txtDate", twips(240, 240, 972, 288), makeFont("Arial", 7.5));
-    lblDate = place<QLabel>(Frame1, "lblDate", twips(1320, 240, 1692, 372), makeFont("Arial", 7.5));
+    txtDate = place<QLineEdit>(frame1, "txtDate", twips(240, 240, 972, 288), makeFont("Arial", 7.5));
+    lblDate = place<QLabel>(frame1, "lblDate", twips(1320, 240, 1692, 372), makeFont("Arial", 7.5));
     lblDate->setText("Date(mm/dd/yyyy)");
     lblDate->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Frame2 = place<QFrame>(Frame1, "Frame2", twips(2760, 120, 3135, 612), QFont());
-    Frame2->setFrameStyle(QFrame::NoFrame);
+    frame2 = place<QFrame>(frame1, "Frame2", twips(2760, 120, 3135, 612), QFont());
+    frame2->setFrameStyle(QFrame::NoFrame);
 
-    lstTimeZone = place<QComboBox>(Frame1, "lstTimeZone", twips(240, 840, 4215, 315), makeFont("Arial", 7.5));
+    lstTimeZone = place<QComboBox>(frame1, "lstTimeZone", twips(240, 840, 4215, 315), makeFont("Arial", 7.5));
     lstTimeZone->setEditable(true);
     // Only the selected position counts; typed text never becomes an entry.
     lstTimeZone->setInsertPolicy(QComboBox::NoInsert);
 
-    lblLatitude = place<QLabel>(Frame1, "lblLatitude", twips(240, 1320, 1515, 255), makeFont("Arial", 7.5));
+    lblLatitude = place<QLabel>(frame1, "lblLatitude", twips(240, 1320, 1515, 255), makeFont("Arial", 7.5));
     lblLatitude->setText("Latitude (decimal)");
-    lblLongitude = place<QLabel>(Frame1, "lblLongitude", twips(1800, 1320, 1455, 255), makeFont("Arial", 7.5));
+    lblLongitude = place<QLabel>(frame1, "lblLongitude", twips(1800, 1320, 1455, 255), makeFont("Arial", 7.5));
     lblLongitude->setText("Longitude (decimal)");
 
-    OptWest = place<QRadioButton>(Frame1, "OptWest", twips(3240, 1440, 2412, 312), makeFont("Arial", 7.5));
-    OptWest->setText("West of Greenwich (e.g. USA)");
-    txtLatitude = place<QLineEdit>(Frame1, "txtLatitude", twips(240, 1560, 972, 288), makeFont("Arial", 7.5));
-    txtLongitude = place<QLineEdit>(Frame1, "txtLongitude", twips(1800, 1560, 972, 288), makeFont("Arial", 7.5));
-    OptEast = place<QRadioButton>(Frame1, "OptEast", twips(3240, 1680, 2532, 312), makeFont("Arial", 7.5));
-    OptEast->setText("East of Greenwich (e.g. USSR)");
+    optWest = place<QRadioButton>(frame1, "OptWest", twips(3240, 1440, 2412, 312), makeFont("Arial", 7.5));
+    optWest->setText("West of Greenwich (e.g. USA)");
+    txtLatitude = place<QLineEdit>(frame1, "txtLatitude", twips(240, 1560, 972, 288), makeFont("Arial", 7.5));
+    txtLongitude = place<QLineEdit>(frame1, "txtLongitude", twips(1800, 1560, 972, 288), makeFont("Arial", 7.5));
+    optEast = place<QRadioButton>(frame1, "OptEast", twips(3240, 1680, 2532, 312), makeFont("Arial", 7.5));
+    optEast->setText("East of Greenwich (e.g. USSR)");
 
-    lblNorthsouth = place<QLabel>(Frame1, "lblNorthsouth", twips(240, 1920, 1455, 255), makeFont("Arial", 6.75));
-    lblNorthsouth->setText("(North +, South -)");
+    lblNorthSouth = place<QLabel>(frame1, "lblNorthsouth", twips(240, 1920, 1455, 255), makeFont("Arial", 6.75));
+    lblNorthSouth->setText("(North +, South -)");
 
-    lblResult = place<LiveLabel>(Frame1, "lblResult", twips(6000, 240, 5055, 1935), makeFont("Arial", 8.25));
+    lblResult = place<LiveLabel>(frame1, "lblResult", twips(6000, 240, 5055, 1935), makeFont("Arial", 8.25));
     lblResult->setWordWrap(true);
     lblResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    optStandardinput = place<QRadioButton>(Frame2, "optStandardinput", twips(0, 0, 3132, 252), makeFont("Arial", 7.5));
-    optStandardinput->setText("Standard Time (October to April)");
-    optDstinput = place<QRadioButton>(Frame2, "optDstinput", twips(0, 240, 3132, 252), makeFont("Arial", 7.5));
-    optDstinput->setText("Daylight Savings (April to October)");
+    optStandardInput = place<QRadioButton>(frame2, "optStandardinput", twips(0, 0, 3132, 252), makeFont("Arial", 7.5));
+    optStandardInput->setText("Standard Time (October to April)");
+    optDstInput = place<QRadioButton>(frame2, "optDstinput", twips(0, 240, 3132, 252), makeFont("Arial", 7.5));
+    optDstInput->setText("Daylight Savings (April to October)");
 
     // Qt's automatic exclusivity reaches into Frame2 and would couple the
     // two pairs; explicit groups keep them apart.
-    for (auto pair : {std::pair{OptEast, OptWest}, std::pair{optStandardinput, optDstinput}}) {
+    for (auto pair : {std::pair{optEast, optWest}, std::pair{optStandardInput, optDstInput}}) {
         auto *group = new QButtonGroup(this);
         group->addButton(pair.first);
         group->addButton(pair.second);
@@ -178,8 +178,8 @@ void Sundial_Input::buildControls()
     // last, so that no control inside measures its text with it while it
     // is being made: every one has a font of its own.
     const QFont frameFont = makeFont("MS Sans Serif", 8.25);
-    Frame1->setFont(frameFont);
-    Frame2->setFont(frameFont);
+    frame1->setFont(frameFont);
+    frame2->setFont(frameFont);
 
     setTabOrder();
 }
@@ -187,8 +187,8 @@ void Sundial_Input::buildControls()
 void Sundial_Input::setTabOrder()
 {
     // By tab index; labels, frames and pictures take no focus.
-    tabOrder_ = {txtDate, lstTimeZone, txtLatitude, txtLongitude, CmdCalculate,
-                 CmdQuit, OptWest, OptEast, optStandardinput, optDstinput, cmdPrint};
+    tabOrder_ = {txtDate, lstTimeZone, txtLatitude, txtLongitude, cmdCalculate,
+                 cmdQuit, optWest, optEast, optStandardInput, optDstInput, cmdPrint};
     for (std::size_t i = 1; i < tabOrder_.size(); ++i)
         QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
 }
@@ -209,7 +209,7 @@ bool Sundial_Input::focusNextPrevChild(bool next)
     }
     for (int step = 1; step <= n; ++step) {
         QWidget *w = tabOrder_[((at + (next ? step : -step)) % n + n) % n];
-        if (w != OptWest && w->isVisible() && w->isEnabled()) {
+        if (w != optWest && w->isVisible() && w->isEnabled()) {
             w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;
         }
@@ -230,11 +230,11 @@ void Sundial_Input::fitResultLabel()
     const int resultShift = resultHeight - kResultHeight;
     lblResult->setFixedHeight(resultHeight);
 
-    lblbrowser->move(px(240), px(4920) + textShift);
-    Frame1->setGeometry(px(360), px(5280) + textShift, px(11172), kFrame1Height + resultShift);
+    lblBrowser->move(px(240), px(4920) + textShift);
+    frame1->setGeometry(px(360), px(5280) + textShift, px(11172), kFrame1Height + resultShift);
     const int below = textShift + resultShift;
-    CmdCalculate->move(px(2640), px(7680) + below);
-    CmdQuit->move(px(5640), px(7680) + below);
+    cmdCalculate->move(px(2640), px(7680) + below);
+    cmdQuit->move(px(5640), px(7680) + below);
     cmdPrint->move(px(7440), px(7680) + below);
     lblSubscript->move(px(240), px(7800) + below);
     fitWindow();

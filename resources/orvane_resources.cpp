@@ -6,15 +6,15 @@ static void initOrvaneResources() { Q_INIT_RESOURCE(resources); }
 
 namespace orvane {
 
-void InitResources()
+void initResources()
 {
     static const bool done = (initOrvaneResources(), true);
     Q_UNUSED(done);
 }
 
-QPixmap ResourcePicture(const char *fileName)
+QPixmap resourcePicture(const char *fileName)
 {
-    InitResources();
+    initResources();
     QImageReader reader(QStringLiteral(":/orvane/") + QString::fromLatin1(fileName), "png");
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());

@@ -7,12 +7,12 @@
 namespace orvane {
 
 // Registers the ":/orvane/..." files. Safe to call more than once.
-void InitResources();
+void initResources();
 
 // One of the compiled-in PNG pictures by file name ("hand.png"), read with
 // Qt's built-in PNG reader alone: a plain QPixmap(path) first asks every
 // image-format plugin whether it knows the file, and loading them all
 // costs start-up time.
-QPixmap ResourcePicture(const char *fileName);
+QPixmap resourcePicture(const char *fileName);
 
 } // namespace orvane

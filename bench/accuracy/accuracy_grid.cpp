@@ -61,13 +61,13 @@ int main(int argc, char **argv)
 
     // No crossing reaches ArcCos out of range, but say so loudly if one does.
     bool domainError = false;
-    orvane::SetErrorReporter([&](const std::string &m) {
+    orvane::setErrorReporter([&](const std::string &m) {
         std::fprintf(stderr, "accuracy_grid: %s\n", m.c_str());
         domainError = true;
     });
 
     orvane::SolarState s;
-    orvane::InitConstants(s);
+    orvane::initConstants(s);
 
     std::printf("year,month,day,latitude,longitude,zone_meridian,dst,direction,"
                 "east_s,meridian_s,west_s,"
@@ -83,11 +83,11 @@ int main(int argc, char **argv)
                         // Alternate the clock mode over sites, latitudes and
                         // dates so that every site sees both.
                         const bool dst = (month + day + li + si) % 2 == 1;
-                        s.InputDate = orvane::DateSerial(year, month, day);
-                        s.Latitude = latitude;
-                        s.Longitude = site.longitude;
-                        s.ZoneMeridian = site.zoneMeridian;
-                        const orvane::Crossings c = orvane::ComputeCrossings(s, dst);
+                        s.inputDate = orvane::dateSerial(year, month, day);
+                        s.latitude = latitude;
+                        s.longitude = site.longitude;
+                        s.zoneMeridian = site.zoneMeridian;
+                        const orvane::Crossings c = orvane::computeCrossings(s, dst);
                         if (!c.east.seen || !c.west.seen)
                             continue;
                         std::printf("%d,%d,%d,%.17g,%.17g,%.17g,%d,%s", year, month, day,

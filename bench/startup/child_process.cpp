@@ -16,23 +16,23 @@ namespace bench {
 
 namespace {
 
-bool GroupGone(pid_t group) { return kill(-group, 0) != 0 && errno == ESRCH; }
+bool groupGone(pid_t group) { return kill(-group, 0) != 0 && errno == ESRCH; }
 
 // Reaps the leader when it has exited; true once it is reaped.
-bool Reaped(pid_t pid)
+bool leaderReaped(pid_t pid)
 {
     int status = 0;
     const pid_t r = waitpid(pid, &status, WNOHANG);
     return r == pid || (r < 0 && errno == ECHILD);
 }
 
-bool WaitUntilGone(pid_t pid, std::chrono::milliseconds limit)
+bool waitUntilGone(pid_t pid, std::chrono::milliseconds limit)
 {
     const auto end = std::chrono::steady_clock::now() + limit;
     bool reaped = false;
     while (std::chrono::steady_clock::now() < end) {
-        reaped = reaped || Reaped(pid);
-        if (reaped && GroupGone(pid))
+        reaped = reaped || leaderReaped(pid);
+        if (reaped && groupGone(pid))
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
@@ -41,7 +41,7 @@ bool WaitUntilGone(pid_t pid, std::chrono::milliseconds limit)
 
 } // namespace
 
-pid_t StartProgram(const std::vector<std::string> &argv, const std::string &logPath)
+pid_t startProgram(const std::vector<std::string> &argv, const std::string &logPath)
 {
     if (argv.empty())
         return -1;
@@ -66,7 +66,7 @@ pid_t StartProgram(const std::vector<std::string> &argv, const std::string &logP
     _exit(127);
 }
 
-long PeakResidentKb(pid_t pid)
+long peakResidentKb(pid_t pid)
 {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
@@ -81,7 +81,7 @@ long PeakResidentKb(pid_t pid)
     return -1;
 }
 
-std::vector<std::string> MappedFilesContaining(pid_t pid, const std::string &part)
+std::vector<std::string> mappedFilesContaining(pid_t pid, const std::string &part)
 {
     std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
     std::set<std::string> found;
@@ -94,21 +94,21 @@ std::vector<std::string> MappedFilesContaining(pid_t pid, const std::string &par
     return {found.begin(), found.end()};
 }
 
-bool StillRunning(pid_t pid)
+bool stillRunning(pid_t pid)
 {
     int status = 0;
     return waitpid(pid, &status, WNOHANG) == 0;
 }
 
-void EndProgramGroup(pid_t pid)
+void endProgramGroup(pid_t pid)
 {
     if (pid <= 0)
         return;
     kill(-pid, SIGTERM);
-    if (WaitUntilGone(pid, std::chrono::seconds(3)))
+    if (waitUntilGone(pid, std::chrono::seconds(3)))
         return;
     kill(-pid, SIGKILL);
-    WaitUntilGone(pid, std::chrono::seconds(3));
+    waitUntilGone(pid, std::chrono::seconds(3));
 }
 
 } // namespace bench

@@ -11,19 +11,19 @@ namespace bench {
 // Starts argv[0] with QT_QPA_PLATFORM=xcb; its output goes to logPath
 // (appended) or nowhere when empty. Returns the pid, which is also the
 // process group, or -1.
-pid_t StartProgram(const std::vector<std::string> &argv, const std::string &logPath);
+pid_t startProgram(const std::vector<std::string> &argv, const std::string &logPath);
 
 // VmHWM from /proc/<pid>/status in kB, or -1.
-long PeakResidentKb(pid_t pid);
+long peakResidentKb(pid_t pid);
 
 // The distinct mapped files whose path contains part.
-std::vector<std::string> MappedFilesContaining(pid_t pid, const std::string &part);
+std::vector<std::string> mappedFilesContaining(pid_t pid, const std::string &part);
 
 // True while the process has not exited (it may be a zombie awaiting wait).
-bool StillRunning(pid_t pid);
+bool stillRunning(pid_t pid);
 
 // SIGTERM to the whole group, SIGKILL after a grace period; reaps the
 // program and waits until the group is gone.
-void EndProgramGroup(pid_t pid);
+void endProgramGroup(pid_t pid);
 
 } // namespace bench

@@ -6,7 +6,7 @@ namespace bench {
 
 namespace {
 
-bool Near(const Rgb &a, const Rgb &b, int tolerance)
+bool near(const Rgb &a, const Rgb &b, int tolerance)
 {
     return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
            std::abs(a.b - b.b) <= tolerance;
@@ -14,7 +14,7 @@ bool Near(const Rgb &a, const Rgb &b, int tolerance)
 
 } // namespace
 
-LinkSpot FindLinkUnderline(int width, int height, const PixelAt &pixel, Rgb linkColour, int tolerance,
+LinkSpot findLinkUnderline(int width, int height, const PixelAt &pixel, Rgb linkColour, int tolerance,
                            int minLength)
 {
     LinkSpot best;
@@ -22,7 +22,7 @@ LinkSpot FindLinkUnderline(int width, int height, const PixelAt &pixel, Rgb link
         int start = -1;
         // One step past the edge closes a run that reaches it.
         for (int x = 0; x <= width; ++x) {
-            const bool blue = x < width && Near(pixel(x, y), linkColour, tolerance);
+            const bool blue = x < width && near(pixel(x, y), linkColour, tolerance);
             if (blue && start < 0)
                 start = x;
             if (!blue && start >= 0) {

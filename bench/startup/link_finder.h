@@ -20,7 +20,7 @@ struct LinkSpot {
 using PixelAt = std::function<Rgb(int x, int y)>;
 
 // Runs shorter than minLength (stray glyph pixels) do not count.
-LinkSpot FindLinkUnderline(int width, int height, const PixelAt &pixel, Rgb linkColour = {0, 0, 192},
+LinkSpot findLinkUnderline(int width, int height, const PixelAt &pixel, Rgb linkColour = {0, 0, 192},
                            int tolerance = 48, int minLength = 40);
 
 } // namespace bench

@@ -43,9 +43,9 @@ struct StartRun {
     std::size_t glDriverFiles = 0;
 };
 
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-void Usage()
+void usage()
 {
     std::fprintf(stderr,
                  "usage: bench_map_timer [--runs N] [--clicks N] [--settle MS] [--log FILE] PROGRAM REFERENCE\n"
@@ -53,7 +53,7 @@ void Usage()
                  "  PROGRAM's link label --clicks times (0: none). Needs DISPLAY.\n");
 }
 
-bool ParseOptions(int argc, char **argv, Options &o)
+bool parseOptions(int argc, char **argv, Options &o)
 {
     std::vector<std::string> positional;
     for (int i = 1; i < argc; ++i) {
@@ -87,79 +87,79 @@ bool ParseOptions(int argc, char **argv, Options &o)
     return true;
 }
 
-std::string BaseName(const std::string &path)
+std::string baseName(const std::string &path)
 {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-StartRun MeasureStart(XSession &x, const Options &o, const std::string &path)
+StartRun measureStart(XSession &x, const Options &o, const std::string &path)
 {
     StartRun run;
-    x.DiscardEvents();
+    x.discardEvents();
     const auto started = Clock::now();
-    const pid_t pid = StartProgram({path}, o.log);
+    const pid_t pid = startProgram({path}, o.log);
     if (pid < 0)
         return run;
-    const MappedWindow mapped = x.WaitForTopLevelMap(pid, {}, kMapLimit);
+    const MappedWindow mapped = x.waitForTopLevelMap(pid, {}, kMapLimit);
     if (mapped.window) {
-        run.mapMs = Ms(mapped.when - started);
+        run.mapMs = ms(mapped.when - started);
         std::this_thread::sleep_for(std::chrono::milliseconds(o.settleMs));
-        run.hwmKb = static_cast<double>(PeakResidentKb(pid));
-        run.engineFiles = MappedFilesContaining(pid, "WebEngine").size();
+        run.hwmKb = static_cast<double>(peakResidentKb(pid));
+        run.engineFiles = mappedFilesContaining(pid, "WebEngine").size();
         // Mesa's drivers come with LLVM: the costliest thing a start can load.
-        run.glDriverFiles = MappedFilesContaining(pid, "/dri/").size() + MappedFilesContaining(pid, "libLLVM").size();
-        run.ok = run.hwmKb > 0 && StillRunning(pid);
+        run.glDriverFiles = mappedFilesContaining(pid, "/dri/").size() + mappedFilesContaining(pid, "libLLVM").size();
+        run.ok = run.hwmKb > 0 && stillRunning(pid);
     }
-    EndProgramGroup(pid);
+    endProgramGroup(pid);
     return run;
 }
 
 // < 0 when no link or no second window was found.
-double MeasureClick(XSession &x, const Options &o, std::size_t &engineFilesBefore)
+double measureClick(XSession &x, const Options &o, std::size_t &engineFilesBefore)
 {
-    x.DiscardEvents();
-    const pid_t pid = StartProgram({o.program}, o.log);
+    x.discardEvents();
+    const pid_t pid = startProgram({o.program}, o.log);
     if (pid < 0)
         return -1;
     double result = -1;
-    const MappedWindow main = x.WaitForTopLevelMap(pid, {}, kMapLimit);
+    const MappedWindow main = x.waitForTopLevelMap(pid, {}, kMapLimit);
     if (main.window) {
         // Painted and idle before the click.
         std::this_thread::sleep_for(std::chrono::milliseconds(o.clickSettleMs));
-        engineFilesBefore = MappedFilesContaining(pid, "WebEngine").size();
+        engineFilesBefore = mappedFilesContaining(pid, "WebEngine").size();
         int w = 0, h = 0;
         std::vector<Rgb> pixels;
         LinkSpot spot;
-        if (x.Grab(main.window, w, h, pixels))
-            spot = FindLinkUnderline(w, h, [&](int px, int py) { return pixels[py * w + px]; });
+        if (x.grab(main.window, w, h, pixels))
+            spot = findLinkUnderline(w, h, [&](int px, int py) { return pixels[py * w + px]; });
         if (!spot.found) {
             std::fprintf(stderr, "no link label found in the window\n");
         } else {
-            const auto clicked = x.Click(main.window, spot.x, spot.y);
-            const MappedWindow browser = x.WaitForTopLevelMap(pid, {main.window}, kBrowserLimit);
+            const auto clicked = x.click(main.window, spot.x, spot.y);
+            const MappedWindow browser = x.waitForTopLevelMap(pid, {main.window}, kBrowserLimit);
             const std::string title = browser.window ? x.Title(browser.window) : std::string();
             if (browser.window && title == kBrowserTitle)
-                result = Ms(browser.when - clicked);
+                result = ms(browser.when - clicked);
             else if (browser.window)
                 std::fprintf(stderr, "the click opened \"%s\", not the browser\n", title.c_str());
             else
                 std::fprintf(stderr, "no second window after clicking at %d,%d\n", spot.x, spot.y);
         }
     }
-    EndProgramGroup(pid);
+    endProgramGroup(pid);
     return result;
 }
 
-const char *Verdict(bool met) { return met ? "met" : "MISSED"; }
+const char *verdict(bool met) { return met ? "met" : "MISSED"; }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
     Options o;
-    if (!ParseOptions(argc, argv, o)) {
-        Usage();
+    if (!parseOptions(argc, argv, o)) {
+        usage();
         return 2;
     }
     XSession x;
@@ -167,8 +167,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot open the X display\n");
         return 2;
     }
-    const std::string name = BaseName(o.program);
-    const std::string ref = BaseName(o.reference);
+    const std::string name = baseName(o.program);
+    const std::string ref = baseName(o.reference);
 
     std::vector<double> mapP, mapR, hwmP, hwmR;
     std::size_t engineAtStart = 0;
@@ -180,7 +180,7 @@ int main(int argc, char **argv)
         const bool programFirst = i % 2 == 0;
         for (int k = 0; k < 2; ++k) {
             const bool isProgram = (k == 0) == programFirst;
-            const StartRun r = MeasureStart(x, o, isProgram ? o.program : o.reference);
+            const StartRun r = measureStart(x, o, isProgram ? o.program : o.reference);
             if (!r.ok) {
                 ++failures;
                 std::printf("%-4d %-18s failed\n", i + 1, (isProgram ? name : ref).c_str());
@@ -203,7 +203,7 @@ int main(int argc, char **argv)
     }
     for (int i = 0; x.hasXTest() && i < o.clicks; ++i) {
         std::size_t before = 0;
-        const double ms = MeasureClick(x, o, before);
+        const double ms = measureClick(x, o, before);
         engineBeforeClick = std::max(engineBeforeClick, before);
         if (ms < 0) {
             ++failures;
@@ -214,20 +214,20 @@ int main(int argc, char **argv)
         }
     }
 
-    const double mp = Median(mapP), mr = Median(mapR);
-    const double hp = Median(hwmP) / 1024, hr = Median(hwmR) / 1024;
-    const double tRatio = Ratio(mp, mr), mRatio = Ratio(hp, hr);
+    const double mp = median(mapP), mr = median(mapR);
+    const double hp = median(hwmP) / 1024, hr = median(hwmR) / 1024;
+    const double tRatio = ratio(mp, mr), mRatio = ratio(hp, hr);
     std::printf("\nmedians of %d runs each\n", o.runs);
     std::printf("%-30s %10s %10s %7s  %s\n", "", name.c_str(), ref.c_str(), "ratio", "goal");
     std::printf("%-30s %10.1f %10.1f %7.2f  <= %.1f %s\n", "start-up to window mapped (ms)", mp, mr, tRatio,
-                kGoalRatio, Verdict(tRatio <= kGoalRatio));
+                kGoalRatio, verdict(tRatio <= kGoalRatio));
     std::printf("%-30s %10.1f %10.1f %7.2f  <= %.1f %s\n", "peak resident memory (MiB)", hp, hr, mRatio,
-                kGoalRatio, Verdict(mRatio <= kGoalRatio));
+                kGoalRatio, verdict(mRatio <= kGoalRatio));
     std::printf("%-30s %10zu\n", "WebEngine files before click", std::max(engineAtStart, engineBeforeClick));
     if (o.clicks > 0) {
-        const double c = Median(clickMs);
+        const double c = median(clickMs);
         std::printf("%-30s %10.1f %10s %7s  < %.0f %s (median of %zu)\n", "link click to browser (ms)", c, "", "",
-                    kGoalClickMs, Verdict(c < kGoalClickMs), clickMs.size());
+                    kGoalClickMs, verdict(c < kGoalClickMs), clickMs.size());
     }
     return failures == 0 ? 0 : 1;
 }

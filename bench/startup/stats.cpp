@@ -6,7 +6,7 @@
 
 namespace bench {
 
-double Median(std::vector<double> values)
+double median(std::vector<double> values)
 {
     if (values.empty())
         return std::numeric_limits<double>::quiet_NaN();
@@ -19,7 +19,7 @@ double Median(std::vector<double> values)
     return (lower + upper) / 2;
 }
 
-double Ratio(double a, double b)
+double ratio(double a, double b)
 {
     if (!(std::isfinite(a) && std::isfinite(b) && a > 0 && b > 0))
         return std::numeric_limits<double>::quiet_NaN();

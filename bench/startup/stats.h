@@ -6,9 +6,9 @@
 namespace bench {
 
 // The middle value, or the mean of the two middle ones; NaN when empty.
-double Median(std::vector<double> values);
+double median(std::vector<double> values);
 
 // a / b, NaN unless both are positive and finite.
-double Ratio(double a, double b);
+double ratio(double a, double b);
 
 } // namespace bench

@@ -79,7 +79,7 @@ void TstBenchHelpers::findsUnderline()
     QFETCH(bool, found);
     QFETCH(int, x);
     QFETCH(int, y);
-    const bench::LinkSpot spot = bench::FindLinkUnderline(
+    const bench::LinkSpot spot = bench::findLinkUnderline(
         picture.width, picture.height, [&](int px, int py) { return picture.at(px, py); });
     QCOMPARE(spot.found, found);
     if (found) {
@@ -105,7 +105,7 @@ void TstBenchHelpers::median()
 {
     QFETCH(std::vector<double>, values);
     QFETCH(double, expected);
-    const double m = bench::Median(values);
+    const double m = bench::median(values);
     if (std::isnan(expected))
         QVERIFY(std::isnan(m));
     else
@@ -130,7 +130,7 @@ void TstBenchHelpers::ratio()
     QFETCH(double, a);
     QFETCH(double, b);
     QFETCH(double, expected);
-    const double r = bench::Ratio(a, b);
+    const double r = bench::ratio(a, b);
     if (std::isnan(expected))
         QVERIFY(std::isnan(r));
     else

@@ -11,7 +11,7 @@ namespace bench {
 
 namespace {
 
-int ChannelOf(unsigned long pixel, unsigned long mask)
+int channelOf(unsigned long pixel, unsigned long mask)
 {
     if (mask == 0)
         return 0;
@@ -46,9 +46,9 @@ XSession::~XSession()
         XCloseDisplay(display_);
 }
 
-void XSession::DiscardEvents() { XSync(display_, True); }
+void XSession::discardEvents() { XSync(display_, True); }
 
-pid_t XSession::WindowPid(Window window)
+pid_t XSession::windowPid(Window window)
 {
     Atom type = 0;
     int format = 0;
@@ -64,7 +64,7 @@ pid_t XSession::WindowPid(Window window)
     return pid;
 }
 
-MappedWindow XSession::WaitForTopLevelMap(pid_t pid, const std::vector<Window> &skip,
+MappedWindow XSession::waitForTopLevelMap(pid_t pid, const std::vector<Window> &skip,
                                           std::chrono::milliseconds limit)
 {
     const auto end = Clock::now() + limit;
@@ -80,7 +80,7 @@ MappedWindow XSession::WaitForTopLevelMap(pid_t pid, const std::vector<Window> &
             for (Window s : skip)
                 skipped = skipped || s == w;
             // A window without the property is taken: only our program runs here.
-            const pid_t owner = WindowPid(w);
+            const pid_t owner = windowPid(w);
             if (!skipped && (owner == 0 || owner == pid))
                 return {w, when};
         }
@@ -92,7 +92,7 @@ MappedWindow XSession::WaitForTopLevelMap(pid_t pid, const std::vector<Window> &
     }
 }
 
-bool XSession::Grab(Window window, int &width, int &height, std::vector<Rgb> &pixels)
+bool XSession::grab(Window window, int &width, int &height, std::vector<Rgb> &pixels)
 {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display_, window, &attributes))
@@ -107,8 +107,8 @@ bool XSession::Grab(Window window, int &width, int &height, std::vector<Rgb> &pi
         for (int x = 0; x < width; ++x) {
             const unsigned long p = XGetPixel(image, x, y);
             pixels[static_cast<std::size_t>(y) * width + x] =
-                Rgb{ChannelOf(p, image->red_mask), ChannelOf(p, image->green_mask),
-                    ChannelOf(p, image->blue_mask)};
+                Rgb{channelOf(p, image->red_mask), channelOf(p, image->green_mask),
+                    channelOf(p, image->blue_mask)};
         }
     XDestroyImage(image);
     return true;
@@ -125,7 +125,7 @@ std::string XSession::Title(Window window)
     return title;
 }
 
-Clock::time_point XSession::Click(Window window, int x, int y)
+Clock::time_point XSession::click(Window window, int x, int y)
 {
     int rootX = 0, rootY = 0;
     Window child = 0;

@@ -31,26 +31,26 @@ public:
     bool hasXTest() const { return xtest_; }
 
     // Throws away events of earlier runs.
-    void DiscardEvents();
+    void discardEvents();
 
     // Waits for a managed (not override-redirect) child of the root window
     // of process pid, other than those in skip, to be mapped. Without a
     // window manager the MapNotify comes as soon as the program maps it.
     // window is 0 on timeout.
-    MappedWindow WaitForTopLevelMap(pid_t pid, const std::vector<Window> &skip,
+    MappedWindow waitForTopLevelMap(pid_t pid, const std::vector<Window> &skip,
                                     std::chrono::milliseconds limit);
 
     // A picture of the window's current contents.
-    bool Grab(Window window, int &width, int &height, std::vector<Rgb> &pixels);
+    bool grab(Window window, int &width, int &height, std::vector<Rgb> &pixels);
 
     // The window's caption (WM_NAME).
     std::string Title(Window window);
 
     // Left click at a point of the window; returns when the press was sent.
-    Clock::time_point Click(Window window, int x, int y);
+    Clock::time_point click(Window window, int x, int y);
 
 private:
-    pid_t WindowPid(Window window);
+    pid_t windowPid(Window window);
 
     Display *display_ = nullptr;
     Window root_ = 0;

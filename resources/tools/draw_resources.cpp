@@ -147,7 +147,6 @@ int main(int argc, char **argv)
     }
     const QString out = QString::fromLocal8Bit(argv[1]) + "/";
     bool ok = icon().save(out + "icon.png");
-    ok = icon().save(out + "orvane.ico") && ok;
     ok = hand().save(out + "hand.png") && ok;
     ok = plumbLine().save(out + "image1.png") && ok;
     ok = banner().save(out + "image2.png") && ok;

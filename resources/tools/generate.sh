@@ -8,7 +8,7 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 g++ -std=c++20 -fPIC -o "$tmp/draw" "$here/draw_resources.cpp" $(pkg-config --cflags --libs Qt6Gui)
 QT_QPA_PLATFORM=offscreen "$tmp/draw" "$tmp"
-cp "$tmp/icon.png" "$tmp/orvane.ico" "$tmp/hand.png" "$res/"
+cp "$tmp/icon.png" "$tmp/hand.png" "$res/"
 # Qt reads GIF but cannot write it; one transparent colour is kept.
 convert "$tmp/image1.png" -channel A -threshold 50% +channel "$res/image1.gif"
 convert "$tmp/image2.png" -channel A -threshold 50% +channel "$res/image2.gif"

@@ -1,5 +1,5 @@
 // The whole window from the keyboard alone: no mouse event reaches it.
-#include "window_driver.h"
+#include "support/window_driver.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -79,7 +79,7 @@ private slots:
         // daylight saving.
         MouseWatch mouse;
         WindowDriver d;
-        BoxAnswerer unexpected;
+        orvane::test::ModalAnswerer unexpected(QMessageBox::Ok);
 
         QCOMPARE(d.focusName(), QString("txtDate"));
         typeHere(d, "6/21/2027");

@@ -1,6 +1,6 @@
 // A new result reaches assistive technology as the words to read; a
 // refused calculation announces nothing.
-#include "window_driver.h"
+#include "support/window_driver.h"
 
 #include "main_window/accessibility_live_label.h"
 
@@ -50,8 +50,8 @@ const QString kDecember = "12/21/2027";
 class TestResultAnnouncement : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { orvane::SetAnnouncementSink(record); }
-    void cleanupTestCase() { orvane::SetAnnouncementSink(nullptr); }
+    void initTestCase() { orvane::setAnnouncementSink(record); }
+    void cleanupTestCase() { orvane::setAnnouncementSink(nullptr); }
     void init() { seenEvents.clear(); }
 
     void labelCarriesItsText()
@@ -63,7 +63,7 @@ private slots:
         QVERIFY(iface && iface->textInterface());
         QCOMPARE(iface->role(), QAccessible::StatusBar);
         QCOMPARE(iface->textInterface()->characterCount(), 0);
-        BoxAnswerer yes(QMessageBox::Yes);
+        orvane::test::ModalAnswerer yes(QMessageBox::Yes);
         d.enter(kJune, Daylight, "40.655", "72.855", West, 6);
         d.key(Qt::Key_Return);
         QCOMPARE(iface->text(QAccessible::Name), d.result());
@@ -85,7 +85,7 @@ private slots:
 
         WindowDriver d;
         QObject *label = d.label("lblResult");
-        BoxAnswerer yes(QMessageBox::Yes);
+        orvane::test::ModalAnswerer yes(QMessageBox::Yes);
         d.enter(kJune, Daylight, "40.655", "72.855", West, 6);
         d.key(Qt::Key_Return);
         const QString first = d.result();
@@ -118,7 +118,7 @@ private slots:
         QFETCH(QString, latitude);
 
         WindowDriver d;
-        BoxAnswerer ok;
+        orvane::test::ModalAnswerer ok(QMessageBox::Ok);
         d.enter(date, Daylight, latitude, "72.855", West, 6);
         d.key(Qt::Key_Return);
         QCOMPARE(ok.seen.size(), std::size_t(1)); // the refusal itself

@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 #include <QWidget>
 
-inline QList<QWidget *> BrowserWindows() {
+inline QList<QWidget *> browserWindows() {
   QList<QWidget *> found;
   for (QWidget *w : QApplication::topLevelWidgets()) {
     if (w->objectName() == QLatin1String("frmBrowser"))
@@ -15,17 +15,17 @@ inline QList<QWidget *> BrowserWindows() {
   return found;
 }
 
-inline QWidget *BrowserWindow() {
-  const QList<QWidget *> windows = BrowserWindows();
+inline QWidget *browserWindow() {
+  const QList<QWidget *> windows = browserWindows();
   return windows.size() == 1 ? windows.first() : nullptr;
 }
 
-inline QWidget *WebView() {
-  QWidget *window = BrowserWindow();
+inline QWidget *webView() {
+  QWidget *window = browserWindow();
   return window ? window->findChild<QWidget *>(QStringLiteral("WebBrowser1")) : nullptr;
 }
 
 // The web view's loadFinished(bool), caught by name.
-inline std::unique_ptr<QSignalSpy> LoadFinishedSpy(QWidget *view) {
+inline std::unique_ptr<QSignalSpy> loadFinishedSpy(QWidget *view) {
   return std::make_unique<QSignalSpy>(view, SIGNAL(loadFinished(bool)));
 }

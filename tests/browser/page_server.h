@@ -8,19 +8,19 @@
 class PageServer : public QTcpServer {
 public:
   PageServer() {
-    connect(this, &QTcpServer::newConnection, this, &PageServer::Serve);
+    connect(this, &QTcpServer::newConnection, this, &PageServer::serve);
   }
 
-  bool Start() { return listen(QHostAddress::LocalHost); }
+  bool start() { return listen(QHostAddress::LocalHost); }
 
   QString Url(const QString &path) const {
     return QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path);
   }
 
-  static QString TitleFor(const QString &path) { return QStringLiteral("Orvane test ") + path; }
+  static QString titleFor(const QString &path) { return QStringLiteral("Orvane test ") + path; }
 
 private:
-  void Serve() {
+  void serve() {
     while (QTcpSocket *socket = nextPendingConnection()) {
       connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
       connect(socket, &QTcpSocket::readyRead, socket, [socket] {
@@ -28,7 +28,7 @@ private:
         // The first line reads "GET /path HTTP/1.1".
         const QList<QByteArray> words = request.left(request.indexOf('\r')).split(' ');
         const QByteArray path = words.size() > 1 ? words.at(1) : QByteArray("/");
-        const QByteArray body = "<html><head><title>" + TitleFor(QString::fromUtf8(path)).toUtf8() +
+        const QByteArray body = "<html><head><title>" + titleFor(QString::fromUtf8(path)).toUtf8() +
                                 "</title></head><body><h1>Orvane test page</h1><p>" + path +
                                 "</p></body></html>";
         socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n"

@@ -5,7 +5,7 @@
 
 #include "browser/browser_link.h"
 #include "browser_windows.h"
-#include "loaded_libraries.h"
+#include "support/loaded_libraries.h"
 #include "main_window/sundial_input.h"
 
 #include <QAbstractButton>
@@ -27,7 +27,7 @@ constexpr char kScenarioSwitch[] = "--scenario";
 
 // The link labels name real web sites and the tests run offline: every
 // request goes to a proxy on a loopback port where nobody listens.
-QByteArray OfflineFlags() {
+QByteArray offlineFlags() {
   QTcpServer probe;
   if (!probe.listen(QHostAddress::LocalHost))
     qFatal("no loopback port free");
@@ -41,65 +41,65 @@ template <typename T> T *Control(QWidget *window, const char *name) {
   return control;
 }
 
-void Click(QWidget *window, const char *name) {
+void click(QWidget *window, const char *name) {
   QTest::mouseClick(Control<QWidget>(window, name), Qt::LeftButton);
 }
 
 // Fills in a site the calculation accepts: New York on midsummer day.
-void FillAcceptedInput(QWidget *window) {
+void fillAcceptedInput(QWidget *window) {
   QTest::keyClicks(Control<QLineEdit>(window, "txtDate"), QStringLiteral("06/21/2024"));
   Control<QComboBox>(window, "lstTimeZone")->setCurrentIndex(6);
   QTest::keyClicks(Control<QLineEdit>(window, "txtLatitude"), QStringLiteral("40.7"));
   QTest::keyClicks(Control<QLineEdit>(window, "txtLongitude"), QStringLiteral("74"));
-  Click(window, "OptWest");
-  Click(window, "optStandardinput");
+  click(window, "OptWest");
+  click(window, "optStandardinput");
 }
 
-bool BrowserShown() {
-  QWidget *browser = BrowserWindow();
+bool browserShown() {
+  QWidget *browser = browserWindow();
   return browser && browser->isVisible();
 }
 
-void Say(const char *what) {
+void say(const char *what) {
   std::printf("%s\n", what);
   std::fflush(stdout);
 }
 
 // One way of ending the program, run in a child process. It prints what it
 // saw along the way; the exit code is the program's own.
-int RunScenario(const QString &name) {
+int runScenario(const QString &name) {
   orvane::Sundial_Input window;
   window.show();
   // Connected before the browser exists, so this looks before the
   // browser's own clean-up at the end.
   QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window, [&window] {
     if (!window.isVisible())
-      Say("main window closed");
-    if (!BrowserShown())
-      Say("no browser shown");
+      say("main window closed");
+    if (!browserShown())
+      say("no browser shown");
   });
   QTimer::singleShot(0, &window, [&window, name] {
     if (name != QLatin1String("quit, browser never opened")) {
-      Click(&window, "lblbrowser");
-      if (QTest::qWaitFor(BrowserShown, kTimeoutMs))
-        Say("browser shown");
+      click(&window, "lblbrowser");
+      if (QTest::qWaitFor(browserShown, kTimeoutMs))
+        say("browser shown");
     }
     if (name == QLatin1String("quit, browser closed by the user"))
-      BrowserWindow()->close();
+      browserWindow()->close();
     if (name == QLatin1String("main window closed, then the browser")) {
       window.close();
       // The program must go on while the browser window is open.
       QTest::qWait(500);
-      if (BrowserShown())
-        Say("browser still shown");
-      BrowserWindow()->close();
+      if (browserShown())
+        say("browser still shown");
+      browserWindow()->close();
       return;
     }
-    Click(&window, "CmdQuit");
+    click(&window, "CmdQuit");
   });
   const int code = QApplication::exec();
-  if (!orvane::BrowserModuleLoaded() && !WebEngineMapped())
-    Say("no engine loaded");
+  if (!orvane::browserModuleLoaded() && !webEngineMapped())
+    say("no engine loaded");
   return code;
 }
 
@@ -114,46 +114,46 @@ private slots:
     orvane::Sundial_Input window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY2(HeavyFilesMapped().isEmpty(), qPrintable(HeavyFilesMapped()));
+    QVERIFY2(heavyFilesMapped().isEmpty(), qPrintable(heavyFilesMapped()));
 
-    FillAcceptedInput(&window);
-    Click(&window, "CmdCalculate");
+    fillAcceptedInput(&window);
+    click(&window, "CmdCalculate");
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(!Control<QLabel>(&window, "lblResult")->text().isEmpty());
-    QVERIFY2(HeavyFilesMapped().isEmpty(), qPrintable(HeavyFilesMapped()));
-    QVERIFY(!orvane::BrowserModuleLoaded());
+    QVERIFY2(heavyFilesMapped().isEmpty(), qPrintable(heavyFilesMapped()));
+    QVERIFY(!orvane::browserModuleLoaded());
     QVERIFY(!QOpenGLContext::globalShareContext());
 
-    Click(&window, "lblbrowser");
-    QVERIFY(WebEngineMapped());
+    click(&window, "lblbrowser");
+    QVERIFY(webEngineMapped());
     // The engine ends the program without one.
     QVERIFY(QOpenGLContext::globalShareContext());
-    QTRY_VERIFY(BrowserShown());
-    QWidget *browser = BrowserWindow();
+    QTRY_VERIFY(browserShown());
+    QWidget *browser = browserWindow();
     // Offline, the page cannot load: the view shows its error page and the
     // program says nothing.
-    const auto spy = LoadFinishedSpy(Control<QWidget>(browser, "WebBrowser1"));
+    const auto spy = loadFinishedSpy(Control<QWidget>(browser, "WebBrowser1"));
     QTRY_VERIFY_WITH_TIMEOUT(!spy->isEmpty(), kTimeoutMs);
     QCOMPARE(spy->first().first().toBool(), false);
-    QVERIFY(BrowserShown());
+    QVERIFY(browserShown());
     QVERIFY(!QApplication::activeModalWidget());
 
     // The other link reuses the same window, which the main window does not own.
-    Click(&window, "lblTarnwick");
-    QCOMPARE(BrowserWindows().size(), 1);
-    QCOMPARE(BrowserWindow(), browser);
+    click(&window, "lblTarnwick");
+    QCOMPARE(browserWindows().size(), 1);
+    QCOMPARE(browserWindow(), browser);
     QVERIFY(!browser->parentWidget());
     QVERIFY(window.isVisible());
-    orvane::CloseBrowser();
+    orvane::closeBrowser();
   }
 
   // The GL driver checks above can only fail where OpenGL works; here the
   // click must have brought the driver in, so the checks could see it.
   void glDriverChecksCouldFail() {
-    if (!ShareContextValid())
+    if (!shareContextValid())
       QSKIP("no OpenGL on this platform and display: the GL driver checks could not fail "
             "(run under xvfb-run)");
-    QVERIFY(!GlDriverFiles().isEmpty());
+    QVERIFY(!glDriverFiles().isEmpty());
   }
 
   void endings_data() {
@@ -196,12 +196,11 @@ private slots:
 };
 
 int main(int argc, char **argv) {
-  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", OfflineFlags());
-  orvane::PrepareBrowserSupport();
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", offlineFlags());
   QApplication app(argc, argv);
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   if (argc == 3 && qstrcmp(argv[1], kScenarioSwitch) == 0)
-    return RunScenario(QString::fromLocal8Bit(argv[2]));
+    return runScenario(QString::fromLocal8Bit(argv[2]));
   TstBrowserMainWindow test;
   return QTest::qExec(&test, argc, argv);
 }

@@ -31,7 +31,7 @@ private slots:
   void withNoSandbox() {
     QFETCH(QByteArray, flags);
     QFETCH(QByteArray, expected);
-    QCOMPARE(orvane::WithNoSandbox(flags), expected);
+    QCOMPARE(orvane::withNoSandbox(flags), expected);
   }
 
   // Root gets the flag and exactly one line on standard error, however
@@ -46,8 +46,8 @@ private slots:
     const int saved = dup(STDERR_FILENO);
     QVERIFY(saved >= 0);
     QVERIFY(dup2(capture.handle(), STDERR_FILENO) >= 0);
-    const bool first = orvane::DisableSandboxIfRoot();
-    const bool second = orvane::DisableSandboxIfRoot();
+    const bool first = orvane::disableSandboxIfRoot();
+    const bool second = orvane::disableSandboxIfRoot();
     std::fflush(stderr);
     dup2(saved, STDERR_FILENO);
     close(saved);
@@ -68,7 +68,7 @@ private slots:
   }
 
   void moduleCandidates() {
-    const QStringList withApp = orvane::BrowserModuleCandidates(QStringLiteral("/opt/app/bin"));
+    const QStringList withApp = orvane::browserModuleCandidates(QStringLiteral("/opt/app/bin"));
     QCOMPARE(withApp.size(), 4);
     // An installed program's own module comes first: lib/.../orvane beside bin.
     const QString file = QFileInfo(withApp.at(1)).fileName();
@@ -80,7 +80,7 @@ private slots:
     QVERIFY(QFileInfo(withApp.at(2)).isAbsolute());
     QCOMPARE(withApp.at(3), QStringLiteral("/opt/app/bin/") + file);
 
-    QCOMPARE(orvane::BrowserModuleCandidates(QString()), withApp.mid(1, 2));
+    QCOMPARE(orvane::browserModuleCandidates(QString()), withApp.mid(1, 2));
   }
 };
 

@@ -3,7 +3,7 @@
 
 #include "browser/browser_link.h"
 #include "browser_windows.h"
-#include "loaded_libraries.h"
+#include "support/loaded_libraries.h"
 #include "page_server.h"
 
 #include <QApplication>
@@ -25,18 +25,18 @@ private:
   QTemporaryDir dir_;
 
   // Opens `url` and waits for the load to end; returns whether it succeeded.
-  bool OpenAndWait(const QString &url, bool *ok) {
-    QWidget *view = WebView();
+  bool openAndWait(const QString &url, bool *ok) {
+    QWidget *view = webView();
     std::unique_ptr<QSignalSpy> spy;
     if (view)
-      spy = LoadFinishedSpy(view);
-    orvane::OpenBrowser(url);
+      spy = loadFinishedSpy(view);
+    orvane::openBrowser(url);
     if (!view) {
       // First open: the view exists now, and loading has not yet begun.
-      view = WebView();
+      view = webView();
       if (!view)
         return false;
-      spy = LoadFinishedSpy(view);
+      spy = loadFinishedSpy(view);
     }
     if (!spy->wait(kLoadTimeoutMs) && spy->isEmpty())
       return false;
@@ -44,26 +44,26 @@ private:
     return true;
   }
 
-  static QString Title() { return WebView()->property("title").toString(); }
-  static QUrl Url() { return WebView()->property("url").toUrl(); }
+  static QString Title() { return webView()->property("title").toString(); }
+  static QUrl Url() { return webView()->property("url").toUrl(); }
 
 private slots:
   void initTestCase() {
-    QVERIFY(server_.Start());
+    QVERIFY(server_.start());
     QVERIFY(dir_.isValid());
   }
 
   // Must run first: nothing may have opened the browser yet.
   void closeBeforeOpenLoadsNothing() {
     // The check itself must be able to see a library that is there.
-    QVERIFY(LibraryMapped(QStringLiteral("libQt6Core")));
-    QVERIFY2(HeavyFilesMapped().isEmpty(), qPrintable(HeavyFilesMapped()));
+    QVERIFY(libraryMapped(QStringLiteral("libQt6Core")));
+    QVERIFY2(heavyFilesMapped().isEmpty(), qPrintable(heavyFilesMapped()));
     QVERIFY(!QOpenGLContext::globalShareContext());
-    orvane::CloseBrowser();
-    QVERIFY(!orvane::BrowserModuleLoaded());
-    QVERIFY2(HeavyFilesMapped().isEmpty(), qPrintable(HeavyFilesMapped()));
+    orvane::closeBrowser();
+    QVERIFY(!orvane::browserModuleLoaded());
+    QVERIFY2(heavyFilesMapped().isEmpty(), qPrintable(heavyFilesMapped()));
     QVERIFY(!QOpenGLContext::globalShareContext());
-    QVERIFY(BrowserWindows().isEmpty());
+    QVERIFY(browserWindows().isEmpty());
   }
 
   void opensPage_data() {
@@ -71,7 +71,7 @@ private slots:
     QTest::addColumn<QString>("title");
 
     QTest::newRow("http page on loopback")
-        << server_.Url(QStringLiteral("/first")) << PageServer::TitleFor(QStringLiteral("/first"));
+        << server_.Url(QStringLiteral("/first")) << PageServer::titleFor(QStringLiteral("/first"));
 
     QFile file(dir_.filePath(QStringLiteral("local.html")));
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -85,20 +85,20 @@ private slots:
     QFETCH(QString, url);
     QFETCH(QString, title);
     bool ok = false;
-    QVERIFY(OpenAndWait(url, &ok));
+    QVERIFY(openAndWait(url, &ok));
     QVERIFY(ok);
     QTRY_COMPARE_WITH_TIMEOUT(Title(), title, kLoadTimeoutMs);
     QCOMPARE(Url(), QUrl(url));
 
-    QVERIFY(orvane::BrowserModuleLoaded());
-    QVERIFY(WebEngineMapped());
+    QVERIFY(orvane::browserModuleLoaded());
+    QVERIFY(webEngineMapped());
     // Made on the first open; where OpenGL works, that brings the driver.
     QVERIFY(QOpenGLContext::globalShareContext());
-    QCOMPARE(!GlDriverFiles().isEmpty(), ShareContextValid());
+    QCOMPARE(!glDriverFiles().isEmpty(), shareContextValid());
   }
 
   void windowIsOneOwnerlessModelessWebView() {
-    QWidget *window = BrowserWindow();
+    QWidget *window = browserWindow();
     QVERIFY(window);
     QVERIFY(window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("Browser"));
@@ -108,7 +108,7 @@ private slots:
     // 11835 x 7080 twips at 15 twips to the pixel.
     QCOMPARE(window->size(), QSize(789, 472));
     // The view fills the window and is its only control.
-    QCOMPARE(WebView()->geometry(), window->rect());
+    QCOMPARE(webView()->geometry(), window->rect());
     const QList<QWidget *> children =
         window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
     QCOMPARE(children.size(), 1);
@@ -123,14 +123,14 @@ private slots:
 
   void laterOpensReuseTheWindow() {
     QFETCH(QString, path);
-    QWidget *before = BrowserWindow();
+    QWidget *before = browserWindow();
     QVERIFY(before);
     bool ok = false;
-    QVERIFY(OpenAndWait(server_.Url(path), &ok));
+    QVERIFY(openAndWait(server_.Url(path), &ok));
     QVERIFY(ok);
-    QCOMPARE(BrowserWindows().size(), 1);
-    QCOMPARE(BrowserWindow(), before);
-    QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::TitleFor(path), kLoadTimeoutMs);
+    QCOMPARE(browserWindows().size(), 1);
+    QCOMPARE(browserWindow(), before);
+    QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::titleFor(path), kLoadTimeoutMs);
   }
 
   void openRaisesOverAnotherWindow() {
@@ -139,9 +139,9 @@ private slots:
     other.show();
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
-    orvane::OpenBrowser(server_.Url(QStringLiteral("/raised")));
-    QTRY_COMPARE(QApplication::activeWindow(), BrowserWindow());
-    QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::TitleFor(QStringLiteral("/raised")),
+    orvane::openBrowser(server_.Url(QStringLiteral("/raised")));
+    QTRY_COMPARE(QApplication::activeWindow(), browserWindow());
+    QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::titleFor(QStringLiteral("/raised")),
                               kLoadTimeoutMs);
   }
 
@@ -153,39 +153,38 @@ private slots:
     probe.close();
 
     bool ok = true;
-    QVERIFY(OpenAndWait(QStringLiteral("http://127.0.0.1:%1/").arg(port), &ok));
+    QVERIFY(openAndWait(QStringLiteral("http://127.0.0.1:%1/").arg(port), &ok));
     QVERIFY(!ok);
-    QVERIFY(BrowserWindow()->isVisible());
+    QVERIFY(browserWindow()->isVisible());
     QVERIFY(!QApplication::activeModalWidget());
 
     // The engine is still fine afterwards.
-    QVERIFY(OpenAndWait(server_.Url(QStringLiteral("/after-error")), &ok));
+    QVERIFY(openAndWait(server_.Url(QStringLiteral("/after-error")), &ok));
     QVERIFY(ok);
-    QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::TitleFor(QStringLiteral("/after-error")),
+    QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::titleFor(QStringLiteral("/after-error")),
                               kLoadTimeoutMs);
   }
 
   void closeThenOpenShowsTheSameWindowAgain() {
-    QWidget *window = BrowserWindow();
+    QWidget *window = browserWindow();
     QVERIFY(window);
-    orvane::CloseBrowser();
+    orvane::closeBrowser();
     QVERIFY(!window->isVisible());
-    QCOMPARE(BrowserWindow(), window);
+    QCOMPARE(browserWindow(), window);
 
     bool ok = false;
-    QVERIFY(OpenAndWait(server_.Url(QStringLiteral("/reopened")), &ok));
+    QVERIFY(openAndWait(server_.Url(QStringLiteral("/reopened")), &ok));
     QVERIFY(ok);
     QVERIFY(window->isVisible());
-    QCOMPARE(BrowserWindow(), window);
-    QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::TitleFor(QStringLiteral("/reopened")),
+    QCOMPARE(browserWindow(), window);
+    QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::titleFor(QStringLiteral("/reopened")),
                               kLoadTimeoutMs);
-    orvane::CloseBrowser();
+    orvane::closeBrowser();
     QVERIFY(!window->isVisible());
   }
 };
 
 int main(int argc, char **argv) {
-  orvane::PrepareBrowserSupport();
   QApplication app(argc, argv);
   TstBrowserWindow test;
   return QTest::qExec(&test, argc, argv);

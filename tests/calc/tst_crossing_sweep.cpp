@@ -25,18 +25,18 @@ struct Site {
 SolarState stateFor(const Site &site)
 {
     SolarState s;
-    InitConstants(s);
-    s.Latitude = site.lat;
-    s.Longitude = site.lon;
-    s.ZoneMeridian = site.zone;
-    s.InputDate = site.date;
+    initConstants(s);
+    s.latitude = site.lat;
+    s.longitude = site.lon;
+    s.zoneMeridian = site.zone;
+    s.inputDate = site.date;
     return s;
 }
 
 Crossings crossingsFor(const Site &site, bool dst)
 {
     SolarState s = stateFor(site);
-    return ComputeCrossings(s, dst);
+    return computeCrossings(s, dst);
 }
 
 // Every fifth day of 2024, latitudes -89..89 by 4, longitudes -180..170 by
@@ -46,7 +46,7 @@ void forEachSite(const std::function<void(const Site &)> &f)
     for (int day = 0; day < 366; day += 5)
         for (double lat = -89; lat <= 89; lat += 4)
             for (double lon = -180; lon <= 170; lon += 25)
-                f(Site{lat, lon, 15 * std::round(lon / 15), DateSerial(2024, 1, 1) + day});
+                f(Site{lat, lon, 15 * std::round(lon / 15), dateSerial(2024, 1, 1) + day});
 }
 
 // Azimuth (degrees from north through east) of the sun at a clock time.
@@ -58,19 +58,19 @@ double azimuthAtClock(const Site &site, double clock, bool dst)
     SolarState s = stateFor(site);
     const double mean = clock - (site.zone - site.lon) / 360 - (dst ? 1.0 : 0.0) / 24;
     const double local = mean - std::floor(mean);
-    s.EventTime[3] = local;
+    s.eventTime[3] = local;
     for (int i = 0; i < 3; ++i) {
-        SolarPosition(s, 3, dst);
-        s.EventTime[3] = local + s.EventSun[1][3] / 1440;
+        solarPosition(s, 3, dst);
+        s.eventTime[3] = local + s.eventSun[1][3] / 1440;
     }
-    const double delta = s.EventSun[0][3];
-    double h = s.EventTime[3] - 0.5;
+    const double delta = s.eventSun[0][3];
+    double h = s.eventTime[3] - 0.5;
     h -= std::round(h);
-    const double H = h * 2 * s.Pi;
-    const double phi = site.lat * s.DegToRad;
+    const double H = h * 2 * s.pi;
+    const double phi = site.lat * s.degToRad;
     const double az = std::atan2(-std::cos(delta) * std::sin(H),
                                  std::sin(delta) * std::cos(phi) - std::cos(delta) * std::sin(phi) * std::cos(H));
-    const double deg = az * s.RadToDeg;
+    const double deg = az * s.radToDeg;
     return deg < 0 ? deg + 360 : deg;
 }
 

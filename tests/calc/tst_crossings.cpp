@@ -3,6 +3,8 @@
 #include "calc/date_value.h"
 #include "calc/solar_position.h"
 
+#include "support/near.h"
+
 #include <QTest>
 
 #include <cmath>
@@ -10,18 +12,15 @@
 using namespace orvane;
 
 namespace {
-#define CHECK_NEAR(got, want, tol)                                                                  \
-    QVERIFY2(std::fabs((got) - (want)) <= (tol),                                                    \
-             qPrintable(QStringLiteral(#got " = %1, want %2 +- %3").arg((got), 0, 'g', 12).arg((want), 0, 'g', 12).arg((tol))))
 
 SolarState site(double lat, double lon, double zone, int y, int m, int d)
 {
     SolarState s;
-    InitConstants(s);
-    s.Latitude = lat;
-    s.Longitude = lon;
-    s.ZoneMeridian = zone;
-    s.InputDate = DateSerial(y, m, d);
+    initConstants(s);
+    s.latitude = lat;
+    s.longitude = lon;
+    s.zoneMeridian = zone;
+    s.inputDate = dateSerial(y, m, d);
     return s;
 }
 
@@ -36,7 +35,7 @@ private slots:
     void workedSummerExample()
     {
         SolarState s = site(40.655, -72.855, -75, 2024, 6, 21);
-        const Crossings c = ComputeCrossings(s, true);
+        const Crossings c = computeCrossings(s, true);
 
         QVERIFY(c.east.seen);
         CHECK_NEAR(c.east.firstRatio, 0.504745, 0.5e-6);
@@ -48,16 +47,16 @@ private slots:
         CHECK_NEAR(c.east.hourAngle, 0.165795, 0.5e-6);
         CHECK_NEAR(c.east.clock, 0.371252, 0.5e-6);
         CHECK_NEAR(c.east.clock, (8 * 3600 + 54 * 60 + 36.1) * kSecond, 0.05 * kSecond);
-        CHECK_NEAR(s.EventTime[kSlotEast], 0.5 - c.east.firstHourAngle, 1e-15);
+        CHECK_NEAR(s.eventTime[kSlotEast], 0.5 - c.east.firstHourAngle, 1e-15);
 
         QVERIFY(c.meridian.seen);
         QCOMPARE(c.direction, MeridianDirection::South);
         CHECK_NEAR(c.meridian.declination, 0.408994, 0.5e-6);
-        CHECK_NEAR(c.meridian.declination * s.RadToDeg, 23.4336, 0.5e-4);
+        CHECK_NEAR(c.meridian.declination * s.radToDeg, 23.4336, 0.5e-4);
         CHECK_NEAR(c.meridian.equationOfTime, -1.96283, 0.5e-5);
         CHECK_NEAR(c.meridian.clock, 0.537071, 0.5e-6);
         CHECK_NEAR(c.meridian.clock, (12 * 3600 + 53 * 60 + 23.0) * kSecond, 0.05 * kSecond);
-        QCOMPARE(s.EventTime[kSlotMeridian], 0.5);
+        QCOMPARE(s.eventTime[kSlotMeridian], 0.5);
 
         QVERIFY(c.west.seen);
         CHECK_NEAR(c.west.firstHourAngle, 0.165806, 0.5e-6);
@@ -73,7 +72,7 @@ private slots:
     void workedWinterExample()
     {
         SolarState s = site(40.655, -72.855, -75, 2024, 12, 21);
-        const Crossings c = ComputeCrossings(s, false);
+        const Crossings c = computeCrossings(s, false);
         QVERIFY(!c.east.seen);
         QVERIFY(!c.west.seen);
         CHECK_NEAR(c.east.firstRatio, -0.504768, 0.5e-6);
@@ -84,7 +83,7 @@ private slots:
         CHECK_NEAR(c.east.altitudeSine, -0.6105, 1e-4);
         CHECK_NEAR(c.west.altitudeSine, -0.6105, 1e-4);
         QCOMPARE(c.direction, MeridianDirection::South);
-        CHECK_NEAR(c.meridian.declination * s.RadToDeg, -23.4353, 0.5e-4);
+        CHECK_NEAR(c.meridian.declination * s.radToDeg, -23.4353, 0.5e-4);
         CHECK_NEAR(c.meridian.clock, 0.492940, 0.5e-6);
         CHECK_NEAR(c.meridian.clock, (11 * 3600 + 49 * 60 + 50.0) * kSecond, 0.05 * kSecond);
     }
@@ -124,7 +123,7 @@ private slots:
         QFETCH(bool, west);
         QFETCH(bool, north);
         SolarState s = site(lat, lon, zone, 2024, month, day);
-        const Crossings c = ComputeCrossings(s, false);
+        const Crossings c = computeCrossings(s, false);
         QCOMPARE(c.east.seen, east);
         QCOMPARE(c.west.seen, west);
         QCOMPARE(c.direction == MeridianDirection::North, north);
@@ -141,11 +140,11 @@ private slots:
     void latitudeEqualToDeclinationIsNorth()
     {
         SolarState s = site(0, -72.855, -75, 2024, 6, 21);
-        SolarPosition(s, kSlotMeridian, false);
-        s.Latitude = s.EventSun[0][kSlotMeridian] / s.DegToRad;
-        QCOMPARE(ComputeCrossings(s, false).direction, MeridianDirection::North);
-        s.Latitude = std::nextafter(s.Latitude, 90.0);
-        QCOMPARE(ComputeCrossings(s, false).direction, MeridianDirection::South);
+        solarPosition(s, kSlotMeridian, false);
+        s.latitude = s.eventSun[0][kSlotMeridian] / s.degToRad;
+        QCOMPARE(computeCrossings(s, false).direction, MeridianDirection::North);
+        s.latitude = std::nextafter(s.latitude, 90.0);
+        QCOMPARE(computeCrossings(s, false).direction, MeridianDirection::South);
     }
 
     // |R| exactly 1 counts as a crossing with an hour angle of 0. The
@@ -154,11 +153,11 @@ private slots:
     void ratioExactlyOne()
     {
         SolarState s = site(0, -72.855, -75, 2024, 6, 1);
-        SolarPosition(s, kSlotMeridian, false);
-        const double delta = s.EventSun[0][kSlotMeridian] * s.RadToDeg;
+        solarPosition(s, kSlotMeridian, false);
+        const double delta = s.eventSun[0][kSlotMeridian] * s.radToDeg;
         auto eastAt = [&](double lat) {
-            s.Latitude = lat;
-            return ComputeCrossings(s, false);
+            s.latitude = lat;
+            return computeCrossings(s, false);
         };
         double lo = delta - 0.01, hi = delta + 0.01; // R > 1 at lo, < 1 at hi
         QVERIFY(eastAt(lo).east.ratio > 1 && eastAt(hi).east.ratio < 1);
@@ -196,7 +195,7 @@ private slots:
     {
         QFETCH(double, v);
         QFETCH(double, wrapped);
-        const double w = WrapToDay(v);
+        const double w = orvane::wrapToDay(v);
         QVERIFY(w >= 0 && w < 1);
         CHECK_NEAR(w, wrapped, 1e-12);
     }
@@ -207,7 +206,7 @@ private slots:
     void farFromZoneWrapsIntoOneDay()
     {
         SolarState s = site(40, -170, 180, 2024, 6, 21);
-        const Crossings c = ComputeCrossings(s, false);
+        const Crossings c = computeCrossings(s, false);
         QVERIFY(c.east.seen && c.west.seen);
         const double noon = (180.0 + 170.0) / 360 + 0.5 - c.meridian.equationOfTime / 1440;
         CHECK_NEAR(c.meridian.clock, noon - 1, 1e-12);
@@ -215,7 +214,7 @@ private slots:
         QVERIFY(c.west.clock >= 0 && c.west.clock < 1);
         // And the other way: 170 E in zone -11 (index 0): noon near -0.44.
         SolarState w = site(40, 170, -165, 2024, 6, 21);
-        const Crossings cw = ComputeCrossings(w, false);
+        const Crossings cw = computeCrossings(w, false);
         const double noonW = (-165.0 - 170.0) / 360 + 0.5 - cw.meridian.equationOfTime / 1440;
         CHECK_NEAR(cw.meridian.clock, noonW + 1, 1e-12);
         QVERIFY(cw.east.clock >= 0 && cw.east.clock < 1);
@@ -225,16 +224,16 @@ private slots:
     void rerunIsIndependentOfTheLast()
     {
         SolarState s = site(40.655, -72.855, -75, 2024, 6, 21);
-        const Crossings first = ComputeCrossings(s, true);
+        const Crossings first = computeCrossings(s, true);
         SolarState other = site(-33.9, 151.2, 150, 2024, 12, 21);
-        ComputeCrossings(other, false);
-        s.InputDate = DateSerial(2024, 12, 21);
-        ComputeCrossings(s, false);
-        s.InputDate = DateSerial(2024, 6, 21);
-        const Crossings again = ComputeCrossings(s, true);
+        computeCrossings(other, false);
+        s.inputDate = dateSerial(2024, 12, 21);
+        computeCrossings(s, false);
+        s.inputDate = dateSerial(2024, 6, 21);
+        const Crossings again = computeCrossings(s, true);
         QCOMPARE(again.east.clock, first.east.clock);
         QCOMPARE(again.west.clock, first.west.clock);
-        QCOMPARE(s.EventTime[kSlotMeridian], 0.5);
+        QCOMPARE(s.eventTime[kSlotMeridian], 0.5);
     }
 };
 

@@ -34,10 +34,10 @@ private slots:
         QFETCH(int, day);
         QFETCH(double, serial);
         QFETCH(qlonglong, daysFrom1900);
-        QCOMPARE(DateSerial(year, month, day), serial);
-        QCOMPARE(DaysFrom1900(serial), daysFrom1900);
+        QCOMPARE(dateSerial(year, month, day), serial);
+        QCOMPARE(orvane::daysFrom1900(serial), daysFrom1900);
         int y = 0, m = 0, d = 0;
-        DateParts(serial, y, m, d);
+        dateParts(serial, y, m, d);
         QCOMPARE(y, year);
         QCOMPARE(m, month);
         QCOMPARE(d, day);
@@ -45,9 +45,9 @@ private slots:
 
     void timeOfDayDoesNotCount()
     {
-        QCOMPARE(DaysFrom1900(45464.75), 45462LL);
+        QCOMPARE(daysFrom1900(45464.75), 45462LL);
         // Before the epoch the day is the whole part toward zero.
-        QCOMPARE(DaysFrom1900(-1.25), -3LL);
+        QCOMPARE(daysFrom1900(-1.25), -3LL);
     }
 
     void validity_data()
@@ -75,7 +75,7 @@ private slots:
         QFETCH(int, month);
         QFETCH(int, day);
         QFETCH(bool, valid);
-        QCOMPARE(IsValidDate(year, month, day), valid);
+        QCOMPARE(isValidDate(year, month, day), valid);
     }
 };
 

@@ -3,6 +3,8 @@
 #include "calc/date_value.h"
 #include "calc/solar_position.h"
 
+#include "support/near.h"
+
 #include <QTest>
 
 #include <cmath>
@@ -10,20 +12,13 @@
 using namespace orvane;
 
 namespace {
-// Half a unit in the last digit that the worked value gives.
-bool near(double got, double want, double halfUnit)
-{
-    return std::fabs(got - want) <= halfUnit;
-}
-#define CHECK_NEAR(got, want, tol) \
-    QVERIFY2(near((got), (want), (tol)), qPrintable(QStringLiteral(#got " = %1, want %2 +- %3").arg((got), 0, 'g', 12).arg((want), 0, 'g', 12).arg((tol))))
 
 SolarState site(int y, int m, int d)
 {
     SolarState s;
-    InitConstants(s);
-    s.InputDate = DateSerial(y, m, d);
-    s.Longitude = -72.855;
+    initConstants(s);
+    s.inputDate = dateSerial(y, m, d);
+    s.longitude = -72.855;
     return s;
 }
 } // namespace
@@ -35,7 +30,7 @@ private slots:
     void summerSolsticeTerms()
     {
         SolarState s = site(2024, 6, 21);
-        const SolarTerms t = ComputeSolarTerms(s, kSlotMeridian, true);
+        const SolarTerms t = computeSolarTerms(s, kSlotMeridian, true);
         QCOMPARE(t.N, 45462LL);
         CHECK_NEAR(t.T, 1.244714, 0.5e-6);
         CHECK_NEAR(t.L, 90.3403, 0.5e-4);
@@ -44,7 +39,7 @@ private slots:
         CHECK_NEAR(t.lambda, 90.7625, 0.5e-4);
         CHECK_NEAR(t.alpha, 90.8310, 0.5e-4);
         CHECK_NEAR(t.declination, 0.408994, 0.5e-6);
-        CHECK_NEAR(t.declination * s.RadToDeg, 23.4336, 0.5e-4);
+        CHECK_NEAR(t.declination * s.radToDeg, 23.4336, 0.5e-4);
         CHECK_NEAR(t.equationOfTime, -1.96283, 0.5e-5);
     }
 
@@ -52,7 +47,7 @@ private slots:
     void equinoxQuadrant()
     {
         SolarState s = site(2024, 3, 20);
-        const SolarTerms t = ComputeSolarTerms(s, kSlotMeridian, false);
+        const SolarTerms t = computeSolarTerms(s, kSlotMeridian, false);
         CHECK_NEAR(t.L, 358.7162, 0.5e-4);
         CHECK_NEAR(t.lambda, 360.5766, 0.5e-4);
         CHECK_NEAR(t.alphaRaw, 0.5291, 0.5e-4);
@@ -88,16 +83,16 @@ private slots:
         QFETCH(double, eot);
         QFETCH(double, eotTol);
         SolarState s = site(2024, month, day);
-        SolarPosition(s, kSlotMeridian, dst);
-        CHECK_NEAR(s.EventSun[0][kSlotMeridian], declination, declinationTol);
-        CHECK_NEAR(s.EventSun[1][kSlotMeridian], eot, eotTol);
+        solarPosition(s, kSlotMeridian, dst);
+        CHECK_NEAR(s.eventSun[0][kSlotMeridian], declination, declinationTol);
+        CHECK_NEAR(s.eventSun[1][kSlotMeridian], eot, eotTol);
     }
 
     void november3DeclinationInDegrees()
     {
         SolarState s = site(2024, 11, 3);
-        SolarPosition(s, kSlotMeridian, false);
-        CHECK_NEAR(s.EventSun[0][kSlotMeridian] * s.RadToDeg, -15.3637, 0.5e-4);
+        solarPosition(s, kSlotMeridian, false);
+        CHECK_NEAR(s.eventSun[0][kSlotMeridian] * s.radToDeg, -15.3637, 0.5e-4);
     }
 
     // Daylight saving evaluates one hour earlier: the worked difference on
@@ -105,8 +100,8 @@ private slots:
     void daylightSavingIsOneHourEarlier()
     {
         SolarState s = site(2024, 6, 21);
-        const SolarTerms dst = ComputeSolarTerms(s, kSlotMeridian, true);
-        const SolarTerms std_ = ComputeSolarTerms(s, kSlotMeridian, false);
+        const SolarTerms dst = computeSolarTerms(s, kSlotMeridian, true);
+        const SolarTerms std_ = computeSolarTerms(s, kSlotMeridian, false);
         CHECK_NEAR(std_.T - dst.T, 1.0 / 24 / 36525, 1e-15);
         CHECK_NEAR(dst.equationOfTime - std_.equationOfTime, 0.009, 0.0005);
     }
@@ -114,11 +109,11 @@ private slots:
     void onlyTheGivenSlotIsWritten()
     {
         SolarState s = site(2024, 6, 21);
-        s.EventTime[kSlotEast] = 0.25;
-        SolarPosition(s, kSlotEast, false);
-        QVERIFY(s.EventSun[0][kSlotEast] != 0);
-        QCOMPARE(s.EventSun[0][kSlotMeridian], 0.0);
-        QCOMPARE(s.EventSun[1][kSlotWest], 0.0);
+        s.eventTime[kSlotEast] = 0.25;
+        solarPosition(s, kSlotEast, false);
+        QVERIFY(s.eventSun[0][kSlotEast] != 0);
+        QCOMPARE(s.eventSun[0][kSlotMeridian], 0.0);
+        QCOMPARE(s.eventSun[1][kSlotWest], 0.0);
     }
 
     // Before 1900: N and T are negative and L, M still land in [0, 360).
@@ -128,12 +123,12 @@ private slots:
     void before1900()
     {
         SolarState s = site(1850, 6, 1);
-        const SolarTerms t = ComputeSolarTerms(s, kSlotMeridian, false);
+        const SolarTerms t = computeSolarTerms(s, kSlotMeridian, false);
         QCOMPARE(t.N, -18111LL);
         QVERIFY(t.T < 0);
         QVERIFY(t.L >= 0 && t.L < 360);
         QVERIFY(t.M >= 0 && t.M < 360);
-        CHECK_NEAR(t.declination * s.RadToDeg, 22.0, 0.3);
+        CHECK_NEAR(t.declination * s.radToDeg, 22.0, 0.3);
         QVERIFY(std::fabs(t.equationOfTime) < 17);
     }
 
@@ -144,12 +139,12 @@ private slots:
     {
         for (int dayOfYear = 0; dayOfYear < 366; ++dayOfYear) {
             SolarState s = site(2024, 1, 1);
-            s.InputDate += dayOfYear;
+            s.inputDate += dayOfYear;
             for (double et : {0.0, 0.25, 0.5, 0.75, 0.999}) {
-                s.EventTime[3] = et;
-                SolarPosition(s, 3, false);
-                QVERIFY2(s.EventSun[1][3] > -15 && s.EventSun[1][3] < 17,
-                         qPrintable(QString("day %1 at %2: %3").arg(dayOfYear).arg(et).arg(s.EventSun[1][3])));
+                s.eventTime[3] = et;
+                solarPosition(s, 3, false);
+                QVERIFY2(s.eventSun[1][3] > -15 && s.eventSun[1][3] < 17,
+                         qPrintable(QString("day %1 at %2: %3").arg(dayOfYear).arg(et).arg(s.eventSun[1][3])));
             }
         }
     }

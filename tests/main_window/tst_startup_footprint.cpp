@@ -1,7 +1,7 @@
 // What a start of the window costs in loaded code: the pictures are read
 // by the built-in PNG reader, so no image-format plugin is loaded, and
 // nothing of the printer is touched before Print.
-#include "browser/loaded_libraries.h"
+#include "support/loaded_libraries.h"
 #include "main_window/sundial_input.h"
 
 #include <QApplication>
@@ -13,7 +13,7 @@ private slots:
     void readerSeesMappedFiles()
     {
         // The check below can fail: Qt's own core library is found.
-        QVERIFY(!MappedFiles(QStringLiteral("libQt6Core")).isEmpty());
+        QVERIFY(!mappedFiles(QStringLiteral("libQt6Core")).isEmpty());
     }
 
     void shownWindowLoadsNoPluginOfItsOwn_data()
@@ -29,7 +29,7 @@ private slots:
         orvane::Sundial_Input window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QStringList found = MappedFiles(needle);
+        const QStringList found = mappedFiles(needle);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }
 };

@@ -1,6 +1,7 @@
 // The main window as the user meets it: start state, layout, keys, and the
 // result of a whole calculation.
-#include "window_driver.h"
+#include "support/window_driver.h"
+#include "support/worked_examples.h"
 
 #include "calc/trig_functions.h"
 
@@ -10,7 +11,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <map>
+#include <memory>
 
 namespace {
 
@@ -55,27 +60,6 @@ const QString kInstructions =
     "Your watch must be set accurately to use this method.  "
     "Click on the internet link below to set your watch to an atomic standard.";
 
-// The two worked result texts (US English), and the same inputs written out
-// by hand for en_GB (24-hour "HH:mm:ss") and de_DE (German names, decimal
-// comma).
-QString summer(const QString &dateLine, const QString &east, const QString &south, const QString &west,
-               const QString &decl)
-{
-    return dateLine + kCrLf + "The sun will be exactly east at " + east + " (declination=" + decl +
-           " degrees, EoT = MINUS 1 minutes, 47 seconds)" + kCrLf + kCrLf + "The sun will be exactly south at " +
-           south + " (declination=" + decl + " degrees, EoT = MINUS 1 minutes, 49 seconds)" + kCrLf + kCrLf +
-           "The sun will be exactly west at " + west + " (declination=" + decl +
-           " degrees, EoT = MINUS 1 minutes, 51 seconds)" + kCrLf + kCrLf;
-}
-
-QString winter(const QString &dateLine, const QString &south, const QString &decl)
-{
-    return dateLine + kCrLf + "The sun is never seen east at this location and date" + kCrLf + kCrLf +
-           "The sun will be exactly south at " + south + " (declination=" + decl +
-           " degrees, EoT = 1 minutes, 57 seconds)" + kCrLf + kCrLf +
-           "The sun is never seen west at this location and date";
-}
-
 struct Geometry {
     const char *name;
     int left, top, width, height; // twips
@@ -108,8 +92,8 @@ private slots:
         QCOMPARE(d.label("lblText")->text(), kInstructions);
         QCOMPARE(d.label("lblTarnwick")->text(), QString("www.tarnwick.com"));
         // The calculation constants are ready before any click.
-        QVERIFY(std::abs(d.window.state().Pi - 3.14159265358979) < 1e-12);
-        QCOMPARE(d.window.state().EventTime[orvane::kSlotMeridian], 0.5);
+        QVERIFY(std::abs(d.window.state().pi - 3.14159265358979) < 1e-12);
+        QCOMPARE(d.window.state().eventTime[orvane::kSlotMeridian], 0.5);
     }
 
     void controlsAtTheirPlaces_data()
@@ -199,27 +183,38 @@ private slots:
         QVERIFY(!d.option("OptWest")->isChecked());
     }
 
-    void enterClicksCalculate_data()
+    void enterClicksFocusedButtonOrCalculate_data()
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("key");
-        for (const char *name : {"txtDate", "txtLatitude", "txtLongitude", "lstTimeZone", "CmdQuit", "cmdPrint"}) {
-            QTest::newRow(QByteArray(name) + " Return") << QString(name) << int(Qt::Key_Return);
-            QTest::newRow(QByteArray(name) + " keypad Enter") << QString(name) << int(Qt::Key_Enter);
+        QTest::addColumn<QString>("clicked");
+        for (const char *name : {"txtDate", "txtLatitude", "txtLongitude", "lstTimeZone", "CmdCalculate"}) {
+            QTest::newRow(QByteArray(name) + " Return") << QString(name) << int(Qt::Key_Return) << "CmdCalculate";
+            QTest::newRow(QByteArray(name) + " keypad Enter") << QString(name) << int(Qt::Key_Enter) << "CmdCalculate";
+        }
+        // A focused command button is pressed by Enter, as default buttons work.
+        for (const char *name : {"CmdQuit", "cmdPrint"}) {
+            QTest::newRow(QByteArray(name) + " Return") << QString(name) << int(Qt::Key_Return) << QString(name);
+            QTest::newRow(QByteArray(name) + " keypad Enter") << QString(name) << int(Qt::Key_Enter) << QString(name);
         }
     }
-    void enterClicksCalculate()
+    void enterClicksFocusedButtonOrCalculate()
     {
         QFETCH(QString, control);
         QFETCH(int, key);
+        QFETCH(QString, clicked);
         WindowDriver d;
+        QVERIFY(d.button("CmdCalculate")->isDefault());
+        std::map<QString, std::unique_ptr<QSignalSpy>> spies;
+        for (const char *name : {"CmdCalculate", "CmdQuit", "cmdPrint"})
+            spies[name] = std::make_unique<QSignalSpy>(d.button(name), &QPushButton::clicked);
         d.get<QWidget>(control.toLatin1())->setFocus();
-        BoxAnswerer boxes;
+        // The empty date stops Calculate and Print at their first check.
+        orvane::test::ModalAnswerer boxes(QMessageBox::Ok);
         d.key(Qt::Key(key));
-        // Calculate ran its first check on the empty date; nothing ended.
-        QCOMPARE(boxes.seen.size(), std::size_t(1));
-        QCOMPARE(boxes.seen.front().text, QString("Please enter a valid date"));
-        QCOMPARE(d.programEnds, 0);
+        for (const auto &[name, spy] : spies)
+            QCOMPARE(spy->count(), name == clicked ? 1 : 0);
+        QCOMPARE(d.programEnds, clicked == "CmdQuit" ? 1 : 0);
         QCOMPARE(d.zones()->count(), 24);
     }
 
@@ -235,7 +230,7 @@ private slots:
     {
         QFETCH(int, how);
         WindowDriver d;
-        BoxAnswerer boxes;
+        orvane::test::ModalAnswerer boxes(QMessageBox::Ok);
         if (how == 1)
             d.zones()->setFocus();
         if (how <= 1)
@@ -252,7 +247,7 @@ private slots:
     void altPRunsTheChecksOfPrint()
     {
         WindowDriver d;
-        BoxAnswerer boxes;
+        orvane::test::ModalAnswerer boxes(QMessageBox::Ok);
         d.key(Qt::Key_P, Qt::AltModifier);
         QCOMPARE(boxes.seen.size(), std::size_t(1));
         QCOMPARE(boxes.seen.front().text, QString("Please enter a valid date"));
@@ -264,7 +259,7 @@ private slots:
         WindowDriver d;
         d.zones()->setFocus();
         QTest::keyClicks(d.zones(), "GMT+13 Nowhere");
-        BoxAnswerer boxes;
+        orvane::test::ModalAnswerer boxes(QMessageBox::Ok);
         d.key(Qt::Key_Return);
         QCOMPARE(d.zones()->count(), 24);
         QCOMPARE(d.zones()->currentIndex(), -1);
@@ -273,8 +268,8 @@ private slots:
     void calcErrorsShowAnErrorBox()
     {
         WindowDriver d;
-        BoxAnswerer boxes;
-        QCOMPARE(orvane::ArcCos(1.5), 0.0);
+        orvane::test::ModalAnswerer boxes(QMessageBox::Ok);
+        QCOMPARE(orvane::arcCos(1.5), 0.0);
         QCOMPARE(boxes.seen.size(), std::size_t(1));
         QCOMPARE(boxes.seen.front().title, QString("Orvane"));
         QCOMPARE(boxes.seen.front().icon, QMessageBox::Critical);
@@ -291,20 +286,20 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("en_US summer, worked example")
             << "en_US" << "6/21/2027" << int(Daylight) << "40.655" << "72.855"
-            << summer("Monday, June 21, 2027", "8:54:27 AM", "12:53:14 PM", "4:52:00 PM", "23.44");
+            << orvane::test::summerResult("Monday, June 21, 2027", "8:54:27 AM", "12:53:14 PM", "4:52:00 PM", "23.44");
         QTest::newRow("en_US winter, worked example")
             << "en_US" << "12/21/2027" << int(Standard) << "40.655" << "72.855"
-            << winter("Tuesday, December 21, 2027", "11:49:28 AM", "-23.43");
+            << orvane::test::winterResult("Tuesday, December 21, 2027", "11:49:28 AM", "-23.43");
         QTest::newRow("en_GB summer") << "en_GB" << "6/21/2027" << int(Daylight) << "40.655" << "72.855"
-                                      << summer("Monday, June 21, 2027", "08:54:27", "12:53:14", "16:52:00", "23.44");
+                                      << orvane::test::summerResult("Monday, June 21, 2027", "08:54:27", "12:53:14", "16:52:00", "23.44");
         QTest::newRow("en_GB winter, ISO date") << "en_GB" << "2027-12-21" << int(Standard) << "40.655" << "72.855"
-                                                << winter("Tuesday, December 21, 2027", "11:49:28", "-23.43");
+                                                << orvane::test::winterResult("Tuesday, December 21, 2027", "11:49:28", "-23.43");
         QTest::newRow("de_DE summer, decimal comma")
             << "de_DE" << "6/21/2027" << int(Daylight) << "40,655" << "72,855"
-            << summer("Montag, Juni 21, 2027", "08:54:27", "12:53:14", "16:52:00", "23,44");
+            << orvane::test::summerResult("Montag, Juni 21, 2027", "08:54:27", "12:53:14", "16:52:00", "23,44");
         QTest::newRow("de_DE winter, decimal point")
             << "de_DE" << "12/21/2027" << int(Standard) << "40.655" << "72.855"
-            << winter("Dienstag, Dezember 21, 2027", "11:49:28", "-23,43");
+            << orvane::test::winterResult("Dienstag, Dezember 21, 2027", "11:49:28", "-23,43");
     }
     void resultText()
     {
@@ -318,7 +313,7 @@ private slots:
         WindowDriver d;
         d.enter(date, Clock(clock), lat, lon, West, 6);
         d.edit("txtLongitude")->setFocus();
-        BoxAnswerer boxes;
+        orvane::test::ModalAnswerer boxes(QMessageBox::Ok);
         d.key(Qt::Key_Return);
         QCOMPARE(boxes.seen.size(), std::size_t(0));
         QCOMPARE(d.result(), expected);
@@ -328,21 +323,21 @@ private slots:
     {
         WindowDriver d;
         d.enter("6/21/2027", Daylight, "40.655", "72.855", West, 6);
-        BoxAnswerer boxes;
+        orvane::test::ModalAnswerer boxes(QMessageBox::Ok);
         d.click("CmdCalculate");
         QVERIFY(d.result().contains("exactly east"));
         d.type("txtDate", "12/21/2027");
         d.choose(Standard);
         d.click("CmdCalculate");
         QCOMPARE(boxes.seen.size(), std::size_t(0));
-        QCOMPARE(d.result(), winter("Tuesday, December 21, 2027", "11:49:28 AM", "-23.43"));
+        QCOMPARE(d.result(), orvane::test::winterResult("Tuesday, December 21, 2027", "11:49:28 AM", "-23.43"));
     }
 
     void longResultStaysReadable()
     {
         WindowDriver d;
         d.enter("6/21/2027", Daylight, "40.655", "72.855", West, 6);
-        BoxAnswerer boxes;
+        orvane::test::ModalAnswerer boxes(QMessageBox::Ok);
         d.click("CmdCalculate");
         QLabel *result = d.label("lblResult");
         QVERIFY(!result->text().isEmpty());

@@ -1,6 +1,6 @@
 // The input checks behind Calculate: order, messages, focus, selection and
 // the values stored on the way.
-#include "window_driver.h"
+#include "support/window_driver.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,7 +24,7 @@ const char kFar[] = "Your longitude is more than 15 degrees form your time zone.
                     "Are you sure that this information is correct?";
 
 // ShowEot ran when the east slot was evaluated (it starts at 0.25).
-bool calculated(const orvane::SolarState &s) { return s.EventTime[orvane::kSlotEast] != 0; }
+bool calculated(const orvane::SolarState &s) { return s.eventTime[orvane::kSlotEast] != 0; }
 
 } // namespace
 
@@ -91,11 +91,11 @@ private slots:
         QFETCH(QString, focus);
         WindowDriver d;
         d.enter(date, Clock(clock), lat, lon, Side(side), zone);
-        BoxAnswerer boxes(QMessageBox::No);
+        orvane::test::ModalAnswerer boxes(QMessageBox::No);
         d.click("CmdCalculate");
 
         QCOMPARE(boxes.seen.size(), std::size_t(1));
-        const SeenBox &box = boxes.seen.front();
+        const orvane::test::SeenBox &box = boxes.seen.front();
         QCOMPARE(box.text, message);
         QCOMPARE(box.title, QString("Orvane"));
         QCOMPARE(box.icon, QMessageBox::NoIcon);
@@ -116,10 +116,10 @@ private slots:
 
         // Each value was stored by its own step, before the failure.
         const orvane::SolarState &s = d.window.state();
-        QTEST(s.InputDate, "inputDate");
-        QTEST(s.Latitude, "latitude");
-        QTEST(s.Longitude, "longitude");
-        QTEST(s.ZoneMeridian, "zoneMeridian");
+        QTEST(s.inputDate, "inputDate");
+        QTEST(s.latitude, "latitude");
+        QTEST(s.longitude, "longitude");
+        QTEST(s.zoneMeridian, "zoneMeridian");
         QVERIFY(!calculated(s));
         QVERIFY(d.result().isEmpty());
     }
@@ -155,14 +155,14 @@ private slots:
         QFETCH(int, zone);
         WindowDriver d;
         d.enter("6/21/2027", Daylight, lat, lon, Side(side), zone);
-        BoxAnswerer boxes;
+        orvane::test::ModalAnswerer boxes(QMessageBox::Ok);
         d.click("CmdCalculate");
         QCOMPARE(boxes.seen.size(), std::size_t(0)); // no message, no question
         const orvane::SolarState &s = d.window.state();
-        QCOMPARE(s.InputDate, kJune21);
-        QTEST(s.Latitude, "latitude");
-        QTEST(s.Longitude, "longitude");
-        QTEST(s.ZoneMeridian, "zoneMeridian");
+        QCOMPARE(s.inputDate, kJune21);
+        QTEST(s.latitude, "latitude");
+        QTEST(s.longitude, "longitude");
+        QTEST(s.zoneMeridian, "zoneMeridian");
         QVERIFY(calculated(s));
     }
 
@@ -170,11 +170,11 @@ private slots:
     {
         WindowDriver d;
         d.enter("6/21/2027", Daylight, "40.655", "72.855", West, 11);
-        BoxAnswerer boxes(QMessageBox::Yes);
+        orvane::test::ModalAnswerer boxes(QMessageBox::Yes);
         d.click("CmdCalculate");
         QCOMPARE(boxes.seen.size(), std::size_t(1));
         QCOMPARE(boxes.seen.front().text, QString(kFar));
-        QCOMPARE(d.window.state().ZoneMeridian, 0.0);
+        QCOMPARE(d.window.state().zoneMeridian, 0.0);
         QVERIFY(calculated(d.window.state()));
         QVERIFY(d.result().startsWith("Monday, June 21, 2027\r\n"));
     }
@@ -183,18 +183,18 @@ private slots:
     {
         WindowDriver d;
         d.enter("6/21/2027", Daylight, "40.655", "72.855", West, 6);
-        BoxAnswerer boxes;
+        orvane::test::ModalAnswerer boxes(QMessageBox::Ok);
         d.click("CmdCalculate");
         const QString first = d.result();
         QVERIFY(first.startsWith("Monday, June 21, 2027\r\n"));
-        const double east = d.window.state().EventTime[orvane::kSlotEast];
+        const double east = d.window.state().eventTime[orvane::kSlotEast];
 
         d.type("txtLatitude", "91");
         d.click("CmdCalculate");
         QCOMPARE(boxes.seen.size(), std::size_t(1));
         QCOMPARE(boxes.seen.front().text, QString(kLat));
         QCOMPARE(d.result(), first);
-        QCOMPARE(d.window.state().EventTime[orvane::kSlotEast], east);
+        QCOMPARE(d.window.state().eventTime[orvane::kSlotEast], east);
     }
 };
 

@@ -1,8 +1,8 @@
 // Print in the real window, to a real CUPS queue started by cups_harness.sh.
 #include "main_window/sundial_input.h"
-#include "main_window/web_addresses.h"
-#include "modal_answerer.h"
-#include "pdf_text.h"
+#include "text/web_addresses.h"
+#include "support/modal_answerer.h"
+#include "support/pdf_text.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -21,7 +21,7 @@ class TestPrintEndToEnd : public QObject {
 
 private slots:
     void initTestCase();
-    void cleanup() { answerer_.StopAll(); }
+    void cleanup() { answerer_.stopAll(); }
     void printSendsOneOnePageJob();
     void refusedInputPrintsNothing();
 
@@ -42,15 +42,15 @@ private:
     }
     // Closes any message box, noting its text, so an unexpected one fails
     // the test instead of hanging it.
-    void NoteMessageBoxes()
+    void noteMessageBoxes()
     {
-        answerer_.When<QMessageBox>([this](QMessageBox *box) {
+        answerer_.when<QMessageBox>([this](QMessageBox *box) {
             messages_ << box->text();
             box->buttons().constFirst()->click();
-            NoteMessageBoxes();
+            noteMessageBoxes();
         });
     }
-    QStringList JobFiles(const char *pattern) const
+    QStringList jobFiles(const char *pattern) const
     {
         return QDir(spool_).entryList({QLatin1String(pattern)}, QDir::Files, QDir::Name);
     }
@@ -71,7 +71,7 @@ void TestPrintEndToEnd::initTestCase()
         QSKIP("no private CUPS scheduler: run this test through cups_harness.sh");
 
     QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), QStringLiteral("TestPDF"));
-    QCOMPARE(JobFiles("d*"), QStringList());
+    QCOMPARE(jobFiles("d*"), QStringList());
 
     window_ = std::make_unique<Sundial_Input>();
     window_->setEndProgram([] {});
@@ -88,19 +88,19 @@ void TestPrintEndToEnd::printSendsOneOnePageJob()
     Type("txtLongitude", QStringLiteral("72.855"));
     QTest::mouseClick(Control<QRadioButton>("OptWest"), Qt::LeftButton);
     QTest::mouseClick(Control<QRadioButton>("optDstinput"), Qt::LeftButton);
-    NoteMessageBoxes();
+    noteMessageBoxes();
 
     QTest::mouseClick(Control<QPushButton>("cmdPrint"), Qt::LeftButton);
 
     QCOMPARE(messages_, QStringList());
     // One job with one document: d<job>-<document>. (Control files are
     // written lazily by the scheduler, so they are not counted.)
-    QTRY_COMPARE(JobFiles("d*"), QStringList{QStringLiteral("d00001-001")});
+    QTRY_COMPARE(jobFiles("d*"), QStringList{QStringLiteral("d00001-001")});
     const QString pdf = QDir(spool_).filePath(QStringLiteral("d00001-001"));
-    QCOMPARE(test::PdfPageCount(pdf), 1);
+    QCOMPARE(test::pdfPageCount(pdf), 1);
 
     QString error;
-    const QStringList printed = test::PdfLines(pdf, &error);
+    const QStringList printed = test::pdfLines(pdf, &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     // The worked example of the result text for these inputs (US English).
     const QStringList expected{
@@ -114,22 +114,22 @@ void TestPrintEndToEnd::printSendsOneOnePageJob()
     };
     QCOMPARE(printed, expected);
     // The window shows the same result as the paper.
-    QCOMPARE(test::NonEmpty(Control<QLabel>("lblResult")->text().split(QStringLiteral("\r\n"))),
+    QCOMPARE(test::nonEmpty(Control<QLabel>("lblResult")->text().split(QStringLiteral("\r\n"))),
              expected.mid(3));
 }
 
 void TestPrintEndToEnd::refusedInputPrintsNothing()
 {
     const QString before = Control<QLabel>("lblResult")->text();
-    const QStringList jobsBefore = JobFiles("d*");
+    const QStringList jobsBefore = jobFiles("d*");
     Type("txtDate", QStringLiteral("2/30/2027"));
-    NoteMessageBoxes();
+    noteMessageBoxes();
 
     QTest::mouseClick(Control<QPushButton>("cmdPrint"), Qt::LeftButton);
 
     QCOMPARE(messages_.size(), 1); // the date check's own message
     QCOMPARE(Control<QLabel>("lblResult")->text(), before);
-    QCOMPARE(JobFiles("d*"), jobsBefore);
+    QCOMPARE(jobFiles("d*"), jobsBefore);
 }
 
 int main(int argc, char **argv)

@@ -1,8 +1,9 @@
 // The report's text and the page it paints, read back from a PDF file.
-#include "main_window/report.h"
-#include "main_window/report_wrap.h"
-#include "main_window/web_addresses.h"
-#include "pdf_text.h"
+#include "print/report.h"
+#include "support/pdf_text.h"
+#include "support/worked_examples.h"
+#include "text/report_wrap.h"
+#include "text/web_addresses.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -18,39 +19,32 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-// Result texts as the window writes them (worked examples of the result text,
-// US English); the report must print them unchanged.
-const QString kJuneResult =
-    QStringLiteral("Monday, June 21, 2027\r\n"
-                   "The sun will be exactly east at 8:54:27 AM (declination=23.44 degrees, EoT = MINUS 1 minutes, 47 seconds)\r\n\r\n"
-                   "The sun will be exactly south at 12:53:14 PM (declination=23.44 degrees, EoT = MINUS 1 minutes, 49 seconds)\r\n\r\n"
-                   "The sun will be exactly west at 4:52:00 PM (declination=23.44 degrees, EoT = MINUS 1 minutes, 51 seconds)\r\n\r\n");
-const QString kDecemberResult =
-    QStringLiteral("Tuesday, December 21, 2027\r\n"
-                   "The sun is never seen east at this location and date\r\n\r\n"
-                   "The sun will be exactly south at 11:49:28 AM (declination=-23.43 degrees, EoT = 1 minutes, 57 seconds)\r\n\r\n"
-                   "The sun is never seen west at this location and date");
+// What the report prints for a calculation: the worked examples' texts.
+enum Example { June, December };
+QString resultOf(Example e) { return e == June ? test::juneResultUs() : test::decemberResultUs(); }
 
-ReportInputs Inputs(double lat, double lon, bool west, bool standard, const QString &result)
+ReportInputs inputs(double lat, double lon, bool west, bool standard, Example e)
 {
     ReportInputs in;
     in.latitude = lat;
     in.longitude = lon;
     in.west = west;
     in.standardTime = standard;
-    in.resultText = result;
+    in.crossings = e == June ? test::exampleCrossings(2027, 6, 21, true, &in.inputDate)
+                             : test::exampleCrossings(2027, 12, 21, false, &in.inputDate);
+    in.radToDeg = test::radToDeg();
     return in;
 }
 
 // The printed lines of a text, as pdftotext gives them back (empty lines dropped).
-QStringList TextLines(const QString &text) { return test::NonEmpty(text.split(kCrLf)); }
+QStringList textLines(const QString &text) { return test::nonEmpty(text.split(kCrLf)); }
 
-QString Header()
+QString header()
 {
     return QStringLiteral("Orvane\r\nTarnwick LLC, ") + QString::fromLatin1(kMakerAddress);
 }
 
-QString WritePdf(const QTemporaryDir &dir, const ReportInputs &in, const QPageSize &paper,
+QString writePdf(const QTemporaryDir &dir, const ReportInputs &in, const QPageSize &paper,
                  QPageLayout::Orientation orientation, bool *ok)
 {
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
@@ -59,7 +53,7 @@ QString WritePdf(const QTemporaryDir &dir, const ReportInputs &in, const QPageSi
     printer.setOutputFileName(path);
     printer.setPageSize(paper);
     printer.setPageOrientation(orientation);
-    *ok = PaintReport(printer, in);
+    *ok = paintReport(printer, in);
     return path;
 }
 
@@ -135,7 +129,7 @@ void TestReport::siteLine()
     QFETCH(bool, standard);
     QFETCH(QString, expected);
     QLocale::setDefault(QLocale(locale));
-    QCOMPARE(ReportSiteLine(Inputs(latitude, longitude, west, standard, {})), expected);
+    QCOMPARE(reportSiteLine(inputs(latitude, longitude, west, standard, June), QLocale()), expected);
 }
 
 void TestReport::numberText_data()
@@ -162,7 +156,7 @@ void TestReport::numberText()
     QFETCH(QString, locale);
     QFETCH(double, value);
     QFETCH(QString, expected);
-    QCOMPARE(ReportNumberText(value, QLocale(locale)), expected);
+    QCOMPARE(reportNumberText(value, QLocale(locale)), expected);
 }
 
 void TestReport::wrap_data()
@@ -190,7 +184,7 @@ void TestReport::wrap()
     QFETCH(double, width);
     QFETCH(QStringList, expected);
     const auto count = [](const QString &s) { return qreal(s.size()); };
-    QCOMPARE(WrapReportLine(line, width, count), expected);
+    QCOMPARE(wrapReportLine(line, width, count), expected);
 }
 
 void TestReport::pdfPage_data()
@@ -199,23 +193,23 @@ void TestReport::pdfPage_data()
     QTest::addColumn<double>("longitude");
     QTest::addColumn<bool>("west");
     QTest::addColumn<bool>("standard");
-    QTest::addColumn<QString>("result");
+    QTest::addColumn<int>("example");
     QTest::addColumn<QString>("siteLine");
 
     QTest::newRow("June example, west, daylight")
-        << 40.655 << -72.855 << true << false << kJuneResult
+        << 40.655 << -72.855 << true << false << int(June)
         << "Latitude 40.655 North, Longitude 72.855 West, Daylight Savings Time";
     QTest::newRow("latitude 0 reads 0 North")
-        << 0.0 << -72.855 << true << true << kJuneResult
+        << 0.0 << -72.855 << true << true << int(June)
         << "Latitude 0 North, Longitude 72.855 West, Standard Time";
     QTest::newRow("latitude -33.9 reads 33.9 South")
-        << -33.9 << 151.2 << false << true << kJuneResult
+        << -33.9 << 151.2 << false << true << int(June)
         << "Latitude 33.9 South, Longitude 151.2 East, Standard Time";
     QTest::newRow("West from the option, positive longitude")
-        << 10.0 << 5.5 << true << false << kJuneResult
+        << 10.0 << 5.5 << true << false << int(June)
         << "Latitude 10 North, Longitude 5.5 West, Daylight Savings Time";
     QTest::newRow("result ending with the west never-seen sentence")
-        << 40.655 << -72.855 << true << true << kDecemberResult
+        << 40.655 << -72.855 << true << true << int(December)
         << "Latitude 40.655 North, Longitude 72.855 West, Standard Time";
 }
 
@@ -225,22 +219,23 @@ void TestReport::pdfPage()
     QFETCH(double, longitude);
     QFETCH(bool, west);
     QFETCH(bool, standard);
-    QFETCH(QString, result);
+    QFETCH(int, example);
+    const QString result = resultOf(Example(example));
     QFETCH(QString, siteLine);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     bool ok = false;
     // Paper wide enough that no line needs wrapping: the page reads line for line.
-    const QString pdf = WritePdf(dir, Inputs(latitude, longitude, west, standard, result),
+    const QString pdf = writePdf(dir, inputs(latitude, longitude, west, standard, Example(example)),
                                  QPageSize(QPageSize::A3), QPageLayout::Landscape, &ok);
     QVERIFY(ok);
-    QCOMPARE(test::PdfPageCount(pdf), 1);
+    QCOMPARE(test::pdfPageCount(pdf), 1);
 
     QString error;
-    const QStringList printed = test::PdfLines(pdf, &error);
+    const QStringList printed = test::pdfLines(pdf, &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    const QStringList expected = TextLines(Header()) + QStringList{siteLine} + TextLines(result);
+    const QStringList expected = textLines(header()) + QStringList{siteLine} + textLines(result);
     QCOMPARE(printed, expected);
 }
 
@@ -250,13 +245,13 @@ void TestReport::longLinesWrapInsideThePage()
     QVERIFY(dir.isValid());
     bool ok = false;
     // A6 portrait leaves about 270 points per line: every event line is wider.
-    const QString pdf = WritePdf(dir, Inputs(40.655, -72.855, true, false, kJuneResult),
+    const QString pdf = writePdf(dir, inputs(40.655, -72.855, true, false, June),
                                  QPageSize(QPageSize::A6), QPageLayout::Portrait, &ok);
     QVERIFY(ok);
-    QCOMPARE(test::PdfPageCount(pdf), 1);
+    QCOMPARE(test::pdfPageCount(pdf), 1);
 
     QString error;
-    const QList<test::PdfWord> words = test::PdfWords(pdf, &error);
+    const QList<test::PdfWord> words = test::pdfWords(pdf, &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     QVERIFY(!words.isEmpty());
     QStringList printedWords;
@@ -266,12 +261,12 @@ void TestReport::longLinesWrapInsideThePage()
                                 .arg(w.text).arg(w.xMax).arg(w.pageWidth)));
         printedWords << w.text;
     }
-    const QString all = Header() + kCrLf + QStringLiteral("Latitude 40.655 North, Longitude 72.855 West, Daylight Savings Time")
-        + kCrLf + kJuneResult;
+    const QString all = header() + kCrLf + QStringLiteral("Latitude 40.655 North, Longitude 72.855 West, Daylight Savings Time")
+        + kCrLf + resultOf(June);
     const QStringList expectedWords = all.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     QCOMPARE(printedWords, expectedWords);
     // Wrapping really happened: more printed lines than the text has.
-    QVERIFY(test::PdfLines(pdf).size() > TextLines(all).size());
+    QVERIFY(test::pdfLines(pdf).size() > textLines(all).size());
 }
 
 void TestReport::headerIs16PointRestIs11Point()
@@ -279,10 +274,10 @@ void TestReport::headerIs16PointRestIs11Point()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     bool ok = false;
-    const QString pdf = WritePdf(dir, Inputs(40.655, -72.855, true, false, kJuneResult),
+    const QString pdf = writePdf(dir, inputs(40.655, -72.855, true, false, June),
                                  QPageSize(QPageSize::A3), QPageLayout::Landscape, &ok);
     QVERIFY(ok);
-    const QList<test::PdfWord> words = test::PdfWords(pdf);
+    const QList<test::PdfWord> words = test::pdfWords(pdf);
     QVERIFY(words.size() > 4);
     // pdftotext's word box is ascent + descent of the font: 0.905 + 0.212 em
     // for Liberation Sans and Arial (their hhea metrics). 0.3 pt tolerance.
@@ -303,7 +298,7 @@ void TestReport::unwritableFileReportsFailure()
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QStringLiteral("/nonexistent-folder/report.pdf"));
-    QVERIFY(!PaintReport(printer, Inputs(0, 0, false, true, kJuneResult)));
+    QVERIFY(!paintReport(printer, inputs(0, 0, false, true, June)));
 }
 
 QTEST_MAIN(TestReport)

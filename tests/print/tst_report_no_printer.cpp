@@ -1,8 +1,9 @@
 // Print with no printer installed: the offer to save the report as PDF.
-#include "main_window/report.h"
-#include "main_window/web_addresses.h"
-#include "modal_answerer.h"
-#include "pdf_text.h"
+#include "print/report.h"
+#include "text/web_addresses.h"
+#include "support/modal_answerer.h"
+#include "support/pdf_text.h"
+#include "support/worked_examples.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -17,24 +18,19 @@ using namespace orvane;
 
 namespace {
 
-const QString kResult =
-    QStringLiteral("Tuesday, December 21, 2027\r\n"
-                   "The sun is never seen east at this location and date\r\n\r\n"
-                   "The sun will be exactly south at 11:49:28 AM (declination=-23.43 degrees, EoT = 1 minutes, 57 seconds)\r\n\r\n"
-                   "The sun is never seen west at this location and date");
-
-ReportInputs Inputs()
+ReportInputs inputs()
 {
     ReportInputs in;
     in.latitude = -33.9;
     in.longitude = 72.855;
     in.west = true;
     in.standardTime = true;
-    in.resultText = kResult;
+    in.crossings = test::exampleCrossings(2027, 12, 21, false, &in.inputDate);
+    in.radToDeg = test::radToDeg();
     return in;
 }
 
-struct SeenBox {
+struct NoPrinterBox {
     bool shown = false;
     QString title;
     QString text;
@@ -51,16 +47,16 @@ public:
 
 private slots:
     void initTestCase();
-    void cleanup() { answerer_.StopAll(); }
+    void cleanup() { answerer_.stopAll(); }
     void noLeavesEverythingAsItWas();
     void yesSavesTheSamePageAsPdf();
     void cancellingTheSaveDialogWritesNothing();
 
 private:
     // Answers the no-printer box with `button`, noting what it showed.
-    void AnswerBox(QMessageBox::StandardButton button, SeenBox *seen)
+    void answerBox(QMessageBox::StandardButton button, NoPrinterBox *seen)
     {
-        answerer_.When<QMessageBox>([button, seen](QMessageBox *box) {
+        answerer_.when<QMessageBox>([button, seen](QMessageBox *box) {
             seen->shown = true;
             seen->title = box->windowTitle();
             seen->text = box->text();
@@ -83,15 +79,15 @@ void TestReportNoPrinter::initTestCase()
 
 void TestReportNoPrinter::noLeavesEverythingAsItWas()
 {
-    SeenBox seen;
-    AnswerBox(QMessageBox::No, &seen);
+    NoPrinterBox seen;
+    answerBox(QMessageBox::No, &seen);
     bool dialogOpened = false;
-    answerer_.When<QFileDialog>([&dialogOpened](QFileDialog *d) {
+    answerer_.when<QFileDialog>([&dialogOpened](QFileDialog *d) {
         dialogOpened = true;
         d->reject();
     });
 
-    PrintReport(&window_, Inputs());
+    printReport(&window_, inputs());
 
     QVERIFY(seen.shown);
     QCOMPARE(seen.title, QStringLiteral("Orvane"));
@@ -109,10 +105,10 @@ void TestReportNoPrinter::yesSavesTheSamePageAsPdf()
     QVERIFY(out.isValid());
     const QString path = out.filePath(QStringLiteral("saved report.pdf"));
 
-    SeenBox seen;
-    AnswerBox(QMessageBox::Yes, &seen);
+    NoPrinterBox seen;
+    answerBox(QMessageBox::Yes, &seen);
     bool saveMode = false;
-    answerer_.When<QFileDialog>([&](QFileDialog *d) {
+    answerer_.when<QFileDialog>([&](QFileDialog *d) {
         saveMode = d->acceptMode() == QFileDialog::AcceptSave;
         // Into the name box: selectFile() can be undone by the dialog's own
         // default name once its folder has loaded, and typed keys open the
@@ -122,14 +118,14 @@ void TestReportNoPrinter::yesSavesTheSamePageAsPdf()
         static_cast<QDialog *>(d)->accept(); // QFileDialog::accept, which checks the name
     });
 
-    PrintReport(&window_, Inputs());
+    printReport(&window_, inputs());
 
     QVERIFY(seen.shown);
     QVERIFY(saveMode);
     QVERIFY2(QFile::exists(path), qPrintable(path));
-    QCOMPARE(test::PdfPageCount(path), 1);
+    QCOMPARE(test::pdfPageCount(path), 1);
     QString error;
-    const QStringList printed = test::PdfLines(path, &error);
+    const QStringList printed = test::pdfLines(path, &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     const QStringList expected{
         QStringLiteral("Orvane"),
@@ -147,16 +143,16 @@ void TestReportNoPrinter::cancellingTheSaveDialogWritesNothing()
 {
     QTemporaryDir out;
     QVERIFY(out.isValid());
-    SeenBox seen;
-    AnswerBox(QMessageBox::Yes, &seen);
+    NoPrinterBox seen;
+    answerBox(QMessageBox::Yes, &seen);
     bool dialogOpened = false;
-    answerer_.When<QFileDialog>([&](QFileDialog *d) {
+    answerer_.when<QFileDialog>([&](QFileDialog *d) {
         dialogOpened = true;
         d->setDirectory(out.path());
         d->reject();
     });
 
-    PrintReport(&window_, Inputs());
+    printReport(&window_, inputs());
 
     QVERIFY(seen.shown);
     QVERIFY(dialogOpened);

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QTest>
 
-using orvane::ResourcePicture;
+using orvane::resourcePicture;
 
 namespace {
 
@@ -24,7 +24,7 @@ QImage argb(const QImage &image) { return image.convertToFormat(QImage::Format_A
 
 } // namespace
 
-class tst_ResourcePictures : public QObject {
+class TestResourcePictures : public QObject {
     Q_OBJECT
 private slots:
     // First: the later functions read GIFs and so load the gif plugin.
@@ -35,15 +35,15 @@ private slots:
     void sameAsDrawnGif();
 };
 
-void tst_ResourcePictures::readingLoadsNoImagePlugin()
+void TestResourcePictures::readingLoadsNoImagePlugin()
 {
     QCOMPARE(mappedImagePlugins(), 0);
     for (const char *name : kAllPictures)
-        QVERIFY2(!ResourcePicture(name).isNull(), name);
+        QVERIFY2(!resourcePicture(name).isNull(), name);
     QCOMPARE(mappedImagePlugins(), 0);
 }
 
-void tst_ResourcePictures::pictureShape_data()
+void TestResourcePictures::pictureShape_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
@@ -58,14 +58,14 @@ void tst_ResourcePictures::pictureShape_data()
     QTest::newRow("banner") << "image2.png" << QSize(524, 68) << QPoint(0, 0) << QPoint(262, 34);
 }
 
-void tst_ResourcePictures::pictureShape()
+void TestResourcePictures::pictureShape()
 {
     QFETCH(QString, name);
     QFETCH(QSize, size);
     QFETCH(QPoint, transparentAt);
     QFETCH(QPoint, opaqueAt);
 
-    const QImage image = ResourcePicture(name.toLatin1().constData()).toImage();
+    const QImage image = resourcePicture(name.toLatin1().constData()).toImage();
     QCOMPARE(image.size(), size);
     QVERIFY(image.hasAlphaChannel());
     QCOMPARE(qAlpha(image.pixel(transparentAt)), 0);
@@ -73,7 +73,7 @@ void tst_ResourcePictures::pictureShape()
         QCOMPARE(qAlpha(image.pixel(opaqueAt)), 255);
 }
 
-void tst_ResourcePictures::sameAsDrawnGif_data()
+void TestResourcePictures::sameAsDrawnGif_data()
 {
     QTest::addColumn<QString>("png");
     QTest::addColumn<QString>("gif");
@@ -81,17 +81,17 @@ void tst_ResourcePictures::sameAsDrawnGif_data()
     QTest::newRow("banner") << "image2.png" << "image2.gif";
 }
 
-void tst_ResourcePictures::sameAsDrawnGif()
+void TestResourcePictures::sameAsDrawnGif()
 {
     QFETCH(QString, png);
     QFETCH(QString, gif);
 
     const QImage reference(QStringLiteral(ORVANE_RESOURCE_DIR "/") + gif);
     QVERIFY2(!reference.isNull(), qPrintable(gif));
-    const QImage shown = ResourcePicture(png.toLatin1().constData()).toImage();
+    const QImage shown = resourcePicture(png.toLatin1().constData()).toImage();
     // Every pixel, colour and transparency alike.
     QCOMPARE(argb(shown), argb(reference));
 }
 
-QTEST_MAIN(tst_ResourcePictures)
+QTEST_MAIN(TestResourcePictures)
 #include "tst_resource_pictures.moc"

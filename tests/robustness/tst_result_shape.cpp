@@ -1,11 +1,11 @@
 // The fuzzer's and the sweep's check of a result text must catch each
 // fault it is there for; otherwise a clean run proves nothing.
 
-#include "result_shape.h"
+#include "support/result_shape.h"
 
 #include <QTest>
 
-using orvane::robustness::ResultTextProblems;
+using orvane::robustness::resultTextProblems;
 
 namespace {
 
@@ -78,7 +78,7 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, text);
         QFETCH(bool, sound);
-        const QStringList problems = ResultTextProblems(text, QLocale(locale));
+        const QStringList problems = resultTextProblems(text, QLocale(locale));
         QVERIFY2(problems.isEmpty() == sound, qPrintable(problems.join(QStringLiteral("; "))));
     }
 };

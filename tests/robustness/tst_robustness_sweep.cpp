@@ -13,8 +13,8 @@
 #include "calc/date_value.h"
 #include "calc/solar_state.h"
 #include "calc/trig_functions.h"
-#include "main_window/result_text.h"
-#include "result_shape.h"
+#include "text/result_text.h"
+#include "support/result_shape.h"
 
 #include <QTest>
 
@@ -45,9 +45,9 @@ private slots:
     void init()
     {
         messages_.clear();
-        SetErrorReporter([this](const std::string &m) { messages_ << QString::fromStdString(m); });
+        setErrorReporter([this](const std::string &m) { messages_ << QString::fromStdString(m); });
     }
-    void cleanup() { SetErrorReporter(nullptr); }
+    void cleanup() { setErrorReporter(nullptr); }
 
     void everyInput_data()
     {
@@ -71,7 +71,7 @@ private slots:
         QFETCH(bool, daylightSaving);
         const QLocale locale(QLocale::English, QLocale::UnitedStates);
         const double zoneMeridian = 15.0 * (zone - 11);
-        const double firstDay = DateSerial(2027, 1, 1);
+        const double firstDay = dateSerial(2027, 1, 1);
         const int dayStride = qMax(kDayStride, qEnvironmentVariableIntValue("ORVANE_SWEEP_DAY_STRIDE"));
 
         int seen = 0, neverSeen = 0;
@@ -79,19 +79,19 @@ private slots:
             for (double latitude = -90; latitude <= 90; latitude += kLatitudeStep) {
                 for (int day = 0; day < kDays; day += dayStride) {
                     SolarState state;
-                    InitConstants(state);
-                    state.InputDate = firstDay + day;
-                    state.Latitude = latitude;
-                    state.Longitude = hemisphere * std::fabs(zoneMeridian);
-                    state.ZoneMeridian = zoneMeridian;
+                    initConstants(state);
+                    state.inputDate = firstDay + day;
+                    state.latitude = latitude;
+                    state.longitude = hemisphere * std::fabs(zoneMeridian);
+                    state.zoneMeridian = zoneMeridian;
 
                     std::feclearexcept(FE_ALL_EXCEPT);
-                    const Crossings c = ComputeCrossings(state, daylightSaving);
+                    const Crossings c = computeCrossings(state, daylightSaving);
                     const int faults = std::fetestexcept(kFaults);
 
                     const QString where = QStringLiteral("latitude %1, longitude %2, day %3")
                                               .arg(latitude)
-                                              .arg(state.Longitude)
+                                              .arg(state.longitude)
                                               .arg(day);
                     if (faults != 0)
                         QFAIL(qPrintable(QStringLiteral("floating-point fault %1 at %2").arg(faults).arg(where)));
@@ -100,8 +100,8 @@ private slots:
                     if (!finite(c.east) || !finite(c.meridian) || !finite(c.west))
                         QFAIL(qPrintable(QStringLiteral("non-finite value at ") + where));
 
-                    const QString text = ResultText(state.InputDate, c, state.RadToDeg, locale);
-                    const QStringList problems = robustness::ResultTextProblems(text, locale);
+                    const QString text = resultText(state.inputDate, c, state.radToDeg, locale);
+                    const QStringList problems = robustness::resultTextProblems(text, locale);
                     if (!problems.isEmpty())
                         QFAIL(qPrintable(problems.join(QStringLiteral("; ")) + QStringLiteral(" at ") + where +
                                          QStringLiteral("\n") + text));

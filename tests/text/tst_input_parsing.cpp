@@ -1,7 +1,7 @@
 // Reading the user's texts: the date test, the numeric test and conversion,
 // the leading-number value and the range test built on them.
 #include "calc/date_value.h"
-#include "main_window/input_parsing.h"
+#include "text/input_parsing.h"
 
 #include <QDate>
 #include <QTest>
@@ -85,13 +85,13 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, text);
         QFETCH(QDate, expected);
-        const auto value = ParseDateText(text, QLocale(locale));
+        const auto value = parseDateText(text, QLocale(locale));
         if (!expected.isValid()) {
             QVERIFY2(!value, qPrintable(QString::number(value.value_or(0))));
             return;
         }
         QVERIFY(value);
-        QCOMPARE(*value, DateSerial(expected.year(), expected.month(), expected.day()));
+        QCOMPARE(*value, dateSerial(expected.year(), expected.month(), expected.day()));
     }
 
     void numbers_data()
@@ -138,7 +138,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, numeric);
         QFETCH(double, value);
-        const auto converted = ConvertNumberText(text, QLocale(locale));
+        const auto converted = convertNumberText(text, QLocale(locale));
         QCOMPARE(converted.has_value(), numeric);
         if (numeric)
             QVERIFY2(closeTo(*converted, value), qPrintable(QString::number(*converted, 'g', 17)));
@@ -173,7 +173,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(double, value);
-        const double actual = LeadingNumberValue(text);
+        const double actual = leadingNumberValue(text);
         QVERIFY(std::isfinite(actual));
         QVERIFY2(closeTo(actual, value), qPrintable(QString::number(actual, 'g', 17)));
     }
@@ -205,7 +205,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(double, bound);
         QFETCH(bool, accepted);
-        QCOMPARE(InRange(text, bound, QLocale(locale)), accepted);
+        QCOMPARE(orvane::inRange(text, bound, QLocale(locale)), accepted);
     }
 };
 

@@ -3,34 +3,17 @@
 #include "calc/crossings.h"
 #include "calc/date_value.h"
 #include "calc/solar_state.h"
-#include "main_window/result_text.h"
+#include "support/worked_examples.h"
+#include "text/result_text.h"
 
 #include <QTest>
 
 using namespace orvane;
+using namespace orvane::test;
 
 namespace {
 
 const QString crLf = QStringLiteral("\r\n");
-
-double radToDeg()
-{
-    SolarState s;
-    InitConstants(s);
-    return s.RadToDeg;
-}
-
-// The site of the worked examples: 40.655 N, 72.855 W, zone GMT-5.
-Crossings exampleSite(int year, int month, int day, bool daylightSaving, double &inputDate)
-{
-    SolarState s;
-    InitConstants(s);
-    s.InputDate = inputDate = DateSerial(year, month, day);
-    s.Latitude = 40.655;
-    s.Longitude = -72.855;
-    s.ZoneMeridian = -75;
-    return ComputeCrossings(s, daylightSaving);
-}
 
 // Seconds after midnight as a fraction of a day.
 double clockOf(int h, int m, double s)
@@ -53,42 +36,24 @@ private slots:
         // The two worked result texts, character for character.
         QTest::newRow("en_US summer, daylight saving")
             << "en_US" << QDate(2027, 6, 21) << true
-            << "Monday, June 21, 2027\r\n"
-               "The sun will be exactly east at 8:54:27 AM (declination=23.44 degrees, EoT = MINUS 1 minutes, 47 seconds)\r\n\r\n"
-               "The sun will be exactly south at 12:53:14 PM (declination=23.44 degrees, EoT = MINUS 1 minutes, 49 seconds)\r\n\r\n"
-               "The sun will be exactly west at 4:52:00 PM (declination=23.44 degrees, EoT = MINUS 1 minutes, 51 seconds)\r\n\r\n";
+            << juneResultUs();
         QTest::newRow("en_US winter, standard time")
             << "en_US" << QDate(2027, 12, 21) << false
-            << "Tuesday, December 21, 2027\r\n"
-               "The sun is never seen east at this location and date\r\n\r\n"
-               "The sun will be exactly south at 11:49:28 AM (declination=-23.43 degrees, EoT = 1 minutes, 57 seconds)\r\n\r\n"
-               "The sun is never seen west at this location and date";
+            << decemberResultUs();
         // Written by hand: English names from the fixed pattern, 24-hour
         // times, decimal comma in German.
         QTest::newRow("en_GB summer, daylight saving")
             << "en_GB" << QDate(2027, 6, 21) << true
-            << "Monday, June 21, 2027\r\n"
-               "The sun will be exactly east at 08:54:27 (declination=23.44 degrees, EoT = MINUS 1 minutes, 47 seconds)\r\n\r\n"
-               "The sun will be exactly south at 12:53:14 (declination=23.44 degrees, EoT = MINUS 1 minutes, 49 seconds)\r\n\r\n"
-               "The sun will be exactly west at 16:52:00 (declination=23.44 degrees, EoT = MINUS 1 minutes, 51 seconds)\r\n\r\n";
+            << summerResult("Monday, June 21, 2027", "08:54:27", "12:53:14", "16:52:00", "23.44");
         QTest::newRow("en_GB winter, standard time")
             << "en_GB" << QDate(2027, 12, 21) << false
-            << "Tuesday, December 21, 2027\r\n"
-               "The sun is never seen east at this location and date\r\n\r\n"
-               "The sun will be exactly south at 11:49:28 (declination=-23.43 degrees, EoT = 1 minutes, 57 seconds)\r\n\r\n"
-               "The sun is never seen west at this location and date";
+            << winterResult("Tuesday, December 21, 2027", "11:49:28", "-23.43");
         QTest::newRow("de_DE summer, daylight saving")
             << "de_DE" << QDate(2027, 6, 21) << true
-            << "Montag, Juni 21, 2027\r\n"
-               "The sun will be exactly east at 08:54:27 (declination=23,44 degrees, EoT = MINUS 1 minutes, 47 seconds)\r\n\r\n"
-               "The sun will be exactly south at 12:53:14 (declination=23,44 degrees, EoT = MINUS 1 minutes, 49 seconds)\r\n\r\n"
-               "The sun will be exactly west at 16:52:00 (declination=23,44 degrees, EoT = MINUS 1 minutes, 51 seconds)\r\n\r\n";
+            << summerResult("Montag, Juni 21, 2027", "08:54:27", "12:53:14", "16:52:00", "23,44");
         QTest::newRow("de_DE winter, standard time")
             << "de_DE" << QDate(2027, 12, 21) << false
-            << "Dienstag, Dezember 21, 2027\r\n"
-               "The sun is never seen east at this location and date\r\n\r\n"
-               "The sun will be exactly south at 11:49:28 (declination=-23,43 degrees, EoT = 1 minutes, 57 seconds)\r\n\r\n"
-               "The sun is never seen west at this location and date";
+            << winterResult("Dienstag, Dezember 21, 2027", "11:49:28", "-23,43");
     }
     void examples()
     {
@@ -97,8 +62,8 @@ private slots:
         QFETCH(bool, daylightSaving);
         QFETCH(QString, expected);
         double inputDate = 0;
-        const Crossings c = exampleSite(date.year(), date.month(), date.day(), daylightSaving, inputDate);
-        QCOMPARE(ResultText(inputDate, c, radToDeg(), QLocale(locale)), expected);
+        const Crossings c = exampleCrossings(date.year(), date.month(), date.day(), daylightSaving, &inputDate);
+        QCOMPARE(resultText(inputDate, c, radToDeg(), QLocale(locale)), expected);
     }
 
     void sunData_data()
@@ -145,7 +110,7 @@ private slots:
         QFETCH(double, eotMinutes);
         QFETCH(QString, expected);
         const double toDeg = radToDeg();
-        QCOMPARE(SunDataText(declinationDeg / toDeg, eotMinutes, toDeg, QLocale(locale)), expected + crLf + crLf);
+        QCOMPARE(orvane::sunDataText(declinationDeg / toDeg, eotMinutes, toDeg, QLocale(locale)), expected + crLf + crLf);
     }
 
     void timeText_data()
@@ -175,7 +140,7 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(double, clock);
         QFETCH(QString, expected);
-        QCOMPARE(TimeText(clock, QLocale(locale)), expected);
+        QCOMPARE(orvane::timeText(clock, QLocale(locale)), expected);
     }
 
     void dateLine_data()
@@ -192,10 +157,10 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QDate, date);
         QFETCH(QString, expected);
-        const double value = DateSerial(date.year(), date.month(), date.day());
-        QCOMPARE(DateLineText(value, QLocale(locale)), expected + crLf);
+        const double value = dateSerial(date.year(), date.month(), date.day());
+        QCOMPARE(orvane::dateLineText(value, QLocale(locale)), expected + crLf);
         // The time of day in the value is not shown.
-        QCOMPARE(DateLineText(value + 0.75, QLocale(locale)), expected + crLf);
+        QCOMPARE(orvane::dateLineText(value + 0.75, QLocale(locale)), expected + crLf);
     }
 
     void eventBlocks_data()
@@ -235,22 +200,22 @@ private slots:
         c.meridian = {true, 0.5, decl, 0.0};
         c.west = {westSeen, 0.75, decl, 0.0};
         c.direction = north ? MeridianDirection::North : MeridianDirection::South;
-        QCOMPARE(EventsText(c, toDeg, QLocale("en_US")), expected);
+        QCOMPARE(orvane::eventsText(c, toDeg, QLocale("en_US")), expected);
     }
 
     // A latitude equal to the meridian declination reads north, end to end.
     void latitudeEqualToDeclinationReadsNorth()
     {
         SolarState s;
-        InitConstants(s);
-        s.InputDate = DateSerial(2027, 6, 21);
-        s.Longitude = -72.855;
-        s.ZoneMeridian = -75;
-        s.Latitude = 0;
-        ComputeCrossings(s, true);
-        s.Latitude = s.EventSun[0][kSlotMeridian] / s.DegToRad;
-        const Crossings c = ComputeCrossings(s, true);
-        QVERIFY(EventsText(c, s.RadToDeg, QLocale("en_US")).contains("The sun will be exactly north at "));
+        initConstants(s);
+        s.inputDate = dateSerial(2027, 6, 21);
+        s.longitude = -72.855;
+        s.zoneMeridian = -75;
+        s.latitude = 0;
+        computeCrossings(s, true);
+        s.latitude = s.eventSun[0][kSlotMeridian] / s.degToRad;
+        const Crossings c = computeCrossings(s, true);
+        QVERIFY(orvane::eventsText(c, s.radToDeg, QLocale("en_US")).contains("The sun will be exactly north at "));
     }
 };
 

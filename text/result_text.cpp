@@ -24,7 +24,7 @@ QLocale withoutGrouping(QLocale locale)
 // hold the zone (blanks, an empty pair of brackets) goes with it.
 QString timeFormatWithoutZone(const QLocale &locale)
 {
-    QString format = RewriteFormatFields(locale.timeFormat(QLocale::LongFormat), [](QChar c, int n) {
+    QString format = rewriteFormatFields(locale.timeFormat(QLocale::LongFormat), [](QChar c, int n) {
         return c == u't' ? QString() : QString(n, c);
     });
     format.remove(QStringLiteral("()"));
@@ -37,15 +37,15 @@ QString timeFormatWithoutZone(const QLocale &locale)
 
 } // namespace
 
-QString DateLineText(double inputDate, const QLocale &locale)
+QString dateLineText(double inputDate, const QLocale &locale)
 {
     int year = 0, month = 0, day = 0;
-    DateParts(inputDate, year, month, day);
+    dateParts(inputDate, year, month, day);
     return locale.toString(QDate(year, month, day), QStringLiteral("dddd, MMMM dd, yyyy")) +
            QLatin1String(kCrLf);
 }
 
-QString TimeText(double clock, const QLocale &locale)
+QString timeText(double clock, const QLocale &locale)
 {
     // Rounded to the second; a value that rounds up to midnight (or lies
     // outside one day) is shown as the time of day it falls on.
@@ -56,7 +56,7 @@ QString TimeText(double clock, const QLocale &locale)
     return locale.toString(time, timeFormatWithoutZone(locale));
 }
 
-QString DeclinationText(double degrees, const QLocale &locale)
+QString declinationText(double degrees, const QLocale &locale)
 {
     const QLocale l = withoutGrouping(locale);
     const QString magnitude = l.toString(std::fabs(degrees), 'f', 2);
@@ -66,24 +66,24 @@ QString DeclinationText(double degrees, const QLocale &locale)
     return magnitude;
 }
 
-QString SunDataText(double declinationRad, double eotMinutes, double radToDeg, const QLocale &locale)
+QString sunDataText(double declinationRad, double eotMinutes, double radToDeg, const QLocale &locale)
 {
     const QLocale l = withoutGrouping(locale);
     // Whole seconds first, so that 2.995 minutes reads 3 minutes, 0 seconds.
     const long long totalSeconds = std::llround(std::fabs(eotMinutes) * 60);
-    QString text = QStringLiteral(" (declination=") + DeclinationText(radToDeg * declinationRad, locale);
+    QString text = QStringLiteral(" (declination=") + declinationText(radToDeg * declinationRad, locale);
     text += eotMinutes < 0 ? QStringLiteral(" degrees, EoT = MINUS ") : QStringLiteral(" degrees, EoT = ");
     text += l.toString(totalSeconds / 60) + QStringLiteral(" minutes, ");
     text += l.toString(totalSeconds % 60) + QStringLiteral(" seconds)");
     return text + QLatin1String(kCrLf) + QLatin1String(kCrLf);
 }
 
-QString EventsText(const Crossings &c, double radToDeg, const QLocale &locale)
+QString eventsText(const Crossings &c, double radToDeg, const QLocale &locale)
 {
     QString text;
     if (c.east.seen) {
-        text += QStringLiteral("The sun will be exactly east at ") + TimeText(c.east.clock, locale) +
-                SunDataText(c.east.declination, c.east.equationOfTime, radToDeg, locale);
+        text += QStringLiteral("The sun will be exactly east at ") + timeText(c.east.clock, locale) +
+                sunDataText(c.east.declination, c.east.equationOfTime, radToDeg, locale);
     } else {
         text += QStringLiteral("The sun is never seen east at this location and date") +
                 QLatin1String(kCrLf) + QLatin1String(kCrLf);
@@ -91,18 +91,18 @@ QString EventsText(const Crossings &c, double radToDeg, const QLocale &locale)
 
     text += c.direction == MeridianDirection::South ? QStringLiteral("The sun will be exactly south at ")
                                                     : QStringLiteral("The sun will be exactly north at ");
-    text += TimeText(c.meridian.clock, locale) +
-            SunDataText(c.meridian.declination, c.meridian.equationOfTime, radToDeg, locale);
+    text += timeText(c.meridian.clock, locale) +
+            sunDataText(c.meridian.declination, c.meridian.equationOfTime, radToDeg, locale);
 
     if (!c.west.seen)
         return text + QStringLiteral("The sun is never seen west at this location and date");
-    return text + QStringLiteral("The sun will be exactly west at ") + TimeText(c.west.clock, locale) +
-           SunDataText(c.west.declination, c.west.equationOfTime, radToDeg, locale);
+    return text + QStringLiteral("The sun will be exactly west at ") + timeText(c.west.clock, locale) +
+           sunDataText(c.west.declination, c.west.equationOfTime, radToDeg, locale);
 }
 
-QString ResultText(double inputDate, const Crossings &c, double radToDeg, const QLocale &locale)
+QString resultText(double inputDate, const Crossings &c, double radToDeg, const QLocale &locale)
 {
-    return DateLineText(inputDate, locale) + EventsText(c, radToDeg, locale);
+    return dateLineText(inputDate, locale) + eventsText(c, radToDeg, locale);
 }
 
 } // namespace orvane

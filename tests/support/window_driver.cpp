@@ -8,32 +8,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-BoxAnswerer::BoxAnswerer(QMessageBox::StandardButton answer) : answer_(answer)
-{
-    timer_.setInterval(5);
-    connect(&timer_, &QTimer::timeout, this, &BoxAnswerer::poll);
-    timer_.start();
-}
-
-void BoxAnswerer::poll()
-{
-    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible())
-        return;
-    SeenBox s;
-    s.title = box->windowTitle();
-    s.text = box->text();
-    s.icon = box->icon();
-    s.buttons = box->standardButtons();
-    if (box->defaultButton())
-        s.defaultButton = box->standardButton(box->defaultButton());
-    seen.push_back(s);
-    QAbstractButton *b = box->button(answer_);
-    if (!b)
-        b = box->buttons().value(0);
-    b->click();
-}
-
 WindowDriver::WindowDriver()
 {
     window.setEndProgram([this] { ++programEnds; });

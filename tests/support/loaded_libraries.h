@@ -8,7 +8,7 @@
 
 // The mapped files whose path contains "/" + `prefix` (e.g.
 // "libQt6WebEngine", or "dri/" for any DRI driver), each once.
-inline QStringList MappedFiles(const QString &prefix) {
+inline QStringList mappedFiles(const QString &prefix) {
   QFile maps(QStringLiteral("/proc/self/maps"));
   if (!maps.open(QIODevice::ReadOnly | QIODevice::Text))
     qFatal("cannot read /proc/self/maps");
@@ -23,29 +23,29 @@ inline QStringList MappedFiles(const QString &prefix) {
   return found;
 }
 
-inline bool LibraryMapped(const QString &prefix) { return !MappedFiles(prefix).isEmpty(); }
+inline bool libraryMapped(const QString &prefix) { return !mappedFiles(prefix).isEmpty(); }
 
-inline bool WebEngineMapped() { return LibraryMapped(QStringLiteral("libQt6WebEngine")); }
+inline bool webEngineMapped() { return libraryMapped(QStringLiteral("libQt6WebEngine")); }
 
 // Mesa's OpenGL driver and the LLVM it brings: what a global OpenGL context
 // costs a start (the glvnd dispatch libraries alone are cheap).
-inline QStringList GlDriverFiles() {
+inline QStringList glDriverFiles() {
   QStringList found;
   for (const char *prefix : {"dri/", "libGLX_mesa", "libEGL_mesa", "libLLVM"})
-    found << MappedFiles(QString::fromLatin1(prefix));
+    found << mappedFiles(QString::fromLatin1(prefix));
   return found;
 }
 
 // What a start and a calculation must not have mapped, for a failure
 // message; empty when all is well.
-inline QString HeavyFilesMapped() {
-  return (MappedFiles(QStringLiteral("libQt6WebEngine")) + GlDriverFiles()).join(QLatin1Char('\n'));
+inline QString heavyFilesMapped() {
+  return (mappedFiles(QStringLiteral("libQt6WebEngine")) + glDriverFiles()).join(QLatin1Char('\n'));
 }
 
 // Whether this process can make OpenGL contexts at all (the offscreen
 // platform can when a display is there); without, no GL driver is ever
 // mapped and checks for one cannot fail.
-inline bool ShareContextValid() {
+inline bool shareContextValid() {
   const QOpenGLContext *context = QOpenGLContext::globalShareContext();
   return context && context->isValid();
 }

@@ -10,10 +10,10 @@ namespace orvane::test {
 // The text of the PDF, one entry per line, empty lines dropped (pdftotext
 // does not keep an empty line's height as a line). Empty list when the tool
 // fails; `error` then says why.
-QStringList PdfLines(const QString &pdfPath, QString *error = nullptr);
+QStringList pdfLines(const QString &pdfPath, QString *error = nullptr);
 
 // The page count pdfinfo reports, -1 when it cannot tell.
-int PdfPageCount(const QString &pdfPath);
+int pdfPageCount(const QString &pdfPath);
 
 // A word on a page as pdftotext -bbox places it, in points.
 struct PdfWord {
@@ -23,9 +23,9 @@ struct PdfWord {
     double height = 0; // the font's ascent plus descent
     double pageWidth = 0;
 };
-QList<PdfWord> PdfWords(const QString &pdfPath, QString *error = nullptr);
+QList<PdfWord> pdfWords(const QString &pdfPath, QString *error = nullptr);
 
 // `lines` without its empty entries.
-QStringList NonEmpty(const QStringList &lines);
+QStringList nonEmpty(const QStringList &lines);
 
 } // namespace orvane::test

@@ -1,4 +1,4 @@
-#include "result_shape.h"
+#include "support/result_shape.h"
 
 #include <QRegularExpression>
 
@@ -67,7 +67,7 @@ QString sunDataProblem(const QRegularExpressionMatch &m, const QLocale &locale)
 
 } // namespace
 
-QStringList ResultTextProblems(const QString &text, const QLocale &locale)
+QStringList resultTextProblems(const QString &text, const QLocale &locale)
 {
     static const QRegularExpression seen(QStringLiteral(
         "^The sun will be exactly (east|south|north|west) at (.+) \\(declination=(.+) degrees, "

@@ -1,7 +1,7 @@
 // Sending the report to the default printer, or to a PDF file when there is none.
 #include "report.h"
 
-#include "window_texts.h"
+#include "text/window_texts.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -17,7 +17,7 @@ namespace {
 const QString kTitle = QString::fromLatin1(kMessageTitle);
 
 // Asks for a file name; empty when the user cancels.
-QString AskPdfFileName(QWidget *parent)
+QString askPdfFileName(QWidget *parent)
 {
     // Qt's own dialog, so the same code path can be driven without a desktop.
     QFileDialog dialog(parent, QStringLiteral("Save Report as PDF"), QString(),
@@ -32,7 +32,7 @@ QString AskPdfFileName(QWidget *parent)
     return dialog.selectedFiles().constFirst();
 }
 
-void OfferPdf(QWidget *parent, const ReportInputs &in)
+void offerPdf(QWidget *parent, const ReportInputs &in)
 {
     const auto answer = QMessageBox::question(
         parent, kTitle,
@@ -40,7 +40,7 @@ void OfferPdf(QWidget *parent, const ReportInputs &in)
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes)
         return;
-    const QString fileName = AskPdfFileName(parent);
+    const QString fileName = askPdfFileName(parent);
     if (fileName.isEmpty())
         return;
 
@@ -48,7 +48,7 @@ void OfferPdf(QWidget *parent, const ReportInputs &in)
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(fileName);
     pdf.setDocName(kTitle);
-    if (!PaintReport(pdf, in)) {
+    if (!paintReport(pdf, in)) {
         QMessageBox::warning(parent, kTitle,
                              QStringLiteral("The report could not be saved as %1.").arg(fileName));
     }
@@ -56,17 +56,17 @@ void OfferPdf(QWidget *parent, const ReportInputs &in)
 
 } // namespace
 
-void PrintReport(QWidget *parent, const ReportInputs &in)
+void printReport(QWidget *parent, const ReportInputs &in)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (!info.isNull()) {
         QPrinter printer(info, QPrinter::HighResolution);
         printer.setDocName(kTitle);
         // Without a print plugin QPrinter falls back to PDF output, which is no printer.
-        if (printer.outputFormat() == QPrinter::NativeFormat && PaintReport(printer, in))
+        if (printer.outputFormat() == QPrinter::NativeFormat && paintReport(printer, in))
             return;
     }
-    OfferPdf(parent, in);
+    offerPdf(parent, in);
 }
 
 } // namespace orvane

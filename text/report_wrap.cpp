@@ -5,7 +5,7 @@ namespace orvane {
 namespace {
 
 // The longest prefix of `word` (at least one character) that fits.
-qsizetype FittingPrefix(const QString &word, qreal width,
+qsizetype fittingPrefix(const QString &word, qreal width,
                         const std::function<qreal(const QString &)> &measure)
 {
     qsizetype n = 1;
@@ -16,7 +16,7 @@ qsizetype FittingPrefix(const QString &word, qreal width,
 
 } // namespace
 
-QStringList WrapReportLine(const QString &line, qreal width,
+QStringList wrapReportLine(const QString &line, qreal width,
                            const std::function<qreal(const QString &)> &measure)
 {
     QStringList out;
@@ -37,7 +37,7 @@ QStringList WrapReportLine(const QString &line, qreal width,
             // The first word alone is too wide: cut it where it must be.
             const qsizetype blank = rest.indexOf(u' ');
             const QString word = blank < 0 ? rest : rest.left(blank);
-            const qsizetype n = FittingPrefix(word, width, measure);
+            const qsizetype n = fittingPrefix(word, width, measure);
             out << rest.left(n);
             rest = rest.mid(n);
         }

@@ -20,9 +20,9 @@ namespace {
 
 std::optional<double> dateValue(int year, int month, int day)
 {
-    if (!IsValidDate(year, month, day))
+    if (!isValidDate(year, month, day))
         return std::nullopt;
-    return DateSerial(year, month, day);
+    return dateSerial(year, month, day);
 }
 
 int pivotYear(int twoDigits)
@@ -54,7 +54,7 @@ std::optional<double> isoDate(const QString &text)
 bool hasTwoDigitYear(const QString &format)
 {
     bool found = false;
-    RewriteFormatFields(format, [&](QChar c, int n) {
+    rewriteFormatFields(format, [&](QChar c, int n) {
         if (c == u'y' && n == 2)
             found = true;
         return QString(n, c);
@@ -69,12 +69,12 @@ QStringList localeFormats(const QLocale &locale)
     QStringList formats;
     for (const auto kind : {QLocale::ShortFormat, QLocale::LongFormat}) {
         const QString base = locale.dateFormat(kind);
-        const QString fullYear = RewriteFormatFields(base, [](QChar c, int n) {
+        const QString fullYear = rewriteFormatFields(base, [](QChar c, int n) {
             return c == u'y' && n == 2 ? QStringLiteral("yyyy") : QString(n, c);
         });
         for (const QString &f : {base, fullYear}) {
             formats << f;
-            formats << RewriteFormatFields(f, [](QChar c, int n) {
+            formats << rewriteFormatFields(f, [](QChar c, int n) {
                 return (c == u'd' || c == u'M') && n == 2 ? QString(c) : QString(n, c);
             });
         }
@@ -208,7 +208,7 @@ std::optional<double> numberValue(const NumberPieces &p)
 
 } // namespace
 
-std::optional<double> ParseDateText(const QString &text, const QLocale &locale)
+std::optional<double> parseDateText(const QString &text, const QLocale &locale)
 {
     const QString t = text.trimmed();
     if (t.isEmpty())
@@ -220,7 +220,7 @@ std::optional<double> ParseDateText(const QString &text, const QLocale &locale)
     return localeDate(t, locale);
 }
 
-std::optional<double> ConvertNumberText(const QString &text, const QLocale &locale)
+std::optional<double> convertNumberText(const QString &text, const QLocale &locale)
 {
     const QString t = text.trimmed();
     qsizetype pos = 0;
@@ -232,7 +232,7 @@ std::optional<double> ConvertNumberText(const QString &text, const QLocale &loca
     return numberValue(p);
 }
 
-double LeadingNumberValue(const QString &text)
+double leadingNumberValue(const QString &text)
 {
     QString s = text;
     s.remove(u' ').remove(u'\t').remove(u'\n');
@@ -247,10 +247,10 @@ double LeadingNumberValue(const QString &text)
     return p.negative ? -huge : huge;
 }
 
-bool InRange(const QString &text, double bound, const QLocale &locale)
+bool inRange(const QString &text, double bound, const QLocale &locale)
 {
-    const auto converted = ConvertNumberText(text, locale);
-    const double leading = LeadingNumberValue(text);
+    const auto converted = convertNumberText(text, locale);
+    const double leading = leadingNumberValue(text);
     return converted && std::abs(leading) <= bound && std::abs(*converted) <= bound;
 }
 

@@ -12,7 +12,7 @@ namespace orvane {
 // `width` as `measure` sees it: at blanks where possible, inside a word only
 // when the word alone is too wide. The blank at a break is dropped. An empty
 // line stays one empty piece.
-QStringList WrapReportLine(const QString &line, qreal width,
+QStringList wrapReportLine(const QString &line, qreal width,
                            const std::function<qreal(const QString &)> &measure);
 
 } // namespace orvane

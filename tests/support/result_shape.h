@@ -10,6 +10,6 @@
 namespace orvane::robustness {
 
 // Empty when the text is sound; otherwise one line per problem found.
-QStringList ResultTextProblems(const QString &text, const QLocale &locale);
+QStringList resultTextProblems(const QString &text, const QLocale &locale);
 
 } // namespace orvane::robustness

@@ -15,22 +15,22 @@ namespace orvane {
 // date is read so in every locale. Blanks around the text are ignored. Years
 // outside 100..9999 and impossible dates are refused. Returns a date value
 // (days from 30 December 1899, whole day).
-std::optional<double> ParseDateText(const QString &text, const QLocale &locale);
+std::optional<double> parseDateText(const QString &text, const QLocale &locale);
 
 // The numeric conversion: "." is always a decimal point, the locale's own
 // decimal separator is accepted too, digit grouping never. Refuses empty,
 // infinite, not-a-number and overflowing texts. A value means the numeric
 // test passed.
-std::optional<double> ConvertNumberText(const QString &text, const QLocale &locale);
+std::optional<double> convertNumberText(const QString &text, const QLocale &locale);
 
 // The leading-number value: the number the text begins with, "." as decimal
 // point, blanks/tabs/line feeds anywhere skipped, 0 when none. Never
 // infinite or NaN (an overflow gives +-HUGE, i.e. out of every range).
-double LeadingNumberValue(const QString &text);
+double leadingNumberValue(const QString &text);
 
 // The range test of latitude and longitude: the text passes the numeric
 // test, and both its leading-number value and its converted value lie
 // within [-bound, bound].
-bool InRange(const QString &text, double bound, const QLocale &locale);
+bool inRange(const QString &text, double bound, const QLocale &locale);
 
 } // namespace orvane

@@ -7,7 +7,7 @@ namespace orvane::test {
 
 namespace {
 
-QString RunTool(const QString &program, const QStringList &args, QString *error)
+QString runTool(const QString &program, const QStringList &args, QString *error)
 {
     QProcess p;
     p.start(program, args);
@@ -22,7 +22,7 @@ QString RunTool(const QString &program, const QStringList &args, QString *error)
 
 } // namespace
 
-QStringList NonEmpty(const QStringList &lines)
+QStringList nonEmpty(const QStringList &lines)
 {
     QStringList out;
     for (const QString &line : lines)
@@ -31,21 +31,21 @@ QStringList NonEmpty(const QStringList &lines)
     return out;
 }
 
-QStringList PdfLines(const QString &pdfPath, QString *error)
+QStringList pdfLines(const QString &pdfPath, QString *error)
 {
-    const QString text = RunTool(QStringLiteral("pdftotext"),
+    const QString text = runTool(QStringLiteral("pdftotext"),
                                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdfPath,
                                   QStringLiteral("-")},
                                  error);
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString &line : lines)
         line.remove(QLatin1Char('\f'));
-    return NonEmpty(lines);
+    return nonEmpty(lines);
 }
 
-QList<PdfWord> PdfWords(const QString &pdfPath, QString *error)
+QList<PdfWord> pdfWords(const QString &pdfPath, QString *error)
 {
-    const QString html = RunTool(QStringLiteral("pdftotext"),
+    const QString html = runTool(QStringLiteral("pdftotext"),
                                  {QStringLiteral("-bbox"), QStringLiteral("-enc"),
                                   QStringLiteral("UTF-8"), pdfPath, QStringLiteral("-")},
                                  error);
@@ -64,9 +64,9 @@ QList<PdfWord> PdfWords(const QString &pdfPath, QString *error)
     return words;
 }
 
-int PdfPageCount(const QString &pdfPath)
+int pdfPageCount(const QString &pdfPath)
 {
-    const QString info = RunTool(QStringLiteral("pdfinfo"), {pdfPath}, nullptr);
+    const QString info = runTool(QStringLiteral("pdfinfo"), {pdfPath}, nullptr);
     const auto match = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"),
                                           QRegularExpression::MultilineOption)
                            .match(info);

@@ -1,42 +1,18 @@
 #pragma once
-// Drives a Sundial_Input through its real widgets and answers its message
-// boxes.
+// Drives a Sundial_Input through its real widgets.
 
 #include "main_window/sundial_input.h"
+#include "modal_answerer.h"
 
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
-#include <QTimer>
-
-#include <vector>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-
-struct SeenBox {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-};
-
-// While alive, every modal message box that opens is recorded and closed
-// with `answer` (or its only button when that is not offered).
-class BoxAnswerer : public QObject {
-public:
-    explicit BoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok);
-    std::vector<SeenBox> seen;
-
-private:
-    void poll();
-    QMessageBox::StandardButton answer_;
-    QTimer timer_;
-};
 
 enum Clock { NoClock, Standard, Daylight };
 enum Side { NoSide, East, West };

@@ -11,22 +11,22 @@ namespace orvane {
 inline constexpr char kCrLf[] = "\r\n";
 
 // "Monday, June 21, 2027" (pattern dddd, MMMM dd, yyyy) plus CR LF.
-QString DateLineText(double inputDate, const QLocale &locale);
+QString dateLineText(double inputDate, const QLocale &locale);
 // The locale's long time format with seconds and without a time-zone name,
 // the clock value (fraction of a day) rounded to the nearest second. A value
 // that rounds up to 1, or lies outside one day, shows its time of day
 // ("12:00:00 AM" for 23:59:59.6), never a date.
-QString TimeText(double clock, const QLocale &locale);
+QString timeText(double clock, const QLocale &locale);
 // Two decimals, never "-0.00".
-QString DeclinationText(double degrees, const QLocale &locale);
+QString declinationText(double degrees, const QLocale &locale);
 // " (declination=... degrees, EoT = [MINUS ]m minutes, s seconds)" CR LF CR LF.
 // The equation of time is rounded to whole seconds before the split; MINUS
 // is there whenever it is below 0, even if it rounds to 0 seconds.
-QString SunDataText(double declinationRad, double eotMinutes, double radToDeg, const QLocale &locale);
+QString sunDataText(double declinationRad, double eotMinutes, double radToDeg, const QLocale &locale);
 
 // The three event blocks in order (everything after the date line).
-QString EventsText(const Crossings &c, double radToDeg, const QLocale &locale);
+QString eventsText(const Crossings &c, double radToDeg, const QLocale &locale);
 // Date line followed by the event blocks.
-QString ResultText(double inputDate, const Crossings &c, double radToDeg, const QLocale &locale);
+QString resultText(double inputDate, const Crossings &c, double radToDeg, const QLocale &locale);
 
 } // namespace orvane

@@ -2,7 +2,7 @@
 
 namespace orvane {
 
-QString RewriteFormatFields(const QString &format,
+QString rewriteFormatFields(const QString &format,
                             const std::function<QString(QChar letter, int count)> &field)
 {
     QString out;

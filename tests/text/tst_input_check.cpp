@@ -1,0 +1,99 @@
+// The input checks without a window: the verdict, the message, where the
+// focus goes and which values were already taken when a check refuses.
+#include "text/input_check.h"
+#include "text/window_texts.h"
+
+#include <QTest>
+
+using namespace orvane;
+
+Q_DECLARE_METATYPE(orvane::InputTexts)
+Q_DECLARE_METATYPE(orvane::CheckVerdict)
+Q_DECLARE_METATYPE(orvane::InputField)
+
+namespace {
+
+// 21 June 2027 as a date value (days from 30 December 1899).
+constexpr double kJune21 = 46559;
+constexpr double kNone = -999; // the value was not taken
+
+InputTexts texts(const char *date, int clock, const char *lat, const char *lon, int side, int zone)
+{
+    InputTexts in;
+    in.date = QString::fromUtf8(date);
+    in.standardTime = clock == 1 || clock == 3;
+    in.daylightSaving = clock == 2 || clock == 3;
+    in.latitude = QString::fromUtf8(lat);
+    in.longitude = QString::fromUtf8(lon);
+    in.east = side == 1;
+    in.west = side == 2;
+    in.zoneIndex = zone;
+    return in;
+}
+
+} // namespace
+
+class TestInputCheck : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
+
+    void check_data()
+    {
+        QTest::addColumn<InputTexts>("in");
+        QTest::addColumn<CheckVerdict>("verdict");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<InputField>("focus");
+        QTest::addColumn<bool>("select");
+        QTest::addColumn<double>("inputDate");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<double>("zoneMeridian");
+
+        const auto R = CheckVerdict::Refused;
+        // clock 1 standard / 2 daylight; side 1 east / 2 west.
+        QTest::newRow("empty date") << texts("", 2, "40.655", "72.855", 2, 6) << R << kMsgDate << InputField::Date
+                                    << true << kNone << kNone << kNone << kNone;
+        QTest::newRow("no clock mode keeps the date")
+            << texts("6/21/2027", 0, "40.655", "72.855", 2, 6) << R << kMsgClockMode << InputField::None << false
+            << kJune21 << kNone << kNone << kNone;
+        QTest::newRow("both clock modes") << texts("6/21/2027", 3, "40.655", "72.855", 2, 6) << R << kMsgClockMode
+                                          << InputField::None << false << kJune21 << kNone << kNone << kNone;
+        QTest::newRow("latitude 90.0001") << texts("6/21/2027", 1, "90.0001", "72.855", 2, 6) << R << kMsgLatitude
+                                          << InputField::Latitude << true << kJune21 << kNone << kNone << kNone;
+        QTest::newRow("longitude 180.5") << texts("6/21/2027", 1, "40.655", "180.5", 2, 6) << R << kMsgLongitude
+                                         << InputField::Longitude << true << kJune21 << 40.655 << kNone << kNone;
+        QTest::newRow("no hemisphere keeps the longitude unsigned")
+            << texts("6/21/2027", 1, "40.655", "-72.855", 0, 6) << R << kMsgHemisphere << InputField::None << false
+            << kJune21 << 40.655 << 72.855 << kNone;
+        QTest::newRow("no zone: focus without selection")
+            << texts("6/21/2027", 1, "-33.9", "72.855", 2, -1) << R << kMsgTimeZone << InputField::TimeZone << false
+            << kJune21 << -33.9 << -72.855 << kNone;
+        QTest::newRow("far from zone asks, every value taken")
+            << texts("6/21/2027", 1, "40.655", "72.855", 2, 11) << CheckVerdict::AskFarFromZone << kMsgFarFromZone
+            << InputField::Longitude << true << kJune21 << 40.655 << -72.855 << 0.0;
+        QTest::newRow("exactly 15 degrees off asks nothing")
+            << texts("6/21/2027", 2, "40", "90", 2, 6) << CheckVerdict::Accepted << QString() << InputField::None
+            << false << kJune21 << 40.0 << -90.0 << -75.0;
+        QTest::newRow("worked example, typed sign ignored for east")
+            << texts("2027-06-21", 2, "40.655", "-72.855", 1, 16) << CheckVerdict::Accepted << QString()
+            << InputField::None << false << kJune21 << 40.655 << 72.855 << 75.0;
+    }
+    void check()
+    {
+        QFETCH(InputTexts, in);
+        const InputCheck c = checkInputs(in, QLocale());
+        QTEST(c.verdict, "verdict");
+        QTEST(QString::fromLatin1(c.message), "message");
+        QTEST(c.focus, "focus");
+        QTEST(c.selectText, "select");
+        QTEST(c.values.inputDate.value_or(kNone), "inputDate");
+        QTEST(c.values.latitude.value_or(kNone), "latitude");
+        QTEST(c.values.longitude.value_or(kNone), "longitude");
+        QTEST(c.values.zoneMeridian.value_or(kNone), "zoneMeridian");
+        QCOMPARE(c.daylightSaving, in.daylightSaving);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInputCheck)
+#include "tst_input_check.moc"

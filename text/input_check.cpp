@@ -1,0 +1,70 @@
+#include "input_check.h"
+
+#include "input_parsing.h"
+#include "time_zones.h"
+#include "window_texts.h"
+
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+
+InputCheck refuse(InputCheck c, const char *message, InputField focus, bool selectText)
+{
+    c.verdict = CheckVerdict::Refused;
+    c.message = message;
+    c.focus = focus;
+    c.selectText = selectText;
+    return c;
+}
+
+// The numeric and range tests together; the value when both pass.
+std::optional<double> numberInRange(const QString &text, double bound, const QLocale &locale)
+{
+    return inRange(text, bound, locale) ? convertNumberText(text, locale) : std::nullopt;
+}
+
+} // namespace
+
+InputCheck checkInputs(const InputTexts &in, const QLocale &locale)
+{
+    InputCheck c;
+    c.daylightSaving = in.daylightSaving;
+
+    c.values.inputDate = parseDateText(in.date, locale);
+    if (!c.values.inputDate)
+        return refuse(c, kMsgDate, InputField::Date, true);
+
+    if (in.standardTime == in.daylightSaving)
+        return refuse(c, kMsgClockMode, InputField::None, false);
+
+    c.values.latitude = numberInRange(in.latitude, 90, locale);
+    if (!c.values.latitude)
+        return refuse(c, kMsgLatitude, InputField::Latitude, true);
+
+    const std::optional<double> longitude = numberInRange(in.longitude, 180, locale);
+    if (!longitude)
+        return refuse(c, kMsgLongitude, InputField::Longitude, true);
+    // The hemisphere comes from the option pair, never from a typed sign.
+    c.values.longitude = std::fabs(*longitude);
+
+    if (in.east == in.west)
+        return refuse(c, kMsgHemisphere, InputField::None, false);
+    if (in.west)
+        c.values.longitude = -*c.values.longitude;
+
+    c.values.zoneMeridian = zoneMeridian(in.zoneIndex);
+    if (!c.values.zoneMeridian)
+        return refuse(c, kMsgTimeZone, InputField::TimeZone, false);
+
+    if (std::fabs(*c.values.longitude - *c.values.zoneMeridian) > 15) {
+        c = refuse(c, kMsgFarFromZone, InputField::Longitude, true);
+        c.verdict = CheckVerdict::AskFarFromZone;
+        return c;
+    }
+    c.verdict = CheckVerdict::Accepted;
+    return c;
+}
+
+} // namespace orvane

@@ -1,0 +1,56 @@
+#pragma once
+// The input checks, in the window's order, without the window: what to
+// store, what to say and where to put the focus.
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace orvane {
+
+// The inputs as the window holds them.
+struct InputTexts {
+    QString date;
+    QString latitude;
+    QString longitude;
+    bool standardTime = false; // optStandardinput selected
+    bool daylightSaving = false; // optDstinput selected
+    bool east = false; // OptEast selected
+    bool west = false; // OptWest selected
+    int zoneIndex = -1; // selected list position, -1 for none
+};
+
+// Each value as it stands once its own test has passed; a refusal leaves
+// the later ones empty and the caller keeps its previous values for them.
+struct CheckedValues {
+    std::optional<double> inputDate; // date value, days from 30 December 1899
+    std::optional<double> latitude; // degrees, north positive
+    std::optional<double> longitude; // degrees, east positive (positive until the hemisphere is known)
+    std::optional<double> zoneMeridian; // degrees east
+};
+
+enum class InputField { None, Date, Latitude, Longitude, TimeZone };
+
+enum class CheckVerdict {
+    Accepted,
+    Refused,
+    // Every value is known, but the longitude lies more than 15 degrees from
+    // the zone's meridian: accepted only if the user confirms.
+    AskFarFromZone,
+};
+
+struct InputCheck {
+    CheckVerdict verdict = CheckVerdict::Refused;
+    const char *message = nullptr; // the box's text (refusal or question)
+    // Where the focus goes on a refusal (for the question: on No), and
+    // whether the field's whole text is then selected.
+    InputField focus = InputField::None;
+    bool selectText = false;
+    CheckedValues values;
+    bool daylightSaving = false;
+};
+
+InputCheck checkInputs(const InputTexts &in, const QLocale &locale);
+
+} // namespace orvane
