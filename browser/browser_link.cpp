@@ -18,12 +18,12 @@ struct Module {
   OrvaneBrowserCloseFn close = nullptr;
 };
 
-Module g_module;
+Module loadedModule;
 
 // Loads the module on first use. The library is never unloaded: the web
 // engine cannot be shut down and started again within one process.
 bool loadModule() {
-  if (g_module.open)
+  if (loadedModule.open)
     return true;
   disableSandboxIfRoot();
   ensureShareContext();
@@ -37,7 +37,7 @@ bool loadModule() {
     auto open = reinterpret_cast<OrvaneBrowserOpenFn>(library.resolve(kBrowserOpenSymbol));
     auto close = reinterpret_cast<OrvaneBrowserCloseFn>(library.resolve(kBrowserCloseSymbol));
     if (open && close) {
-      g_module = Module{open, close};
+      loadedModule = Module{open, close};
       return true;
     }
     errors << QStringLiteral("%1: entry points missing").arg(path);
@@ -56,14 +56,14 @@ void openBrowser(const QString &url) {
                                         "is missing or damaged."));
     return;
   }
-  g_module.open(url.toUtf8().constData());
+  loadedModule.open(url.toUtf8().constData());
 }
 
 void closeBrowser() {
-  if (g_module.close)
-    g_module.close();
+  if (loadedModule.close)
+    loadedModule.close();
 }
 
-bool browserModuleLoaded() { return g_module.open != nullptr; }
+bool browserModuleLoaded() { return loadedModule.open != nullptr; }
 
 } // namespace orvane

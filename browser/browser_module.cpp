@@ -12,17 +12,17 @@
 
 namespace {
 
-QPointer<orvane::FrmBrowser> g_window;
-bool g_cleanup_registered = false;
+QPointer<orvane::FrmBrowser> browserWindow;
+bool cleanupRegistered = false;
 
-void deleteWindow() { delete g_window.data(); }
+void deleteWindow() { delete browserWindow.data(); }
 
 orvane::FrmBrowser *Window() {
-  if (!g_window) {
-    g_window = new orvane::FrmBrowser();
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, g_window.data(), &deleteWindow);
+  if (!browserWindow) {
+    browserWindow = new orvane::FrmBrowser();
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, browserWindow.data(), &deleteWindow);
   }
-  return g_window;
+  return browserWindow;
 }
 
 } // namespace
@@ -35,15 +35,15 @@ Q_DECL_EXPORT void orvane_browser_open(const char *utf8_url) {
   // run newest first, and the engine registers its own when the first page
   // is made, which has happened by now; this also covers an application
   // that ends without its event loop having run.
-  if (!g_cleanup_registered) {
+  if (!cleanupRegistered) {
     qAddPostRoutine(&deleteWindow);
-    g_cleanup_registered = true;
+    cleanupRegistered = true;
   }
 }
 
 Q_DECL_EXPORT void orvane_browser_close() {
-  if (g_window)
-    g_window->close();
+  if (browserWindow)
+    browserWindow->close();
 }
 
 } // extern "C"

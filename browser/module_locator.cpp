@@ -4,17 +4,17 @@
 
 namespace orvane {
 
-QStringList browserModuleCandidates(const QString &app_dir) {
+QStringList browserModuleCandidates(const QString &appDir) {
   const QString file = QStringLiteral(ORVANE_BROWSER_MODULE_FILE);
   QStringList paths;
   // An installed program finds its module beside it whatever the prefix
   // (a package installs to /usr, a plain install to /usr/local).
-  if (!app_dir.isEmpty())
-    paths << QDir::cleanPath(app_dir + QStringLiteral("/../" ORVANE_BROWSER_RELATIVE_DIR "/") + file);
+  if (!appDir.isEmpty())
+    paths << QDir::cleanPath(appDir + QStringLiteral("/../" ORVANE_BROWSER_RELATIVE_DIR "/") + file);
   paths << QStringLiteral(ORVANE_BROWSER_BUILD_PATH)
         << QDir(QStringLiteral(ORVANE_BROWSER_INSTALL_DIR)).filePath(file);
-  if (!app_dir.isEmpty())
-    paths << QDir(app_dir).filePath(file);
+  if (!appDir.isEmpty())
+    paths << QDir(appDir).filePath(file);
   return paths;
 }
 

@@ -7,7 +7,7 @@
 namespace orvane {
 
 // The candidate paths of the browser module, in the order they are tried:
-// the build tree, the install location, then `app_dir`.
-QStringList browserModuleCandidates(const QString &app_dir);
+// the build tree, the install location, then `appDir`.
+QStringList browserModuleCandidates(const QString &appDir);
 
 } // namespace orvane

@@ -13,14 +13,14 @@ namespace orvane {
 
 namespace {
 
-QOpenGLContext *g_context = nullptr;
+QOpenGLContext *shareContext = nullptr;
 
 // Registered before the engine is loaded, so it runs after the engine's own
 // clean-up at the end.
 void deleteContext() {
   qt_gl_set_global_share_context(nullptr);
-  delete g_context;
-  g_context = nullptr;
+  delete shareContext;
+  shareContext = nullptr;
 }
 
 } // namespace
@@ -28,12 +28,12 @@ void deleteContext() {
 bool ensureShareContext() {
   if (QOpenGLContext *existing = QOpenGLContext::globalShareContext())
     return existing->isValid();
-  g_context = new QOpenGLContext;
-  g_context->setFormat(QSurfaceFormat::defaultFormat());
-  const bool created = g_context->create();
+  shareContext = new QOpenGLContext;
+  shareContext->setFormat(QSurfaceFormat::defaultFormat());
+  const bool created = shareContext->create();
   // Set even when it failed: the engine then falls back to software
   // instead of ending the program.
-  qt_gl_set_global_share_context(g_context);
+  qt_gl_set_global_share_context(shareContext);
   qAddPostRoutine(&deleteContext);
   return created;
 }
