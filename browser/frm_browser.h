@@ -9,15 +9,15 @@ class QWebEngineView;
 namespace orvane {
 
 class FrmBrowser : public QWidget {
-  Q_OBJECT
+    Q_OBJECT
 public:
-  FrmBrowser();
+    FrmBrowser();
 
-  // Shows the window (or brings it to the front) and loads `url` anew.
-  void showAndNavigate(const QUrl &url);
+    // Shows the window (or brings it to the front) and loads `url` anew.
+    void showAndNavigate(const QUrl &url);
 
 private:
-  QWebEngineView *WebBrowser1;
+    QWebEngineView *WebBrowser1;
 };
 
 } // namespace orvane

@@ -17,25 +17,27 @@ QOpenGLContext *shareContext = nullptr;
 
 // Registered before the engine is loaded, so it runs after the engine's own
 // clean-up at the end.
-void deleteContext() {
-  qt_gl_set_global_share_context(nullptr);
-  delete shareContext;
-  shareContext = nullptr;
+void deleteContext()
+{
+    qt_gl_set_global_share_context(nullptr);
+    delete shareContext;
+    shareContext = nullptr;
 }
 
 } // namespace
 
-bool ensureShareContext() {
-  if (QOpenGLContext *existing = QOpenGLContext::globalShareContext())
-    return existing->isValid();
-  shareContext = new QOpenGLContext;
-  shareContext->setFormat(QSurfaceFormat::defaultFormat());
-  const bool created = shareContext->create();
-  // Set even when it failed: the engine then falls back to software
-  // instead of ending the program.
-  qt_gl_set_global_share_context(shareContext);
-  qAddPostRoutine(&deleteContext);
-  return created;
+bool ensureShareContext()
+{
+    if (QOpenGLContext *existing = QOpenGLContext::globalShareContext())
+        return existing->isValid();
+    shareContext = new QOpenGLContext;
+    shareContext->setFormat(QSurfaceFormat::defaultFormat());
+    const bool created = shareContext->create();
+    // Set even when it failed: the engine then falls back to software
+    // instead of ending the program.
+    qt_gl_set_global_share_context(shareContext);
+    qAddPostRoutine(&deleteContext);
+    return created;
 }
 
 } // namespace orvane

@@ -82,8 +82,8 @@ Crossings computeCrossings(SolarState &s, bool daylightSaving)
     c.meridian.declination = s.eventSun[0][kSlotMeridian];
     c.meridian.equationOfTime = s.eventSun[1][kSlotMeridian];
     c.meridian.clock = wrapToDay(noonClock(s, kSlotMeridian, k));
-    c.direction = s.latitude > c.meridian.declination / s.degToRad ? MeridianDirection::South
-                                                                   : MeridianDirection::North;
+    c.direction =
+        s.latitude > c.meridian.declination / s.degToRad ? MeridianDirection::South : MeridianDirection::North;
 
     c.west = crossing(s, kSlotWest, +1, daylightSaving, k);
     return c;

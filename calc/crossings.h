@@ -5,10 +5,10 @@
 namespace orvane {
 
 struct SolarEvent {
-    bool seen = false;        // always true for the meridian
-    double clock = 0;         // clock time, fraction of a day in [0, 1)
-    double declination = 0;   // radians, EventSun[0][slot]
-    double equationOfTime = 0;// minutes, EventSun[1][slot]
+    bool seen = false;         // always true for the meridian
+    double clock = 0;          // clock time, fraction of a day in [0, 1)
+    double declination = 0;    // radians, EventSun[0][slot]
+    double equationOfTime = 0; // minutes, EventSun[1][slot]
 
     // How a crossing was decided (0 where a step was not reached).
     double firstRatio = 0;     // R at the first estimate

@@ -45,8 +45,7 @@ bool isValidDate(int year, int month, int day)
 
 double dateSerial(int year, int month, int day)
 {
-    return static_cast<double>(daysFromCivil(year, static_cast<unsigned>(month),
-                                             static_cast<unsigned>(day)) - kEpoch);
+    return static_cast<double>(daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - kEpoch);
 }
 
 // The day of a date value is its whole part toward zero: -1.25 is

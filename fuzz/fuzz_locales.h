@@ -9,9 +9,8 @@
 
 namespace orvane::fuzz {
 
-inline const std::array<const char *, 12> kLocaleNames = {
-    "en_US", "en_GB", "de_DE", "fr_FR", "ar_EG", "fa_IR",
-    "hi_IN", "ja_JP", "ru_RU", "my_MM", "C",     "sv_SE"};
+inline const std::array<const char *, 12> kLocaleNames = {"en_US", "en_GB", "de_DE", "fr_FR", "ar_EG", "fa_IR",
+                                                          "hi_IN", "ja_JP", "ru_RU", "my_MM", "C",     "sv_SE"};
 
 inline QLocale localeFor(std::uint8_t choice)
 {

@@ -8,11 +8,11 @@
 // text (no nan or inf, plain clock times, no "60 seconds") and stored
 // values in range; no input brings up the out-of-range error box.
 
-#include "fuzz_locales.h"
 #include "calc/crossings.h"
+#include "fuzz_locales.h"
 #include "main_window/sundial_input.h"
-#include "support/result_shape.h"
 #include "support/modal_answerer.h"
+#include "support/result_shape.h"
 #include "text/input_check.h"
 #include "text/result_text.h"
 
@@ -97,13 +97,13 @@ void choose(QRadioButton *first, QRadioButton *second, int choice)
 
 [[noreturn]] void fail(const QString &what)
 {
-    std::fprintf(stderr, "fuzz_whole_path: %s\n  date \"%s\" latitude \"%s\" longitude \"%s\" zone %d "
-                         "standard %d dst %d east %d west %d locale %s\n",
+    std::fprintf(stderr,
+                 "fuzz_whole_path: %s\n  date \"%s\" latitude \"%s\" longitude \"%s\" zone %d "
+                 "standard %d dst %d east %d west %d locale %s\n",
                  what.toUtf8().constData(), window->txtDate->text().toUtf8().constData(),
-                 window->txtLatitude->text().toUtf8().constData(),
-                 window->txtLongitude->text().toUtf8().constData(), window->lstTimeZone->currentIndex(),
-                 window->optStandardInput->isChecked(), window->optDstInput->isChecked(),
-                 window->optEast->isChecked(), window->optWest->isChecked(),
+                 window->txtLatitude->text().toUtf8().constData(), window->txtLongitude->text().toUtf8().constData(),
+                 window->lstTimeZone->currentIndex(), window->optStandardInput->isChecked(),
+                 window->optDstInput->isChecked(), window->optEast->isChecked(), window->optWest->isChecked(),
                  QLocale().name().toUtf8().constData());
     std::abort();
 }

@@ -44,8 +44,7 @@ Sundial_Input::Sundial_Input(QWidget *parent)
     cmdCalculate->setDefault(true);
     for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, &Sundial_Input::onEnterPressed);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdQuit,
-            &QPushButton::click);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdQuit, &QPushButton::click);
 
     // The buttons' own access keys animate a press and click a moment
     // later; Alt+Q and Alt+P act at once instead.
@@ -114,11 +113,20 @@ void Sundial_Input::showRefusal(const InputCheck &check)
 {
     QWidget *field = nullptr;
     switch (check.focus) {
-    case InputField::Date: field = txtDate; break;
-    case InputField::Latitude: field = txtLatitude; break;
-    case InputField::Longitude: field = txtLongitude; break;
-    case InputField::TimeZone: field = lstTimeZone; break;
-    case InputField::None: break;
+    case InputField::Date:
+        field = txtDate;
+        break;
+    case InputField::Latitude:
+        field = txtLatitude;
+        break;
+    case InputField::Longitude:
+        field = txtLongitude;
+        break;
+    case InputField::TimeZone:
+        field = lstTimeZone;
+        break;
+    case InputField::None:
+        break;
     }
     if (!field)
         return;

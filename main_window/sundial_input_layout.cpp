@@ -25,10 +25,7 @@ namespace {
 
 // Positions come in twips, 15 to the (logical) pixel.
 int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
+QRect twips(int left, int top, int width, int height) { return QRect(px(left), px(top), px(width), px(height)); }
 
 QFont makeFont(const char *family, double points, bool bold = false, bool underline = false)
 {
@@ -187,8 +184,8 @@ void Sundial_Input::buildControls()
 void Sundial_Input::setTabOrder()
 {
     // By tab index; labels, frames and pictures take no focus.
-    tabOrder_ = {txtDate, lstTimeZone, txtLatitude, txtLongitude, cmdCalculate,
-                 cmdQuit, optWest, optEast, optStandardInput, optDstInput, cmdPrint};
+    tabOrder_ = {txtDate, lstTimeZone, txtLatitude,      txtLongitude, cmdCalculate, cmdQuit,
+                 optWest, optEast,     optStandardInput, optDstInput,  cmdPrint};
     for (std::size_t i = 1; i < tabOrder_.size(); ++i)
         QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
 }

@@ -8,7 +8,6 @@
 #include <QPrinter>
 #include <QStringList>
 
-
 namespace orvane {
 
 namespace {

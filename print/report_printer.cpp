@@ -20,8 +20,7 @@ const QString kTitle = QString::fromLatin1(kMessageTitle);
 QString askPdfFileName(QWidget *parent)
 {
     // Qt's own dialog, so the same code path can be driven without a desktop.
-    QFileDialog dialog(parent, QStringLiteral("Save Report as PDF"), QString(),
-                       QStringLiteral("PDF files (*.pdf)"));
+    QFileDialog dialog(parent, QStringLiteral("Save Report as PDF"), QString(), QStringLiteral("PDF files (*.pdf)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -49,8 +48,7 @@ void offerPdf(QWidget *parent, const ReportInputs &in)
     pdf.setOutputFileName(fileName);
     pdf.setDocName(kTitle);
     if (!paintReport(pdf, in)) {
-        QMessageBox::warning(parent, kTitle,
-                             QStringLiteral("The report could not be saved as %1.").arg(fileName));
+        QMessageBox::warning(parent, kTitle, QStringLiteral("The report could not be saved as %1.").arg(fileName));
     }
 }
 

@@ -2,8 +2,7 @@
 
 namespace orvane {
 
-QString rewriteFormatFields(const QString &format,
-                            const std::function<QString(QChar letter, int count)> &field)
+QString rewriteFormatFields(const QString &format, const std::function<QString(QChar letter, int count)> &field)
 {
     QString out;
     const qsizetype n = format.size();

@@ -14,19 +14,19 @@ struct InputTexts {
     QString date;
     QString latitude;
     QString longitude;
-    bool standardTime = false; // optStandardinput selected
+    bool standardTime = false;   // optStandardinput selected
     bool daylightSaving = false; // optDstinput selected
-    bool east = false; // OptEast selected
-    bool west = false; // OptWest selected
-    int zoneIndex = -1; // selected list position, -1 for none
+    bool east = false;           // OptEast selected
+    bool west = false;           // OptWest selected
+    int zoneIndex = -1;          // selected list position, -1 for none
 };
 
 // Each value as it stands once its own test has passed; a refusal leaves
 // the later ones empty and the caller keeps its previous values for them.
 struct CheckedValues {
-    std::optional<double> inputDate; // date value, days from 30 December 1899
-    std::optional<double> latitude; // degrees, north positive
-    std::optional<double> longitude; // degrees, east positive (positive until the hemisphere is known)
+    std::optional<double> inputDate;    // date value, days from 30 December 1899
+    std::optional<double> latitude;     // degrees, north positive
+    std::optional<double> longitude;    // degrees, east positive (positive until the hemisphere is known)
     std::optional<double> zoneMeridian; // degrees east
 };
 

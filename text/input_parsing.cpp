@@ -25,10 +25,7 @@ std::optional<double> dateValue(int year, int month, int day)
     return dateSerial(year, month, day);
 }
 
-int pivotYear(int twoDigits)
-{
-    return twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits;
-}
+int pivotYear(int twoDigits) { return twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits; }
 
 // m/d/yyyy or m/d/yy, the form the window asks for.
 std::optional<double> monthDayYear(const QString &text)
@@ -69,14 +66,12 @@ QStringList localeFormats(const QLocale &locale)
     QStringList formats;
     for (const auto kind : {QLocale::ShortFormat, QLocale::LongFormat}) {
         const QString base = locale.dateFormat(kind);
-        const QString fullYear = rewriteFormatFields(base, [](QChar c, int n) {
-            return c == u'y' && n == 2 ? QStringLiteral("yyyy") : QString(n, c);
-        });
+        const QString fullYear = rewriteFormatFields(
+            base, [](QChar c, int n) { return c == u'y' && n == 2 ? QStringLiteral("yyyy") : QString(n, c); });
         for (const QString &f : {base, fullYear}) {
             formats << f;
-            formats << rewriteFormatFields(f, [](QChar c, int n) {
-                return (c == u'd' || c == u'M') && n == 2 ? QString(c) : QString(n, c);
-            });
+            formats << rewriteFormatFields(
+                f, [](QChar c, int n) { return (c == u'd' || c == u'M') && n == 2 ? QString(c) : QString(n, c); });
         }
     }
     formats.removeDuplicates();
@@ -108,10 +103,7 @@ struct NumberPieces {
     bool hasDigits() const { return !whole.empty() || !fraction.empty(); }
 };
 
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 std::string takeDigits(const QString &s, qsizetype &pos)
 {
@@ -124,7 +116,7 @@ std::string takeDigits(const QString &s, qsizetype &pos)
 // Reads "[+-]digits[.digits][e[+-]digits]" from pos; the exponent only when
 // digits follow it. Stops at the first character that cannot continue.
 NumberPieces scanNumber(const QString &s, qsizetype &pos, const QStringList &decimalPoints,
-                       const QStringList &minusSigns, const QStringList &plusSigns)
+                        const QStringList &minusSigns, const QStringList &plusSigns)
 {
     NumberPieces p;
     auto takeAny = [&](const QStringList &options) {
@@ -224,9 +216,9 @@ std::optional<double> convertNumberText(const QString &text, const QLocale &loca
 {
     const QString t = text.trimmed();
     qsizetype pos = 0;
-    const NumberPieces p = scanNumber(t, pos, {QStringLiteral("."), locale.decimalPoint()},
-                                     {QStringLiteral("-"), locale.negativeSign()},
-                                     {QStringLiteral("+"), locale.positiveSign()});
+    const NumberPieces p =
+        scanNumber(t, pos, {QStringLiteral("."), locale.decimalPoint()}, {QStringLiteral("-"), locale.negativeSign()},
+                   {QStringLiteral("+"), locale.positiveSign()});
     if (!p.hasDigits() || pos != t.size())
         return std::nullopt;
     return numberValue(p);
@@ -237,8 +229,7 @@ double leadingNumberValue(const QString &text)
     QString s = text;
     s.remove(u' ').remove(u'\t').remove(u'\n');
     qsizetype pos = 0;
-    const NumberPieces p = scanNumber(s, pos, {QStringLiteral(".")}, {QStringLiteral("-")},
-                                     {QStringLiteral("+")});
+    const NumberPieces p = scanNumber(s, pos, {QStringLiteral(".")}, {QStringLiteral("-")}, {QStringLiteral("+")});
     if (!p.hasDigits())
         return 0;
     if (auto v = numberValue(p))

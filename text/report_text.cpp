@@ -18,16 +18,15 @@ QString reportSiteLine(const ReportInputs &in, const QLocale &locale)
 {
     // Zero counts as north; the east/west word comes from the option, not the sign.
     return QStringLiteral("Latitude ") + reportNumberText(std::fabs(in.latitude), locale) +
-           (in.latitude >= 0 ? QStringLiteral(" North, ") : QStringLiteral(" South, ")) +
-           QStringLiteral("Longitude ") + reportNumberText(std::fabs(in.longitude), locale) +
+           (in.latitude >= 0 ? QStringLiteral(" North, ") : QStringLiteral(" South, ")) + QStringLiteral("Longitude ") +
+           reportNumberText(std::fabs(in.longitude), locale) +
            (in.west ? QStringLiteral(" West") : QStringLiteral(" East")) +
            (in.standardTime ? QStringLiteral(", Standard Time") : QStringLiteral(", Daylight Savings Time"));
 }
 
 QStringList reportHeaderLines()
 {
-    return {QStringLiteral("Orvane"), QStringLiteral("Tarnwick LLC, ") + QString::fromLatin1(kMakerAddress),
-            QString()};
+    return {QStringLiteral("Orvane"), QStringLiteral("Tarnwick LLC, ") + QString::fromLatin1(kMakerAddress), QString()};
 }
 
 QStringList reportBodyLines(const ReportInputs &in, const QLocale &locale)

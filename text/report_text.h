@@ -10,12 +10,12 @@
 namespace orvane {
 
 struct ReportInputs {
-    double latitude = 0; // as stored
-    double longitude = 0; // as stored (the sign is not printed)
-    bool west = false; // OptWest selected
+    double latitude = 0;       // as stored
+    double longitude = 0;      // as stored (the sign is not printed)
+    bool west = false;         // OptWest selected
     bool standardTime = false; // optStandardinput selected
-    double inputDate = 0; // date value
-    Crossings crossings; // the calculation to print
+    double inputDate = 0;      // date value
+    Crossings crossings;       // the calculation to print
     double radToDeg = 0;
 };
 

@@ -5,8 +5,7 @@ namespace orvane {
 namespace {
 
 // The longest prefix of `word` (at least one character) that fits.
-qsizetype fittingPrefix(const QString &word, qreal width,
-                        const std::function<qreal(const QString &)> &measure)
+qsizetype fittingPrefix(const QString &word, qreal width, const std::function<qreal(const QString &)> &measure)
 {
     qsizetype n = 1;
     while (n < word.size() && measure(word.left(n + 1)) <= width)
@@ -16,8 +15,7 @@ qsizetype fittingPrefix(const QString &word, qreal width,
 
 } // namespace
 
-QStringList wrapReportLine(const QString &line, qreal width,
-                           const std::function<qreal(const QString &)> &measure)
+QStringList wrapReportLine(const QString &line, qreal width, const std::function<qreal(const QString &)> &measure)
 {
     QStringList out;
     QString rest = line;

@@ -12,7 +12,6 @@ namespace orvane {
 // `width` as `measure` sees it: at blanks where possible, inside a word only
 // when the word alone is too wide. The blank at a break is dropped. An empty
 // line stays one empty piece.
-QStringList wrapReportLine(const QString &line, qreal width,
-                           const std::function<qreal(const QString &)> &measure);
+QStringList wrapReportLine(const QString &line, qreal width, const std::function<qreal(const QString &)> &measure);
 
 } // namespace orvane

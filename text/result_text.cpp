@@ -24,9 +24,8 @@ QLocale withoutGrouping(QLocale locale)
 // hold the zone (blanks, an empty pair of brackets) goes with it.
 QString timeFormatWithoutZone(const QLocale &locale)
 {
-    QString format = rewriteFormatFields(locale.timeFormat(QLocale::LongFormat), [](QChar c, int n) {
-        return c == u't' ? QString() : QString(n, c);
-    });
+    QString format = rewriteFormatFields(locale.timeFormat(QLocale::LongFormat),
+                                         [](QChar c, int n) { return c == u't' ? QString() : QString(n, c); });
     format.remove(QStringLiteral("()"));
     // Newer locale data puts a narrow no-break space before AM/PM; the
     // result text keeps the plain blank so screen and paper read the same.
@@ -41,8 +40,7 @@ QString dateLineText(double inputDate, const QLocale &locale)
 {
     int year = 0, month = 0, day = 0;
     dateParts(inputDate, year, month, day);
-    return locale.toString(QDate(year, month, day), QStringLiteral("dddd, MMMM dd, yyyy")) +
-           QLatin1String(kCrLf);
+    return locale.toString(QDate(year, month, day), QStringLiteral("dddd, MMMM dd, yyyy")) + QLatin1String(kCrLf);
 }
 
 QString timeText(double clock, const QLocale &locale)
@@ -85,8 +83,8 @@ QString eventsText(const Crossings &c, double radToDeg, const QLocale &locale)
         text += QStringLiteral("The sun will be exactly east at ") + timeText(c.east.clock, locale) +
                 sunDataText(c.east.declination, c.east.equationOfTime, radToDeg, locale);
     } else {
-        text += QStringLiteral("The sun is never seen east at this location and date") +
-                QLatin1String(kCrLf) + QLatin1String(kCrLf);
+        text += QStringLiteral("The sun is never seen east at this location and date") + QLatin1String(kCrLf) +
+                QLatin1String(kCrLf);
     }
 
     text += c.direction == MeridianDirection::South ? QStringLiteral("The sun will be exactly south at ")

@@ -65,8 +65,7 @@ inline constexpr char kMsgLatitude[] = "Please enter latitude in degrees from -9
 inline constexpr char kMsgLongitude[] = "Please enter  longitude in degrees from 0 to 180, e.g. 72.855";
 inline constexpr char kMsgHemisphere[] = "Please select whether you are East or West of Greewich";
 inline constexpr char kMsgTimeZone[] = "Please select your time zone";
-inline constexpr char kMsgFarFromZone[] =
-    "Your longitude is more than 15 degrees form your time zone.  "
-    "Are you sure that this information is correct?";
+inline constexpr char kMsgFarFromZone[] = "Your longitude is more than 15 degrees form your time zone.  "
+                                          "Are you sure that this information is correct?";
 
 } // namespace orvane

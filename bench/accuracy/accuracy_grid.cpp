@@ -23,10 +23,8 @@ struct Site {
 // including some set well away from the longitude (-3.7 on +15, -58.4 on
 // -45), where the zone correction is large.
 const Site kSites[] = {
-    {-157.8, -150}, {-122.4, -120}, {-99.1, -90}, {-74.0, -75},
-    {-58.4, -45},   {-3.7, 15},     {0.0, 0},     {13.4, 15},
-    {31.2, 30},     {55.3, 60},     {77.2, 75},   {100.5, 105},
-    {116.4, 120},   {139.7, 135},   {151.2, 150}, {174.8, 180},
+    {-157.8, -150}, {-122.4, -120}, {-99.1, -90}, {-74.0, -75}, {-58.4, -45}, {-3.7, 15},   {0.0, 0},     {13.4, 15},
+    {31.2, 30},     {55.3, 60},     {77.2, 75},   {100.5, 105}, {116.4, 120}, {139.7, 135}, {151.2, 150}, {174.8, 180},
 };
 
 // Both hemispheres; crossings are seen only while the declination has the
@@ -90,8 +88,8 @@ int main(int argc, char **argv)
                         const orvane::Crossings c = orvane::computeCrossings(s, dst);
                         if (!c.east.seen || !c.west.seen)
                             continue;
-                        std::printf("%d,%d,%d,%.17g,%.17g,%.17g,%d,%s", year, month, day,
-                                    latitude, site.longitude, site.zoneMeridian, dst ? 1 : 0,
+                        std::printf("%d,%d,%d,%.17g,%.17g,%.17g,%d,%s", year, month, day, latitude, site.longitude,
+                                    site.zoneMeridian, dst ? 1 : 0,
                                     c.direction == orvane::MeridianDirection::South ? "S" : "N");
                         for (const orvane::SolarEvent *e : {&c.east, &c.meridian, &c.west})
                             std::printf(",%.17g", e->clock * 86400);

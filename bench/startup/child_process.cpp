@@ -51,8 +51,8 @@ pid_t startProgram(const std::vector<std::string> &argv, const std::string &logP
     // Child: own group, so that the web engine's helpers end with it.
     setpgid(0, 0);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
-    const int out = logPath.empty() ? open("/dev/null", O_WRONLY)
-                                    : open(logPath.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+    const int out =
+        logPath.empty() ? open("/dev/null", O_WRONLY) : open(logPath.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
     if (out >= 0) {
         dup2(out, STDOUT_FILENO);
         dup2(out, STDERR_FILENO);

@@ -8,14 +8,12 @@ namespace {
 
 bool near(const Rgb &a, const Rgb &b, int tolerance)
 {
-    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
-           std::abs(a.b - b.b) <= tolerance;
+    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance && std::abs(a.b - b.b) <= tolerance;
 }
 
 } // namespace
 
-LinkSpot findLinkUnderline(int width, int height, const PixelAt &pixel, Rgb linkColour, int tolerance,
-                           int minLength)
+LinkSpot findLinkUnderline(int width, int height, const PixelAt &pixel, Rgb linkColour, int tolerance, int minLength)
 {
     LinkSpot best;
     for (int y = 0; y < height; ++y) {

@@ -47,10 +47,9 @@ double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(
 
 void usage()
 {
-    std::fprintf(stderr,
-                 "usage: bench_map_timer [--runs N] [--clicks N] [--settle MS] [--log FILE] PROGRAM REFERENCE\n"
-                 "  Starts PROGRAM and REFERENCE alternately N times (N >= 1), then clicks\n"
-                 "  PROGRAM's link label --clicks times (0: none). Needs DISPLAY.\n");
+    std::fprintf(stderr, "usage: bench_map_timer [--runs N] [--clicks N] [--settle MS] [--log FILE] PROGRAM REFERENCE\n"
+                         "  Starts PROGRAM and REFERENCE alternately N times (N >= 1), then clicks\n"
+                         "  PROGRAM's link label --clicks times (0: none). Needs DISPLAY.\n");
 }
 
 bool parseOptions(int argc, char **argv, Options &o)
@@ -186,8 +185,8 @@ int main(int argc, char **argv)
                 std::printf("%-4d %-18s failed\n", i + 1, (isProgram ? name : ref).c_str());
                 continue;
             }
-            std::printf("%-4d %-18s %10.1f %12.0f %16zu %16zu\n", i + 1, (isProgram ? name : ref).c_str(),
-                        r.mapMs, r.hwmKb, r.engineFiles, r.glDriverFiles);
+            std::printf("%-4d %-18s %10.1f %12.0f %16zu %16zu\n", i + 1, (isProgram ? name : ref).c_str(), r.mapMs,
+                        r.hwmKb, r.engineFiles, r.glDriverFiles);
             (isProgram ? mapP : mapR).push_back(r.mapMs);
             (isProgram ? hwmP : hwmR).push_back(r.hwmKb);
             if (isProgram)
@@ -219,10 +218,10 @@ int main(int argc, char **argv)
     const double tRatio = ratio(mp, mr), mRatio = ratio(hp, hr);
     std::printf("\nmedians of %d runs each\n", o.runs);
     std::printf("%-30s %10s %10s %7s  %s\n", "", name.c_str(), ref.c_str(), "ratio", "goal");
-    std::printf("%-30s %10.1f %10.1f %7.2f  <= %.1f %s\n", "start-up to window mapped (ms)", mp, mr, tRatio,
-                kGoalRatio, verdict(tRatio <= kGoalRatio));
-    std::printf("%-30s %10.1f %10.1f %7.2f  <= %.1f %s\n", "peak resident memory (MiB)", hp, hr, mRatio,
-                kGoalRatio, verdict(mRatio <= kGoalRatio));
+    std::printf("%-30s %10.1f %10.1f %7.2f  <= %.1f %s\n", "start-up to window mapped (ms)", mp, mr, tRatio, kGoalRatio,
+                verdict(tRatio <= kGoalRatio));
+    std::printf("%-30s %10.1f %10.1f %7.2f  <= %.1f %s\n", "peak resident memory (MiB)", hp, hr, mRatio, kGoalRatio,
+                verdict(mRatio <= kGoalRatio));
     std::printf("%-30s %10zu\n", "WebEngine files before click", std::max(engineAtStart, engineBeforeClick));
     if (o.clicks > 0) {
         const double c = median(clickMs);

@@ -58,8 +58,8 @@ void TstBenchHelpers::findsUnderline_data()
 
     QTest::newRow("no link") << Picture{} << false << 0 << 0;
     QTest::newRow("one underline") << Picture{300, 60, kGrey, {{16, 288, 40, kBlue}}} << true << 152 << 40;
-    QTest::newRow("longer of two wins")
-        << Picture{300, 60, kGrey, {{100, 200, 10, kBlue}, {16, 288, 40, kBlue}}} << true << 152 << 40;
+    QTest::newRow("longer of two wins") << Picture{300, 60, kGrey, {{100, 200, 10, kBlue}, {16, 288, 40, kBlue}}}
+                                        << true << 152 << 40;
     QTest::newRow("first of two equal ones")
         << Picture{300, 60, kGrey, {{0, 100, 10, kBlue}, {150, 250, 40, kBlue}}} << true << 50 << 10;
     QTest::newRow("antialiased blue within tolerance")
@@ -79,8 +79,8 @@ void TstBenchHelpers::findsUnderline()
     QFETCH(bool, found);
     QFETCH(int, x);
     QFETCH(int, y);
-    const bench::LinkSpot spot = bench::findLinkUnderline(
-        picture.width, picture.height, [&](int px, int py) { return picture.at(px, py); });
+    const bench::LinkSpot spot =
+        bench::findLinkUnderline(picture.width, picture.height, [&](int px, int py) { return picture.at(px, py); });
     QCOMPARE(spot.found, found);
     if (found) {
         QCOMPARE(spot.x, x);
@@ -110,7 +110,6 @@ void TstBenchHelpers::median()
         QVERIFY(std::isnan(m));
     else
         QCOMPARE(m, expected); // exact: the values and their half-sums are representable
-
 }
 
 void TstBenchHelpers::ratio_data()

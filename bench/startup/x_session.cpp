@@ -55,8 +55,8 @@ pid_t XSession::windowPid(Window window)
     unsigned long count = 0, after = 0;
     unsigned char *data = nullptr;
     pid_t pid = 0;
-    if (XGetWindowProperty(display_, window, pidAtom_, 0, 1, False, XA_CARDINAL, &type, &format, &count,
-                           &after, &data) == Success &&
+    if (XGetWindowProperty(display_, window, pidAtom_, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after,
+                           &data) == Success &&
         data && format == 32 && count == 1)
         pid = static_cast<pid_t>(*reinterpret_cast<unsigned long *>(data));
     if (data)
@@ -64,8 +64,7 @@ pid_t XSession::windowPid(Window window)
     return pid;
 }
 
-MappedWindow XSession::waitForTopLevelMap(pid_t pid, const std::vector<Window> &skip,
-                                          std::chrono::milliseconds limit)
+MappedWindow XSession::waitForTopLevelMap(pid_t pid, const std::vector<Window> &skip, std::chrono::milliseconds limit)
 {
     const auto end = Clock::now() + limit;
     while (true) {
@@ -107,8 +106,7 @@ bool XSession::grab(Window window, int &width, int &height, std::vector<Rgb> &pi
         for (int x = 0; x < width; ++x) {
             const unsigned long p = XGetPixel(image, x, y);
             pixels[static_cast<std::size_t>(y) * width + x] =
-                Rgb{channelOf(p, image->red_mask), channelOf(p, image->green_mask),
-                    channelOf(p, image->blue_mask)};
+                Rgb{channelOf(p, image->red_mask), channelOf(p, image->green_mask), channelOf(p, image->blue_mask)};
         }
     XDestroyImage(image);
     return true;

@@ -37,8 +37,7 @@ public:
     // of process pid, other than those in skip, to be mapped. Without a
     // window manager the MapNotify comes as soon as the program maps it.
     // window is 0 on timeout.
-    MappedWindow waitForTopLevelMap(pid_t pid, const std::vector<Window> &skip,
-                                    std::chrono::milliseconds limit);
+    MappedWindow waitForTopLevelMap(pid_t pid, const std::vector<Window> &skip, std::chrono::milliseconds limit);
 
     // A picture of the window's current contents.
     bool grab(Window window, int &width, int &height, std::vector<Rgb> &pixels);

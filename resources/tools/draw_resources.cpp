@@ -54,13 +54,13 @@ QImage hand()
     p.setBrush(Qt::white);
     QPolygon thumb({QPoint(5, 21), QPoint(0, 15), QPoint(1, 12), QPoint(6, 16)});
     p.drawPolygon(thumb);
-    p.drawRoundedRect(QRectF(4, 15, 20, 13), 4, 4);     // palm
-    p.drawRoundedRect(QRectF(9, 11, 5, 8), 2.5, 2.5);   // curled fingers
+    p.drawRoundedRect(QRectF(4, 15, 20, 13), 4, 4);   // palm
+    p.drawRoundedRect(QRectF(9, 11, 5, 8), 2.5, 2.5); // curled fingers
     p.drawRoundedRect(QRectF(14, 12, 5, 7), 2.5, 2.5);
     p.drawRoundedRect(QRectF(19, 13, 5, 7), 2.5, 2.5);
-    p.drawRoundedRect(QRectF(4, 1, 5, 18), 2.5, 2.5);   // index finger
+    p.drawRoundedRect(QRectF(4, 1, 5, 18), 2.5, 2.5); // index finger
     p.setPen(Qt::white);
-    p.drawLine(5, 16, 7, 16);                            // joins finger to palm
+    p.drawLine(5, 16, 7, 16); // joins finger to palm
     return img;
 }
 

@@ -43,30 +43,63 @@ private slots:
         QTest::addColumn<QString>("labelledBy");
         QTest::addColumn<QString>("key");
         const int edit = QAccessible::EditableText;
-        QTest::newRow("date box named by its label")
-            << "txtDate" << edit << "Date(mm/dd/yyyy)" << "" << "lblDate" << "";
+        QTest::newRow("date box named by its label") << "txtDate" << edit << "Date(mm/dd/yyyy)"
+                                                     << ""
+                                                     << "lblDate"
+                                                     << "";
         QTest::newRow("time-zone list, whose prompt is no label")
-            << "lstTimeZone" << int(QAccessible::ComboBox) << "Time zone" << "" << "lblTimeZoneName" << "Down";
-        QTest::newRow("latitude box with the hemisphere hint")
-            << "txtLatitude" << edit << "Latitude (decimal)" << "(North +, South -)" << "lblLatitude" << "";
-        QTest::newRow("longitude box named by its label")
-            << "txtLongitude" << edit << "Longitude (decimal)" << "" << "lblLongitude" << "";
+            << "lstTimeZone" << int(QAccessible::ComboBox) << "Time zone"
+            << ""
+            << "lblTimeZoneName"
+            << "Down";
+        QTest::newRow("latitude box with the hemisphere hint") << "txtLatitude" << edit << "Latitude (decimal)"
+                                                               << "(North +, South -)"
+                                                               << "lblLatitude"
+                                                               << "";
+        QTest::newRow("longitude box named by its label") << "txtLongitude" << edit << "Longitude (decimal)"
+                                                          << ""
+                                                          << "lblLongitude"
+                                                          << "";
         const int radio = QAccessible::RadioButton;
-        QTest::newRow("west option") << "OptWest" << radio << "West of Greenwich (e.g. USA)" << "" << "" << "";
-        QTest::newRow("east option") << "OptEast" << radio << "East of Greenwich (e.g. USSR)" << "" << "" << "";
-        QTest::newRow("standard-time option")
-            << "optStandardinput" << radio << "Standard Time (October to April)" << "" << "" << "";
-        QTest::newRow("daylight-saving option")
-            << "optDstinput" << radio << "Daylight Savings (April to October)" << "" << "" << "";
+        QTest::newRow("west option") << "OptWest" << radio << "West of Greenwich (e.g. USA)"
+                                     << ""
+                                     << ""
+                                     << "";
+        QTest::newRow("east option") << "OptEast" << radio << "East of Greenwich (e.g. USSR)"
+                                     << ""
+                                     << ""
+                                     << "";
+        QTest::newRow("standard-time option") << "optStandardinput" << radio << "Standard Time (October to April)"
+                                              << ""
+                                              << ""
+                                              << "";
+        QTest::newRow("daylight-saving option") << "optDstinput" << radio << "Daylight Savings (April to October)"
+                                                << ""
+                                                << ""
+                                                << "";
         const int button = QAccessible::Button;
-        QTest::newRow("Calculate, the default button") << "CmdCalculate" << button << "Calculate" << "" << "" << "Enter";
-        QTest::newRow("Quit without its & marker") << "CmdQuit" << button << "Quit" << "" << "" << "Alt+Q";
-        QTest::newRow("Print without its & marker") << "cmdPrint" << button << "Print" << "" << "" << "Alt+P";
+        QTest::newRow("Calculate, the default button") << "CmdCalculate" << button << "Calculate"
+                                                       << ""
+                                                       << ""
+                                                       << "Enter";
+        QTest::newRow("Quit without its & marker") << "CmdQuit" << button << "Quit"
+                                                   << ""
+                                                   << ""
+                                                   << "Alt+Q";
+        QTest::newRow("Print without its & marker") << "cmdPrint" << button << "Print"
+                                                    << ""
+                                                    << ""
+                                                    << "Alt+P";
         const int link = QAccessible::Link;
         QTest::newRow("time-standard link")
-            << "lblbrowser" << link << "Click here to set your watch to atomic standard via internet" << ""
-            << "" << "Alt+W";
-        QTest::newRow("maker's link") << "lblTarnwick" << link << "www.tarnwick.com" << "" << "" << "Alt+T";
+            << "lblbrowser" << link << "Click here to set your watch to atomic standard via internet"
+            << ""
+            << ""
+            << "Alt+W";
+        QTest::newRow("maker's link") << "lblTarnwick" << link << "www.tarnwick.com"
+                                      << ""
+                                      << ""
+                                      << "Alt+T";
     }
 
     void namedFromVisibleLabel()

@@ -108,7 +108,8 @@ private slots:
     {
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("latitude");
-        QTest::newRow("no date") << "" << "40.655";
+        QTest::newRow("no date") << ""
+                                 << "40.655";
         QTest::newRow("latitude beyond the pole") << kJune << "91";
     }
 

@@ -6,26 +6,30 @@
 #include <QSignalSpy>
 #include <QWidget>
 
-inline QList<QWidget *> browserWindows() {
-  QList<QWidget *> found;
-  for (QWidget *w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == QLatin1String("frmBrowser"))
-      found << w;
-  }
-  return found;
+inline QList<QWidget *> browserWindows()
+{
+    QList<QWidget *> found;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("frmBrowser"))
+            found << w;
+    }
+    return found;
 }
 
-inline QWidget *browserWindow() {
-  const QList<QWidget *> windows = browserWindows();
-  return windows.size() == 1 ? windows.first() : nullptr;
+inline QWidget *browserWindow()
+{
+    const QList<QWidget *> windows = browserWindows();
+    return windows.size() == 1 ? windows.first() : nullptr;
 }
 
-inline QWidget *webView() {
-  QWidget *window = browserWindow();
-  return window ? window->findChild<QWidget *>(QStringLiteral("WebBrowser1")) : nullptr;
+inline QWidget *webView()
+{
+    QWidget *window = browserWindow();
+    return window ? window->findChild<QWidget *>(QStringLiteral("WebBrowser1")) : nullptr;
 }
 
 // The web view's loadFinished(bool), caught by name.
-inline std::unique_ptr<QSignalSpy> loadFinishedSpy(QWidget *view) {
-  return std::make_unique<QSignalSpy>(view, SIGNAL(loadFinished(bool)));
+inline std::unique_ptr<QSignalSpy> loadFinishedSpy(QWidget *view)
+{
+    return std::make_unique<QSignalSpy>(view, SIGNAL(loadFinished(bool)));
 }

@@ -114,8 +114,11 @@ private slots:
                 const double err = std::fabs(azimuthAtClock(site, ev->clock, false) - want);
                 const bool band = std::fabs(ev->ratio) > 0.999;
                 (band ? worstBand : worst) = std::max(band ? worstBand : worst, err);
-                QVERIFY2(err <= (band ? 0.2 : 0.1),
-                         qPrintable(QString("lat %1 lon %2 date %3: off by %4 deg").arg(site.lat).arg(site.lon).arg(site.date).arg(err)));
+                QVERIFY2(err <= (band ? 0.2 : 0.1), qPrintable(QString("lat %1 lon %2 date %3: off by %4 deg")
+                                                                   .arg(site.lat)
+                                                                   .arg(site.lon)
+                                                                   .arg(site.date)
+                                                                   .arg(err)));
             }
         });
         if (QTest::currentTestFailed())
@@ -157,7 +160,8 @@ private slots:
                     QVERIFY2(shift <= 1.5, qPrintable(QString("meridian off by %1 s").arg(shift)));
                 } else if (stable(site, *r[0], *r[1])) {
                     worstCrossing = std::max(worstCrossing, shift);
-                    QVERIFY2(shift <= 30, qPrintable(QString("crossing off by %1 s at lat %2").arg(shift).arg(site.lat)));
+                    QVERIFY2(shift <= 30,
+                             qPrintable(QString("crossing off by %1 s at lat %2").arg(shift).arg(site.lat)));
                 }
             }
         });
@@ -178,7 +182,8 @@ private slots:
             Site east = site;
             east.lon += 1;
             const Crossings there = crossingsFor(east, false);
-            const SolarEvent *rows[3][2] = {{&here.east, &there.east}, {&here.meridian, &there.meridian}, {&here.west, &there.west}};
+            const SolarEvent *rows[3][2] = {
+                {&here.east, &there.east}, {&here.meridian, &there.meridian}, {&here.west, &there.west}};
             for (auto &r : rows) {
                 if (!r[0]->seen || !r[1]->seen)
                     continue;
@@ -194,7 +199,8 @@ private slots:
         });
         if (QTest::currentTestFailed())
             return;
-        qInfo("one degree east: 4 minutes earlier within %.3f s (meridian), %.3f s (crossings)", worstMeridian, worstCrossing);
+        qInfo("one degree east: 4 minutes earlier within %.3f s (meridian), %.3f s (crossings)", worstMeridian,
+              worstCrossing);
     }
 
     // Every value handed on is finite and inside one day.

@@ -101,16 +101,24 @@ private slots:
         QTest::addColumn<bool>("east");
         QTest::addColumn<bool>("west");
         QTest::addColumn<bool>("north");
-        QTest::newRow("northern summer: both seen, south") << 40.655 << -72.855 << -75.0 << 6 << 21 << true << true << false;
-        QTest::newRow("northern winter: neither, south") << 40.655 << -72.855 << -75.0 << 12 << 21 << false << false << false;
-        QTest::newRow("southern summer: both seen, north") << -33.9 << 151.2 << 150.0 << 12 << 21 << true << true << true;
-        QTest::newRow("southern winter: neither, north") << -33.9 << 151.2 << 150.0 << 6 << 21 << false << false << true;
+        QTest::newRow("northern summer: both seen, south")
+            << 40.655 << -72.855 << -75.0 << 6 << 21 << true << true << false;
+        QTest::newRow("northern winter: neither, south")
+            << 40.655 << -72.855 << -75.0 << 12 << 21 << false << false << false;
+        QTest::newRow("southern summer: both seen, north")
+            << -33.9 << 151.2 << 150.0 << 12 << 21 << true << true << true;
+        QTest::newRow("southern winter: neither, north")
+            << -33.9 << 151.2 << 150.0 << 6 << 21 << false << false << true;
         QTest::newRow("equator, June: neither, north") << 0.0 << 0.0 << 0.0 << 6 << 21 << false << false << true;
         QTest::newRow("equator, December: neither, south") << 0.0 << 0.0 << 0.0 << 12 << 21 << false << false << false;
-        QTest::newRow("tropic, |delta| > |phi| same sign: neither, north") << 10.0 << 0.0 << 0.0 << 6 << 21 << false << false << true;
-        QTest::newRow("south tropic in its summer: neither, south") << -10.0 << 0.0 << 0.0 << 12 << 21 << false << false << false;
-        QTest::newRow("north pole in summer: both seen, south") << 90.0 << 0.0 << 0.0 << 6 << 21 << true << true << false;
-        QTest::newRow("south pole in its summer: both seen, north") << -90.0 << 0.0 << 0.0 << 12 << 21 << true << true << true;
+        QTest::newRow("tropic, |delta| > |phi| same sign: neither, north")
+            << 10.0 << 0.0 << 0.0 << 6 << 21 << false << false << true;
+        QTest::newRow("south tropic in its summer: neither, south")
+            << -10.0 << 0.0 << 0.0 << 12 << 21 << false << false << false;
+        QTest::newRow("north pole in summer: both seen, south")
+            << 90.0 << 0.0 << 0.0 << 6 << 21 << true << true << false;
+        QTest::newRow("south pole in its summer: both seen, north")
+            << -90.0 << 0.0 << 0.0 << 12 << 21 << true << true << true;
     }
     void decisions()
     {

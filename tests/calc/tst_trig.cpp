@@ -54,8 +54,7 @@ private slots:
         QTest::newRow("0") << 0.0 << 0.0 << false;
         QTest::newRow("1 = pi/2 through the band") << 1.0 << pi / 2 << false;
         QTest::newRow("-1 = -pi/2 through the band") << -1.0 << -pi / 2 << false;
-        QTest::newRow("inside the band, proportional")
-            << 1.000000000005 << (pi / 2) * 1.000000000005 << false;
+        QTest::newRow("inside the band, proportional") << 1.000000000005 << (pi / 2) * 1.000000000005 << false;
         QTest::newRow("the bound itself is refused") << 1.00000000001 << 0.0 << true;
         QTest::newRow("1.5 refused") << 1.5 << 0.0 << true;
         QTest::newRow("-1.5 refused") << -1.5 << 0.0 << true;

@@ -1,8 +1,8 @@
 // What a start of the window costs in loaded code: the pictures are read
 // by the built-in PNG reader, so no image-format plugin is loaded, and
 // nothing of the printer is touched before Print.
-#include "support/loaded_libraries.h"
 #include "main_window/sundial_input.h"
+#include "support/loaded_libraries.h"
 
 #include <QApplication>
 #include <QTest>

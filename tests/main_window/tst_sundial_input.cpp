@@ -129,11 +129,11 @@ private slots:
     {
         WindowDriver d;
         const char *const names[] = {
-            "lblTitle",     "Image2",       "lblTarnwick",   "Image1",       "lblText",       "lblbrowser",
-            "Frame1",       "CmdCalculate", "CmdQuit",       "cmdPrint",     "lblSubscript",  "txtDate",
-            "lblDate",      "Frame2",       "lstTimeZone",   "lblLatitude",  "lblLongitude",  "OptWest",
-            "txtLatitude",  "txtLongitude", "OptEast",       "lblNorthsouth", "lblResult",    "optStandardinput",
-            "optDstinput"};
+            "lblTitle",     "Image2",        "lblTarnwick",  "Image1",           "lblText",
+            "lblbrowser",   "Frame1",        "CmdCalculate", "CmdQuit",          "cmdPrint",
+            "lblSubscript", "txtDate",       "lblDate",      "Frame2",           "lstTimeZone",
+            "lblLatitude",  "lblLongitude",  "OptWest",      "txtLatitude",      "txtLongitude",
+            "OptEast",      "lblNorthsouth", "lblResult",    "optStandardinput", "optDstinput"};
         QCOMPARE(std::size(names), std::size_t(25));
         const QRect client = d.window.rect();
         for (const char *name : names) {
@@ -149,9 +149,8 @@ private slots:
     void tabOrderSkipsOptWest()
     {
         WindowDriver d;
-        const QStringList forward = {"lstTimeZone",      "txtLatitude", "txtLongitude", "CmdCalculate",
-                                     "CmdQuit",          "OptEast",     "optStandardinput",
-                                     "optDstinput",      "cmdPrint",    "txtDate"};
+        const QStringList forward = {"lstTimeZone", "txtLatitude",      "txtLongitude", "CmdCalculate", "CmdQuit",
+                                     "OptEast",     "optStandardinput", "optDstinput",  "cmdPrint",     "txtDate"};
         for (const QString &next : forward) {
             d.key(Qt::Key_Tab);
             QCOMPARE(d.focusName(), next);
@@ -285,21 +284,32 @@ private slots:
         QTest::addColumn<QString>("lon");
         QTest::addColumn<QString>("expected");
         QTest::newRow("en_US summer, worked example")
-            << "en_US" << "6/21/2027" << int(Daylight) << "40.655" << "72.855"
+            << "en_US"
+            << "6/21/2027" << int(Daylight) << "40.655"
+            << "72.855"
             << orvane::test::summerResult("Monday, June 21, 2027", "8:54:27 AM", "12:53:14 PM", "4:52:00 PM", "23.44");
         QTest::newRow("en_US winter, worked example")
-            << "en_US" << "12/21/2027" << int(Standard) << "40.655" << "72.855"
-            << orvane::test::winterResult("Tuesday, December 21, 2027", "11:49:28 AM", "-23.43");
-        QTest::newRow("en_GB summer") << "en_GB" << "6/21/2027" << int(Daylight) << "40.655" << "72.855"
-                                      << orvane::test::summerResult("Monday, June 21, 2027", "08:54:27", "12:53:14", "16:52:00", "23.44");
-        QTest::newRow("en_GB winter, ISO date") << "en_GB" << "2027-12-21" << int(Standard) << "40.655" << "72.855"
-                                                << orvane::test::winterResult("Tuesday, December 21, 2027", "11:49:28", "-23.43");
+            << "en_US"
+            << "12/21/2027" << int(Standard) << "40.655"
+            << "72.855" << orvane::test::winterResult("Tuesday, December 21, 2027", "11:49:28 AM", "-23.43");
+        QTest::newRow("en_GB summer") << "en_GB"
+                                      << "6/21/2027" << int(Daylight) << "40.655"
+                                      << "72.855"
+                                      << orvane::test::summerResult("Monday, June 21, 2027", "08:54:27", "12:53:14",
+                                                                    "16:52:00", "23.44");
+        QTest::newRow("en_GB winter, ISO date")
+            << "en_GB"
+            << "2027-12-21" << int(Standard) << "40.655"
+            << "72.855" << orvane::test::winterResult("Tuesday, December 21, 2027", "11:49:28", "-23.43");
         QTest::newRow("de_DE summer, decimal comma")
-            << "de_DE" << "6/21/2027" << int(Daylight) << "40,655" << "72,855"
+            << "de_DE"
+            << "6/21/2027" << int(Daylight) << "40,655"
+            << "72,855"
             << orvane::test::summerResult("Montag, Juni 21, 2027", "08:54:27", "12:53:14", "16:52:00", "23,44");
         QTest::newRow("de_DE winter, decimal point")
-            << "de_DE" << "12/21/2027" << int(Standard) << "40.655" << "72.855"
-            << orvane::test::winterResult("Dienstag, Dezember 21, 2027", "11:49:28", "-23,43");
+            << "de_DE"
+            << "12/21/2027" << int(Standard) << "40.655"
+            << "72.855" << orvane::test::winterResult("Dienstag, Dezember 21, 2027", "11:49:28", "-23,43");
     }
     void resultText()
     {

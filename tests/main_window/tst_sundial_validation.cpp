@@ -42,42 +42,47 @@ private slots:
         QTest::addColumn<int>("side");
         QTest::addColumn<int>("zone");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("focus");      // the control holding the focus afterwards
-        QTest::addColumn<double>("inputDate");   // stored values; 0 = untouched
+        QTest::addColumn<QString>("focus");    // the control holding the focus afterwards
+        QTest::addColumn<double>("inputDate"); // stored values; 0 = untouched
         QTest::addColumn<double>("latitude");
         QTest::addColumn<double>("longitude");
         QTest::addColumn<double>("zoneMeridian");
 
         // Later tests must not run: every row leaves the later inputs valid.
-        QTest::newRow("empty date") << "" << int(Daylight) << "40.655" << "72.855" << int(West) << 6 << kDate
-                                    << "txtDate" << 0.0 << 0.0 << 0.0 << 0.0;
-        QTest::newRow("30 February") << "2/30/2027" << int(Daylight) << "40.655" << "72.855" << int(West) << 6
-                                     << kDate << "txtDate" << 0.0 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("empty date") << "" << int(Daylight) << "40.655"
+                                    << "72.855" << int(West) << 6 << kDate << "txtDate" << 0.0 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("30 February") << "2/30/2027" << int(Daylight) << "40.655"
+                                     << "72.855" << int(West) << 6 << kDate << "txtDate" << 0.0 << 0.0 << 0.0 << 0.0;
         QTest::newRow("no clock mode, date already stored")
-            << "6/21/2027" << int(NoClock) << "40.655" << "72.855" << int(West) << 6 << kClock << "CmdCalculate"
-            << kJune21 << 0.0 << 0.0 << 0.0;
-        QTest::newRow("latitude above 90") << "6/21/2027" << int(Standard) << "90.0001" << "72.855" << int(West) << 6
-                                           << kLat << "txtLatitude" << kJune21 << 0.0 << 0.0 << 0.0;
-        QTest::newRow("latitude not a number") << "6/21/2027" << int(Standard) << "abc" << "72.855" << int(West)
-                                               << 6 << kLat << "txtLatitude" << kJune21 << 0.0 << 0.0 << 0.0;
-        QTest::newRow("latitude empty") << "6/21/2027" << int(Standard) << "" << "72.855" << int(West) << 6 << kLat
-                                        << "txtLatitude" << kJune21 << 0.0 << 0.0 << 0.0;
-        QTest::newRow("latitude with digit grouping") << "6/21/2027" << int(Standard) << "40,655" << "72.855"
-                                                      << int(West) << 6 << kLat << "txtLatitude" << kJune21 << 0.0
-                                                      << 0.0 << 0.0;
-        QTest::newRow("longitude above 180") << "6/21/2027" << int(Standard) << "40.655" << "180.5" << int(West) << 6
-                                             << kLon << "txtLongitude" << kJune21 << 40.655 << 0.0 << 0.0;
+            << "6/21/2027" << int(NoClock) << "40.655"
+            << "72.855" << int(West) << 6 << kClock << "CmdCalculate" << kJune21 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("latitude above 90")
+            << "6/21/2027" << int(Standard) << "90.0001"
+            << "72.855" << int(West) << 6 << kLat << "txtLatitude" << kJune21 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("latitude not a number")
+            << "6/21/2027" << int(Standard) << "abc"
+            << "72.855" << int(West) << 6 << kLat << "txtLatitude" << kJune21 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("latitude empty") << "6/21/2027" << int(Standard) << ""
+                                        << "72.855" << int(West) << 6 << kLat << "txtLatitude" << kJune21 << 0.0 << 0.0
+                                        << 0.0;
+        QTest::newRow("latitude with digit grouping")
+            << "6/21/2027" << int(Standard) << "40,655"
+            << "72.855" << int(West) << 6 << kLat << "txtLatitude" << kJune21 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("longitude above 180")
+            << "6/21/2027" << int(Standard) << "40.655"
+            << "180.5" << int(West) << 6 << kLon << "txtLongitude" << kJune21 << 40.655 << 0.0 << 0.0;
         QTest::newRow("no hemisphere, sign dropped")
-            << "6/21/2027" << int(Standard) << "40.655" << "-72.855" << int(NoSide) << 6 << kSide << "CmdCalculate"
-            << kJune21 << 40.655 << 72.855 << 0.0;
-        QTest::newRow("no time zone") << "6/21/2027" << int(Standard) << "-33.9" << "72.855" << int(West) << -1
-                                      << kZone << "lstTimeZone" << kJune21 << -33.9 << -72.855 << 0.0;
+            << "6/21/2027" << int(Standard) << "40.655"
+            << "-72.855" << int(NoSide) << 6 << kSide << "CmdCalculate" << kJune21 << 40.655 << 72.855 << 0.0;
+        QTest::newRow("no time zone") << "6/21/2027" << int(Standard) << "-33.9"
+                                      << "72.855" << int(West) << -1 << kZone << "lstTimeZone" << kJune21 << -33.9
+                                      << -72.855 << 0.0;
         QTest::newRow("far from zone, answered No")
-            << "6/21/2027" << int(Standard) << "40.655" << "72.855" << int(West) << 11 << kFar << "txtLongitude"
-            << kJune21 << 40.655 << -72.855 << 0.0;
+            << "6/21/2027" << int(Standard) << "40.655"
+            << "72.855" << int(West) << 11 << kFar << "txtLongitude" << kJune21 << 40.655 << -72.855 << 0.0;
         QTest::newRow("far from zone east, answered No")
-            << "6/21/2027" << int(Standard) << "40.655" << "72.855" << int(East) << 6 << kFar << "txtLongitude"
-            << kJune21 << 40.655 << 72.855 << -75.0;
+            << "6/21/2027" << int(Standard) << "40.655"
+            << "72.855" << int(East) << 6 << kFar << "txtLongitude" << kJune21 << 40.655 << 72.855 << -75.0;
     }
     void refusals()
     {
@@ -133,19 +138,22 @@ private slots:
         QTest::addColumn<double>("latitude");
         QTest::addColumn<double>("longitude");
         QTest::addColumn<double>("zoneMeridian");
-        QTest::newRow("latitude 90") << "90" << "72.855" << int(West) << 6 << 90.0 << -72.855 << -75.0;
-        QTest::newRow("latitude -90") << "-90" << "72.855" << int(West) << 6 << -90.0 << -72.855 << -75.0;
-        QTest::newRow("longitude 180 east, last zone") << "10" << "180" << int(East) << 23 << 10.0 << 180.0 << 180.0;
-        QTest::newRow("signed longitude, west") << "40.655" << "-72.855" << int(West) << 6 << 40.655 << -72.855
-                                                << -75.0;
-        QTest::newRow("signed longitude, east") << "40.655" << "-72.855" << int(East) << 16 << 40.655 << 72.855
-                                                << 75.0;
-        QTest::newRow("exactly 15 degrees from the zone") << "40" << "60" << int(West) << 6 << 40.0 << -60.0
-                                                          << -75.0;
-        QTest::newRow("exactly 15 degrees, first zone") << "-14" << "180" << int(West) << 0 << -14.0 << -180.0
-                                                        << -165.0;
-        QTest::newRow("blanks around the numbers") << " 40.655 " << " 72.855" << int(West) << 6 << 40.655 << -72.855
-                                                   << -75.0;
+        QTest::newRow("latitude 90") << "90"
+                                     << "72.855" << int(West) << 6 << 90.0 << -72.855 << -75.0;
+        QTest::newRow("latitude -90") << "-90"
+                                      << "72.855" << int(West) << 6 << -90.0 << -72.855 << -75.0;
+        QTest::newRow("longitude 180 east, last zone") << "10"
+                                                       << "180" << int(East) << 23 << 10.0 << 180.0 << 180.0;
+        QTest::newRow("signed longitude, west") << "40.655"
+                                                << "-72.855" << int(West) << 6 << 40.655 << -72.855 << -75.0;
+        QTest::newRow("signed longitude, east") << "40.655"
+                                                << "-72.855" << int(East) << 16 << 40.655 << 72.855 << 75.0;
+        QTest::newRow("exactly 15 degrees from the zone") << "40"
+                                                          << "60" << int(West) << 6 << 40.0 << -60.0 << -75.0;
+        QTest::newRow("exactly 15 degrees, first zone") << "-14"
+                                                        << "180" << int(West) << 0 << -14.0 << -180.0 << -165.0;
+        QTest::newRow("blanks around the numbers") << " 40.655 "
+                                                   << " 72.855" << int(West) << 6 << 40.655 << -72.855 << -75.0;
     }
     void accepted()
     {

@@ -1,8 +1,8 @@
 // Print in the real window, to a real CUPS queue started by cups_harness.sh.
 #include "main_window/sundial_input.h"
-#include "text/web_addresses.h"
 #include "support/modal_answerer.h"
 #include "support/pdf_text.h"
+#include "text/web_addresses.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -108,14 +108,16 @@ void TestPrintEndToEnd::printSendsOneOnePageJob()
         QStringLiteral("Tarnwick LLC, ") + QString::fromLatin1(kMakerAddress),
         QStringLiteral("Latitude 40.655 North, Longitude 72.855 West, Daylight Savings Time"),
         QStringLiteral("Monday, June 21, 2027"),
-        QStringLiteral("The sun will be exactly east at 8:54:27 AM (declination=23.44 degrees, EoT = MINUS 1 minutes, 47 seconds)"),
-        QStringLiteral("The sun will be exactly south at 12:53:14 PM (declination=23.44 degrees, EoT = MINUS 1 minutes, 49 seconds)"),
-        QStringLiteral("The sun will be exactly west at 4:52:00 PM (declination=23.44 degrees, EoT = MINUS 1 minutes, 51 seconds)"),
+        QStringLiteral("The sun will be exactly east at 8:54:27 AM (declination=23.44 degrees, EoT = MINUS 1 minutes, "
+                       "47 seconds)"),
+        QStringLiteral("The sun will be exactly south at 12:53:14 PM (declination=23.44 degrees, EoT = MINUS 1 "
+                       "minutes, 49 seconds)"),
+        QStringLiteral("The sun will be exactly west at 4:52:00 PM (declination=23.44 degrees, EoT = MINUS 1 minutes, "
+                       "51 seconds)"),
     };
     QCOMPARE(printed, expected);
     // The window shows the same result as the paper.
-    QCOMPARE(test::nonEmpty(Control<QLabel>("lblResult")->text().split(QStringLiteral("\r\n"))),
-             expected.mid(3));
+    QCOMPARE(test::nonEmpty(Control<QLabel>("lblResult")->text().split(QStringLiteral("\r\n"))), expected.mid(3));
 }
 
 void TestPrintEndToEnd::refusedInputPrintsNothing()

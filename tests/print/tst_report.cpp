@@ -39,10 +39,7 @@ ReportInputs inputs(double lat, double lon, bool west, bool standard, Example e)
 // The printed lines of a text, as pdftotext gives them back (empty lines dropped).
 QStringList textLines(const QString &text) { return test::nonEmpty(text.split(kCrLf)); }
 
-QString header()
-{
-    return QStringLiteral("Orvane\r\nTarnwick LLC, ") + QString::fromLatin1(kMakerAddress);
-}
+QString header() { return QStringLiteral("Orvane\r\nTarnwick LLC, ") + QString::fromLatin1(kMakerAddress); }
 
 QString writePdf(const QTemporaryDir &dir, const ReportInputs &in, const QPageSize &paper,
                  QPageLayout::Orientation orientation, bool *ok)
@@ -91,33 +88,24 @@ void TestReport::siteLine_data()
     QTest::newRow("en_US June example, west, daylight")
         << "en_US" << 40.655 << -72.855 << true << false
         << "Latitude 40.655 North, Longitude 72.855 West, Daylight Savings Time";
-    QTest::newRow("latitude 0 takes North")
-        << "en_US" << 0.0 << -72.855 << true << false
-        << "Latitude 0 North, Longitude 72.855 West, Daylight Savings Time";
+    QTest::newRow("latitude 0 takes North") << "en_US" << 0.0 << -72.855 << true << false
+                                            << "Latitude 0 North, Longitude 72.855 West, Daylight Savings Time";
     QTest::newRow("negative zero latitude reads 0 North")
-        << "en_US" << -0.0 << 10.0 << false << true
-        << "Latitude 0 North, Longitude 10 East, Standard Time";
+        << "en_US" << -0.0 << 10.0 << false << true << "Latitude 0 North, Longitude 10 East, Standard Time";
     QTest::newRow("latitude -33.9 reads 33.9 South")
-        << "en_US" << -33.9 << 151.2 << false << true
-        << "Latitude 33.9 South, Longitude 151.2 East, Standard Time";
+        << "en_US" << -33.9 << 151.2 << false << true << "Latitude 33.9 South, Longitude 151.2 East, Standard Time";
     QTest::newRow("West from the option with a positive longitude")
-        << "en_US" << 10.0 << 5.5 << true << true
-        << "Latitude 10 North, Longitude 5.5 West, Standard Time";
+        << "en_US" << 10.0 << 5.5 << true << true << "Latitude 10 North, Longitude 5.5 West, Standard Time";
     QTest::newRow("East from the option with a negative longitude")
-        << "en_US" << 10.0 << -5.5 << false << false
-        << "Latitude 10 North, Longitude 5.5 East, Daylight Savings Time";
+        << "en_US" << 10.0 << -5.5 << false << false << "Latitude 10 North, Longitude 5.5 East, Daylight Savings Time";
     QTest::newRow("longitude 0 with East")
-        << "en_US" << 51.5 << 0.0 << false << true
-        << "Latitude 51.5 North, Longitude 0 East, Standard Time";
+        << "en_US" << 51.5 << 0.0 << false << true << "Latitude 51.5 North, Longitude 0 East, Standard Time";
     QTest::newRow("extremes, no grouping or trailing zeros")
-        << "en_US" << -90.0 << -180.0 << true << true
-        << "Latitude 90 South, Longitude 180 West, Standard Time";
-    QTest::newRow("de_DE decimal comma")
-        << "de_DE" << 40.655 << -72.855 << true << false
-        << "Latitude 40,655 North, Longitude 72,855 West, Daylight Savings Time";
+        << "en_US" << -90.0 << -180.0 << true << true << "Latitude 90 South, Longitude 180 West, Standard Time";
+    QTest::newRow("de_DE decimal comma") << "de_DE" << 40.655 << -72.855 << true << false
+                                         << "Latitude 40,655 North, Longitude 72,855 West, Daylight Savings Time";
     QTest::newRow("de_DE south, east, standard")
-        << "de_DE" << -33.9 << 18.42 << false << true
-        << "Latitude 33,9 South, Longitude 18,42 East, Standard Time";
+        << "de_DE" << -33.9 << 18.42 << false << true << "Latitude 33,9 South, Longitude 18,42 East, Standard Time";
 }
 
 void TestReport::siteLine()
@@ -144,8 +132,7 @@ void TestReport::numberText_data()
     QTest::newRow("zero") << "en_US" << 0.0 << "0";
     QTest::newRow("three decimals") << "en_US" << 40.655 << "40.655";
     QTest::newRow("binary noise stays hidden at 15 digits") << "en_US" << 0.1 + 0.2 << "0.3";
-    QTest::newRow("100/3 rounded to 15 significant digits")
-        << "en_US" << 100.0 / 3.0 << "33.3333333333333";
+    QTest::newRow("100/3 rounded to 15 significant digits") << "en_US" << 100.0 / 3.0 << "33.3333333333333";
     QTest::newRow("no grouping en_US") << "en_US" << 12345.5 << "12345.5";
     QTest::newRow("no grouping de_DE") << "de_DE" << 12345.5 << "12345,5";
     QTest::newRow("fr_FR decimal comma") << "fr_FR" << 33.9 << "33,9";
@@ -168,14 +155,10 @@ void TestReport::wrap_data()
     // Width counted in characters here, so every row can be checked by eye.
     QTest::newRow("fits unchanged") << "abc def" << 7.0 << QStringList{"abc def"};
     QTest::newRow("empty line stays a line") << "" << 5.0 << QStringList{""};
-    QTest::newRow("breaks at the last blank that fits")
-        << "aaa bbb ccc" << 7.0 << QStringList{"aaa bbb", "ccc"};
-    QTest::newRow("several breaks")
-        << "aa bb cc dd ee" << 5.0 << QStringList{"aa bb", "cc dd", "ee"};
-    QTest::newRow("a word wider than the page is cut")
-        << "abcdefghij" << 4.0 << QStringList{"abcd", "efgh", "ij"};
-    QTest::newRow("an overlong word after a short one")
-        << "ab cdefghij" << 4.0 << QStringList{"ab", "cdef", "ghij"};
+    QTest::newRow("breaks at the last blank that fits") << "aaa bbb ccc" << 7.0 << QStringList{"aaa bbb", "ccc"};
+    QTest::newRow("several breaks") << "aa bb cc dd ee" << 5.0 << QStringList{"aa bb", "cc dd", "ee"};
+    QTest::newRow("a word wider than the page is cut") << "abcdefghij" << 4.0 << QStringList{"abcd", "efgh", "ij"};
+    QTest::newRow("an overlong word after a short one") << "ab cdefghij" << 4.0 << QStringList{"ab", "cdef", "ghij"};
 }
 
 void TestReport::wrap()
@@ -200,14 +183,11 @@ void TestReport::pdfPage_data()
         << 40.655 << -72.855 << true << false << int(June)
         << "Latitude 40.655 North, Longitude 72.855 West, Daylight Savings Time";
     QTest::newRow("latitude 0 reads 0 North")
-        << 0.0 << -72.855 << true << true << int(June)
-        << "Latitude 0 North, Longitude 72.855 West, Standard Time";
+        << 0.0 << -72.855 << true << true << int(June) << "Latitude 0 North, Longitude 72.855 West, Standard Time";
     QTest::newRow("latitude -33.9 reads 33.9 South")
-        << -33.9 << 151.2 << false << true << int(June)
-        << "Latitude 33.9 South, Longitude 151.2 East, Standard Time";
+        << -33.9 << 151.2 << false << true << int(June) << "Latitude 33.9 South, Longitude 151.2 East, Standard Time";
     QTest::newRow("West from the option, positive longitude")
-        << 10.0 << 5.5 << true << false << int(June)
-        << "Latitude 10 North, Longitude 5.5 West, Daylight Savings Time";
+        << 10.0 << 5.5 << true << false << int(June) << "Latitude 10 North, Longitude 5.5 West, Daylight Savings Time";
     QTest::newRow("result ending with the west never-seen sentence")
         << 40.655 << -72.855 << true << true << int(December)
         << "Latitude 40.655 North, Longitude 72.855 West, Standard Time";
@@ -245,8 +225,8 @@ void TestReport::longLinesWrapInsideThePage()
     QVERIFY(dir.isValid());
     bool ok = false;
     // A6 portrait leaves about 270 points per line: every event line is wider.
-    const QString pdf = writePdf(dir, inputs(40.655, -72.855, true, false, June),
-                                 QPageSize(QPageSize::A6), QPageLayout::Portrait, &ok);
+    const QString pdf =
+        writePdf(dir, inputs(40.655, -72.855, true, false, June), QPageSize(QPageSize::A6), QPageLayout::Portrait, &ok);
     QVERIFY(ok);
     QCOMPARE(test::pdfPageCount(pdf), 1);
 
@@ -256,13 +236,15 @@ void TestReport::longLinesWrapInsideThePage()
     QVERIFY(!words.isEmpty());
     QStringList printedWords;
     for (const test::PdfWord &w : words) {
-        QVERIFY2(w.xMax <= w.pageWidth + 0.5,
-                 qPrintable(QStringLiteral("\"%1\" ends at %2 pt, beyond the page's %3 pt")
-                                .arg(w.text).arg(w.xMax).arg(w.pageWidth)));
+        QVERIFY2(w.xMax <= w.pageWidth + 0.5, qPrintable(QStringLiteral("\"%1\" ends at %2 pt, beyond the page's %3 pt")
+                                                             .arg(w.text)
+                                                             .arg(w.xMax)
+                                                             .arg(w.pageWidth)));
         printedWords << w.text;
     }
-    const QString all = header() + kCrLf + QStringLiteral("Latitude 40.655 North, Longitude 72.855 West, Daylight Savings Time")
-        + kCrLf + resultOf(June);
+    const QString all = header() + kCrLf +
+                        QStringLiteral("Latitude 40.655 North, Longitude 72.855 West, Daylight Savings Time") + kCrLf +
+                        resultOf(June);
     const QStringList expectedWords = all.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     QCOMPARE(printedWords, expectedWords);
     // Wrapping really happened: more printed lines than the text has.
@@ -274,8 +256,8 @@ void TestReport::headerIs16PointRestIs11Point()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     bool ok = false;
-    const QString pdf = writePdf(dir, inputs(40.655, -72.855, true, false, June),
-                                 QPageSize(QPageSize::A3), QPageLayout::Landscape, &ok);
+    const QString pdf = writePdf(dir, inputs(40.655, -72.855, true, false, June), QPageSize(QPageSize::A3),
+                                 QPageLayout::Landscape, &ok);
     QVERIFY(ok);
     const QList<test::PdfWord> words = test::pdfWords(pdf);
     QVERIFY(words.size() > 4);

@@ -1,9 +1,9 @@
 // Print with no printer installed: the offer to save the report as PDF.
 #include "print/report.h"
-#include "text/web_addresses.h"
 #include "support/modal_answerer.h"
 #include "support/pdf_text.h"
 #include "support/worked_examples.h"
+#include "text/web_addresses.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -91,8 +91,7 @@ void TestReportNoPrinter::noLeavesEverythingAsItWas()
 
     QVERIFY(seen.shown);
     QCOMPARE(seen.title, QStringLiteral("Orvane"));
-    QVERIFY2(seen.text.contains(QStringLiteral("No printer is available"), Qt::CaseInsensitive),
-             qPrintable(seen.text));
+    QVERIFY2(seen.text.contains(QStringLiteral("No printer is available"), Qt::CaseInsensitive), qPrintable(seen.text));
     QVERIFY(seen.text.contains(QStringLiteral("PDF")));
     QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
     QVERIFY(!dialogOpened);
@@ -133,7 +132,8 @@ void TestReportNoPrinter::yesSavesTheSamePageAsPdf()
         QStringLiteral("Latitude 33.9 South, Longitude 72.855 West, Standard Time"),
         QStringLiteral("Tuesday, December 21, 2027"),
         QStringLiteral("The sun is never seen east at this location and date"),
-        QStringLiteral("The sun will be exactly south at 11:49:28 AM (declination=-23.43 degrees, EoT = 1 minutes, 57 seconds)"),
+        QStringLiteral(
+            "The sun will be exactly south at 11:49:28 AM (declination=-23.43 degrees, EoT = 1 minutes, 57 seconds)"),
         QStringLiteral("The sun is never seen west at this location and date"),
     };
     QCOMPARE(printed, expected);

@@ -77,8 +77,10 @@ void TestResourcePictures::sameAsDrawnGif_data()
 {
     QTest::addColumn<QString>("png");
     QTest::addColumn<QString>("gif");
-    QTest::newRow("plumb-line picture") << "image1.png" << "image1.gif";
-    QTest::newRow("banner") << "image2.png" << "image2.gif";
+    QTest::newRow("plumb-line picture") << "image1.png"
+                                        << "image1.gif";
+    QTest::newRow("banner") << "image2.png"
+                            << "image2.gif";
 }
 
 void TestResourcePictures::sameAsDrawnGif()

@@ -27,10 +27,7 @@ const QString kWinter = QStringLiteral(
     "\r\n"
     "The sun is never seen west at this location and date");
 
-QString replaced(QString text, const QString &from, const QString &to)
-{
-    return text.replace(from, to);
-}
+QString replaced(QString text, const QString &from, const QString &to) { return text.replace(from, to); }
 
 } // namespace
 
@@ -48,25 +45,25 @@ private slots:
         QTest::newRow("winter example") << "en_US" << kWinter << true;
         QTest::newRow("arabic digits and minus sign")
             << "ar_EG"
-            << replaced(kWinter, QStringLiteral("-23.43"),
-                        QStringLiteral("\u061c-\u0662\u0663\u066b\u0664\u0663"))
+            << replaced(kWinter, QStringLiteral("-23.43"), QStringLiteral("\u061c-\u0662\u0663\u066b\u0664\u0663"))
             << true;
         QTest::newRow("date before the time")
             << "en_US" << replaced(kSummer, QStringLiteral("at 8:54:27 AM"), QStringLiteral("at 12/31/1899 8:54:27 AM"))
             << false;
         QTest::newRow("date alone instead of a time")
             << "en_US" << replaced(kSummer, QStringLiteral("at 8:54:27 AM"), QStringLiteral("at 12/31/1899")) << false;
-        QTest::newRow("60 seconds")
-            << "en_US" << replaced(kSummer, QStringLiteral("47 seconds"), QStringLiteral("60 seconds")) << false;
-        QTest::newRow("nan declination")
-            << "en_US" << replaced(kSummer, QStringLiteral("=23.44"), QStringLiteral("=nan")) << false;
+        QTest::newRow("60 seconds") << "en_US"
+                                    << replaced(kSummer, QStringLiteral("47 seconds"), QStringLiteral("60 seconds"))
+                                    << false;
+        QTest::newRow("nan declination") << "en_US"
+                                         << replaced(kSummer, QStringLiteral("=23.44"), QStringLiteral("=nan"))
+                                         << false;
         QTest::newRow("infinite minutes")
             << "en_US" << replaced(kWinter, QStringLiteral("EoT = 1 minutes"), QStringLiteral("EoT = inf minutes"))
             << false;
         QTest::newRow("seconds in the clock time 60")
             << "en_US" << replaced(kSummer, QStringLiteral("4:52:00 PM"), QStringLiteral("4:52:60 PM")) << false;
-        QTest::newRow("west line without its line breaks")
-            << "en_US" << kSummer.chopped(4) << false;
+        QTest::newRow("west line without its line breaks") << "en_US" << kSummer.chopped(4) << false;
         QTest::newRow("north line where east belongs")
             << "en_US" << replaced(kSummer, QStringLiteral("exactly east"), QStringLiteral("exactly north")) << false;
         QTest::newRow("declination beyond the sun's reach")

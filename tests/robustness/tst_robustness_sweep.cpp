@@ -13,8 +13,8 @@
 #include "calc/date_value.h"
 #include "calc/solar_state.h"
 #include "calc/trig_functions.h"
-#include "text/result_text.h"
 #include "support/result_shape.h"
+#include "text/result_text.h"
 
 #include <QTest>
 
@@ -89,10 +89,8 @@ private slots:
                     const Crossings c = computeCrossings(state, daylightSaving);
                     const int faults = std::fetestexcept(kFaults);
 
-                    const QString where = QStringLiteral("latitude %1, longitude %2, day %3")
-                                              .arg(latitude)
-                                              .arg(state.longitude)
-                                              .arg(day);
+                    const QString where =
+                        QStringLiteral("latitude %1, longitude %2, day %3").arg(latitude).arg(state.longitude).arg(day);
                     if (faults != 0)
                         QFAIL(qPrintable(QStringLiteral("floating-point fault %1 at %2").arg(faults).arg(where)));
                     if (!messages_.isEmpty())

@@ -1,15 +1,12 @@
 #include "modal_answerer.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QEvent>
+#include <QPushButton>
 
 namespace orvane::test {
 
-ModalAnswerer::ModalAnswerer(QMessageBox::StandardButton answer) : answer_(answer)
-{
-    qApp->installEventFilter(this);
-}
+ModalAnswerer::ModalAnswerer(QMessageBox::StandardButton answer) : answer_(answer) { qApp->installEventFilter(this); }
 
 ModalAnswerer::~ModalAnswerer()
 {

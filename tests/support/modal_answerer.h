@@ -33,7 +33,8 @@ public:
 
     // Calls `answer` once, on the first modal widget of type T that becomes
     // active. Polls from the event loop that the modal window runs itself.
-    template <class T> void when(std::function<void(T *)> answer)
+    template <class T>
+    void when(std::function<void(T *)> answer)
     {
         auto *timer = new QTimer;
         timer->setInterval(20);

@@ -6,9 +6,8 @@
 #include <cmath>
 
 // Fails the test (returning from the calling function) unless |got - want| <= tol.
-#define CHECK_NEAR(got, want, tol)                                                                     \
-    QVERIFY2(std::fabs((got) - (want)) <= (tol),                                                       \
-             qPrintable(QStringLiteral(#got " = %1, want %2 +- %3")                                    \
-                            .arg((got), 0, 'g', 12)                                                    \
-                            .arg((want), 0, 'g', 12)                                                   \
-                            .arg((tol))))
+#define CHECK_NEAR(got, want, tol)                                                                                     \
+    QVERIFY2(                                                                                                          \
+        std::fabs((got) - (want)) <= (tol),                                                                            \
+        qPrintable(                                                                                                    \
+            QStringLiteral(#got " = %1, want %2 +- %3").arg((got), 0, 'g', 12).arg((want), 0, 'g', 12).arg((tol))))

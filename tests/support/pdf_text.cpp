@@ -13,8 +13,8 @@ QString runTool(const QString &program, const QStringList &args, QString *error)
     p.start(program, args);
     if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         if (error)
-            *error = program + QStringLiteral(" failed: ") + p.errorString() + QLatin1Char(' ')
-                + QString::fromLocal8Bit(p.readAllStandardError());
+            *error = program + QStringLiteral(" failed: ") + p.errorString() + QLatin1Char(' ') +
+                     QString::fromLocal8Bit(p.readAllStandardError());
         return {};
     }
     return QString::fromUtf8(p.readAllStandardOutput());
@@ -33,10 +33,9 @@ QStringList nonEmpty(const QStringList &lines)
 
 QStringList pdfLines(const QString &pdfPath, QString *error)
 {
-    const QString text = runTool(QStringLiteral("pdftotext"),
-                                 {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdfPath,
-                                  QStringLiteral("-")},
-                                 error);
+    const QString text =
+        runTool(QStringLiteral("pdftotext"),
+                {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdfPath, QStringLiteral("-")}, error);
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString &line : lines)
         line.remove(QLatin1Char('\f'));
@@ -45,10 +44,10 @@ QStringList pdfLines(const QString &pdfPath, QString *error)
 
 QList<PdfWord> pdfWords(const QString &pdfPath, QString *error)
 {
-    const QString html = runTool(QStringLiteral("pdftotext"),
-                                 {QStringLiteral("-bbox"), QStringLiteral("-enc"),
-                                  QStringLiteral("UTF-8"), pdfPath, QStringLiteral("-")},
-                                 error);
+    const QString html = runTool(
+        QStringLiteral("pdftotext"),
+        {QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdfPath, QStringLiteral("-")},
+        error);
     static const QRegularExpression pageRe(QStringLiteral("<page width=\"([0-9.]+)\""));
     static const QRegularExpression wordRe(QStringLiteral(
         "<word xMin=\"([0-9.-]+)\" yMin=\"([0-9.-]+)\" xMax=\"([0-9.-]+)\" yMax=\"([0-9.-]+)\">([^<]*)</word>"));
@@ -67,9 +66,8 @@ QList<PdfWord> pdfWords(const QString &pdfPath, QString *error)
 int pdfPageCount(const QString &pdfPath)
 {
     const QString info = runTool(QStringLiteral("pdfinfo"), {pdfPath}, nullptr);
-    const auto match = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"),
-                                          QRegularExpression::MultilineOption)
-                           .match(info);
+    const auto match =
+        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption).match(info);
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 

@@ -69,9 +69,9 @@ QString sunDataProblem(const QRegularExpressionMatch &m, const QLocale &locale)
 
 QStringList resultTextProblems(const QString &text, const QLocale &locale)
 {
-    static const QRegularExpression seen(QStringLiteral(
-        "^The sun will be exactly (east|south|north|west) at (.+) \\(declination=(.+) degrees, "
-        "EoT = (MINUS )?(.+) minutes, (.+) seconds\\)$"));
+    static const QRegularExpression seen(
+        QStringLiteral("^The sun will be exactly (east|south|north|west) at (.+) \\(declination=(.+) degrees, "
+                       "EoT = (MINUS )?(.+) minutes, (.+) seconds\\)$"));
     static const QString neverEast = QStringLiteral("The sun is never seen east at this location and date");
     static const QString neverWest = QStringLiteral("The sun is never seen west at this location and date");
 
@@ -104,9 +104,8 @@ QStringList resultTextProblems(const QString &text, const QLocale &locale)
         if ((i == 0 && line == neverEast) || (i == 2 && line == neverWest))
             continue;
         const auto m = seen.match(line);
-        const bool rightEvent = m.hasMatch() &&
-                                (i == 1 ? (m.captured(1) == u"south" || m.captured(1) == u"north")
-                                        : m.captured(1) == expected[i]);
+        const bool rightEvent = m.hasMatch() && (i == 1 ? (m.captured(1) == u"south" || m.captured(1) == u"north")
+                                                        : m.captured(1) == expected[i]);
         if (!rightEvent) {
             problems << QStringLiteral("%1 line malformed: %2").arg(expected[i], line);
             continue;

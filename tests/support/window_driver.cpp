@@ -75,8 +75,7 @@ QString WindowDriver::focusName() const
 
 QString WindowDriver::result() const { return label("lblResult")->text(); }
 
-void WindowDriver::enter(const QString &date, Clock clock, const QString &lat, const QString &lon, Side side,
-                         int zone)
+void WindowDriver::enter(const QString &date, Clock clock, const QString &lat, const QString &lon, Side side, int zone)
 {
     type("txtDate", date);
     choose(clock);

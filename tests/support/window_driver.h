@@ -22,7 +22,8 @@ public:
     WindowDriver();
     orvane::Sundial_Input window;
 
-    template <class T> T *get(const char *name) const
+    template <class T>
+    T *get(const char *name) const
     {
         T *w = window.findChild<T *>(QString::fromLatin1(name));
         if (!w)

@@ -16,10 +16,7 @@ namespace {
 const QString crLf = QStringLiteral("\r\n");
 
 // Seconds after midnight as a fraction of a day.
-double clockOf(int h, int m, double s)
-{
-    return (h * 3600 + m * 60 + s) / 86400.0;
-}
+double clockOf(int h, int m, double s) { return (h * 3600 + m * 60 + s) / 86400.0; }
 
 } // namespace
 
@@ -34,12 +31,8 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         // The two worked result texts, character for character.
-        QTest::newRow("en_US summer, daylight saving")
-            << "en_US" << QDate(2027, 6, 21) << true
-            << juneResultUs();
-        QTest::newRow("en_US winter, standard time")
-            << "en_US" << QDate(2027, 12, 21) << false
-            << decemberResultUs();
+        QTest::newRow("en_US summer, daylight saving") << "en_US" << QDate(2027, 6, 21) << true << juneResultUs();
+        QTest::newRow("en_US winter, standard time") << "en_US" << QDate(2027, 12, 21) << false << decemberResultUs();
         // Written by hand: English names from the fixed pattern, 24-hour
         // times, decimal comma in German.
         QTest::newRow("en_GB summer, daylight saving")
@@ -81,8 +74,8 @@ private slots:
                                    << " (declination=10.00 degrees, EoT = 3 minutes, 15 seconds)";
         QTest::newRow("EoT -3.25") << "en_US" << 10.0 << -3.25
                                    << " (declination=10.00 degrees, EoT = MINUS 3 minutes, 15 seconds)";
-        QTest::newRow("1 minute stays plural") << "en_US" << 10.0 << -1.78
-                                               << " (declination=10.00 degrees, EoT = MINUS 1 minutes, 47 seconds)";
+        QTest::newRow("1 minute stays plural")
+            << "en_US" << 10.0 << -1.78 << " (declination=10.00 degrees, EoT = MINUS 1 minutes, 47 seconds)";
         QTest::newRow("2.995 min carries into the minutes")
             << "en_US" << 10.0 << 2.995 << " (declination=10.00 degrees, EoT = 3 minutes, 0 seconds)";
         QTest::newRow("-2.995 min carries into the minutes")
@@ -94,14 +87,14 @@ private slots:
             << "en_US" << 10.0 << -0.001 << " (declination=10.00 degrees, EoT = MINUS 0 minutes, 0 seconds)";
         QTest::newRow("declination rounding to zero from below has no sign")
             << "en_US" << -0.004 << 1.0 << " (declination=0.00 degrees, EoT = 1 minutes, 0 seconds)";
-        QTest::newRow("small positive declination") << "en_US" << 0.5 << 1.0
-                                                    << " (declination=0.50 degrees, EoT = 1 minutes, 0 seconds)";
+        QTest::newRow("small positive declination")
+            << "en_US" << 0.5 << 1.0 << " (declination=0.50 degrees, EoT = 1 minutes, 0 seconds)";
         QTest::newRow("negative declination rounds half away")
             << "en_US" << -23.4336 << 1.0 << " (declination=-23.43 degrees, EoT = 1 minutes, 0 seconds)";
         QTest::newRow("de_DE decimal comma, -0,00 avoided")
             << "de_DE" << -0.001 << -0.4 << " (declination=0,00 degrees, EoT = MINUS 0 minutes, 24 seconds)";
-        QTest::newRow("de_DE negative declination") << "de_DE" << -23.4336 << 3.25
-                                                    << " (declination=-23,43 degrees, EoT = 3 minutes, 15 seconds)";
+        QTest::newRow("de_DE negative declination")
+            << "de_DE" << -23.4336 << 3.25 << " (declination=-23,43 degrees, EoT = 3 minutes, 15 seconds)";
     }
     void sunData()
     {
@@ -110,7 +103,8 @@ private slots:
         QFETCH(double, eotMinutes);
         QFETCH(QString, expected);
         const double toDeg = radToDeg();
-        QCOMPARE(orvane::sunDataText(declinationDeg / toDeg, eotMinutes, toDeg, QLocale(locale)), expected + crLf + crLf);
+        QCOMPARE(orvane::sunDataText(declinationDeg / toDeg, eotMinutes, toDeg, QLocale(locale)),
+                 expected + crLf + crLf);
     }
 
     void timeText_data()
@@ -171,21 +165,18 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         const QString data = " (declination=10.00 degrees, EoT = 0 minutes, 0 seconds)\r\n\r\n";
-        QTest::newRow("east never seen, west seen")
-            << false << true << false
-            << "The sun is never seen east at this location and date\r\n\r\n"
-               "The sun will be exactly south at 12:00:00 PM" + data +
-               "The sun will be exactly west at 6:00:00 PM" + data;
+        QTest::newRow("east never seen, west seen") << false << true << false
+                                                    << "The sun is never seen east at this location and date\r\n\r\n"
+                                                       "The sun will be exactly south at 12:00:00 PM" +
+                                                           data + "The sun will be exactly west at 6:00:00 PM" + data;
         QTest::newRow("west never seen ends without a line break")
             << true << false << false
-            << "The sun will be exactly east at 6:00:00 AM" + data +
-               "The sun will be exactly south at 12:00:00 PM" + data +
-               "The sun is never seen west at this location and date";
-        QTest::newRow("meridian north")
-            << true << true << true
-            << "The sun will be exactly east at 6:00:00 AM" + data +
-               "The sun will be exactly north at 12:00:00 PM" + data +
-               "The sun will be exactly west at 6:00:00 PM" + data;
+            << "The sun will be exactly east at 6:00:00 AM" + data + "The sun will be exactly south at 12:00:00 PM" +
+                   data + "The sun is never seen west at this location and date";
+        QTest::newRow("meridian north") << true << true << true
+                                        << "The sun will be exactly east at 6:00:00 AM" + data +
+                                               "The sun will be exactly north at 12:00:00 PM" + data +
+                                               "The sun will be exactly west at 6:00:00 PM" + data;
     }
     void eventBlocks()
     {
