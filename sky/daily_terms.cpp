@@ -35,23 +35,21 @@ DailyTerms exactTerms(const JulianDate &tt)
     return termsAt(tt.day, tt.fraction);
 }
 
-void DailyTermsCache::load(long long day)
+const DailyTerms &DailyTermsCache::anchor(long long day)
 {
-    if (loaded_ && day == day_ + 1) {
-        start_ = end_;
-    } else if (loaded_ && day == day_ - 1) {
-        end_ = start_;
-        start_ = termsAt(ERFA_DJ00, static_cast<double>(day));
-    } else {
-        start_ = termsAt(ERFA_DJ00, static_cast<double>(day));
+    Slot *oldest = &slots_[0];
+    for (Slot &slot : slots_) {
+        if (slot.lastUse != 0 && slot.day == day) {
+            slot.lastUse = ++uses_;
+            return slot.terms;
+        }
+        if (slot.lastUse < oldest->lastUse)
+            oldest = &slot;
     }
-    if (!loaded_ || day != day_ - 1)
-        end_ = termsAt(ERFA_DJ00, static_cast<double>(day + 1));
-    // EO grows by precession over the centuries; keep the pair on one branch.
-    end_.equationOfOrigins = start_.equationOfOrigins
-        + std::remainder(end_.equationOfOrigins - start_.equationOfOrigins, ERFA_D2PI);
-    day_ = day;
-    loaded_ = true;
+    oldest->day = day;
+    oldest->lastUse = ++uses_;
+    oldest->terms = termsAt(ERFA_DJ00, static_cast<double>(day));
+    return oldest->terms;
 }
 
 DailyTerms DailyTermsCache::at(const JulianDate &tt)
@@ -59,26 +57,29 @@ DailyTerms DailyTermsCache::at(const JulianDate &tt)
     const double sinceJ2000 = (tt.day - ERFA_DJ00) + tt.fraction;
     const double whole = std::floor(sinceJ2000);
     const long long day = static_cast<long long>(whole);
-    if (!loaded_ || day != day_)
-        load(day);
+    // Loading the end evicts the least recently used slot, never the start.
+    const DailyTerms &start = anchor(day);
+    const DailyTerms &end = anchor(day + 1);
     const double f = sinceJ2000 - whole;
     const double g = 1 - f;
 
     DailyTerms t;
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
-            t.npb[i][j] = g * start_.npb[i][j] + f * end_.npb[i][j];
-    t.equationOfOrigins = g * start_.equationOfOrigins + f * end_.equationOfOrigins;
+            t.npb[i][j] = g * start.npb[i][j] + f * end.npb[i][j];
+    // EO grows by precession over the centuries; keep the pair on one branch.
+    t.equationOfOrigins = start.equationOfOrigins
+        + f * std::remainder(end.equationOfOrigins - start.equationOfOrigins, ERFA_D2PI);
 
     // Hermite basis over one day, with the velocities in au/day.
     const double f2 = f * f, f3 = f2 * f;
     const double h00 = 2 * f3 - 3 * f2 + 1, h10 = f3 - 2 * f2 + f;
     const double h01 = -2 * f3 + 3 * f2, h11 = f3 - f2;
     for (int i = 0; i < 3; ++i) {
-        t.earthPosition[i] = h00 * start_.earthPosition[i] + h10 * start_.earthVelocity[i]
-            + h01 * end_.earthPosition[i] + h11 * end_.earthVelocity[i];
-        t.earthVelocity[i] = g * start_.earthVelocity[i] + f * end_.earthVelocity[i];
-        t.earthBaryVelocity[i] = g * start_.earthBaryVelocity[i] + f * end_.earthBaryVelocity[i];
+        t.earthPosition[i] = h00 * start.earthPosition[i] + h10 * start.earthVelocity[i]
+            + h01 * end.earthPosition[i] + h11 * end.earthVelocity[i];
+        t.earthVelocity[i] = g * start.earthVelocity[i] + f * end.earthVelocity[i];
+        t.earthBaryVelocity[i] = g * start.earthBaryVelocity[i] + f * end.earthBaryVelocity[i];
     }
     return t;
 }

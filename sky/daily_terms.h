@@ -5,6 +5,8 @@
 // once per day and interpolates between.
 #include "time_scales.h"
 
+#include <array>
+
 namespace orvane::sky {
 
 struct DailyTerms {
@@ -20,19 +22,23 @@ DailyTerms exactTerms(const JulianDate &tt);
 
 // Interpolates between evaluations at whole TT days from J2000 (TT noons):
 // cubic Hermite for the Earth's position, linear for the rest. Agrees with
-// exactTerms to about a milliarcsecond. Not thread-safe; copies are
-// independent.
+// exactTerms to about a milliarcsecond. A search steps back and forth over
+// a day boundary, so the last few days' evaluations are kept. Not
+// thread-safe; copies are independent.
 class DailyTermsCache {
 public:
     DailyTerms at(const JulianDate &tt);
 
 private:
-    void load(long long day);
+    const DailyTerms &anchor(long long day);
 
-    long long day_ = 0;
-    bool loaded_ = false;
-    DailyTerms start_; // at day_
-    DailyTerms end_;   // at day_ + 1
+    struct Slot {
+        long long day = 0;
+        unsigned long long lastUse = 0; // 0: empty
+        DailyTerms terms;
+    };
+    std::array<Slot, 4> slots_;
+    unsigned long long uses_ = 0;
 };
 
 } // namespace orvane::sky
