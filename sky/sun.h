@@ -1,0 +1,75 @@
+#pragma once
+// The true sun for a place on the Earth: topocentric azimuth and geometric
+// altitude (no refraction), and the instants at which it stands due east, on
+// the meridian and due west. Built on ERFA (IAU 2006/2000A precession-
+// nutation, the Earth's ephemeris eraEpv00, annual aberration, WGS84
+// parallax); agrees with independent ephemerides to about 0.0002 degree.
+//
+// Instants are UTC as POSIX seconds: seconds since 1970-01-01T00:00:00 UTC
+// without leap seconds. UT1 is taken as UTC (up to 0.9 s apart).
+#include <optional>
+
+#include "topocentric.h"
+
+namespace orvane::sky {
+
+struct Site {
+    double latitudeDeg = 0;  // geodetic, north positive
+    double longitudeDeg = 0; // east positive
+    double heightM = 0;      // above the WGS84 ellipsoid
+};
+
+struct SunPosition {
+    double azimuthDeg = 0;  // from north through east, [0, 360)
+    double altitudeDeg = 0; // of the centre, geometric
+};
+
+enum class Crossing { East, Meridian, West };
+
+struct SunEvent {
+    double utcSeconds = 0;
+    double azimuthDeg = 0; // 90, 270, or 180 / 0 for a transit south / north of the zenith
+    double altitudeDeg = 0;
+};
+
+// Each crossing reached with the sun's centre at or above the horizon during
+// the day; the earliest if a day longer than 24 hours holds two.
+struct DayEvents {
+    std::optional<SunEvent> east;
+    std::optional<SunEvent> meridian; // upper transit only
+    std::optional<SunEvent> west;
+};
+
+// One site. Keeps the day's precession-nutation and Earth ephemeris between
+// calls (daily_terms.h), so that positions and searches over the same days
+// cost about a microsecond per evaluation. Not thread-safe; copies are
+// independent.
+class Sun {
+public:
+    explicit Sun(const Site &site);
+
+    SunPosition position(double utcSeconds);
+
+    // The crossings in [dayStartUtc, dayStartUtc + dayLengthSeconds), found
+    // to better than 1 ms. The caller picks the day: local midnight to local
+    // midnight on the user's clock.
+    DayEvents events(double dayStartUtc, double dayLengthSeconds = 86400);
+    std::optional<SunEvent> crossing(Crossing which, double dayStartUtc,
+                                     double dayLengthSeconds = 86400);
+
+private:
+    struct Sample;
+    Sample sample(double utcSeconds);
+    Sample refineTransit(double guessUtc);
+    std::optional<SunEvent> primeVertical(Crossing which, const Sample &transit,
+                                          double start, double end);
+    DayEvents search(double start, double length, bool east, bool meridian, bool west);
+
+    SiteFrame frame_;
+    DailyTermsCache terms_;
+};
+
+// One position evaluated directly, without the daily interpolation.
+SunPosition sunPosition(double utcSeconds, const Site &site);
+
+} // namespace orvane::sky
