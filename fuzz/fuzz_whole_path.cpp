@@ -165,7 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QLocale locale = orvane::fuzz::localeFor(in.ConsumeIntegral<std::uint8_t>());
     QLocale::setDefault(locale);
     Window &w = *window;
-    w.lstTimeZone->setCurrentIndex(in.ConsumeIntegralInRange(-1, 23));
+    w.lstTimeZone->setCurrentIndex(in.ConsumeIntegralInRange(-1, 37));
     choose(w.optStandardInput, w.optDstInput, in.ConsumeIntegralInRange(0, 2));
     choose(w.optEast, w.optWest, in.ConsumeIntegralInRange(0, 2));
     if (w.optStandardInput->isChecked() && w.optDstInput->isChecked())

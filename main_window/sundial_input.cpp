@@ -75,8 +75,12 @@ void Sundial_Input::loadForm()
 {
     initConstants(state_);
     lblText->setText(QString::fromLatin1(kInstructionText));
-    for (int i = 0; i < timeZoneCount(); ++i)
-        lstTimeZone->insertItem(i, QString::fromLatin1(timeZoneText(i)));
+    for (int i = 0; i < timeZoneCount(); ++i) {
+        if (i == kTimeZoneSeparator)
+            lstTimeZone->insertSeparator(i);
+        else
+            lstTimeZone->insertItem(i, QString::fromLatin1(timeZoneText(i)));
+    }
     lstTimeZone->setCurrentIndex(-1);
     lstTimeZone->setEditText(QString::fromLatin1(kTimeZonePrompt));
     initConstants(state_);

@@ -58,7 +58,9 @@ InputCheck checkInputs(const InputTexts &in, const QLocale &locale)
     if (!c.values.zoneMeridian)
         return refuse(c, kMsgTimeZone, InputField::TimeZone, false);
 
-    if (std::fabs(*c.values.longitude - *c.values.zoneMeridian) > 15) {
+    // Measured around the globe: the zones east of the date line have
+    // meridians beyond 180 degrees, and 183.5 E is 176.5 W.
+    if (std::fabs(std::remainder(*c.values.longitude - *c.values.zoneMeridian, 360.0)) > 15) {
         c = refuse(c, kMsgFarFromZone, InputField::Longitude, true);
         c.verdict = CheckVerdict::AskFarFromZone;
         return c;

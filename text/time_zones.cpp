@@ -4,19 +4,45 @@
 
 namespace orvane {
 
-int timeZoneCount() { return static_cast<int>(kTimeZones.size()); }
+namespace {
+constexpr int kWholeHourCount = static_cast<int>(kTimeZones.size());
+constexpr int kFirstExtra = kTimeZoneSeparator + 1;
+} // namespace
+
+int timeZoneCount() { return kFirstExtra + static_cast<int>(kExtraTimeZones.size()); }
 
 const char *timeZoneText(int index)
 {
-    return index >= 0 && index < timeZoneCount() ? kTimeZones[static_cast<std::size_t>(index)] : nullptr;
+    if (index >= 0 && index < kWholeHourCount)
+        return kTimeZones[static_cast<std::size_t>(index)];
+    if (index >= kFirstExtra && index < timeZoneCount())
+        return kExtraTimeZones[static_cast<std::size_t>(index - kFirstExtra)].text;
+    return nullptr;
+}
+
+std::optional<int> zoneOffsetMinutes(int index)
+{
+    if (index >= 0 && index < kWholeHourCount)
+        return 60 * (index - 11); // entry i is GMT + (i - 11) hours
+    if (index >= kFirstExtra && index < timeZoneCount())
+        return kExtraTimeZones[static_cast<std::size_t>(index - kFirstExtra)].offsetMinutes;
+    return std::nullopt;
 }
 
 std::optional<double> zoneMeridian(int index)
 {
-    if (!timeZoneText(index))
+    const std::optional<int> minutes = zoneOffsetMinutes(index);
+    if (!minutes)
         return std::nullopt;
-    // Entry i is GMT + (i - 11) hours.
-    return 15.0 * (index - 11);
+    return *minutes / 4.0;
+}
+
+std::optional<int> zoneIndexForOffset(int offsetMinutes)
+{
+    for (int i = 0; i < timeZoneCount(); ++i)
+        if (zoneOffsetMinutes(i) == offsetMinutes)
+            return i;
+    return std::nullopt;
 }
 
 } // namespace orvane

@@ -1,16 +1,23 @@
 #pragma once
-// The time-zone list as the window shows it, and the meridian of each entry.
+// The time-zone list as the window shows it, and the offset and meridian of
+// each entry. Positions 0..23 are the whole-hour zones GMT-11 to GMT+12; a
+// separator follows at 24, then the other offsets in use.
 
 #include <optional>
 
 namespace orvane {
 
-// Entries in the list (the window's order).
+inline constexpr int kTimeZoneSeparator = 24;
+
+// Positions in the list, the separator included.
 int timeZoneCount();
-// The entry's text, blanks included; nullptr outside the list.
+// The entry's text, blanks included; nullptr for the separator and outside the list.
 const char *timeZoneText(int index);
+// Minutes east of Greenwich; nothing for the separator and outside the list.
+std::optional<int> zoneOffsetMinutes(int index);
 // The zone's meridian in degrees east: 15 degrees per hour of its offset.
-// Nothing for an index outside the list.
 std::optional<double> zoneMeridian(int index);
+// The list position of an offset; nothing when no entry has it.
+std::optional<int> zoneIndexForOffset(int offsetMinutes);
 
 } // namespace orvane

@@ -53,6 +53,28 @@ inline constexpr std::array<const char *, 24> kTimeZones = {
     "GMT+11",
     "GMT+12",
 };
+// The offsets in use that the 24 entries lack, after a separator: places
+// whose clocks are half or three quarters of an hour off the whole hours,
+// and the zones beyond GMT+12. Minutes east of Greenwich.
+struct ExtraTimeZone {
+    const char *text;
+    int offsetMinutes;
+};
+inline constexpr std::array<ExtraTimeZone, 13> kExtraTimeZones = {{
+    {"GMT-9:30hrs   Marquesas", -570},
+    {"GMT-3:30hrs   Newfoundland", -210},
+    {"GMT+3:30hrs   Iran", 210},
+    {"GMT+4:30hrs   Afghanistan", 270},
+    {"GMT+5:30hrs   India, Sri Lanka", 330},
+    {"GMT+5:45hrs   Nepal", 345},
+    {"GMT+6:30hrs   Myanmar", 390},
+    {"GMT+8:45hrs   Eucla", 525},
+    {"GMT+9:30hrs   Central Australia", 570},
+    {"GMT+10:30hrs  Lord Howe Island", 630},
+    {"GMT+12:45hrs  Chatham Islands", 765},
+    {"GMT+13hrs     Tonga, Samoa", 780},
+    {"GMT+14hrs     Line Islands", 840},
+}};
 inline constexpr char kTimeZonePrompt[] = "Select Time Zone";
 // What assistive technology calls the list, which has no label of its own
 // and whose prompt vanishes once a zone is chosen.

@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(d.window.windowTitle(), QString("Orvane Finder"));
         QVERIFY(!d.window.windowIcon().isNull());
         QComboBox *z = d.zones();
-        QCOMPARE(z->count(), 24);
+        QCOMPARE(z->count(), 24 + 1 + 13);
         for (int i = 0; i < 24; ++i)
             QCOMPARE(z->itemText(i), QString(kZones[i]));
         QCOMPARE(z->currentIndex(), -1);
@@ -94,6 +94,37 @@ private slots:
         // The calculation constants are ready before any click.
         QVERIFY(std::abs(d.window.state().pi - 3.14159265358979) < 1e-12);
         QCOMPARE(d.window.state().eventTime[orvane::kSlotMeridian], 0.5);
+    }
+
+    // After the 24 whole-hour entries, a separator and the offsets they lack.
+    void extraTimeZones()
+    {
+        WindowDriver d;
+        QComboBox *z = d.zones();
+        QVERIFY(!(z->model()->flags(z->model()->index(24, 0)) & Qt::ItemIsSelectable));
+        const QStringList extra{"GMT-9:30hrs   Marquesas",       "GMT-3:30hrs   Newfoundland",
+                                "GMT+3:30hrs   Iran",            "GMT+4:30hrs   Afghanistan",
+                                "GMT+5:30hrs   India, Sri Lanka", "GMT+5:45hrs   Nepal",
+                                "GMT+6:30hrs   Myanmar",         "GMT+8:45hrs   Eucla",
+                                "GMT+9:30hrs   Central Australia", "GMT+10:30hrs  Lord Howe Island",
+                                "GMT+12:45hrs  Chatham Islands", "GMT+13hrs     Tonga, Samoa",
+                                "GMT+14hrs     Line Islands"};
+        for (int i = 0; i < extra.size(); ++i)
+            QCOMPARE(z->itemText(25 + i), extra[i]);
+        // The Down key passes over the separator, from GMT+12 to the Marquesas.
+        d.chooseZone(23);
+        d.key(Qt::Key_Down);
+        QCOMPARE(z->currentIndex(), 25);
+        // India: 30 minutes later than GMT+5 for the same site, by the zone's meridian of 82.5 degrees.
+        d.enter("3/20/2027", Standard, "28.6", "77.2", East, -1);
+        z->setCurrentIndex(16);
+        d.click("CmdCalculate");
+        const double gmt5 = d.window.state().zoneMeridian;
+        z->setCurrentIndex(29);
+        d.click("CmdCalculate");
+        QCOMPARE(gmt5, 75.0);
+        QCOMPARE(d.window.state().zoneMeridian, 82.5);
+        QVERIFY(d.result().contains("exactly south at 12:"));
     }
 
     void controlsAtTheirPlaces_data()
@@ -214,7 +245,7 @@ private slots:
         for (const auto &[name, spy] : spies)
             QCOMPARE(spy->count(), name == clicked ? 1 : 0);
         QCOMPARE(d.programEnds, clicked == "CmdQuit" ? 1 : 0);
-        QCOMPARE(d.zones()->count(), 24);
+        QCOMPARE(d.zones()->count(), 38);
     }
 
     void quitEndsAtOnce_data()
@@ -260,7 +291,7 @@ private slots:
         QTest::keyClicks(d.zones(), "GMT+13 Nowhere");
         orvane::test::ModalAnswerer boxes(QMessageBox::Ok);
         d.key(Qt::Key_Return);
-        QCOMPARE(d.zones()->count(), 24);
+        QCOMPARE(d.zones()->count(), 38);
         QCOMPARE(d.zones()->currentIndex(), -1);
     }
 

@@ -15,6 +15,7 @@
 #include "calc/trig_functions.h"
 #include "support/result_shape.h"
 #include "text/result_text.h"
+#include "text/time_zones.h"
 
 #include <QTest>
 
@@ -53,7 +54,9 @@ private slots:
     {
         QTest::addColumn<int>("zone");
         QTest::addColumn<bool>("daylightSaving");
-        for (int zone = 0; zone < 24; ++zone) {
+        for (int zone = 0; zone < orvane::timeZoneCount(); ++zone) {
+            if (zone == orvane::kTimeZoneSeparator)
+                continue;
             for (const bool dst : {false, true}) {
                 const QByteArray name =
                     QByteArray("zone ") + QByteArray::number(zone) + (dst ? " daylight saving" : " standard");
@@ -70,7 +73,7 @@ private slots:
         QFETCH(int, zone);
         QFETCH(bool, daylightSaving);
         const QLocale locale(QLocale::English, QLocale::UnitedStates);
-        const double zoneMeridian = 15.0 * (zone - 11);
+        const double zoneMeridian = *orvane::zoneMeridian(zone);
         const double firstDay = dateSerial(2027, 1, 1);
         const int dayStride = qMax(kDayStride, qEnvironmentVariableIntValue("ORVANE_SWEEP_DAY_STRIDE"));
 

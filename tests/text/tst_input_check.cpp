@@ -75,6 +75,18 @@ private slots:
         QTest::newRow("exactly 15 degrees off asks nothing")
             << texts("6/21/2027", 2, "40", "90", 2, 6) << CheckVerdict::Accepted << QString() << InputField::None
             << false << kJune21 << 40.0 << -90.0 << -75.0;
+        QTest::newRow("the separator is no zone")
+            << texts("6/21/2027", 1, "40", "72", 2, 24) << R << kMsgTimeZone << InputField::TimeZone << false
+            << kJune21 << 40.0 << -72.0 << kNone;
+        QTest::newRow("India, 82.5 degrees for GMT+5:30")
+            << texts("6/21/2027", 1, "28.6", "77.2", 1, 29) << CheckVerdict::Accepted << QString() << InputField::None
+            << false << kJune21 << 28.6 << 77.2 << 82.5;
+        QTest::newRow("Chatham Islands at 176.5 W lie 7.75 degrees from 191.25 E")
+            << texts("6/21/2027", 1, "-44", "176.5", 2, 35) << CheckVerdict::Accepted << QString() << InputField::None
+            << false << kJune21 << -44.0 << -176.5 << 191.25;
+        QTest::newRow("GMT+12 and 160 W: 20 degrees across the date line asks")
+            << texts("6/21/2027", 1, "-20", "160", 2, 23) << CheckVerdict::AskFarFromZone << kMsgFarFromZone
+            << InputField::Longitude << true << kJune21 << -20.0 << -160.0 << 180.0;
         QTest::newRow("worked example, typed sign ignored for east")
             << texts("2027-06-21", 2, "40.655", "-72.855", 1, 16) << CheckVerdict::Accepted << QString()
             << InputField::None << false << kJune21 << 40.655 << 72.855 << 75.0;

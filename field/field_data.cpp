@@ -1,0 +1,266 @@
+#include "field_data.h"
+
+#include "calc/date_value.h"
+#include "calc/solar_state.h"
+#include "sky/sun.h"
+
+#include <QDateTime>
+
+#include <cmath>
+#include <numbers>
+
+namespace orvane {
+
+namespace {
+
+constexpr double kDay = 86400;
+constexpr double kDegToRad = std::numbers::pi / 180;
+
+// Into (-180, 180].
+double signedAngle(double degrees)
+{
+    double a = std::fmod(degrees, 360.0);
+    if (a <= -180)
+        a += 360;
+    else if (a > 180)
+        a -= 360;
+    return a;
+}
+
+double bearing(double degrees)
+{
+    const double b = std::fmod(degrees, 360.0);
+    return b < 0 ? b + 360 : b;
+}
+
+// POSIX seconds of midnight UTC at the start of `date`.
+double midnightUtc(const QDate &date) { return static_cast<double>(QDate(1970, 1, 1).daysTo(date)) * kDay; }
+
+// Local midnight on the clock, as a UTC instant.
+double dayStartUtc(const QDate &date, const FieldClock &clock)
+{
+    return midnightUtc(date) - clock.offsetSeconds();
+}
+
+FieldClock clockOn(const QTimeZone &zone, const QDate &date)
+{
+    const QDateTime noon(date, QTime(12, 0), zone);
+    return FieldClock{zone.standardTimeOffset(noon) / 60, zone.isDaylightTime(noon)};
+}
+
+struct Method {
+    SolarState state;
+    Crossings crossings;
+};
+
+Method method(const QDate &date, double latitude, double longitude, const FieldClock &clock)
+{
+    Method m;
+    initConstants(m.state);
+    m.state.inputDate = dateSerial(date.year(), date.month(), date.day());
+    m.state.latitude = latitude;
+    m.state.longitude = longitude;
+    // 15 degrees per hour of the zone's offset.
+    m.state.zoneMeridian = clock.utcOffsetMinutes / 4.0;
+    m.crossings = computeCrossings(m.state, clock.daylightSaving);
+    return m;
+}
+
+const SolarEvent &methodEvent(const Crossings &c, FieldEvent e)
+{
+    switch (e) {
+    case FieldEvent::East: return c.east;
+    case FieldEvent::Meridian: return c.meridian;
+    case FieldEvent::West: break;
+    }
+    return c.west;
+}
+
+// The method's clock as the window shows it: to the nearest second, within the day.
+double shownClock(double dayFraction)
+{
+    double s = std::round(dayFraction * kDay);
+    s = std::fmod(s, kDay);
+    return s < 0 ? s + kDay : s;
+}
+
+const std::optional<sky::SunEvent> &preciseEvent(const sky::DayEvents &d, FieldEvent e)
+{
+    switch (e) {
+    case FieldEvent::East: return d.east;
+    case FieldEvent::Meridian: return d.meridian;
+    case FieldEvent::West: break;
+    }
+    return d.west;
+}
+
+EventField eventField(FieldEvent e, const Method &m, const sky::DayEvents &precise, double dayStart, sky::Sun &sun)
+{
+    EventField f;
+    f.event = e;
+    const SolarEvent &me = methodEvent(m.crossings, e);
+    f.seen = me.seen;
+    f.north = e == FieldEvent::Meridian && m.crossings.direction == MeridianDirection::North;
+    f.targetAzimuthDeg = e == FieldEvent::East ? 90 : e == FieldEvent::West ? 270 : (f.north ? 0 : 180);
+    if (!f.seen)
+        return f;
+
+    f.methodClock = shownClock(me.clock);
+    if (const auto &p = preciseEvent(precise, e)) {
+        f.preciseClock = p->utcSeconds - dayStart;
+        f.differenceSeconds = *f.preciseClock - f.methodClock;
+    }
+
+    const double utc = dayStart + f.methodClock;
+    const sky::SunPosition at = sun.position(utc);
+    f.azimuthDeg = at.azimuthDeg;
+    f.altitudeDeg = at.altitudeDeg;
+    f.shadowBearingDeg = bearing(at.azimuthDeg + 180);
+    if (at.altitudeDeg > 0)
+        f.shadowLengthPerM = 1 / std::tan(at.altitudeDeg * kDegToRad);
+    f.offLineDeg = signedAngle(at.azimuthDeg - f.targetAzimuthDeg);
+    f.offLineMmPerM = 1000 * std::tan(f.offLineDeg * kDegToRad);
+    f.turnDegPerMin = signedAngle(sun.position(utc + 30).azimuthDeg - sun.position(utc - 30).azimuthDeg);
+
+    if (at.altitudeDeg < 0)
+        f.notes.push_back(FieldNote::BelowHorizon);
+    else if (at.altitudeDeg < 5)
+        f.notes.push_back(FieldNote::LowSun);
+    if (at.altitudeDeg > 80)
+        f.notes.push_back(FieldNote::HighSun);
+    return f;
+}
+
+MarkField markWith(sky::Sun &sun, double dayStart, double clockSeconds)
+{
+    MarkField mark;
+    mark.clock = clockSeconds;
+    mark.shadowBearingDeg = bearing(sun.position(dayStart + clockSeconds).azimuthDeg + 180);
+    // The nearest of the four true directions; a tie goes to the first.
+    double best = 360;
+    for (int target = 0; target < 360; target += 90) {
+        const double turn = signedAngle(target - mark.shadowBearingDeg);
+        if (std::fabs(turn) < std::fabs(best)) {
+            best = turn;
+            mark.line = target % 180 == 0 ? TrueLine::NorthSouth : TrueLine::EastWest;
+        }
+    }
+    mark.turnDeg = best;
+    return mark;
+}
+
+} // namespace
+
+FieldData computeFieldData(const FieldInputs &in)
+{
+    FieldData d;
+    d.inputs = in;
+    const Method m = method(in.date, in.latitude, in.longitude, in.clock);
+    d.inputDate = m.state.inputDate;
+    d.zoneMeridian = m.state.zoneMeridian;
+    d.radToDeg = m.state.radToDeg;
+    d.crossings = m.crossings;
+
+    sky::Sun sun(sky::Site{in.latitude, in.longitude, 0});
+    const double dayStart = dayStartUtc(in.date, in.clock);
+    const sky::DayEvents precise = sun.events(dayStart);
+    for (FieldEvent e : kFieldEvents) {
+        EventField &f = d.events[static_cast<int>(e)];
+        f = eventField(e, m, precise, dayStart, sun);
+        if (!f.seen)
+            continue;
+        for (int dt = -300; dt <= 300; dt += 30) {
+            const sky::SunPosition p = sun.position(dayStart + f.methodClock + dt);
+            d.around.push_back(
+                AroundRow{e, f.methodClock + dt, p.azimuthDeg, p.altitudeDeg, bearing(p.azimuthDeg + 180)});
+        }
+    }
+
+    for (int i = 0; i < in.days; ++i) {
+        DayRow row;
+        row.date = in.date.addDays(i);
+        row.clock = in.zone ? clockOn(*in.zone, row.date) : in.clock;
+        const Method dm = i == 0 && !in.zone ? m : method(row.date, in.latitude, in.longitude, row.clock);
+        const double start = dayStartUtc(row.date, row.clock);
+        const sky::DayEvents dp = sun.events(start);
+        for (FieldEvent e : kFieldEvents) {
+            const int k = static_cast<int>(e);
+            const SolarEvent &me = methodEvent(dm.crossings, e);
+            if (me.seen)
+                row.method[k] = shownClock(me.clock);
+            if (const auto &p = preciseEvent(dp, e))
+                row.precise[k] = p->utcSeconds - start;
+        }
+        d.days.push_back(row);
+    }
+
+    if (in.markClock)
+        d.mark = markWith(sun, dayStart, *in.markClock);
+
+    if (std::fabs(std::remainder(in.longitude - d.zoneMeridian, 360.0)) > 15)
+        d.warnings.push_back(FieldWarning::FarFromZone);
+    const QTimeZone system = QTimeZone::systemTimeZone();
+    const QDateTime noon(in.date, QTime(12, 0), system);
+    if (system.isValid() && system.standardTimeOffset(noon) == in.clock.utcOffsetMinutes * 60 &&
+        system.isDaylightTime(noon) != in.clock.daylightSaving)
+        d.warnings.push_back(FieldWarning::DaylightSavingDiffers);
+    return d;
+}
+
+MarkField markAt(const FieldInputs &in, double clockSeconds)
+{
+    sky::Sun sun(sky::Site{in.latitude, in.longitude, 0});
+    return markWith(sun, dayStartUtc(in.date, in.clock), clockSeconds);
+}
+
+QString fieldEventName(FieldEvent e)
+{
+    switch (e) {
+    case FieldEvent::East: return QStringLiteral("east");
+    case FieldEvent::Meridian: return QStringLiteral("meridian");
+    case FieldEvent::West: break;
+    }
+    return QStringLiteral("west");
+}
+
+QString fieldNoteText(FieldNote n)
+{
+    switch (n) {
+    case FieldNote::BelowHorizon: return QStringLiteral("sun below the horizon: no shadow at this time");
+    case FieldNote::LowSun: return QStringLiteral("sun under 5 degrees: long, faint shadow");
+    case FieldNote::HighSun: break;
+    }
+    return QStringLiteral("sun over 80 degrees: short shadow, direction hard to read");
+}
+
+QString fieldWarningText(FieldWarning w)
+{
+    if (w == FieldWarning::FarFromZone)
+        return QStringLiteral("the longitude is more than 15 degrees from the time zone's meridian");
+    return QStringLiteral("this computer's time zone uses the other clock (standard or daylight saving) on this "
+                          "date");
+}
+
+QString trueLineName(TrueLine l)
+{
+    return l == TrueLine::EastWest ? QStringLiteral("east-west") : QStringLiteral("north-south");
+}
+
+QString clockText(double seconds, bool tenths)
+{
+    const long long units = std::llround(seconds * (tenths ? 10 : 1));
+    const long long perDay = static_cast<long long>(kDay) * (tenths ? 10 : 1);
+    long long u = units % perDay;
+    if (u < 0)
+        u += perDay;
+    const long long whole = tenths ? u / 10 : u;
+    QString text = QStringLiteral("%1:%2:%3")
+                       .arg(whole / 3600, 2, 10, QLatin1Char('0'))
+                       .arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))
+                       .arg(whole % 60, 2, 10, QLatin1Char('0'));
+    if (tenths)
+        text += QLatin1Char('.') + QString::number(u % 10);
+    return text;
+}
+
+} // namespace orvane

@@ -1,0 +1,134 @@
+#pragma once
+// What the person at the plumb line needs beyond the three clock times: how
+// high the sun stands, where the shadow points and how fast it turns, how
+// far the method's times are from the true instants, a table around each
+// event, the coming days, and which line a late mark belongs to.
+//
+// Clock times are seconds after midnight on the chosen clock (the zone's
+// standard time, plus one hour on daylight saving). Angles are degrees,
+// bearings and azimuths from north through east.
+
+#include "calc/crossings.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QTimeZone>
+
+#include <optional>
+#include <vector>
+
+namespace orvane {
+
+// A clock: the zone's standard offset from UTC and whether it shows
+// daylight-saving time (one hour ahead of that).
+struct FieldClock {
+    int utcOffsetMinutes = 0;
+    bool daylightSaving = false;
+    int offsetSeconds() const { return utcOffsetMinutes * 60 + (daylightSaving ? 3600 : 0); }
+};
+
+struct FieldInputs {
+    QDate date;
+    double latitude = 0; // degrees, north positive
+    double longitude = 0; // degrees, east positive
+    FieldClock clock;
+    // When set, each day of the days table takes its offset and daylight
+    // saving from this zone's rules on that day; otherwise `clock` holds.
+    std::optional<QTimeZone> zone;
+    int days = 1; // rows of the days table, 1..366
+    std::optional<double> markClock; // seconds after midnight
+    double plumbHeightM = 1; // for the shadow's length
+};
+
+enum class FieldEvent { East = 0, Meridian = 1, West = 2 };
+inline constexpr FieldEvent kFieldEvents[] = {FieldEvent::East, FieldEvent::Meridian, FieldEvent::West};
+
+enum class FieldNote {
+    BelowHorizon, // the sun's centre is below the horizon: no shadow
+    LowSun, // under 5 degrees: a long, faint shadow
+    HighSun, // over 80 degrees: a short shadow whose direction is hard to read
+};
+
+struct EventField {
+    FieldEvent event = FieldEvent::East;
+    bool seen = false; // the method's verdict; the rest holds only when seen
+    bool north = false; // meridian only: the sun culminates north
+    double targetAzimuthDeg = 90; // 90, 180 (or 0 where the sun culminates north), 270
+
+    // The method's clock time as the window shows it: rounded to the second.
+    double methodClock = 0;
+    // The true instant of that azimuth on the same clock, to 0.1 s; none
+    // where the true sun does not reach it above the horizon that day.
+    std::optional<double> preciseClock;
+    std::optional<double> differenceSeconds; // precise minus method
+
+    // The true sun at the method's time.
+    double azimuthDeg = 0;
+    double altitudeDeg = 0;
+    double shadowBearingDeg = 0; // azimuth + 180
+    std::optional<double> shadowLengthPerM; // none with the sun below the horizon
+    double offLineDeg = 0; // shadow bearing minus the true line's, signed
+    double offLineMmPerM = 0; // that angle as the mark's offset 1 m from the plumb line
+    double turnDegPerMin = 0; // rate of the azimuth's turn
+    std::vector<FieldNote> notes;
+};
+
+struct AroundRow {
+    FieldEvent event = FieldEvent::East;
+    double clock = 0;
+    double azimuthDeg = 0;
+    double altitudeDeg = 0;
+    double shadowBearingDeg = 0;
+};
+
+struct DayRow {
+    QDate date;
+    FieldClock clock;
+    std::optional<double> method[3]; // by FieldEvent; none when never seen
+    std::optional<double> precise[3];
+};
+
+enum class TrueLine { EastWest, NorthSouth };
+
+struct MarkField {
+    double clock = 0;
+    double shadowBearingDeg = 0;
+    TrueLine line = TrueLine::EastWest;
+    // Degrees, clockwise seen from above positive, that put the mark on the
+    // nearest true line.
+    double turnDeg = 0;
+};
+
+enum class FieldWarning {
+    FarFromZone, // the zone's meridian lies more than 15 degrees from the longitude
+    DaylightSavingDiffers, // the computer's own zone has the same standard offset but the other clock that day
+};
+
+struct FieldData {
+    FieldInputs inputs;
+    double inputDate = 0; // date value, as the window stores it
+    double zoneMeridian = 0;
+    double radToDeg = 0;
+    Crossings crossings; // the method's result, for the result text
+    EventField events[3]; // by FieldEvent
+    std::vector<AroundRow> around; // every 30 s, 5 min either side of each seen event
+    std::vector<DayRow> days;
+    std::optional<MarkField> mark;
+    std::vector<FieldWarning> warnings;
+};
+
+FieldData computeFieldData(const FieldInputs &in);
+
+// The same as computeFieldData's mark, for any clock time of the first day.
+MarkField markAt(const FieldInputs &in, double clockSeconds);
+
+// The plain English words of the command line and the sheet.
+QString fieldEventName(FieldEvent e); // "east", "meridian", "west"
+QString fieldNoteText(FieldNote n);
+QString fieldWarningText(FieldWarning w);
+QString trueLineName(TrueLine l); // "east-west", "north-south"
+// 24-hour clock text: "08:54:27", or with `tenths` "08:54:25.3".
+QString clockText(double seconds, bool tenths = false);
+
+} // namespace orvane
