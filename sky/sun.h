@@ -3,7 +3,9 @@
 // altitude (no refraction), and the instants at which it stands due east, on
 // the meridian and due west. Built on ERFA (IAU 2006/2000A precession-
 // nutation, the Earth's ephemeris eraEpv00, annual aberration, WGS84
-// parallax); agrees with independent ephemerides to about 0.0002 degree.
+// parallax). Agrees with astronomy-engine to 0.0005 degree over 1955-2045
+// (median 0.00012). Far from 1900-2100 the ephemeris and Delta T lose
+// accuracy: some arcseconds by 1300.
 //
 // Instants are UTC as POSIX seconds: seconds since 1970-01-01T00:00:00 UTC
 // without leap seconds. UT1 is taken as UTC (up to 0.9 s apart).

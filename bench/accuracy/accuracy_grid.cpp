@@ -1,14 +1,18 @@
 // Prints the east, meridian and west clock times over a grid of sites and
-// dates as CSV, one line per combination where both crossings are seen.
+// dates as CSV, one line per combination where both crossings are seen,
+// with the precise sun's crossings on the same civil day and its position at
+// the program's times.
 //
 // Usage: accuracy_grid [year ...]   (default 2025)
 #include "calc/crossings.h"
 #include "calc/date_value.h"
 #include "calc/trig_functions.h"
+#include "sky/sun.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +45,17 @@ bool parseYear(const char *text, int &year)
     return true;
 }
 
+// Days from 30 December 1899 to 1 January 1970.
+constexpr double kUnixEpochSerial = 25569;
+
+void printInstant(const std::optional<orvane::sky::SunEvent> &e, double dayStart)
+{
+    if (e)
+        std::printf(",%.17g", e->utcSeconds - dayStart);
+    else
+        std::printf(",none");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -70,7 +85,10 @@ int main(int argc, char **argv)
     std::printf("year,month,day,latitude,longitude,zone_meridian,dst,direction,"
                 "east_s,meridian_s,west_s,"
                 "east_dec_rad,east_eot_min,meridian_dec_rad,meridian_eot_min,"
-                "west_dec_rad,west_eot_min\n");
+                "west_dec_rad,west_eot_min,"
+                "sky_east_s,sky_meridian_s,sky_west_s,sky_direction,"
+                "sky_east_az,sky_east_alt,sky_meridian_az,sky_meridian_alt,"
+                "sky_west_az,sky_west_alt\n");
     for (int year : years) {
         for (int month = 1; month <= 12; ++month) {
             for (int day : {1, 16}) {
@@ -97,6 +115,22 @@ int main(int argc, char **argv)
                         // computed with, to tell where an error comes from.
                         for (const orvane::SolarEvent *e : {&c.east, &c.meridian, &c.west})
                             std::printf(",%.17g,%.17g", e->declination, e->equationOfTime);
+
+                        // The precise sun over the same civil day, from
+                        // local midnight on the zone clock.
+                        const double dayStart = (s.InputDate - kUnixEpochSerial) * 86400
+                            - (site.zoneMeridian / 15 + (dst ? 1 : 0)) * 3600;
+                        orvane::sky::Sun sun({latitude, site.longitude});
+                        const orvane::sky::DayEvents sky = sun.events(dayStart);
+                        printInstant(sky.east, dayStart);
+                        printInstant(sky.meridian, dayStart);
+                        printInstant(sky.west, dayStart);
+                        std::printf(",%s", !sky.meridian ? "none" : sky.meridian->azimuthDeg == 0 ? "N" : "S");
+                        // Where the precise sun stands at the program's times.
+                        for (const orvane::SolarEvent *e : {&c.east, &c.meridian, &c.west}) {
+                            const orvane::sky::SunPosition p = sun.position(dayStart + e->clock * 86400);
+                            std::printf(",%.17g,%.17g", p.azimuthDeg, p.altitudeDeg);
+                        }
                         std::printf("\n");
                     }
                 }

@@ -6,6 +6,9 @@ const COLUMNS = [
   'east_s', 'meridian_s', 'west_s',
   'east_dec_rad', 'east_eot_min', 'meridian_dec_rad', 'meridian_eot_min',
   'west_dec_rad', 'west_eot_min',
+  'sky_east_s', 'sky_meridian_s', 'sky_west_s', 'sky_direction',
+  'sky_east_az', 'sky_east_alt', 'sky_meridian_az', 'sky_meridian_alt',
+  'sky_west_az', 'sky_west_alt',
 ];
 
 function number(text, where) {
@@ -13,6 +16,11 @@ function number(text, where) {
   if (!/^[-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?$/.test(text))
     throw new Error(`${where}: not a number: "${text}"`);
   return Number(text);
+}
+
+// A crossing the precise sun does not see is "none".
+function optionalNumber(text, where) {
+  return text === 'none' ? null : number(text, where);
 }
 
 function checkRange(value, low, high, where) {
@@ -41,13 +49,24 @@ function parseRow(fields, line) {
     throw new Error(`${where}: dst must be 0 or 1, not ${f.dst}`);
   if (row.direction !== 'N' && row.direction !== 'S')
     throw new Error(`${where}: direction must be N or S, not "${f.direction}"`);
+  if (!['N', 'S', 'none'].includes(f.sky_direction))
+    throw new Error(`${where}: sky_direction must be N, S or none, not "${f.sky_direction}"`);
+  row.skyDirection = f.sky_direction;
   for (const event of ['east', 'meridian', 'west']) {
+    const sky = optionalNumber(f[`sky_${event}_s`], where);
     row[event] = {
       clock: checkRange(number(f[`${event}_s`], where), 0, 86400, `${where} ${event}_s`),
       declination: checkRange(number(f[`${event}_dec_rad`], where), -0.5, 0.5, `${where} ${event}_dec_rad`),
       equationOfTime: checkRange(number(f[`${event}_eot_min`], where), -30, 30, `${where} ${event}_eot_min`),
+      // The precise sun: its crossing (clock seconds, or null) and where it
+      // stands at the program's time.
+      skyClock: sky === null ? null : checkRange(sky, 0, 86400, `${where} sky_${event}_s`),
+      skyAzimuth: checkRange(number(f[`sky_${event}_az`], where), 0, 360, `${where} sky_${event}_az`),
+      skyAltitude: checkRange(number(f[`sky_${event}_alt`], where), -90, 90, `${where} sky_${event}_alt`),
     };
   }
+  if ((row.meridian.skyClock === null) !== (row.skyDirection === 'none'))
+    throw new Error(`${where}: sky_direction does not match sky_meridian_s`);
   return row;
 }
 

@@ -12,15 +12,16 @@ const TOLERANCE = 1e-4 / 86400; // 0.1 ms
 
 export class NoRootError extends Error {}
 
-// North and east components of the sun's direction on the horizon plane.
-// Azimuth does not depend on refraction, so none is applied.
-function horizontal(ut, observer) {
+// North and east components of the sun's direction on the horizon plane,
+// with its azimuth and altitude. No refraction is applied.
+export function horizontal(ut, observer) {
   const eq = Astronomy.Equator(Astronomy.Body.Sun, ut, observer, true, true);
   const hor = Astronomy.Horizon(ut, observer, eq.ra, eq.dec);
   const c = Math.cos(hor.altitude * DEG);
   return {
     north: c * Math.cos(hor.azimuth * DEG),
     east: c * Math.sin(hor.azimuth * DEG),
+    azimuth: hor.azimuth,
     altitude: hor.altitude,
   };
 }

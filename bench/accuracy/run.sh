@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Accuracy report: builds accuracy_grid, computes the reference times with
-# astronomy-engine under Node.js and prints the error statistics.
+# astronomy-engine under Node.js and prints the error statistics of the
+# program and of the precise sun (sky/).
 #
 # Usage: bench/accuracy/run.sh [BUILD_DIR] [--out FILE] [--year YEAR]...
 #   BUILD_DIR  the project's CMake build directory (default ./build)
