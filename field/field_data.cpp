@@ -37,10 +37,7 @@ double bearing(double degrees)
 double midnightUtc(const QDate &date) { return static_cast<double>(QDate(1970, 1, 1).daysTo(date)) * kDay; }
 
 // Local midnight on the clock, as a UTC instant.
-double dayStartUtc(const QDate &date, const FieldClock &clock)
-{
-    return midnightUtc(date) - clock.offsetSeconds();
-}
+double dayStartUtc(const QDate &date, const FieldClock &clock) { return midnightUtc(date) - clock.offsetSeconds(); }
 
 FieldClock clockOn(const QTimeZone &zone, const QDate &date)
 {
@@ -69,9 +66,12 @@ Method method(const QDate &date, double latitude, double longitude, const FieldC
 const SolarEvent &methodEvent(const Crossings &c, FieldEvent e)
 {
     switch (e) {
-    case FieldEvent::East: return c.east;
-    case FieldEvent::Meridian: return c.meridian;
-    case FieldEvent::West: break;
+    case FieldEvent::East:
+        return c.east;
+    case FieldEvent::Meridian:
+        return c.meridian;
+    case FieldEvent::West:
+        break;
     }
     return c.west;
 }
@@ -87,9 +87,12 @@ double shownClock(double dayFraction)
 const std::optional<sky::SunEvent> &preciseEvent(const sky::DayEvents &d, FieldEvent e)
 {
     switch (e) {
-    case FieldEvent::East: return d.east;
-    case FieldEvent::Meridian: return d.meridian;
-    case FieldEvent::West: break;
+    case FieldEvent::East:
+        return d.east;
+    case FieldEvent::Meridian:
+        return d.meridian;
+    case FieldEvent::West:
+        break;
     }
     return d.west;
 }
@@ -216,9 +219,12 @@ MarkField markAt(const FieldInputs &in, double clockSeconds)
 QString fieldEventName(FieldEvent e)
 {
     switch (e) {
-    case FieldEvent::East: return QStringLiteral("east");
-    case FieldEvent::Meridian: return QStringLiteral("meridian");
-    case FieldEvent::West: break;
+    case FieldEvent::East:
+        return QStringLiteral("east");
+    case FieldEvent::Meridian:
+        return QStringLiteral("meridian");
+    case FieldEvent::West:
+        break;
     }
     return QStringLiteral("west");
 }
@@ -226,9 +232,12 @@ QString fieldEventName(FieldEvent e)
 QString fieldNoteText(FieldNote n)
 {
     switch (n) {
-    case FieldNote::BelowHorizon: return QStringLiteral("sun below the horizon: no shadow at this time");
-    case FieldNote::LowSun: return QStringLiteral("sun under 5 degrees: long, faint shadow");
-    case FieldNote::HighSun: break;
+    case FieldNote::BelowHorizon:
+        return QStringLiteral("sun below the horizon: no shadow at this time");
+    case FieldNote::LowSun:
+        return QStringLiteral("sun under 5 degrees: long, faint shadow");
+    case FieldNote::HighSun:
+        break;
     }
     return QStringLiteral("sun over 80 degrees: short shadow, direction hard to read");
 }

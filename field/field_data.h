@@ -30,15 +30,15 @@ struct FieldClock {
 
 struct FieldInputs {
     QDate date;
-    double latitude = 0; // degrees, north positive
+    double latitude = 0;  // degrees, north positive
     double longitude = 0; // degrees, east positive
     FieldClock clock;
     // When set, each day of the days table takes its offset and daylight
     // saving from this zone's rules on that day; otherwise `clock` holds.
     std::optional<QTimeZone> zone;
-    int days = 1; // rows of the days table, 1..366
+    int days = 1;                    // rows of the days table, 1..366
     std::optional<double> markClock; // seconds after midnight
-    double plumbHeightM = 1; // for the shadow's length
+    double plumbHeightM = 1;         // for the shadow's length
 };
 
 enum class FieldEvent { East = 0, Meridian = 1, West = 2 };
@@ -46,14 +46,14 @@ inline constexpr FieldEvent kFieldEvents[] = {FieldEvent::East, FieldEvent::Meri
 
 enum class FieldNote {
     BelowHorizon, // the sun's centre is below the horizon: no shadow
-    LowSun, // under 5 degrees: a long, faint shadow
-    HighSun, // over 80 degrees: a short shadow whose direction is hard to read
+    LowSun,       // under 5 degrees: a long, faint shadow
+    HighSun,      // over 80 degrees: a short shadow whose direction is hard to read
 };
 
 struct EventField {
     FieldEvent event = FieldEvent::East;
-    bool seen = false; // the method's verdict; the rest holds only when seen
-    bool north = false; // meridian only: the sun culminates north
+    bool seen = false;            // the method's verdict; the rest holds only when seen
+    bool north = false;           // meridian only: the sun culminates north
     double targetAzimuthDeg = 90; // 90, 180 (or 0 where the sun culminates north), 270
 
     // The method's clock time as the window shows it: rounded to the second.
@@ -66,11 +66,11 @@ struct EventField {
     // The true sun at the method's time.
     double azimuthDeg = 0;
     double altitudeDeg = 0;
-    double shadowBearingDeg = 0; // azimuth + 180
+    double shadowBearingDeg = 0;            // azimuth + 180
     std::optional<double> shadowLengthPerM; // none with the sun below the horizon
-    double offLineDeg = 0; // shadow bearing minus the true line's, signed
-    double offLineMmPerM = 0; // that angle as the mark's offset 1 m from the plumb line
-    double turnDegPerMin = 0; // rate of the azimuth's turn
+    double offLineDeg = 0;                  // shadow bearing minus the true line's, signed
+    double offLineMmPerM = 0;               // that angle as the mark's offset 1 m from the plumb line
+    double turnDegPerMin = 0;               // rate of the azimuth's turn
     std::vector<FieldNote> notes;
 };
 
@@ -101,7 +101,7 @@ struct MarkField {
 };
 
 enum class FieldWarning {
-    FarFromZone, // the zone's meridian lies more than 15 degrees from the longitude
+    FarFromZone,           // the zone's meridian lies more than 15 degrees from the longitude
     DaylightSavingDiffers, // the computer's own zone has the same standard offset but the other clock that day
 };
 
@@ -110,8 +110,8 @@ struct FieldData {
     double inputDate = 0; // date value, as the window stores it
     double zoneMeridian = 0;
     double radToDeg = 0;
-    Crossings crossings; // the method's result, for the result text
-    EventField events[3]; // by FieldEvent
+    Crossings crossings;           // the method's result, for the result text
+    EventField events[3];          // by FieldEvent
     std::vector<AroundRow> around; // every 30 s, 5 min either side of each seen event
     std::vector<DayRow> days;
     std::optional<MarkField> mark;

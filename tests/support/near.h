@@ -7,7 +7,7 @@
 
 // Fails the test (returning from the calling function) unless |got - want| <= tol.
 #define CHECK_NEAR(got, want, tol)                                                                                     \
-    QVERIFY2(                                                                                                          \
-        std::fabs((got) - (want)) <= (tol),                                                                            \
-        qPrintable(                                                                                                    \
-            QStringLiteral(#got " = %1, want %2 +- %3").arg((got), 0, 'g', 12).arg((want), 0, 'g', 12).arg((tol))))
+    QVERIFY2(std::fabs((got) - (want)) <= (tol), qPrintable(QStringLiteral(#got " = %1, want %2 +- %3")                \
+                                                                .arg(double(got), 0, 'g', 12)                          \
+                                                                .arg(double(want), 0, 'g', 12)                         \
+                                                                .arg(double(tol))))
