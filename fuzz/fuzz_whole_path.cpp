@@ -195,8 +195,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!accepted)
         return 0;
     if (result != plainResult(check, locale))
-        fail(QStringLiteral("window shows a text the plain functions do not give:
-") + result);
+        fail(QStringLiteral("window shows a text the plain functions do not give:\n") + result);
 
     const orvane::SolarState &s = w.form.state();
     if (!std::isfinite(s.latitude) || std::fabs(s.latitude) > 90 || !std::isfinite(s.longitude) ||
