@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer
-# (g++) in its own build directory and runs the whole test suite there.
+# (g++, CMake preset "sanitizers") in its own build directory and runs the
+# whole test suite there. Exits 2 when the build fails, 1 when a test does.
 # Usage: scripts/sanitize.sh [build-dir]   (default: <repo>/build-asan)
-set -euo pipefail
+set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-asan}
 jobs=${ORVANE_JOBS:-2}
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug \
-      -DORVANE_SANITIZE=address,undefined -DORVANE_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j"$jobs"
+cmake -S "$root" --preset sanitizers -B "$build" --log-level=WARNING &&
+  cmake --build "$build" -j"$jobs" || { echo "sanitize.sh: the build failed"; exit 2; }
 
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 # Leaks are reported, but only ours: the suppressions name third-party
@@ -28,7 +28,7 @@ export ORVANE_SWEEP_DAY_STRIDE=60
 # other check stays on.
 browser_tests='^browser_'
 
-cd "$build"
+cd "$build" || exit 2
 status=0
 ctest --output-on-failure -j"$jobs" --timeout 600 -E "$browser_tests" || status=1
 ASAN_OPTIONS="$ASAN_OPTIONS:new_delete_type_mismatch=0" \
