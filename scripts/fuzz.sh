@@ -1,20 +1,19 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (address and undefined-behaviour
-# sanitizers on) and runs each for a bounded time from the committed seed
-# corpus. Exits non-zero on any crash, sanitizer report or failed check.
+# sanitizers on; CMake preset "fuzz") and runs each for a bounded time from
+# the committed seed corpus. Exits 2 when the build fails, 1 on any crash,
+# sanitizer report or failed check.
 # Usage: scripts/fuzz.sh [build-dir] [seconds-per-target]
-set -euo pipefail
+set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-fuzz}
 seconds=${2:-${ORVANE_FUZZ_SECONDS:-30}}
 jobs=${ORVANE_JOBS:-2}
 targets=(fuzz_text_reading fuzz_whole_path)
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link \
-      -DORVANE_SANITIZE=address,undefined -DORVANE_FUZZ=ON \
-      -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j"$jobs" --target "${targets[@]}"
+cmake -S "$root" --preset fuzz -B "$build" --log-level=WARNING &&
+  cmake --build "$build" -j"$jobs" --target "${targets[@]}" ||
+  { echo "fuzz.sh: the build failed"; exit 2; }
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
