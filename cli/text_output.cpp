@@ -22,10 +22,11 @@ QString fixed(double x, int decimals)
     return s == u'-' + zero ? zero : s;
 }
 
+// A sign on every value that shows a digit other than zero.
 QString signedFixed(double x, int decimals)
 {
     const QString s = fixed(x, decimals);
-    return s.startsWith(u'-') ? s : u'+' + s;
+    return s.startsWith(u'-') || s == fixed(0, decimals) ? s : u'+' + s;
 }
 
 // The first column left-aligned, the others right-aligned, two blanks apart.
