@@ -73,8 +73,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("err"); // how the one line on stderr starts
-        QTest::addColumn<QString>("out"); // what stdout starts with
+        // Refused: how the one line on stderr starts. Answered: a part of stdout.
+        QTest::addColumn<QString>("text");
 
         const auto without = [](const char *option) {
             QStringList a = june();
@@ -86,52 +86,40 @@ private slots:
             a[a.indexOf(QString::fromLatin1(option)) + 1] = QString::fromLatin1(value);
             return a;
         };
-        QTest::newRow("30 February") << with("--date", "2/30/2027") << 2 << kMsgDate << "";
-        QTest::newRow("latitude 91") << with("--latitude", "91") << 2 << kMsgLatitude << "";
-        QTest::newRow("longitude 181") << with("--longitude", "181") << 2 << kMsgLongitude << "";
-        QTest::newRow("longitude with sign and suffix") << with("--longitude", "-72.855W") << 2 << kMsgLongitude << "";
-        QTest::newRow("no clock mode") << june().mid(0, 8) << 2 << kMsgClockMode << "";
-        QTest::newRow("both clock modes") << june({"--standard"}) << 2 << kMsgClockMode << "";
-        QTest::newRow("unknown zone") << QStringList{"--date",      "6/21/2027", "--latitude", "40",
-                                                     "--longitude", "-73",       "--zone",     "Mars/Olympus_Mons"}
-                                      << 2 << "unknown time zone \"Mars/Olympus_Mons\""
-                                      << "";
+        QTest::newRow("30 February") << with("--date", "2/30/2027") << 2 << kMsgDate;
+        QTest::newRow("latitude 91") << with("--latitude", "91") << 2 << kMsgLatitude;
+        QTest::newRow("longitude 181") << with("--longitude", "181") << 2 << kMsgLongitude;
+        QTest::newRow("longitude with sign and suffix") << with("--longitude", "-72.855W") << 2 << kMsgLongitude;
+        QTest::newRow("no clock mode") << june().mid(0, 8) << 2 << kMsgClockMode;
+        QTest::newRow("both clock modes") << june({"--standard"}) << 2 << kMsgClockMode;
+        QTest::newRow("unknown zone") << june().mid(0, 6) + QStringList{"--zone", "Mars/Olympus_Mons"} << 2
+                                      << "unknown time zone \"Mars/Olympus_Mons\"";
         QTest::newRow("offset no zone has")
-            << with("--utc-offset", "+5:15") << 2 << "no time zone has the offset +05:15"
-            << "";
-        QTest::newRow("days 0") << june({"--days", "0"}) << 2 << "--days must be"
-                                << "";
-        QTest::newRow("days 367") << june({"--days", "367"}) << 2 << "--days must be"
-                                  << "";
-        QTest::newRow("mark 24:00") << june({"--mark", "24:00"}) << 2 << "--mark must be"
-                                    << "";
-        QTest::newRow("format xml") << june({"--format", "xml"}) << 2 << "--format must be"
-                                    << "";
-        QTest::newRow("unknown option") << june({"--colour"}) << 2 << "Unknown option 'colour'."
-                                        << "";
-        QTest::newRow("latitude missing") << without("--latitude") << 2 << "--latitude is missing"
-                                          << "";
-        QTest::newRow("help") << QStringList{"--help"} << 0 << ""
-                              << "Usage: orvane";
-        QTest::newRow("version") << QStringList{"--version"} << 0 << ""
-                                 << "orvane " ORVANE_VERSION "\n";
-        QTest::newRow("far from zone only warns") << with("--longitude", "-100") << 0 << ""
-                                                  << "Monday, June 21, 2027";
+            << with("--utc-offset", "+5:15") << 2 << "no time zone has the offset +05:15";
+        QTest::newRow("days 0") << june({"--days", "0"}) << 2 << "--days must be";
+        QTest::newRow("days 367") << june({"--days", "367"}) << 2 << "--days must be";
+        QTest::newRow("mark 24:00") << june({"--mark", "24:00"}) << 2 << "--mark must be";
+        QTest::newRow("format xml") << june({"--format", "xml"}) << 2 << "--format must be";
+        QTest::newRow("unknown option") << june({"--colour"}) << 2 << "Unknown option 'colour'.";
+        QTest::newRow("latitude missing") << without("--latitude") << 2 << "--latitude is missing";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: orvane";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "orvane " ORVANE_VERSION "\n";
+        QTest::newRow("far from zone only warns")
+            << with("--longitude", "-100") << 0 << "Warning: the longitude is more than 15 degrees";
     }
     void status()
     {
         QFETCH(QStringList, args);
         QFETCH(int, status);
-        QFETCH(QString, err);
-        QFETCH(QString, out);
+        QFETCH(QString, text);
         const Run r = run(args);
         QCOMPARE(r.status, status);
         if (status == 2) {
             // One line, and nothing on stdout.
-            QVERIFY2(r.err.startsWith(err) && r.err.count(u'\n') == 1, qPrintable(r.err));
+            QVERIFY2(r.err.startsWith(text) && r.err.count(u'\n') == 1, qPrintable(r.err));
             QVERIFY(r.out.isEmpty());
         } else {
-            QVERIFY2(r.out.startsWith(out), qPrintable(r.out.left(200)));
+            QVERIFY2(r.out.contains(text), qPrintable(r.out.left(200)));
             QVERIFY(r.err.isEmpty());
         }
     }
@@ -246,6 +234,11 @@ private slots:
                                                   << "6/21/2027" << -300 << true;
         QTest::newRow("America/New_York in January") << "America/New_York"
                                                      << "1/21/2027" << -300 << false;
+        // Shifts the calculation does not know read as standard time on the zone's own clock.
+        QTest::newRow("Europe/Dublin in January, an hour behind its legal time") << "Europe/Dublin"
+                                                                                 << "1/21/2027" << 0 << false;
+        QTest::newRow("Australia/Lord_Howe in January, half an hour ahead") << "Australia/Lord_Howe"
+                                                                            << "1/21/2027" << 660 << false;
     }
     void zoneClock()
     {
