@@ -39,12 +39,6 @@ double midnightUtc(const QDate &date) { return static_cast<double>(QDate(1970, 1
 // Local midnight on the clock, as a UTC instant.
 double dayStartUtc(const QDate &date, const FieldClock &clock) { return midnightUtc(date) - clock.offsetSeconds(); }
 
-FieldClock clockOn(const QTimeZone &zone, const QDate &date)
-{
-    const QDateTime noon(date, QTime(12, 0), zone);
-    return FieldClock{zone.standardTimeOffset(noon) / 60, zone.isDaylightTime(noon)};
-}
-
 struct Method {
     SolarState state;
     Crossings crossings;
@@ -182,7 +176,7 @@ FieldData computeFieldData(const FieldInputs &in)
     for (int i = 0; i < in.days; ++i) {
         DayRow row;
         row.date = in.date.addDays(i);
-        row.clock = in.zone ? clockOn(*in.zone, row.date) : in.clock;
+        row.clock = in.zone ? zoneClockOn(*in.zone, row.date) : in.clock;
         const Method dm = i == 0 && !in.zone ? m : method(row.date, in.latitude, in.longitude, row.clock);
         const double start = dayStartUtc(row.date, row.clock);
         const sky::DayEvents dp = sun.events(start);
@@ -208,6 +202,18 @@ FieldData computeFieldData(const FieldInputs &in)
         system.isDaylightTime(noon) != in.clock.daylightSaving)
         d.warnings.push_back(FieldWarning::DaylightSavingDiffers);
     return d;
+}
+
+FieldClock zoneClockOn(const QTimeZone &zone, const QDate &date)
+{
+    const QDateTime noon(date, QTime(12, 0), zone);
+    const int offset = zone.offsetFromUtc(noon);
+    // Only a shift of one hour is daylight saving as the calculation knows
+    // it. Ireland's winter (an hour behind its legal standard time) and Lord
+    // Howe's half-hour summer are read as standard time at the clock's own
+    // offset, so that the clock itself is always the zone's.
+    const bool daylight = zone.isDaylightTime(noon) && offset - zone.standardTimeOffset(noon) == 3600;
+    return FieldClock{(offset - (daylight ? 3600 : 0)) / 60, daylight};
 }
 
 MarkField markAt(const FieldInputs &in, double clockSeconds)

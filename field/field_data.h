@@ -120,6 +120,10 @@ struct FieldData {
 
 FieldData computeFieldData(const FieldInputs &in);
 
+// The zone's clock on `date`, judged at noon: its offset, and daylight
+// saving when that is one hour ahead of its standard time.
+FieldClock zoneClockOn(const QTimeZone &zone, const QDate &date);
+
 // The same as computeFieldData's mark, for any clock time of the first day.
 MarkField markAt(const FieldInputs &in, double clockSeconds);
 

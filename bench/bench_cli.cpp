@@ -1,0 +1,61 @@
+// The command line's answer for a fortnight: the field data, its JSON, and
+// the whole run from the arguments to the printed text.
+#include "cli/command_line.h"
+#include "cli/field_output.h"
+#include "field/field_data.h"
+
+#include <QTextStream>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The 21 June 2027 example: 40.655 N, 72.855 W, GMT-5 with daylight saving.
+orvane::FieldInputs fortnight()
+{
+    orvane::FieldInputs in;
+    in.date = QDate(2027, 6, 21);
+    in.latitude = 40.655;
+    in.longitude = -72.855;
+    in.clock = orvane::FieldClock{-300, true};
+    in.days = 14;
+    in.markClock = 8 * 3600 + 55 * 60 + 10;
+    return in;
+}
+
+void BM_FieldDataFortnight(benchmark::State &bs)
+{
+    const orvane::FieldInputs in = fortnight();
+    for (auto _ : bs)
+        benchmark::DoNotOptimize(orvane::computeFieldData(in));
+}
+BENCHMARK(BM_FieldDataFortnight)->Unit(benchmark::kMillisecond);
+
+void BM_FieldJsonFortnight(benchmark::State &bs)
+{
+    const orvane::FieldData d = orvane::computeFieldData(fortnight());
+    const QLocale locale(QStringLiteral("en_US"));
+    for (auto _ : bs)
+        benchmark::DoNotOptimize(orvane::fieldJson(d, QString(), locale));
+}
+BENCHMARK(BM_FieldJsonFortnight)->Unit(benchmark::kMicrosecond);
+
+// Parsing, checking, computing and printing, as `orvane ... --days 14 --format json`.
+void BM_CommandLineFortnight(benchmark::State &bs)
+{
+    const QStringList args{
+        "--date", "6/21/2027",         "--latitude", "40.655", "--longitude", "-72.855",  "--utc-offset",
+        "-5",     "--daylight-saving", "--days",     "14",     "--mark",      "08:55:10", "--format",
+        "json"};
+    for (auto _ : bs) {
+        QString out, err;
+        QTextStream o(&out), e(&err);
+        benchmark::DoNotOptimize(orvane::runCommandLine(args, o, e));
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(BM_CommandLineFortnight)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,279 @@
+#include "cli_options.h"
+
+#include "calc/date_value.h"
+#include "text/input_check.h"
+#include "text/input_parsing.h"
+#include "text/time_zones.h"
+
+#include <QCommandLineParser>
+#include <QDateTime>
+#include <QRegularExpression>
+#include <QTimeZone>
+
+#include <cstdlib>
+
+namespace orvane {
+
+namespace {
+
+struct OptionSpec {
+    const char *name;
+    const char *valueName; // empty for a switch
+    const char *description;
+};
+
+constexpr OptionSpec kOptions[] = {
+    {"date", "DATE", "the date: m/d/yyyy, yyyy-mm-dd or your locale's own form"},
+    {"latitude", "DEG", "latitude in degrees, north positive"},
+    {"longitude", "DEG", "longitude in degrees, east positive; 72.855W and 72.855E are read too"},
+    {"utc-offset", "H[:MM]", "the zone's standard offset from UTC: -5, +5:30, +5:45"},
+    {"standard", "", "with --utc-offset: the clock shows standard time"},
+    {"daylight-saving", "", "with --utc-offset: the clock shows daylight-saving time, one hour ahead"},
+    {"zone", "NAME",
+     "instead of the three above: a time zone such as America/New_York or Asia/Kolkata, whose "
+     "offset and daylight saving on each day come from its rules"},
+    {"days", "N", "days in the days table, 1 to 366 (default 1)"},
+    {"mark", "HH:MM[:SS]",
+     "the clock time at which you marked the shadow: its bearing and the turn onto the "
+     "nearest true line"},
+    {"format", "FORMAT", "text (default), json or csv"},
+    {"help", "", "show this text"},
+    {"version", "", "show the program's version"},
+};
+
+struct Failure {
+    QString message;
+};
+
+QString opt(const char *name) { return QStringLiteral("--") + QLatin1String(name); }
+
+std::optional<int> parseOffsetMinutes(const QString &text)
+{
+    static const QRegularExpression re(QStringLiteral("^([+-]?)(\\d{1,2})(?::(\\d{2}))?$"));
+    const QRegularExpressionMatch m = re.match(text.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    const int hours = m.captured(2).toInt();
+    const int minutes = m.captured(3).isEmpty() ? 0 : m.captured(3).toInt();
+    if (hours > 14 || minutes >= 60)
+        return std::nullopt;
+    const int total = hours * 60 + minutes;
+    return m.captured(1) == QLatin1String("-") ? -total : total;
+}
+
+std::optional<double> parseClockSeconds(const QString &text)
+{
+    static const QRegularExpression re(QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"));
+    const QRegularExpressionMatch m = re.match(text.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    const int h = m.captured(1).toInt(), min = m.captured(2).toInt();
+    const int s = m.captured(3).isEmpty() ? 0 : m.captured(3).toInt();
+    if (h > 23 || min > 59 || s > 59)
+        return std::nullopt;
+    return h * 3600.0 + min * 60.0 + s;
+}
+
+// The window takes the longitude's magnitude in its box and the hemisphere
+// from a pair of buttons; here the sign or an E/W suffix chooses the side.
+void splitLongitude(const QString &text, InputTexts &in)
+{
+    QString t = text.trimmed();
+    const QChar last = t.isEmpty() ? QChar() : t.back().toUpper();
+    if (last == u'E' || last == u'W') {
+        t.chop(1);
+        t = t.trimmed();
+        // "-72.855W" says the side twice; hand the sign on so that it is refused.
+        in.longitude = t.startsWith(u'+') || t.startsWith(u'-') ? text : t;
+        in.east = last == u'E';
+    } else {
+        in.east = !t.startsWith(u'-');
+        in.longitude = t.startsWith(u'+') || t.startsWith(u'-') ? t.mid(1) : t;
+    }
+    in.west = !in.east;
+}
+
+// Options the window has no field for, each refused with a plain message.
+std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r)
+{
+    for (const char *required : {"date", "latitude", "longitude"})
+        if (!p.isSet(QLatin1String(required)))
+            return Failure{QStringLiteral("%1 is missing").arg(opt(required))};
+
+    const bool offset = p.isSet(QStringLiteral("utc-offset")), zone = p.isSet(QStringLiteral("zone"));
+    if (offset == zone)
+        return Failure{QStringLiteral("give either --utc-offset with --standard or --daylight-saving, or --zone")};
+    if (zone && (p.isSet(QStringLiteral("standard")) || p.isSet(QStringLiteral("daylight-saving"))))
+        return Failure{QStringLiteral("--zone takes the daylight saving from the zone's rules: leave out --standard "
+                                      "and --daylight-saving")};
+
+    if (offset) {
+        const QString text = p.value(QStringLiteral("utc-offset"));
+        const std::optional<int> minutes = parseOffsetMinutes(text);
+        if (!minutes)
+            return Failure{QStringLiteral("--utc-offset must be hours with an optional sign and minutes, such as -5, "
+                                          "+5:30 or +5:45, not \"%1\"")
+                               .arg(text)};
+        if (!zoneIndexForOffset(*minutes))
+            return Failure{QStringLiteral("no time zone has the offset %1").arg(offsetText(*minutes))};
+        r.inputs.clock.utcOffsetMinutes = *minutes;
+    } else {
+        r.zoneName = p.value(QStringLiteral("zone"));
+        const QTimeZone tz(r.zoneName.toUtf8());
+        if (!tz.isValid())
+            return Failure{
+                QStringLiteral("unknown time zone \"%1\"; give a name such as America/New_York").arg(r.zoneName)};
+        r.inputs.zone = tz;
+    }
+
+    if (p.isSet(QStringLiteral("days"))) {
+        bool ok = false;
+        r.inputs.days = p.value(QStringLiteral("days")).toInt(&ok);
+        if (!ok || r.inputs.days < 1 || r.inputs.days > 366)
+            return Failure{QStringLiteral("--days must be a whole number from 1 to 366")};
+    }
+    if (p.isSet(QStringLiteral("mark"))) {
+        r.inputs.markClock = parseClockSeconds(p.value(QStringLiteral("mark")));
+        if (!r.inputs.markClock)
+            return Failure{QStringLiteral("--mark must be a clock time HH:MM or HH:MM:SS, such as 08:55:10")};
+    }
+    if (p.isSet(QStringLiteral("format"))) {
+        const QString f = p.value(QStringLiteral("format"));
+        if (f == QLatin1String("json"))
+            r.format = OutputFormat::Json;
+        else if (f == QLatin1String("csv"))
+            r.format = OutputFormat::Csv;
+        else if (f != QLatin1String("text"))
+            return Failure{QStringLiteral("--format must be text, json or csv")};
+    }
+    return std::nullopt;
+}
+
+// The zone's clock on the first day must be one of the list's; every day of
+// the table must keep whole minutes (local mean time before a zone's rules
+// began does not).
+std::optional<Failure> readZoneClock(CliRequest &r)
+{
+    for (int i = 0; i < r.inputs.days; ++i) {
+        const QDate date = r.inputs.date.addDays(i);
+        if (r.inputs.zone->offsetFromUtc(QDateTime(date, QTime(12, 0), *r.inputs.zone)) % 60 != 0)
+            return Failure{QStringLiteral("%1: the zone's offset on %2 is not a whole number of minutes")
+                               .arg(r.zoneName, date.toString(Qt::ISODate))};
+    }
+    r.inputs.clock = zoneClockOn(*r.inputs.zone, r.inputs.date);
+    if (!zoneIndexForOffset(r.inputs.clock.utcOffsetMinutes))
+        return Failure{
+            QStringLiteral("%1: no time zone has its offset on %2 (%3)")
+                .arg(r.zoneName, r.inputs.date.toString(Qt::ISODate), offsetText(r.inputs.clock.utcOffsetMinutes))};
+    return std::nullopt;
+}
+
+constexpr int kDescriptionColumn = 26;
+
+// Words onto lines that end before column 80, continued under the first.
+QString wrapped(const QString &description)
+{
+    QString text, line;
+    for (const QString &word : description.split(u' ')) {
+        if (!line.isEmpty() && kDescriptionColumn + line.size() + 1 + word.size() > 79) {
+            text += line + u'\n' + QString(kDescriptionColumn, u' ');
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return text + line;
+}
+
+} // namespace
+
+QString offsetText(int minutes)
+{
+    const int m = std::abs(minutes);
+    return QStringLiteral("%1%2:%3")
+        .arg(QChar(minutes < 0 ? u'-' : u'+'))
+        .arg(m / 60, 2, 10, QLatin1Char('0'))
+        .arg(m % 60, 2, 10, QLatin1Char('0'));
+}
+
+CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
+{
+    QCommandLineParser p;
+    for (const OptionSpec &o : kOptions)
+        p.addOption(
+            QCommandLineOption(QLatin1String(o.name), QString::fromUtf8(o.description), QLatin1String(o.valueName)));
+    // A negative value after an option ("--longitude -72.855") is that option's value.
+    if (!p.parse(QStringList{QStringLiteral("orvane")} + args))
+        return CliParse{std::nullopt, p.errorText()};
+    if (!p.positionalArguments().isEmpty())
+        return CliParse{std::nullopt,
+                        QStringLiteral("unexpected argument \"%1\"").arg(p.positionalArguments().constFirst())};
+
+    CliRequest r;
+    if (p.isSet(QStringLiteral("help"))) {
+        r.action = CliRequest::Action::Help;
+        return CliParse{r, {}};
+    }
+    if (p.isSet(QStringLiteral("version"))) {
+        r.action = CliRequest::Action::Version;
+        return CliParse{r, {}};
+    }
+    for (const OptionSpec &o : kOptions)
+        if (p.values(QLatin1String(o.name)).size() > 1)
+            return CliParse{std::nullopt, QStringLiteral("%1 is given more than once").arg(opt(o.name))};
+    if (const std::optional<Failure> f = readOwnOptions(p, r))
+        return CliParse{std::nullopt, f->message};
+
+    InputTexts in;
+    in.date = p.value(QStringLiteral("date"));
+    in.latitude = p.value(QStringLiteral("latitude"));
+    splitLongitude(p.value(QStringLiteral("longitude")), in);
+    if (const std::optional<double> date = parseDateText(in.date, locale)) {
+        int y = 0, m = 0, d = 0;
+        dateParts(*date, y, m, d);
+        r.inputs.date = QDate(y, m, d);
+        if (r.inputs.zone)
+            if (const std::optional<Failure> f = readZoneClock(r))
+                return CliParse{std::nullopt, f->message};
+    }
+    in.standardTime = r.inputs.zone ? !r.inputs.clock.daylightSaving : p.isSet(QStringLiteral("standard"));
+    in.daylightSaving = r.inputs.zone ? r.inputs.clock.daylightSaving : p.isSet(QStringLiteral("daylight-saving"));
+    in.zoneIndex = zoneIndexForOffset(r.inputs.clock.utcOffsetMinutes).value_or(-1);
+
+    // A longitude far from the zone's meridian is the window's question, not
+    // a refusal: the field data carries it as a warning.
+    const InputCheck c = checkInputs(in, locale);
+    if (c.verdict == CheckVerdict::Refused)
+        return CliParse{std::nullopt, QString::fromUtf8(c.message)};
+    r.inputs.latitude = *c.values.latitude;
+    r.inputs.longitude = *c.values.longitude;
+    r.inputs.clock.daylightSaving = c.daylightSaving;
+    return CliParse{r, {}};
+}
+
+QString usageText()
+{
+    QString text =
+        QStringLiteral("Usage: orvane [--date DATE --latitude DEG --longitude DEG\n"
+                       "               (--utc-offset H[:MM] (--standard | --daylight-saving) | --zone NAME)\n"
+                       "               [--days N] [--mark HH:MM[:SS]] [--format text|json|csv]]\n"
+                       "\n"
+                       "Without options Orvane opens its window. With them it prints, for the date and\n"
+                       "the site, the clock times at which the sun stands exactly east, on the meridian\n"
+                       "and exactly west, the true sun's instants beside them, where the shadow points\n"
+                       "and how fast it turns, and the same times for the coming days.\n"
+                       "\n"
+                       "Options:\n");
+    for (const OptionSpec &o : kOptions) {
+        QString left = QStringLiteral("  ") + opt(o.name);
+        if (*o.valueName)
+            left += u' ' + QLatin1String(o.valueName);
+        text += left.leftJustified(kDescriptionColumn) + wrapped(QString::fromUtf8(o.description)) + u'\n';
+    }
+    text += QStringLiteral("\nExamples:\n"
+                           "  orvane --date 6/21/2027 --latitude 40.655 --longitude 72.855W --utc-offset -5 \\\n"
+                           "         --daylight-saving --format json\n"
+                           "  orvane --date 2027-03-20 --latitude 28.61 --longitude 77.21E --zone Asia/Kolkata\n");
+    return text;
+}
+
+} // namespace orvane

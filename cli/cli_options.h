@@ -1,0 +1,40 @@
+#pragma once
+// Reading the command line into the field data's inputs. The fields the
+// window has are checked by the window's own checks and refused with its
+// messages; the options it lacks get a plain one-line message.
+
+#include "field/field_data.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace orvane {
+
+enum class OutputFormat { Text, Json, Csv };
+
+struct CliRequest {
+    enum class Action { Compute, Help, Version };
+    Action action = Action::Compute;
+    FieldInputs inputs;
+    OutputFormat format = OutputFormat::Text;
+    QString zoneName; // the IANA name given with --zone, else empty
+};
+
+struct CliParse {
+    std::optional<CliRequest> request;
+    QString error; // one line, when there is no request
+};
+
+// `args` without the program's name. Dates and numbers are read in `locale`
+// as the window reads them.
+CliParse parseCommandLine(const QStringList &args, const QLocale &locale);
+
+// "+05:30", "-05:00", as an offset east of UTC in minutes.
+QString offsetText(int minutes);
+
+QString usageText();
+
+} // namespace orvane

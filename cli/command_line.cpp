@@ -1,0 +1,50 @@
+#include "command_line.h"
+
+#include "cli_options.h"
+#include "field_output.h"
+
+#include <QLocale>
+
+namespace orvane {
+
+namespace {
+constexpr int kBadInput = 2;
+} // namespace
+
+int runCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    const QLocale locale; // the user's, from LANG and LC_ALL
+    const CliParse parse = parseCommandLine(args, locale);
+    if (!parse.request) {
+        err << parse.error << Qt::endl;
+        return kBadInput;
+    }
+    const CliRequest &r = *parse.request;
+    switch (r.action) {
+    case CliRequest::Action::Help:
+        out << usageText();
+        break;
+    case CliRequest::Action::Version:
+        out << QStringLiteral("orvane " ORVANE_VERSION "\n");
+        break;
+    case CliRequest::Action::Compute: {
+        const FieldData d = computeFieldData(r.inputs);
+        switch (r.format) {
+        case OutputFormat::Text:
+            out << fieldText(d, r.zoneName, locale);
+            break;
+        case OutputFormat::Json:
+            out << fieldJson(d, r.zoneName, locale);
+            break;
+        case OutputFormat::Csv:
+            out << fieldCsv(d);
+            break;
+        }
+        break;
+    }
+    }
+    out.flush();
+    return 0;
+}
+
+} // namespace orvane

@@ -1,0 +1,20 @@
+#include "field_output.h"
+
+namespace orvane {
+
+QString fieldCsv(const FieldData &d)
+{
+    QString text = QStringLiteral("date,east,meridian,west,precise_east,precise_meridian,precise_west\n");
+    for (const DayRow &row : d.days) {
+        text += row.date.toString(Qt::ISODate);
+        for (const auto *times : {&row.method, &row.precise})
+            for (FieldEvent e : kFieldEvents) {
+                const std::optional<double> &t = (*times)[static_cast<int>(e)];
+                text += u',' + (t ? clockText(*t, times == &row.precise) : QString());
+            }
+        text += u'\n';
+    }
+    return text;
+}
+
+} // namespace orvane

@@ -1,0 +1,22 @@
+#pragma once
+// The three forms of the command line's answer, from one field data.
+
+#include "field/field_data.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace orvane {
+
+// The site, the window's result text (in `locale`, CR LF kept), the events,
+// the rows around them, the days, the mark and the warnings. `zoneName` is
+// the IANA name when the clock came from one.
+QString fieldJson(const FieldData &d, const QString &zoneName, const QLocale &locale);
+
+// The days table with a header row; never-seen events leave their cells empty.
+QString fieldCsv(const FieldData &d);
+
+// The window's result text, then the field data in aligned columns.
+QString fieldText(const FieldData &d, const QString &zoneName, const QLocale &locale);
+
+} // namespace orvane

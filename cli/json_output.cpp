@@ -1,0 +1,134 @@
+#include "field_output.h"
+#include "json_writer.h"
+
+#include "text/result_text.h"
+
+namespace orvane {
+
+namespace {
+
+// Azimuths and bearings to 0.001 degree (a tenth of a second of the sun's
+// turn), altitudes to 0.01 degree, the difference to the 0.1 s it is found to.
+constexpr int kAzimuthDecimals = 3;
+constexpr int kAltitudeDecimals = 2;
+
+void optionalClock(JsonWriter &w, const char *key, const std::optional<double> &seconds, bool tenths)
+{
+    if (seconds)
+        w.value(key, clockText(*seconds, tenths));
+    else
+        w.null(key);
+}
+
+void site(JsonWriter &w, const FieldData &d, const QString &zoneName)
+{
+    const FieldInputs &in = d.inputs;
+    w.beginObject("site");
+    w.value("date", in.date.toString(Qt::ISODate));
+    w.value("latitude", in.latitude, 6);
+    w.value("longitude", in.longitude, 6);
+    w.value("utc_offset_minutes", in.clock.utcOffsetMinutes);
+    w.value("daylight_saving", in.clock.daylightSaving);
+    if (!zoneName.isEmpty())
+        w.value("zone", zoneName);
+    w.endObject();
+}
+
+void event(JsonWriter &w, const EventField &f)
+{
+    w.beginObject();
+    w.value("event", fieldEventName(f.event));
+    if (f.event == FieldEvent::Meridian)
+        w.value("direction", f.north ? "north" : "south");
+    w.value("seen", f.seen);
+    if (f.seen) {
+        w.value("clock", clockText(f.methodClock));
+        optionalClock(w, "precise_clock", f.preciseClock, true);
+        if (f.differenceSeconds)
+            w.value("difference_s", *f.differenceSeconds, 1);
+        else
+            w.null("difference_s");
+        w.value("azimuth_deg", f.azimuthDeg, kAzimuthDecimals);
+        w.value("altitude_deg", f.altitudeDeg, kAltitudeDecimals);
+        w.value("shadow_bearing_deg", f.shadowBearingDeg, kAzimuthDecimals);
+        if (f.shadowLengthPerM)
+            w.value("shadow_length_per_m", *f.shadowLengthPerM, 3);
+        else
+            w.null("shadow_length_per_m");
+        w.value("off_line_deg", f.offLineDeg, kAzimuthDecimals);
+        w.value("off_line_mm_per_m", f.offLineMmPerM, 1);
+        w.value("turn_deg_per_min", f.turnDegPerMin, kAzimuthDecimals);
+        w.beginArray("notes", true);
+        for (FieldNote n : f.notes)
+            w.value(nullptr, fieldNoteText(n));
+        w.endArray();
+    }
+    w.endObject();
+}
+
+void day(JsonWriter &w, const DayRow &row)
+{
+    w.beginObject(nullptr, true);
+    w.value("date", row.date.toString(Qt::ISODate));
+    for (FieldEvent e : kFieldEvents)
+        optionalClock(w, fieldEventName(e).toLatin1().constData(), row.method[static_cast<int>(e)], false);
+    for (FieldEvent e : kFieldEvents) {
+        const QByteArray key = "precise_" + fieldEventName(e).toLatin1();
+        optionalClock(w, key.constData(), row.precise[static_cast<int>(e)], true);
+    }
+    w.value("utc_offset_minutes", row.clock.utcOffsetMinutes);
+    w.value("daylight_saving", row.clock.daylightSaving);
+    w.endObject();
+}
+
+} // namespace
+
+QString fieldJson(const FieldData &d, const QString &zoneName, const QLocale &locale)
+{
+    JsonWriter w;
+    w.beginObject();
+    site(w, d, zoneName);
+    w.value("result_text", resultText(d.inputDate, d.crossings, d.radToDeg, locale));
+
+    w.beginArray("events");
+    for (const EventField &f : d.events)
+        event(w, f);
+    w.endArray();
+
+    w.beginArray("around");
+    for (const AroundRow &a : d.around) {
+        w.beginObject(nullptr, true);
+        w.value("event", fieldEventName(a.event));
+        w.value("clock", clockText(a.clock));
+        w.value("azimuth_deg", a.azimuthDeg, kAzimuthDecimals);
+        w.value("altitude_deg", a.altitudeDeg, kAltitudeDecimals);
+        w.value("shadow_bearing_deg", a.shadowBearingDeg, kAzimuthDecimals);
+        w.endObject();
+    }
+    w.endArray();
+
+    w.beginArray("days");
+    for (const DayRow &row : d.days)
+        day(w, row);
+    w.endArray();
+
+    if (d.mark) {
+        w.beginObject("mark", true);
+        w.value("clock", clockText(d.mark->clock));
+        w.value("shadow_bearing_deg", d.mark->shadowBearingDeg, kAzimuthDecimals);
+        w.value("line", trueLineName(d.mark->line));
+        w.value("turn_deg", d.mark->turnDeg, kAzimuthDecimals);
+        w.endObject();
+    } else {
+        w.null("mark");
+    }
+
+    w.beginArray("warnings", true);
+    for (FieldWarning warning : d.warnings)
+        w.value(nullptr, fieldWarningText(warning));
+    w.endArray();
+    w.endObject();
+    return w.text();
+}
+
+} // namespace orvane

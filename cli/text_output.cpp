@@ -1,0 +1,178 @@
+#include "field_output.h"
+
+#include "cli_options.h"
+#include "text/result_text.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+
+using Rows = QList<QStringList>;
+
+// Fixed decimals, never "-0.000".
+QString fixed(double x, int decimals)
+{
+    const QString zero = QString::number(0.0, 'f', decimals);
+    const QString s = QString::number(x, 'f', decimals);
+    return s == u'-' + zero ? zero : s;
+}
+
+// A sign on every value that shows a digit other than zero.
+QString signedFixed(double x, int decimals)
+{
+    const QString s = fixed(x, decimals);
+    return s.startsWith(u'-') || s == fixed(0, decimals) ? s : u'+' + s;
+}
+
+// The first column left-aligned, the others right-aligned, two blanks apart.
+QString columns(const Rows &rows)
+{
+    QList<qsizetype> width;
+    for (const QStringList &row : rows)
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (width.size() <= i)
+                width.append(0);
+            width[i] = std::max(width[i], row[i].size());
+        }
+    QString text;
+    for (const QStringList &row : rows) {
+        QString line = QStringLiteral("  ");
+        for (qsizetype i = 0; i < row.size(); ++i)
+            line += i == 0 ? row[i].leftJustified(width[i]) : QStringLiteral("  ") + row[i].rightJustified(width[i]);
+        text += line + u'\n';
+    }
+    return text;
+}
+
+// Labels and their values, the values starting in one column.
+QString labelled(const Rows &pairs)
+{
+    qsizetype width = 0;
+    for (const QStringList &p : pairs)
+        width = std::max(width, p[0].size());
+    QString text;
+    for (const QStringList &p : pairs)
+        text += QStringLiteral("  ") + p[0].leftJustified(width) + QStringLiteral("  ") + p[1] + u'\n';
+    return text;
+}
+
+QString directionName(const EventField &f)
+{
+    switch (f.event) {
+    case FieldEvent::East:
+        return QStringLiteral("east");
+    case FieldEvent::Meridian:
+        return f.north ? QStringLiteral("north") : QStringLiteral("south");
+    case FieldEvent::West:
+        break;
+    }
+    return QStringLiteral("west");
+}
+
+QString clockName(const FieldClock &c)
+{
+    return QStringLiteral("UTC") + offsetText(c.utcOffsetMinutes) +
+           (c.daylightSaving ? QStringLiteral(" DST") : QStringLiteral(" std"));
+}
+
+QString heading(const FieldData &d, const QString &zoneName)
+{
+    const FieldInputs &in = d.inputs;
+    QString text = QStringLiteral("Field data for latitude %1, longitude %2, on the clock UTC%3")
+                       .arg(QString::number(in.latitude, 'g', 10), QString::number(in.longitude, 'g', 10),
+                            offsetText(in.clock.utcOffsetMinutes));
+    text += in.clock.daylightSaving ? QStringLiteral(" with daylight saving") : QStringLiteral(", standard time");
+    if (!zoneName.isEmpty())
+        text += QStringLiteral(" (%1)").arg(zoneName);
+    return text + QStringLiteral("\nAngles in degrees, bearings from north through east; lengths for a plumb line "
+                                 "1 m high.\n");
+}
+
+QString eventBlock(const EventField &f, const std::vector<AroundRow> &around)
+{
+    const QString name = fieldEventName(f.event);
+    QString text = u'\n' + name.left(1).toUpper() + name.mid(1) + u'\n';
+    if (!f.seen)
+        return text + QStringLiteral("  the sun is never seen %1 at this location and date\n").arg(name);
+
+    Rows rows;
+    rows << QStringList{QStringLiteral("clock, as in the result"), clockText(f.methodClock)};
+    rows << QStringList{QStringLiteral("true sun due %1 at").arg(directionName(f)),
+                        f.preciseClock ? clockText(*f.preciseClock, true) +
+                                             QStringLiteral(" (%1 s)").arg(signedFixed(*f.differenceSeconds, 1))
+                                       : QStringLiteral("never, above the horizon")};
+    rows << QStringList{QStringLiteral("sun azimuth"), fixed(f.azimuthDeg, 3)};
+    rows << QStringList{QStringLiteral("sun altitude"), fixed(f.altitudeDeg, 2)};
+    rows << QStringList{QStringLiteral("shadow bearing"), fixed(f.shadowBearingDeg, 3)};
+    rows << QStringList{QStringLiteral("shadow length"), f.shadowLengthPerM
+                                                             ? fixed(*f.shadowLengthPerM, 3) + QStringLiteral(" m")
+                                                             : QStringLiteral("none")};
+    rows << QStringList{QStringLiteral("off the true line"),
+                        signedFixed(f.offLineDeg, 3) +
+                            QStringLiteral(" = %1 mm at 1 m").arg(signedFixed(f.offLineMmPerM, 1))};
+    rows << QStringList{QStringLiteral("the shadow turns"), fixed(f.turnDegPerMin, 3) + QStringLiteral(" per minute")};
+    for (FieldNote n : f.notes)
+        rows << QStringList{QStringLiteral("note"), fieldNoteText(n)};
+    text += labelled(rows);
+
+    Rows table{
+        {QStringLiteral("clock"), QStringLiteral("azimuth"), QStringLiteral("altitude"), QStringLiteral("shadow")}};
+    for (const AroundRow &a : around)
+        if (a.event == f.event)
+            table << QStringList{clockText(a.clock), fixed(a.azimuthDeg, 3), fixed(a.altitudeDeg, 2),
+                                 fixed(a.shadowBearingDeg, 3)};
+    return text + u'\n' + columns(table);
+}
+
+QString daysTable(const FieldData &d)
+{
+    Rows table{{QStringLiteral("date"), QStringLiteral("clock"), QStringLiteral("east"), QStringLiteral("meridian"),
+                QStringLiteral("west"), QStringLiteral("true east"), QStringLiteral("true meridian"),
+                QStringLiteral("true west")}};
+    for (const DayRow &row : d.days) {
+        QStringList cells{row.date.toString(Qt::ISODate), clockName(row.clock)};
+        for (const auto *times : {&row.method, &row.precise})
+            for (FieldEvent e : kFieldEvents) {
+                const std::optional<double> &t = (*times)[static_cast<int>(e)];
+                cells << (t ? clockText(*t, times == &row.precise) : QStringLiteral("-"));
+            }
+        table << cells;
+    }
+    return QStringLiteral("\nDays (- where the sun is never seen there)\n") + columns(table);
+}
+
+QString markBlock(const MarkField &m)
+{
+    return QStringLiteral("\nMark at %1\n  shadow bearing     %2\n  nearest true line  %3\n  turn the mark      %4 "
+                          "(%5 seen from above)\n")
+        .arg(clockText(m.clock), fixed(m.shadowBearingDeg, 3), trueLineName(m.line), signedFixed(m.turnDeg, 3),
+             m.turnDeg < 0 ? QStringLiteral("counterclockwise") : QStringLiteral("clockwise"));
+}
+
+} // namespace
+
+QString fieldText(const FieldData &d, const QString &zoneName, const QLocale &locale)
+{
+    QString text = resultText(d.inputDate, d.crossings, d.radToDeg, locale);
+    text.replace(QLatin1String(kCrLf), QStringLiteral("\n"));
+    while (text.endsWith(u'\n'))
+        text.chop(1);
+    text += QStringLiteral("\n\n") + heading(d, zoneName);
+    for (const EventField &f : d.events)
+        text += eventBlock(f, d.around);
+    text += daysTable(d);
+    if (d.mark)
+        text += markBlock(*d.mark);
+    if (!d.warnings.empty())
+        text += u'\n';
+    for (FieldWarning w : d.warnings)
+        text += QStringLiteral("Warning: ") + fieldWarningText(w) + u'\n';
+    return text;
+}
+
+} // namespace orvane

@@ -1,0 +1,46 @@
+// The built program run from a shell with no display at all: no DISPLAY,
+// no WAYLAND_DISPLAY, no QT_QPA_PLATFORM.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+class TestCliProcess : public QObject {
+    Q_OBJECT
+private slots:
+    void noDisplay_data()
+    {
+        QTest::addColumn<QString>("latitude");
+        QTest::addColumn<int>("status");
+        QTest::newRow("answers in JSON") << "40.655" << 0;
+        QTest::newRow("refuses latitude 91 with nothing on stdout") << "91" << 2;
+    }
+    void noDisplay()
+    {
+        QFETCH(QString, latitude);
+        QFETCH(int, status);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QLatin1String(name));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(ORVANE_EXE), {"--date", "6/21/2027", "--latitude", latitude, "--longitude", "72.855W",
+                                             "--utc-offset", "-5", "--daylight-saving", "--format", "json"});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), status);
+        const QByteArray out = p.readAllStandardOutput();
+        if (status != 0) {
+            QVERIFY(out.isEmpty());
+            QVERIFY(!p.readAllStandardError().isEmpty());
+            return;
+        }
+        const QJsonObject o = QJsonDocument::fromJson(out).object();
+        QCOMPARE(o["site"].toObject()["latitude"].toDouble(), 40.655);
+        QCOMPARE(o["events"].toArray().size(), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliProcess)
+#include "tst_cli_process.moc"

@@ -1,0 +1,280 @@
+// The command line without a process: refusals and their exit status, the
+// JSON answer's shape, clocks from real time zones, and the mark's turn.
+#include "cli/command_line.h"
+#include "text/window_texts.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <cmath>
+
+using namespace orvane;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out, err;
+};
+
+Run run(const QStringList &args)
+{
+    Run r;
+    QTextStream out(&r.out), err(&r.err);
+    r.status = orvane::runCommandLine(args, out, err);
+    out.flush();
+    err.flush();
+    return r;
+}
+
+// The 21 June 2027 example of the issue: 40.655 N, 72.855 W, GMT-5 with daylight saving.
+QStringList june(const QStringList &extra = {})
+{
+    return QStringList{"--date",  "6/21/2027",    "--latitude", "40.655",           "--longitude",
+                       "-72.855", "--utc-offset", "-5",         "--daylight-saving"} +
+           extra;
+}
+
+QJsonObject json(const QStringList &args)
+{
+    const Run r = run(args + QStringList{"--format", "json"});
+    QJsonParseError e;
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &e);
+    if (r.status != 0 || e.error != QJsonParseError::NoError)
+        qWarning("status %d, %s: %s", r.status, qPrintable(e.errorString()), qPrintable(r.err));
+    return doc.object();
+}
+
+bool isClock(const QJsonValue &v, bool tenths)
+{
+    static const QRegularExpression whole(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$"));
+    static const QRegularExpression tenth(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d$"));
+    return v.isString() && (tenths ? tenth : whole).match(v.toString()).hasMatch();
+}
+
+QStringList keys(const QJsonObject &o)
+{
+    QStringList k = o.keys();
+    k.sort();
+    return k;
+}
+
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
+
+    void status_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        // Refused: how the one line on stderr starts. Answered: a part of stdout.
+        QTest::addColumn<QString>("text");
+
+        const auto without = [](const char *option) {
+            QStringList a = june();
+            a.remove(a.indexOf(QString::fromLatin1(option)), 2);
+            return a;
+        };
+        const auto with = [](const char *option, const char *value) {
+            QStringList a = june();
+            a[a.indexOf(QString::fromLatin1(option)) + 1] = QString::fromLatin1(value);
+            return a;
+        };
+        QTest::newRow("30 February") << with("--date", "2/30/2027") << 2 << kMsgDate;
+        QTest::newRow("latitude 91") << with("--latitude", "91") << 2 << kMsgLatitude;
+        QTest::newRow("longitude 181") << with("--longitude", "181") << 2 << kMsgLongitude;
+        QTest::newRow("longitude with sign and suffix") << with("--longitude", "-72.855W") << 2 << kMsgLongitude;
+        QTest::newRow("no clock mode") << june().mid(0, 8) << 2 << kMsgClockMode;
+        QTest::newRow("both clock modes") << june({"--standard"}) << 2 << kMsgClockMode;
+        QTest::newRow("unknown zone") << june().mid(0, 6) + QStringList{"--zone", "Mars/Olympus_Mons"} << 2
+                                      << "unknown time zone \"Mars/Olympus_Mons\"";
+        QTest::newRow("offset no zone has")
+            << with("--utc-offset", "+5:15") << 2 << "no time zone has the offset +05:15";
+        QTest::newRow("days 0") << june({"--days", "0"}) << 2 << "--days must be";
+        QTest::newRow("days 367") << june({"--days", "367"}) << 2 << "--days must be";
+        QTest::newRow("mark 24:00") << june({"--mark", "24:00"}) << 2 << "--mark must be";
+        QTest::newRow("format xml") << june({"--format", "xml"}) << 2 << "--format must be";
+        QTest::newRow("unknown option") << june({"--colour"}) << 2 << "Unknown option 'colour'.";
+        QTest::newRow("latitude missing") << without("--latitude") << 2 << "--latitude is missing";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: orvane";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "orvane " ORVANE_VERSION "\n";
+        QTest::newRow("far from zone only warns")
+            << with("--longitude", "-100") << 0 << "Warning: the longitude is more than 15 degrees";
+    }
+    void status()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, text);
+        const Run r = run(args);
+        QCOMPARE(r.status, status);
+        if (status == 2) {
+            // One line, and nothing on stdout.
+            QVERIFY2(r.err.startsWith(text) && r.err.count(u'\n') == 1, qPrintable(r.err));
+            QVERIFY(r.out.isEmpty());
+        } else {
+            QVERIFY2(r.out.contains(text), qPrintable(r.out.left(200)));
+            QVERIFY(r.err.isEmpty());
+        }
+    }
+
+    // Keys and types; an event never seen has no clock or sun field, and
+    // its day cells are null.
+    void jsonShape_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("clock");
+        QTest::addColumn<bool>("crossingsSeen");
+        QTest::newRow("21 June 2027, daylight saving") << "6/21/2027"
+                                                       << "--daylight-saving" << true;
+        QTest::newRow("21 December 2027, never east or west") << "12/21/2027"
+                                                              << "--standard" << false;
+    }
+    void jsonShape()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, clock);
+        QFETCH(bool, crossingsSeen);
+        QStringList args = june({"--days", "3"});
+        args[1] = date;
+        args[8] = clock;
+        const QJsonObject o = json(args);
+        QCOMPARE(keys(o), QStringList({"around", "days", "events", "mark", "result_text", "site", "warnings"}));
+
+        const QJsonObject site = o["site"].toObject();
+        QCOMPARE(keys(site), QStringList({"date", "daylight_saving", "latitude", "longitude", "utc_offset_minutes"}));
+        QCOMPARE(site["latitude"].toDouble(), 40.655);
+        QCOMPARE(site["longitude"].toDouble(), -72.855);
+        QCOMPARE(site["utc_offset_minutes"].toInt(), -300);
+        QCOMPARE(site["daylight_saving"].toBool(), crossingsSeen);
+        QVERIFY(o["result_text"].toString().contains(QStringLiteral("\r\n")));
+        QVERIFY(o["mark"].isNull());
+        QVERIFY(o["warnings"].isArray());
+
+        const QJsonArray events = o["events"].toArray();
+        QCOMPARE(events.size(), 3);
+        const QStringList sunKeys{"altitude_deg",
+                                  "azimuth_deg",
+                                  "clock",
+                                  "difference_s",
+                                  "event",
+                                  "notes",
+                                  "off_line_deg",
+                                  "off_line_mm_per_m",
+                                  "precise_clock",
+                                  "seen",
+                                  "shadow_bearing_deg",
+                                  "shadow_length_per_m",
+                                  "turn_deg_per_min"};
+        int seenCount = 0;
+        for (int i = 0; i < 3; ++i) {
+            const QJsonObject e = events[i].toObject();
+            QCOMPARE(e["event"].toString(), QStringList({"east", "meridian", "west"})[i]);
+            const bool seen = i == 1 || crossingsSeen;
+            QCOMPARE(e["seen"].toBool(), seen);
+            QStringList want = seen ? sunKeys : QStringList{"event", "seen"};
+            if (i == 1) {
+                want << "direction";
+                want.sort();
+                QCOMPARE(e["direction"].toString(), QStringLiteral("south"));
+            }
+            QCOMPARE(keys(e), want);
+            if (!seen)
+                continue;
+            ++seenCount;
+            QVERIFY(isClock(e["clock"], false));
+            QVERIFY(isClock(e["precise_clock"], true));
+            // The method's times are within 25 s of the true sun's with
+            // daylight saving, 5 s on standard time (README, Accuracy).
+            QVERIFY2(std::fabs(e["difference_s"].toDouble()) <= (crossingsSeen ? 25 : 5),
+                     qPrintable(QString::number(e["difference_s"].toDouble())));
+            for (const char *k : {"azimuth_deg", "altitude_deg", "shadow_bearing_deg", "shadow_length_per_m",
+                                  "off_line_deg", "off_line_mm_per_m", "turn_deg_per_min"})
+                QVERIFY2(e[QLatin1String(k)].isDouble(), k);
+            QVERIFY(e["notes"].isArray());
+        }
+
+        // 21 rows, every 30 s from 5 minutes before to 5 minutes after.
+        const QJsonArray around = o["around"].toArray();
+        QCOMPARE(around.size(), 21 * seenCount);
+        QCOMPARE(keys(around[0].toObject()),
+                 QStringList({"altitude_deg", "azimuth_deg", "clock", "event", "shadow_bearing_deg"}));
+
+        const QJsonArray days = o["days"].toArray();
+        QCOMPARE(days.size(), 3);
+        for (const QJsonValue &v : days) {
+            const QJsonObject d = v.toObject();
+            QVERIFY(isClock(d["meridian"], false));
+            QVERIFY(isClock(d["precise_meridian"], true));
+            for (const char *k : {"east", "west"}) {
+                QCOMPARE(isClock(d[QLatin1String(k)], false), crossingsSeen);
+                QCOMPARE(d[QLatin1String(k)].isNull(), !crossingsSeen);
+                // At 40.655 N in December the true sun is below the horizon at due east and west.
+                QCOMPARE(d["precise_" + QLatin1String(k)].isNull(), !crossingsSeen);
+            }
+        }
+    }
+
+    // The offset and the clock come from the zone's rules on the date.
+    void zoneClock_data()
+    {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<bool>("daylightSaving");
+        QTest::newRow("Asia/Kolkata") << "Asia/Kolkata"
+                                      << "6/21/2027" << 330 << false;
+        QTest::newRow("America/New_York in June") << "America/New_York"
+                                                  << "6/21/2027" << -300 << true;
+        QTest::newRow("America/New_York in January") << "America/New_York"
+                                                     << "1/21/2027" << -300 << false;
+        // Shifts the calculation does not know read as standard time on the zone's own clock.
+        QTest::newRow("Europe/Dublin in January, an hour behind its legal time") << "Europe/Dublin"
+                                                                                 << "1/21/2027" << 0 << false;
+        QTest::newRow("Australia/Lord_Howe in January, half an hour ahead") << "Australia/Lord_Howe"
+                                                                            << "1/21/2027" << 660 << false;
+    }
+    void zoneClock()
+    {
+        QFETCH(QString, zone);
+        QFETCH(QString, date);
+        QFETCH(int, offset);
+        QFETCH(bool, daylightSaving);
+        const QJsonObject site =
+            json({"--date", date, "--latitude", "28.6", "--longitude", "77.2E", "--zone", zone})["site"].toObject();
+        QCOMPARE(site["utc_offset_minutes"].toInt(), offset);
+        QCOMPARE(site["daylight_saving"].toBool(), daylightSaving);
+        QCOMPARE(site["zone"].toString(), zone);
+    }
+
+    // Ten minutes after the true sun stands due east at 40.655 N in June.
+    // The sun moves on towards the south, so its azimuth has grown past 90
+    // (clockwise seen from above) and the shadow's bearing past 270; the
+    // mark lies clockwise of the east-west line and is turned back
+    // counterclockwise: a negative turn. By hand: on the prime vertical the
+    // azimuth turns at w sin(latitude), w = 0.25 deg/min of hour angle, so
+    // 0.25 * sin(40.655) * 10 = 1.629 deg; the rate grows by about 1 % over
+    // those ten minutes (the term -cos(lat) tan(alt) cos(az)), hence 1.65.
+    void markTurnSign()
+    {
+        const QString precise = json(june())["events"].toArray()[0].toObject()["precise_clock"].toString();
+        // To the whole second: 0.003 degree at most.
+        const QTime east = QTime::fromString(precise.left(8), QStringLiteral("HH:mm:ss"));
+        QVERIFY(east.isValid());
+        const QString mark = east.addSecs(600).toString(QStringLiteral("HH:mm:ss"));
+        const QJsonObject m = json(june({"--mark", mark}))["mark"].toObject();
+        QCOMPARE(m["line"].toString(), QStringLiteral("east-west"));
+        QVERIFY(m["shadow_bearing_deg"].toDouble() > 270);
+        const double turn = m["turn_deg"].toDouble();
+        QVERIFY2(std::fabs(turn - -1.65) <= 0.05, qPrintable(QString::number(turn)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_command_line.moc"
