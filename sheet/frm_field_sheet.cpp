@@ -12,10 +12,10 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QTimeEdit>
@@ -73,6 +73,7 @@ FrmFieldSheet::FrmFieldSheet(QWidget *parent)
             timeLink_();
     });
 
+    txtHeight->setFocus();
     clockTimer = new QTimer(this);
     clockTimer->setInterval(200);
     connect(clockTimer, &QTimer::timeout, this, &FrmFieldSheet::refreshClock);

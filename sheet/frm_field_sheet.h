@@ -86,7 +86,7 @@ private:
     QLabel *lblNow = nullptr;
     QLabel *lblCountdown = nullptr;
     QCheckBox *chkTick = nullptr;
-    QLabel *lblTimeLink = nullptr;
+    QPushButton *cmdTimeLink = nullptr;
     QPushButton *cmdPrintSheet = nullptr;
     QPushButton *cmdSavePdf = nullptr;
     QPushButton *cmdCloseSheet = nullptr;

@@ -2,6 +2,7 @@
 #include "frm_field_sheet.h"
 
 #include "event_block.h"
+#include "mark_time_edit.h"
 #include "plan_view.h"
 #include "sheet_text.h"
 #include "text/result_text.h"
@@ -109,13 +110,19 @@ void FrmFieldSheet::buildControls()
     lblClockNote->setText(QStringLiteral("The times are only as good as the clock you read: set your watch and this "
                                          "computer's clock exactly."));
     lblClockNote->setWordWrap(true);
-    lblTimeLink = make<QLabel>(this, "lblTimeLink");
-    lblTimeLink->setText(QStringLiteral("<a href=\"time\">Click here to set your watch to atomic standard via "
-                                        "internet</a>"));
-    lblTimeLink->setTextFormat(Qt::RichText);
-    lblTimeLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    lblTimeLink->setAccessibleName(QStringLiteral("Click here to set your watch to atomic standard via internet"));
-    connect(lblTimeLink, &QLabel::linkActivated, this, [this] {
+    // The main window's time link, as a flat button that the Tab key reaches.
+    cmdTimeLink = make<QPushButton>(this, "cmdTimeLink");
+    cmdTimeLink->setText(QStringLiteral("Click here to set your watch to atomic standard via internet"));
+    cmdTimeLink->setFlat(true);
+    cmdTimeLink->setCursor(Qt::PointingHandCursor);
+    cmdTimeLink->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    QFont underlined = cmdTimeLink->font();
+    underlined.setUnderline(true);
+    cmdTimeLink->setFont(underlined);
+    QPalette blue = cmdTimeLink->palette();
+    blue.setColor(QPalette::ButtonText, QColor(0, 0, 192));
+    cmdTimeLink->setPalette(blue);
+    connect(cmdTimeLink, &QPushButton::clicked, this, [this] {
         if (timeLink_)
             timeLink_();
     });
@@ -131,7 +138,7 @@ void FrmFieldSheet::buildControls()
     left->addStretch();
     left->addWidget(grpToday);
     left->addWidget(lblClockNote);
-    left->addWidget(lblTimeLink);
+    left->addWidget(cmdTimeLink);
 
     // Right: the three events, then the table around one and the coming days.
     auto *blockRow = new QHBoxLayout;
@@ -144,7 +151,7 @@ void FrmFieldSheet::buildControls()
     QLabel *lblAround = labelFor(this, "lblAround", QStringLiteral("&Every 30 seconds around:"), cboAroundEvent);
     tblAround = makeTable(this, "tblAround");
     tblAround->setAccessibleName(QStringLiteral("Every 30 seconds around the chosen event"));
-    timMark = make<QTimeEdit>(this, "timMark");
+    timMark = make<MarkTimeEdit>(this, "timMark");
     timMark->setDisplayFormat(clockTimeFormat(QLocale()));
     QLabel *lblMark = labelFor(this, "lblMark", QStringLiteral("I &marked the shadow at:"), timMark);
     lblMarkResult = make<QLabel>(this, "lblMarkResult");
@@ -180,7 +187,7 @@ void FrmFieldSheet::buildControls()
     cmdSavePdf->setText(QStringLiteral("&Save as PDF"));
     cmdCloseSheet = make<QPushButton>(this, "cmdCloseSheet");
     cmdCloseSheet->setText(QStringLiteral("&Close"));
-    for (QPushButton *b : {cmdPrintSheet, cmdSavePdf, cmdCloseSheet})
+    for (QPushButton *b : {cmdTimeLink, cmdPrintSheet, cmdSavePdf, cmdCloseSheet})
         b->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -200,7 +207,7 @@ void FrmFieldSheet::buildControls()
     main->addLayout(buttons);
 
     // The keyboard walks the sheet as the eye reads it.
-    QWidget *order[] = {txtHeight, chkTick, lblTimeLink,   cboAroundEvent, tblAround,
+    QWidget *order[] = {txtHeight, chkTick, cmdTimeLink,   cboAroundEvent, tblAround,
                         timMark,   tblDays, cmdPrintSheet, cmdSavePdf,     cmdCloseSheet};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

@@ -83,6 +83,7 @@ public:
             painter_->setPen(QPen(Qt::black, mm(0.15)));
             painter_->drawLine(QPointF(x, at), QPointF(x + tableWidth(t, bold), at));
         }
+        at += mm(0.6);
         for (int r = 0; r < t.rows.size(); ++r)
             row(t.rows[r], r == t.boldRow ? bold : f);
         return at - y;
@@ -116,8 +117,8 @@ struct Fonts {
     QFont body = pageFont(8);
     QFont bodyBold = pageFont(8, true);
     QFont big = pageFont(16, true);
-    QFont table = pageFont(6.5);
-    QFont tableBold = pageFont(6.5, true);
+    QFont table = pageFont(7);
+    QFont tableBold = pageFont(7, true);
 };
 
 QList<Table> aroundTables(const FieldData &d, const QLocale &locale)
