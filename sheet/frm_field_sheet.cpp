@@ -229,6 +229,11 @@ PageJob FrmFieldSheet::pageJob() const
 void FrmFieldSheet::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // The event's row in the middle now that the table has its size.
+    if (QTableWidgetItem *row = tblAround->currentItem())
+        QTimer::singleShot(0, tblAround, [table = tblAround, row] {
+            table->scrollToItem(row, QAbstractItemView::PositionAtCenter);
+        });
     refreshClock();
     clockTimer->start();
 }
