@@ -6,6 +6,7 @@
 #include "support/loaded_libraries.h"
 #include "support/modal_answerer.h"
 #include "support/window_driver.h"
+#include "text/web_addresses.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -123,11 +124,16 @@ private slots:
     void oneSheetFollowsTheWindowUntilQuit()
     {
         WindowDriver d;
+        QStringList opened;
+        d.window.setOpenPage([&opened](const QString &url) { opened << url; });
         d.enter("6/21/2027", Daylight, "40.655", "72.855", West, 6);
         d.key(Qt::Key_F, Qt::AltModifier);
         QWidget *sheet = shownSheet();
         QVERIFY(sheet);
         QCOMPARE(sheetText("lblDate"), QStringLiteral("Monday, June 21, 2027"));
+        // The sheet's time link does what the main window's does.
+        QTest::mouseClick(sheet->findChild<QWidget *>("cmdTimeLink"), Qt::LeftButton);
+        QCOMPARE(opened, QStringList{QString::fromLatin1(orvane::kTimeStandardUrl)});
 
         // A later Calculate shows its inputs in the same sheet.
         d.window.activateWindow();
