@@ -38,22 +38,25 @@ bool hasNote(const EventField &f, FieldNote n) { return std::find(f.notes.begin(
 
 bool castsShadow(const EventField &f) { return f.seen && f.shadowLengthPerM.has_value(); }
 
+// "due east", "due south" (or north), "due west".
+QString bearingWords(const EventField &f)
+{
+    switch (f.event) {
+    case FieldEvent::East:
+        return QStringLiteral("due east");
+    case FieldEvent::Meridian:
+        return f.north ? QStringLiteral("due north") : QStringLiteral("due south");
+    case FieldEvent::West:
+        break;
+    }
+    return QStringLiteral("due west");
+}
+
 } // namespace
 
 QString eventTitle(FieldEvent e) { return firstUpper(fieldEventName(e)); }
 
-QString eventAim(const EventField &f)
-{
-    switch (f.event) {
-    case FieldEvent::East:
-        return QStringLiteral("sun due east");
-    case FieldEvent::Meridian:
-        return f.north ? QStringLiteral("sun due north") : QStringLiteral("sun due south");
-    case FieldEvent::West:
-        break;
-    }
-    return QStringLiteral("sun due west");
-}
+QString eventAim(const EventField &f) { return QStringLiteral("sun ") + bearingWords(f); }
 
 QString degreesText(double degrees, const QLocale &locale, int decimals)
 {
@@ -72,8 +75,7 @@ EventTexts eventTexts(const EventField &f, double plumbHeightM, const QLocale &l
     EventTexts t;
     if (!f.seen) {
         t.clock = QStringLiteral("never seen");
-        t.precise = QStringLiteral("The sun never stands %1 above the horizon on this date.")
-                        .arg(f.event == FieldEvent::East ? QStringLiteral("due east") : QStringLiteral("due west"));
+        t.precise = QStringLiteral("The sun never stands %1 above the horizon on this date.").arg(bearingWords(f));
         t.unusable = true;
         return t;
     }
