@@ -231,9 +231,8 @@ void FrmFieldSheet::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     // The event's row in the middle now that the table has its size.
     if (QTableWidgetItem *row = tblAround->currentItem())
-        QTimer::singleShot(0, tblAround, [table = tblAround, row] {
-            table->scrollToItem(row, QAbstractItemView::PositionAtCenter);
-        });
+        QTimer::singleShot(0, tblAround,
+                           [table = tblAround, row] { table->scrollToItem(row, QAbstractItemView::PositionAtCenter); });
     refreshClock();
     clockTimer->start();
 }

@@ -208,7 +208,8 @@ qreal layOut(PageWriter &w, const SheetRequest &request, const FieldData &d, dou
     for (const QString &l :
          {QStringLiteral("Shadows drawn for a plumb line %1 high.").arg(lengthText(plumbHeightM, locale)),
           QStringLiteral("Mark the shadow at the large time; bold rows are that moment."),
-          QStringLiteral("Marked late? Turn the mark by the shadow bearing's change.")})
+          QStringLiteral("Marked at another time? Turn the mark back by its row's shadow bearing"),
+          QStringLiteral("less the true line's (0, 90, 180 or 270 degrees).")})
         notes += w.line(nx, notes, fonts.table, l);
     return std::max(y + daysHeight, notes);
 }

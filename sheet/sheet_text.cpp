@@ -162,8 +162,8 @@ QString markText(const MarkField &m, const QLocale &locale)
     const QString bearing = degreesText(m.shadowBearingDeg, locale);
     if (std::fabs(m.turnDeg) < 0.05)
         return QStringLiteral("The shadow then pointed to %1: the mark lies on the %2 line.").arg(bearing, line);
-    return QStringLiteral("The shadow then pointed to %1: the mark belongs to the %2 line. Turn it %3 %4 about the "
-                          "foot of the plumb line.")
+    return QStringLiteral("The shadow then pointed to %1: the mark belongs to the %2 line. Turn it %3 %4 (seen from "
+                          "above) about the foot of the plumb line.")
         .arg(bearing, line, degreesText(std::fabs(m.turnDeg), locale),
              m.turnDeg > 0 ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise"));
 }
