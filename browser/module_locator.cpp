@@ -4,19 +4,25 @@
 
 namespace orvane {
 
-QStringList browserModuleCandidates(const QString &appDir)
+QStringList moduleCandidates(const QString &appDir, const ModulePlaces &places)
 {
-    const QString file = QStringLiteral(ORVANE_BROWSER_MODULE_FILE);
     QStringList paths;
     // An installed program finds its module beside it whatever the prefix
     // (a package installs to /usr, a plain install to /usr/local).
     if (!appDir.isEmpty())
-        paths << QDir::cleanPath(appDir + QStringLiteral("/../" ORVANE_BROWSER_RELATIVE_DIR "/") + file);
-    paths << QStringLiteral(ORVANE_BROWSER_BUILD_PATH)
-          << QDir(QStringLiteral(ORVANE_BROWSER_INSTALL_DIR)).filePath(file);
+        paths << QDir::cleanPath(appDir + QStringLiteral("/../") + places.relativeDir + QLatin1Char('/') +
+                                 places.fileName);
+    paths << places.buildPath << QDir(places.installDir).filePath(places.fileName);
     if (!appDir.isEmpty())
-        paths << QDir(appDir).filePath(file);
+        paths << QDir(appDir).filePath(places.fileName);
     return paths;
+}
+
+QStringList browserModuleCandidates(const QString &appDir)
+{
+    return moduleCandidates(
+        appDir, ModulePlaces{QStringLiteral(ORVANE_BROWSER_MODULE_FILE), QStringLiteral(ORVANE_BROWSER_BUILD_PATH),
+                             QStringLiteral(ORVANE_BROWSER_INSTALL_DIR), QStringLiteral(ORVANE_BROWSER_RELATIVE_DIR)});
 }
 
 } // namespace orvane

@@ -4,9 +4,11 @@
 #include "accessibility_live_label.h"
 #include "browser/browser_link.h"
 #include "calc/crossings.h"
+#include "calc/date_value.h"
 #include "calc/trig_functions.h"
 #include "link_label.h"
 #include "print/report.h"
+#include "sheet/field_sheet_link.h"
 #include "text/input_check.h"
 #include "text/result_text.h"
 #include "text/time_zones.h"
@@ -36,6 +38,7 @@ Sundial_Input::Sundial_Input(QWidget *parent)
     connect(cmdCalculate, &QPushButton::clicked, this, &Sundial_Input::onCalculateClicked);
     connect(cmdQuit, &QPushButton::clicked, this, &Sundial_Input::onQuitClicked);
     connect(cmdPrint, &QPushButton::clicked, this, &Sundial_Input::onPrintClicked);
+    connect(cmdFieldSheet, &QPushButton::clicked, this, &Sundial_Input::onFieldSheetClicked);
     connect(lblBrowser, &LinkLabel::clicked, this, &Sundial_Input::onTimeLinkClicked);
     connect(lblTarnwick, &LinkLabel::clicked, this, &Sundial_Input::onMakerLinkClicked);
 
@@ -47,13 +50,12 @@ Sundial_Input::Sundial_Input(QWidget *parent)
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdQuit, &QPushButton::click);
 
     // The buttons' own access keys animate a press and click a moment
-    // later; Alt+Q and Alt+P act at once instead.
-    cmdQuit->setShortcut(QKeySequence());
-    cmdPrint->setShortcut(QKeySequence());
-    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Q), this), &QShortcut::activated, cmdQuit,
-            &QPushButton::click);
-    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_P), this), &QShortcut::activated, cmdPrint,
-            &QPushButton::click);
+    // later; Alt+Q, Alt+P and Alt+F act at once instead.
+    for (auto [button, key] :
+         {std::pair{cmdQuit, Qt::Key_Q}, std::pair{cmdPrint, Qt::Key_P}, std::pair{cmdFieldSheet, Qt::Key_F}}) {
+        button->setShortcut(QKeySequence());
+        connect(new QShortcut(QKeySequence(Qt::ALT | key), this), &QShortcut::activated, button, &QPushButton::click);
+    }
 
     setErrorReporter([this](const std::string &text) {
         QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kMessageTitle), QString::fromStdString(text),
@@ -65,7 +67,12 @@ Sundial_Input::Sundial_Input(QWidget *parent)
     txtDate->setFocus();
 }
 
-Sundial_Input::~Sundial_Input() { setErrorReporter(nullptr); }
+Sundial_Input::~Sundial_Input()
+{
+    setErrorReporter(nullptr);
+    // The sheet's time link calls back into this window.
+    closeFieldSheet();
+}
 
 void Sundial_Input::setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
 
@@ -186,10 +193,34 @@ Crossings Sundial_Input::showEot()
     return crossings;
 }
 
+SheetRequest Sundial_Input::sheetRequest() const
+{
+    int year = 0, month = 0, day = 0;
+    dateParts(state_.inputDate, year, month, day);
+    const int zone = lstTimeZone->currentIndex();
+    return SheetRequest{QDate(year, month, day),
+                        state_.latitude,
+                        state_.longitude,
+                        optWest->isChecked(),
+                        zoneOffsetMinutes(zone).value_or(0),
+                        daylightSaving_,
+                        QString::fromLatin1(timeZoneText(zone))};
+}
+
 void Sundial_Input::onCalculateClicked()
 {
-    if (dateCheck())
-        showEot();
+    if (!dateCheck())
+        return;
+    showEot();
+    updateFieldSheet(sheetRequest());
+}
+
+void Sundial_Input::onFieldSheetClicked()
+{
+    if (!dateCheck())
+        return;
+    showEot();
+    openFieldSheet(sheetRequest(), [this] { onTimeLinkClicked(); });
 }
 
 void Sundial_Input::onPrintClicked()
@@ -197,6 +228,7 @@ void Sundial_Input::onPrintClicked()
     if (!dateCheck())
         return;
     const Crossings crossings = showEot();
+    updateFieldSheet(sheetRequest());
     ReportInputs report;
     report.latitude = state_.latitude;
     report.longitude = state_.longitude;
@@ -212,6 +244,7 @@ void Sundial_Input::onQuitClicked()
 {
     close();
     closeBrowser();
+    closeFieldSheet();
     endProgram_();
 }
 

@@ -20,6 +20,7 @@ namespace orvane {
 class LinkLabel;
 class LiveLabel;
 struct InputCheck;
+struct SheetRequest;
 
 // Every control carries its form name as objectName ("CmdCalculate",
 // "OptWest", ...): tests, accessibility and other programs find it so.
@@ -46,6 +47,7 @@ private slots:
     void onCalculateClicked();
     void onQuitClicked();
     void onPrintClicked();
+    void onFieldSheetClicked();
     void onTimeLinkClicked();
     void onMakerLinkClicked();
     void onEnterPressed();
@@ -61,6 +63,9 @@ private:
     void showRefusal(const InputCheck &check);
     void highlight();
     Crossings showEot();
+    // The accepted inputs as the field sheet wants them; valid right after
+    // dateCheck() has passed.
+    SheetRequest sheetRequest() const;
     // lblResult keeps its size unless the text needs more height; then it
     // and everything below it move down.
     void fitResultLabel();
@@ -83,6 +88,7 @@ private:
     QPushButton *cmdCalculate = nullptr;
     QPushButton *cmdQuit = nullptr;
     QPushButton *cmdPrint = nullptr;
+    QPushButton *cmdFieldSheet = nullptr;
     QLabel *lblSubscript = nullptr;
     QLineEdit *txtDate = nullptr;
     QLabel *lblDate = nullptr;

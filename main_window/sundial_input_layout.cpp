@@ -117,7 +117,9 @@ void Sundial_Input::buildControls()
     cmdQuit->setText("&Quit");
     cmdPrint = place<QPushButton>(this, "cmdPrint", twips(7440, 7680, 852, 372), makeFont("Arial", 7.5));
     cmdPrint->setText("&Print");
-    for (QPushButton *b : {cmdQuit, cmdPrint}) {
+    cmdFieldSheet = place<QPushButton>(this, "cmdFieldSheet", twips(9240, 7680, 1452, 372), makeFont("Arial", 7.5));
+    cmdFieldSheet->setText("&Field Sheet");
+    for (QPushButton *b : {cmdQuit, cmdPrint, cmdFieldSheet}) {
         QPalette pal = b->palette();
         pal.setColor(QPalette::Button, kLightGrey);
         b->setPalette(pal);
@@ -185,7 +187,7 @@ void Sundial_Input::setTabOrder()
 {
     // By tab index; labels, frames and pictures take no focus.
     tabOrder_ = {txtDate, lstTimeZone, txtLatitude,      txtLongitude, cmdCalculate, cmdQuit,
-                 optWest, optEast,     optStandardInput, optDstInput,  cmdPrint};
+                 optWest, optEast,     optStandardInput, optDstInput,  cmdPrint,     cmdFieldSheet};
     for (std::size_t i = 1; i < tabOrder_.size(); ++i)
         QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
 }
@@ -233,6 +235,7 @@ void Sundial_Input::fitResultLabel()
     cmdCalculate->move(px(2640), px(7680) + below);
     cmdQuit->move(px(5640), px(7680) + below);
     cmdPrint->move(px(7440), px(7680) + below);
+    cmdFieldSheet->move(px(9240), px(7680) + below);
     lblSubscript->move(px(240), px(7800) + below);
     fitWindow();
 }

@@ -54,6 +54,23 @@ QString timeText(double clock, const QLocale &locale)
     return locale.toString(time, timeFormatWithoutZone(locale));
 }
 
+QString timeTextTenths(double seconds, const QLocale &locale)
+{
+    long long tenths = std::llround(seconds * 10) % (kSecondsPerDay * 10);
+    if (tenths < 0)
+        tenths += kSecondsPerDay * 10;
+    // The tenth follows the seconds field as quoted text, after the
+    // locale's decimal point.
+    const QString fraction =
+        QLatin1Char('\'') + locale.decimalPoint() + QString::number(tenths % 10) + QLatin1Char('\'');
+    const QString format = rewriteFormatFields(timeFormatWithoutZone(locale), [&fraction](QChar c, int n) {
+        return c == u's' ? QString(n, c) + fraction : QString(n, c);
+    });
+    return locale.toString(QTime(0, 0).addSecs(static_cast<int>(tenths / 10)), format);
+}
+
+QString clockTimeFormat(const QLocale &locale) { return timeFormatWithoutZone(locale); }
+
 QString declinationText(double degrees, const QLocale &locale)
 {
     const QLocale l = withoutGrouping(locale);

@@ -17,6 +17,12 @@ QString dateLineText(double inputDate, const QLocale &locale);
 // that rounds up to 1, or lies outside one day, shows its time of day
 // ("12:00:00 AM" for 23:59:59.6), never a date.
 QString timeText(double clock, const QLocale &locale);
+// The same format with tenths of a second after the seconds ("5:25:12.4 AM"),
+// for `seconds` after midnight rounded to the tenth.
+QString timeTextTenths(double seconds, const QLocale &locale);
+// That format as a Qt time pattern, for time editors: the locale's long
+// time format without its time-zone field.
+QString clockTimeFormat(const QLocale &locale);
 // Two decimals, never "-0.00".
 QString declinationText(double degrees, const QLocale &locale);
 // " (declination=... degrees, EoT = [MINUS ]m minutes, s seconds)" CR LF CR LF.

@@ -90,6 +90,10 @@ private slots:
                                                     << ""
                                                     << ""
                                                     << "Alt+P";
+        QTest::newRow("Field Sheet without its & marker") << "cmdFieldSheet" << button << "Field Sheet"
+                                                          << ""
+                                                          << ""
+                                                          << "Alt+F";
         const int link = QAccessible::Link;
         QTest::newRow("time-standard link")
             << "lblbrowser" << link << "Click here to set your watch to atomic standard via internet"
@@ -155,7 +159,7 @@ private slots:
             seen << d.focusName();
             d.key(Qt::Key_Tab);
         } while (d.focusName() != "txtDate" && seen.size() < 20);
-        QCOMPARE(seen.size(), 10);
+        QCOMPARE(seen.size(), 11);
     }
 
     void linksFollowedWithoutMouse_data()

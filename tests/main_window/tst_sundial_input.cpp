@@ -180,8 +180,9 @@ private slots:
     void tabOrderSkipsOptWest()
     {
         WindowDriver d;
-        const QStringList forward = {"lstTimeZone", "txtLatitude",      "txtLongitude", "CmdCalculate", "CmdQuit",
-                                     "OptEast",     "optStandardinput", "optDstinput",  "cmdPrint",     "txtDate"};
+        const QStringList forward = {"lstTimeZone", "txtLatitude",   "txtLongitude",     "CmdCalculate",
+                                     "CmdQuit",     "OptEast",       "optStandardinput", "optDstinput",
+                                     "cmdPrint",    "cmdFieldSheet", "txtDate"};
         for (const QString &next : forward) {
             d.key(Qt::Key_Tab);
             QCOMPARE(d.focusName(), next);

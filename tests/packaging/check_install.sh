@@ -19,6 +19,7 @@ desktop=$stage/share/applications/$app_id.desktop
 metainfo=$stage/share/metainfo/$app_id.metainfo.xml
 [ -x "$stage/bin/orvane" ] || fail "no bin/orvane"
 [ -n "$(find "$stage" -path '*/lib*/orvane/liborvane_browser.so')" ] || fail "no browser module under lib"
+[ -n "$(find "$stage" -path '*/lib*/orvane/liborvane_sheet.so')" ] || fail "no field sheet module under lib"
 [ -f "$stage/share/icons/hicolor/32x32/apps/$app_id.png" ] || fail "no hicolor icon"
 desktop-file-validate "$desktop" || fail "desktop entry invalid"
 appstreamcli validate --no-net --explain "$metainfo" || fail "AppStream metadata invalid"
@@ -30,7 +31,7 @@ deb=$(ls "$work"/pkg/*.deb | head -1)
 [ -n "$deb" ] || fail "no .deb built"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for dep in libqt6widgets6 libqt6printsupport6 libqt6webenginewidgets6 fonts-liberation; do
+for dep in libqt6widgets6 libqt6printsupport6 libqt6webenginewidgets6 liberfa1 fonts-liberation; do
   grep -q "$dep" <<<"$depends" || fail "package does not depend on $dep"
 done
 contents=$(dpkg-deb -c "$deb")

@@ -1,0 +1,74 @@
+// Sending a page to the default printer, or to a PDF file when there is none.
+#include "page_printer.h"
+
+#include "text/window_texts.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace orvane {
+
+namespace {
+
+// Every box of the program carries the same title.
+const QString kTitle = QString::fromLatin1(kMessageTitle);
+
+// Asks for a file name; empty when the user cancels.
+QString askPdfFileName(QWidget *parent, const PageJob &job)
+{
+    // Qt's own dialog, so the same code path can be driven without a desktop.
+    QFileDialog dialog(parent, job.dialogTitle, QString(), QStringLiteral("PDF files (*.pdf)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(QDir::home().filePath(job.defaultFileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+bool writePagePdf(const QString &fileName, const PageJob &job)
+{
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(fileName);
+    pdf.setDocName(kTitle);
+    return job.paint(pdf);
+}
+
+bool savePageAsPdf(QWidget *parent, const PageJob &job)
+{
+    const QString fileName = askPdfFileName(parent, job);
+    if (fileName.isEmpty())
+        return false;
+    if (writePagePdf(fileName, job))
+        return true;
+    QMessageBox::warning(parent, kTitle, QStringLiteral("The %1 could not be saved as %2.").arg(job.what, fileName));
+    return false;
+}
+
+void printPage(QWidget *parent, const PageJob &job)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull()) {
+        QPrinter printer(info, QPrinter::HighResolution);
+        printer.setDocName(kTitle);
+        // Without a print plugin QPrinter falls back to PDF output, which is no printer.
+        if (printer.outputFormat() == QPrinter::NativeFormat && job.paint(printer))
+            return;
+    }
+    const auto answer = QMessageBox::question(
+        parent, kTitle,
+        QStringLiteral("No printer is available. Do you want to save the %1 as a PDF file instead?").arg(job.what),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        savePageAsPdf(parent, job);
+}
+
+} // namespace orvane

@@ -1,0 +1,34 @@
+#pragma once
+// One printed page on the default printer, or in a PDF file when there is
+// none: what the report and the field sheet share.
+
+#include <QString>
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+namespace orvane {
+
+struct PageJob {
+    QString what;            // in the boxes' sentences: "report", "field sheet"
+    QString dialogTitle;     // the save dialog's title
+    QString defaultFileName; // offered in the home folder
+    // Paints the page on a printer that is set up already; false when the
+    // job could not start.
+    std::function<bool(QPrinter &)> paint;
+};
+
+// The default printer, no dialog. Without a usable printer it offers to
+// save the page as a PDF file instead. Never ends the program.
+void printPage(QWidget *parent, const PageJob &job);
+
+// Asks for a file name and saves the page there as PDF; false when the
+// user cancels or the file cannot be written (a box then says so).
+bool savePageAsPdf(QWidget *parent, const PageJob &job);
+
+// Writes the page to `fileName` as PDF, without asking.
+bool writePagePdf(const QString &fileName, const PageJob &job);
+
+} // namespace orvane

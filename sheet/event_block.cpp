@@ -1,0 +1,60 @@
+#include "event_block.h"
+
+#include "sheet_text.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+EventBlock::EventBlock(FieldEvent event, QWidget *parent) : QGroupBox(parent)
+{
+    setObjectName(QStringLiteral("grp") + eventTitle(event));
+    setMinimumWidth(250);
+    auto *layout = new QVBoxLayout(this);
+    layout->setSpacing(2);
+    clock_ = new QLabel(this);
+    clock_->setObjectName(QStringLiteral("lblClock"));
+    QFont big = clock_->font();
+    big.setPointSizeF(big.pointSizeF() * 2.2);
+    big.setBold(true);
+    clock_->setFont(big);
+    layout->addWidget(clock_);
+    const char *names[5] = {"lblPrecise", "lblAltitude", "lblShadow", "lblTurn", "lblOffLine"};
+    for (int i = 0; i < 5; ++i) {
+        details_[i] = new QLabel(this);
+        details_[i]->setObjectName(QString::fromLatin1(names[i]));
+        details_[i]->setWordWrap(true);
+        layout->addWidget(details_[i]);
+    }
+    notes_ = new QLabel(this);
+    notes_->setObjectName(QStringLiteral("lblNotes"));
+    notes_->setWordWrap(true);
+    layout->addWidget(notes_);
+    layout->addStretch();
+}
+
+void EventBlock::setEvent(const EventField &f, double plumbHeightM)
+{
+    setTitle(eventTitle(f.event) + QStringLiteral(": ") + eventAim(f));
+    const EventTexts t = eventTexts(f, plumbHeightM, QLocale());
+    clock_->setText(t.clock);
+    const QString lines[5] = {t.precise, t.altitude, t.shadow, t.turn, t.offLine};
+    for (int i = 0; i < 5; ++i) {
+        details_[i]->setText(lines[i]);
+        details_[i]->setVisible(!lines[i].isEmpty());
+    }
+    // A moment without a shadow is no moment to mark: it stands out in red.
+    QPalette pal = palette();
+    if (t.unusable)
+        pal.setColor(QPalette::WindowText, QColor(170, 0, 0));
+    clock_->setPalette(pal);
+    notes_->setPalette(pal);
+    QFont notesFont = font();
+    notesFont.setBold(t.unusable);
+    notes_->setFont(notesFont);
+    notes_->setText(t.notes.join(QLatin1Char('\n')));
+    notes_->setVisible(!t.notes.isEmpty());
+}
+
+} // namespace orvane

@@ -1,0 +1,89 @@
+#include "field_sheet_link.h"
+
+#include "browser/module_locator.h"
+
+#include <QApplication>
+#include <QLibrary>
+#include <QMessageBox>
+
+namespace orvane {
+
+namespace {
+
+struct Module {
+    OrvaneSheetOpenFn open = nullptr;
+    OrvaneSheetUpdateFn update = nullptr;
+    OrvaneSheetCloseFn close = nullptr;
+};
+
+Module loadedModule;
+std::function<void()> timeLinkAction;
+
+void followTimeLink()
+{
+    if (timeLinkAction)
+        timeLinkAction();
+}
+
+// Loads the module on first use; it stays loaded for the process's life.
+bool loadModule()
+{
+    if (loadedModule.open)
+        return true;
+    const ModulePlaces places{QStringLiteral(ORVANE_SHEET_MODULE_FILE), QStringLiteral(ORVANE_SHEET_BUILD_PATH),
+                              QStringLiteral(ORVANE_SHEET_INSTALL_DIR), QStringLiteral(ORVANE_SHEET_RELATIVE_DIR)};
+    QStringList errors;
+    for (const QString &path : moduleCandidates(QCoreApplication::applicationDirPath(), places)) {
+        QLibrary library(path);
+        if (!library.load()) {
+            errors << library.errorString();
+            continue;
+        }
+        const Module m{reinterpret_cast<OrvaneSheetOpenFn>(library.resolve(kSheetOpenSymbol)),
+                       reinterpret_cast<OrvaneSheetUpdateFn>(library.resolve(kSheetUpdateSymbol)),
+                       reinterpret_cast<OrvaneSheetCloseFn>(library.resolve(kSheetCloseSymbol))};
+        if (m.open && m.update && m.close) {
+            loadedModule = m;
+            return true;
+        }
+        errors << QStringLiteral("%1: entry points missing").arg(path);
+    }
+    qWarning("orvane: cannot load the field sheet module:\n%s", qPrintable(errors.join('\n')));
+    return false;
+}
+
+} // namespace
+
+void openFieldSheet(const SheetRequest &request, std::function<void()> openTimePage)
+{
+    if (!loadModule()) {
+        // Without this the click would silently do nothing.
+        QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Orvane"),
+                             QStringLiteral("The field sheet cannot be opened: its module is missing or damaged."));
+        return;
+    }
+    timeLinkAction = std::move(openTimePage);
+    const QByteArray zone = request.zoneText.toUtf8();
+    const OrvaneSheetRequest c = toC(request, zone);
+    loadedModule.open(&c, &followTimeLink);
+}
+
+void updateFieldSheet(const SheetRequest &request)
+{
+    if (!loadedModule.update)
+        return;
+    const QByteArray zone = request.zoneText.toUtf8();
+    const OrvaneSheetRequest c = toC(request, zone);
+    loadedModule.update(&c);
+}
+
+void closeFieldSheet()
+{
+    if (loadedModule.close)
+        loadedModule.close();
+    timeLinkAction = nullptr;
+}
+
+bool fieldSheetModuleLoaded() { return loadedModule.open != nullptr; }
+
+} // namespace orvane

@@ -1,0 +1,246 @@
+#include "frm_field_sheet.h"
+
+#include "countdown.h"
+#include "event_block.h"
+#include "plan_view.h"
+#include "sheet_page.h"
+#include "sheet_text.h"
+#include "text/result_text.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QTimeEdit>
+#include <QTimer>
+
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+
+constexpr double kDay = 86400;
+constexpr int kTickSeconds = 5;
+
+void fillTable(QTableWidget *table, const QStringList &headers, const QList<QStringList> &rows)
+{
+    table->clear();
+    table->setColumnCount(static_cast<int>(headers.size()));
+    table->setHorizontalHeaderLabels(headers);
+    table->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows[r].size(); ++c)
+            table->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+    // Every column in view: the tables scroll down only.
+    table->resizeColumnsToContents();
+    table->setMinimumWidth(table->horizontalHeader()->length() + table->verticalScrollBar()->sizeHint().width() +
+                           2 * table->frameWidth());
+}
+
+// "1:02:03", for the countdown.
+QString durationText(long long seconds)
+{
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+FrmFieldSheet::FrmFieldSheet(QWidget *parent)
+    : QWidget(parent), now_([] { return QDateTime::currentDateTimeUtc(); }), beep_([] { QApplication::beep(); })
+{
+    buildControls();
+
+    connect(txtHeight, &QLineEdit::textChanged, this, &FrmFieldSheet::readHeight);
+    connect(cboAroundEvent, &QComboBox::currentIndexChanged, this, &FrmFieldSheet::fillAroundTable);
+    connect(timMark, &QTimeEdit::timeChanged, this, &FrmFieldSheet::showMark);
+    connect(cmdPrintSheet, &QPushButton::clicked, this, [this] { printPage(this, pageJob()); });
+    connect(cmdSavePdf, &QPushButton::clicked, this, [this] { savePageAsPdf(this, pageJob()); });
+    connect(cmdCloseSheet, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_W), this), &QShortcut::activated, this, [this] {
+        if (timeLink_)
+            timeLink_();
+    });
+
+    txtHeight->setFocus();
+    clockTimer = new QTimer(this);
+    clockTimer->setInterval(200);
+    connect(clockTimer, &QTimer::timeout, this, &FrmFieldSheet::refreshClock);
+}
+
+void FrmFieldSheet::setRequest(const SheetRequest &request)
+{
+    request_ = request;
+    inputs_ = FieldInputs{};
+    inputs_.date = request.date;
+    inputs_.latitude = request.latitude;
+    inputs_.longitude = request.longitude;
+    inputs_.clock = FieldClock{request.utcOffsetMinutes, request.daylightSaving};
+    inputs_.days = 14;
+    inputs_.plumbHeightM = heightM_;
+    data_ = computeFieldData(inputs_);
+    showFigures();
+}
+
+void FrmFieldSheet::showFigures()
+{
+    const QLocale locale;
+    lblSite->setText(siteText(request_, locale));
+    lblDate->setText(dateText(request_.date, locale));
+    lblClockMode->setText(clockDescription(request_));
+    QStringList warnings;
+    for (FieldWarning w : data_.warnings)
+        warnings << QStringLiteral("Note: ") + fieldWarningText(w);
+    lblWarnings->setText(warnings.join(QLatin1Char('\n')));
+    lblWarnings->setVisible(!warnings.isEmpty());
+
+    plan->setPlan(data_, heightM_);
+    const QStringList shadowless = shadowlessLines(data_);
+    lblShadowless->setText(shadowless.join(QLatin1Char('\n')));
+    lblShadowless->setVisible(!shadowless.isEmpty());
+    for (const EventField &f : data_.events)
+        blocks[static_cast<int>(f.event)]->setEvent(f, heightM_);
+
+    // The chooser keeps its event across updates where it can.
+    const QVariant chosen = cboAroundEvent->currentData();
+    {
+        const QSignalBlocker quiet(cboAroundEvent);
+        cboAroundEvent->clear();
+        for (const EventField &f : data_.events)
+            if (f.seen)
+                cboAroundEvent->addItem(eventTitle(f.event) + QStringLiteral(", ") +
+                                            timeText(f.methodClock / kDay, locale),
+                                        static_cast<int>(f.event));
+        const int again = cboAroundEvent->findData(chosen);
+        cboAroundEvent->setCurrentIndex(again >= 0 ? again : 0);
+    }
+    fillAroundTable();
+
+    QList<QStringList> days;
+    for (const DayRow &r : data_.days)
+        days << dayCells(r, locale);
+    fillTable(tblDays, dayHeaders(data_), days);
+    refreshClock();
+}
+
+void FrmFieldSheet::fillAroundTable()
+{
+    const QLocale locale;
+    QList<QStringList> rows;
+    int eventRow = -1;
+    const QVariant chosen = cboAroundEvent->currentData();
+    if (chosen.isValid()) {
+        const EventField &f = data_.events[chosen.toInt()];
+        for (const AroundRow &r : data_.around) {
+            if (r.event != f.event)
+                continue;
+            if (std::fabs(r.clock - f.methodClock) < 0.5)
+                eventRow = static_cast<int>(rows.size());
+            rows << aroundCells(r, locale);
+        }
+        // A new event puts the mark at its own time.
+        const QSignalBlocker quiet(timMark);
+        timMark->setTime(QTime(0, 0).addSecs(static_cast<int>(f.methodClock)));
+    }
+    fillTable(tblAround, aroundHeaders(), rows);
+    if (eventRow >= 0) {
+        QFont bold = tblAround->font();
+        bold.setBold(true);
+        for (int c = 0; c < tblAround->columnCount(); ++c)
+            tblAround->item(eventRow, c)->setFont(bold);
+        tblAround->setCurrentCell(eventRow, 0);
+        tblAround->scrollToItem(tblAround->item(eventRow, 0), QAbstractItemView::PositionAtCenter);
+    }
+    showMark();
+}
+
+void FrmFieldSheet::showMark()
+{
+    const double clock = timMark->time().msecsSinceStartOfDay() / 1000.0;
+    lblMarkResult->setText(markText(markAt(inputs_, clock), QLocale()));
+}
+
+void FrmFieldSheet::readHeight()
+{
+    bool ok = false;
+    const double h = QLocale().toDouble(txtHeight->text(), &ok);
+    if (!ok || h <= 0)
+        return;
+    heightM_ = h;
+    inputs_.plumbHeightM = h;
+    plan->setPlan(data_, heightM_);
+    for (const EventField &f : data_.events)
+        blocks[static_cast<int>(f.event)]->setEvent(f, heightM_);
+}
+
+void FrmFieldSheet::refreshClock()
+{
+    // The present on the sheet's clock: UTC moved by the clock's offset.
+    const QDateTime onClock = now_().toUTC().addSecs(inputs_.clock.offsetSeconds());
+    const bool today = request_.date.isValid() && onClock.date() == request_.date;
+    grpToday->setVisible(today);
+    if (!today)
+        return;
+    const double seconds = onClock.time().msecsSinceStartOfDay() / 1000.0;
+    const QLocale locale;
+    lblNow->setText(QStringLiteral("Computer's clock: ") + timeText(std::floor(seconds) / kDay, locale));
+
+    const std::optional<NextEvent> next = nextEvent(data_, seconds);
+    if (!next) {
+        lblCountdown->setText(QStringLiteral("No more events today"));
+        lastTick_ = 0;
+        return;
+    }
+    const auto left = static_cast<long long>(std::ceil(next->secondsLeft));
+    const EventField &f = data_.events[static_cast<int>(next->event)];
+    lblCountdown->setText(QStringLiteral("Next: %1 at %2, %3")
+                              .arg(fieldEventName(next->event), timeText(f.methodClock / kDay, locale),
+                                   left > 0 ? QStringLiteral("in ") + durationText(left) : QStringLiteral("now")));
+    // One tick for each of the last five seconds, when switched on.
+    if (left >= 1 && left <= kTickSeconds) {
+        if (left != lastTick_ && chkTick->isChecked())
+            beep_();
+        lastTick_ = static_cast<int>(left);
+    } else {
+        lastTick_ = 0;
+    }
+}
+
+PageJob FrmFieldSheet::pageJob() const
+{
+    return PageJob{QStringLiteral("field sheet"), QStringLiteral("Save Field Sheet as PDF"),
+                   QStringLiteral("Orvane field sheet.pdf"),
+                   [request = request_, data = data_, height = heightM_](QPrinter &printer) {
+                       return paintSheetPage(printer, request, data, height).painted;
+                   }};
+}
+
+void FrmFieldSheet::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The event's row in the middle now that the table has its size.
+    if (QTableWidgetItem *row = tblAround->currentItem())
+        QTimer::singleShot(0, tblAround,
+                           [table = tblAround, row] { table->scrollToItem(row, QAbstractItemView::PositionAtCenter); });
+    refreshClock();
+    clockTimer->start();
+}
+
+void FrmFieldSheet::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    clockTimer->stop();
+}
+
+} // namespace orvane

@@ -1,0 +1,96 @@
+#pragma once
+// The Field Sheet window: everything the person at the plumb line needs for
+// the inputs of the main window's last calculation.
+
+#include "field/field_data.h"
+#include "print/page_printer.h"
+#include "sheet_request.h"
+
+#include <QDateTime>
+#include <QWidget>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QTimeEdit;
+class QTimer;
+
+namespace orvane {
+
+class EventBlock;
+class PlanView;
+
+class FrmFieldSheet : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmFieldSheet(QWidget *parent = nullptr);
+
+    void setRequest(const SheetRequest &request);
+    const FieldData &data() const { return data_; }
+    double plumbHeightM() const { return heightM_; }
+
+    // What the time link does.
+    void setTimeLink(std::function<void()> openTimePage) { timeLink_ = std::move(openTimePage); }
+    // The present instant and the tick's sound; the computer's clock and
+    // QApplication::beep unless replaced (tests replace them).
+    void setNow(std::function<QDateTime()> now) { now_ = std::move(now); }
+    void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
+
+    // The sheet as one printed page.
+    PageJob pageJob() const;
+
+public slots:
+    // Reads the clock again: the clock line, the countdown and the tick.
+    void refreshClock();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void buildControls();
+    void showFigures();
+    void fillAroundTable();
+    void showMark();
+    void readHeight();
+
+    SheetRequest request_;
+    FieldInputs inputs_;
+    FieldData data_;
+    double heightM_ = 1;
+    int lastTick_ = 0;
+    std::function<void()> timeLink_;
+    std::function<QDateTime()> now_;
+    std::function<void()> beep_;
+
+    QLabel *lblSite = nullptr;
+    QLabel *lblDate = nullptr;
+    QLabel *lblClockMode = nullptr;
+    QLabel *lblWarnings = nullptr;
+    PlanView *plan = nullptr;
+    QLineEdit *txtHeight = nullptr;
+    QLabel *lblShadowless = nullptr;
+    EventBlock *blocks[3] = {};
+    QComboBox *cboAroundEvent = nullptr;
+    QTableWidget *tblAround = nullptr;
+    QTimeEdit *timMark = nullptr;
+    QLabel *lblMarkResult = nullptr;
+    QTableWidget *tblDays = nullptr;
+    QGroupBox *grpToday = nullptr;
+    QLabel *lblNow = nullptr;
+    QLabel *lblCountdown = nullptr;
+    QCheckBox *chkTick = nullptr;
+    QPushButton *cmdTimeLink = nullptr;
+    QPushButton *cmdPrintSheet = nullptr;
+    QPushButton *cmdSavePdf = nullptr;
+    QPushButton *cmdCloseSheet = nullptr;
+    QTimer *clockTimer = nullptr;
+};
+
+} // namespace orvane

@@ -1,0 +1,216 @@
+// Building the Field Sheet's controls and their keyboard walk.
+#include "frm_field_sheet.h"
+
+#include "event_block.h"
+#include "mark_time_edit.h"
+#include "plan_view.h"
+#include "sheet_text.h"
+#include "text/result_text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleValidator>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+namespace {
+
+template <class W>
+W *make(QWidget *parent, const char *name)
+{
+    auto *w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+// A visible label that names `control`, for assistive technology as for the eye.
+QLabel *labelFor(QWidget *parent, const char *name, const QString &text, QWidget *control)
+{
+    auto *label = make<QLabel>(parent, name);
+    label->setText(text);
+    label->setBuddy(control);
+    control->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+    return label;
+}
+
+QTableWidget *makeTable(QWidget *parent, const char *name)
+{
+    auto *t = make<QTableWidget>(parent, name);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the table; the arrow keys move within it.
+    t->setTabKeyNavigation(false);
+    t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().lineSpacing() + 6);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    t->horizontalHeader()->setStretchLastSection(true);
+    return t;
+}
+
+} // namespace
+
+void FrmFieldSheet::buildControls()
+{
+    setObjectName(QStringLiteral("frmFieldSheet"));
+    setWindowTitle(QStringLiteral("Field Sheet"));
+
+    lblSite = make<QLabel>(this, "lblSite");
+    QFont bold = font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    lblSite->setFont(bold);
+    lblDate = make<QLabel>(this, "lblDate");
+    lblClockMode = make<QLabel>(this, "lblClockMode");
+    lblWarnings = make<QLabel>(this, "lblWarnings");
+    lblWarnings->setWordWrap(true);
+    QPalette red = lblWarnings->palette();
+    red.setColor(QPalette::WindowText, QColor(170, 0, 0));
+    lblWarnings->setPalette(red);
+
+    // Left: the plan, its plumb line and what it cannot show; the clock.
+    plan = make<PlanView>(this, "planView");
+    txtHeight = make<QLineEdit>(this, "txtHeight");
+    auto *validator = new QDoubleValidator(0.01, 1000, 2, txtHeight);
+    validator->setNotation(QDoubleValidator::StandardNotation);
+    txtHeight->setValidator(validator);
+    txtHeight->setText(heightText(heightM_, QLocale()));
+    txtHeight->setMaximumWidth(80);
+    QLabel *lblHeight = labelFor(this, "lblHeight", QStringLiteral("Plumb line &height (m):"), txtHeight);
+    lblShadowless = make<QLabel>(this, "lblShadowless");
+    lblShadowless->setWordWrap(true);
+
+    grpToday = make<QGroupBox>(this, "grpToday");
+    grpToday->setTitle(QStringLiteral("Today"));
+    lblNow = make<QLabel>(grpToday, "lblNow");
+    QFont clockFont = font();
+    clockFont.setPointSizeF(clockFont.pointSizeF() * 1.3);
+    clockFont.setBold(true);
+    lblNow->setFont(clockFont);
+    lblCountdown = make<QLabel>(grpToday, "lblCountdown");
+    lblCountdown->setFont(clockFont);
+    lblCountdown->setWordWrap(true);
+    chkTick = make<QCheckBox>(grpToday, "chkTick");
+    chkTick->setText(QStringLiteral("&Tick in the last five seconds"));
+    auto *todayLayout = new QVBoxLayout(grpToday);
+    todayLayout->addWidget(lblNow);
+    todayLayout->addWidget(lblCountdown);
+    todayLayout->addWidget(chkTick);
+
+    auto *lblClockNote = make<QLabel>(this, "lblClockNote");
+    lblClockNote->setText(QStringLiteral("The times are only as good as the clock you read: set your watch and this "
+                                         "computer's clock exactly."));
+    lblClockNote->setWordWrap(true);
+    // The main window's time link, as a flat button that the Tab key reaches.
+    cmdTimeLink = make<QPushButton>(this, "cmdTimeLink");
+    cmdTimeLink->setText(QStringLiteral("Click here to set your watch to atomic standard via internet"));
+    cmdTimeLink->setFlat(true);
+    cmdTimeLink->setCursor(Qt::PointingHandCursor);
+    cmdTimeLink->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    QFont underlined = cmdTimeLink->font();
+    underlined.setUnderline(true);
+    cmdTimeLink->setFont(underlined);
+    QPalette blue = cmdTimeLink->palette();
+    blue.setColor(QPalette::ButtonText, QColor(0, 0, 192));
+    cmdTimeLink->setPalette(blue);
+    connect(cmdTimeLink, &QPushButton::clicked, this, [this] {
+        if (timeLink_)
+            timeLink_();
+    });
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(plan);
+    auto *heightRow = new QHBoxLayout;
+    heightRow->addWidget(lblHeight);
+    heightRow->addWidget(txtHeight);
+    heightRow->addStretch();
+    left->addLayout(heightRow);
+    left->addWidget(lblShadowless);
+    left->addStretch();
+    left->addWidget(grpToday);
+    left->addWidget(lblClockNote);
+    left->addWidget(cmdTimeLink);
+
+    // Right: the three events, then the table around one and the coming days.
+    auto *blockRow = new QHBoxLayout;
+    for (FieldEvent e : kFieldEvents) {
+        blocks[static_cast<int>(e)] = new EventBlock(e, this);
+        blockRow->addWidget(blocks[static_cast<int>(e)], 1);
+    }
+
+    cboAroundEvent = make<QComboBox>(this, "cboAroundEvent");
+    QLabel *lblAround = labelFor(this, "lblAround", QStringLiteral("&Every 30 seconds around:"), cboAroundEvent);
+    tblAround = makeTable(this, "tblAround");
+    tblAround->setAccessibleName(QStringLiteral("Every 30 seconds around the chosen event"));
+    timMark = make<MarkTimeEdit>(this, "timMark");
+    timMark->setDisplayFormat(clockTimeFormat(QLocale()));
+    QLabel *lblMark = labelFor(this, "lblMark", QStringLiteral("I &marked the shadow at:"), timMark);
+    lblMarkResult = make<QLabel>(this, "lblMarkResult");
+    lblMarkResult->setWordWrap(true);
+    tblDays = makeTable(this, "tblDays");
+    QLabel *lblDays = labelFor(this, "lblDays", QStringLiteral("The &next 14 days:"), tblDays);
+
+    auto *aroundColumn = new QVBoxLayout;
+    auto *aroundRow = new QHBoxLayout;
+    aroundRow->addWidget(lblAround);
+    aroundRow->addWidget(cboAroundEvent, 1);
+    aroundColumn->addLayout(aroundRow);
+    aroundColumn->addWidget(tblAround, 1);
+    auto *markRow = new QHBoxLayout;
+    markRow->addWidget(lblMark);
+    markRow->addWidget(timMark, 1);
+    aroundColumn->addLayout(markRow);
+    aroundColumn->addWidget(lblMarkResult);
+    auto *daysColumn = new QVBoxLayout;
+    daysColumn->addWidget(lblDays);
+    daysColumn->addWidget(tblDays, 1);
+    auto *tables = new QHBoxLayout;
+    tables->addLayout(aroundColumn, 1);
+    tables->addLayout(daysColumn, 1);
+
+    auto *right = new QVBoxLayout;
+    right->addLayout(blockRow);
+    right->addLayout(tables, 1);
+
+    cmdPrintSheet = make<QPushButton>(this, "cmdPrintSheet");
+    cmdPrintSheet->setText(QStringLiteral("&Print"));
+    cmdSavePdf = make<QPushButton>(this, "cmdSavePdf");
+    cmdSavePdf->setText(QStringLiteral("&Save as PDF"));
+    cmdCloseSheet = make<QPushButton>(this, "cmdCloseSheet");
+    cmdCloseSheet->setText(QStringLiteral("&Close"));
+    for (QPushButton *b : {cmdTimeLink, cmdPrintSheet, cmdSavePdf, cmdCloseSheet})
+        b->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdPrintSheet);
+    buttons->addWidget(cmdSavePdf);
+    buttons->addWidget(cmdCloseSheet);
+
+    auto *body = new QHBoxLayout;
+    body->addLayout(left);
+    body->addLayout(right, 1);
+    auto *main = new QVBoxLayout(this);
+    main->addWidget(lblSite);
+    main->addWidget(lblDate);
+    main->addWidget(lblClockMode);
+    main->addWidget(lblWarnings);
+    main->addLayout(body, 1);
+    main->addLayout(buttons);
+
+    // The keyboard walks the sheet as the eye reads it.
+    QWidget *order[] = {txtHeight, chkTick, cmdTimeLink,   cboAroundEvent, tblAround,
+                        timMark,   tblDays, cmdPrintSheet, cmdSavePdf,     cmdCloseSheet};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+} // namespace orvane

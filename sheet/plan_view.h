@@ -1,0 +1,29 @@
+#pragma once
+// The plan on screen; its accessible description lists the shadows' bearings.
+
+#include "field/field_data.h"
+
+#include <QWidget>
+
+namespace orvane {
+
+class PlanView : public QWidget {
+    Q_OBJECT
+public:
+    explicit PlanView(QWidget *parent = nullptr);
+
+    void setPlan(const FieldData &d, double plumbHeightM);
+
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override { return width; }
+    QSize sizeHint() const override { return {340, 340}; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    FieldData data_;
+    double plumbHeightM_ = 1;
+};
+
+} // namespace orvane

@@ -1,0 +1,203 @@
+#include "shadow_plan.h"
+
+#include "sheet_text.h"
+#include "text/report_text.h"
+#include "text/result_text.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace orvane {
+
+namespace {
+
+constexpr double kDegToRad = std::numbers::pi / 180;
+
+const QColor kEventColours[3] = {QColor(204, 85, 0), QColor(0, 90, 170), QColor(128, 40, 150)};
+
+// The smallest of 1, 2, 2.5, 5 times a power of ten that is at least `x`.
+double niceCeil(double x)
+{
+    const double power = std::pow(10.0, std::floor(std::log10(x)));
+    for (double step : {1.0, 2.0, 2.5, 5.0, 10.0})
+        if (step * power >= x * (1 - 1e-9))
+            return step * power;
+    return 10 * power;
+}
+
+// North up, east right: a bearing as a unit step on the page.
+QPointF towards(double bearingDeg)
+{
+    return QPointF(std::sin(bearingDeg * kDegToRad), -std::cos(bearingDeg * kDegToRad));
+}
+
+// Places a text block beside `anchor`, on the side `direction` points to,
+// kept inside `bounds`.
+void drawLabel(QPainter &p, const QPointF &anchor, const QPointF &direction, const QStringList &lines,
+               const QRectF &bounds)
+{
+    const QFontMetricsF fm(p.font(), p.device());
+    qreal width = 0;
+    for (const QString &l : lines)
+        width = std::max(width, fm.horizontalAdvance(l));
+    const qreal height = fm.lineSpacing() * lines.size();
+    QPointF topLeft(anchor.x() - width / 2, anchor.y() - height / 2);
+    int align = Qt::AlignHCenter;
+    if (direction.x() > 0.35) {
+        topLeft.setX(anchor.x());
+        align = Qt::AlignLeft;
+    } else if (direction.x() < -0.35) {
+        topLeft.setX(anchor.x() - width);
+        align = Qt::AlignRight;
+    }
+    // Below the anchor when pointing down, above it otherwise: a label
+    // beside a level line sits over the line, clear of the true line's
+    // caption under it.
+    if (direction.y() > 0.35)
+        topLeft.setY(anchor.y());
+    else
+        topLeft.setY(anchor.y() - height);
+    QRectF box(topLeft, QSizeF(width, height));
+    box.moveLeft(std::clamp(box.left(), bounds.left(), bounds.right() - box.width()));
+    box.moveTop(std::clamp(box.top(), bounds.top(), bounds.bottom() - box.height()));
+    p.drawText(box, align | Qt::AlignTop, lines.join(QLatin1Char('\n')));
+}
+
+void drawCompassRose(QPainter &p, const QPointF &c, qreal r)
+{
+    p.save();
+    p.setPen(QPen(Qt::black, r / 20));
+    for (int i = 0; i < 4; ++i) {
+        const QPointF tip = c + towards(90.0 * i) * r;
+        const QPointF left = c + towards(90.0 * i - 45) * (r * 0.22);
+        const QPointF right = c + towards(90.0 * i + 45) * (r * 0.22);
+        QPainterPath arm;
+        arm.moveTo(c);
+        arm.lineTo(left);
+        arm.lineTo(tip);
+        arm.lineTo(right);
+        arm.closeSubpath();
+        p.setBrush(i == 0 ? QBrush(Qt::black) : QBrush(Qt::white));
+        p.drawPath(arm);
+    }
+    const QFontMetricsF fm(p.font(), p.device());
+    const char *letters[4] = {"N", "E", "S", "W"};
+    for (int i = 0; i < 4; ++i) {
+        const QPointF at = c + towards(90.0 * i) * (r + fm.height() * 0.6);
+        const QString letter = QString::fromLatin1(letters[i]);
+        p.drawText(QRectF(at.x() - fm.height(), at.y() - fm.height() / 2, 2 * fm.height(), fm.height()),
+                   Qt::AlignCenter, letter);
+    }
+    p.restore();
+}
+
+bool castsShadow(const EventField &f) { return f.seen && f.shadowLengthPerM.has_value(); }
+
+} // namespace
+
+double planRangeM(const FieldData &d, double plumbHeightM)
+{
+    double longest = 0;
+    for (const EventField &f : d.events)
+        if (castsShadow(f))
+            longest = std::max(longest, *f.shadowLengthPerM * plumbHeightM);
+    if (longest <= 0)
+        return niceCeil(plumbHeightM);
+    return niceCeil(std::clamp(longest, 0.1 * plumbHeightM, 4 * plumbHeightM));
+}
+
+void paintPlan(QPainter &p, const QRectF &area, const FieldData &d, double plumbHeightM, const QLocale &locale,
+               const QFont &font)
+{
+    const qreal s = std::min(area.width(), area.height());
+    const QRectF square(area.center().x() - s / 2, area.center().y() - s / 2, s, s);
+    const QPointF c = square.center();
+    const qreal circle = 0.34 * s; // the reference circle's radius
+    const qreal reach = 0.44 * s;  // the longest drawn shadow
+    const QRectF inner = square.adjusted(s * 0.01, s * 0.01, -s * 0.01, -s * 0.01);
+    const double range = planRangeM(d, plumbHeightM);
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(font);
+    p.setPen(QPen(QColor(160, 160, 160), s / 400));
+    p.setBrush(Qt::white);
+    p.drawRect(square);
+
+    // The reference circle, with its distance.
+    QPen dotted(QColor(170, 170, 170), s / 500, Qt::DotLine);
+    p.setPen(dotted);
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, circle, circle);
+    p.setPen(QColor(110, 110, 110));
+    drawLabel(p, c + towards(135) * circle, towards(135), {reportNumberText(range, locale) + QStringLiteral(" m")},
+              inner);
+
+    // The true lines.
+    QPen dashed(QColor(60, 60, 60), s / 300, Qt::DashLine);
+    p.setPen(dashed);
+    p.drawLine(QPointF(square.left() + 0.03 * s, c.y()), QPointF(square.right() - 0.03 * s, c.y()));
+    p.drawLine(QPointF(c.x(), square.top() + 0.03 * s), QPointF(c.x(), square.bottom() - 0.03 * s));
+    p.setPen(QColor(60, 60, 60));
+    const QFontMetricsF fm(p.font(), p.device());
+    // Captions under the east-west line and left of the north-south line,
+    // along each, where the shadows' labels do not go.
+    p.drawText(QPointF(square.left() + 0.03 * s, c.y() + fm.ascent() + s / 200), QStringLiteral("true east-west"));
+    p.save();
+    p.translate(c.x() - fm.descent() - s / 200, square.bottom() - 0.03 * s);
+    p.rotate(-90);
+    p.drawText(QPointF(0, 0), QStringLiteral("true north-south"));
+    p.restore();
+
+    drawCompassRose(p, square.topLeft() + QPointF(0.1 * s, 0.1 * s), 0.055 * s);
+
+    // The shadows, each labelled with its clock time.
+    for (const EventField &f : d.events) {
+        if (!castsShadow(f))
+            continue;
+        const QColor colour = kEventColours[static_cast<int>(f.event)];
+        const double metres = *f.shadowLengthPerM * plumbHeightM;
+        const QPointF dir = towards(f.shadowBearingDeg);
+        const qreal length = std::min<qreal>(metres / range * circle, reach);
+        const QPointF end = c + dir * length;
+        p.setPen(QPen(colour, s / 110, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(c, end);
+        if (length >= reach) {
+            // Runs on beyond the plan: an arrowhead says so.
+            const QPointF side(-dir.y(), dir.x());
+            QPainterPath head;
+            head.moveTo(end + dir * (s / 40));
+            head.lineTo(end + side * (s / 70));
+            head.lineTo(end - side * (s / 70));
+            head.closeSubpath();
+            p.setBrush(colour);
+            p.setPen(Qt::NoPen);
+            p.drawPath(head);
+            p.setBrush(Qt::NoBrush);
+        }
+        p.setPen(colour.darker(130));
+        drawLabel(p, end + dir * (s / 30), dir,
+                  {eventTitle(f.event) + QLatin1Char(' ') + timeText(f.methodClock / 86400, locale),
+                   lengthText(metres, locale)},
+                  inner);
+    }
+
+    // The plumb line's foot, and in the corner what the dot stands for.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawEllipse(c, s / 90, s / 90);
+    p.setPen(Qt::black);
+    const QString legend = QStringLiteral("plumb line ") + lengthText(plumbHeightM, locale);
+    const QPointF corner = square.bottomRight() - QPointF(0.03 * s, 0.03 * s);
+    p.drawText(QRectF(c.x(), corner.y() - fm.height(), corner.x() - c.x(), fm.height()),
+               Qt::AlignRight | Qt::AlignBottom, legend);
+    p.drawEllipse(QPointF(corner.x() - fm.horizontalAdvance(legend) - s / 40, corner.y() - fm.height() / 2.5), s / 150,
+                  s / 150);
+    p.restore();
+}
+
+} // namespace orvane

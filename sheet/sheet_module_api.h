@@ -1,0 +1,38 @@
+#pragma once
+// The C entry points of the field sheet module, resolved at run time by the
+// sheet link. Plain C types only, so the two sides need not agree on more
+// than these declarations.
+
+extern "C" {
+
+// The accepted inputs of the main window's last calculation.
+struct OrvaneSheetRequest {
+    int year;
+    int month;
+    int day;
+    double latitude;      // degrees, north positive
+    double longitude;     // degrees, east positive
+    int west;             // the longitude was entered as west of Greenwich
+    int utcOffsetMinutes; // the zone's standard offset
+    int daylightSaving;   // the clock shows daylight-saving time
+    const char *zoneText; // UTF-8: the time-zone list's entry
+};
+
+// Called when the sheet's time link is followed.
+using OrvaneSheetTimeLinkFn = void (*)();
+
+// Shows the one sheet (modeless, no owner, raised when already shown) for
+// `request`.
+using OrvaneSheetOpenFn = void (*)(const OrvaneSheetRequest *request, OrvaneSheetTimeLinkFn timeLink);
+// Shows `request` in the sheet if it is shown; does nothing otherwise.
+using OrvaneSheetUpdateFn = void (*)(const OrvaneSheetRequest *request);
+// Closes the sheet if it is shown.
+using OrvaneSheetCloseFn = void (*)();
+
+} // extern "C"
+
+namespace orvane {
+inline constexpr char kSheetOpenSymbol[] = "orvane_sheet_open";
+inline constexpr char kSheetUpdateSymbol[] = "orvane_sheet_update";
+inline constexpr char kSheetCloseSymbol[] = "orvane_sheet_close";
+} // namespace orvane

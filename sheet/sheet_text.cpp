@@ -1,0 +1,199 @@
+#include "sheet_text.h"
+
+#include "text/report_text.h"
+#include "text/result_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+
+constexpr double kDay = 86400;
+
+QLocale plain(QLocale locale)
+{
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+QString signedText(double value, int decimals, const QLocale &locale)
+{
+    const QString text = plain(locale).toString(value, 'f', decimals);
+    // Zero and what rounds to it carry no sign.
+    if (value > 0 && text != plain(locale).toString(0.0, 'f', decimals))
+        return locale.positiveSign() + text;
+    return text;
+}
+
+QString firstUpper(QString s)
+{
+    if (!s.isEmpty())
+        s[0] = s[0].toUpper();
+    return s;
+}
+
+bool hasNote(const EventField &f, FieldNote n) { return std::find(f.notes.begin(), f.notes.end(), n) != f.notes.end(); }
+
+bool castsShadow(const EventField &f) { return f.seen && f.shadowLengthPerM.has_value(); }
+
+// "due east", "due south" (or north), "due west".
+QString bearingWords(const EventField &f)
+{
+    switch (f.event) {
+    case FieldEvent::East:
+        return QStringLiteral("due east");
+    case FieldEvent::Meridian:
+        return f.north ? QStringLiteral("due north") : QStringLiteral("due south");
+    case FieldEvent::West:
+        break;
+    }
+    return QStringLiteral("due west");
+}
+
+} // namespace
+
+QString eventTitle(FieldEvent e) { return firstUpper(fieldEventName(e)); }
+
+QString eventAim(const EventField &f) { return QStringLiteral("sun ") + bearingWords(f); }
+
+QString degreesText(double degrees, const QLocale &locale, int decimals)
+{
+    return plain(locale).toString(degrees, 'f', decimals) + QChar(0x00B0);
+}
+
+QString heightText(double metres, const QLocale &locale) { return plain(locale).toString(metres, 'f', 2); }
+
+QString lengthText(double metres, const QLocale &locale)
+{
+    return plain(locale).toString(metres, 'f', 2) + QStringLiteral(" m");
+}
+
+EventTexts eventTexts(const EventField &f, double plumbHeightM, const QLocale &locale)
+{
+    EventTexts t;
+    if (!f.seen) {
+        t.clock = QStringLiteral("never seen");
+        t.precise = QStringLiteral("The sun never stands %1 above the horizon on this date.").arg(bearingWords(f));
+        t.unusable = true;
+        return t;
+    }
+    t.clock = timeText(f.methodClock / kDay, locale);
+    if (f.preciseClock && f.differenceSeconds)
+        t.precise = QStringLiteral("Precise %1 (%2 s)")
+                        .arg(timeTextTenths(*f.preciseClock, locale), signedText(*f.differenceSeconds, 1, locale));
+    else
+        t.precise = QStringLiteral("Precise: the true sun does not reach this bearing above the horizon");
+    t.altitude = QStringLiteral("Sun's altitude ") + degreesText(f.altitudeDeg, locale);
+    t.shadow = QStringLiteral("Shadow ") + degreesText(f.shadowBearingDeg, locale) +
+               (f.shadowLengthPerM ? QStringLiteral(", ") + lengthText(*f.shadowLengthPerM * plumbHeightM, locale) +
+                                         QStringLiteral(" long")
+                                   : QStringLiteral(", none"));
+    t.turn = QStringLiteral("Turns %1 a minute, %2")
+                 .arg(degreesText(std::fabs(f.turnDegPerMin), locale, 2),
+                      f.turnDegPerMin >= 0 ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise"));
+    t.offLine = QStringLiteral("Off the true line %1 (%2 mm/m)")
+                    .arg(degreesText(std::fabs(f.offLineDeg), locale, 2),
+                         plain(locale).toString(std::fabs(f.offLineMmPerM), 'f', 1));
+    for (FieldNote n : f.notes)
+        t.notes << firstUpper(fieldNoteText(n));
+    t.unusable = hasNote(f, FieldNote::BelowHorizon);
+    return t;
+}
+
+QStringList aroundHeaders()
+{
+    return {QStringLiteral("Clock"), QStringLiteral("Azimuth"), QStringLiteral("Altitude"),
+            QStringLiteral("Shadow bearing")};
+}
+
+QStringList aroundCells(const AroundRow &row, const QLocale &locale)
+{
+    return {timeText(row.clock / kDay, locale), degreesText(row.azimuthDeg, locale),
+            degreesText(row.altitudeDeg, locale), degreesText(row.shadowBearingDeg, locale)};
+}
+
+QStringList dayHeaders(const FieldData &d)
+{
+    QStringList headers{QStringLiteral("Date")};
+    for (FieldEvent e : kFieldEvents)
+        headers << (e != FieldEvent::Meridian ? eventTitle(e)
+                    : d.events[1].north       ? QStringLiteral("North")
+                                              : QStringLiteral("South"));
+    return headers;
+}
+
+QStringList dayCells(const DayRow &row, const QLocale &locale)
+{
+    QStringList cells{locale.toString(row.date, QStringLiteral("ddd ")) +
+                      locale.toString(row.date, QLocale::ShortFormat)};
+    for (const std::optional<double> &t : row.method)
+        cells << (t ? timeText(*t / kDay, locale) : QStringLiteral("never"));
+    return cells;
+}
+
+QString siteText(const SheetRequest &r, const QLocale &locale)
+{
+    return QStringLiteral("Latitude %1 %2, Longitude %3 %4")
+        .arg(reportNumberText(std::fabs(r.latitude), locale),
+             r.latitude >= 0 ? QStringLiteral("North") : QStringLiteral("South"),
+             reportNumberText(std::fabs(r.longitude), locale),
+             r.west ? QStringLiteral("West") : QStringLiteral("East"));
+}
+
+QString dateText(const QDate &date, const QLocale &locale) { return locale.toString(date, QLocale::LongFormat); }
+
+QString clockDescription(const SheetRequest &r)
+{
+    const int minutes = r.utcOffsetMinutes + (r.daylightSaving ? 60 : 0);
+    QString offset = QStringLiteral("UTC") + (minutes < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
+                     QString::number(std::abs(minutes) / 60);
+    if (minutes % 60)
+        offset += QStringLiteral(":%1").arg(std::abs(minutes) % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("Clock: %1, %2 (%3)")
+        .arg(r.zoneText.simplified(),
+             r.daylightSaving ? QStringLiteral("daylight saving time") : QStringLiteral("standard time"), offset);
+}
+
+QString markText(const MarkField &m, const QLocale &locale)
+{
+    const QString line = trueLineName(m.line);
+    const QString bearing = degreesText(m.shadowBearingDeg, locale);
+    if (std::fabs(m.turnDeg) < 0.05)
+        return QStringLiteral("The shadow then pointed to %1: the mark lies on the %2 line.").arg(bearing, line);
+    return QStringLiteral("The shadow then pointed to %1: the mark belongs to the %2 line. Turn it %3 %4 (seen from "
+                          "above) about the foot of the plumb line.")
+        .arg(bearing, line, degreesText(std::fabs(m.turnDeg), locale),
+             m.turnDeg > 0 ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise"));
+}
+
+QString planDescription(const FieldData &d, const QLocale &locale)
+{
+    QStringList parts;
+    for (const EventField &f : d.events) {
+        const QString name = fieldEventName(f.event);
+        if (castsShadow(f))
+            parts << QStringLiteral("%1 shadow bearing %2").arg(name, degreesText(f.shadowBearingDeg, locale));
+        else if (f.seen)
+            parts << QStringLiteral("%1 no shadow, the sun is below the horizon").arg(name);
+        else
+            parts << QStringLiteral("%1 never seen").arg(name);
+    }
+    return QStringLiteral("North up, the plumb line's foot in the middle. ") + parts.join(QStringLiteral("; ")) +
+           QLatin1Char('.');
+}
+
+QStringList shadowlessLines(const FieldData &d)
+{
+    QStringList lines;
+    for (const EventField &f : d.events) {
+        if (!f.seen)
+            lines << QStringLiteral("%1: never seen on this date").arg(eventTitle(f.event));
+        else if (!castsShadow(f))
+            lines << QStringLiteral("%1: sun below the horizon, no shadow").arg(eventTitle(f.event));
+    }
+    return lines;
+}
+
+} // namespace orvane

@@ -1,0 +1,327 @@
+// The Field Sheet window on its own: its figures against the field data for
+// the same inputs, the countdown and its tick with an injected clock, and
+// the keyboard and assistive technology's view of it.
+#include "field/field_data.h"
+#include "sheet/frm_field_sheet.h"
+#include "text/result_text.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimeEdit>
+
+using namespace orvane;
+
+struct Site {
+    QDate date;
+    double latitude;
+    double longitude;
+    int offsetMinutes;
+    bool daylightSaving;
+};
+Q_DECLARE_METATYPE(Site)
+
+namespace {
+
+SheetRequest requestFor(const Site &s)
+{
+    return SheetRequest{s.date,
+                        s.latitude,
+                        s.longitude,
+                        s.longitude < 0,
+                        s.offsetMinutes,
+                        s.daylightSaving,
+                        QStringLiteral("GMT-5hrs   US Eastern Time, Montreal, New York")};
+}
+
+// The field data as the command line computes it for the same site.
+FieldData expectedData(const Site &s)
+{
+    FieldInputs in;
+    in.date = s.date;
+    in.latitude = s.latitude;
+    in.longitude = s.longitude;
+    in.clock = FieldClock{s.offsetMinutes, s.daylightSaving};
+    in.days = 14;
+    return computeFieldData(in);
+}
+
+const Site kNewYorkSummer{QDate(2027, 6, 21), 40.655, -72.855, -300, true};
+
+template <class T>
+T *child(QWidget *parent, const char *name)
+{
+    T *w = parent->findChild<T *>(QString::fromLatin1(name));
+    if (!w)
+        qFatal("no %s", name);
+    return w;
+}
+
+QString blockText(FrmFieldSheet &sheet, FieldEvent e, const char *label)
+{
+    auto *block = child<QGroupBox>(&sheet, qPrintable(QStringLiteral("grp") + (e == FieldEvent::East   ? "East"
+                                                                               : e == FieldEvent::West ? "West"
+                                                                                                       : "Meridian")));
+    return child<QLabel>(block, label)->text();
+}
+
+QString degrees(double value, const QLocale &l) { return l.toString(value, 'f', 1) + QChar(0x00B0); }
+
+// The named control that holds the focus; inner parts have Qt's own names.
+QString focusName(QWidget *window)
+{
+    for (QWidget *f = window->focusWidget(); f; f = f->parentWidget())
+        if (!f->objectName().isEmpty() && !f->objectName().startsWith("qt_"))
+            return f->objectName();
+    return {};
+}
+
+} // namespace
+
+class TestFieldSheet : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void figuresEqualFieldData_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<Site>("site");
+        QTest::addColumn<QString>("height"); // typed into the plumb line's box
+        QTest::addColumn<double>("heightM");
+        QTest::newRow("New York, 21 June 2027, daylight saving") << "en_US" << kNewYorkSummer << "" << 1.0;
+        QTest::newRow("New York, 21 December 2027: east and west never seen")
+            << "en_US" << Site{QDate(2027, 12, 21), 40.655, -72.855, -300, false} << "2.5" << 2.5;
+        QTest::newRow("Lima in March, German: the sun culminates north")
+            << "de_DE" << Site{QDate(2027, 3, 5), -12.05, -77.04, -300, false} << "1,5" << 1.5;
+        QTest::newRow("Tromso at midwinter: the meridian below the horizon")
+            << "en_GB" << Site{QDate(2027, 12, 21), 69.65, 18.96, 60, false} << "" << 1.0;
+    }
+    void figuresEqualFieldData()
+    {
+        QFETCH(QString, locale);
+        QFETCH(Site, site);
+        QFETCH(QString, height);
+        QFETCH(double, heightM);
+        QLocale::setDefault(QLocale(locale));
+        const QLocale l;
+        FrmFieldSheet sheet;
+        sheet.setRequest(requestFor(site));
+        if (!height.isEmpty()) {
+            child<QLineEdit>(&sheet, "txtHeight")->setText(height);
+            QCOMPARE(sheet.plumbHeightM(), heightM);
+        }
+        const FieldData d = expectedData(site);
+
+        for (const EventField &f : d.events) {
+            const QString clock = blockText(sheet, f.event, "lblClock");
+            if (!f.seen) {
+                QCOMPARE(clock, QStringLiteral("never seen"));
+                continue;
+            }
+            QCOMPARE(clock, timeText(f.methodClock / 86400, l));
+            if (f.preciseClock)
+                QVERIFY(blockText(sheet, f.event, "lblPrecise").contains(timeTextTenths(*f.preciseClock, l)));
+            QVERIFY(blockText(sheet, f.event, "lblAltitude").endsWith(degrees(f.altitudeDeg, l)));
+            const QString shadow = blockText(sheet, f.event, "lblShadow");
+            QVERIFY2(shadow.contains(degrees(f.shadowBearingDeg, l)), qPrintable(shadow));
+            if (f.shadowLengthPerM)
+                QVERIFY2(shadow.contains(l.toString(*f.shadowLengthPerM * heightM, 'f', 2) + " m"), qPrintable(shadow));
+            const QString notes = blockText(sheet, f.event, "lblNotes");
+            for (FieldNote n : f.notes)
+                QVERIFY2(notes.contains(fieldNoteText(n), Qt::CaseInsensitive), qPrintable(notes));
+        }
+
+        // The plan's description names each shadow's bearing.
+        const QString plan = child<QWidget>(&sheet, "planView")->accessibleDescription();
+        for (const EventField &f : d.events)
+            if (f.seen && f.shadowLengthPerM)
+                QVERIFY2(plan.contains(degrees(f.shadowBearingDeg, l)), qPrintable(plan));
+
+        // The table around the first seen event, its own row in the middle.
+        auto *around = child<QTableWidget>(&sheet, "tblAround");
+        QCOMPARE(around->rowCount(), 21);
+        const EventField &first =
+            *std::find_if(std::begin(d.events), std::end(d.events), [](auto &f) { return f.seen; });
+        QCOMPARE(around->item(10, 0)->text(), timeText(first.methodClock / 86400, l));
+        QVERIFY(around->item(10, 0)->font().bold());
+        for (int r = 0; r < 21; ++r) {
+            const AroundRow &row = d.around[std::size_t(r)];
+            QCOMPARE(around->item(r, 3)->text(), degrees(row.shadowBearingDeg, l));
+        }
+
+        // The coming days, the first being the date itself.
+        auto *days = child<QTableWidget>(&sheet, "tblDays");
+        QCOMPARE(days->rowCount(), 14);
+        for (int r = 0; r < 14; ++r)
+            for (int k = 0; k < 3; ++k) {
+                const std::optional<double> &t = d.days[std::size_t(r)].method[k];
+                QCOMPARE(days->item(r, k + 1)->text(), t ? timeText(*t / 86400, l) : QStringLiteral("never"));
+            }
+
+        // A mark two minutes after the first event: its line and its turn.
+        auto *mark = child<QTimeEdit>(&sheet, "timMark");
+        mark->setTime(QTime(0, 0).addSecs(int(first.methodClock) + 120));
+        FieldInputs in;
+        in.date = site.date;
+        in.latitude = site.latitude;
+        in.longitude = site.longitude;
+        in.clock = FieldClock{site.offsetMinutes, site.daylightSaving};
+        const MarkField m = markAt(in, first.methodClock + 120);
+        const QString said = child<QLabel>(&sheet, "lblMarkResult")->text();
+        QVERIFY2(said.contains(trueLineName(m.line) + " line"), qPrintable(said));
+        QVERIFY2(said.contains(degrees(std::fabs(m.turnDeg), l)), qPrintable(said));
+    }
+
+    void unusableMomentStandsOut()
+    {
+        FrmFieldSheet sheet;
+        sheet.setRequest(requestFor({QDate(2027, 12, 21), 69.65, 18.96, 60, false}));
+        auto *block = child<QGroupBox>(&sheet, "grpMeridian");
+        QVERIFY(child<QLabel>(block, "lblNotes")->font().bold());
+        QCOMPARE(child<QLabel>(block, "lblClock")->palette().color(QPalette::WindowText), QColor(170, 0, 0));
+        QVERIFY(child<QLabel>(&sheet, "lblShadowless")->text().contains("Meridian: sun below the horizon"));
+    }
+
+    void countdown_data()
+    {
+        QTest::addColumn<int>("fromEast"); // seconds from the east time, 8:54:27 AM
+        QTest::addColumn<int>("dayShift");
+        QTest::addColumn<QString>("now");
+        QTest::addColumn<QString>("next"); // empty: no today box
+        // The worked example's times: 8:54:27 AM, 12:53:14 PM, 4:52:00 PM.
+        QTest::newRow("an hour before east") << -3600 << 0 << "Computer's clock: 7:54:27 AM"
+                                             << "Next: east at 8:54:27 AM, in 1:00:00";
+        QTest::newRow("in east's own second") << 0 << 0 << "Computer's clock: 8:54:27 AM"
+                                              << "Next: east at 8:54:27 AM, now";
+        QTest::newRow("two seconds after east") << 2 << 0 << "Computer's clock: 8:54:29 AM"
+                                                << "Next: meridian at 12:53:14 PM, in 3:58:45";
+        QTest::newRow("a second before west") << 28652 << 0 << "Computer's clock: 4:51:59 PM"
+                                              << "Next: west at 4:52:00 PM, in 0:00:01";
+        QTest::newRow("after west") << 28680 << 0 << "Computer's clock: 4:52:27 PM"
+                                    << "No more events today";
+        QTest::newRow("the day after") << 0 << 1 << ""
+                                       << "";
+    }
+    void countdown()
+    {
+        QFETCH(int, fromEast);
+        QFETCH(int, dayShift);
+        QFETCH(QString, now);
+        QFETCH(QString, next);
+        FrmFieldSheet sheet;
+        // 8:54:27 AM on daylight saving is 12:54:27 UTC.
+        const QDateTime at =
+            QDateTime(QDate(2027, 6, 21).addDays(dayShift), QTime(12, 54, 27), Qt::UTC).addMSecs(fromEast * 1000 + 300);
+        sheet.setNow([at] { return at; });
+        sheet.setRequest(requestFor(kNewYorkSummer));
+        QCOMPARE(!child<QWidget>(&sheet, "grpToday")->isHidden(), !next.isEmpty());
+        if (next.isEmpty())
+            return;
+        QCOMPARE(child<QLabel>(&sheet, "lblNow")->text(), now);
+        QCOMPARE(child<QLabel>(&sheet, "lblCountdown")->text(), next);
+    }
+
+    void tickOnlyWhenSwitchedOn_data()
+    {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<int>("ticks");
+        QTest::newRow("off, as it starts") << false << 0;
+        QTest::newRow("switched on: once in each of the last five seconds") << true << 5;
+    }
+    void tickOnlyWhenSwitchedOn()
+    {
+        QFETCH(bool, on);
+        QFETCH(int, ticks);
+        FrmFieldSheet sheet;
+        // From eight seconds before west (4:52:00 PM, 20:52:00 UTC) to two after.
+        QDateTime at(QDate(2027, 6, 21), QTime(20, 51, 52), Qt::UTC);
+        int beeps = 0;
+        sheet.setNow([&at] { return at; });
+        sheet.setBeep([&beeps] { ++beeps; });
+        sheet.setRequest(requestFor(kNewYorkSummer));
+        QVERIFY(!child<QAbstractButton>(&sheet, "chkTick")->isChecked());
+        child<QAbstractButton>(&sheet, "chkTick")->setChecked(on);
+        for (int step = 0; step < 100; ++step, at = at.addMSecs(100))
+            sheet.refreshClock();
+        QCOMPARE(beeps, ticks);
+    }
+
+    void keyboardWalk()
+    {
+        FrmFieldSheet sheet;
+        sheet.setRequest(requestFor(kNewYorkSummer));
+        sheet.show();
+        sheet.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        // Not today: the tick's box is hidden and no stop.
+        const QStringList walk{"txtHeight", "cmdTimeLink",   "cboAroundEvent", "tblAround",     "timMark",
+                               "tblDays",   "cmdPrintSheet", "cmdSavePdf",     "cmdCloseSheet", "txtHeight"};
+        QCOMPARE(focusName(&sheet), walk.first());
+        for (const QString &next : walk.mid(1)) {
+            QTest::keyClick(sheet.focusWidget(), Qt::Key_Tab);
+            QCOMPARE(focusName(&sheet), next);
+            QAccessibleInterface *iface =
+                QAccessible::queryAccessibleInterface(child<QWidget>(&sheet, qPrintable(next)));
+            QVERIFY2(iface && !iface->text(QAccessible::Name).isEmpty(), qPrintable(next));
+        }
+        // Access keys from the visible labels, and the arrows within a table.
+        QTest::keyClick(sheet.focusWidget(), Qt::Key_N, Qt::AltModifier);
+        auto *days = child<QTableWidget>(&sheet, "tblDays");
+        QCOMPARE(sheet.focusWidget(), days);
+        QTest::keyClick(days, Qt::Key_Down);
+        QTest::keyClick(days, Qt::Key_Down);
+        QCOMPARE(days->currentRow(), 2);
+        QTest::keyClick(sheet.focusWidget(), Qt::Key_M, Qt::AltModifier);
+        QCOMPARE(focusName(&sheet), QStringLiteral("timMark"));
+        QTest::keyClick(sheet.focusWidget(), Qt::Key_Escape);
+        QVERIFY(!sheet.isVisible());
+    }
+
+    void tablesAreTablesWithHeaders_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QStringList>("headers");
+        QTest::newRow("the next 14 days") << "tblDays"
+                                          << "The next 14 days" << 14 << QStringList{"Date", "East", "South", "West"};
+        QTest::newRow("every 30 seconds") << "tblAround"
+                                          << "Every 30 seconds around the chosen event" << 21
+                                          << QStringList{"Clock", "Azimuth", "Altitude", "Shadow bearing"};
+    }
+    void tablesAreTablesWithHeaders()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, name);
+        QFETCH(int, rows);
+        QFETCH(QStringList, headers);
+        FrmFieldSheet sheet;
+        sheet.setRequest(requestFor(kNewYorkSummer));
+        sheet.show();
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(child<QWidget>(&sheet, qPrintable(table)));
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::Table);
+        QCOMPARE(iface->text(QAccessible::Name), name);
+        QAccessibleTableInterface *t = iface->tableInterface();
+        QVERIFY(t);
+        QCOMPARE(t->rowCount(), rows);
+        QCOMPARE(t->columnCount(), int(headers.size()));
+        for (int c = 0; c < headers.size(); ++c)
+            QCOMPARE(t->columnDescription(c), headers[c]);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    TestFieldSheet test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_field_sheet.moc"

@@ -1,0 +1,156 @@
+// The Field Sheet on paper: Print with no printer offers a PDF, Save as PDF
+// writes one, and either holds the whole sheet on one page, read back with
+// pdftotext; the page fits A4 and Letter with the plan at least 8 cm across.
+#include "field/field_data.h"
+#include "sheet/frm_field_sheet.h"
+#include "sheet/sheet_page.h"
+#include "support/modal_answerer.h"
+#include "support/pdf_text.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace orvane;
+
+namespace {
+
+SheetRequest newYork(const QDate &date, bool daylightSaving)
+{
+    return SheetRequest{date,
+                        40.655,
+                        -72.855,
+                        true,
+                        -300,
+                        daylightSaving,
+                        QStringLiteral("GMT-5hrs   US Eastern Time, Montreal, New York")};
+}
+
+FieldData dataFor(const SheetRequest &r)
+{
+    FieldInputs in;
+    in.date = r.date;
+    in.latitude = r.latitude;
+    in.longitude = r.longitude;
+    in.clock = FieldClock{r.utcOffsetMinutes, r.daylightSaving};
+    in.days = 14;
+    return computeFieldData(in);
+}
+
+} // namespace
+
+class TestSheetPage : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QPrinterInfo::defaultPrinter().isNull(), "a default printer is visible; the offer cannot be tested");
+    }
+
+    void pageReadBack_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("offer"); // the no-printer question comes first
+        QTest::newRow("Print, no printer: saved as PDF instead") << "cmdPrintSheet" << true;
+        QTest::newRow("Save as PDF") << "cmdSavePdf" << false;
+    }
+    void pageReadBack()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, offer);
+        QTemporaryDir out;
+        QVERIFY(out.isValid());
+        const QString path = out.filePath(QStringLiteral("sheet.pdf"));
+
+        FrmFieldSheet sheet;
+        sheet.setRequest(newYork(QDate(2027, 6, 21), true));
+        sheet.show();
+        test::ModalAnswerer answerer(QMessageBox::Yes);
+        answerer.when<QFileDialog>([&](QFileDialog *d) {
+            if (auto *name = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(path);
+            static_cast<QDialog *>(d)->accept();
+        });
+        QTest::mouseClick(sheet.findChild<QPushButton *>(button), Qt::LeftButton);
+
+        QCOMPARE(answerer.seen.size(), std::size_t(offer ? 1 : 0));
+        if (offer)
+            QVERIFY(answerer.seen.front().text.contains("save the field sheet as a PDF"));
+        QCOMPARE(test::pdfPageCount(path), 1);
+        QString error;
+        const QStringList lines = test::pdfLines(path, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        // The header first, as printed.
+        QCOMPARE(lines.mid(0, 4),
+                 (QStringList{
+                     "Orvane Field Sheet",
+                     "Latitude 40.655 North, Longitude 72.855 West",
+                     "Monday, June 21, 2027",
+                     "Clock: GMT-5hrs US Eastern Time, Montreal, New York, daylight saving time (UTC-4)",
+                 }));
+        // Then the worked example's times, each event's 30-second table
+        // and the coming days, wherever the columns put them.
+        const QString all = lines.join('\n');
+        for (const char *expected :
+             {"8:54:27 AM", "12:53:14 PM", "4:52:00 PM", "Precise 8:54:28.1 AM (+1.1 s)",
+              "East (sun due east), every 30 seconds", "Meridian (sun due south), every 30 seconds",
+              "West (sun due west), every 30 seconds", "8:49:27 AM", "8:59:27 AM", "The next 14 days", "Mon 6/21/27",
+              "Sun 7/4/27", "Shadows drawn for a plumb line 1.00 m high."})
+            QVERIFY2(all.contains(QString::fromUtf8(expected)), expected);
+    }
+
+    void pageFits_data()
+    {
+        QTest::addColumn<QPageSize>("paper");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("daylightSaving");
+        QTest::newRow("A4, summer: three tables") << QPageSize(QPageSize::A4) << QDate(2027, 6, 21) << true;
+        QTest::newRow("Letter, summer: three tables") << QPageSize(QPageSize::Letter) << QDate(2027, 6, 21) << true;
+        QTest::newRow("Letter, winter: one table") << QPageSize(QPageSize::Letter) << QDate(2027, 12, 21) << false;
+    }
+    void pageFits()
+    {
+        QFETCH(QPageSize, paper);
+        QFETCH(QDate, date);
+        QFETCH(bool, daylightSaving);
+        QTemporaryDir out;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(out.filePath(QStringLiteral("fit.pdf")));
+        printer.setPageSize(paper);
+        const SheetRequest request = newYork(date, daylightSaving);
+        const PrintedSheet page = paintSheetPage(printer, request, dataFor(request), 1);
+        QVERIFY(page.painted);
+        QCOMPARE(page.scale, 1.0);
+        QVERIFY2(page.planMm.width() >= 80, qPrintable(QString::number(page.planMm.width())));
+        const double printable = printer.pageLayout().paintRect(QPageLayout::Millimeter).height();
+        QVERIFY2(page.usedHeightMm <= printable,
+                 qPrintable(QStringLiteral("%1 mm used of %2").arg(page.usedHeightMm).arg(printable)));
+        QCOMPARE(test::pdfPageCount(printer.outputFileName()), 1);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    // No scheduler behind the socket, no client configuration, no personal
+    // default: the process sees no printer at all.
+    QTemporaryDir isolated;
+    if (!isolated.isValid())
+        return 1;
+    qputenv("CUPS_SERVER", QFile::encodeName(isolated.filePath(QStringLiteral("no-scheduler.sock"))));
+    qputenv("CUPS_SERVERROOT", QFile::encodeName(isolated.path()));
+    qputenv("HOME", QFile::encodeName(isolated.path()));
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    TestSheetPage test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_sheet_page.moc"
