@@ -31,7 +31,7 @@ deb=$(ls "$work"/pkg/*.deb | head -1)
 [ -n "$deb" ] || fail "no .deb built"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for dep in libqt6widgets6 libqt6printsupport6 libqt6webenginewidgets6 liberfa1 fonts-liberation; do
+for dep in libqt6widgets6 libqt6printsupport6 libqt6webenginewidgets6 fonts-liberation; do
   grep -q "$dep" <<<"$depends" || fail "package does not depend on $dep"
 done
 contents=$(dpkg-deb -c "$deb")
