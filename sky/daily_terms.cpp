@@ -30,10 +30,7 @@ DailyTerms termsAt(double tt1, double tt2)
 
 } // namespace
 
-DailyTerms exactTerms(const JulianDate &tt)
-{
-    return termsAt(tt.day, tt.fraction);
-}
+DailyTerms exactTerms(const JulianDate &tt) { return termsAt(tt.day, tt.fraction); }
 
 const DailyTerms &DailyTermsCache::anchor(long long day)
 {
@@ -68,16 +65,16 @@ DailyTerms DailyTermsCache::at(const JulianDate &tt)
         for (int j = 0; j < 3; ++j)
             t.npb[i][j] = g * start.npb[i][j] + f * end.npb[i][j];
     // EO grows by precession over the centuries; keep the pair on one branch.
-    t.equationOfOrigins = start.equationOfOrigins
-        + f * std::remainder(end.equationOfOrigins - start.equationOfOrigins, ERFA_D2PI);
+    t.equationOfOrigins =
+        start.equationOfOrigins + f * std::remainder(end.equationOfOrigins - start.equationOfOrigins, ERFA_D2PI);
 
     // Hermite basis over one day, with the velocities in au/day.
     const double f2 = f * f, f3 = f2 * f;
     const double h00 = 2 * f3 - 3 * f2 + 1, h10 = f3 - 2 * f2 + f;
     const double h01 = -2 * f3 + 3 * f2, h11 = f3 - f2;
     for (int i = 0; i < 3; ++i) {
-        t.earthPosition[i] = h00 * start.earthPosition[i] + h10 * start.earthVelocity[i]
-            + h01 * end.earthPosition[i] + h11 * end.earthVelocity[i];
+        t.earthPosition[i] = h00 * start.earthPosition[i] + h10 * start.earthVelocity[i] + h01 * end.earthPosition[i] +
+                             h11 * end.earthVelocity[i];
         t.earthVelocity[i] = g * start.earthVelocity[i] + f * end.earthVelocity[i];
         t.earthBaryVelocity[i] = g * start.earthBaryVelocity[i] + f * end.earthBaryVelocity[i];
     }

@@ -10,10 +10,10 @@
 namespace orvane::sky {
 
 struct DailyTerms {
-    double npb[3][3] = {};       // GCRS to true equator and equinox of date
-    double equationOfOrigins = 0;// radians: GST = ERA - EO
-    double earthPosition[3] = {};// heliocentric, au
-    double earthVelocity[3] = {};// heliocentric, au/day
+    double npb[3][3] = {};            // GCRS to true equator and equinox of date
+    double equationOfOrigins = 0;     // radians: GST = ERA - EO
+    double earthPosition[3] = {};     // heliocentric, au
+    double earthVelocity[3] = {};     // heliocentric, au/day
     double earthBaryVelocity[3] = {}; // barycentric, au/day (for aberration)
 };
 

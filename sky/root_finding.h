@@ -9,7 +9,7 @@ namespace orvane::sky {
 
 // fa = f(a), fb = f(b), of opposite signs (or one zero). Returns x with the
 // root within tolerance of it.
-template<typename F>
+template <typename F>
 double brentRoot(F &&f, double a, double fa, double b, double fb, double tolerance)
 {
     if (fa == 0)
@@ -25,8 +25,12 @@ double brentRoot(F &&f, double a, double fa, double b, double fb, double toleran
             d = e = b - a;
         }
         if (std::fabs(fc) < std::fabs(fb)) { // b is the best estimate
-            a = b; b = c; c = a;
-            fa = fb; fb = fc; fc = fa;
+            a = b;
+            b = c;
+            c = a;
+            fa = fb;
+            fb = fc;
+            fc = fa;
         }
         const double tol = 2 * 1e-16 * std::fabs(b) + tolerance / 2;
         const double m = (c - b) / 2;

@@ -4,17 +4,11 @@ namespace orvane::sky {
 
 namespace {
 
-SunPosition toPosition(const LocalSun &s)
-{
-    return {s.azimuthDeg(), s.altitudeDeg()};
-}
+SunPosition toPosition(const LocalSun &s) { return {s.azimuthDeg(), s.altitudeDeg()}; }
 
 } // namespace
 
-Sun::Sun(const Site &site)
-    : frame_(site.latitudeDeg, site.longitudeDeg, site.heightM)
-{
-}
+Sun::Sun(const Site &site) : frame_(site.latitudeDeg, site.longitudeDeg, site.heightM) {}
 
 SunPosition Sun::position(double utcSeconds)
 {

@@ -56,15 +56,13 @@ public:
     // to better than 1 ms. The caller picks the day: local midnight to local
     // midnight on the user's clock.
     DayEvents events(double dayStartUtc, double dayLengthSeconds = 86400);
-    std::optional<SunEvent> crossing(Crossing which, double dayStartUtc,
-                                     double dayLengthSeconds = 86400);
+    std::optional<SunEvent> crossing(Crossing which, double dayStartUtc, double dayLengthSeconds = 86400);
 
 private:
     struct Sample;
     Sample sample(double utcSeconds);
     Sample refineTransit(double guessUtc);
-    std::optional<SunEvent> primeVertical(Crossing which, const Sample &transit,
-                                          double start, double end);
+    std::optional<SunEvent> primeVertical(Crossing which, const Sample &transit, double start, double end);
     DayEvents search(double start, double length, bool east, bool meridian, bool west);
 
     SiteFrame frame_;

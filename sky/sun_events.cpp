@@ -65,8 +65,7 @@ Sun::Sample Sun::refineTransit(double guessUtc)
     return s;
 }
 
-std::optional<SunEvent> Sun::primeVertical(Crossing which, const Sample &transit,
-                                           double start, double end)
+std::optional<SunEvent> Sun::primeVertical(Crossing which, const Sample &transit, double start, double end)
 {
     // Above the horizon, due east or west comes within 6 hours of the
     // transit (where cos H = tan(declination) / tan(latitude) >= 0).
@@ -86,9 +85,8 @@ std::optional<SunEvent> Sun::primeVertical(Crossing which, const Sample &transit
         last = sample(t);
         return last.sun.north;
     };
-    const double t = east
-        ? brentRoot(north, lower.utc, lower.sun.north, transit.utc, transit.sun.north, kTolerance)
-        : brentRoot(north, transit.utc, transit.sun.north, lower.utc, lower.sun.north, kTolerance);
+    const double t = east ? brentRoot(north, lower.utc, lower.sun.north, transit.utc, transit.sun.north, kTolerance)
+                          : brentRoot(north, transit.utc, transit.sun.north, lower.utc, lower.sun.north, kTolerance);
     if (t < start || t >= end)
         return std::nullopt;
     if (last.utc != t)
@@ -116,10 +114,9 @@ DayEvents Sun::search(double start, double length, bool wantEast, bool wantMerid
 
     DayEvents out;
     for (const Sample &transit : transits) {
-        if (wantMeridian && !out.meridian && transit.utc >= start && transit.utc < end
-            && transit.sun.altitudeDeg() >= 0) {
-            out.meridian = SunEvent{transit.utc, transit.sun.north > 0 ? 0.0 : 180.0,
-                                    transit.sun.altitudeDeg()};
+        if (wantMeridian && !out.meridian && transit.utc >= start && transit.utc < end &&
+            transit.sun.altitudeDeg() >= 0) {
+            out.meridian = SunEvent{transit.utc, transit.sun.north > 0 ? 0.0 : 180.0, transit.sun.altitudeDeg()};
         }
         if (wantEast && !out.east)
             out.east = primeVertical(Crossing::East, transit, start, end);
@@ -136,8 +133,8 @@ DayEvents Sun::events(double dayStartUtc, double dayLengthSeconds)
 
 std::optional<SunEvent> Sun::crossing(Crossing which, double dayStartUtc, double dayLengthSeconds)
 {
-    const DayEvents e = search(dayStartUtc, dayLengthSeconds, which == Crossing::East,
-                               which == Crossing::Meridian, which == Crossing::West);
+    const DayEvents e = search(dayStartUtc, dayLengthSeconds, which == Crossing::East, which == Crossing::Meridian,
+                               which == Crossing::West);
     switch (which) {
     case Crossing::East:
         return e.east;

@@ -9,15 +9,9 @@ namespace orvane::sky {
 
 namespace {
 
-double dot(const double a[3], const double b[3])
-{
-    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-}
+double dot(const double a[3], const double b[3]) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
 
-double norm(const double a[3])
-{
-    return std::sqrt(dot(a, a));
-}
+double norm(const double a[3]) { return std::sqrt(dot(a, a)); }
 
 } // namespace
 
@@ -50,10 +44,7 @@ double LocalSun::azimuthDeg() const
     return a < 0 ? (a + 360 < 360 ? a + 360 : 0.0) : a;
 }
 
-double LocalSun::altitudeDeg() const
-{
-    return std::atan2(up, std::hypot(east, north)) * ERFA_DR2D;
-}
+double LocalSun::altitudeDeg() const { return std::atan2(up, std::hypot(east, north)) * ERFA_DR2D; }
 
 LocalSun localSun(const TimeScales &time, const DailyTerms &terms, const SiteFrame &site)
 {

@@ -14,7 +14,7 @@ struct SiteFrame {
     double east[3] = {};
     double north[3] = {};
     double up[3] = {};
-    double meridian[3] = {};   // equatorial, towards the site's meridian
+    double meridian[3] = {}; // equatorial, towards the site's meridian
 };
 
 // Unit vector towards the sun's centre in the site's local axes.
@@ -24,7 +24,7 @@ struct LocalSun {
     double up = 0;
     double hourAngle = 0; // radians in (-pi, pi], 0 at upper transit
 
-    double azimuthDeg() const;  // [0, 360)
+    double azimuthDeg() const; // [0, 360)
     double altitudeDeg() const;
 };
 

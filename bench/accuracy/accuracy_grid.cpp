@@ -118,8 +118,8 @@ int main(int argc, char **argv)
 
                         // The precise sun over the same civil day, from
                         // local midnight on the zone clock.
-                        const double dayStart = (s.inputDate - kUnixEpochSerial) * 86400
-                            - (site.zoneMeridian / 15 + (dst ? 1 : 0)) * 3600;
+                        const double dayStart =
+                            (s.inputDate - kUnixEpochSerial) * 86400 - (site.zoneMeridian / 15 + (dst ? 1 : 0)) * 3600;
                         orvane::sky::Sun sun({latitude, site.longitude});
                         const orvane::sky::DayEvents sky = sun.events(dayStart);
                         printInstant(sky.east, dayStart);

@@ -75,9 +75,8 @@ private slots:
         QTest::newRow("exactly 15 degrees off asks nothing")
             << texts("6/21/2027", 2, "40", "90", 2, 6) << CheckVerdict::Accepted << QString() << InputField::None
             << false << kJune21 << 40.0 << -90.0 << -75.0;
-        QTest::newRow("the separator is no zone")
-            << texts("6/21/2027", 1, "40", "72", 2, 24) << R << kMsgTimeZone << InputField::TimeZone << false
-            << kJune21 << 40.0 << -72.0 << kNone;
+        QTest::newRow("the separator is no zone") << texts("6/21/2027", 1, "40", "72", 2, 24) << R << kMsgTimeZone
+                                                  << InputField::TimeZone << false << kJune21 << 40.0 << -72.0 << kNone;
         QTest::newRow("India, 82.5 degrees for GMT+5:30")
             << texts("6/21/2027", 1, "28.6", "77.2", 1, 29) << CheckVerdict::Accepted << QString() << InputField::None
             << false << kJune21 << 28.6 << 77.2 << 82.5;
