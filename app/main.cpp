@@ -1,11 +1,9 @@
-#include "browser/browser_link.h"
 #include "cli/command_line.h"
 #include "main_window/sundial_input.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 
-#include <cstdio>
 
 int main(int argc, char **argv)
 {
