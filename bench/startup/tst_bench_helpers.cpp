@@ -38,7 +38,7 @@ struct Picture {
 
 Q_DECLARE_METATYPE(Picture)
 
-class TstBenchHelpers : public QObject {
+class TestBenchHelpers : public QObject {
     Q_OBJECT
 private slots:
     void findsUnderline_data();
@@ -49,7 +49,7 @@ private slots:
     void ratio();
 };
 
-void TstBenchHelpers::findsUnderline_data()
+void TestBenchHelpers::findsUnderline_data()
 {
     QTest::addColumn<Picture>("picture");
     QTest::addColumn<bool>("found");
@@ -73,7 +73,7 @@ void TstBenchHelpers::findsUnderline_data()
     QTest::newRow("whole picture blue") << Picture{300, 60, kBlue, {}} << true << 150 << 0;
 }
 
-void TstBenchHelpers::findsUnderline()
+void TestBenchHelpers::findsUnderline()
 {
     QFETCH(Picture, picture);
     QFETCH(bool, found);
@@ -88,7 +88,7 @@ void TstBenchHelpers::findsUnderline()
     }
 }
 
-void TstBenchHelpers::median_data()
+void TestBenchHelpers::median_data()
 {
     QTest::addColumn<std::vector<double>>("values");
     QTest::addColumn<double>("expected");
@@ -101,7 +101,7 @@ void TstBenchHelpers::median_data()
     QTest::newRow("empty") << std::vector<double>{} << std::nan("");
 }
 
-void TstBenchHelpers::median()
+void TestBenchHelpers::median()
 {
     QFETCH(std::vector<double>, values);
     QFETCH(double, expected);
@@ -112,7 +112,7 @@ void TstBenchHelpers::median()
         QCOMPARE(m, expected); // exact: the values and their half-sums are representable
 }
 
-void TstBenchHelpers::ratio_data()
+void TestBenchHelpers::ratio_data()
 {
     QTest::addColumn<double>("a");
     QTest::addColumn<double>("b");
@@ -124,7 +124,7 @@ void TstBenchHelpers::ratio_data()
     QTest::newRow("negative is no time") << -1.0 << 30.0 << nan;
 }
 
-void TstBenchHelpers::ratio()
+void TestBenchHelpers::ratio()
 {
     QFETCH(double, a);
     QFETCH(double, b);
@@ -136,5 +136,5 @@ void TstBenchHelpers::ratio()
         QVERIFY(std::abs(r - expected) < 1e-12);
 }
 
-QTEST_APPLESS_MAIN(TstBenchHelpers)
+QTEST_APPLESS_MAIN(TestBenchHelpers)
 #include "tst_bench_helpers.moc"

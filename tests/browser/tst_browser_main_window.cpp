@@ -110,7 +110,7 @@ int runScenario(const QString &name)
 
 } // namespace
 
-class TstBrowserMainWindow : public QObject {
+class TestBrowserMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -207,7 +207,7 @@ int main(int argc, char **argv)
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     if (argc == 3 && qstrcmp(argv[1], kScenarioSwitch) == 0)
         return runScenario(QString::fromLocal8Bit(argv[2]));
-    TstBrowserMainWindow test;
+    TestBrowserMainWindow test;
     return QTest::qExec(&test, argc, argv);
 }
 

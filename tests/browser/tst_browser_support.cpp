@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <unistd.h>
 
-class TstBrowserSupport : public QObject {
+class TestBrowserSupport : public QObject {
     Q_OBJECT
 
 private slots:
@@ -88,5 +88,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstBrowserSupport)
+QTEST_GUILESS_MAIN(TestBrowserSupport)
 #include "tst_browser_support.moc"

@@ -17,7 +17,7 @@ namespace {
 constexpr int kLoadTimeoutMs = 60000;
 } // namespace
 
-class TstBrowserWindow : public QObject {
+class TestBrowserWindow : public QObject {
     Q_OBJECT
 
 private:
@@ -194,7 +194,7 @@ private slots:
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    TstBrowserWindow test;
+    TestBrowserWindow test;
     return QTest::qExec(&test, argc, argv);
 }
 

@@ -31,7 +31,7 @@ QString replaced(QString text, const QString &from, const QString &to) { return 
 
 } // namespace
 
-class TstResultShape : public QObject {
+class TestResultShape : public QObject {
     Q_OBJECT
 
 private slots:
@@ -80,5 +80,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstResultShape)
+QTEST_GUILESS_MAIN(TestResultShape)
 #include "tst_result_shape.moc"

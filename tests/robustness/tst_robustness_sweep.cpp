@@ -39,7 +39,7 @@ bool finite(const SolarEvent &e)
 
 } // namespace
 
-class TstRobustnessSweep : public QObject {
+class TestRobustnessSweep : public QObject {
     Q_OBJECT
 
 private slots:
@@ -120,5 +120,5 @@ private:
     QStringList messages_;
 };
 
-QTEST_GUILESS_MAIN(TstRobustnessSweep)
+QTEST_GUILESS_MAIN(TestRobustnessSweep)
 #include "tst_robustness_sweep.moc"
