@@ -6,7 +6,6 @@
 #include "share_context.h"
 
 #include <QApplication>
-#include <QLibrary>
 #include <QMessageBox>
 
 namespace orvane {
@@ -28,23 +27,13 @@ bool loadModule()
         return true;
     disableSandboxIfRoot();
     ensureShareContext();
-    QStringList errors;
-    for (const QString &path : browserModuleCandidates(QCoreApplication::applicationDirPath())) {
-        QLibrary library(path);
-        if (!library.load()) {
-            errors << library.errorString();
-            continue;
-        }
-        auto open = reinterpret_cast<OrvaneBrowserOpenFn>(library.resolve(kBrowserOpenSymbol));
-        auto close = reinterpret_cast<OrvaneBrowserCloseFn>(library.resolve(kBrowserCloseSymbol));
-        if (open && close) {
-            loadedModule = Module{open, close};
-            return true;
-        }
-        errors << QStringLiteral("%1: entry points missing").arg(path);
-    }
-    qWarning("orvane: cannot load the browser module:\n%s", qPrintable(errors.join('\n')));
-    return false;
+    const std::vector<QFunctionPointer> f =
+        loadModuleSymbols(browserModuleCandidates(QCoreApplication::applicationDirPath()),
+                          {kBrowserOpenSymbol, kBrowserCloseSymbol}, "browser");
+    if (f.empty())
+        return false;
+    loadedModule = Module{reinterpret_cast<OrvaneBrowserOpenFn>(f[0]), reinterpret_cast<OrvaneBrowserCloseFn>(f[1])};
+    return true;
 }
 
 } // namespace

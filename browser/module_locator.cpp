@@ -1,6 +1,7 @@
 #include "module_locator.h"
 
 #include <QDir>
+#include <QLibrary>
 
 namespace orvane {
 
@@ -16,6 +17,29 @@ QStringList moduleCandidates(const QString &appDir, const ModulePlaces &places)
     if (!appDir.isEmpty())
         paths << QDir(appDir).filePath(places.fileName);
     return paths;
+}
+
+std::vector<QFunctionPointer> loadModuleSymbols(const QStringList &candidates,
+                                                std::initializer_list<const char *> symbols, const char *what)
+{
+    QStringList errors;
+    for (const QString &path : candidates) {
+        QLibrary library(path);
+        if (!library.load()) {
+            errors << library.errorString();
+            continue;
+        }
+        std::vector<QFunctionPointer> found;
+        for (const char *symbol : symbols) {
+            if (const QFunctionPointer address = library.resolve(symbol))
+                found.push_back(address);
+        }
+        if (found.size() == symbols.size())
+            return found;
+        errors << QStringLiteral("%1: entry points missing").arg(path);
+    }
+    qWarning("orvane: cannot load the %s module:\n%s", what, qPrintable(errors.join(QLatin1Char('\n'))));
+    return {};
 }
 
 QStringList browserModuleCandidates(const QString &appDir)

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
+#include <vector>
+
 namespace orvane {
 
 struct ModulePlaces {
@@ -17,6 +20,12 @@ struct ModulePlaces {
 // program (appDir/../relativeDir), the build tree, the install location,
 // then `appDir` itself.
 QStringList moduleCandidates(const QString &appDir, const ModulePlaces &places);
+
+// Loads the first candidate that loads and has every symbol, and returns
+// their addresses in the order asked; empty, after a warning that names
+// `what` and every failure, when none does. The library stays loaded.
+std::vector<QFunctionPointer> loadModuleSymbols(const QStringList &candidates,
+                                                std::initializer_list<const char *> symbols, const char *what);
 
 // The browser module's candidates.
 QStringList browserModuleCandidates(const QString &appDir);

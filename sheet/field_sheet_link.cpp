@@ -3,7 +3,6 @@
 #include "browser/module_locator.h"
 
 #include <QApplication>
-#include <QLibrary>
 #include <QMessageBox>
 
 namespace orvane {
@@ -32,24 +31,14 @@ bool loadModule()
         return true;
     const ModulePlaces places{QStringLiteral(ORVANE_SHEET_MODULE_FILE), QStringLiteral(ORVANE_SHEET_BUILD_PATH),
                               QStringLiteral(ORVANE_SHEET_INSTALL_DIR), QStringLiteral(ORVANE_SHEET_RELATIVE_DIR)};
-    QStringList errors;
-    for (const QString &path : moduleCandidates(QCoreApplication::applicationDirPath(), places)) {
-        QLibrary library(path);
-        if (!library.load()) {
-            errors << library.errorString();
-            continue;
-        }
-        const Module m{reinterpret_cast<OrvaneSheetOpenFn>(library.resolve(kSheetOpenSymbol)),
-                       reinterpret_cast<OrvaneSheetUpdateFn>(library.resolve(kSheetUpdateSymbol)),
-                       reinterpret_cast<OrvaneSheetCloseFn>(library.resolve(kSheetCloseSymbol))};
-        if (m.open && m.update && m.close) {
-            loadedModule = m;
-            return true;
-        }
-        errors << QStringLiteral("%1: entry points missing").arg(path);
-    }
-    qWarning("orvane: cannot load the field sheet module:\n%s", qPrintable(errors.join('\n')));
-    return false;
+    const std::vector<QFunctionPointer> f =
+        loadModuleSymbols(moduleCandidates(QCoreApplication::applicationDirPath(), places),
+                          {kSheetOpenSymbol, kSheetUpdateSymbol, kSheetCloseSymbol}, "field sheet");
+    if (f.empty())
+        return false;
+    loadedModule = Module{reinterpret_cast<OrvaneSheetOpenFn>(f[0]), reinterpret_cast<OrvaneSheetUpdateFn>(f[1]),
+                          reinterpret_cast<OrvaneSheetCloseFn>(f[2])};
+    return true;
 }
 
 } // namespace
