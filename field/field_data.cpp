@@ -177,9 +177,12 @@ FieldData computeFieldData(const FieldInputs &in)
         DayRow row;
         row.date = in.date.addDays(i);
         row.clock = in.zone ? zoneClockOn(*in.zone, row.date) : in.clock;
-        const Method dm = i == 0 && !in.zone ? m : method(row.date, in.latitude, in.longitude, row.clock);
+        // The first day on the chosen clock is the day computed above.
+        const bool firstDay = i == 0 && row.clock.utcOffsetMinutes == in.clock.utcOffsetMinutes &&
+                              row.clock.daylightSaving == in.clock.daylightSaving;
+        const Method dm = firstDay ? m : method(row.date, in.latitude, in.longitude, row.clock);
         const double start = dayStartUtc(row.date, row.clock);
-        const sky::DayEvents dp = sun.events(start);
+        const sky::DayEvents dp = firstDay ? precise : sun.events(start);
         for (FieldEvent e : kFieldEvents) {
             const int k = static_cast<int>(e);
             const SolarEvent &me = methodEvent(dm.crossings, e);
