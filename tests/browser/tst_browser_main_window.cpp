@@ -7,6 +7,7 @@
 #include "browser_windows.h"
 #include "main_window/sundial_input.h"
 #include "support/loaded_libraries.h"
+#include "support/named_child.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -35,24 +36,18 @@ QByteArray offlineFlags()
     return "--proxy-server=127.0.0.1:" + QByteArray::number(probe.serverPort());
 }
 
-template <typename T>
-T *Control(QWidget *window, const char *name)
+void click(QWidget *window, const char *name)
 {
-    T *control = window->findChild<T *>(QString::fromLatin1(name));
-    if (!control)
-        qFatal("control %s missing", name);
-    return control;
+    QTest::mouseClick(orvane::test::namedChild<QWidget>(window, name), Qt::LeftButton);
 }
-
-void click(QWidget *window, const char *name) { QTest::mouseClick(Control<QWidget>(window, name), Qt::LeftButton); }
 
 // Fills in a site the calculation accepts: New York on midsummer day.
 void fillAcceptedInput(QWidget *window)
 {
-    QTest::keyClicks(Control<QLineEdit>(window, "txtDate"), QStringLiteral("06/21/2024"));
-    Control<QComboBox>(window, "lstTimeZone")->setCurrentIndex(6);
-    QTest::keyClicks(Control<QLineEdit>(window, "txtLatitude"), QStringLiteral("40.7"));
-    QTest::keyClicks(Control<QLineEdit>(window, "txtLongitude"), QStringLiteral("74"));
+    QTest::keyClicks(orvane::test::namedChild<QLineEdit>(window, "txtDate"), QStringLiteral("06/21/2024"));
+    orvane::test::namedChild<QComboBox>(window, "lstTimeZone")->setCurrentIndex(6);
+    QTest::keyClicks(orvane::test::namedChild<QLineEdit>(window, "txtLatitude"), QStringLiteral("40.7"));
+    QTest::keyClicks(orvane::test::namedChild<QLineEdit>(window, "txtLongitude"), QStringLiteral("74"));
     click(window, "OptWest");
     click(window, "optStandardinput");
 }
@@ -125,7 +120,7 @@ private slots:
         fillAcceptedInput(&window);
         click(&window, "CmdCalculate");
         QVERIFY(!QApplication::activeModalWidget());
-        QVERIFY(!Control<QLabel>(&window, "lblResult")->text().isEmpty());
+        QVERIFY(!orvane::test::namedChild<QLabel>(&window, "lblResult")->text().isEmpty());
         QVERIFY2(heavyFilesMapped().isEmpty(), qPrintable(heavyFilesMapped()));
         QVERIFY(!orvane::browserModuleLoaded());
         QVERIFY(!QOpenGLContext::globalShareContext());
@@ -138,7 +133,7 @@ private slots:
         QWidget *browser = browserWindow();
         // Offline, the page cannot load: the view shows its error page and the
         // program says nothing.
-        const auto spy = loadFinishedSpy(Control<QWidget>(browser, "WebBrowser1"));
+        const auto spy = loadFinishedSpy(orvane::test::namedChild<QWidget>(browser, "WebBrowser1"));
         QTRY_VERIFY_WITH_TIMEOUT(!spy->isEmpty(), kTimeoutMs);
         QCOMPARE(spy->first().first().toBool(), false);
         QVERIFY(browserShown());

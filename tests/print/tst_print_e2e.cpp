@@ -1,6 +1,7 @@
 // Print in the real window, to a real CUPS queue started by cups_harness.sh.
 #include "main_window/sundial_input.h"
 #include "support/modal_answerer.h"
+#include "support/named_child.h"
 #include "support/pdf_text.h"
 #include "text/web_addresses.h"
 
@@ -27,16 +28,13 @@ private slots:
 
 private:
     template <class T>
-    T *Control(const char *name)
+    T *control(const char *name)
     {
-        T *w = window_->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("control %s is missing", name);
-        return w;
+        return test::namedChild<T>(window_.get(), name);
     }
-    void Type(const char *name, const QString &text)
+    void typeInto(const char *name, const QString &text)
     {
-        auto *edit = Control<QLineEdit>(name);
+        auto *edit = control<QLineEdit>(name);
         edit->clear();
         QTest::keyClicks(edit, text);
     }
@@ -82,15 +80,15 @@ void TestPrintEndToEnd::initTestCase()
 void TestPrintEndToEnd::printSendsOneOnePageJob()
 {
     // The worked example: 21 June 2027, GMT-5 with daylight saving.
-    Type("txtDate", QStringLiteral("6/21/2027"));
-    Control<QComboBox>("lstTimeZone")->setCurrentIndex(6);
-    Type("txtLatitude", QStringLiteral("40.655"));
-    Type("txtLongitude", QStringLiteral("72.855"));
-    QTest::mouseClick(Control<QRadioButton>("OptWest"), Qt::LeftButton);
-    QTest::mouseClick(Control<QRadioButton>("optDstinput"), Qt::LeftButton);
+    typeInto("txtDate", QStringLiteral("6/21/2027"));
+    control<QComboBox>("lstTimeZone")->setCurrentIndex(6);
+    typeInto("txtLatitude", QStringLiteral("40.655"));
+    typeInto("txtLongitude", QStringLiteral("72.855"));
+    QTest::mouseClick(control<QRadioButton>("OptWest"), Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>("optDstinput"), Qt::LeftButton);
     noteMessageBoxes();
 
-    QTest::mouseClick(Control<QPushButton>("cmdPrint"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("cmdPrint"), Qt::LeftButton);
 
     QCOMPARE(messages_, QStringList());
     // One job with one document: d<job>-<document>. (Control files are
@@ -117,20 +115,20 @@ void TestPrintEndToEnd::printSendsOneOnePageJob()
     };
     QCOMPARE(printed, expected);
     // The window shows the same result as the paper.
-    QCOMPARE(test::nonEmpty(Control<QLabel>("lblResult")->text().split(QStringLiteral("\r\n"))), expected.mid(3));
+    QCOMPARE(test::nonEmpty(control<QLabel>("lblResult")->text().split(QStringLiteral("\r\n"))), expected.mid(3));
 }
 
 void TestPrintEndToEnd::refusedInputPrintsNothing()
 {
-    const QString before = Control<QLabel>("lblResult")->text();
+    const QString before = control<QLabel>("lblResult")->text();
     const QStringList jobsBefore = jobFiles("d*");
-    Type("txtDate", QStringLiteral("2/30/2027"));
+    typeInto("txtDate", QStringLiteral("2/30/2027"));
     noteMessageBoxes();
 
-    QTest::mouseClick(Control<QPushButton>("cmdPrint"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("cmdPrint"), Qt::LeftButton);
 
     QCOMPARE(messages_.size(), 1); // the date check's own message
-    QCOMPARE(Control<QLabel>("lblResult")->text(), before);
+    QCOMPARE(control<QLabel>("lblResult")->text(), before);
     QCOMPARE(jobFiles("d*"), jobsBefore);
 }
 

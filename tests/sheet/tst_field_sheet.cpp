@@ -3,6 +3,7 @@
 // the keyboard and assistive technology's view of it.
 #include "field/field_data.h"
 #include "sheet/frm_field_sheet.h"
+#include "support/named_child.h"
 #include "text/result_text.h"
 
 #include <QAbstractButton>
@@ -52,21 +53,13 @@ FieldData expectedData(const Site &s)
 
 const Site kNewYorkSummer{QDate(2027, 6, 21), 40.655, -72.855, -300, true};
 
-template <class T>
-T *child(QWidget *parent, const char *name)
-{
-    T *w = parent->findChild<T *>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no %s", name);
-    return w;
-}
-
 QString blockText(FrmFieldSheet &sheet, FieldEvent e, const char *label)
 {
-    auto *block = child<QGroupBox>(&sheet, qPrintable(QStringLiteral("grp") + (e == FieldEvent::East   ? "East"
-                                                                               : e == FieldEvent::West ? "West"
-                                                                                                       : "Meridian")));
-    return child<QLabel>(block, label)->text();
+    auto *block =
+        test::namedChild<QGroupBox>(&sheet, qPrintable(QStringLiteral("grp") + (e == FieldEvent::East   ? "East"
+                                                                                : e == FieldEvent::West ? "West"
+                                                                                                        : "Meridian")));
+    return test::namedChild<QLabel>(block, label)->text();
 }
 
 QString degrees(double value, const QLocale &l) { return l.toString(value, 'f', 1) + QChar(0x00B0); }
@@ -112,7 +105,7 @@ private slots:
         FrmFieldSheet sheet;
         sheet.setRequest(requestFor(site));
         if (!height.isEmpty()) {
-            child<QLineEdit>(&sheet, "txtHeight")->setText(height);
+            test::namedChild<QLineEdit>(&sheet, "txtHeight")->setText(height);
             QCOMPARE(sheet.plumbHeightM(), heightM);
         }
         const FieldData d = expectedData(site);
@@ -137,13 +130,13 @@ private slots:
         }
 
         // The plan's description names each shadow's bearing.
-        const QString plan = child<QWidget>(&sheet, "planView")->accessibleDescription();
+        const QString plan = test::namedChild<QWidget>(&sheet, "planView")->accessibleDescription();
         for (const EventField &f : d.events)
             if (f.seen && f.shadowLengthPerM)
                 QVERIFY2(plan.contains(degrees(f.shadowBearingDeg, l)), qPrintable(plan));
 
         // The table around the first seen event, its own row in the middle.
-        auto *around = child<QTableWidget>(&sheet, "tblAround");
+        auto *around = test::namedChild<QTableWidget>(&sheet, "tblAround");
         QCOMPARE(around->rowCount(), 21);
         const EventField &first =
             *std::find_if(std::begin(d.events), std::end(d.events), [](auto &f) { return f.seen; });
@@ -155,7 +148,7 @@ private slots:
         }
 
         // The coming days, the first being the date itself.
-        auto *days = child<QTableWidget>(&sheet, "tblDays");
+        auto *days = test::namedChild<QTableWidget>(&sheet, "tblDays");
         QCOMPARE(days->rowCount(), 14);
         for (int r = 0; r < 14; ++r)
             for (int k = 0; k < 3; ++k) {
@@ -164,7 +157,7 @@ private slots:
             }
 
         // A mark two minutes after the first event: its line and its turn.
-        auto *mark = child<QTimeEdit>(&sheet, "timMark");
+        auto *mark = test::namedChild<QTimeEdit>(&sheet, "timMark");
         mark->setTime(QTime(0, 0).addSecs(int(first.methodClock) + 120));
         FieldInputs in;
         in.date = site.date;
@@ -172,7 +165,7 @@ private slots:
         in.longitude = site.longitude;
         in.clock = FieldClock{site.offsetMinutes, site.daylightSaving};
         const MarkField m = markAt(in, first.methodClock + 120);
-        const QString said = child<QLabel>(&sheet, "lblMarkResult")->text();
+        const QString said = test::namedChild<QLabel>(&sheet, "lblMarkResult")->text();
         QVERIFY2(said.contains(trueLineName(m.line) + " line"), qPrintable(said));
         QVERIFY2(said.contains(degrees(std::fabs(m.turnDeg), l)), qPrintable(said));
     }
@@ -181,10 +174,10 @@ private slots:
     {
         FrmFieldSheet sheet;
         sheet.setRequest(requestFor({QDate(2027, 12, 21), 69.65, 18.96, 60, false}));
-        auto *block = child<QGroupBox>(&sheet, "grpMeridian");
-        QVERIFY(child<QLabel>(block, "lblNotes")->font().bold());
-        QCOMPARE(child<QLabel>(block, "lblClock")->palette().color(QPalette::WindowText), QColor(170, 0, 0));
-        QVERIFY(child<QLabel>(&sheet, "lblShadowless")->text().contains("Meridian: sun below the horizon"));
+        auto *block = test::namedChild<QGroupBox>(&sheet, "grpMeridian");
+        QVERIFY(test::namedChild<QLabel>(block, "lblNotes")->font().bold());
+        QCOMPARE(test::namedChild<QLabel>(block, "lblClock")->palette().color(QPalette::WindowText), QColor(170, 0, 0));
+        QVERIFY(test::namedChild<QLabel>(&sheet, "lblShadowless")->text().contains("Meridian: sun below the horizon"));
     }
 
     void countdown_data()
@@ -219,11 +212,11 @@ private slots:
             QDateTime(QDate(2027, 6, 21).addDays(dayShift), QTime(12, 54, 27), Qt::UTC).addMSecs(fromEast * 1000 + 300);
         sheet.setNow([at] { return at; });
         sheet.setRequest(requestFor(kNewYorkSummer));
-        QCOMPARE(!child<QWidget>(&sheet, "grpToday")->isHidden(), !next.isEmpty());
+        QCOMPARE(!test::namedChild<QWidget>(&sheet, "grpToday")->isHidden(), !next.isEmpty());
         if (next.isEmpty())
             return;
-        QCOMPARE(child<QLabel>(&sheet, "lblNow")->text(), now);
-        QCOMPARE(child<QLabel>(&sheet, "lblCountdown")->text(), next);
+        QCOMPARE(test::namedChild<QLabel>(&sheet, "lblNow")->text(), now);
+        QCOMPARE(test::namedChild<QLabel>(&sheet, "lblCountdown")->text(), next);
     }
 
     void tickOnlyWhenSwitchedOn_data()
@@ -244,8 +237,8 @@ private slots:
         sheet.setNow([&at] { return at; });
         sheet.setBeep([&beeps] { ++beeps; });
         sheet.setRequest(requestFor(kNewYorkSummer));
-        QVERIFY(!child<QAbstractButton>(&sheet, "chkTick")->isChecked());
-        child<QAbstractButton>(&sheet, "chkTick")->setChecked(on);
+        QVERIFY(!test::namedChild<QAbstractButton>(&sheet, "chkTick")->isChecked());
+        test::namedChild<QAbstractButton>(&sheet, "chkTick")->setChecked(on);
         for (int step = 0; step < 100; ++step, at = at.addMSecs(100))
             sheet.refreshClock();
         QCOMPARE(beeps, ticks);
@@ -266,12 +259,12 @@ private slots:
             QTest::keyClick(sheet.focusWidget(), Qt::Key_Tab);
             QCOMPARE(focusName(&sheet), next);
             QAccessibleInterface *iface =
-                QAccessible::queryAccessibleInterface(child<QWidget>(&sheet, qPrintable(next)));
+                QAccessible::queryAccessibleInterface(test::namedChild<QWidget>(&sheet, qPrintable(next)));
             QVERIFY2(iface && !iface->text(QAccessible::Name).isEmpty(), qPrintable(next));
         }
         // Access keys from the visible labels, and the arrows within a table.
         QTest::keyClick(sheet.focusWidget(), Qt::Key_N, Qt::AltModifier);
-        auto *days = child<QTableWidget>(&sheet, "tblDays");
+        auto *days = test::namedChild<QTableWidget>(&sheet, "tblDays");
         QCOMPARE(sheet.focusWidget(), days);
         QTest::keyClick(days, Qt::Key_Down);
         QTest::keyClick(days, Qt::Key_Down);
@@ -303,7 +296,8 @@ private slots:
         FrmFieldSheet sheet;
         sheet.setRequest(requestFor(kNewYorkSummer));
         sheet.show();
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(child<QWidget>(&sheet, qPrintable(table)));
+        QAccessibleInterface *iface =
+            QAccessible::queryAccessibleInterface(test::namedChild<QWidget>(&sheet, qPrintable(table)));
         QVERIFY(iface);
         QCOMPARE(iface->role(), QAccessible::Table);
         QCOMPARE(iface->text(QAccessible::Name), name);

@@ -3,6 +3,7 @@
 
 #include "main_window/sundial_input.h"
 #include "modal_answerer.h"
+#include "named_child.h"
 
 #include <QMessageBox>
 #include <QObject>
@@ -25,10 +26,7 @@ public:
     template <class T>
     T *get(const char *name) const
     {
-        T *w = window.findChild<T *>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
+        return orvane::test::namedChild<T>(&window, name);
     }
     QLineEdit *edit(const char *name) const;
     QLabel *label(const char *name) const;
