@@ -137,7 +137,7 @@ double measureClick(XSession &x, const Options &o, std::size_t &engineFilesBefor
         } else {
             const auto clicked = x.click(main.window, spot.x, spot.y);
             const MappedWindow browser = x.waitForTopLevelMap(pid, {main.window}, kBrowserLimit);
-            const std::string title = browser.window ? x.Title(browser.window) : std::string();
+            const std::string title = browser.window ? x.title(browser.window) : std::string();
             if (browser.window && title == kBrowserTitle)
                 result = ms(browser.when - clicked);
             else if (browser.window)

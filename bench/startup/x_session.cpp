@@ -112,7 +112,7 @@ bool XSession::grab(Window window, int &width, int &height, std::vector<Rgb> &pi
     return true;
 }
 
-std::string XSession::Title(Window window)
+std::string XSession::title(Window window)
 {
     char *name = nullptr;
     std::string title;

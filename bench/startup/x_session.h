@@ -43,7 +43,7 @@ public:
     bool grab(Window window, int &width, int &height, std::vector<Rgb> &pixels);
 
     // The window's caption (WM_NAME).
-    std::string Title(Window window);
+    std::string title(Window window);
 
     // Left click at a point of the window; returns when the press was sent.
     Clock::time_point click(Window window, int x, int y);

@@ -11,7 +11,7 @@ public:
 
     bool start() { return listen(QHostAddress::LocalHost); }
 
-    QString Url(const QString &path) const
+    QString url(const QString &path) const
     {
         return QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path);
     }

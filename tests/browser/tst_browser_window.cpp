@@ -45,8 +45,8 @@ private:
         return true;
     }
 
-    static QString Title() { return webView()->property("title").toString(); }
-    static QUrl Url() { return webView()->property("url").toUrl(); }
+    static QString pageTitle() { return webView()->property("title").toString(); }
+    static QUrl pageUrl() { return webView()->property("url").toUrl(); }
 
 private slots:
     void initTestCase()
@@ -75,7 +75,7 @@ private slots:
         QTest::addColumn<QString>("title");
 
         QTest::newRow("http page on loopback")
-            << server_.Url(QStringLiteral("/first")) << PageServer::titleFor(QStringLiteral("/first"));
+            << server_.url(QStringLiteral("/first")) << PageServer::titleFor(QStringLiteral("/first"));
 
         QFile file(dir_.filePath(QStringLiteral("local.html")));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -92,8 +92,8 @@ private slots:
         bool ok = false;
         QVERIFY(openAndWait(url, &ok));
         QVERIFY(ok);
-        QTRY_COMPARE_WITH_TIMEOUT(Title(), title, kLoadTimeoutMs);
-        QCOMPARE(Url(), QUrl(url));
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(), title, kLoadTimeoutMs);
+        QCOMPARE(pageUrl(), QUrl(url));
 
         QVERIFY(orvane::browserModuleLoaded());
         QVERIFY(webEngineMapped());
@@ -133,11 +133,11 @@ private slots:
         QWidget *before = browserWindow();
         QVERIFY(before);
         bool ok = false;
-        QVERIFY(openAndWait(server_.Url(path), &ok));
+        QVERIFY(openAndWait(server_.url(path), &ok));
         QVERIFY(ok);
         QCOMPARE(browserWindows().size(), 1);
         QCOMPARE(browserWindow(), before);
-        QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::titleFor(path), kLoadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(), PageServer::titleFor(path), kLoadTimeoutMs);
     }
 
     void openRaisesOverAnotherWindow()
@@ -147,9 +147,9 @@ private slots:
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        orvane::openBrowser(server_.Url(QStringLiteral("/raised")));
+        orvane::openBrowser(server_.url(QStringLiteral("/raised")));
         QTRY_COMPARE(QApplication::activeWindow(), browserWindow());
-        QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::titleFor(QStringLiteral("/raised")), kLoadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(), PageServer::titleFor(QStringLiteral("/raised")), kLoadTimeoutMs);
     }
 
     void unreachableAddressKeepsWindowOpen()
@@ -167,9 +167,9 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
 
         // The engine is still fine afterwards.
-        QVERIFY(openAndWait(server_.Url(QStringLiteral("/after-error")), &ok));
+        QVERIFY(openAndWait(server_.url(QStringLiteral("/after-error")), &ok));
         QVERIFY(ok);
-        QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::titleFor(QStringLiteral("/after-error")), kLoadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(), PageServer::titleFor(QStringLiteral("/after-error")), kLoadTimeoutMs);
     }
 
     void closeThenOpenShowsTheSameWindowAgain()
@@ -181,11 +181,11 @@ private slots:
         QCOMPARE(browserWindow(), window);
 
         bool ok = false;
-        QVERIFY(openAndWait(server_.Url(QStringLiteral("/reopened")), &ok));
+        QVERIFY(openAndWait(server_.url(QStringLiteral("/reopened")), &ok));
         QVERIFY(ok);
         QVERIFY(window->isVisible());
         QCOMPARE(browserWindow(), window);
-        QTRY_COMPARE_WITH_TIMEOUT(Title(), PageServer::titleFor(QStringLiteral("/reopened")), kLoadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(pageTitle(), PageServer::titleFor(QStringLiteral("/reopened")), kLoadTimeoutMs);
         orvane::closeBrowser();
         QVERIFY(!window->isVisible());
     }
