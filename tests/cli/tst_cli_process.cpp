@@ -38,7 +38,34 @@ private slots:
         }
         const QJsonObject o = QJsonDocument::fromJson(out).object();
         QCOMPARE(o["site"].toObject()["latitude"].toDouble(), 40.655);
+        QCOMPARE(o["site"].toObject()["longitude"].toDouble(), -72.855);
         QCOMPARE(o["events"].toArray().size(), 3);
+    }
+
+    // A computer on New York's time shows daylight saving in June: a clock
+    // chosen by hand as standard time there is worth a warning.
+    void computerZoneWarning_data()
+    {
+        QTest::addColumn<QString>("clock");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("standard time, as the computer does not show") << "--standard" << true;
+        QTest::newRow("daylight saving, as the computer shows") << "--daylight-saving" << false;
+    }
+    void computerZoneWarning()
+    {
+        QFETCH(QString, clock);
+        QFETCH(bool, warned);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TZ"), QStringLiteral("America/New_York"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(ORVANE_EXE), {"--date", "6/21/2027", "--latitude", "40.655", "--longitude", "72.855W",
+                                             "--utc-offset", "-5", clock, "--format", "json"});
+        QVERIFY(p.waitForFinished(30000));
+        const QJsonArray warnings = QJsonDocument::fromJson(p.readAllStandardOutput()).object()["warnings"].toArray();
+        QCOMPARE(warnings.size(), warned ? 1 : 0);
+        if (warned)
+            QVERIFY(warnings[0].toString().contains(QStringLiteral("other clock")));
     }
 };
 

@@ -1,6 +1,8 @@
 // The command line without a process: refusals and their exit status, the
 // JSON answer's shape, clocks from real time zones, and the mark's turn.
 #include "cli/command_line.h"
+#include "field/field_data.h"
+#include "support/near.h"
 #include "text/window_texts.h"
 
 #include <QJsonArray>
@@ -55,6 +57,22 @@ bool isClock(const QJsonValue &v, bool tenths)
     return v.isString() && (tenths ? tenth : whole).match(v.toString()).hasMatch();
 }
 
+// The value after `label` in the text answer's block titled `title`.
+QString textFigure(const QString &text, const QString &title, const QString &label)
+{
+    const qsizetype start = text.indexOf(u'\n' + title + u'\n');
+    const QString block = text.mid(start, text.indexOf(QStringLiteral("\n\n"), start + 1) - start);
+    for (const QString &line : block.split(u'\n'))
+        if (line.startsWith(QStringLiteral("  ") + label + u' '))
+            return line.mid(label.size() + 2).trimmed().section(u' ', 0, 0);
+    return {};
+}
+
+double seconds(const QJsonValue &clock)
+{
+    return QTime(0, 0).msecsTo(QTime::fromString(clock.toString(), Qt::ISODateWithMs)) / 1000.0;
+}
+
 QStringList keys(const QJsonObject &o)
 {
     QStringList k = o.keys();
@@ -97,6 +115,7 @@ private slots:
         QTest::newRow("offset no zone has")
             << with("--utc-offset", "+5:15") << 2 << "no time zone has the offset +05:15";
         QTest::newRow("days 0") << june({"--days", "0"}) << 2 << "--days must be";
+        QTest::newRow("days 366, as the help allows") << june({"--days", "366"}) << 0 << "2028-06-20";
         QTest::newRow("days 367") << june({"--days", "367"}) << 2 << "--days must be";
         QTest::newRow("mark 24:00") << june({"--mark", "24:00"}) << 2 << "--mark must be";
         QTest::newRow("format xml") << june({"--format", "xml"}) << 2 << "--format must be";
@@ -253,6 +272,74 @@ private slots:
         QCOMPARE(site["zone"].toString(), zone);
     }
 
+    // One site in the three formats: the side of Greenwich read, the text's
+    // and the CSV's figures against the JSON's, and what the figures must
+    // say of each other.
+    void formatsAgree_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<double>("longitude");
+        const auto site = [](const char *date, const char *lat, const char *lon, QStringList clock) {
+            return QStringList{"--date", date, "--latitude", lat, "--longitude", lon, "--days", "4"} + clock;
+        };
+        const QStringList dst{"--utc-offset", "-5", "--daylight-saving"};
+        QTest::newRow("72.855W is west") << site("6/21/2027", "40.655", "72.855W", dst) << -72.855;
+        QTest::newRow("-72.855 is west") << site("6/21/2027", "40.655", "-72.855", dst) << -72.855;
+        QTest::newRow("72.855E is east, far from the zone") << site("6/21/2027", "40.655", "72.855E", dst) << 72.855;
+        QTest::newRow("New York's zone across the 7 November change")
+            << site("11/5/2027", "40.655", "72.855W", {"--zone", "America/New_York"}) << -72.855;
+        QTest::newRow("60 N in early April: east and west between 5 and 10 degrees up")
+            << site("4/5/2027", "60", "10E", {"--utc-offset", "+1", "--standard"}) << 10.0;
+        QTest::newRow("60 N in late March: under 5 degrees")
+            << site("3/27/2027", "60", "10E", {"--utc-offset", "+1", "--standard"}) << 10.0;
+    }
+    void formatsAgree()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(double, longitude);
+        const QJsonObject o = json(args);
+        QCOMPARE(o["site"].toObject()["longitude"].toDouble(), longitude);
+
+        const QString text = run(args).out;
+        for (const QJsonValue &v : o["events"].toArray()) {
+            const QJsonObject e = v.toObject();
+            if (!e["seen"].toBool())
+                continue;
+            QString title = e["event"].toString();
+            title[0] = title[0].toUpper();
+            for (const auto &[label, key] : {std::pair{"sun azimuth", "azimuth_deg"},
+                                             {"sun altitude", "altitude_deg"},
+                                             {"shadow bearing", "shadow_bearing_deg"},
+                                             {"off the true line", "off_line_deg"}})
+                QVERIFY2(textFigure(text, title, label).toDouble() == e[key].toDouble(), qPrintable(title + label));
+            // Late on the clock (difference > 0), the sun has not reached the line yet.
+            const double offLine = -e["difference_s"].toDouble() * e["turn_deg_per_min"].toDouble() / 60;
+            CHECK_NEAR(e["off_line_deg"].toDouble(), offLine, 0.002 + 0.05 * std::fabs(offLine));
+            const double altitude = e["altitude_deg"].toDouble();
+            QCOMPARE(e["notes"].toArray().contains(fieldNoteText(FieldNote::LowSun)), altitude >= 0 && altitude < 5);
+        }
+
+        // Each day's true instants on that day's own clock: within 25 s of the method's.
+        const QJsonArray days = o["days"].toArray();
+        for (const QJsonValue &v : days)
+            for (const QString event : {"east", "meridian", "west"})
+                if (!v[event].isNull() && !v["precise_" + event].isNull())
+                    CHECK_NEAR(seconds(v["precise_" + event]), seconds(v[event]), 25.0);
+
+        // The CSV's cells under their headers are the JSON days' values.
+        const QStringList csv = run(args + QStringList{"--format", "csv"}).out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(csv.size(), days.size() + 1);
+        const QStringList header = csv[0].split(u',');
+        for (qsizetype r = 1; r < csv.size(); ++r) {
+            const QStringList cells = csv[r].split(u',');
+            QCOMPARE(cells.size(), header.size());
+            for (qsizetype c = 0; c < header.size(); ++c) {
+                const QJsonValue want = days[r - 1][header[c]];
+                QCOMPARE(cells[c], want.isDouble() ? QString::number(want.toInt()) : want.toString());
+            }
+        }
+    }
+
     // Ten minutes after the true sun stands due east at 40.655 N in June.
     // The sun moves on towards the south, so its azimuth has grown past 90
     // (clockwise seen from above) and the shadow's bearing past 270; the
@@ -261,18 +348,37 @@ private slots:
     // azimuth turns at w sin(latitude), w = 0.25 deg/min of hour angle, so
     // 0.25 * sin(40.655) * 10 = 1.629 deg; the rate grows by about 1 % over
     // those ten minutes (the term -cos(lat) tan(alt) cos(az)), hence 1.65.
+    // South of the equator the sun moves on towards the north: the other way.
+    void markTurnSign_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<double>("turn");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("New York, June: turned back anticlockwise")
+            << june() << -1.65 << "(counterclockwise seen from above)";
+        // By hand as above: 0.25 * sin(33.87) * 10 = 1.393 deg, and the rate grows by about 1 %.
+        QTest::newRow("Sydney, December: turned back clockwise")
+            << QStringList{"--date", "12/21/2027",   "--latitude", "-33.87",           "--longitude",
+                           "151.21", "--utc-offset", "+10",        "--daylight-saving"}
+            << 1.41 << "(clockwise seen from above)";
+    }
     void markTurnSign()
     {
-        const QString precise = json(june())["events"].toArray()[0].toObject()["precise_clock"].toString();
+        QFETCH(QStringList, args);
+        QFETCH(double, turn);
+        QFETCH(QString, words);
+        const QJsonObject east = json(args)["events"].toArray()[0].toObject();
+        // The shadow turns the way the sun does: clockwise in the north, anticlockwise in the south.
+        QCOMPARE(east["turn_deg_per_min"].toDouble() > 0, turn < 0);
         // To the whole second: 0.003 degree at most.
-        const QTime east = QTime::fromString(precise.left(8), QStringLiteral("HH:mm:ss"));
-        QVERIFY(east.isValid());
-        const QString mark = east.addSecs(600).toString(QStringLiteral("HH:mm:ss"));
-        const QJsonObject m = json(june({"--mark", mark}))["mark"].toObject();
+        const QTime precise = QTime::fromString(east["precise_clock"].toString().left(8), QStringLiteral("HH:mm:ss"));
+        QVERIFY(precise.isValid());
+        const QStringList marked =
+            args + QStringList{"--mark", precise.addSecs(600).toString(QStringLiteral("HH:mm:ss"))};
+        const QJsonObject m = json(marked)["mark"].toObject();
         QCOMPARE(m["line"].toString(), QStringLiteral("east-west"));
-        QVERIFY(m["shadow_bearing_deg"].toDouble() > 270);
-        const double turn = m["turn_deg"].toDouble();
-        QVERIFY2(std::fabs(turn - -1.65) <= 0.05, qPrintable(QString::number(turn)));
+        CHECK_NEAR(m["turn_deg"].toDouble(), turn, 0.05);
+        QVERIFY2(run(marked).out.contains(words), qPrintable(run(marked).out.right(200)));
     }
 };
 

@@ -170,6 +170,33 @@ private slots:
         QVERIFY2(said.contains(degrees(std::fabs(m.turnDeg), l)), qPrintable(said));
     }
 
+    // The sheet's words for the way the shadow turns and the way to turn a
+    // mark made ten minutes after due east (worked in the command line's test).
+    void turnWords_data()
+    {
+        QTest::addColumn<Site>("site");
+        QTest::addColumn<QString>("shadowTurns");
+        QTest::addColumn<QString>("turnMark");
+        QTest::newRow("New York, June") << kNewYorkSummer << "a minute, clockwise"
+                                        << "anticlockwise (seen from above)";
+        QTest::newRow("Sydney, December")
+            << Site{QDate(2027, 12, 21), -33.87, 151.21, 600, true} << "a minute, anticlockwise"
+            << " clockwise (seen from above)";
+    }
+    void turnWords()
+    {
+        QFETCH(Site, site);
+        QFETCH(QString, shadowTurns);
+        QFETCH(QString, turnMark);
+        FrmFieldSheet sheet;
+        sheet.setRequest(requestFor(site));
+        QVERIFY(blockText(sheet, FieldEvent::East, "lblTurn").endsWith(shadowTurns));
+        const double east = *expectedData(site).events[0].preciseClock;
+        test::namedChild<QTimeEdit>(&sheet, "timMark")->setTime(QTime(0, 0).addSecs(int(east) + 600));
+        const QString said = test::namedChild<QLabel>(&sheet, "lblMarkResult")->text();
+        QVERIFY2(said.contains(turnMark), qPrintable(said));
+    }
+
     void unusableMomentStandsOut()
     {
         FrmFieldSheet sheet;
