@@ -1,7 +1,12 @@
 #include "frm_browser.h"
 
+#include <QEvent>
+#include <QLabel>
+#include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 namespace orvane {
@@ -13,7 +18,7 @@ constexpr int kClientWidthTwips = 11835;
 constexpr int kClientHeightTwips = 7080;
 } // namespace
 
-FrmBrowser::FrmBrowser() : QWidget(nullptr), WebBrowser1(new QWebEngineView(this))
+FrmBrowser::FrmBrowser() : QWidget(nullptr), WebBrowser1(new QWebEngineView(this)), lblOffline(new QLabel(WebBrowser1))
 {
     setObjectName(QStringLiteral("frmBrowser"));
     setWindowTitle(QStringLiteral("Browser"));
@@ -23,7 +28,39 @@ FrmBrowser::FrmBrowser() : QWidget(nullptr), WebBrowser1(new QWebEngineView(this
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(WebBrowser1);
 
+    // In the field there is often no network: instead of the engine's own
+    // error page, what else sets a watch to the second.
+    lblOffline->setObjectName(QStringLiteral("lblOffline"));
+    lblOffline->setText(QStringLiteral("This page needs an internet connection; without one, a phone's network time, a "
+                                       "GPS receiver or a radio time signal sets a watch to the second."));
+    lblOffline->setWordWrap(true);
+    lblOffline->setAlignment(Qt::AlignCenter);
+    lblOffline->setMargin(24);
+    lblOffline->setAutoFillBackground(true);
+    lblOffline->hide();
+    WebBrowser1->installEventFilter(this);
+    connect(WebBrowser1->page(), &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
+        if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus)
+            lblOffline->hide();
+        else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus) {
+            lblOffline->setGeometry(WebBrowser1->rect());
+            lblOffline->show();
+            lblOffline->raise();
+        }
+    });
+
+    // Escape and Ctrl+W close this window; the main window stays.
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+
     resize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+}
+
+bool FrmBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == WebBrowser1 && event->type() == QEvent::Resize)
+        lblOffline->setGeometry(WebBrowser1->rect());
+    return QWidget::eventFilter(watched, event);
 }
 
 void FrmBrowser::showAndNavigate(const QUrl &url)

@@ -1,8 +1,10 @@
 #pragma once
-// The browser window: one web view filling the window, nothing else.
+// The browser window: one web view filling the window, nothing else. When a
+// page cannot load, a plain sentence over the view says what else will do.
 
 #include <QWidget>
 
+class QLabel;
 class QUrl;
 class QWebEngineView;
 
@@ -16,8 +18,12 @@ public:
     // Shows the window (or brings it to the front) and loads `url` anew.
     void showAndNavigate(const QUrl &url);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QWebEngineView *WebBrowser1;
+    QLabel *lblOffline;
 };
 
 } // namespace orvane

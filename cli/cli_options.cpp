@@ -4,6 +4,8 @@
 #include "text/input_check.h"
 #include "text/input_parsing.h"
 #include "text/time_zones.h"
+#include "text/window_texts.h"
+#include "zone_names.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -26,7 +28,9 @@ constexpr OptionSpec kOptions[] = {
     {"date", "DATE", "the date: m/d/yyyy, yyyy-mm-dd or your locale's own form"},
     {"latitude", "DEG", "latitude in degrees, north positive"},
     {"longitude", "DEG", "longitude in degrees, east positive; 72.855W and 72.855E are read too"},
-    {"utc-offset", "H[:MM]", "the zone's standard offset from UTC: -5, +5:30, +5:45"},
+    {"utc-offset", "H[:MM]",
+     "the zone's standard offset from UTC, also in summer: -5, +5:30, +5:45 (New York in July: --utc-offset -5 "
+     "--daylight-saving, not -4)"},
     {"standard", "", "with --utc-offset: the clock shows standard time"},
     {"daylight-saving", "", "with --utc-offset: the clock shows daylight-saving time, one hour ahead"},
     {"zone", "NAME",
@@ -119,11 +123,14 @@ std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r
         r.inputs.clock.utcOffsetMinutes = *minutes;
     } else {
         r.zoneName = p.value(QStringLiteral("zone"));
-        const QTimeZone tz(r.zoneName.toUtf8());
-        if (!tz.isValid())
-            return Failure{
-                QStringLiteral("unknown time zone \"%1\"; give a name such as America/New_York").arg(r.zoneName)};
-        r.inputs.zone = tz;
+        if (!isKnownZoneName(r.zoneName)) {
+            const QStringList nearest = nearestZoneNames(r.zoneName);
+            return Failure{QStringLiteral("unknown time zone \"%1\"").arg(r.zoneName) +
+                           (nearest.isEmpty()
+                                ? QStringLiteral("; give a name such as America/New_York or Asia/Kolkata")
+                                : QStringLiteral(": did you mean %1?").arg(nearest.join(QStringLiteral(" or "))))};
+        }
+        r.inputs.zone = QTimeZone(r.zoneName.toUtf8());
     }
 
     if (p.isSet(QStringLiteral("days"))) {
@@ -184,6 +191,42 @@ QString wrapped(const QString &description)
     return text + line;
 }
 
+// The decimal separators a number may use in `locale`.
+QString decimalForms(const QLocale &locale)
+{
+    const QString own = locale.decimalPoint();
+    return own == QLatin1String(".") ? QStringLiteral("a decimal point")
+                                     : QStringLiteral("a decimal point or \"%1\"").arg(own);
+}
+
+// The window's message, then the option, the value received and what it takes.
+QString refusalText(const InputCheck &c, const QCommandLineParser &p, const QLocale &locale)
+{
+    const QString message = QString::fromUtf8(c.message);
+    const auto received = [&p](const char *name) {
+        return QStringLiteral(" (%1 \"%2\"): ").arg(opt(name), p.value(QLatin1String(name)));
+    };
+    switch (c.focus) {
+    case InputField::Date:
+        return message + received("date") +
+               QStringLiteral("write m/d/yyyy (6/21/2027), yyyy-mm-dd (2027-06-21) or this computer's own form (%1)")
+                   .arg(locale.toString(QDate(2027, 6, 21), QLocale::ShortFormat));
+    case InputField::Latitude:
+        return message + received("latitude") +
+               QStringLiteral("degrees from -90 to 90, north positive, with %1").arg(decimalForms(locale));
+    case InputField::Longitude:
+        return message + received("longitude") +
+               QStringLiteral("degrees from -180 to 180, east positive (-72.855) or with a letter (72.855W), not "
+                              "both, with %1")
+                   .arg(decimalForms(locale));
+    default:
+        break;
+    }
+    if (qstrcmp(c.message, kMsgClockMode) == 0)
+        return message + QStringLiteral(" Add --standard or --daylight-saving to --utc-offset, or give --zone.");
+    return message;
+}
+
 } // namespace
 
 QString offsetText(int minutes)
@@ -198,12 +241,15 @@ QString offsetText(int minutes)
 CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
 {
     QCommandLineParser p;
-    for (const OptionSpec &o : kOptions)
-        p.addOption(
-            QCommandLineOption(QLatin1String(o.name), QString::fromUtf8(o.description), QLatin1String(o.valueName)));
+    for (const OptionSpec &o : kOptions) {
+        QStringList names{QLatin1String(o.name)};
+        if (names[0] == QLatin1String("help"))
+            names = QStringList{QStringLiteral("h"), QStringLiteral("?")} + names;
+        p.addOption(QCommandLineOption(names, QString::fromUtf8(o.description), QLatin1String(o.valueName)));
+    }
     // A negative value after an option ("--longitude -72.855") is that option's value.
     if (!p.parse(QStringList{QStringLiteral("orvane")} + args))
-        return CliParse{std::nullopt, p.errorText()};
+        return CliParse{std::nullopt, p.errorText() + QStringLiteral(" orvane --help lists the options.")};
     if (!p.positionalArguments().isEmpty())
         return CliParse{std::nullopt,
                         QStringLiteral("unexpected argument \"%1\"").arg(p.positionalArguments().constFirst())};
@@ -243,7 +289,7 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
     // a refusal: the field data carries it as a warning.
     const InputCheck c = checkInputs(in, locale);
     if (c.verdict == CheckVerdict::Refused)
-        return CliParse{std::nullopt, QString::fromUtf8(c.message)};
+        return CliParse{std::nullopt, refusalText(c, p, locale)};
     r.inputs.latitude = *c.values.latitude;
     r.inputs.longitude = *c.values.longitude;
     r.inputs.clock.daylightSaving = c.daylightSaving;
@@ -264,7 +310,8 @@ QString usageText()
                        "\n"
                        "Options:\n");
     for (const OptionSpec &o : kOptions) {
-        QString left = QStringLiteral("  ") + opt(o.name);
+        QString left =
+            QStringLiteral("  ") + (qstrcmp(o.name, "help") == 0 ? QStringLiteral("-h, ") : QString()) + opt(o.name);
         if (*o.valueName)
             left += u' ' + QLatin1String(o.valueName);
         text += left.leftJustified(kDescriptionColumn) + wrapped(QString::fromUtf8(o.description)) + u'\n';

@@ -4,7 +4,8 @@ namespace orvane {
 
 QString fieldCsv(const FieldData &d)
 {
-    QString text = QStringLiteral("date,east,meridian,west,precise_east,precise_meridian,precise_west\n");
+    QString text =
+        QStringLiteral("date,east,meridian,west,precise_east,precise_meridian,precise_west,clock_offset_minutes\n");
     for (const DayRow &row : d.days) {
         text += row.date.toString(Qt::ISODate);
         for (const auto *times : {&row.method, &row.precise})
@@ -12,7 +13,7 @@ QString fieldCsv(const FieldData &d)
                 const std::optional<double> &t = (*times)[static_cast<int>(e)];
                 text += u',' + (t ? clockText(*t, times == &row.precise) : QString());
             }
-        text += u'\n';
+        text += u',' + QString::number(row.clock.offsetSeconds() / 60) + u'\n';
     }
     return text;
 }

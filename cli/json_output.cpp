@@ -29,6 +29,7 @@ void site(JsonWriter &w, const FieldData &d, const QString &zoneName)
     w.value("longitude", in.longitude, 6);
     w.value("utc_offset_minutes", in.clock.utcOffsetMinutes);
     w.value("daylight_saving", in.clock.daylightSaving);
+    w.value("clock_offset_minutes", in.clock.offsetSeconds() / 60);
     if (!zoneName.isEmpty())
         w.value("zone", zoneName);
     w.endObject();
@@ -78,6 +79,7 @@ void day(JsonWriter &w, const DayRow &row)
     }
     w.value("utc_offset_minutes", row.clock.utcOffsetMinutes);
     w.value("daylight_saving", row.clock.daylightSaving);
+    w.value("clock_offset_minutes", row.clock.offsetSeconds() / 60);
     w.endObject();
 }
 

@@ -74,9 +74,10 @@ QString directionName(const EventField &f)
     return QStringLiteral("west");
 }
 
+// The clock's own offset, then whether that is standard or daylight-saving time.
 QString clockName(const FieldClock &c)
 {
-    return QStringLiteral("UTC") + offsetText(c.utcOffsetMinutes) +
+    return QStringLiteral("UTC") + offsetText(c.offsetSeconds() / 60) +
            (c.daylightSaving ? QStringLiteral(" DST") : QStringLiteral(" std"));
 }
 
@@ -85,8 +86,10 @@ QString heading(const FieldData &d, const QString &zoneName)
     const FieldInputs &in = d.inputs;
     QString text = QStringLiteral("Field data for latitude %1, longitude %2, on the clock UTC%3")
                        .arg(QString::number(in.latitude, 'g', 10), QString::number(in.longitude, 'g', 10),
-                            offsetText(in.clock.utcOffsetMinutes));
-    text += in.clock.daylightSaving ? QStringLiteral(" with daylight saving") : QStringLiteral(", standard time");
+                            offsetText(in.clock.offsetSeconds() / 60));
+    text += in.clock.daylightSaving
+                ? QStringLiteral(": UTC%1 standard + 1 h daylight saving").arg(offsetText(in.clock.utcOffsetMinutes))
+                : QStringLiteral(", standard time");
     if (!zoneName.isEmpty())
         text += QStringLiteral(" (%1)").arg(zoneName);
     return text + QStringLiteral("\nAngles in degrees, bearings from north through east; lengths for a plumb line "

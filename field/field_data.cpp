@@ -199,9 +199,11 @@ FieldData computeFieldData(const FieldInputs &in)
 
     if (std::fabs(std::remainder(in.longitude - d.zoneMeridian, 360.0)) > 15)
         d.warnings.push_back(FieldWarning::FarFromZone);
+    // A clock chosen by hand may be the other one than the computer's own
+    // zone shows; a named zone's rules chose it themselves.
     const QTimeZone system = QTimeZone::systemTimeZone();
     const QDateTime noon(in.date, QTime(12, 0), system);
-    if (system.isValid() && system.standardTimeOffset(noon) == in.clock.utcOffsetMinutes * 60 &&
+    if (!in.zone && system.isValid() && system.standardTimeOffset(noon) == in.clock.utcOffsetMinutes * 60 &&
         system.isDaylightTime(noon) != in.clock.daylightSaving)
         d.warnings.push_back(FieldWarning::DaylightSavingDiffers);
     return d;

@@ -7,6 +7,7 @@
 #include "support/loaded_libraries.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QOpenGLContext>
 #include <QTemporaryDir>
 #include <QTest>
@@ -165,11 +166,16 @@ private slots:
         QVERIFY(!ok);
         QVERIFY(browserWindow()->isVisible());
         QVERIFY(!QApplication::activeModalWidget());
+        // Instead of the engine's error page, what else sets a watch.
+        auto *offline = browserWindow()->findChild<QLabel *>(QStringLiteral("lblOffline"));
+        QTRY_VERIFY(offline && offline->isVisible());
+        QVERIFY(offline->text().contains(QStringLiteral("internet connection")));
 
         // The engine is still fine afterwards.
         QVERIFY(openAndWait(server_.url(QStringLiteral("/after-error")), &ok));
         QVERIFY(ok);
         QTRY_COMPARE_WITH_TIMEOUT(pageTitle(), PageServer::titleFor(QStringLiteral("/after-error")), kLoadTimeoutMs);
+        QVERIFY(!offline->isVisible());
     }
 
     void closeThenOpenShowsTheSameWindowAgain()
@@ -188,6 +194,24 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(pageTitle(), PageServer::titleFor(QStringLiteral("/reopened")), kLoadTimeoutMs);
         orvane::closeBrowser();
         QVERIFY(!window->isVisible());
+    }
+
+    // Its own keys close it; the application goes on.
+    void keysCloseTheWindow_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape);
+        QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W);
+    }
+    void keysCloseTheWindow()
+    {
+        QFETCH(QKeySequence, keys);
+        bool ok = false;
+        QVERIFY(openAndWait(server_.url(QStringLiteral("/keys")), &ok));
+        QWidget *window = browserWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keySequence(window, keys);
+        QTRY_VERIFY(!window->isVisible());
     }
 };
 

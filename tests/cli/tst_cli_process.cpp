@@ -42,6 +42,23 @@ private slots:
         QCOMPARE(o["events"].toArray().size(), 3);
     }
 
+    // No display and nothing asked: say what to do, instead of Qt's abort.
+    void noDisplayNoArguments()
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QLatin1String(name));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(ORVANE_EXE), QStringList());
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QCOMPARE(err.count(u'\n'), 1);
+        QVERIFY2(err.contains("orvane --help") && err.contains("QT_QPA_PLATFORM"), qPrintable(err));
+    }
+
     // A computer on New York's time shows daylight saving in June: a clock
     // chosen by hand as standard time there is worth a warning.
     void computerZoneWarning_data()

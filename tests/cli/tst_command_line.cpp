@@ -112,6 +112,26 @@ private slots:
         QTest::newRow("both clock modes") << june({"--standard"}) << 2 << kMsgClockMode;
         QTest::newRow("unknown zone") << june().mid(0, 6) + QStringList{"--zone", "Mars/Olympus_Mons"} << 2
                                       << "unknown time zone \"Mars/Olympus_Mons\"";
+        const auto zone = [](const char *name) { return june().mid(0, 6) + QStringList{"--zone", name}; };
+        QTest::newRow("zone London") << zone("London") << 2
+                                     << "unknown time zone \"London\": did you mean Europe/London?";
+        QTest::newRow("zone in the wrong case")
+            << zone("america/new_york") << 2
+            << "unknown time zone \"america/new_york\": did you mean America/New_York?";
+        QTest::newRow("zone Foo") << zone("Foo") << 2 << "unknown time zone \"Foo\"; give a name such as";
+        QTest::newRow("zone UTC") << zone("UTC") << 0 << "on the clock UTC+00:00, standard time (UTC)";
+        QTest::newRow("latitude with a comma in en_US")
+            << with("--latitude", "40,655") << 2
+            << QString(kMsgLatitude) +
+                   " (--latitude \"40,655\"): degrees from -90 to 90, north positive, with a decimal point";
+        QTest::newRow("date in another order")
+            << with("--date", "21/6/2027") << 2
+            << QString(kMsgDate) + " (--date \"21/6/2027\"): write m/d/yyyy (6/21/2027), yyyy-mm-dd (2027-06-21)";
+        QTest::newRow("no clock mode, with how to give it")
+            << june().mid(0, 8) << 2 << QString(kMsgClockMode) + " Add --standard or --daylight-saving";
+        QTest::newRow("-h") << QStringList{"-h"} << 0 << "Usage: orvane";
+        QTest::newRow("summer clock stated with its standard offset")
+            << june() << 0 << "on the clock UTC-04:00: UTC-05:00 standard + 1 h daylight saving\n";
         QTest::newRow("offset no zone has")
             << with("--utc-offset", "+5:15") << 2 << "no time zone has the offset +05:15";
         QTest::newRow("days 0") << june({"--days", "0"}) << 2 << "--days must be";
@@ -167,7 +187,8 @@ private slots:
         QCOMPARE(keys(o), QStringList({"around", "days", "events", "mark", "result_text", "site", "warnings"}));
 
         const QJsonObject site = o["site"].toObject();
-        QCOMPARE(keys(site), QStringList({"date", "daylight_saving", "latitude", "longitude", "utc_offset_minutes"}));
+        QCOMPARE(keys(site), QStringList({"clock_offset_minutes", "date", "daylight_saving", "latitude", "longitude",
+                                          "utc_offset_minutes"}));
         QCOMPARE(site["latitude"].toDouble(), 40.655);
         QCOMPARE(site["longitude"].toDouble(), -72.855);
         QCOMPARE(site["utc_offset_minutes"].toInt(), -300);
@@ -348,6 +369,21 @@ private slots:
     // azimuth turns at w sin(latitude), w = 0.25 deg/min of hour angle, so
     // 0.25 * sin(40.655) * 10 = 1.629 deg; the rate grows by about 1 % over
     // those ten minutes (the term -cos(lat) tan(alt) cos(az)), hence 1.65.
+    // New York's clock goes forward on 14 March 2027: each day says its own offset.
+    void clockOffsetAcrossChange()
+    {
+        const QStringList args{"--date",  "3/13/2027", "--latitude",       "40.655", "--longitude",
+                               "72.855W", "--zone",    "America/New_York", "--days", "2"};
+        const QJsonObject o = json(args);
+        QCOMPARE(o["site"]["clock_offset_minutes"].toInt(), -300);
+        QCOMPARE(o["days"][0]["clock_offset_minutes"].toInt(), -300);
+        QCOMPARE(o["days"][1]["clock_offset_minutes"].toInt(), -240);
+        QCOMPARE(o["days"][1]["utc_offset_minutes"].toInt(), -300);
+        const QString text = run(args).out;
+        QVERIFY(text.contains(QRegularExpression("2027-03-13  UTC-05:00 std ")));
+        QVERIFY(text.contains(QRegularExpression("2027-03-14  UTC-04:00 DST ")));
+    }
+
     // South of the equator the sun moves on towards the north: the other way.
     void markTurnSign_data()
     {

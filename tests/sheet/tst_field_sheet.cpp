@@ -3,11 +3,13 @@
 // the keyboard and assistive technology's view of it.
 #include "field/field_data.h"
 #include "sheet/frm_field_sheet.h"
+#include "sheet/sheet_text.h"
 #include "support/named_child.h"
 #include "text/result_text.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,8 +41,7 @@ SheetRequest requestFor(const Site &s)
                         QStringLiteral("GMT-5hrs   US Eastern Time, Montreal, New York")};
 }
 
-// The field data as the command line computes it for the same site.
-FieldData expectedData(const Site &s)
+FieldInputs inputsFor(const Site &s)
 {
     FieldInputs in;
     in.date = s.date;
@@ -48,8 +49,11 @@ FieldData expectedData(const Site &s)
     in.longitude = s.longitude;
     in.clock = FieldClock{s.offsetMinutes, s.daylightSaving};
     in.days = 14;
-    return computeFieldData(in);
+    return in;
 }
+
+// The field data as the command line computes it for the same site.
+FieldData expectedData(const Site &s) { return computeFieldData(inputsFor(s)); }
 
 const Site kNewYorkSummer{QDate(2027, 6, 21), 40.655, -72.855, -300, true};
 
@@ -159,12 +163,7 @@ private slots:
         // A mark two minutes after the first event: its line and its turn.
         auto *mark = test::namedChild<QTimeEdit>(&sheet, "timMark");
         mark->setTime(QTime(0, 0).addSecs(int(first.methodClock) + 120));
-        FieldInputs in;
-        in.date = site.date;
-        in.latitude = site.latitude;
-        in.longitude = site.longitude;
-        in.clock = FieldClock{site.offsetMinutes, site.daylightSaving};
-        const MarkField m = markAt(in, first.methodClock + 120);
+        const MarkField m = markAt(inputsFor(site), first.methodClock + 120);
         const QString said = test::namedChild<QLabel>(&sheet, "lblMarkResult")->text();
         QVERIFY2(said.contains(trueLineName(m.line) + " line"), qPrintable(said));
         QVERIFY2(said.contains(degrees(std::fabs(m.turnDeg), l)), qPrintable(said));
@@ -195,6 +194,43 @@ private slots:
         test::namedChild<QTimeEdit>(&sheet, "timMark")->setTime(QTime(0, 0).addSecs(int(east) + 600));
         const QString said = test::namedChild<QLabel>(&sheet, "lblMarkResult")->text();
         QVERIFY2(said.contains(turnMark), qPrintable(said));
+    }
+
+    // Typed over the whole box, or pasted, as the command line's --mark takes it.
+    void markBoxReadsTypedTimes_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("paste");
+        QTest::addColumn<QTime>("time");
+        QTest::newRow("8:55:10") << "8:55:10" << false << QTime(8, 55, 10);
+        QTest::newRow("08:55, no seconds") << "08:55" << false << QTime(8, 55);
+        QTest::newRow("8:55:10 AM") << "8:55:10 AM" << false << QTime(8, 55, 10);
+        QTest::newRow("4:52 pm") << "4:52 pm" << false << QTime(16, 52);
+        QTest::newRow("20:55:10 pasted") << "20:55:10" << true << QTime(20, 55, 10);
+    }
+    void markBoxReadsTypedTimes()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, paste);
+        QFETCH(QTime, time);
+        FrmFieldSheet sheet;
+        sheet.setRequest(requestFor(kNewYorkSummer));
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        auto *mark = test::namedChild<QTimeEdit>(&sheet, "timMark");
+        mark->setFocus();
+        QTest::keyClick(mark, Qt::Key_A, Qt::ControlModifier);
+        if (paste) {
+            QGuiApplication::clipboard()->setText(typed);
+            QTest::keyClick(mark, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::keyClicks(mark, typed);
+        }
+        QCOMPARE(mark->time(), time);
+        QVERIFY(test::namedChild<QLabel>(&sheet, "lblMarkResult")
+                    ->text()
+                    .contains(
+                        markText(markAt(inputsFor(kNewYorkSummer), time.msecsSinceStartOfDay() / 1000.0), QLocale())));
     }
 
     void unusableMomentStandsOut()
