@@ -53,6 +53,26 @@ void BM_SunCrossingWarm(benchmark::State &bs)
 }
 BENCHMARK(BM_SunCrossingWarm);
 
+// Every instant of one bearing in the day, on a Sun that has the day's
+// terms: 225 degrees in the afternoon, 67.5 before noon too.
+void BM_SunBearingWarm(benchmark::State &bs)
+{
+    orvane::sky::Sun sun(kSite);
+    const double bearing = bs.range(0) / 10.0;
+    for (auto _ : bs)
+        benchmark::DoNotOptimize(sun.bearingCrossings(bearing, kDayStart));
+}
+BENCHMARK(BM_SunBearingWarm)->Arg(2250)->Arg(675)->ArgName("bearing_x10");
+
+// Both instants of an altitude in the day, warm.
+void BM_SunAltitudeWarm(benchmark::State &bs)
+{
+    orvane::sky::Sun sun(kSite);
+    for (auto _ : bs)
+        benchmark::DoNotOptimize(sun.altitudeCrossings(30, kDayStart));
+}
+BENCHMARK(BM_SunAltitudeWarm);
+
 // 14 days x 3 crossings on a fresh Sun.
 void BM_SunFortnight(benchmark::State &bs)
 {

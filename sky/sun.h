@@ -10,6 +10,7 @@
 // Instants are UTC as POSIX seconds: seconds since 1970-01-01T00:00:00 UTC
 // without leap seconds. UT1 is taken as UTC (up to 0.9 s apart).
 #include <optional>
+#include <vector>
 
 #include "topocentric.h"
 
@@ -32,6 +33,14 @@ struct SunEvent {
     double utcSeconds = 0;
     double azimuthDeg = 0; // 90, 270, or 180 / 0 for a transit south / north of the zenith
     double altitudeDeg = 0;
+};
+
+// The sun's centre at a given geometric altitude, rising or setting.
+struct AltitudeEvent {
+    double utcSeconds = 0;
+    double azimuthDeg = 0;
+    double altitudeDeg = 0; // the altitude searched for
+    bool rising = false;
 };
 
 // Each crossing reached with the sun's centre at or above the horizon during
@@ -58,12 +67,29 @@ public:
     DayEvents events(double dayStartUtc, double dayLengthSeconds = 86400);
     std::optional<SunEvent> crossing(Crossing which, double dayStartUtc, double dayLengthSeconds = 86400);
 
+    // Every instant in the day at which the sun's centre, at or above the
+    // horizon, stands at the azimuth bearingDeg (from north through east,
+    // taken modulo 360), in time order, to better than 1 ms. Where the sun
+    // culminates on the pole's side of the zenith a bearing on that side can
+    // be reached twice in a morning or an afternoon. Each event's azimuth is
+    // the bearing, in [0, 360).
+    std::vector<SunEvent> bearingCrossings(double bearingDeg, double dayStartUtc, double dayLengthSeconds = 86400);
+
+    // Every instant in the day at which the centre's geometric altitude is
+    // altitudeDeg (strictly between -90 and 90; none otherwise), in time
+    // order, to better than 1 ms.
+    std::vector<AltitudeEvent> altitudeCrossings(double altitudeDeg, double dayStartUtc,
+                                                 double dayLengthSeconds = 86400);
+
 private:
     struct Sample;
     Sample sample(double utcSeconds);
     Sample refineTransit(double guessUtc);
     std::optional<SunEvent> primeVertical(Crossing which, const Sample &transit, double start, double end);
     DayEvents search(double start, double length, bool east, bool meridian, bool west);
+    std::vector<double> hourAngleInstants(double hourAngle, double start, double end);
+    template <typename F>
+    std::vector<Sample> roots(F &&f, double hourAngle, double start, double end);
 
     SiteFrame frame_;
     DailyTermsCache terms_;

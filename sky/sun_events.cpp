@@ -13,6 +13,7 @@
 #include "sun.h"
 
 #include "root_finding.h"
+#include "sun_sample.h"
 
 #include <cmath>
 #include <vector>
@@ -33,11 +34,6 @@ constexpr double kTolerance = 1e-4; // seconds
 constexpr double kCrossingReach = 7 * 3600;
 
 } // namespace
-
-struct Sun::Sample {
-    double utc;
-    LocalSun sun;
-};
 
 Sun::Sample Sun::sample(double utcSeconds)
 {
