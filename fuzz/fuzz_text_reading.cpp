@@ -1,9 +1,10 @@
 // Fuzzes the reading of the user's texts: the date test and conversion, the
-// numeric test and conversion, the leading-number value and the range test,
-// over arbitrary bytes taken as UTF-8 or UTF-16 and a choice of locales.
+// numeric test and conversion, the leading-number value, the range test and
+// the coordinate forms, over arbitrary bytes taken as UTF-8 or UTF-16 and a choice of locales.
 
 #include "calc/date_value.h"
 #include "fuzz_locales.h"
+#include "text/coordinate_text.h"
 #include "text/input_parsing.h"
 
 #include <QString>
@@ -74,6 +75,27 @@ void checkNumber(const QString &text, const QLocale &locale)
     }
 }
 
+void checkCoordinates(const QString &text, const QLocale &locale)
+{
+    const auto converted = orvane::convertNumberText(text, locale);
+    for (const auto axis : {orvane::CoordinateAxis::Latitude, orvane::CoordinateAxis::Longitude}) {
+        const auto value = orvane::readCoordinate(text, axis, locale);
+        if (value && !std::isfinite(value->degrees))
+            fail("coordinate reading gave a non-finite value", text);
+        // Plain numbers keep the numeric test's value, bit for bit.
+        if (converted && !(value && value->plain && std::memcmp(&value->degrees, &*converted, sizeof(double)) == 0))
+            fail("a plain number did not read as plain with its own value", text);
+        if (!converted && value && value->plain)
+            fail("a text the numeric test refuses read as plain", text);
+    }
+    if (const auto pair = orvane::readCoordinatePair(text, locale)) {
+        if (!(std::fabs(pair->latitude.degrees) <= 90) || !(std::fabs(pair->longitude.degrees) <= 180))
+            fail("coordinate pair out of range", text);
+        if (orvane::readCoordinate(text, orvane::CoordinateAxis::Latitude, locale))
+            fail("a single coordinate also read as a pair", text);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -84,5 +106,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString text = decode(data[1], data + 2, size - 2);
     checkDate(text, locale);
     checkNumber(text, locale);
+    checkCoordinates(text, locale);
     return 0;
 }
