@@ -1,6 +1,7 @@
 #include "cli_options.h"
 
 #include "calc/date_value.h"
+#include "text/coordinate_text.h"
 #include "text/input_check.h"
 #include "text/input_parsing.h"
 #include "text/time_zones.h"
@@ -26,8 +27,8 @@ struct OptionSpec {
 
 constexpr OptionSpec kOptions[] = {
     {"date", "DATE", "the date: m/d/yyyy, yyyy-mm-dd or your locale's own form"},
-    {"latitude", "DEG", "latitude in degrees, north positive"},
-    {"longitude", "DEG", "longitude in degrees, east positive; 72.855W and 72.855E are read too"},
+    {"latitude", "DEG", "latitude in degrees, north positive; 40.655N, 40°39'18\"N and 40 39.3 N are read too"},
+    {"longitude", "DEG", "longitude in degrees, east positive; 72.855W, W 72.855 and 72°51'18\"W are read too"},
     {"utc-offset", "H[:MM]",
      "the zone's standard offset from UTC, also in summer: -5, +5:30, +5:45 (New York in July: --utc-offset -5 "
      "--daylight-saving, not -4)"},
@@ -37,6 +38,12 @@ constexpr OptionSpec kOptions[] = {
      "instead of the three above: a time zone such as America/New_York or Asia/Kolkata, whose "
      "offset and daylight saving on each day come from its rules"},
     {"days", "N", "days in the days table, 1 to 366 (default 1)"},
+    {"bearing", "DEG",
+     "also when the sun stands at this bearing (0 to under 360, from north through east); up to 8 times"},
+    {"altitude", "DEG", "also when the sun's centre reaches this height (-1 to under 90 degrees); up to 8 times"},
+    {"wall-reading", "HH:MM[:SS]@DEG",
+     "a wall's facing from a plumb line's shadow on a level board: the clock time and the angle from the line "
+     "square to the wall (towards it) to the shadow, clockwise positive; up to 20 times"},
     {"mark", "HH:MM[:SS]",
      "the clock time at which you marked the shadow: its bearing and the turn onto the "
      "nearest true line"},
@@ -50,6 +57,11 @@ struct Failure {
 };
 
 QString opt(const char *name) { return QStringLiteral("--") + QLatin1String(name); }
+
+bool repeatable(const char *name)
+{
+    return qstrcmp(name, "bearing") == 0 || qstrcmp(name, "altitude") == 0 || qstrcmp(name, "wall-reading") == 0;
+}
 
 std::optional<int> parseOffsetMinutes(const QString &text)
 {
@@ -78,6 +90,14 @@ std::optional<double> parseClockSeconds(const QString &text)
     return h * 3600.0 + min * 60.0 + s;
 }
 
+// Degrees, minutes, seconds and hemisphere letters as a signed decimal, for
+// the window's checks; plain numbers and what cannot be read go on as typed.
+QString plainCoordinate(const QString &text, CoordinateAxis axis, const QLocale &locale)
+{
+    const std::optional<CoordinateValue> v = readCoordinate(text, axis, locale);
+    return v && !v->plain ? QString::number(v->degrees, 'g', 17) : text;
+}
+
 // The window takes the longitude's magnitude in its box and the hemisphere
 // from a pair of buttons; here the sign or an E/W suffix chooses the side.
 void splitLongitude(const QString &text, InputTexts &in)
@@ -95,6 +115,51 @@ void splitLongitude(const QString &text, InputTexts &in)
         in.longitude = t.startsWith(u'+') || t.startsWith(u'-') ? t.mid(1) : t;
     }
     in.west = !in.east;
+}
+
+// Each value of a repeatable option, read as a number in [low, high).
+std::optional<Failure> readAngles(const QCommandLineParser &p, const char *name, double low, double high, int most,
+                                  std::vector<double> &into)
+{
+    const QStringList values = p.values(QLatin1String(name));
+    if (values.size() > most)
+        return Failure{QStringLiteral("%1 may be given at most %2 times").arg(opt(name)).arg(most)};
+    for (const QString &v : values) {
+        const std::optional<double> x = convertNumberText(v, QLocale::c());
+        if (!x || *x < low || *x >= high)
+            return Failure{QStringLiteral("%1 \"%2\": give degrees from %3 to under %4")
+                               .arg(opt(name), v, QString::number(low), QString::number(high))};
+        into.push_back(*x);
+    }
+    return std::nullopt;
+}
+
+// --bearing, --altitude and --wall-reading.
+std::optional<Failure> readSunAt(const QCommandLineParser &p, CliRequest &r)
+{
+    if (auto f = readAngles(p, "bearing", 0, 360, 8, r.inputs.bearings))
+        return f;
+    if (auto f = readAngles(p, "altitude", -1, 90, 8, r.inputs.altitudes))
+        return f;
+    const QStringList readings = p.values(QStringLiteral("wall-reading"));
+    if (readings.size() > 20)
+        return Failure{QStringLiteral("--wall-reading may be given at most 20 times")};
+    for (const QString &reading : readings) {
+        const qsizetype at = reading.indexOf(u'@');
+        const std::optional<double> clock = parseClockSeconds(reading.left(at));
+        const std::optional<double> angle =
+            at < 0 ? std::nullopt : convertNumberText(reading.mid(at + 1), QLocale::c());
+        if (!clock || !angle)
+            return Failure{QStringLiteral("--wall-reading \"%1\": give the clock time and the angle in degrees, "
+                                          "such as 10:15:00@-23.5")
+                               .arg(reading)};
+        if (!(*angle > -90 && *angle < 90))
+            return Failure{QStringLiteral("--wall-reading \"%1\": the angle must lie between -90 and 90 degrees; "
+                                          "the sun then shines on the wall")
+                               .arg(reading)};
+        r.inputs.wallReadings.push_back(FieldInputs::WallReading{*clock, *angle});
+    }
+    return std::nullopt;
 }
 
 // Options the window has no field for, each refused with a plain message.
@@ -144,6 +209,8 @@ std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r
         if (!r.inputs.markClock)
             return Failure{QStringLiteral("--mark must be a clock time HH:MM or HH:MM:SS, such as 08:55:10")};
     }
+    if (const std::optional<Failure> f = readSunAt(p, r))
+        return f;
     if (p.isSet(QStringLiteral("format"))) {
         const QString f = p.value(QStringLiteral("format"));
         if (f == QLatin1String("json"))
@@ -264,15 +331,15 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
         return CliParse{r, {}};
     }
     for (const OptionSpec &o : kOptions)
-        if (p.values(QLatin1String(o.name)).size() > 1)
+        if (p.values(QLatin1String(o.name)).size() > 1 && !repeatable(o.name))
             return CliParse{std::nullopt, QStringLiteral("%1 is given more than once").arg(opt(o.name))};
     if (const std::optional<Failure> f = readOwnOptions(p, r))
         return CliParse{std::nullopt, f->message};
 
     InputTexts in;
     in.date = p.value(QStringLiteral("date"));
-    in.latitude = p.value(QStringLiteral("latitude"));
-    splitLongitude(p.value(QStringLiteral("longitude")), in);
+    in.latitude = plainCoordinate(p.value(QStringLiteral("latitude")), CoordinateAxis::Latitude, locale);
+    splitLongitude(plainCoordinate(p.value(QStringLiteral("longitude")), CoordinateAxis::Longitude, locale), in);
     if (const std::optional<double> date = parseDateText(in.date, locale)) {
         int y = 0, m = 0, d = 0;
         dateParts(*date, y, m, d);
@@ -301,7 +368,8 @@ QString usageText()
     QString text =
         QStringLiteral("Usage: orvane [--date DATE --latitude DEG --longitude DEG\n"
                        "               (--utc-offset H[:MM] (--standard | --daylight-saving) | --zone NAME)\n"
-                       "               [--days N] [--mark HH:MM[:SS]] [--format text|json|csv]]\n"
+                       "               [--days N] [--mark HH:MM[:SS]] [--bearing DEG]... [--altitude DEG]...\n"
+                       "               [--wall-reading HH:MM[:SS]@DEG]... [--format text|json|csv]]\n"
                        "\n"
                        "Without options Orvane opens its window. With them it prints, for the date and\n"
                        "the site, the clock times at which the sun stands exactly east, on the meridian\n"

@@ -29,6 +29,17 @@ int runCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
         break;
     case CliRequest::Action::Compute: {
         const FieldData d = computeFieldData(r.inputs);
+        if (!d.wallRefusals.empty()) {
+            const WallReadingRefusal &refusal = d.wallRefusals.front();
+            const FieldInputs::WallReading &reading = r.inputs.wallReadings[std::size_t(refusal.index)];
+            err << QStringLiteral("--wall-reading %1 (reading %2): %3")
+                       .arg(clockText(reading.clock))
+                       .arg(refusal.index + 1)
+                       .arg(refusal.sunBelowHorizon ? QStringLiteral("the sun is below the horizon then")
+                                                    : QStringLiteral("the angle must lie between -90 and 90 degrees"))
+                << Qt::endl;
+            return kBadInput;
+        }
         switch (r.format) {
         case OutputFormat::Text:
             out << fieldText(d, r.zoneName, locale);

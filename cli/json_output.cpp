@@ -67,7 +67,7 @@ void event(JsonWriter &w, const EventField &f)
     w.endObject();
 }
 
-void day(JsonWriter &w, const DayRow &row)
+void day(JsonWriter &w, const DayRow &row, const std::vector<double> &bearings)
 {
     w.beginObject(nullptr, true);
     w.value("date", row.date.toString(Qt::ISODate));
@@ -80,6 +80,97 @@ void day(JsonWriter &w, const DayRow &row)
     w.value("utc_offset_minutes", row.clock.utcOffsetMinutes);
     w.value("daylight_saving", row.clock.daylightSaving);
     w.value("clock_offset_minutes", row.clock.offsetSeconds() / 60);
+    if (!row.bearingClocks.empty()) {
+        w.beginArray("bearings", true);
+        for (std::size_t i = 0; i < row.bearingClocks.size(); ++i) {
+            w.beginObject(nullptr, true);
+            w.value("bearing_deg", bearings[i], kAzimuthDecimals);
+            w.beginArray("clocks", true);
+            for (double c : row.bearingClocks[i])
+                w.value(nullptr, clockText(c));
+            w.endArray();
+            w.endObject();
+        }
+        w.endArray();
+    }
+    w.endObject();
+}
+
+void moments(JsonWriter &w, const std::vector<SunMoment> &times, bool altitude)
+{
+    w.beginArray("times");
+    for (const SunMoment &m : times) {
+        w.beginObject(nullptr, true);
+        w.value("clock", clockText(m.clock));
+        w.value("precise_clock", clockText(m.preciseClock, true));
+        if (altitude)
+            w.value("rising", m.rising);
+        w.value("azimuth_deg", m.azimuthDeg, kAzimuthDecimals);
+        if (!altitude)
+            w.value("altitude_deg", m.altitudeDeg, kAltitudeDecimals);
+        w.value("shadow_bearing_deg", m.shadowBearingDeg, kAzimuthDecimals);
+        if (m.shadowLengthPerM)
+            w.value("shadow_length_per_m", *m.shadowLengthPerM, 3);
+        else
+            w.null("shadow_length_per_m");
+        if (!altitude)
+            w.value("turn_deg_per_min", m.turnDegPerMin, kAzimuthDecimals);
+        w.endObject();
+    }
+    w.endArray();
+}
+
+void sunAt(JsonWriter &w, const FieldData &d)
+{
+    w.beginArray("bearings");
+    for (const BearingField &b : d.bearings) {
+        w.beginObject();
+        w.value("bearing_deg", b.bearingDeg, kAzimuthDecimals);
+        moments(w, b.times, false);
+        w.beginArray("around");
+        for (const AroundRow &a : b.around) {
+            w.beginObject(nullptr, true);
+            w.value("clock", clockText(a.clock));
+            w.value("azimuth_deg", a.azimuthDeg, kAzimuthDecimals);
+            w.value("altitude_deg", a.altitudeDeg, kAltitudeDecimals);
+            w.value("shadow_bearing_deg", a.shadowBearingDeg, kAzimuthDecimals);
+            w.endObject();
+        }
+        w.endArray();
+        w.endObject();
+    }
+    w.endArray();
+
+    w.beginArray("altitudes");
+    for (const AltitudeField &a : d.altitudes) {
+        w.beginObject();
+        w.value("altitude_deg", a.altitudeDeg, kAltitudeDecimals);
+        moments(w, a.times, true);
+        w.endObject();
+    }
+    w.endArray();
+
+    if (!d.wall) {
+        w.null("wall");
+        return;
+    }
+    w.beginObject("wall");
+    w.beginArray("readings");
+    for (const WallField::Reading &r : d.wall->readings) {
+        w.beginObject(nullptr, true);
+        w.value("clock", clockText(r.clock));
+        w.value("angle_deg", r.angleDeg, kAzimuthDecimals);
+        w.value("sun_azimuth_deg", r.sunAzimuthDeg, kAzimuthDecimals);
+        w.value("sun_altitude_deg", r.sunAltitudeDeg, kAltitudeDecimals);
+        w.value("facing_deg", r.facingDeg, kAzimuthDecimals);
+        w.value("residual_deg", r.residualDeg, kAzimuthDecimals);
+        w.endObject();
+    }
+    w.endArray();
+    w.value("facing_deg", d.wall->facingDeg, kAzimuthDecimals);
+    w.value("declination_deg", d.wall->declinationDeg, kAzimuthDecimals);
+    w.value("declination_side", declinationSideName(d.wall->side));
+    w.value("spread_deg", d.wall->spreadDeg, kAzimuthDecimals);
     w.endObject();
 }
 
@@ -111,7 +202,7 @@ QString fieldJson(const FieldData &d, const QString &zoneName, const QLocale &lo
 
     w.beginArray("days");
     for (const DayRow &row : d.days)
-        day(w, row);
+        day(w, row, d.inputs.bearings);
     w.endArray();
 
     if (d.mark) {
@@ -124,6 +215,8 @@ QString fieldJson(const FieldData &d, const QString &zoneName, const QLocale &lo
     } else {
         w.null("mark");
     }
+
+    sunAt(w, d);
 
     w.beginArray("warnings", true);
     for (FieldWarning warning : d.warnings)

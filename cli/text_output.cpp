@@ -157,6 +157,65 @@ QString markBlock(const MarkField &m)
              m.turnDeg < 0 ? QStringLiteral("counterclockwise") : QStringLiteral("clockwise"));
 }
 
+QString lengthCell(const std::optional<double> &perM)
+{
+    return perM ? fixed(*perM, 3) + QStringLiteral(" m") : QStringLiteral("none");
+}
+
+QString sunAtBlocks(const FieldData &d)
+{
+    QString text;
+    for (const BearingField &b : d.bearings) {
+        text += QStringLiteral("\nSun at bearing %1\n").arg(QString::number(b.bearingDeg, 'g', 10));
+        if (b.times.empty()) {
+            text += QStringLiteral("  not reached above the horizon on this date\n");
+            continue;
+        }
+        Rows table{{QStringLiteral("clock"), QStringLiteral("true sun at"), QStringLiteral("altitude"),
+                    QStringLiteral("shadow"), QStringLiteral("length"), QStringLiteral("turns per minute")}};
+        for (const SunMoment &m : b.times)
+            table << QStringList{
+                clockText(m.clock),           clockText(m.preciseClock, true), fixed(m.altitudeDeg, 2),
+                fixed(m.shadowBearingDeg, 3), lengthCell(m.shadowLengthPerM),  fixed(m.turnDegPerMin, 3)};
+        text += columns(table);
+    }
+    for (const AltitudeField &a : d.altitudes) {
+        text += QStringLiteral("\nSun at altitude %1\n").arg(QString::number(a.altitudeDeg, 'g', 10));
+        if (a.times.empty()) {
+            text += QStringLiteral("  not reached on this date\n");
+            continue;
+        }
+        Rows table{{QStringLiteral("clock"), QStringLiteral("true sun at"), QStringLiteral("sun"),
+                    QStringLiteral("azimuth"), QStringLiteral("shadow"), QStringLiteral("length")}};
+        for (const SunMoment &m : a.times)
+            table << QStringList{clockText(m.clock),
+                                 clockText(m.preciseClock, true),
+                                 m.rising ? QStringLiteral("rising") : QStringLiteral("setting"),
+                                 fixed(m.azimuthDeg, 3),
+                                 fixed(m.shadowBearingDeg, 3),
+                                 lengthCell(m.shadowLengthPerM)};
+        text += columns(table);
+    }
+    if (d.wall) {
+        const WallField &w = *d.wall;
+        Rows table{{QStringLiteral("clock"), QStringLiteral("angle"), QStringLiteral("sun azimuth"),
+                    QStringLiteral("facing"), QStringLiteral("residual")}};
+        for (const WallField::Reading &r : w.readings)
+            table << QStringList{clockText(r.clock), signedFixed(r.angleDeg, 3), fixed(r.sunAzimuthDeg, 3),
+                                 fixed(r.facingDeg, 3), signedFixed(r.residualDeg, 3)};
+        const QString equator = d.inputs.latitude >= 0 ? QStringLiteral("south") : QStringLiteral("north");
+        text += QStringLiteral("\nWall\n") + columns(table) +
+                labelled({{QStringLiteral("the wall faces"), fixed(w.facingDeg, 3)},
+                          {QStringLiteral("declination"),
+                           w.side == DeclinationSide::None
+                               ? fixed(w.declinationDeg, 3) + QStringLiteral(" (faces ") + equator + u')'
+                               : QStringLiteral("%1 %2 of %3")
+                                     .arg(fixed(w.declinationDeg, 3), declinationSideName(w.side), equator)},
+                          {QStringLiteral("spread"), fixed(w.spreadDeg, 3)}});
+    }
+    return text;
+}
+
 } // namespace
 
 QString fieldText(const FieldData &d, const QString &zoneName, const QLocale &locale)
@@ -171,6 +230,7 @@ QString fieldText(const FieldData &d, const QString &zoneName, const QLocale &lo
     text += daysTable(d);
     if (d.mark)
         text += markBlock(*d.mark);
+    text += sunAtBlocks(d);
     if (!d.warnings.empty())
         text += u'\n';
     for (FieldWarning w : d.warnings)

@@ -1,4 +1,5 @@
 #include "field_data.h"
+#include "field_math.h"
 
 #include "calc/date_value.h"
 #include "calc/solar_state.h"
@@ -13,31 +14,7 @@ namespace orvane {
 
 namespace {
 
-constexpr double kDay = 86400;
-constexpr double kDegToRad = std::numbers::pi / 180;
-
-// Into (-180, 180].
-double signedAngle(double degrees)
-{
-    double a = std::fmod(degrees, 360.0);
-    if (a <= -180)
-        a += 360;
-    else if (a > 180)
-        a -= 360;
-    return a;
-}
-
-double bearing(double degrees)
-{
-    const double b = std::fmod(degrees, 360.0);
-    return b < 0 ? b + 360 : b;
-}
-
-// POSIX seconds of midnight UTC at the start of `date`.
-double midnightUtc(const QDate &date) { return static_cast<double>(QDate(1970, 1, 1).daysTo(date)) * kDay; }
-
-// Local midnight on the clock, as a UTC instant.
-double dayStartUtc(const QDate &date, const FieldClock &clock) { return midnightUtc(date) - clock.offsetSeconds(); }
+using namespace field_math;
 
 struct Method {
     SolarState state;
@@ -206,6 +183,7 @@ FieldData computeFieldData(const FieldInputs &in)
     if (!in.zone && system.isValid() && system.standardTimeOffset(noon) == in.clock.utcOffsetMinutes * 60 &&
         system.isDaylightTime(noon) != in.clock.daylightSaving)
         d.warnings.push_back(FieldWarning::DaylightSavingDiffers);
+    addSunAtData(in, d);
     return d;
 }
 
@@ -257,6 +235,9 @@ QString fieldWarningText(FieldWarning w)
 {
     if (w == FieldWarning::FarFromZone)
         return QStringLiteral("the longitude is more than 15 degrees from the time zone's meridian");
+    if (w == FieldWarning::WallSpread)
+        return QStringLiteral("the wall readings disagree by more than 1 degree: check the board, the square line "
+                              "and the clock times");
     return QStringLiteral("this computer's time zone uses the other clock (standard or daylight saving) on this "
                           "date");
 }
@@ -264,6 +245,13 @@ QString fieldWarningText(FieldWarning w)
 QString trueLineName(TrueLine l)
 {
     return l == TrueLine::EastWest ? QStringLiteral("east-west") : QStringLiteral("north-south");
+}
+
+QString declinationSideName(DeclinationSide s)
+{
+    return s == DeclinationSide::East   ? QStringLiteral("east")
+           : s == DeclinationSide::West ? QStringLiteral("west")
+                                        : QStringLiteral("none");
 }
 
 QString clockText(double seconds, bool tenths)

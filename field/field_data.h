@@ -39,6 +39,16 @@ struct FieldInputs {
     int days = 1;                    // rows of the days table, 1..366
     std::optional<double> markClock; // seconds after midnight
     double plumbHeightM = 1;         // for the shadow's length
+    std::vector<double> bearings;    // degrees, [0, 360): when the sun stands there
+    std::vector<double> altitudes;   // degrees, (-1, 90): when the sun reaches that height
+    // A wall's facing from plumb-line shadows on a board square to it: each
+    // a clock time on the first day and the angle from the square line
+    // (towards the wall) to the shadow, clockwise seen from above.
+    struct WallReading {
+        double clock = 0;
+        double angleDeg = 0;
+    };
+    std::vector<WallReading> wallReadings;
 };
 
 enum class FieldEvent { East = 0, Meridian = 1, West = 2 };
@@ -87,6 +97,55 @@ struct DayRow {
     FieldClock clock;
     std::optional<double> method[3]; // by FieldEvent; none when never seen
     std::optional<double> precise[3];
+    std::vector<std::vector<double>> bearingClocks; // by FieldInputs::bearings, each to the second
+};
+
+// The true sun at one instant of a bearing or an altitude.
+struct SunMoment {
+    double clock = 0;        // the precise clock rounded to the second
+    double preciseClock = 0; // to 0.1 s
+    double azimuthDeg = 0;
+    double altitudeDeg = 0;
+    double shadowBearingDeg = 0;
+    std::optional<double> shadowLengthPerM; // none with the sun below the horizon
+    double turnDegPerMin = 0;
+    bool rising = false; // altitudes only
+};
+
+struct BearingField {
+    double bearingDeg = 0;
+    std::vector<SunMoment> times;  // in clock order; empty where not reached above the horizon
+    std::vector<AroundRow> around; // every 30 s, 5 min either side of each time
+};
+
+struct AltitudeField {
+    double altitudeDeg = 0;
+    std::vector<SunMoment> times;
+};
+
+enum class DeclinationSide { None, East, West };
+
+struct WallField {
+    struct Reading {
+        double clock = 0;
+        double angleDeg = 0;
+        double sunAzimuthDeg = 0;
+        double sunAltitudeDeg = 0;
+        double facingDeg = 0;
+        double residualDeg = 0; // facing minus the mean, signed
+    };
+    std::vector<Reading> readings;
+    double facingDeg = 0; // the wall's outward facing, circular mean
+    // From the equator's direction (south in the north, north in the south).
+    double declinationDeg = 0;
+    DeclinationSide side = DeclinationSide::None;
+    double spreadDeg = 0; // largest absolute residual
+};
+
+// A reading that cannot be used: its index in FieldInputs::wallReadings.
+struct WallReadingRefusal {
+    int index = 0;
+    bool sunBelowHorizon = true; // else the angle is not between -90 and 90
 };
 
 enum class TrueLine { EastWest, NorthSouth };
@@ -103,6 +162,7 @@ struct MarkField {
 enum class FieldWarning {
     FarFromZone,           // the zone's meridian lies more than 15 degrees from the longitude
     DaylightSavingDiffers, // the computer's own zone has the same standard offset but the other clock that day
+    WallSpread,            // the wall readings disagree by more than a degree
 };
 
 struct FieldData {
@@ -115,6 +175,10 @@ struct FieldData {
     std::vector<AroundRow> around; // every 30 s, 5 min either side of each seen event
     std::vector<DayRow> days;
     std::optional<MarkField> mark;
+    std::vector<BearingField> bearings; // by FieldInputs::bearings
+    std::vector<AltitudeField> altitudes;
+    std::optional<WallField> wall; // none without readings or with a refusal
+    std::vector<WallReadingRefusal> wallRefusals;
     std::vector<FieldWarning> warnings;
 };
 
@@ -127,11 +191,16 @@ FieldClock zoneClockOn(const QTimeZone &zone, const QDate &date);
 // The same as computeFieldData's mark, for any clock time of the first day.
 MarkField markAt(const FieldInputs &in, double clockSeconds);
 
+// The bearings, altitudes and wall of `in` into `d`, on the first day's
+// clock; each day of `d.days` gains its bearing times.
+void addSunAtData(const FieldInputs &in, FieldData &d);
+
 // The plain English words of the command line and the sheet.
 QString fieldEventName(FieldEvent e); // "east", "meridian", "west"
 QString fieldNoteText(FieldNote n);
 QString fieldWarningText(FieldWarning w);
-QString trueLineName(TrueLine l); // "east-west", "north-south"
+QString trueLineName(TrueLine l);               // "east-west", "north-south"
+QString declinationSideName(DeclinationSide s); // "east", "west", "none"
 // 24-hour clock text: "08:54:27", or with `tenths` "08:54:25.3".
 QString clockText(double seconds, bool tenths = false);
 

@@ -132,6 +132,12 @@ private slots:
         QTest::newRow("-h") << QStringList{"-h"} << 0 << "Usage: orvane";
         QTest::newRow("summer clock stated with its standard offset")
             << june() << 0 << "on the clock UTC-04:00: UTC-05:00 standard + 1 h daylight saving\n";
+        QTest::newRow("bearing 360") << june({"--bearing", "360"}) << 2 << "--bearing \"360\": give degrees from 0";
+        QTest::newRow("altitude 90") << june({"--altitude", "90"}) << 2 << "--altitude \"90\": give degrees from -1";
+        QTest::newRow("wall reading at night")
+            << june({"--wall-reading", "03:00@10"}) << 2 << "--wall-reading 03:00:00 (reading 1): the sun is below";
+        QTest::newRow("wall reading along the wall")
+            << june({"--wall-reading", "10:00@90"}) << 2 << "--wall-reading \"10:00@90\": the angle must lie";
         QTest::newRow("offset no zone has")
             << with("--utc-offset", "+5:15") << 2 << "no time zone has the offset +05:15";
         QTest::newRow("days 0") << june({"--days", "0"}) << 2 << "--days must be";
@@ -184,7 +190,8 @@ private slots:
         args[1] = date;
         args[8] = clock;
         const QJsonObject o = json(args);
-        QCOMPARE(keys(o), QStringList({"around", "days", "events", "mark", "result_text", "site", "warnings"}));
+        QCOMPARE(keys(o), QStringList({"altitudes", "around", "bearings", "days", "events", "mark", "result_text",
+                                       "site", "wall", "warnings"}));
 
         const QJsonObject site = o["site"].toObject();
         QCOMPARE(keys(site), QStringList({"clock_offset_minutes", "date", "daylight_saving", "latitude", "longitude",
@@ -306,6 +313,8 @@ private slots:
         const QStringList dst{"--utc-offset", "-5", "--daylight-saving"};
         QTest::newRow("72.855W is west") << site("6/21/2027", "40.655", "72.855W", dst) << -72.855;
         QTest::newRow("-72.855 is west") << site("6/21/2027", "40.655", "-72.855", dst) << -72.855;
+        QTest::newRow("72 51 18 W in degrees, minutes and seconds")
+            << site("6/21/2027", "40°39'18\"N", "72 51 18 W", dst) << -72.855;
         QTest::newRow("72.855E is east, far from the zone") << site("6/21/2027", "40.655", "72.855E", dst) << 72.855;
         QTest::newRow("New York's zone across the 7 November change")
             << site("11/5/2027", "40.655", "72.855W", {"--zone", "America/New_York"}) << -72.855;
@@ -369,6 +378,30 @@ private slots:
     // azimuth turns at w sin(latitude), w = 0.25 deg/min of hour angle, so
     // 0.25 * sin(40.655) * 10 = 1.629 deg; the rate grows by about 1 % over
     // those ten minutes (the term -cos(lat) tan(alt) cos(az)), hence 1.65.
+    // The sun at a bearing, at an altitude, and a wall read at the bearing's
+    // instant: facing = azimuth - angle, so 190 - 30 = 160, 20 degrees east of south.
+    void sunAtJson()
+    {
+        const QJsonObject o =
+            json(june({"--bearing", "190", "--bearing", "45", "--altitude", "30", "--wall-reading", "13:06:14@30"}));
+        const QJsonObject at190 = o["bearings"][0]["times"][0].toObject();
+        CHECK_NEAR(at190["azimuth_deg"].toDouble(), 190.0, 0.0005);
+        CHECK_NEAR(seconds(at190["precise_clock"]), seconds(at190["clock"]), 0.5);
+        QCOMPARE(o["bearings"][0]["around"].toArray().size(), 21);
+        QCOMPARE(o["days"][0]["bearings"][0]["clocks"][0], at190["clock"]);
+        // At 40.655 N in June the sun rises north of east, but south of 45 degrees.
+        QVERIFY(o["bearings"][1]["times"].toArray().isEmpty());
+        const QJsonArray at30 = o["altitudes"][0]["times"].toArray();
+        QCOMPARE(at30.size(), 2);
+        QVERIFY(at30[0]["rising"].toBool() && !at30[1]["rising"].toBool());
+        // The shadow of a pole at 30 degrees: 1 / tan 30 = 1.732.
+        CHECK_NEAR(at30[0]["shadow_length_per_m"].toDouble(), 1.732, 0.0005);
+        const QJsonObject wall = o["wall"].toObject();
+        CHECK_NEAR(wall["facing_deg"].toDouble(), 160.0, 0.01);
+        CHECK_NEAR(wall["declination_deg"].toDouble(), 20.0, 0.01);
+        QCOMPARE(wall["declination_side"].toString(), QStringLiteral("east"));
+    }
+
     // New York's clock goes forward on 14 March 2027: each day says its own offset.
     void clockOffsetAcrossChange()
     {
