@@ -213,6 +213,9 @@ std::vector<Polyline> dateLine(const DialInput &input, double declination)
     if (!face || !sky)
         return out;
     std::vector<Arc> arcs = intersect(*face, *sky);
+    // Hour angles from -pi, local midnight, so that the pieces follow the day.
+    for (Arc &arc : arcs)
+        arc.start = std::remainder(arc.start, 2 * kPi);
     std::sort(arcs.begin(), arcs.end(), [](Arc a, Arc b) { return a.start < b.start; });
     Tracer tracer(f, d, input.plate, out);
     for (const Arc &arc : arcs)

@@ -47,6 +47,8 @@ PlateRect plateAround(const DialInput &input, double width, double height)
 std::optional<PlateSegment> clipToPlate(const PlateRect &plate, PlatePoint origin, PlatePoint direction, double tMin,
                                         double tMax)
 {
+    if (direction.x == 0 && direction.y == 0)
+        return std::nullopt;
     const std::pair<double, double> axes[] = {{origin.x, direction.x}, {origin.y, direction.y}};
     const std::pair<double, double> bounds[] = {{plate.xMin, plate.xMax}, {plate.yMin, plate.yMax}};
     for (int i = 0; i < 2; ++i) {
