@@ -20,7 +20,7 @@ struct Gnomon {
 struct HourLine {
     double hour = 0;   // 9.5 for half past nine
     std::string label; // "9:30"
-    PlateSegment line; // both ends on the plate, the first at the root's end
+    PlateSegment line; // both ends on the plate, the first at the root's end if there is a root
 };
 
 struct DialLayout {
@@ -51,7 +51,9 @@ std::string hourLabel(double hour);
 
 // Whether the sun, above the horizon, ever lights a face of this kind at this
 // latitude (degrees) for a wall facing `facing` (degrees from north through
-// east; ignored for horizontal dials).
+// east; ignored for horizontal dials). With the sun 23.44 deg either side of
+// the equator every wall gets some sun in the year, at any latitude; that a
+// plate shows nothing is told by an empty DialLayout::hourLines.
 bool faceEverLit(double latitude, DialType type, double facing);
 
 } // namespace orvane::dial
