@@ -1,0 +1,56 @@
+#pragma once
+// What a plane sundial is laid out from, and the plate it is drawn on.
+//
+// Plate coordinates are millimetres with their origin at the foot of the
+// perpendicular from the nodus to the face. On a horizontal dial x points
+// east and y north, seen from above; on a vertical dial x points to the right
+// and y up, seen by someone standing in front of the wall.
+
+namespace orvane::dial {
+
+enum class DialType { Horizontal, Vertical };
+
+// Sun: local apparent time, the 12 line on the meridian. Zone: the 12 line
+// where the shadow falls at the zone meridian's mean noon, so the dial differs
+// from the clock by the equation of time alone.
+enum class DialTime { Sun, Zone };
+
+struct PlatePoint {
+    double x = 0;
+    double y = 0;
+};
+
+struct PlateRect {
+    double xMin = 0;
+    double yMin = 0;
+    double xMax = 0;
+    double yMax = 0;
+
+    double width() const { return xMax - xMin; }
+    double height() const { return yMax - yMin; }
+    bool contains(PlatePoint p) const { return p.x >= xMin && p.x <= xMax && p.y >= yMin && p.y <= yMax; }
+};
+
+struct DialInput {
+    double latitude = 0;  // degrees, north positive
+    double longitude = 0; // degrees, east positive
+    DialType type = DialType::Horizontal;
+    double facing = 180;     // vertical only: azimuth of the wall's outward normal, degrees from north through east
+    double nodusHeight = 50; // mm, the nodus's perpendicular height above the face
+    PlateRect plate;         // mm
+    int stepMinutes = 60;    // 60, 30 or 15
+    DialTime time = DialTime::Sun;
+    double zoneMeridian = 0; // degrees east, used by DialTime::Zone
+};
+
+// Bounds the caller checks before laying out a dial (millimetres): each side
+// of the plate, and the nodus height, which must also stay within the plate's
+// smaller side.
+inline constexpr double kMinPlateSide = 50;
+inline constexpr double kMaxPlateSide = 5000;
+inline constexpr double kMinNodusHeight = 5;
+
+// The sun's declination reaches this far either side of the equator (degrees).
+inline constexpr double kMaxDeclination = 23.44;
+
+} // namespace orvane::dial

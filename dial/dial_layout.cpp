@@ -1,0 +1,94 @@
+#include "dial/dial_layout.h"
+
+#include "dial/face_frame.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace orvane::dial {
+
+namespace {
+constexpr double kInf = std::numeric_limits<double>::infinity();
+// Below this |cos| between the axis and the face normal the style counts as
+// parallel to the face: the root would lie beyond any plate.
+constexpr double kParallel = 1e-12;
+} // namespace
+
+std::string hourLabel(double hour)
+{
+    const long minutes = std::lround(hour * 60);
+    const long h = (minutes / 60) % 24;
+    const long m = minutes % 60;
+    std::string label = std::to_string(h);
+    if (m != 0)
+        label += (m < 10 ? ":0" : ":") + std::to_string(m);
+    return label;
+}
+
+DialLayout layoutDial(const DialInput &input)
+{
+    const FaceFrame f = faceFrame(input);
+    const double h = input.nodusHeight;
+    const double pn = dot(f.pole, f.normal);
+    const PlatePoint axis = onPlate(f, f.pole);
+    const bool parallel = std::fabs(pn) < kParallel;
+
+    DialLayout out;
+    out.styleHeight = std::asin(std::min(1.0, std::fabs(pn))) * 180 / std::numbers::pi;
+    PlatePoint root;
+    if (parallel) {
+        out.substyle = clipToPlate(input.plate, {0, 0}, axis, -kInf, kInf);
+    } else {
+        root = {-h * axis.x / pn, -h * axis.y / pn};
+        out.root = root;
+        const double base = std::hypot(root.x, root.y);
+        out.gnomon = Gnomon{std::hypot(base, h), h, base};
+        if (base > 1e-9 * h)
+            out.substyle = clipToPlate(input.plate, root, {-root.x, -root.y}, 0, kInf);
+    }
+
+    const int step = input.stepMinutes > 0 ? input.stepMinutes : 60;
+    for (int minutes = 0; minutes < 24 * 60; minutes += step) {
+        const double hour = minutes / 60.0;
+        const double hourAngle = hourAngleOf(input, hour);
+        if (!hourLit(f, hourAngle))
+            continue;
+        const Vec3 e = equatorPoint(f, hourAngle);
+        std::optional<PlateSegment> line;
+        if (parallel) {
+            // A lit hour has dot(e, normal) > 0 here, so the equinox shadow exists.
+            line = clipToPlate(input.plate, shadowOf(f, e), axis, -kInf, kInf);
+        } else {
+            // The style's shadow, in the plane of the style and the hour circle,
+            // runs from the root away from the sun: this direction for every
+            // declination of that hour.
+            const double sign = pn > 0 ? 1 : -1;
+            const Vec3 away = sign * dot(e, f.normal) * f.pole - std::fabs(pn) * e;
+            line = clipToPlate(input.plate, root, onPlate(f, away), 0, kInf);
+        }
+        if (line)
+            out.hourLines.push_back({hour, hourLabel(hour), *line});
+    }
+    return out;
+}
+
+bool faceEverLit(double latitude, DialType type, double facing)
+{
+    DialInput input;
+    input.latitude = latitude;
+    input.type = type;
+    input.facing = facing;
+    const FaceFrame f = faceFrame(input);
+    // Sampled every minute of time: a face lit for less than that on its
+    // best day is refused too.
+    constexpr int kSteps = 1440;
+    for (int i = 0; i < kSteps; ++i) {
+        if (hourLit(f, (2.0 * i / kSteps - 1) * std::numbers::pi))
+            return true;
+    }
+    return false;
+}
+
+} // namespace orvane::dial

@@ -1,0 +1,90 @@
+#include "dial/face_frame.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace orvane::dial {
+
+namespace {
+constexpr double kDeg = std::numbers::pi / 180;
+}
+
+FaceFrame faceFrame(const DialInput &input)
+{
+    const double phi = input.latitude * kDeg;
+    FaceFrame f;
+    if (input.type == DialType::Horizontal) {
+        f.normal = {0, 0, 1};
+        f.xAxis = {1, 0, 0};
+        f.yAxis = {0, 1, 0};
+    } else {
+        const double a = input.facing * kDeg;
+        f.normal = {std::sin(a), std::cos(a), 0};
+        // To the right of someone looking at the wall, i.e. along -normal.
+        f.xAxis = {-std::cos(a), std::sin(a), 0};
+        f.yAxis = {0, 0, 1};
+    }
+    f.pole = {0, std::cos(phi), std::sin(phi)};
+    f.equatorNoon = {0, -std::sin(phi), std::cos(phi)};
+    f.equatorWest = {-1, 0, 0};
+    f.height = input.nodusHeight;
+    return f;
+}
+
+Vec3 equatorPoint(const FaceFrame &f, double hourAngle)
+{
+    return std::cos(hourAngle) * f.equatorNoon + std::sin(hourAngle) * f.equatorWest;
+}
+
+Vec3 sunDirection(const FaceFrame &f, double hourAngle, double declination)
+{
+    return std::cos(declination) * equatorPoint(f, hourAngle) + std::sin(declination) * f.pole;
+}
+
+PlatePoint onPlate(const FaceFrame &f, Vec3 v) { return {dot(v, f.xAxis), dot(v, f.yAxis)}; }
+
+PlatePoint shadowOf(const FaceFrame &f, Vec3 s)
+{
+    // The ray from the nodus (height * normal) away from the sun meets the face.
+    const double k = -f.height / dot(s, f.normal);
+    return {k * dot(s, f.xAxis), k * dot(s, f.yAxis)};
+}
+
+bool hourLit(const FaceFrame &f, double hourAngle)
+{
+    // With t = tan(declination), the sun lights a plane with normal m when
+    // dot(e, m) + t dot(pole, m) > 0: one bound on t per plane.
+    const Vec3 e = equatorPoint(f, hourAngle);
+    const double tMax = std::tan(kMaxDeclination * kDeg);
+    double lo = -tMax;
+    double hi = tMax;
+    for (const Vec3 &m : {f.normal, Vec3{0, 0, 1}}) {
+        const double a = dot(e, m);
+        const double b = dot(f.pole, m);
+        if (std::fabs(b) < 1e-12) {
+            if (a <= 0)
+                return false;
+        } else if (b > 0) {
+            lo = std::max(lo, -a / b);
+        } else {
+            hi = std::min(hi, -a / b);
+        }
+    }
+    // An hour lit only on its boundary (6 o'clock on a south wall: the sun in
+    // the wall's plane on the horizon) is not lit.
+    return lo < hi - 1e-12;
+}
+
+double hourAngleOf(const DialInput &input, double hour)
+{
+    double degrees = 15 * (hour - 12);
+    if (input.time == DialTime::Zone)
+        degrees += input.longitude - input.zoneMeridian;
+    degrees = std::remainder(degrees, 360.0);
+    if (degrees <= -180)
+        degrees += 360;
+    return degrees * kDeg;
+}
+
+} // namespace orvane::dial

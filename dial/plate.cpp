@@ -1,0 +1,78 @@
+#include "dial/plate.h"
+
+#include "dial/face_frame.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+namespace orvane::dial {
+
+PlateRect plateAround(const DialInput &input, double width, double height)
+{
+    const FaceFrame f = faceFrame(input);
+    // Mean of the unit directions from the foot to the shadows.
+    PlatePoint side;
+    int lit = 0;
+    for (int d = -2; d <= 2; ++d) {
+        const double declination = d * kMaxDeclination / 2 * std::numbers::pi / 180;
+        for (int i = 0; i < 48; ++i) {
+            const Vec3 s = sunDirection(f, (i + 0.5) / 24 * std::numbers::pi - std::numbers::pi, declination);
+            if (dot(s, f.normal) <= 1e-9 || s.u <= 0)
+                continue;
+            const PlatePoint p = shadowOf(f, s);
+            const double r = std::hypot(p.x, p.y);
+            if (r > 0) {
+                side.x += p.x / r;
+                side.y += p.y / r;
+            }
+            ++lit;
+        }
+    }
+    if (lit == 0 || std::hypot(side.x, side.y) < 0.05 * lit)
+        return {-width / 2, -height / 2, width / 2, height / 2};
+    if (std::fabs(side.y) >= std::fabs(side.x)) {
+        const double margin = height / 6;
+        if (side.y < 0)
+            return {-width / 2, margin - height, width / 2, margin};
+        return {-width / 2, -margin, width / 2, height - margin};
+    }
+    const double margin = width / 6;
+    if (side.x < 0)
+        return {margin - width, -height / 2, margin, height / 2};
+    return {-margin, -height / 2, width - margin, height / 2};
+}
+
+std::optional<PlateSegment> clipToPlate(const PlateRect &plate, PlatePoint origin, PlatePoint direction, double tMin,
+                                        double tMax)
+{
+    if (direction.x == 0 && direction.y == 0)
+        return std::nullopt;
+    const std::pair<double, double> axes[] = {{origin.x, direction.x}, {origin.y, direction.y}};
+    const std::pair<double, double> bounds[] = {{plate.xMin, plate.xMax}, {plate.yMin, plate.yMax}};
+    for (int i = 0; i < 2; ++i) {
+        const auto [p, d] = axes[i];
+        const auto [lo, hi] = bounds[i];
+        if (d == 0) {
+            if (p < lo || p > hi)
+                return std::nullopt;
+            continue;
+        }
+        double t0 = (lo - p) / d;
+        double t1 = (hi - p) / d;
+        if (t0 > t1)
+            std::swap(t0, t1);
+        tMin = std::max(tMin, t0);
+        tMax = std::min(tMax, t1);
+    }
+    if (!(tMin < tMax))
+        return std::nullopt;
+    const auto at = [&](double t) {
+        return PlatePoint{std::clamp(origin.x + t * direction.x, plate.xMin, plate.xMax),
+                          std::clamp(origin.y + t * direction.y, plate.yMin, plate.yMax)};
+    };
+    return PlateSegment{at(tMin), at(tMax)};
+}
+
+} // namespace orvane::dial
