@@ -9,6 +9,7 @@
 #include "link_label.h"
 #include "print/report.h"
 #include "sheet/field_sheet_link.h"
+#include "text/coordinate_text.h"
 #include "text/input_check.h"
 #include "text/result_text.h"
 #include "text/time_zones.h"
@@ -39,6 +40,7 @@ Sundial_Input::Sundial_Input(QWidget *parent)
     connect(cmdQuit, &QPushButton::clicked, this, &Sundial_Input::onQuitClicked);
     connect(cmdPrint, &QPushButton::clicked, this, &Sundial_Input::onPrintClicked);
     connect(cmdFieldSheet, &QPushButton::clicked, this, &Sundial_Input::onFieldSheetClicked);
+    connect(txtLatitude, &QLineEdit::editingFinished, this, &Sundial_Input::splitCoordinatePair);
     connect(lblBrowser, &LinkLabel::clicked, this, &Sundial_Input::onTimeLinkClicked);
     connect(lblTarnwick, &LinkLabel::clicked, this, &Sundial_Input::onMakerLinkClicked);
 
@@ -146,8 +148,19 @@ void Sundial_Input::showRefusal(const InputCheck &check)
         highlight();
 }
 
+void Sundial_Input::splitCoordinatePair()
+{
+    const std::optional<CoordinatePair> pair = readCoordinatePair(txtLatitude->text(), QLocale());
+    if (!pair)
+        return;
+    txtLatitude->setText(QString::number(pair->latitude.degrees, 'g', 12));
+    txtLongitude->setText(QString::number(std::fabs(pair->longitude.degrees), 'g', 12));
+    (pair->longitude.degrees < 0 ? optWest : optEast)->setChecked(true);
+}
+
 bool Sundial_Input::dateCheck()
 {
+    splitCoordinatePair();
     InputTexts in;
     in.date = txtDate->text();
     in.latitude = txtLatitude->text();
@@ -166,6 +179,8 @@ bool Sundial_Input::dateCheck()
     state_.longitude = v.longitude.value_or(state_.longitude);
     state_.zoneMeridian = v.zoneMeridian.value_or(state_.zoneMeridian);
     daylightSaving_ = check.daylightSaving;
+    if (check.eastFromLetter)
+        (*check.eastFromLetter ? optEast : optWest)->setChecked(true);
 
     switch (check.verdict) {
     case CheckVerdict::Accepted:

@@ -59,6 +59,9 @@ private:
     void describeControls();
     void loadForm();
     bool dateCheck();
+    // A latitude and longitude pasted together into the latitude box go to
+    // their own boxes, the longitude's side to its buttons.
+    void splitCoordinatePair();
     // Shows a refusal: its box, then the focus and selection it asks for.
     void showRefusal(const InputCheck &check);
     void highlight();

@@ -1,8 +1,11 @@
 #include "input_check.h"
 
+#include "coordinate_text.h"
 #include "input_parsing.h"
 #include "time_zones.h"
 #include "window_texts.h"
+
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -19,10 +22,24 @@ InputCheck refuse(InputCheck c, const char *message, InputField focus, bool sele
     return c;
 }
 
-// The numeric and range tests together; the value when both pass.
-std::optional<double> numberInRange(const QString &text, double bound, const QLocale &locale)
+// The numeric and range tests together; the value when both pass. Degrees,
+// minutes and seconds and hemisphere letters are read too, signed; a plain
+// number goes the window's own way, sign and all.
+std::optional<double> numberInRange(const QString &text, double bound, CoordinateAxis axis, const QLocale &locale)
 {
+    const std::optional<CoordinateValue> c = readCoordinate(text, axis, locale);
+    if (c && !c->plain)
+        return std::fabs(c->degrees) <= bound ? std::optional<double>(c->degrees) : std::nullopt;
     return inRange(text, bound, locale) ? convertNumberText(text, locale) : std::nullopt;
+}
+
+// A letter chose the longitude's side (a minus sign alone never does here).
+std::optional<bool> eastByLetter(const QString &text, double longitude)
+{
+    static const QRegularExpression letter(QStringLiteral("[EeWw]"));
+    if (!text.contains(letter))
+        return std::nullopt;
+    return longitude > 0 || (longitude == 0 && text.contains(QRegularExpression(QStringLiteral("[Ee]"))));
 }
 
 } // namespace
@@ -39,19 +56,22 @@ InputCheck checkInputs(const InputTexts &in, const QLocale &locale)
     if (in.standardTime == in.daylightSaving)
         return refuse(c, kMsgClockMode, InputField::None, false);
 
-    c.values.latitude = numberInRange(in.latitude, 90, locale);
+    c.values.latitude = numberInRange(in.latitude, 90, CoordinateAxis::Latitude, locale);
     if (!c.values.latitude)
         return refuse(c, kMsgLatitude, InputField::Latitude, true);
 
-    const std::optional<double> longitude = numberInRange(in.longitude, 180, locale);
+    const std::optional<double> longitude = numberInRange(in.longitude, 180, CoordinateAxis::Longitude, locale);
     if (!longitude)
         return refuse(c, kMsgLongitude, InputField::Longitude, true);
-    // The hemisphere comes from the option pair, never from a typed sign.
+    // The hemisphere comes from a letter typed with the longitude, or else
+    // from the option pair, never from a typed sign.
     c.values.longitude = std::fabs(*longitude);
+    c.eastFromLetter = eastByLetter(in.longitude, *longitude);
+    const bool east = c.eastFromLetter.value_or(in.east), west = c.eastFromLetter ? !east : in.west;
 
-    if (in.east == in.west)
+    if (east == west)
         return refuse(c, kMsgHemisphere, InputField::None, false);
-    if (in.west)
+    if (west)
         c.values.longitude = -*c.values.longitude;
 
     c.values.zoneMeridian = zoneMeridian(in.zoneIndex);

@@ -49,6 +49,9 @@ struct InputCheck {
     bool selectText = false;
     CheckedValues values;
     bool daylightSaving = false;
+    // East (true) or west (false) when a letter in the longitude chose the
+    // side ("72.855W", "72 51 18 W"): the window sets its buttons so.
+    std::optional<bool> eastFromLetter;
 };
 
 InputCheck checkInputs(const InputTexts &in, const QLocale &locale);

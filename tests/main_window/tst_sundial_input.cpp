@@ -367,6 +367,44 @@ private slots:
         QCOMPARE(d.result(), expected);
     }
 
+    // As maps and receivers write them: the letters choose West over the
+    // East button, and a pair pasted into the latitude box fills both.
+    void coordinatesAsPeopleWriteThem_data()
+    {
+        QTest::addColumn<QString>("lat");
+        QTest::addColumn<QString>("lon");
+        QTest::addColumn<QString>("latAfter");
+        QTest::addColumn<QString>("lonAfter");
+        QTest::newRow("degrees, minutes and seconds with letters") << "40°39'18\"N"
+                                                                   << "72°51'18\"W"
+                                                                   << "40°39'18\"N"
+                                                                   << "72°51'18\"W";
+        QTest::newRow("degrees and minutes, letter first") << "N 40 39.3"
+                                                           << "W 72 51.3"
+                                                           << "N 40 39.3"
+                                                           << "W 72 51.3";
+        QTest::newRow("a pair pasted into the latitude box") << "40.655, -72.855"
+                                                             << ""
+                                                             << "40.655"
+                                                             << "72.855";
+    }
+    void coordinatesAsPeopleWriteThem()
+    {
+        QFETCH(QString, lat);
+        QFETCH(QString, lon);
+        WindowDriver d;
+        d.enter("6/21/2027", Daylight, lat, lon, East, 6);
+        d.type("txtLatitude", lat); // last, as a pasted pair comes
+        orvane::test::ModalAnswerer boxes(QMessageBox::Ok);
+        d.click("CmdCalculate");
+        QCOMPARE(boxes.seen.size(), std::size_t(0));
+        QTEST(d.edit("txtLatitude")->text(), "latAfter");
+        QTEST(d.edit("txtLongitude")->text(), "lonAfter");
+        QVERIFY(d.option("OptWest")->isChecked());
+        QCOMPARE(d.result(), orvane::test::summerResult("Monday, June 21, 2027", "8:54:27 AM", "12:53:14 PM",
+                                                        "4:52:00 PM", "23.44"));
+    }
+
     void secondCalculateReplacesTheFirst()
     {
         WindowDriver d;

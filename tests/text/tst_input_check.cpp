@@ -86,6 +86,15 @@ private slots:
         QTest::newRow("GMT+12 and 160 W: 20 degrees across the date line asks")
             << texts("6/21/2027", 1, "-20", "160", 2, 23) << CheckVerdict::AskFarFromZone << kMsgFarFromZone
             << InputField::Longitude << true << kJune21 << -20.0 << -160.0 << 180.0;
+        QTest::newRow("a letter chooses west over the East button")
+            << texts("6/21/2027", 2, "40 39 18 N", "72 51 18 W", 1, 6) << CheckVerdict::Accepted << QString()
+            << InputField::None << false << kJune21 << 40.655 << -72.855 << -75.0;
+        QTest::newRow("a letter and a minus sign refused")
+            << texts("6/21/2027", 2, "40.655", "-72.855W", 2, 6) << R << kMsgLongitude << InputField::Longitude << true
+            << kJune21 << 40.655 << kNone << kNone;
+        QTest::newRow("60 minutes refused, never carried")
+            << texts("6/21/2027", 2, "40 60 N", "72.855", 2, 6) << R << kMsgLatitude << InputField::Latitude << true
+            << kJune21 << kNone << kNone << kNone;
         QTest::newRow("worked example, typed sign ignored for east")
             << texts("2027-06-21", 2, "40.655", "-72.855", 1, 16) << CheckVerdict::Accepted << QString()
             << InputField::None << false << kJune21 << 40.655 << 72.855 << 75.0;
