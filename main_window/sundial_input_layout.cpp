@@ -85,7 +85,7 @@ void Sundial_Input::buildControls()
     setColours(lblTitle, QColor(192, 64, 0));
 
     image2 = place<QLabel>(this, "Image2", twips(3048, 840, 6108, 972), QFont());
-    image2->setPixmap(resourcePicture("image2.png"));
+    image2->setPixmap(resourcePicture("image2.png", devicePixelRatio()));
     image2->setScaledContents(true);
 
     lblTarnwick = place<LinkLabel>(this, "lblTarnwick", twips(4416, 1800, 3372, 492),
@@ -95,7 +95,7 @@ void Sundial_Input::buildControls()
     lblTarnwick->setCursor(hand);
 
     image1 = place<QLabel>(this, "Image1", twips(8760, 1680, 3150, 3435), QFont());
-    image1->setPixmap(resourcePicture("image1.png"));
+    image1->setPixmap(resourcePicture("image1.png", devicePixelRatio()));
 
     lblText = place<QLabel>(this, "lblText", twips(225, 2400, 8490, 225), makeFont("Arial", 10.5));
     lblText->setWordWrap(true);

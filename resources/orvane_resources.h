@@ -15,4 +15,9 @@ void initResources();
 // costs start-up time.
 QPixmap resourcePicture(const char *fileName);
 
+// The same picture for a screen of `devicePixelRatio`: above 1, its copy
+// drawn at twice the size ("image1@2x.png") where there is one, with that
+// ratio set, so that it takes the same room and stays sharp.
+QPixmap resourcePicture(const char *fileName, qreal devicePixelRatio);
+
 } // namespace orvane

@@ -66,10 +66,11 @@ QImage hand()
 
 // The method: a post shaped like an inverted L on an oval base, a plumb line
 // from the arm's end to a bob in a dish of water, and the line's shadow.
-QImage plumbLine()
+QImage plumbLine(int scale)
 {
-    QImage img = blank(210, 229);
+    QImage img = blank(210 * scale, 229 * scale);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing, false);
 
     // Shadow first, so the post stands in front of it.
@@ -117,10 +118,11 @@ QImage plumbLine()
 
 // The maker's name: yellow-orange serif letters over a pale grey italic
 // shadow copy.
-QImage banner()
+QImage banner(int scale)
 {
-    QImage img = blank(524, 68);
+    QImage img = blank(524 * scale, 68 * scale);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::TextAntialiasing, false);
     QFont f("Liberation Serif");
     f.setPixelSize(58);
@@ -148,7 +150,10 @@ int main(int argc, char **argv)
     const QString out = QString::fromLocal8Bit(argv[1]) + "/";
     bool ok = icon().save(out + "icon.png");
     ok = hand().save(out + "hand.png") && ok;
-    ok = plumbLine().save(out + "image1.png") && ok;
-    ok = banner().save(out + "image2.png") && ok;
+    ok = plumbLine(1).save(out + "image1.png") && ok;
+    ok = banner(1).save(out + "image2.png") && ok;
+    // Twice the size, for screens of twice the density: drawn, not enlarged.
+    ok = plumbLine(2).save(out + "image1@2x.png") && ok;
+    ok = banner(2).save(out + "image2@2x.png") && ok;
     return ok ? 0 : 1;
 }

@@ -49,13 +49,17 @@ void TestResourcePictures::pictureShape_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QPoint>("transparentAt");
     QTest::addColumn<QPoint>("opaqueAt");
+    QTest::addColumn<qreal>("ratio"); // the screen's device pixel ratio
 
     // Sizes as the window's description gives them; the points are a
     // corner outside the drawing and a point on it.
-    QTest::newRow("window icon, red disc") << "icon.png" << QSize(32, 32) << QPoint(0, 0) << QPoint(16, 16);
-    QTest::newRow("hand pointer") << "hand.png" << QSize(32, 32) << QPoint(0, 0) << QPoint(16, 16);
-    QTest::newRow("plumb-line picture") << "image1.png" << QSize(210, 229) << QPoint(0, 0) << QPoint(-1, -1);
-    QTest::newRow("banner") << "image2.png" << QSize(524, 68) << QPoint(0, 0) << QPoint(262, 34);
+    QTest::newRow("window icon, red disc") << "icon.png" << QSize(32, 32) << QPoint(0, 0) << QPoint(16, 16) << 1.0;
+    QTest::newRow("hand pointer") << "hand.png" << QSize(32, 32) << QPoint(0, 0) << QPoint(16, 16) << 1.0;
+    QTest::newRow("plumb-line picture") << "image1.png" << QSize(210, 229) << QPoint(0, 0) << QPoint(-1, -1) << 1.0;
+    QTest::newRow("banner") << "image2.png" << QSize(524, 68) << QPoint(0, 0) << QPoint(262, 34) << 1.0;
+    // Drawn twice the size for a screen of twice the density, in the same room.
+    QTest::newRow("plumb-line picture, 2x") << "image1.png" << QSize(210, 229) << QPoint(0, 0) << QPoint(-1, -1) << 2.0;
+    QTest::newRow("banner, 2x") << "image2.png" << QSize(524, 68) << QPoint(0, 0) << QPoint(262, 34) << 2.0;
 }
 
 void TestResourcePictures::pictureShape()
@@ -64,9 +68,13 @@ void TestResourcePictures::pictureShape()
     QFETCH(QSize, size);
     QFETCH(QPoint, transparentAt);
     QFETCH(QPoint, opaqueAt);
+    QFETCH(qreal, ratio);
 
-    const QImage image = resourcePicture(name.toLatin1().constData()).toImage();
-    QCOMPARE(image.size(), size);
+    const QImage image = resourcePicture(name.toLatin1().constData(), ratio).toImage();
+    QCOMPARE(image.deviceIndependentSize().toSize(), size);
+    QCOMPARE(image.size(), size * ratio);
+    transparentAt *= ratio;
+    opaqueAt = opaqueAt == QPoint(-1, -1) ? opaqueAt : opaqueAt * ratio;
     QVERIFY(image.hasAlphaChannel());
     QCOMPARE(qAlpha(image.pixel(transparentAt)), 0);
     if (opaqueAt != QPoint(-1, -1))
