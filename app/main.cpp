@@ -1,10 +1,27 @@
 #include "cli/command_line.h"
-#include "main_window/sundial_input.h"
+#include "modules/module_loader.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 
 #include <cstdio>
+
+namespace {
+
+using RunWindowFn = int (*)(int *, char **);
+
+// The window lives in a module of its own, loaded only here.
+int runWindow(int argc, char **argv)
+{
+    const std::vector<QFunctionPointer> f = orvane::loadModuleSymbols(
+        orvane::moduleCandidates(orvane::programDir(), ORVANE_MODULE_PLACES(WINDOW)), {"orvaneRunWindow"}, "window");
+    if (f.empty()) {
+        std::fprintf(stderr, "orvane: %s\n", qPrintable(orvane::moduleMissingText(QStringLiteral("window"))));
+        return 1;
+    }
+    return reinterpret_cast<RunWindowFn>(f[0])(&argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -22,8 +39,5 @@ int main(int argc, char **argv)
                    stderr);
         return 1;
     }
-    QApplication app(argc, argv);
-    orvane::Sundial_Input window;
-    window.show();
-    return app.exec();
+    return runWindow(argc, argv);
 }

@@ -1,7 +1,7 @@
 #include "browser_link.h"
 
 #include "browser_module_api.h"
-#include "module_locator.h"
+#include "modules/module_loader.h"
 #include "sandbox_flags.h"
 #include "share_context.h"
 
@@ -28,7 +28,7 @@ bool loadModule()
     disableSandboxIfRoot();
     ensureShareContext();
     const std::vector<QFunctionPointer> f =
-        loadModuleSymbols(browserModuleCandidates(QCoreApplication::applicationDirPath()),
+        loadModuleSymbols(moduleCandidates(programDir(), ORVANE_MODULE_PLACES(BROWSER)),
                           {kBrowserOpenSymbol, kBrowserCloseSymbol}, "browser");
     if (f.empty())
         return false;
@@ -43,8 +43,7 @@ void openBrowser(const QString &url)
     if (!loadModule()) {
         // Without this the click would silently do nothing.
         QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Orvane"),
-                             QStringLiteral("The browser window cannot be opened: its module "
-                                            "is missing or damaged."));
+                             moduleMissingText(QStringLiteral("browser window")));
         return;
     }
     loadedModule.open(url.toUtf8().constData());

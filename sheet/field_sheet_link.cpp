@@ -1,6 +1,6 @@
 #include "field_sheet_link.h"
 
-#include "browser/module_locator.h"
+#include "modules/module_loader.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -29,10 +29,8 @@ bool loadModule()
 {
     if (loadedModule.open)
         return true;
-    const ModulePlaces places{QStringLiteral(ORVANE_SHEET_MODULE_FILE), QStringLiteral(ORVANE_SHEET_BUILD_PATH),
-                              QStringLiteral(ORVANE_SHEET_INSTALL_DIR), QStringLiteral(ORVANE_SHEET_RELATIVE_DIR)};
     const std::vector<QFunctionPointer> f =
-        loadModuleSymbols(moduleCandidates(QCoreApplication::applicationDirPath(), places),
+        loadModuleSymbols(moduleCandidates(programDir(), ORVANE_MODULE_PLACES(SHEET)),
                           {kSheetOpenSymbol, kSheetUpdateSymbol, kSheetCloseSymbol}, "field sheet");
     if (f.empty())
         return false;
@@ -48,7 +46,7 @@ void openFieldSheet(const SheetRequest &request, std::function<void()> openTimeP
     if (!loadModule()) {
         // Without this the click would silently do nothing.
         QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Orvane"),
-                             QStringLiteral("The field sheet cannot be opened: its module is missing or damaged."));
+                             moduleMissingText(QStringLiteral("field sheet")));
         return;
     }
     timeLinkAction = std::move(openTimePage);

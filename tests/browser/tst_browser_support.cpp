@@ -1,8 +1,8 @@
 // The cheap parts of the browser link: where the module is looked for and
 // how the sandbox is switched off for root. Nothing here loads the engine.
 
-#include "browser/module_locator.h"
 #include "browser/sandbox_flags.h"
+#include "modules/module_loader.h"
 
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -72,7 +72,10 @@ private slots:
 
     void moduleCandidates()
     {
-        const QStringList withApp = orvane::browserModuleCandidates(QStringLiteral("/opt/app/bin"));
+        const auto browserModuleCandidates = [](const QString &appDir) {
+            return orvane::moduleCandidates(appDir, ORVANE_MODULE_PLACES(BROWSER));
+        };
+        const QStringList withApp = browserModuleCandidates(QStringLiteral("/opt/app/bin"));
         QCOMPARE(withApp.size(), 4);
         // An installed program's own module comes first: lib/.../orvane beside bin.
         const QString file = QFileInfo(withApp.at(1)).fileName();
@@ -84,7 +87,7 @@ private slots:
         QVERIFY(QFileInfo(withApp.at(2)).isAbsolute());
         QCOMPARE(withApp.at(3), QStringLiteral("/opt/app/bin/") + file);
 
-        QCOMPARE(orvane::browserModuleCandidates(QString()), withApp.mid(1, 2));
+        QCOMPARE(browserModuleCandidates(QString()), withApp.mid(1, 2));
     }
 };
 

@@ -1,4 +1,7 @@
-#include "module_locator.h"
+#include "module_loader.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
 
 #include <QDir>
 #include <QLibrary>
@@ -42,11 +45,16 @@ std::vector<QFunctionPointer> loadModuleSymbols(const QStringList &candidates,
     return {};
 }
 
-QStringList browserModuleCandidates(const QString &appDir)
+QString programDir()
 {
-    return moduleCandidates(
-        appDir, ModulePlaces{QStringLiteral(ORVANE_BROWSER_MODULE_FILE), QStringLiteral(ORVANE_BROWSER_BUILD_PATH),
-                             QStringLiteral(ORVANE_BROWSER_INSTALL_DIR), QStringLiteral(ORVANE_BROWSER_RELATIVE_DIR)});
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+}
+
+QString moduleMissingText(const QString &what)
+{
+    return QStringLiteral("The %1 cannot be opened: its module is missing or damaged.").arg(what);
 }
 
 } // namespace orvane
