@@ -12,6 +12,9 @@ namespace {
 constexpr int kAzimuthDecimals = 3;
 constexpr int kAltitudeDecimals = 2;
 
+// What rounds up to 360 is written as 0.
+double bearing(double degrees) { return roundedBearing(degrees, kAzimuthDecimals); }
+
 void optionalClock(JsonWriter &w, const char *key, const std::optional<double> &seconds, bool tenths)
 {
     if (seconds)
@@ -49,9 +52,9 @@ void event(JsonWriter &w, const EventField &f)
             w.value("difference_s", *f.differenceSeconds, 1);
         else
             w.null("difference_s");
-        w.value("azimuth_deg", f.azimuthDeg, kAzimuthDecimals);
+        w.value("azimuth_deg", bearing(f.azimuthDeg), kAzimuthDecimals);
         w.value("altitude_deg", f.altitudeDeg, kAltitudeDecimals);
-        w.value("shadow_bearing_deg", f.shadowBearingDeg, kAzimuthDecimals);
+        w.value("shadow_bearing_deg", bearing(f.shadowBearingDeg), kAzimuthDecimals);
         if (f.shadowLengthPerM)
             w.value("shadow_length_per_m", *f.shadowLengthPerM, 3);
         else
@@ -193,9 +196,9 @@ QString fieldJson(const FieldData &d, const QString &zoneName, const QLocale &lo
         w.beginObject(nullptr, true);
         w.value("event", fieldEventName(a.event));
         w.value("clock", clockText(a.clock));
-        w.value("azimuth_deg", a.azimuthDeg, kAzimuthDecimals);
+        w.value("azimuth_deg", bearing(a.azimuthDeg), kAzimuthDecimals);
         w.value("altitude_deg", a.altitudeDeg, kAltitudeDecimals);
-        w.value("shadow_bearing_deg", a.shadowBearingDeg, kAzimuthDecimals);
+        w.value("shadow_bearing_deg", bearing(a.shadowBearingDeg), kAzimuthDecimals);
         w.endObject();
     }
     w.endArray();
@@ -208,7 +211,7 @@ QString fieldJson(const FieldData &d, const QString &zoneName, const QLocale &lo
     if (d.mark) {
         w.beginObject("mark", true);
         w.value("clock", clockText(d.mark->clock));
-        w.value("shadow_bearing_deg", d.mark->shadowBearingDeg, kAzimuthDecimals);
+        w.value("shadow_bearing_deg", bearing(d.mark->shadowBearingDeg), kAzimuthDecimals);
         w.value("line", trueLineName(d.mark->line));
         w.value("turn_deg", d.mark->turnDeg, kAzimuthDecimals);
         w.endObject();

@@ -22,6 +22,9 @@ QString fixed(double x, int decimals)
     return s == u'-' + zero ? zero : s;
 }
 
+// Bearings to 0.001 degree; what rounds up to 360 reads 0.000.
+QString bearingFixed(double degrees) { return fixed(roundedBearing(degrees, 3), 3); }
+
 // A sign on every value that shows a digit other than zero.
 QString signedFixed(double x, int decimals)
 {
@@ -109,9 +112,9 @@ QString eventBlock(const EventField &f, const std::vector<AroundRow> &around)
                         f.preciseClock ? clockText(*f.preciseClock, true) +
                                              QStringLiteral(" (%1 s)").arg(signedFixed(*f.differenceSeconds, 1))
                                        : QStringLiteral("never, above the horizon")};
-    rows << QStringList{QStringLiteral("sun azimuth"), fixed(f.azimuthDeg, 3)};
+    rows << QStringList{QStringLiteral("sun azimuth"), bearingFixed(f.azimuthDeg)};
     rows << QStringList{QStringLiteral("sun altitude"), fixed(f.altitudeDeg, 2)};
-    rows << QStringList{QStringLiteral("shadow bearing"), fixed(f.shadowBearingDeg, 3)};
+    rows << QStringList{QStringLiteral("shadow bearing"), bearingFixed(f.shadowBearingDeg)};
     rows << QStringList{QStringLiteral("shadow length"), f.shadowLengthPerM
                                                              ? fixed(*f.shadowLengthPerM, 3) + QStringLiteral(" m")
                                                              : QStringLiteral("none")};
@@ -127,8 +130,8 @@ QString eventBlock(const EventField &f, const std::vector<AroundRow> &around)
         {QStringLiteral("clock"), QStringLiteral("azimuth"), QStringLiteral("altitude"), QStringLiteral("shadow")}};
     for (const AroundRow &a : around)
         if (a.event == f.event)
-            table << QStringList{clockText(a.clock), fixed(a.azimuthDeg, 3), fixed(a.altitudeDeg, 2),
-                                 fixed(a.shadowBearingDeg, 3)};
+            table << QStringList{clockText(a.clock), bearingFixed(a.azimuthDeg), fixed(a.altitudeDeg, 2),
+                                 bearingFixed(a.shadowBearingDeg)};
     return text + u'\n' + columns(table);
 }
 
@@ -153,7 +156,7 @@ QString markBlock(const MarkField &m)
 {
     return QStringLiteral("\nMark at %1\n  shadow bearing     %2\n  nearest true line  %3\n  turn the mark      %4 "
                           "(%5 seen from above)\n")
-        .arg(clockText(m.clock), fixed(m.shadowBearingDeg, 3), trueLineName(m.line), signedFixed(m.turnDeg, 3),
+        .arg(clockText(m.clock), bearingFixed(m.shadowBearingDeg), trueLineName(m.line), signedFixed(m.turnDeg, 3),
              m.turnDeg < 0 ? QStringLiteral("counterclockwise") : QStringLiteral("clockwise"));
 }
 

@@ -254,6 +254,13 @@ QString declinationSideName(DeclinationSide s)
                                         : QStringLiteral("none");
 }
 
+double roundedBearing(double degrees, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    const double r = std::round(bearing(degrees) * scale) / scale;
+    return r >= 360 ? r - 360 : r;
+}
+
 QString clockText(double seconds, bool tenths)
 {
     const long long units = std::llround(seconds * (tenths ? 10 : 1));

@@ -201,6 +201,9 @@ QString fieldNoteText(FieldNote n);
 QString fieldWarningText(FieldWarning w);
 QString trueLineName(TrueLine l);               // "east-west", "north-south"
 QString declinationSideName(DeclinationSide s); // "east", "west", "none"
+// A bearing as written to `decimals` places: rounded, with what rounds up
+// to 360 written as 0, so that no output reads 360.0 beside 0.3.
+double roundedBearing(double degrees, int decimals);
 // 24-hour clock text: "08:54:27", or with `tenths` "08:54:25.3".
 QString clockText(double seconds, bool tenths = false);
 

@@ -36,14 +36,23 @@ EventBlock::EventBlock(FieldEvent event, QWidget *parent) : QGroupBox(parent)
 
 void EventBlock::setEvent(const EventField &f, double plumbHeightM)
 {
-    setTitle(eventTitle(f.event) + QStringLiteral(": ") + eventAim(f));
+    const QString title = eventTitle(f.event) + QStringLiteral(": ") + eventAim(f);
+    setTitle(title);
     const EventTexts t = eventTexts(f, plumbHeightM, QLocale());
     clock_->setText(t.clock);
+    // The title is painted by the box, not a label: the time says it too,
+    // so that a reader going line by line hears what the time is of.
+    clock_->setAccessibleName(title + QStringLiteral(", ") + t.clock);
+    QStringList whole{clock_->accessibleName()};
     const QString lines[5] = {t.precise, t.altitude, t.shadow, t.turn, t.offLine};
     for (int i = 0; i < 5; ++i) {
         details_[i]->setText(lines[i]);
         details_[i]->setVisible(!lines[i].isEmpty());
+        if (!lines[i].isEmpty())
+            whole << lines[i];
     }
+    whole << t.notes;
+    setAccessibleDescription(whole.join(QStringLiteral(", ")));
     // A moment without a shadow is no moment to mark: it stands out in red.
     QPalette pal = palette();
     if (t.unusable)

@@ -4,20 +4,19 @@
 #include "event_block.h"
 #include "plan_view.h"
 #include "sheet_page.h"
+#include "sheet_table.h"
 #include "sheet_text.h"
+#include "spoken_text.h"
 #include "text/result_text.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QShortcut>
-#include <QTableWidget>
 #include <QTimeEdit>
 #include <QTimer>
 
@@ -29,21 +28,6 @@ namespace {
 
 constexpr double kDay = 86400;
 constexpr int kTickSeconds = 5;
-
-void fillTable(QTableWidget *table, const QStringList &headers, const QList<QStringList> &rows)
-{
-    table->clear();
-    table->setColumnCount(static_cast<int>(headers.size()));
-    table->setHorizontalHeaderLabels(headers);
-    table->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < rows.size(); ++r)
-        for (int c = 0; c < rows[r].size(); ++c)
-            table->setItem(r, c, new QTableWidgetItem(rows[r][c]));
-    // Every column in view: the tables scroll down only.
-    table->resizeColumnsToContents();
-    table->setMinimumWidth(table->horizontalHeader()->length() + table->verticalScrollBar()->sizeHint().width() +
-                           2 * table->frameWidth());
-}
 
 // "1:02:03", for the countdown.
 QString durationText(long long seconds)
@@ -68,10 +52,6 @@ FrmFieldSheet::FrmFieldSheet(QWidget *parent)
     connect(cmdSavePdf, &QPushButton::clicked, this, [this] { savePageAsPdf(this, pageJob()); });
     connect(cmdCloseSheet, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
-    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_W), this), &QShortcut::activated, this, [this] {
-        if (timeLink_)
-            timeLink_();
-    });
 
     txtHeight->setFocus();
     clockTimer = new QTimer(this);
@@ -130,7 +110,7 @@ void FrmFieldSheet::showFigures()
     QList<QStringList> days;
     for (const DayRow &r : data_.days)
         days << dayCells(r, locale);
-    fillTable(tblDays, dayHeaders(data_), days);
+    tblDays->setRows(dayHeaders(data_), days);
     refreshClock();
 }
 
@@ -153,22 +133,19 @@ void FrmFieldSheet::fillAroundTable()
         const QSignalBlocker quiet(timMark);
         timMark->setTime(QTime(0, 0).addSecs(static_cast<int>(f.methodClock)));
     }
-    fillTable(tblAround, aroundHeaders(), rows);
-    if (eventRow >= 0) {
-        QFont bold = tblAround->font();
-        bold.setBold(true);
-        for (int c = 0; c < tblAround->columnCount(); ++c)
-            tblAround->item(eventRow, c)->setFont(bold);
-        tblAround->setCurrentCell(eventRow, 0);
-        tblAround->scrollToItem(tblAround->item(eventRow, 0), QAbstractItemView::PositionAtCenter);
-    }
+    tblAround->setRows(aroundHeaders(), rows);
+    if (eventRow >= 0)
+        tblAround->markRow(eventRow, eventTitle(data_.events[chosen.toInt()].event));
     showMark();
 }
 
 void FrmFieldSheet::showMark()
 {
     const double clock = timMark->time().msecsSinceStartOfDay() / 1000.0;
-    lblMarkResult->setText(markText(markAt(inputs_, clock), QLocale()));
+    const QString result = markText(markAt(inputs_, clock), QLocale());
+    // Heard with the box, and read out whenever it changes.
+    timMark->setAccessibleDescription(result);
+    lblMarkResult->setSpokenText(result);
 }
 
 void FrmFieldSheet::readHeight()

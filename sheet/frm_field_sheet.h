@@ -17,13 +17,15 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
 class QTimeEdit;
 class QTimer;
 
 namespace orvane {
 
 class EventBlock;
+class LinkButton;
+class SheetTable;
+class SpokenLabel;
 class PlanView;
 
 class FrmFieldSheet : public QWidget {
@@ -78,15 +80,15 @@ private:
     QLabel *lblShadowless = nullptr;
     EventBlock *blocks[3] = {};
     QComboBox *cboAroundEvent = nullptr;
-    QTableWidget *tblAround = nullptr;
+    SheetTable *tblAround = nullptr;
     QTimeEdit *timMark = nullptr;
-    QLabel *lblMarkResult = nullptr;
-    QTableWidget *tblDays = nullptr;
+    SpokenLabel *lblMarkResult = nullptr;
+    SheetTable *tblDays = nullptr;
     QGroupBox *grpToday = nullptr;
     QLabel *lblNow = nullptr;
     QLabel *lblCountdown = nullptr;
     QCheckBox *chkTick = nullptr;
-    QPushButton *cmdTimeLink = nullptr;
+    LinkButton *cmdTimeLink = nullptr;
     QPushButton *cmdPrintSheet = nullptr;
     QPushButton *cmdSavePdf = nullptr;
     QPushButton *cmdCloseSheet = nullptr;

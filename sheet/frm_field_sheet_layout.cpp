@@ -2,9 +2,12 @@
 #include "frm_field_sheet.h"
 
 #include "event_block.h"
+#include "link_button.h"
 #include "mark_time_edit.h"
 #include "plan_view.h"
+#include "sheet_table.h"
 #include "sheet_text.h"
+#include "spoken_text.h"
 #include "text/result_text.h"
 
 #include <QCheckBox>
@@ -12,11 +15,9 @@
 #include <QDoubleValidator>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -40,21 +41,6 @@ QLabel *labelFor(QWidget *parent, const char *name, const QString &text, QWidget
     label->setBuddy(control);
     control->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
     return label;
-}
-
-QTableWidget *makeTable(QWidget *parent, const char *name)
-{
-    auto *t = make<QTableWidget>(parent, name);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->setSelectionBehavior(QAbstractItemView::SelectRows);
-    t->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Tab leaves the table; the arrow keys move within it.
-    t->setTabKeyNavigation(false);
-    t->verticalHeader()->hide();
-    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().lineSpacing() + 6);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->horizontalHeader()->setStretchLastSection(true);
-    return t;
 }
 
 } // namespace
@@ -111,17 +97,10 @@ void FrmFieldSheet::buildControls()
                                          "computer's clock exactly."));
     lblClockNote->setWordWrap(true);
     // The main window's time link, as a flat button that the Tab key reaches.
-    cmdTimeLink = make<QPushButton>(this, "cmdTimeLink");
+    cmdTimeLink = make<LinkButton>(this, "cmdTimeLink");
     cmdTimeLink->setText(QStringLiteral("Click here to set your watch to atomic standard via internet"));
-    cmdTimeLink->setFlat(true);
-    cmdTimeLink->setCursor(Qt::PointingHandCursor);
-    cmdTimeLink->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
-    QFont underlined = cmdTimeLink->font();
-    underlined.setUnderline(true);
-    cmdTimeLink->setFont(underlined);
-    QPalette blue = cmdTimeLink->palette();
-    blue.setColor(QPalette::ButtonText, QColor(0, 0, 192));
-    cmdTimeLink->setPalette(blue);
+    cmdTimeLink->setAccessibleName(QStringLiteral("Set your watch to atomic standard via internet"));
+    cmdTimeLink->setShortcut(QKeySequence(Qt::ALT | Qt::Key_W));
     connect(cmdTimeLink, &QPushButton::clicked, this, [this] {
         if (timeLink_)
             timeLink_();
@@ -147,16 +126,16 @@ void FrmFieldSheet::buildControls()
         blockRow->addWidget(blocks[static_cast<int>(e)], 1);
     }
 
-    cboAroundEvent = make<QComboBox>(this, "cboAroundEvent");
+    cboAroundEvent = make<SpokenComboBox>(this, "cboAroundEvent");
     QLabel *lblAround = labelFor(this, "lblAround", QStringLiteral("&Every 30 seconds around:"), cboAroundEvent);
-    tblAround = makeTable(this, "tblAround");
+    tblAround = make<SheetTable>(this, "tblAround");
     tblAround->setAccessibleName(QStringLiteral("Every 30 seconds around the chosen event"));
     timMark = make<MarkTimeEdit>(this, "timMark");
     timMark->setDisplayFormat(clockTimeFormat(QLocale()));
     QLabel *lblMark = labelFor(this, "lblMark", QStringLiteral("I &marked the shadow at:"), timMark);
-    lblMarkResult = make<QLabel>(this, "lblMarkResult");
+    lblMarkResult = make<SpokenLabel>(this, "lblMarkResult");
     lblMarkResult->setWordWrap(true);
-    tblDays = makeTable(this, "tblDays");
+    tblDays = make<SheetTable>(this, "tblDays");
     QLabel *lblDays = labelFor(this, "lblDays", QStringLiteral("The &next 14 days:"), tblDays);
 
     auto *aroundColumn = new QVBoxLayout;
@@ -187,7 +166,7 @@ void FrmFieldSheet::buildControls()
     cmdSavePdf->setText(QStringLiteral("&Save as PDF"));
     cmdCloseSheet = make<QPushButton>(this, "cmdCloseSheet");
     cmdCloseSheet->setText(QStringLiteral("&Close"));
-    for (QPushButton *b : {cmdTimeLink, cmdPrintSheet, cmdSavePdf, cmdCloseSheet})
+    for (QPushButton *b : {cmdPrintSheet, cmdSavePdf, cmdCloseSheet})
         b->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -207,8 +186,8 @@ void FrmFieldSheet::buildControls()
     main->addLayout(buttons);
 
     // The keyboard walks the sheet as the eye reads it.
-    QWidget *order[] = {txtHeight, chkTick, cmdTimeLink,   cboAroundEvent, tblAround,
-                        timMark,   tblDays, cmdPrintSheet, cmdSavePdf,     cmdCloseSheet};
+    QWidget *order[] = {plan,    txtHeight, chkTick,       cmdTimeLink, cboAroundEvent, tblAround,
+                        timMark, tblDays,   cmdPrintSheet, cmdSavePdf,  cmdCloseSheet};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The plan on screen; its accessible description lists the shadows' bearings.
+// The plan on screen: an image in the Tab order whose accessible
+// description says in sentences what the drawing shows.
 
 #include "field/field_data.h"
 
@@ -20,6 +21,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *) override { update(); }
+    void focusOutEvent(QFocusEvent *) override { update(); }
 
 private:
     FieldData data_;

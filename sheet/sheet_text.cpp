@@ -1,5 +1,7 @@
 #include "sheet_text.h"
 
+#include "shadow_plan.h"
+
 #include "text/report_text.h"
 #include "text/result_text.h"
 
@@ -63,6 +65,11 @@ QString degreesText(double degrees, const QLocale &locale, int decimals)
     return plain(locale).toString(degrees, 'f', decimals) + QChar(0x00B0);
 }
 
+QString bearingText(double degrees, const QLocale &locale, int decimals)
+{
+    return degreesText(roundedBearing(degrees, decimals), locale, decimals);
+}
+
 QString heightText(double metres, const QLocale &locale) { return plain(locale).toString(metres, 'f', 2); }
 
 QString lengthText(double metres, const QLocale &locale)
@@ -86,7 +93,7 @@ EventTexts eventTexts(const EventField &f, double plumbHeightM, const QLocale &l
     else
         t.precise = QStringLiteral("Precise: the true sun does not reach this bearing above the horizon");
     t.altitude = QStringLiteral("Sun's altitude ") + degreesText(f.altitudeDeg, locale);
-    t.shadow = QStringLiteral("Shadow ") + degreesText(f.shadowBearingDeg, locale) +
+    t.shadow = QStringLiteral("Shadow ") + bearingText(f.shadowBearingDeg, locale) +
                (f.shadowLengthPerM ? QStringLiteral(", ") + lengthText(*f.shadowLengthPerM * plumbHeightM, locale) +
                                          QStringLiteral(" long")
                                    : QStringLiteral(", none"));
@@ -110,8 +117,8 @@ QStringList aroundHeaders()
 
 QStringList aroundCells(const AroundRow &row, const QLocale &locale)
 {
-    return {timeText(row.clock / kDay, locale), degreesText(row.azimuthDeg, locale),
-            degreesText(row.altitudeDeg, locale), degreesText(row.shadowBearingDeg, locale)};
+    return {timeText(row.clock / kDay, locale), bearingText(row.azimuthDeg, locale),
+            degreesText(row.altitudeDeg, locale), bearingText(row.shadowBearingDeg, locale)};
 }
 
 QStringList dayHeaders(const FieldData &d)
@@ -159,7 +166,7 @@ QString clockDescription(const SheetRequest &r)
 QString markText(const MarkField &m, const QLocale &locale)
 {
     const QString line = trueLineName(m.line);
-    const QString bearing = degreesText(m.shadowBearingDeg, locale);
+    const QString bearing = bearingText(m.shadowBearingDeg, locale);
     if (std::fabs(m.turnDeg) < 0.05)
         return QStringLiteral("The shadow then pointed to %1: the mark lies on the %2 line.").arg(bearing, line);
     return QStringLiteral("The shadow then pointed to %1: the mark belongs to the %2 line. Turn it %3 %4 (seen from "
@@ -168,20 +175,24 @@ QString markText(const MarkField &m, const QLocale &locale)
              m.turnDeg > 0 ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise"));
 }
 
-QString planDescription(const FieldData &d, const QLocale &locale)
+QString planDescription(const FieldData &d, double plumbHeightM, const QLocale &locale)
 {
-    QStringList parts;
+    QStringList sentences{
+        QStringLiteral("North up, the plumb line's foot in the middle, the dotted circle %1 m from it.")
+            .arg(reportNumberText(planRangeM(d, plumbHeightM), locale))};
     for (const EventField &f : d.events) {
-        const QString name = fieldEventName(f.event);
+        const QString title = eventTitle(f.event);
         if (castsShadow(f))
-            parts << QStringLiteral("%1 shadow bearing %2").arg(name, degreesText(f.shadowBearingDeg, locale));
+            sentences << QStringLiteral("%1: at %2 the shadow points to %3 and is %4 long.")
+                             .arg(title, timeText(f.methodClock / kDay, locale),
+                                  bearingText(f.shadowBearingDeg, locale),
+                                  lengthText(*f.shadowLengthPerM * plumbHeightM, locale));
         else if (f.seen)
-            parts << QStringLiteral("%1 no shadow, the sun is below the horizon").arg(name);
+            sentences << QStringLiteral("%1: no shadow, the sun is below the horizon.").arg(title);
         else
-            parts << QStringLiteral("%1 never seen").arg(name);
+            sentences << QStringLiteral("%1: never seen on this date.").arg(title);
     }
-    return QStringLiteral("North up, the plumb line's foot in the middle. ") + parts.join(QStringLiteral("; ")) +
-           QLatin1Char('.');
+    return sentences.join(QLatin1Char(' '));
 }
 
 QStringList shadowlessLines(const FieldData &d)

@@ -30,6 +30,8 @@ EventTexts eventTexts(const EventField &f, double plumbHeightM, const QLocale &l
 
 // "265.4°"
 QString degreesText(double degrees, const QLocale &locale, int decimals = 1);
+// A bearing or azimuth, "359.9°", never "360.0°": what rounds up to 360 reads 0.
+QString bearingText(double degrees, const QLocale &locale, int decimals = 1);
 // "1.00" for the plumb line's height box.
 QString heightText(double metres, const QLocale &locale);
 // The shadow's length for the plumb line's height: "4.62 m".
@@ -51,8 +53,9 @@ QString clockDescription(const SheetRequest &r);
 // Which line a late mark belongs to and how to turn it.
 QString markText(const MarkField &m, const QLocale &locale);
 
-// The plan for assistive technology: the three shadows' bearings.
-QString planDescription(const FieldData &d, const QLocale &locale);
+// The plan in sentences, for those who cannot see it: each shadow's event,
+// clock time, bearing and length, and the reference circle's distance.
+QString planDescription(const FieldData &d, double plumbHeightM, const QLocale &locale);
 // The events the plan has no shadow for, one line each.
 QStringList shadowlessLines(const FieldData &d);
 

@@ -133,11 +133,13 @@ private slots:
                 QVERIFY2(notes.contains(fieldNoteText(n), Qt::CaseInsensitive), qPrintable(notes));
         }
 
-        // The plan's description names each shadow's bearing.
+        // The plan's description says what the drawing shows of each shadow.
         const QString plan = test::namedChild<QWidget>(&sheet, "planView")->accessibleDescription();
         for (const EventField &f : d.events)
             if (f.seen && f.shadowLengthPerM)
-                QVERIFY2(plan.contains(degrees(f.shadowBearingDeg, l)), qPrintable(plan));
+                for (const QString &part : {timeText(f.methodClock / 86400, l), degrees(f.shadowBearingDeg, l),
+                                            l.toString(*f.shadowLengthPerM * heightM, 'f', 2) + " m long"})
+                    QVERIFY2(plan.contains(part), qPrintable(plan));
 
         // The table around the first seen event, its own row in the middle.
         auto *around = test::namedChild<QTableWidget>(&sheet, "tblAround");
@@ -315,8 +317,8 @@ private slots:
         sheet.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&sheet));
         // Not today: the tick's box is hidden and no stop.
-        const QStringList walk{"txtHeight", "cmdTimeLink",   "cboAroundEvent", "tblAround",     "timMark",
-                               "tblDays",   "cmdPrintSheet", "cmdSavePdf",     "cmdCloseSheet", "txtHeight"};
+        const QStringList walk{"txtHeight",     "cmdTimeLink", "cboAroundEvent", "tblAround", "timMark",  "tblDays",
+                               "cmdPrintSheet", "cmdSavePdf",  "cmdCloseSheet",  "planView",  "txtHeight"};
         QCOMPARE(focusName(&sheet), walk.first());
         for (const QString &next : walk.mid(1)) {
             QTest::keyClick(sheet.focusWidget(), Qt::Key_Tab);
@@ -336,6 +338,87 @@ private slots:
         QCOMPARE(focusName(&sheet), QStringLiteral("timMark"));
         QTest::keyClick(sheet.focusWidget(), Qt::Key_Escape);
         QVERIFY(!sheet.isVisible());
+    }
+
+    // What a screen reader gets from each control it stops at, on the worked
+    // example (8:54:27 AM, 12:53:14 PM, 4:52:00 PM).
+    void controlsAsHeard_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("role");            // -1: Qt's own
+        QTest::addColumn<QString>("name");        // empty: Qt's own
+        QTest::addColumn<QString>("description"); // its start
+        QTest::addColumn<QString>("shortcut");
+        QTest::newRow("the plan: an image told in sentences")
+            << "planView" << int(QAccessible::Graphic) << "Plan of the site"
+            << "North up, the plumb line's foot in the middle, the dotted circle 2 m from it. East: at 8:54:27 AM"
+            << "";
+        QTest::newRow("the time link: a link in its own words, Alt+W")
+            << "cmdTimeLink" << int(QAccessible::Link) << "Set your watch to atomic standard via internet"
+            << ""
+            << "Alt+W";
+        QTest::newRow("the mark box: described by its result, Alt+M") << "timMark" << -1 << "I marked the shadow at"
+                                                                      << "The shadow then pointed to "
+                                                                      << "Alt+M";
+        QTest::newRow("the chooser, Alt+E") << "cboAroundEvent" << int(QAccessible::ComboBox) << ""
+                                            << ""
+                                            << "Alt+E";
+    }
+    void controlsAsHeard()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        QFETCH(QString, shortcut);
+        FrmFieldSheet sheet;
+        sheet.setRequest(requestFor(kNewYorkSummer));
+        QAccessibleInterface *iface =
+            QAccessible::queryAccessibleInterface(test::namedChild<QWidget>(&sheet, qPrintable(control)));
+        QVERIFY(iface);
+        if (role >= 0)
+            QCOMPARE(int(iface->role()), role);
+        if (!name.isEmpty())
+            QCOMPARE(iface->text(QAccessible::Name), name);
+        const QString said = iface->text(QAccessible::Description);
+        QVERIFY2(description.isEmpty() || said.startsWith(description), qPrintable(said));
+        // Qt writes a label's access key in lower case.
+        QCOMPARE(iface->text(QAccessible::Accelerator).toLower(), shortcut.toLower());
+    }
+
+    // Down in the chooser moves the table's row, not the focus; the chooser
+    // and the event's row say which event.
+    void chooserKeepsFocusAndSaysItsValue()
+    {
+        FrmFieldSheet sheet;
+        sheet.setRequest(requestFor(kNewYorkSummer));
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        auto *chooser = test::namedChild<QWidget>(&sheet, "cboAroundEvent");
+        chooser->setFocus();
+        QTest::keyClick(chooser, Qt::Key_Down);
+        QCOMPARE(sheet.focusWidget(), chooser);
+        QCOMPARE(QAccessible::queryAccessibleInterface(chooser)->text(QAccessible::Value),
+                 QStringLiteral("Meridian, 12:53:14 PM"));
+        auto *around = test::namedChild<QTableWidget>(&sheet, "tblAround");
+        QCOMPARE(around->currentItem()->text(), QStringLiteral("12:53:14 PM"));
+        QCOMPARE(around->currentItem()->data(Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("Meridian, Clock 12:53:14 PM"));
+    }
+
+    // Rounded bearings stay in [0, 360): arithmetic, to the tenth shown.
+    void bearingsNeverRead360_data()
+    {
+        QTest::addColumn<double>("bearing");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("359.96 rounds up to north") << 359.96 << "0.0°";
+        QTest::newRow("359.94 stays") << 359.94 << "359.9°";
+    }
+    void bearingsNeverRead360()
+    {
+        QFETCH(double, bearing);
+        QFETCH(QString, text);
+        QCOMPARE(bearingText(bearing, QLocale()), text);
     }
 
     void tablesAreTablesWithHeaders_data()
