@@ -108,10 +108,10 @@ void moments(JsonWriter &w, const std::vector<SunMoment> &times, bool altitude)
         w.value("precise_clock", clockText(m.preciseClock, true));
         if (altitude)
             w.value("rising", m.rising);
-        w.value("azimuth_deg", m.azimuthDeg, kAzimuthDecimals);
+        w.value("azimuth_deg", bearing(m.azimuthDeg), kAzimuthDecimals);
         if (!altitude)
             w.value("altitude_deg", m.altitudeDeg, kAltitudeDecimals);
-        w.value("shadow_bearing_deg", m.shadowBearingDeg, kAzimuthDecimals);
+        w.value("shadow_bearing_deg", bearing(m.shadowBearingDeg), kAzimuthDecimals);
         if (m.shadowLengthPerM)
             w.value("shadow_length_per_m", *m.shadowLengthPerM, 3);
         else
@@ -134,9 +134,9 @@ void sunAt(JsonWriter &w, const FieldData &d)
         for (const AroundRow &a : b.around) {
             w.beginObject(nullptr, true);
             w.value("clock", clockText(a.clock));
-            w.value("azimuth_deg", a.azimuthDeg, kAzimuthDecimals);
+            w.value("azimuth_deg", bearing(a.azimuthDeg), kAzimuthDecimals);
             w.value("altitude_deg", a.altitudeDeg, kAltitudeDecimals);
-            w.value("shadow_bearing_deg", a.shadowBearingDeg, kAzimuthDecimals);
+            w.value("shadow_bearing_deg", bearing(a.shadowBearingDeg), kAzimuthDecimals);
             w.endObject();
         }
         w.endArray();
@@ -163,14 +163,14 @@ void sunAt(JsonWriter &w, const FieldData &d)
         w.beginObject(nullptr, true);
         w.value("clock", clockText(r.clock));
         w.value("angle_deg", r.angleDeg, kAzimuthDecimals);
-        w.value("sun_azimuth_deg", r.sunAzimuthDeg, kAzimuthDecimals);
+        w.value("sun_azimuth_deg", bearing(r.sunAzimuthDeg), kAzimuthDecimals);
         w.value("sun_altitude_deg", r.sunAltitudeDeg, kAltitudeDecimals);
-        w.value("facing_deg", r.facingDeg, kAzimuthDecimals);
+        w.value("facing_deg", bearing(r.facingDeg), kAzimuthDecimals);
         w.value("residual_deg", r.residualDeg, kAzimuthDecimals);
         w.endObject();
     }
     w.endArray();
-    w.value("facing_deg", d.wall->facingDeg, kAzimuthDecimals);
+    w.value("facing_deg", bearing(d.wall->facingDeg), kAzimuthDecimals);
     w.value("declination_deg", d.wall->declinationDeg, kAzimuthDecimals);
     w.value("declination_side", declinationSideName(d.wall->side));
     w.value("spread_deg", d.wall->spreadDeg, kAzimuthDecimals);

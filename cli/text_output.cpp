@@ -179,7 +179,7 @@ QString sunAtBlocks(const FieldData &d)
         for (const SunMoment &m : b.times)
             table << QStringList{
                 clockText(m.clock),           clockText(m.preciseClock, true), fixed(m.altitudeDeg, 2),
-                fixed(m.shadowBearingDeg, 3), lengthCell(m.shadowLengthPerM),  fixed(m.turnDegPerMin, 3)};
+                bearingFixed(m.shadowBearingDeg), lengthCell(m.shadowLengthPerM),  fixed(m.turnDegPerMin, 3)};
         text += columns(table);
     }
     for (const AltitudeField &a : d.altitudes) {
@@ -194,8 +194,8 @@ QString sunAtBlocks(const FieldData &d)
             table << QStringList{clockText(m.clock),
                                  clockText(m.preciseClock, true),
                                  m.rising ? QStringLiteral("rising") : QStringLiteral("setting"),
-                                 fixed(m.azimuthDeg, 3),
-                                 fixed(m.shadowBearingDeg, 3),
+                                 bearingFixed(m.azimuthDeg),
+                                 bearingFixed(m.shadowBearingDeg),
                                  lengthCell(m.shadowLengthPerM)};
         text += columns(table);
     }
@@ -204,11 +204,11 @@ QString sunAtBlocks(const FieldData &d)
         Rows table{{QStringLiteral("clock"), QStringLiteral("angle"), QStringLiteral("sun azimuth"),
                     QStringLiteral("facing"), QStringLiteral("residual")}};
         for (const WallField::Reading &r : w.readings)
-            table << QStringList{clockText(r.clock), signedFixed(r.angleDeg, 3), fixed(r.sunAzimuthDeg, 3),
-                                 fixed(r.facingDeg, 3), signedFixed(r.residualDeg, 3)};
+            table << QStringList{clockText(r.clock), signedFixed(r.angleDeg, 3), bearingFixed(r.sunAzimuthDeg),
+                                 bearingFixed(r.facingDeg), signedFixed(r.residualDeg, 3)};
         const QString equator = d.inputs.latitude >= 0 ? QStringLiteral("south") : QStringLiteral("north");
         text += QStringLiteral("\nWall\n") + columns(table) +
-                labelled({{QStringLiteral("the wall faces"), fixed(w.facingDeg, 3)},
+                labelled({{QStringLiteral("the wall faces"), bearingFixed(w.facingDeg)},
                           {QStringLiteral("declination"),
                            w.side == DeclinationSide::None
                                ? fixed(w.declinationDeg, 3) + QStringLiteral(" (faces ") + equator + u')'
