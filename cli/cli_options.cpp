@@ -388,10 +388,10 @@ QString usageText()
                        "               (--utc-offset H[:MM] (--standard | --daylight-saving) | --zone NAME)\n"
                        "               [--days N] [--mark HH:MM[:SS]] [--bearing DEG]... [--altitude DEG]...\n"
                        "               [--wall-reading HH:MM[:SS]@DEG]... [--format text|json|csv]]\n"
-                       "       orvane --dial horizontal|vertical [--facing DEG] [--nodus-height MM] [--plate WxH]\n"
-                       "               [--hour-step 60|30|15] [--dial-time sun|zone]\n"
+                       "       orvane --dial horizontal|vertical [--facing DEG] [--nodus-height MM]\n"
+                       "               [--plate WxH] [--hour-step 60|30|15] [--dial-time sun|zone]\n"
                        "               [--date-lines none|solstices|months] [--card] [--svg FILE]\n"
-                       "               [--card-svg FILE] [--pdf FILE] with the date, site, clock and format\n"
+                       "               [--card-svg FILE] [--pdf FILE], with the date, site and clock\n"
                        "\n"
                        "Without options Orvane opens its window. With them it prints, for the date and\n"
                        "the site, the clock times at which the sun stands exactly east, on the meridian\n"
@@ -412,8 +412,8 @@ QString usageText()
                        "  orvane --date 6/21/2027 --latitude 40.655 --longitude 72.855W --utc-offset -5 \\\n"
                        "         --daylight-saving --format json\n"
                        "  orvane --date 2027-03-20 --latitude 28.61 --longitude 77.21E --zone Asia/Kolkata\n"
-                       "  orvane --date 6/21/2027 --latitude 40.655 --longitude 72.855W --zone America/New_York \\\n"
-                       "         --dial vertical --facing 200 --svg dial.svg\n");
+                       "  orvane --date 6/21/2027 --latitude 40.655 --longitude 72.855W \\\n"
+                       "         --zone America/New_York --dial vertical --facing 200 --svg dial.svg\n");
     return text;
 }
 
