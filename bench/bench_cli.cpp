@@ -1,5 +1,5 @@
 // The command line's answer for a fortnight: the field data, its JSON, and
-// the whole run from the arguments to the printed text.
+// the whole run from the arguments to the printed text; and a dial's JSON.
 #include "cli/command_line.h"
 #include "cli/field_output.h"
 #include "field/field_data.h"
@@ -55,6 +55,23 @@ void BM_CommandLineFortnight(benchmark::State &bs)
     }
 }
 BENCHMARK(BM_CommandLineFortnight)->Unit(benchmark::kMillisecond);
+
+// A 300 x 300 mm horizontal dial at quarter hours with its solstice and
+// equinox lines, as `orvane ... --dial horizontal --hour-step 15 --format json`.
+void BM_CommandLineDialJson(benchmark::State &bs)
+{
+    const QStringList args{
+        "--date", "6/21/2027",         "--latitude", "40.655",     "--longitude", "-72.855", "--utc-offset",
+        "-5",     "--daylight-saving", "--dial",     "horizontal", "--hour-step", "15",      "--format",
+        "json"};
+    for (auto _ : bs) {
+        QString out, err;
+        QTextStream o(&out), e(&err);
+        benchmark::DoNotOptimize(orvane::runCommandLine(args, o, e));
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(BM_CommandLineDialJson)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

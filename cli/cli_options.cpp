@@ -1,4 +1,5 @@
 #include "cli_options.h"
+#include "dial_options.h"
 
 #include "calc/date_value.h"
 #include "text/coordinate_text.h"
@@ -47,6 +48,21 @@ constexpr OptionSpec kOptions[] = {
     {"mark", "HH:MM[:SS]",
      "the clock time at which you marked the shadow: its bearing and the turn onto the "
      "nearest true line"},
+    {"dial", "TYPE",
+     "instead of the field data: a sundial for the site, horizontal or vertical (on a wall), with its hour lines, "
+     "style, gnomon and date lines"},
+    {"facing", "DEG", "with --dial vertical: the direction the wall faces, from north through east (180 = south)"},
+    {"nodus-height", "MM", "the nodus's height above the dial's face in mm (default 100)"},
+    {"plate", "WxH", "the plate's width and height in mm, 50 to 5000 (default 300x300)"},
+    {"hour-step", "MIN", "an hour line every 60 (default), 30 or 15 minutes"},
+    {"dial-time", "TIME",
+     "sun (default): the dial shows local sun time; zone: its 12 line is the zone meridian's mean noon"},
+    {"date-lines", "WHICH",
+     "none, solstices (default: the solstices and the equinox) or months (also the first of each month)"},
+    {"card", "", "with --dial: the correction card, what to add to the dial's reading each day for the clock"},
+    {"svg", "FILE", "with --dial: the dial drawn at full scale as SVG, in millimetres"},
+    {"card-svg", "FILE", "with --dial: the correction card alone as SVG"},
+    {"pdf", "FILE", "with --dial: the dial printed at full scale as PDF, over as many pages as it needs"},
     {"format", "FORMAT", "text (default), json or csv"},
     {"help", "", "show this text"},
     {"version", "", "show the program's version"},
@@ -220,6 +236,8 @@ std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r
         else if (f != QLatin1String("text"))
             return Failure{QStringLiteral("--format must be text, json or csv")};
     }
+    if (const std::optional<QString> message = readDialOptions(p, r.dial))
+        return Failure{*message};
     return std::nullopt;
 }
 
@@ -370,11 +388,16 @@ QString usageText()
                        "               (--utc-offset H[:MM] (--standard | --daylight-saving) | --zone NAME)\n"
                        "               [--days N] [--mark HH:MM[:SS]] [--bearing DEG]... [--altitude DEG]...\n"
                        "               [--wall-reading HH:MM[:SS]@DEG]... [--format text|json|csv]]\n"
+                       "       orvane --dial horizontal|vertical [--facing DEG] [--nodus-height MM]\n"
+                       "               [--plate WxH] [--hour-step 60|30|15] [--dial-time sun|zone]\n"
+                       "               [--date-lines none|solstices|months] [--card] [--svg FILE]\n"
+                       "               [--card-svg FILE] [--pdf FILE], with the date, site and clock\n"
                        "\n"
                        "Without options Orvane opens its window. With them it prints, for the date and\n"
                        "the site, the clock times at which the sun stands exactly east, on the meridian\n"
                        "and exactly west, the true sun's instants beside them, where the shadow points\n"
-                       "and how fast it turns, and the same times for the coming days.\n"
+                       "and how fast it turns, and the same times for the coming days. With --dial it\n"
+                       "lays out a sundial for the site instead.\n"
                        "\n"
                        "Options:\n");
     for (const OptionSpec &o : kOptions) {
@@ -384,10 +407,13 @@ QString usageText()
             left += u' ' + QLatin1String(o.valueName);
         text += left.leftJustified(kDescriptionColumn) + wrapped(QString::fromUtf8(o.description)) + u'\n';
     }
-    text += QStringLiteral("\nExamples:\n"
-                           "  orvane --date 6/21/2027 --latitude 40.655 --longitude 72.855W --utc-offset -5 \\\n"
-                           "         --daylight-saving --format json\n"
-                           "  orvane --date 2027-03-20 --latitude 28.61 --longitude 77.21E --zone Asia/Kolkata\n");
+    text +=
+        QStringLiteral("\nExamples:\n"
+                       "  orvane --date 6/21/2027 --latitude 40.655 --longitude 72.855W --utc-offset -5 \\\n"
+                       "         --daylight-saving --format json\n"
+                       "  orvane --date 2027-03-20 --latitude 28.61 --longitude 77.21E --zone Asia/Kolkata\n"
+                       "  orvane --date 6/21/2027 --latitude 40.655 --longitude 72.855W \\\n"
+                       "         --zone America/New_York --dial vertical --facing 200 --svg dial.svg\n");
     return text;
 }
 

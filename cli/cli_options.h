@@ -3,6 +3,7 @@
 // window has are checked by the window's own checks and refused with its
 // messages; the options it lacks get a plain one-line message.
 
+#include "dial_data.h"
 #include "field/field_data.h"
 
 #include <QLocale>
@@ -20,7 +21,8 @@ struct CliRequest {
     Action action = Action::Compute;
     FieldInputs inputs;
     OutputFormat format = OutputFormat::Text;
-    QString zoneName; // the IANA name given with --zone, else empty
+    QString zoneName;                // the IANA name given with --zone, else empty
+    std::optional<DialOptions> dial; // with --dial: a dial instead of the field data
 };
 
 struct CliParse {

@@ -1,6 +1,8 @@
 #include "command_line.h"
 
 #include "cli_options.h"
+#include "dial_files.h"
+#include "dial_output.h"
 #include "field_output.h"
 
 #include <QLocale>
@@ -8,7 +10,40 @@
 namespace orvane {
 
 namespace {
+
 constexpr int kBadInput = 2;
+constexpr int kCannotWrite = 1;
+
+// The files first: one that cannot be written leaves stdout empty.
+int runDial(const CliRequest &r, const QLocale &locale, QTextStream &out, QTextStream &err)
+{
+    const DialData d = computeDialData(r.inputs, r.zoneName, *r.dial, locale);
+    if (d.layout.hourLines.empty()) {
+        err << QStringLiteral("--facing \"%1\": the sun never lights this wall above the horizon at latitude %2 "
+                              "at any hour a line could mark")
+                   .arg(QString::number(d.input.facing, 'g', 10), QString::number(d.input.latitude, 'g', 10))
+            << Qt::endl;
+        return kBadInput;
+    }
+    if (const QString error = writeDialFiles(d, locale); !error.isEmpty()) {
+        err << error << Qt::endl;
+        return kCannotWrite;
+    }
+    switch (r.format) {
+    case OutputFormat::Text:
+        out << dialText(d);
+        break;
+    case OutputFormat::Json:
+        out << dialJson(d);
+        break;
+    case OutputFormat::Csv:
+        out << dialCsv(d);
+        break;
+    }
+    out.flush();
+    return 0;
+}
+
 } // namespace
 
 int runCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -28,6 +63,8 @@ int runCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
         out << QStringLiteral("orvane " ORVANE_VERSION "\n");
         break;
     case CliRequest::Action::Compute: {
+        if (r.dial)
+            return runDial(r, locale, out, err);
         const FieldData d = computeFieldData(r.inputs);
         if (!d.wallRefusals.empty()) {
             const WallReadingRefusal &refusal = d.wallRefusals.front();

@@ -1,5 +1,6 @@
 #include "field_output.h"
 #include "json_writer.h"
+#include "site_json.h"
 
 #include "text/result_text.h"
 
@@ -21,21 +22,6 @@ void optionalClock(JsonWriter &w, const char *key, const std::optional<double> &
         w.value(key, clockText(*seconds, tenths));
     else
         w.null(key);
-}
-
-void site(JsonWriter &w, const FieldData &d, const QString &zoneName)
-{
-    const FieldInputs &in = d.inputs;
-    w.beginObject("site");
-    w.value("date", in.date.toString(Qt::ISODate));
-    w.value("latitude", in.latitude, 6);
-    w.value("longitude", in.longitude, 6);
-    w.value("utc_offset_minutes", in.clock.utcOffsetMinutes);
-    w.value("daylight_saving", in.clock.daylightSaving);
-    w.value("clock_offset_minutes", in.clock.offsetSeconds() / 60);
-    if (!zoneName.isEmpty())
-        w.value("zone", zoneName);
-    w.endObject();
 }
 
 void event(JsonWriter &w, const EventField &f)
@@ -183,7 +169,7 @@ QString fieldJson(const FieldData &d, const QString &zoneName, const QLocale &lo
 {
     JsonWriter w;
     w.beginObject();
-    site(w, d, zoneName);
+    writeSiteJson(w, d.inputs, zoneName);
     w.value("result_text", resultText(d.inputDate, d.crossings, d.radToDeg, locale));
 
     w.beginArray("events");

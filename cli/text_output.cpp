@@ -2,6 +2,7 @@
 
 #include "cli_options.h"
 #include "text/result_text.h"
+#include "text_table.h"
 
 #include <QList>
 
@@ -12,57 +13,8 @@ namespace orvane {
 
 namespace {
 
-using Rows = QList<QStringList>;
-
-// Fixed decimals, never "-0.000".
-QString fixed(double x, int decimals)
-{
-    const QString zero = QString::number(0.0, 'f', decimals);
-    const QString s = QString::number(x, 'f', decimals);
-    return s == u'-' + zero ? zero : s;
-}
-
 // Bearings to 0.001 degree; what rounds up to 360 reads 0.000.
 QString bearingFixed(double degrees) { return fixed(roundedBearing(degrees, 3), 3); }
-
-// A sign on every value that shows a digit other than zero.
-QString signedFixed(double x, int decimals)
-{
-    const QString s = fixed(x, decimals);
-    return s.startsWith(u'-') || s == fixed(0, decimals) ? s : u'+' + s;
-}
-
-// The first column left-aligned, the others right-aligned, two blanks apart.
-QString columns(const Rows &rows)
-{
-    QList<qsizetype> width;
-    for (const QStringList &row : rows)
-        for (qsizetype i = 0; i < row.size(); ++i) {
-            if (width.size() <= i)
-                width.append(0);
-            width[i] = std::max(width[i], row[i].size());
-        }
-    QString text;
-    for (const QStringList &row : rows) {
-        QString line = QStringLiteral("  ");
-        for (qsizetype i = 0; i < row.size(); ++i)
-            line += i == 0 ? row[i].leftJustified(width[i]) : QStringLiteral("  ") + row[i].rightJustified(width[i]);
-        text += line + u'\n';
-    }
-    return text;
-}
-
-// Labels and their values, the values starting in one column.
-QString labelled(const Rows &pairs)
-{
-    qsizetype width = 0;
-    for (const QStringList &p : pairs)
-        width = std::max(width, p[0].size());
-    QString text;
-    for (const QStringList &p : pairs)
-        text += QStringLiteral("  ") + p[0].leftJustified(width) + QStringLiteral("  ") + p[1] + u'\n';
-    return text;
-}
 
 QString directionName(const EventField &f)
 {

@@ -1,0 +1,57 @@
+#pragma once
+// A dial asked for on the command line, laid out: what the JSON, the text,
+// the CSV, the SVG and a PDF painter all draw from, so that they agree.
+
+#include "dial/date_lines.h"
+#include "dial/dial_layout.h"
+#include "field/correction_card.h"
+#include "field/field_data.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace orvane {
+
+enum class DateLineChoice { None, Solstices, Months };
+
+struct DialOptions {
+    dial::DialType type = dial::DialType::Horizontal;
+    std::optional<double> facing; // degrees from north through east; vertical dials only
+    double nodusHeight = 100;     // mm
+    double plateWidth = 300;      // mm
+    double plateHeight = 300;     // mm
+    int stepMinutes = 60;
+    dial::DialTime time = dial::DialTime::Sun;
+    DateLineChoice dateLines = DateLineChoice::Solstices;
+    bool card = false; // the correction card in the answer and the drawing
+    QString svgFile, pdfFile, cardSvgFile;
+};
+
+struct DialDateLine {
+    QString name;           // "summer solstice" (positive declination), "equinox", "winter solstice", "month"
+    QString label;          // "21 Jun", "Equinox", "1 Mar": month names in the user's language
+    double declination = 0; // degrees
+    QDate date;             // month lines: the first of the month whose noon declination this is
+    std::vector<dial::Polyline> pieces; // on the plate, in the order of the day
+};
+
+struct DialData {
+    FieldInputs site; // date, latitude, longitude and clock; only these are read
+    QString zoneName; // the IANA name given with --zone, else empty
+    DialOptions options;
+    dial::DialInput input; // with the plate placed around the dial
+    dial::DialLayout layout;
+    std::vector<DialDateLine> dateLines;
+    // For the year of the site's date; empty unless the card was asked for
+    // (--card or --card-svg).
+    std::vector<CardDay> card;
+};
+
+DialData computeDialData(const FieldInputs &site, const QString &zoneName, const DialOptions &options,
+                         const QLocale &locale);
+
+} // namespace orvane

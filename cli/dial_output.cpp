@@ -1,0 +1,250 @@
+#include "dial_output.h"
+
+#include "cli_options.h"
+#include "dial/dial_svg.h"
+#include "json_writer.h"
+#include "site_json.h"
+#include "text_table.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace orvane {
+
+namespace {
+
+// Plate positions to 0.01 mm, degrees to 0.001.
+constexpr int kMmDecimals = 2;
+constexpr int kDegDecimals = 3;
+
+QString typeName(dial::DialType t) { return t == dial::DialType::Vertical ? "vertical" : "horizontal"; }
+QString timeName(dial::DialTime t) { return t == dial::DialTime::Zone ? "zone" : "sun"; }
+
+double rounded(double x) { return std::round(x * 100) / 100; }
+
+// Rounded, then kept on the rounded plate: a point on an edge stays on it.
+dial::PlatePoint onPlate(const dial::PlateRect &plate, dial::PlatePoint p)
+{
+    return {std::clamp(rounded(p.x), rounded(plate.xMin), rounded(plate.xMax)),
+            std::clamp(rounded(p.y), rounded(plate.yMin), rounded(plate.yMax))};
+}
+
+void point(JsonWriter &w, dial::PlatePoint p, const char *key = nullptr)
+{
+    w.beginArray(key, true);
+    w.value(nullptr, p.x, kMmDecimals);
+    w.value(nullptr, p.y, kMmDecimals);
+    w.endArray();
+}
+
+void segment(JsonWriter &w, const char *key, const dial::PlateRect &plate, const dial::PlateSegment &s)
+{
+    w.beginArray(key, true);
+    point(w, onPlate(plate, s.from));
+    point(w, onPlate(plate, s.to));
+    w.endArray();
+}
+
+void dateLines(JsonWriter &w, const DialData &d)
+{
+    w.beginArray("date_lines");
+    for (const DialDateLine &line : d.dateLines) {
+        // One entry per piece the plate leaves, one with no points when it leaves none.
+        const std::vector<dial::Polyline> none(1);
+        for (const dial::Polyline &piece : line.pieces.empty() ? none : line.pieces) {
+            w.beginObject();
+            w.value("name", line.name);
+            w.value("label", line.label);
+            if (line.date.isValid())
+                w.value("date", line.date.toString(Qt::ISODate));
+            w.value("declination_deg", line.declination, kDegDecimals);
+            w.beginArray("points_mm", true);
+            for (dial::PlatePoint p : piece)
+                point(w, onPlate(d.input.plate, p));
+            w.endArray();
+            w.endObject();
+        }
+    }
+    w.endArray();
+}
+
+QString pointText(dial::PlatePoint p) { return QStringLiteral("(%1, %2)").arg(fixed(p.x, 1), fixed(p.y, 1)); }
+
+} // namespace
+
+std::optional<double> hourLineAngle(const dial::DialLayout &layout, const dial::HourLine &line)
+{
+    if (!layout.root)
+        return std::nullopt;
+    const double sense = layout.root->y > 0 ? -1 : 1;
+    const double dx = line.line.to.x - line.line.from.x, dy = line.line.to.y - line.line.from.y;
+    return std::atan2(dx, sense * dy) * 180 / std::numbers::pi;
+}
+
+QString dialJson(const DialData &d)
+{
+    const dial::DialLayout &l = d.layout;
+    const dial::PlateRect &plate = d.input.plate;
+    JsonWriter w;
+    w.beginObject();
+    writeSiteJson(w, d.site, d.zoneName);
+    w.beginObject("dial");
+    w.value("type", typeName(d.input.type));
+    if (d.options.facing)
+        w.value("facing_deg", *d.options.facing, kDegDecimals);
+    else
+        w.null("facing_deg");
+    w.value("nodus_height_mm", d.input.nodusHeight, kMmDecimals);
+    w.value("dial_time", timeName(d.input.time));
+    w.value("hour_step_minutes", d.input.stepMinutes);
+    w.beginArray("plate_mm", true);
+    for (double x : {plate.xMin, plate.yMin, plate.xMax, plate.yMax})
+        w.value(nullptr, x, kMmDecimals);
+    w.endArray();
+    w.value("style_height_deg", l.styleHeight, kDegDecimals);
+    if (l.root)
+        point(w, *l.root, "root_mm"); // may lie off the plate
+    else
+        w.null("root_mm");
+    if (l.substyle)
+        segment(w, "substyle_mm", plate, *l.substyle);
+    else
+        w.null("substyle_mm");
+
+    w.beginArray("hour_lines");
+    for (const dial::HourLine &h : l.hourLines) {
+        w.beginObject(nullptr, true);
+        w.value("hour", h.hour, 2);
+        w.value("label", QString::fromStdString(h.label));
+        if (const std::optional<double> angle = hourLineAngle(l, h))
+            w.value("angle_deg", *angle, kDegDecimals);
+        segment(w, "points_mm", plate, h.line);
+        w.endObject();
+    }
+    w.endArray();
+
+    if (l.gnomon) {
+        w.beginObject("gnomon", true);
+        w.value("style_length_mm", l.gnomon->styleLength, kMmDecimals);
+        w.value("height_mm", l.gnomon->height, kMmDecimals);
+        w.value("base_mm", l.gnomon->base, kMmDecimals);
+        w.endObject();
+    } else {
+        w.null("gnomon");
+    }
+    dateLines(w, d);
+    if (d.options.card) {
+        w.beginArray("correction");
+        for (const CardDay &day : d.card) {
+            w.beginObject(nullptr, true);
+            w.value("date", day.date.toString(Qt::ISODate));
+            w.value("add_s", day.addSeconds, 1);
+            w.endObject();
+        }
+        w.endArray();
+    }
+    w.endObject();
+    w.endObject();
+    return w.text();
+}
+
+QString dialText(const DialData &d)
+{
+    const dial::DialLayout &l = d.layout;
+    const dial::PlateRect &plate = d.input.plate;
+    const FieldInputs &s = d.site;
+    QString text =
+        QStringLiteral("%1 dial for latitude %2, longitude %3, showing %4\n")
+            .arg(d.input.type == dial::DialType::Vertical ? QStringLiteral("Vertical") : QStringLiteral("Horizontal"),
+                 QString::number(s.latitude, 'g', 10), QString::number(s.longitude, 'g', 10),
+                 d.input.time == dial::DialTime::Zone ? QStringLiteral("zone time (the 12 line at UTC%1's mean noon)")
+                                                            .arg(offsetText(s.clock.utcOffsetMinutes))
+                                                      : QStringLiteral("sun time"));
+    text += QStringLiteral("Millimetres on the plate from the nodus's foot: x to the %1, y %2.\n\n")
+                .arg(d.input.type == dial::DialType::Vertical ? QStringLiteral("right") : QStringLiteral("east"),
+                     d.input.type == dial::DialType::Vertical ? QStringLiteral("up") : QStringLiteral("north"));
+    Rows figures;
+    if (d.options.facing)
+        figures << QStringList{QStringLiteral("the wall faces"), fixed(*d.options.facing, 3)};
+    figures << QStringList{QStringLiteral("nodus height"), fixed(d.input.nodusHeight, 1) + QStringLiteral(" mm")};
+    figures << QStringList{QStringLiteral("plate"), QStringLiteral("x %1 to %2, y %3 to %4")
+                                                        .arg(fixed(plate.xMin, 1), fixed(plate.xMax, 1),
+                                                             fixed(plate.yMin, 1), fixed(plate.yMax, 1))};
+    figures << QStringList{QStringLiteral("style height"), fixed(l.styleHeight, 3)};
+    figures << QStringList{QStringLiteral("root"), l.root ? pointText(*l.root)
+                                                          : QStringLiteral("none: the style runs parallel to the "
+                                                                           "face, the hour lines are parallel")};
+    if (l.substyle)
+        figures << QStringList{QStringLiteral("substyle"),
+                               pointText(l.substyle->from) + QStringLiteral(" to ") + pointText(l.substyle->to)};
+    if (l.gnomon)
+        figures << QStringList{
+            QStringLiteral("gnomon"),
+            QStringLiteral("style %1 mm, height %2 mm, base %3 mm")
+                .arg(fixed(l.gnomon->styleLength, 1), fixed(l.gnomon->height, 1), fixed(l.gnomon->base, 1))};
+    text += labelled(figures);
+
+    text += QStringLiteral("\nHour lines (angle at the root from the noon side of the y axis, + towards x)\n");
+    Rows lines{{QStringLiteral("hour"), QStringLiteral("angle"), QStringLiteral("from"), QStringLiteral("to")}};
+    for (const dial::HourLine &h : l.hourLines) {
+        const std::optional<double> angle = hourLineAngle(l, h);
+        lines << QStringList{QString::fromStdString(h.label), angle ? signedFixed(*angle, 3) : QStringLiteral("-"),
+                             pointText(h.line.from), pointText(h.line.to)};
+    }
+    text += columns(lines);
+
+    if (!d.dateLines.empty()) {
+        text += QStringLiteral("\nDate lines\n");
+        Rows dates{{QStringLiteral("line"), QStringLiteral("declination"), QStringLiteral("points"),
+                    QStringLiteral("from"), QStringLiteral("to")}};
+        for (const DialDateLine &line : d.dateLines) {
+            std::size_t count = 0;
+            for (const dial::Polyline &piece : line.pieces)
+                count += piece.size();
+            const bool seen = count > 0;
+            dates << QStringList{line.label, signedFixed(line.declination, 3), QString::number(count),
+                                 seen ? pointText(line.pieces.front().front()) : QStringLiteral("off the plate"),
+                                 seen ? pointText(line.pieces.back().back()) : QString()};
+        }
+        text += columns(dates);
+    }
+
+    if (d.options.card) {
+        text += QStringLiteral("\nCorrection card %1: add to the dial's reading to get the clock's time\n")
+                    .arg(s.date.year());
+        Rows card{{QStringLiteral("week from"), QStringLiteral("add"), QStringLiteral("seconds")}};
+        for (std::size_t i = 0; i < d.card.size(); i += 7)
+            card << QStringList{d.card[i].date.toString(Qt::ISODate),
+                                QString::fromStdString(dial::minutesSeconds(d.card[i].addSeconds)),
+                                signedFixed(d.card[i].addSeconds, 1)};
+        text += columns(card);
+    }
+    return text;
+}
+
+QString dialCsv(const DialData &d)
+{
+    QString text;
+    if (d.options.card) {
+        text = QStringLiteral("date,add_s\n");
+        for (const CardDay &day : d.card)
+            text += day.date.toString(Qt::ISODate) + u',' + fixed(day.addSeconds, 1) + u'\n';
+        return text;
+    }
+    text = QStringLiteral("hour,label,x1,y1,x2,y2\n");
+    for (const dial::HourLine &h : d.layout.hourLines) {
+        const dial::PlatePoint a = onPlate(d.input.plate, h.line.from), b = onPlate(d.input.plate, h.line.to);
+        text += QStringList{QString::number(h.hour, 'g', 6),
+                            QString::fromStdString(h.label),
+                            fixed(a.x, 2),
+                            fixed(a.y, 2),
+                            fixed(b.x, 2),
+                            fixed(b.y, 2)}
+                    .join(u',') +
+                u'\n';
+    }
+    return text;
+}
+
+} // namespace orvane

@@ -1,0 +1,302 @@
+// The dial on the command line: its refusals, the JSON's keys and what every
+// answer must keep (lines on the plate, date-line spacing, a card entry a
+// day), the SVG's size and groups, and files written whole or not at all.
+#include "cli/command_line.h"
+#include "cli/dial_files.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <cmath>
+
+using namespace orvane;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out, err;
+};
+
+Run run(const QStringList &args)
+{
+    Run r;
+    QTextStream out(&r.out), err(&r.err);
+    r.status = runCommandLine(args, out, err);
+    out.flush();
+    err.flush();
+    return r;
+}
+
+// 40.655 N, 72.855 W on New York's clock, 21 June 2027.
+QStringList site(const QStringList &extra)
+{
+    return QStringList{"--date",      "6/21/2027", "--latitude", "40.655",
+                       "--longitude", "-72.855",   "--zone",     "America/New_York"} +
+           extra;
+}
+
+QJsonObject dialJson(const QStringList &args)
+{
+    const Run r = run(args + QStringList{"--format", "json"});
+    if (r.status != 0)
+        qWarning("status %d: %s", r.status, qPrintable(r.err));
+    return QJsonDocument::fromJson(r.out.toUtf8()).object()["dial"].toObject();
+}
+
+QString readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// JSON positions carry 0.01 mm.
+constexpr double kRounding = 0.01;
+
+bool onPlate(const QJsonValue &point, const QJsonArray &plate)
+{
+    const double x = point[0].toDouble(), y = point[1].toDouble();
+    return x >= plate[0].toDouble() && y >= plate[1].toDouble() && x <= plate[2].toDouble() && y <= plate[3].toDouble();
+}
+
+} // namespace
+
+class TestDialCli : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
+
+    void refused_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message"); // how the one line on stderr starts
+        QTest::newRow("vertical without a facing") << site({"--dial", "vertical"}) << "--dial vertical needs --facing";
+        QTest::newRow("facing 360") << site({"--dial", "vertical", "--facing", "360"}) << "--facing \"360\": give";
+        QTest::newRow("facing on a horizontal dial")
+            << site({"--dial", "horizontal", "--facing", "180"}) << "--facing is for --dial vertical";
+        QTest::newRow("plate under 50 mm")
+            << site({"--dial", "horizontal", "--plate", "49x300"}) << "--plate \"49x300\"";
+        QTest::newRow("plate over 5 m") << site({"--dial", "horizontal", "--plate", "300x5001"})
+                                        << "--plate \"300x5001\"";
+        QTest::newRow("nodus under 5 mm")
+            << site({"--dial", "horizontal", "--nodus-height", "4.9"}) << "--nodus-height \"4.9\"";
+        QTest::newRow("nodus over the smaller side")
+            << site({"--dial", "horizontal", "--plate", "400x200", "--nodus-height", "201"})
+            << "--nodus-height \"201\"";
+        QTest::newRow("default nodus on a small plate")
+            << site({"--dial", "horizontal", "--plate", "80x80"}) << "--plate \"80x80\": the nodus height";
+        QTest::newRow("hour step 20") << site({"--dial", "horizontal", "--hour-step", "20"}) << "--hour-step \"20\"";
+        QTest::newRow("date lines weekly")
+            << site({"--dial", "horizontal", "--date-lines", "weeks"}) << "--date-lines \"weeks\"";
+        QTest::newRow("svg without a dial") << site({"--svg", "a.svg"}) << "--svg goes with --dial";
+        QTest::newRow("field option with a dial")
+            << site({"--dial", "horizontal", "--mark", "09:00"}) << "--mark is for the field data";
+    }
+    void refused()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const Run r = run(args);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.startsWith(message) && r.err.count(u'\n') == 1, qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    // What holds for any dial: the keys, hour lines ending on the plate, a
+    // root exactly when there is a gnomon, date lines in steps of at most
+    // 2 mm on the plate, and with the card one entry a day of 2027.
+    void jsonInvariants_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("parallel"); // the style parallel to the face
+        QTest::newRow("horizontal, with the card") << site({"--dial", "horizontal", "--card"}) << false;
+        QTest::newRow("wall facing 200, quarter hours, zone time")
+            << site({"--dial", "vertical", "--facing", "200", "--hour-step", "15", "--dial-time", "zone", "--card"})
+            << false;
+        QTest::newRow("east wall") << site({"--dial", "vertical", "--facing", "90", "--card"}) << true;
+        QTest::newRow("Sydney, horizontal, month lines, wide plate")
+            << QStringList{"--date",  "2027-01-10", "--latitude",       "-33.87", "--longitude",
+                           "151.21",  "--zone",     "Australia/Sydney", "--dial", "horizontal",
+                           "--plate", "600x250",    "--date-lines",     "months", "--card"}
+            << false;
+    }
+    void jsonInvariants()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, parallel);
+        const QJsonObject d = dialJson(args);
+        for (const char *key : {"type", "facing_deg", "nodus_height_mm", "dial_time", "plate_mm", "style_height_deg",
+                                "root_mm", "substyle_mm", "hour_lines", "gnomon", "date_lines", "correction"})
+            QVERIFY2(d.contains(QLatin1String(key)), key);
+        QCOMPARE(d["root_mm"].isNull(), parallel);
+        QCOMPARE(d["gnomon"].isNull(), parallel);
+
+        const QJsonArray plate = d["plate_mm"].toArray();
+        QVERIFY(!d["hour_lines"].toArray().isEmpty());
+        for (const QJsonValue &h : d["hour_lines"].toArray())
+            for (const QJsonValue &p : h["points_mm"].toArray())
+                QVERIFY2(onPlate(p, plate), qPrintable(h["label"].toString()));
+
+        int pieces = 0;
+        for (const QJsonValue &line : d["date_lines"].toArray()) {
+            const QJsonArray points = line["points_mm"].toArray();
+            pieces += !points.isEmpty();
+            for (qsizetype i = 0; i < points.size(); ++i) {
+                QVERIFY(onPlate(points[i], plate));
+                if (i > 0) {
+                    const double step = std::hypot(points[i][0].toDouble() - points[i - 1][0].toDouble(),
+                                                   points[i][1].toDouble() - points[i - 1][1].toDouble());
+                    QVERIFY2(step <= 2 + 2 * kRounding, qPrintable(line["label"].toString()));
+                }
+            }
+        }
+        QVERIFY(pieces >= 2);
+
+        // 2027 has 365 days, each once and in order.
+        const QJsonArray card = d["correction"].toArray();
+        QCOMPARE(card.size(), 365);
+        QCOMPARE(card.first()["date"].toString(), QStringLiteral("2027-01-01"));
+        QCOMPARE(card.last()["date"].toString(), QStringLiteral("2027-12-31"));
+    }
+
+    // The summer hour is in the card on the days New York's clock keeps it:
+    // the add jumps by 3600 s less the day's change in the equation of time
+    // (under 30 s a day) across each change, and by no more on other days.
+    void cardFollowsTheZone()
+    {
+        const QJsonArray card = dialJson(site({"--dial", "horizontal", "--card"}))["correction"].toArray();
+        QStringList jumps;
+        for (qsizetype i = 1; i < card.size(); ++i) {
+            const double change = card[i]["add_s"].toDouble() - card[i - 1]["add_s"].toDouble();
+            if (std::fabs(change) > 60)
+                jumps << card[i]["date"].toString() + (change > 0 ? u'+' : u'-');
+        }
+        // 2027: clocks forward on 14 March, back on 7 November.
+        QCOMPARE(jumps, QStringList({"2027-03-14+", "2027-11-07-"}));
+    }
+
+    void svgDrawing_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<double>("plateWidth");
+        QTest::addColumn<double>("plateHeight");
+        QTest::addColumn<bool>("card");
+        QTest::newRow("horizontal 300 x 300") << site({"--dial", "horizontal"}) << 300.0 << 300.0 << false;
+        QTest::newRow("wall 400 x 200 with the card")
+            << site({"--dial", "vertical", "--facing", "200", "--plate", "400x200", "--nodus-height", "60", "--card"})
+            << 400.0 << 200.0 << true;
+    }
+    void svgDrawing()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(double, plateWidth);
+        QFETCH(double, plateHeight);
+        QFETCH(bool, card);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("dial.svg"));
+        QCOMPARE(run(args + QStringList{"--svg", file}).status, 0);
+
+        QXmlStreamReader xml(readAll(file));
+        QStringList groups;
+        double width = 0, height = 0;
+        QStringList viewBox;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const QXmlStreamAttributes a = xml.attributes();
+            if (xml.name() == QLatin1String("svg")) {
+                // Millimetres, and one user unit a millimetre.
+                QVERIFY(a.value("width").endsWith(QLatin1String("mm")));
+                QVERIFY(a.value("height").endsWith(QLatin1String("mm")));
+                width = a.value("width").chopped(2).toDouble();
+                height = a.value("height").chopped(2).toDouble();
+                viewBox = a.value("viewBox").toString().split(u' ');
+            } else if (xml.name() == QLatin1String("g")) {
+                groups << a.value("id").toString();
+            } else if (xml.name() == QLatin1String("rect") && groups.last() == QLatin1String("plate")) {
+                QCOMPARE(a.value("width").toDouble(), plateWidth);
+                QCOMPARE(a.value("height").toDouble(), plateHeight);
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(viewBox, QStringList({"0", "0", QString::number(width), QString::number(height)}));
+        QVERIFY(width > plateWidth && height >= plateHeight);
+        for (const char *id : {"plate", "hour-lines", "substyle", "root", "nodus-foot", "date-lines", "gnomon"})
+            QVERIFY2(groups.contains(QLatin1String(id)), id);
+        QCOMPARE(groups.contains(QStringLiteral("card")), card);
+    }
+
+    // A place that cannot be written: a message naming it, status 1, no
+    // answer. A file that exists is replaced whole, or kept when the pages
+    // cannot be painted.
+    void files()
+    {
+        QTemporaryDir dir;
+        const QString missing = dir.filePath(QStringLiteral("no/such/folder/dial.svg"));
+        Run r = run(site({"--dial", "horizontal", "--svg", missing}));
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(missing), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+
+        const QString svg = dir.filePath(QStringLiteral("dial.svg"));
+        QFile old(svg);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(200000, 'x'));
+        old.close();
+        QCOMPARE(run(site({"--dial", "horizontal", "--svg", svg})).status, 0);
+        const QString text = readAll(svg);
+        QVERIFY(text.startsWith(QLatin1String("<?xml")) && text.endsWith(QLatin1String("</svg>\n")));
+        QVERIFY(!text.contains(u'x' + QString(20, u'x')));
+
+        const QString pdf = dir.filePath(QStringLiteral("dial.pdf"));
+        r = run(site({"--dial", "horizontal", "--pdf", pdf}));
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.startsWith(QStringLiteral("--pdf \"%1\": PDF output needs").arg(pdf)), qPrintable(r.err));
+        setDialPdfWriter([](QIODevice &device, const DialData &d) {
+            return device.write(QByteArray::number(d.layout.hourLines.size())) > 0;
+        });
+        const QString lines = QString::number(dialJson(site({"--dial", "horizontal"}))["hour_lines"].toArray().size());
+        QCOMPARE(run(site({"--dial", "horizontal", "--pdf", pdf})).status, 0);
+        QCOMPARE(readAll(pdf), lines);
+        setDialPdfWriter([](QIODevice &device, const DialData &) {
+            device.write("half");
+            return false;
+        });
+        QCOMPARE(run(site({"--dial", "horizontal", "--pdf", pdf})).status, 1);
+        QCOMPARE(readAll(pdf), lines);
+        setDialPdfWriter({});
+    }
+
+    // The CSV: the hour lines, or with --card the card by day.
+    void csv_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("hour lines, half hours")
+            << site({"--dial", "horizontal", "--hour-step", "30"}) << "hour,label,x1,y1,x2,y2" << -1;
+        QTest::newRow("card") << site({"--dial", "horizontal", "--card"}) << "date,add_s" << 365;
+    }
+    void csv()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, header);
+        QFETCH(int, rows);
+        QStringList lines = run(args + QStringList{"--format", "csv"}).out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.takeFirst(), header);
+        if (rows < 0)
+            rows = int(dialJson(args)["hour_lines"].toArray().size());
+        QCOMPARE(lines.size(), rows);
+        for (const QString &line : lines)
+            QCOMPARE(line.count(u','), header.count(u','));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDialCli)
+#include "tst_dial_cli.moc"
