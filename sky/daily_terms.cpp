@@ -9,10 +9,16 @@ namespace orvane::sky {
 
 namespace {
 
-DailyTerms termsAt(double tt1, double tt2)
+// `full`: IAU 2006/2000A; else IAU 2000B, within a milliarcsecond of it in
+// this era (a thousandth of what the positions are good to) at a twentieth
+// of the cost, which is what a day's search spends most on.
+DailyTerms termsAt(double tt1, double tt2, bool full)
 {
     DailyTerms t;
-    eraPnm06a(tt1, tt2, t.npb);
+    if (full)
+        eraPnm06a(tt1, tt2, t.npb);
+    else
+        eraPnm00b(tt1, tt2, t.npb);
     double x = 0, y = 0;
     eraBpn2xy(t.npb, &x, &y);
     t.equationOfOrigins = eraEors(t.npb, eraS06(tt1, tt2, x, y));
@@ -30,7 +36,7 @@ DailyTerms termsAt(double tt1, double tt2)
 
 } // namespace
 
-DailyTerms exactTerms(const JulianDate &tt) { return termsAt(tt.day, tt.fraction); }
+DailyTerms exactTerms(const JulianDate &tt) { return termsAt(tt.day, tt.fraction, true); }
 
 const DailyTerms &DailyTermsCache::anchor(long long day)
 {
@@ -45,7 +51,7 @@ const DailyTerms &DailyTermsCache::anchor(long long day)
     }
     oldest->day = day;
     oldest->lastUse = ++uses_;
-    oldest->terms = termsAt(ERFA_DJ00, static_cast<double>(day));
+    oldest->terms = termsAt(ERFA_DJ00, static_cast<double>(day), false);
     return oldest->terms;
 }
 

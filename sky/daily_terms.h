@@ -1,8 +1,9 @@
 #pragma once
 // The slowly changing inputs of the sun's position: the Earth's orbit and the
-// orientation of its axis. The full IAU 2006/2000A precession-nutation and the
-// Earth's ephemeris cost tens of microseconds each, so a search evaluates them
-// once per day and interpolates between.
+// orientation of its axis. The precession-nutation and the Earth's ephemeris
+// cost tens of microseconds each, so a search evaluates them once per day
+// (with IAU 2000B nutation) and interpolates between; a single position
+// takes the full IAU 2006/2000A chain.
 #include "time_scales.h"
 
 #include <array>
@@ -37,7 +38,7 @@ private:
         unsigned long long lastUse = 0; // 0: empty
         DailyTerms terms;
     };
-    std::array<Slot, 4> slots_;
+    std::array<Slot, 8> slots_;
     unsigned long long uses_ = 0;
 };
 
