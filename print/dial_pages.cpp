@@ -66,9 +66,9 @@ void ruler(QPainter &p, const QPointF &at, double length, double tick, int major
     p.drawText(at + QPointF(length + 2 * mm, 0), text);
 }
 
-// Where the plate's pages are drawn: the plate and, when it is not far off,
-// the root the hour lines meet at.
-dial::PlateRect plateContent(const DialDrawing &d)
+} // namespace
+
+dial::PlateRect dialPlateExtent(const DialDrawing &d)
 {
     dial::PlateRect r = d.input.plate;
     if (d.layout.root) {
@@ -83,6 +83,8 @@ dial::PlateRect plateContent(const DialDrawing &d)
     }
     return r;
 }
+
+namespace {
 
 // The gnomon's length along the substyle when the style runs parallel to the face.
 double parallelGnomonLength(const DialDrawing &d)
@@ -346,7 +348,7 @@ PrintedDial paintDialPages(QPagedPaintDevice &device, const DialDrawing &drawing
     const double tileWidth = area.width() / frame.mm;
     const double tileHeight = area.height() / frame.mm;
 
-    out.plate = tileGrid(plateContent(drawing), tileWidth, tileHeight);
+    out.plate = tileGrid(dialPlateExtent(drawing), tileWidth, tileHeight);
     out.gnomon = tileGrid(gnomonContent(drawing), tileWidth, tileHeight);
 
     QPainter p;

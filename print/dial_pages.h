@@ -47,6 +47,10 @@ struct PlateStyle {
 // with plate point `topLeft` (xMin, yMax) at device point `at`.
 QTransform plateToDevice(double scale, double plateLeft, double plateTop, const QPointF &at);
 
+// What the plate's pages show: the plate, and the root the hour lines meet
+// at when it lies near enough.
+dial::PlateRect dialPlateExtent(const DialDrawing &drawing);
+
 // The plate outline, hour lines and labels, substyle, root, the nodus's
 // foot and the date lines, through `toDevice`.
 void paintDialPlate(QPainter &painter, const DialDrawing &drawing, const QTransform &toDevice, const PlateStyle &style);

@@ -1,0 +1,70 @@
+#include "dial_designer_link.h"
+
+#include "browser/module_locator.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace orvane {
+
+namespace {
+
+struct Module {
+    OrvaneDesignerOpenFn open = nullptr;
+    OrvaneDesignerUpdateFn update = nullptr;
+    OrvaneDesignerCloseFn close = nullptr;
+};
+
+Module loadedModule;
+
+// Loads the module on first use; it stays loaded for the process's life.
+bool loadModule()
+{
+    if (loadedModule.open)
+        return true;
+    const ModulePlaces places{QStringLiteral(ORVANE_DESIGNER_MODULE_FILE), QStringLiteral(ORVANE_DESIGNER_BUILD_PATH),
+                              QStringLiteral(ORVANE_DESIGNER_INSTALL_DIR),
+                              QStringLiteral(ORVANE_DESIGNER_RELATIVE_DIR)};
+    const std::vector<QFunctionPointer> f =
+        loadModuleSymbols(moduleCandidates(QCoreApplication::applicationDirPath(), places),
+                          {kDesignerOpenSymbol, kDesignerUpdateSymbol, kDesignerCloseSymbol}, "dial designer");
+    if (f.empty())
+        return false;
+    loadedModule = Module{reinterpret_cast<OrvaneDesignerOpenFn>(f[0]), reinterpret_cast<OrvaneDesignerUpdateFn>(f[1]),
+                          reinterpret_cast<OrvaneDesignerCloseFn>(f[2])};
+    return true;
+}
+
+} // namespace
+
+void openDialDesigner(const DesignerRequest &request)
+{
+    if (!loadModule()) {
+        // Without this the click would silently do nothing.
+        QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Orvane"),
+                             QStringLiteral("The dial designer cannot be opened: its module is missing or damaged."));
+        return;
+    }
+    const QByteArray zone = request.zoneText.toUtf8();
+    const OrvaneDesignerRequest c = toC(request, zone);
+    loadedModule.open(&c);
+}
+
+void updateDialDesigner(const DesignerRequest &request)
+{
+    if (!loadedModule.update)
+        return;
+    const QByteArray zone = request.zoneText.toUtf8();
+    const OrvaneDesignerRequest c = toC(request, zone);
+    loadedModule.update(&c);
+}
+
+void closeDialDesigner()
+{
+    if (loadedModule.close)
+        loadedModule.close();
+}
+
+bool dialDesignerModuleLoaded() { return loadedModule.open != nullptr; }
+
+} // namespace orvane
