@@ -108,6 +108,9 @@ std::vector<HourRow> hourRows(const DialDrawing &drawing)
         row.hour = h.hour;
         row.label = QString::fromStdString(h.label);
         row.angle = std::atan2(dx * px + dy * py, dx * rx + dy * ry) / kDegree;
+        // Parallel lines have no end to start from: the half-turn that reads smaller.
+        if (!l.root && std::fabs(row.angle) > 90)
+            row.angle -= std::copysign(180.0, row.angle);
         row.distance = length > 0 ? std::fabs(h.line.from.x * dy - h.line.from.y * dx) / length : 0;
         rows.push_back(row);
     }

@@ -81,7 +81,9 @@ dial::PlateRect dialPlateExtent(const DialDrawing &d)
             r.yMax = std::max(r.yMax, root.y + 8);
         }
     }
-    return r;
+    // Room for the outline's full width, to cut along.
+    constexpr double pad = 5;
+    return dial::PlateRect{r.xMin - pad, r.yMin - pad, r.xMax + pad, r.yMax + pad};
 }
 
 namespace {

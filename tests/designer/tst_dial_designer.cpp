@@ -55,6 +55,7 @@ private slots:
     void hourAngles_data()
     {
         QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("facing");
         QTest::addColumn<double>("latitude");
         QTest::addColumn<double>("hour");
         QTest::addColumn<double>("want");
@@ -64,21 +65,26 @@ private slots:
         const auto southWall = [](double phi, double h) {
             return std::atan(std::cos(phi * kDegree) * std::tan(15 * (h - 12) * kDegree)) / kDegree;
         };
-        QTest::newRow("horizontal, 40.655 N, 10") << 0 << 40.655 << 10.0 << horizontal(40.655, 10);
-        QTest::newRow("horizontal, 40.655 N, 15") << 0 << 40.655 << 15.0 << horizontal(40.655, 15);
-        QTest::newRow("horizontal, 33.9 S, 16") << 0 << -33.9 << 16.0 << horizontal(-33.9, 16);
-        QTest::newRow("south wall, 40.655 N, 9") << 1 << 40.655 << 9.0 << southWall(40.655, 9);
-        QTest::newRow("south wall, 40.655 N, 14") << 1 << 40.655 << 14.0 << southWall(40.655, 14);
+        QTest::newRow("horizontal, 40.655 N, 10") << 0 << "180" << 40.655 << 10.0 << horizontal(40.655, 10);
+        QTest::newRow("horizontal, 40.655 N, 15") << 0 << "180" << 40.655 << 15.0 << horizontal(40.655, 15);
+        QTest::newRow("horizontal, 33.9 S, 16") << 0 << "180" << -33.9 << 16.0 << horizontal(-33.9, 16);
+        QTest::newRow("south wall, 40.655 N, 9") << 1 << "180" << 40.655 << 9.0 << southWall(40.655, 9);
+        // East wall: parallel lines along the style, which rises northwards
+        // (to the right, seen from in front) at the latitude.
+        QTest::newRow("east wall, 40.655 N, 9") << 1 << "90" << 40.655 << 9.0 << -(90 - 40.655);
+        QTest::newRow("south wall, 40.655 N, 14") << 1 << "180" << 40.655 << 14.0 << southWall(40.655, 14);
     }
     void hourAngles()
     {
         QFETCH(int, type);
+        QFETCH(QString, facing);
         QFETCH(double, latitude);
         QFETCH(double, hour);
         QFETCH(double, want);
         FrmDialDesigner w;
         w.setRequest(site(latitude));
         w.findChild<QComboBox *>("cboType")->setCurrentIndex(type);
+        w.findChild<QLineEdit *>("txtFacing")->setText(facing);
         auto *table = w.findChild<QTableWidget *>("tblHours");
         const QString label = QString::number(hour);
         for (int r = 0; r < table->rowCount(); ++r)

@@ -46,8 +46,8 @@ private slots:
     // Expected counts by hand: the printable area is the paper less 10 mm
     // margins, less 26 mm of title and rulers (A4 190 x 251 mm, Letter
     // 195.9 x 233.4 mm); n tiles that overlap by 10 mm cover
-    // 10 + n (side - 10) mm. A 20 mm nodus at 40.655 N puts the root on the
-    // plate and the gnomon on one page.
+    // 10 + n (side - 10) mm; the plate takes 5 mm more all round. A 20 mm
+    // nodus at 40.655 N puts the root on the plate and the gnomon on one page.
     void pageCount_data()
     {
         QTest::addColumn<QPageSize>("paper");
@@ -65,7 +65,7 @@ private slots:
         QTest::newRow("1 m square on A4: 5 x 6") << a4 << 40.655 << 20.0 << 1000.0 << 1000.0 << false << 30 + 1;
         QTest::newRow("with a card page") << a4 << 40.655 << 20.0 << 180.0 << 240.0 << true << 1 + 1 + 1;
         // 5 deg: the root lies 1143 mm from the foot, off the pages of a
-        // 300 mm plate (2 x 2); the gnomon, 1143 + 24 mm long, takes 7 tiles.
+        // 300 mm plate (310 mm: 2 x 2); the gnomon, 1143 + 24 mm long, takes 7 tiles.
         QTest::newRow("low style on A4: the gnomon over 7 pages")
             << a4 << 5.0 << 100.0 << 300.0 << 300.0 << false << 4 + 7;
     }
