@@ -6,6 +6,7 @@
 #include "calc/crossings.h"
 #include "calc/date_value.h"
 #include "calc/trig_functions.h"
+#include "designer/dial_designer_link.h"
 #include "link_label.h"
 #include "print/report.h"
 #include "sheet/field_sheet_link.h"
@@ -40,6 +41,7 @@ Sundial_Input::Sundial_Input(QWidget *parent)
     connect(cmdQuit, &QPushButton::clicked, this, &Sundial_Input::onQuitClicked);
     connect(cmdPrint, &QPushButton::clicked, this, &Sundial_Input::onPrintClicked);
     connect(cmdFieldSheet, &QPushButton::clicked, this, &Sundial_Input::onFieldSheetClicked);
+    connect(cmdDial, &QPushButton::clicked, this, &Sundial_Input::onDialClicked);
     connect(txtLatitude, &QLineEdit::editingFinished, this, &Sundial_Input::splitCoordinatePair);
     connect(lblBrowser, &LinkLabel::clicked, this, &Sundial_Input::onTimeLinkClicked);
     connect(lblTarnwick, &LinkLabel::clicked, this, &Sundial_Input::onMakerLinkClicked);
@@ -52,9 +54,9 @@ Sundial_Input::Sundial_Input(QWidget *parent)
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdQuit, &QPushButton::click);
 
     // The buttons' own access keys animate a press and click a moment
-    // later; Alt+Q, Alt+P and Alt+F act at once instead.
-    for (auto [button, key] :
-         {std::pair{cmdQuit, Qt::Key_Q}, std::pair{cmdPrint, Qt::Key_P}, std::pair{cmdFieldSheet, Qt::Key_F}}) {
+    // later; Alt+Q, Alt+P, Alt+F and Alt+D act at once instead.
+    for (auto [button, key] : {std::pair{cmdQuit, Qt::Key_Q}, std::pair{cmdPrint, Qt::Key_P},
+                               std::pair{cmdFieldSheet, Qt::Key_F}, std::pair{cmdDial, Qt::Key_D}}) {
         button->setShortcut(QKeySequence());
         connect(new QShortcut(QKeySequence(Qt::ALT | key), this), &QShortcut::activated, button, &QPushButton::click);
     }
@@ -74,6 +76,7 @@ Sundial_Input::~Sundial_Input()
     setErrorReporter(nullptr);
     // The sheet's time link calls back into this window.
     closeFieldSheet();
+    closeDialDesigner();
 }
 
 void Sundial_Input::setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
@@ -222,12 +225,24 @@ SheetRequest Sundial_Input::sheetRequest() const
                         QString::fromLatin1(timeZoneText(zone))};
 }
 
+DesignerRequest Sundial_Input::designerRequest() const
+{
+    const SheetRequest s = sheetRequest();
+    return DesignerRequest{s.date, s.latitude, s.longitude, s.west, s.utcOffsetMinutes, s.daylightSaving, s.zoneText};
+}
+
+void Sundial_Input::updateOpenWindows()
+{
+    updateFieldSheet(sheetRequest());
+    updateDialDesigner(designerRequest());
+}
+
 void Sundial_Input::onCalculateClicked()
 {
     if (!dateCheck())
         return;
     showEot();
-    updateFieldSheet(sheetRequest());
+    updateOpenWindows();
 }
 
 void Sundial_Input::onFieldSheetClicked()
@@ -235,7 +250,17 @@ void Sundial_Input::onFieldSheetClicked()
     if (!dateCheck())
         return;
     showEot();
+    updateDialDesigner(designerRequest());
     openFieldSheet(sheetRequest(), [this] { onTimeLinkClicked(); });
+}
+
+void Sundial_Input::onDialClicked()
+{
+    if (!dateCheck())
+        return;
+    showEot();
+    updateFieldSheet(sheetRequest());
+    openDialDesigner(designerRequest());
 }
 
 void Sundial_Input::onPrintClicked()
@@ -243,7 +268,7 @@ void Sundial_Input::onPrintClicked()
     if (!dateCheck())
         return;
     const Crossings crossings = showEot();
-    updateFieldSheet(sheetRequest());
+    updateOpenWindows();
     ReportInputs report;
     report.latitude = state_.latitude;
     report.longitude = state_.longitude;
@@ -260,6 +285,7 @@ void Sundial_Input::onQuitClicked()
     close();
     closeBrowser();
     closeFieldSheet();
+    closeDialDesigner();
     endProgram_();
 }
 

@@ -21,6 +21,7 @@ class LinkLabel;
 class LiveLabel;
 struct InputCheck;
 struct SheetRequest;
+struct DesignerRequest;
 
 // Every control carries its form name as objectName ("CmdCalculate",
 // "OptWest", ...): tests, accessibility and other programs find it so.
@@ -48,6 +49,7 @@ private slots:
     void onQuitClicked();
     void onPrintClicked();
     void onFieldSheetClicked();
+    void onDialClicked();
     void onTimeLinkClicked();
     void onMakerLinkClicked();
     void onEnterPressed();
@@ -69,6 +71,9 @@ private:
     // The accepted inputs as the field sheet wants them; valid right after
     // dateCheck() has passed.
     SheetRequest sheetRequest() const;
+    DesignerRequest designerRequest() const;
+    // Shows the calculation's inputs in the field sheet and the designer, if open.
+    void updateOpenWindows();
     // lblResult keeps its size unless the text needs more height; then it
     // and everything below it move down.
     void fitResultLabel();
@@ -92,6 +97,7 @@ private:
     QPushButton *cmdQuit = nullptr;
     QPushButton *cmdPrint = nullptr;
     QPushButton *cmdFieldSheet = nullptr;
+    QPushButton *cmdDial = nullptr;
     QLabel *lblSubscript = nullptr;
     QLineEdit *txtDate = nullptr;
     QLabel *lblDate = nullptr;

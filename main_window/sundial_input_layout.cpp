@@ -119,7 +119,10 @@ void Sundial_Input::buildControls()
     cmdPrint->setText("&Print");
     cmdFieldSheet = place<QPushButton>(this, "cmdFieldSheet", twips(9240, 7680, 1452, 372), makeFont("Arial", 7.5));
     cmdFieldSheet->setText("&Field Sheet");
-    for (QPushButton *b : {cmdQuit, cmdPrint, cmdFieldSheet}) {
+    // Right of the Field Sheet button, within the window's width.
+    cmdDial = place<QPushButton>(this, "cmdDial", twips(10800, 7680, 852, 372), makeFont("Arial", 7.5));
+    cmdDial->setText("&Dial");
+    for (QPushButton *b : {cmdQuit, cmdPrint, cmdFieldSheet, cmdDial}) {
         QPalette pal = b->palette();
         pal.setColor(QPalette::Button, kLightGrey);
         b->setPalette(pal);
@@ -186,8 +189,8 @@ void Sundial_Input::buildControls()
 void Sundial_Input::setTabOrder()
 {
     // By tab index; labels, frames and pictures take no focus.
-    tabOrder_ = {txtDate, lstTimeZone, txtLatitude,      txtLongitude, cmdCalculate, cmdQuit,
-                 optWest, optEast,     optStandardInput, optDstInput,  cmdPrint,     cmdFieldSheet};
+    tabOrder_ = {txtDate, lstTimeZone,      txtLatitude, txtLongitude, cmdCalculate,  cmdQuit, optWest,
+                 optEast, optStandardInput, optDstInput, cmdPrint,     cmdFieldSheet, cmdDial};
     for (std::size_t i = 1; i < tabOrder_.size(); ++i)
         QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
 }
@@ -236,6 +239,7 @@ void Sundial_Input::fitResultLabel()
     cmdQuit->move(px(5640), px(7680) + below);
     cmdPrint->move(px(7440), px(7680) + below);
     cmdFieldSheet->move(px(9240), px(7680) + below);
+    cmdDial->move(px(10800), px(7680) + below);
     lblSubscript->move(px(240), px(7800) + below);
     fitWindow();
 }

@@ -1,6 +1,6 @@
 #pragma once
-// One printed page on the default printer, or in a PDF file when there is
-// none: what the report and the field sheet share.
+// A print job on the default printer, or in a PDF file when there is none:
+// what the report, the field sheet and the dial's pages share.
 
 #include <QString>
 
@@ -15,8 +15,8 @@ struct PageJob {
     QString what;            // in the boxes' sentences: "report", "field sheet"
     QString dialogTitle;     // the save dialog's title
     QString defaultFileName; // offered in the home folder
-    // Paints the page on a printer that is set up already; false when the
-    // job could not start.
+    // Paints the job's page, or pages (QPrinter::newPage between them), on a
+    // printer that is set up already; false when the job could not start.
     std::function<bool(QPrinter &)> paint;
 };
 

@@ -94,6 +94,10 @@ private slots:
                                                           << ""
                                                           << ""
                                                           << "Alt+F";
+        QTest::newRow("Dial without its & marker") << "cmdDial" << button << "Dial"
+                                                   << ""
+                                                   << ""
+                                                   << "Alt+D";
         const int link = QAccessible::Link;
         QTest::newRow("time-standard link")
             << "lblbrowser" << link << "Click here to set your watch to atomic standard via internet"
@@ -159,7 +163,7 @@ private slots:
             seen << d.focusName();
             d.key(Qt::Key_Tab);
         } while (d.focusName() != "txtDate" && seen.size() < 20);
-        QCOMPARE(seen.size(), 11);
+        QCOMPARE(seen.size(), 12);
     }
 
     void linksFollowedWithoutMouse_data()

@@ -188,7 +188,7 @@ private slots:
         WindowDriver d;
         const QStringList forward = {"lstTimeZone", "txtLatitude",   "txtLongitude",     "CmdCalculate",
                                      "CmdQuit",     "OptEast",       "optStandardinput", "optDstinput",
-                                     "cmdPrint",    "cmdFieldSheet", "txtDate"};
+                                     "cmdPrint",    "cmdFieldSheet", "cmdDial",          "txtDate"};
         for (const QString &next : forward) {
             d.key(Qt::Key_Tab);
             QCOMPARE(d.focusName(), next);

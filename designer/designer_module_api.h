@@ -1,0 +1,33 @@
+#pragma once
+// The C entry points of the dial designer module, resolved at run time by
+// the designer link. Plain C types only.
+
+extern "C" {
+
+// The accepted inputs of the main window's last calculation.
+struct OrvaneDesignerRequest {
+    int year;
+    int month;
+    int day;
+    double latitude;      // degrees, north positive
+    double longitude;     // degrees, east positive
+    int west;             // the longitude was entered as west of Greenwich
+    int utcOffsetMinutes; // the zone's standard offset
+    int daylightSaving;   // the clock shows daylight-saving time
+    const char *zoneText; // UTF-8: the time-zone list's entry
+};
+
+// Shows the one designer (modeless, no owner, raised when already shown).
+using OrvaneDesignerOpenFn = void (*)(const OrvaneDesignerRequest *request);
+// Shows `request` in the designer if it is shown; does nothing otherwise.
+using OrvaneDesignerUpdateFn = void (*)(const OrvaneDesignerRequest *request);
+// Closes the designer if it is shown.
+using OrvaneDesignerCloseFn = void (*)();
+
+} // extern "C"
+
+namespace orvane {
+inline constexpr char kDesignerOpenSymbol[] = "orvane_designer_open";
+inline constexpr char kDesignerUpdateSymbol[] = "orvane_designer_update";
+inline constexpr char kDesignerCloseSymbol[] = "orvane_designer_close";
+} // namespace orvane

@@ -1,0 +1,126 @@
+#include "dial_drawing.h"
+
+#include "dial/date_lines.h"
+#include "text/report_text.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace orvane {
+
+namespace {
+
+constexpr double kDegree = std::numbers::pi / 180;
+
+QString siteText(const DesignerRequest &r, const QLocale &locale)
+{
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(reportNumberText(std::fabs(r.latitude), locale),
+             r.latitude >= 0 ? QStringLiteral("N") : QStringLiteral("S"),
+             reportNumberText(std::fabs(r.longitude), locale),
+             r.longitude < 0 ? QStringLiteral("W") : QStringLiteral("E"));
+}
+
+// The sun's declination when its ecliptic longitude is `longitude` degrees.
+double declinationAt(double obliquity, double longitude)
+{
+    return std::asin(std::sin(obliquity * kDegree) * std::sin(longitude * kDegree)) / kDegree;
+}
+
+std::vector<DialDateLine> dateLines(const dial::DialInput &input, DateLineChoice choice, int year)
+{
+    std::vector<DialDateLine> lines;
+    if (choice == DateLineChoice::None)
+        return lines;
+    const double obliquity = dial::meanObliquity(year + 0.5);
+    if (choice == DateLineChoice::Solstices) {
+        lines.push_back({QStringLiteral("June solstice"), dial::dateLine(input, obliquity)});
+        lines.push_back({QStringLiteral("Equinoxes"), dial::dateLine(input, 0)});
+        lines.push_back({QStringLiteral("December solstice"), dial::dateLine(input, -obliquity)});
+        return lines;
+    }
+    // The sun entering each sign of the zodiac, every 30 degrees along the
+    // ecliptic: two dates a year share each line but the solstices'.
+    static const char *const kDates[] = {"Dec 21",         "Jan 20, Nov 22", "Feb 19, Oct 23", "Mar 20, Sep 23",
+                                         "Apr 20, Aug 23", "May 21, Jul 23", "Jun 21"};
+    for (int k = -3; k <= 3; ++k)
+        lines.push_back(
+            {QString::fromLatin1(kDates[k + 3]), dial::dateLine(input, declinationAt(obliquity, 30.0 * k))});
+    return lines;
+}
+
+} // namespace
+
+QString dialTitle(const DesignerRequest &request, const DialSettings &settings, const QLocale &locale)
+{
+    const QString kind =
+        settings.type == dial::DialType::Horizontal
+            ? QStringLiteral("Horizontal dial")
+            : QStringLiteral("Vertical dial facing %1°").arg(reportNumberText(settings.facing, locale));
+    return kind + QStringLiteral(", ") + siteText(request, locale);
+}
+
+DialDrawing makeDialDrawing(const DesignerRequest &request, const DialSettings &settings)
+{
+    const QLocale locale;
+    DialDrawing d;
+    dial::DialInput &in = d.input;
+    in.latitude = request.latitude;
+    in.longitude = request.longitude;
+    in.type = settings.type;
+    in.facing = settings.facing;
+    in.nodusHeight = settings.nodusHeight;
+    in.stepMinutes = settings.stepMinutes;
+    in.time = settings.time;
+    in.zoneMeridian = request.zoneMeridian();
+    in.plate = dial::plateAround(in, settings.plateWidth, settings.plateHeight);
+    d.layout = dial::layoutDial(in);
+    d.dateLines = dateLines(in, settings.dateLines, request.date.isValid() ? request.date.year() : 2000);
+
+    d.title = dialTitle(request, settings, locale);
+    d.notes << QStringLiteral("Style height %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2));
+    if (settings.time == dial::DialTime::Sun)
+        d.notes << QStringLiteral("sun time");
+    else
+        d.notes << QStringLiteral("zone time, meridian %1°%2")
+                           .arg(reportNumberText(std::fabs(in.zoneMeridian), locale),
+                                in.zoneMeridian < 0 ? QStringLiteral(" W") : QStringLiteral(" E")) +
+                       (request.daylightSaving ? QStringLiteral(", add an hour in daylight saving time") : QString());
+    return d;
+}
+
+std::vector<HourRow> hourRows(const DialDrawing &drawing)
+{
+    const dial::DialLayout &l = drawing.layout;
+    // The meridian on a horizontal dial, pointing away from the root; the
+    // plumb line down on a wall.
+    double rx = 0, ry = -1;
+    if (drawing.input.type == dial::DialType::Horizontal)
+        ry = l.root && l.root->y > 0 ? -1 : 1;
+    std::vector<HourRow> rows;
+    for (const dial::HourLine &h : l.hourLines) {
+        const double dx = h.line.to.x - h.line.from.x;
+        const double dy = h.line.to.y - h.line.from.y;
+        const double length = std::hypot(dx, dy);
+        // The perpendicular to the reference that points to +x.
+        const double px = std::fabs(ry), py = 0;
+        HourRow row;
+        row.hour = h.hour;
+        row.label = QString::fromStdString(h.label);
+        row.angle = std::atan2(dx * px + dy * py, dx * rx + dy * ry) / kDegree;
+        // Parallel lines have no end to start from: the half-turn that reads smaller.
+        if (!l.root && std::fabs(row.angle) > 90)
+            row.angle -= std::copysign(180.0, row.angle);
+        row.distance = length > 0 ? std::fabs(h.line.from.x * dy - h.line.from.y * dx) / length : 0;
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+QString angleHeading(dial::DialType type)
+{
+    return type == dial::DialType::Horizontal ? QStringLiteral("From the meridian (°, + east)")
+                                              : QStringLiteral("From the vertical (°, + right)");
+}
+
+} // namespace orvane

@@ -1,0 +1,205 @@
+#include "frm_dial_designer.h"
+
+#include "dial_preview.h"
+#include "text/report_text.h"
+#include "text/window_texts.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+
+// A number typed in the user's locale, or in the C locale's form.
+std::optional<double> readNumber(const QString &text)
+{
+    bool ok = false;
+    double v = QLocale().toDouble(text.trimmed(), &ok);
+    if (!ok)
+        v = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+// The number in [low, high], or the problem to show beside its box.
+std::optional<double> readWithin(const QString &text, double low, double high, const QString &what, const QString &unit,
+                                 QString *problem)
+{
+    const std::optional<double> v = readNumber(text);
+    if (v && *v >= low && *v <= high)
+        return v;
+    const QLocale locale;
+    *problem = QStringLiteral("Type %1 from %2 to %3 %4.")
+                   .arg(what, reportNumberText(low, locale), reportNumberText(high, locale), unit);
+    return std::nullopt;
+}
+
+} // namespace
+
+FrmDialDesigner::FrmDialDesigner(QWidget *parent) : QWidget(parent)
+{
+    buildControls();
+    for (QLineEdit *e : {txtFacing, txtNodus, txtWidth, txtHeight})
+        connect(e, &QLineEdit::textChanged, this, &FrmDialDesigner::redraw);
+    for (QComboBox *c : {cboType, cboStep, cboTime, cboDateLines})
+        connect(c, &QComboBox::currentIndexChanged, this, &FrmDialDesigner::redraw);
+    connect(cmdPrintDial, &QPushButton::clicked, this, [this] { printPage(this, pageJob()); });
+    connect(cmdSavePdf, &QPushButton::clicked, this, [this] { savePageAsPdf(this, pageJob()); });
+    connect(cmdSaveSvg, &QPushButton::clicked, this, &FrmDialDesigner::saveSvg);
+    connect(cmdCloseDesigner, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    cboType->setFocus();
+    redraw();
+}
+
+void FrmDialDesigner::setRequest(const DesignerRequest &request)
+{
+    request_ = request;
+    lblSite->setText(dialTitle(request_, DialSettings{}, QLocale()).section(QStringLiteral(", "), 1) +
+                     QStringLiteral(", ") + QLocale().toString(request_.date, QLocale::LongFormat));
+    redraw();
+}
+
+void FrmDialDesigner::setWallFacing(double degrees)
+{
+    txtFacing->setText(reportNumberText(degrees, QLocale()));
+    cboType->setCurrentIndex(static_cast<int>(dial::DialType::Vertical));
+}
+
+void FrmDialDesigner::setSvgWriter(std::function<bool(const QString &, const DialDrawing &)> writer)
+{
+    svgWriter_ = std::move(writer);
+    redraw();
+}
+
+std::optional<DialSettings> FrmDialDesigner::settings() const
+{
+    DialSettings s;
+    s.type = static_cast<dial::DialType>(cboType->currentIndex());
+    s.stepMinutes = cboStep->currentData().toInt();
+    s.time = static_cast<dial::DialTime>(cboTime->currentIndex());
+    s.dateLines = static_cast<DateLineChoice>(cboDateLines->currentIndex());
+    QString problem;
+    const auto width = readWithin(txtWidth->text(), dial::kMinPlateSide, dial::kMaxPlateSide, QStringLiteral("a width"),
+                                  QStringLiteral("mm"), &problem);
+    const auto height = readWithin(txtHeight->text(), dial::kMinPlateSide, dial::kMaxPlateSide,
+                                   QStringLiteral("a height"), QStringLiteral("mm"), &problem);
+    const double side = std::min(width.value_or(dial::kMaxPlateSide), height.value_or(dial::kMaxPlateSide));
+    const auto nodus = readWithin(txtNodus->text(), dial::kMinNodusHeight, side, QStringLiteral("a height"),
+                                  QStringLiteral("mm"), &problem);
+    std::optional<double> facing = 180.0;
+    if (s.type == dial::DialType::Vertical)
+        facing = readWithin(txtFacing->text(), 0, 360, QStringLiteral("a facing"), QStringLiteral("degrees"), &problem);
+    if (!width || !height || !nodus || !facing)
+        return std::nullopt;
+    s.plateWidth = *width;
+    s.plateHeight = *height;
+    s.nodusHeight = *nodus;
+    s.facing = std::fmod(*facing, 360.0);
+    return s;
+}
+
+const DialDrawing &FrmDialDesigner::drawing() const { return preview->drawing(); }
+
+void FrmDialDesigner::showProblem(QLabel *label, const QString &problem)
+{
+    label->setText(problem);
+    label->setVisible(!problem.isEmpty());
+}
+
+void FrmDialDesigner::redraw()
+{
+    const bool vertical = cboType->currentIndex() == static_cast<int>(dial::DialType::Vertical);
+    txtFacing->setEnabled(vertical);
+
+    // Each box's own problem beside it; the nodus's bound follows the plate.
+    QString problem;
+    auto check = [&](QLineEdit *box, QLabel *label, double low, double high, const QString &what, const QString &unit) {
+        problem.clear();
+        const auto v = readWithin(box->text(), low, high, what, unit, &problem);
+        showProblem(label, problem);
+        return v;
+    };
+    const auto width = check(txtWidth, lblWidthProblem, dial::kMinPlateSide, dial::kMaxPlateSide,
+                             QStringLiteral("a width"), QStringLiteral("mm"));
+    const auto height = check(txtHeight, lblHeightProblem, dial::kMinPlateSide, dial::kMaxPlateSide,
+                              QStringLiteral("a height"), QStringLiteral("mm"));
+    const double side = std::min(width.value_or(dial::kMaxPlateSide), height.value_or(dial::kMaxPlateSide));
+    check(txtNodus, lblNodusProblem, dial::kMinNodusHeight, side, QStringLiteral("a height"),
+          QStringLiteral("mm (the plate's smaller side)"));
+    if (vertical)
+        check(txtFacing, lblFacingProblem, 0, 360, QStringLiteral("a facing"), QStringLiteral("degrees"));
+    else
+        showProblem(lblFacingProblem, QString());
+
+    const std::optional<DialSettings> s = settings();
+    for (QPushButton *b : {cmdPrintDial, cmdSavePdf})
+        b->setEnabled(s.has_value());
+    cmdSaveSvg->setEnabled(s.has_value() && svgWriter_);
+    if (!s)
+        return; // the last good dial stays in view
+
+    const DialDrawing d = makeDialDrawing(request_, *s);
+    preview->setDrawing(d);
+    const QLocale locale;
+    lblStyleHeight->setText(QStringLiteral("Style height: %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2)));
+    if (d.layout.root) {
+        const dial::PlatePoint r = *d.layout.root;
+        lblRoot->setText(QStringLiteral("Root: %1 mm from the nodus's foot (x %2, y %3 mm)")
+                             .arg(locale.toString(std::hypot(r.x, r.y), 'f', 1), locale.toString(r.x, 'f', 1),
+                                  locale.toString(r.y, 'f', 1)));
+    } else {
+        lblRoot->setText(QStringLiteral("No root: the style runs parallel to the face, and so do the hour lines."));
+    }
+    if (d.layout.hourLines.empty())
+        lblRoot->setText(lblRoot->text() + QStringLiteral("\nNo hour line falls on this plate."));
+
+    const std::vector<HourRow> rows = hourRows(d);
+    tblHours->setHorizontalHeaderLabels(
+        {QStringLiteral("Hour"), QStringLiteral("Label"), angleHeading(s->type), QStringLiteral("From the foot (mm)")});
+    tblHours->setRowCount(static_cast<int>(rows.size()));
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        const HourRow &r = rows[i];
+        const QStringList cells{locale.toString(r.hour, 'f', 2), r.label, locale.toString(r.angle, 'f', 2),
+                                locale.toString(r.distance, 'f', 1)};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto *item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(c == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            tblHours->setItem(i, c, item);
+        }
+    }
+}
+
+PageJob FrmDialDesigner::pageJob() const { return dialPageJob(drawing()); }
+
+void FrmDialDesigner::saveSvg()
+{
+    if (!svgWriter_)
+        return;
+    QFileDialog dialog(this, QStringLiteral("Save Dial as SVG"), QString(), QStringLiteral("SVG files (*.svg)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("svg"));
+    dialog.selectFile(QDir::home().filePath(QStringLiteral("Orvane dial.svg")));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString fileName = dialog.selectedFiles().constFirst();
+    if (!svgWriter_(fileName, drawing()))
+        QMessageBox::warning(this, QString::fromLatin1(kMessageTitle),
+                             QStringLiteral("The dial could not be saved as %1.").arg(fileName));
+}
+
+} // namespace orvane

@@ -1,0 +1,169 @@
+// Building the Dial Designer's controls and their keyboard walk.
+#include "frm_dial_designer.h"
+
+#include "dial_preview.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+namespace {
+
+template <class W>
+W *make(QWidget *parent, const char *name)
+{
+    auto *w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+// A visible label that names `control`, for assistive technology as for the eye.
+QLabel *labelFor(QWidget *parent, const char *name, const QString &text, QWidget *control)
+{
+    auto *label = make<QLabel>(parent, name);
+    label->setText(text);
+    label->setBuddy(control);
+    control->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+    return label;
+}
+
+QLineEdit *numberBox(QWidget *parent, const char *name, const QString &text)
+{
+    auto *box = make<QLineEdit>(parent, name);
+    box->setText(text);
+    box->setMaximumWidth(90);
+    return box;
+}
+
+// Where a refused number is explained, beside its box.
+QLabel *problemLabel(QWidget *parent, const char *name)
+{
+    auto *label = make<QLabel>(parent, name);
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, QColor(170, 0, 0));
+    label->setPalette(red);
+    label->setWordWrap(true);
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+void FrmDialDesigner::buildControls()
+{
+    setObjectName(QStringLiteral("frmDialDesigner"));
+    setWindowTitle(QStringLiteral("Dial Designer"));
+
+    lblSite = make<QLabel>(this, "lblSite");
+    QFont bold = font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    lblSite->setFont(bold);
+
+    cboType = make<QComboBox>(this, "cboType");
+    cboType->addItems({QStringLiteral("Horizontal"), QStringLiteral("Vertical")});
+    txtFacing = numberBox(this, "txtFacing", QStringLiteral("180"));
+    txtFacing->setAccessibleDescription(
+        QStringLiteral("The wall's outward direction, degrees from north through east"));
+    lblFacingProblem = problemLabel(this, "lblFacingProblem");
+    txtNodus = numberBox(this, "txtNodus", QStringLiteral("100"));
+    lblNodusProblem = problemLabel(this, "lblNodusProblem");
+    txtWidth = numberBox(this, "txtWidth", QStringLiteral("300"));
+    lblWidthProblem = problemLabel(this, "lblWidthProblem");
+    txtHeight = numberBox(this, "txtHeight", QStringLiteral("300"));
+    lblHeightProblem = problemLabel(this, "lblHeightProblem");
+    cboStep = make<QComboBox>(this, "cboStep");
+    for (int minutes : {60, 30, 15})
+        cboStep->addItem(QStringLiteral("%1 minutes").arg(minutes), minutes);
+    cboTime = make<QComboBox>(this, "cboTime");
+    cboTime->addItems({QStringLiteral("Sun time"), QStringLiteral("Zone time")});
+    cboTime->setAccessibleDescription(QStringLiteral(
+        "Sun time puts noon on the meridian; zone time differs from the clock by the equation of time only"));
+    cboDateLines = make<QComboBox>(this, "cboDateLines");
+    cboDateLines->addItems(
+        {QStringLiteral("None"), QStringLiteral("Solstices and equinoxes"), QStringLiteral("Months")});
+    cboDateLines->setCurrentIndex(static_cast<int>(DateLineChoice::Solstices));
+
+    auto *form = new QGridLayout;
+    int row = 0;
+    auto add = [&](QLabel *label, QWidget *input, QLabel *problem = nullptr) {
+        form->addWidget(label, row, 0);
+        form->addWidget(input, row, 1);
+        if (problem)
+            form->addWidget(problem, row, 2);
+        ++row;
+    };
+    add(labelFor(this, "lblType", QStringLiteral("Dial &type:"), cboType), cboType);
+    add(labelFor(this, "lblFacing", QStringLiteral("&Facing (degrees):"), txtFacing), txtFacing, lblFacingProblem);
+    add(labelFor(this, "lblNodus", QStringLiteral("&Nodus height (mm):"), txtNodus), txtNodus, lblNodusProblem);
+    add(labelFor(this, "lblWidth", QStringLiteral("Plate &width (mm):"), txtWidth), txtWidth, lblWidthProblem);
+    add(labelFor(this, "lblHeight", QStringLiteral("Plate h&eight (mm):"), txtHeight), txtHeight, lblHeightProblem);
+    add(labelFor(this, "lblStep", QStringLiteral("&Hour lines every:"), cboStep), cboStep);
+    add(labelFor(this, "lblTime", QStringLiteral("T&ime:"), cboTime), cboTime);
+    add(labelFor(this, "lblDateLines", QStringLiteral("Date &lines:"), cboDateLines), cboDateLines);
+    form->setColumnStretch(2, 1);
+    form->setColumnMinimumWidth(2, 160);
+
+    lblStyleHeight = make<QLabel>(this, "lblStyleHeight");
+    lblStyleHeight->setFont(bold);
+    lblRoot = make<QLabel>(this, "lblRoot");
+    lblRoot->setWordWrap(true);
+    tblHours = make<QTableWidget>(this, "tblHours");
+    tblHours->setColumnCount(4);
+    tblHours->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblHours->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblHours->setTabKeyNavigation(false);
+    tblHours->verticalHeader()->hide();
+    tblHours->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    QLabel *lblHours = labelFor(this, "lblHours", QStringLiteral("Hour line&s:"), tblHours);
+
+    auto *left = new QVBoxLayout;
+    left->addLayout(form);
+    left->addWidget(lblStyleHeight);
+    left->addWidget(lblRoot);
+    left->addWidget(lblHours);
+    left->addWidget(tblHours, 1);
+
+    preview = make<DialPreview>(this, "dialPreview");
+    preview->setAccessibleName(QStringLiteral("The dial, drawn to scale"));
+
+    cmdPrintDial = make<QPushButton>(this, "cmdPrintDial");
+    cmdPrintDial->setText(QStringLiteral("&Print"));
+    cmdSavePdf = make<QPushButton>(this, "cmdSavePdf");
+    cmdSavePdf->setText(QStringLiteral("Save as P&DF"));
+    cmdSaveSvg = make<QPushButton>(this, "cmdSaveSvg");
+    cmdSaveSvg->setText(QStringLiteral("Save as S&VG"));
+    cmdCloseDesigner = make<QPushButton>(this, "cmdCloseDesigner");
+    cmdCloseDesigner->setText(QStringLiteral("&Close"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton *b : {cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdCloseDesigner}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+
+    auto *body = new QHBoxLayout;
+    body->addLayout(left);
+    body->addWidget(preview, 1);
+    auto *main = new QVBoxLayout(this);
+    main->addWidget(lblSite);
+    main->addLayout(body, 1);
+    main->addLayout(buttons);
+
+    // The keyboard walks the inputs top to bottom, then the table and the buttons.
+    QWidget *order[] = {cboType,      txtFacing, txtNodus,     txtWidth,   txtHeight,  cboStep,         cboTime,
+                        cboDateLines, tblHours,  cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdCloseDesigner};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    resize(1000, 640);
+}
+
+} // namespace orvane

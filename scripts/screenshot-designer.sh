@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Starts the program on a virtual screen, enters a site and date, opens the
+# Dial Designer with Alt+D and saves a screenshot of it. Without settings it
+# is a horizontal dial for the 21 June 2027 example (40.655 N, 72.855 W,
+# GMT-5, daylight saving).
+# Usage: scripts/screenshot-designer.sh [BUILD_DIR] [OUTPUT.png]
+# A wall: FACING=200 (degrees from north through east)
+# Other sites: DATE=12/21/2027 LAT=40.655 LON=72.855 SIDE=west|east
+#              ZONE=6 (list position) CLOCK=daylight|standard
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-${ORVANE_BUILD_DIR:-$root/build}}
+out=${2:-$PWD/orvane-dial-designer.png}
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$out"
+fi
+date=${DATE:-6/21/2027}
+lat=${LAT:-40.655}
+lon=${LON:-72.855}
+side=${SIDE:-west}
+zone=${ZONE:-6}
+clock=${CLOCK:-daylight}
+facing=${FACING:-}
+
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$build/app/orvane" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+win=$(xdotool search --sync --name "Orvane Finder" | head -1)
+xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+sleep 1
+# The date box has the focus; Tab walks the tab order.
+xdotool type --delay 20 -- "$date"
+xdotool key Tab
+for _ in $(seq 0 "$zone"); do xdotool key Down; done
+xdotool key Tab
+xdotool type --delay 20 -- "$lat"
+xdotool key Tab
+xdotool type --delay 20 -- "$lon"
+# OptWest has no tab stop: Tab to OptEast (past Calculate and Quit), an
+# arrow key moves to West; Tab twice more from West, once from East,
+# reaches the clock pair.
+xdotool key Tab Tab Tab
+if [ "$side" = west ]; then xdotool key Up space Tab Tab; else xdotool key space Tab; fi
+if [ "$clock" = daylight ]; then xdotool key Down; fi
+xdotool key space
+xdotool key alt+d
+designer=$(xdotool search --sync --name "^Dial Designer$" | head -1)
+sleep 1
+if [ -n "$facing" ]; then
+  # The dial type has the focus: Down picks Vertical, Tab reaches the facing.
+  xdotool key Down Tab ctrl+a
+  xdotool type --delay 20 -- "$facing"
+  sleep 0.5
+fi
+sleep 1
+import -window "$designer" "$out"
+echo "saved $out"

@@ -1,0 +1,133 @@
+// The Dial button in the real main window: the designer's module is mapped
+// only after the first click, the button checks the inputs as Calculate
+// does, and one designer follows the later calculations until Quit.
+#include "designer/dial_designer_link.h"
+#include "support/loaded_libraries.h"
+#include "support/modal_answerer.h"
+#include "support/window_driver.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+using orvane::test::ModalAnswerer;
+
+namespace {
+
+QWidget *shownDesigner(int *count = nullptr)
+{
+    QWidget *shown = nullptr;
+    int n = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("frmDialDesigner")) {
+            ++n;
+            if (w->isVisible())
+                shown = w;
+        }
+    if (count)
+        *count = n;
+    return shown;
+}
+
+QString siteLine() { return shownDesigner()->findChild<QLabel *>("lblSite")->text(); }
+
+} // namespace
+
+class TestDesignerMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    // Must run first in this process.
+    void moduleMappedOnlyAfterTheFirstClick()
+    {
+        WindowDriver d;
+        d.enter("6/21/2027", Daylight, "40.655", "72.855", West, 6);
+        d.click("CmdCalculate");
+        QVERIFY(!d.result().isEmpty());
+        QVERIFY(!libraryMapped("liborvane_designer"));
+        QVERIFY(!orvane::dialDesignerModuleLoaded());
+
+        d.type("txtDate", "6/22/2027");
+        d.click("cmdDial");
+        QVERIFY(libraryMapped("liborvane_designer"));
+        // It calculated as Calculate does, then opened the designer beside the window.
+        QVERIFY2(d.result().startsWith("Tuesday, June 22, 2027"), qPrintable(d.result()));
+        QWidget *designer = shownDesigner();
+        QVERIFY(designer);
+        QCOMPARE(designer->windowTitle(), QStringLiteral("Dial Designer"));
+        QVERIFY(!designer->parentWidget());
+        QCOMPARE(siteLine(), QStringLiteral("40.655 N 72.855 W, Tuesday, June 22, 2027"));
+        orvane::closeDialDesigner();
+    }
+
+    // A refusal leaves the same boxes and focus as Calculate's, and no designer.
+    void checksAsCalculate_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("latitude");
+        QTest::addColumn<int>("zone");
+        QTest::newRow("no date") << ""
+                                 << "40.655" << 6;
+        QTest::newRow("latitude out of range") << "6/21/2027"
+                                               << "95" << 6;
+        QTest::newRow("far from the zone, answered No") << "6/21/2027"
+                                                        << "40.655" << 0;
+    }
+    void checksAsCalculate()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, latitude);
+        QFETCH(int, zone);
+        QStringList seen[2];
+        const char *buttons[2] = {"CmdCalculate", "cmdDial"};
+        for (int i = 0; i < 2; ++i) {
+            WindowDriver d;
+            d.enter(date, Daylight, latitude, "72.855", West, zone);
+            ModalAnswerer boxes(QMessageBox::No);
+            d.click(buttons[i]);
+            for (const auto &box : boxes.seen)
+                seen[i] << box.text;
+            seen[i] << d.focusName();
+            QVERIFY(d.result().isEmpty());
+        }
+        QVERIFY(seen[0].size() > 1);
+        QCOMPARE(seen[1], seen[0]);
+        QVERIFY(!shownDesigner());
+    }
+
+    void oneDesignerFollowsTheWindowUntilQuit()
+    {
+        WindowDriver d;
+        d.enter("6/21/2027", Daylight, "40.655", "72.855", West, 6);
+        d.key(Qt::Key_D, Qt::AltModifier);
+        QWidget *designer = shownDesigner();
+        QVERIFY(designer);
+        QCOMPARE(siteLine(), QStringLiteral("40.655 N 72.855 W, Monday, June 21, 2027"));
+
+        // Each later calculation shows its inputs in the same designer.
+        const char *buttons[] = {"CmdCalculate", "cmdFieldSheet", "cmdDial"};
+        const char *latitudes[] = {"41", "42", "43"};
+        for (int i = 0; i < 3; ++i) {
+            d.window.activateWindow();
+            d.type("txtLatitude", latitudes[i]);
+            d.click(buttons[i]);
+            int count = 0;
+            QCOMPARE(shownDesigner(&count), designer);
+            QCOMPARE(count, 1);
+            QVERIFY2(siteLine().startsWith(QLatin1String(latitudes[i]) + " N"), qPrintable(siteLine()));
+        }
+
+        d.click("CmdQuit");
+        QCOMPARE(d.programEnds, 1);
+        QVERIFY(!shownDesigner());
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    TestDesignerMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_designer_main_window.moc"
