@@ -21,6 +21,7 @@ metainfo=$stage/share/metainfo/$app_id.metainfo.xml
 [ -n "$(find "$stage" -path '*/lib*/orvane/liborvane_browser.so')" ] || fail "no browser module under lib"
 [ -n "$(find "$stage" -path '*/lib*/orvane/liborvane_sheet.so')" ] || fail "no field sheet module under lib"
 [ -n "$(find "$stage" -path '*/lib*/orvane/liborvane_designer.so')" ] || fail "no dial designer module under lib"
+[ -n "$(find "$stage" -path '*/lib*/orvane/liborvane_window.so')" ] || fail "no window module under lib"
 [ -f "$stage/share/icons/hicolor/32x32/apps/$app_id.png" ] || fail "no hicolor icon"
 desktop-file-validate "$desktop" || fail "desktop entry invalid"
 appstreamcli validate --no-net --explain "$metainfo" || fail "AppStream metadata invalid"
