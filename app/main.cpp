@@ -4,27 +4,39 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
-using RunWindowFn = int (*)(int *, char **);
+using RunFn = int (*)(int *, char **);
 
-// The window lives in a module of its own, loaded only here.
-int runWindow(int argc, char **argv)
+// The window, and what paints, live in a module of their own, loaded only
+// here: `entry` is "orvaneRunWindow" or "orvaneRunCommandLineWithPdf".
+int runFromModule(const char *entry, int argc, char **argv)
 {
     const std::vector<QFunctionPointer> f = orvane::loadModuleSymbols(
-        orvane::moduleCandidates(orvane::programDir(), ORVANE_MODULE_PLACES(WINDOW)), {"orvaneRunWindow"}, "window");
+        orvane::moduleCandidates(orvane::programDir(), ORVANE_MODULE_PLACES(WINDOW)), {entry}, "window");
     if (f.empty()) {
         std::fprintf(stderr, "orvane: %s\n", qPrintable(orvane::moduleMissingText(QStringLiteral("window"))));
         return 1;
     }
-    return reinterpret_cast<RunWindowFn>(f[0])(&argc, argv);
+    return reinterpret_cast<RunFn>(f[0])(&argc, argv);
+}
+
+bool asksForPdf(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0)
+            return true;
+    return false;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (asksForPdf(argc, argv))
+        return runFromModule("orvaneRunCommandLineWithPdf", argc, argv);
     // With arguments the program answers in the shell: no window, no display.
     if (argc > 1) {
         QCoreApplication app(argc, argv);
@@ -39,5 +51,5 @@ int main(int argc, char **argv)
                    stderr);
         return 1;
     }
-    return runWindow(argc, argv);
+    return runFromModule("orvaneRunWindow", argc, argv);
 }

@@ -11,9 +11,9 @@ QString dayMonth(int day, int month, const QLocale &locale)
     return QStringLiteral("%1 %2").arg(day).arg(locale.monthName(month, QLocale::ShortFormat));
 }
 
-std::vector<DialDateLine> dateLines(const DialData &d, const QLocale &locale)
+std::vector<DateLineData> dateLines(const DialData &d, const QLocale &locale)
 {
-    std::vector<DialDateLine> lines;
+    std::vector<DateLineData> lines;
     if (d.options.dateLines == DateLineChoice::None)
         return lines;
     const double obliquity = dial::meanObliquity(d.site.date.year() + 0.5);
@@ -28,7 +28,7 @@ std::vector<DialDateLine> dateLines(const DialData &d, const QLocale &locale)
                 lines.push_back({QStringLiteral("month"), dayMonth(1, month, locale), *declination, first, {}});
         }
     }
-    for (DialDateLine &line : lines)
+    for (DateLineData &line : lines)
         line.pieces = dial::dateLine(d.input, line.declination);
     return lines;
 }

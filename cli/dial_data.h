@@ -31,7 +31,7 @@ struct DialOptions {
     QString svgFile, pdfFile, cardSvgFile;
 };
 
-struct DialDateLine {
+struct DateLineData {
     QString name;           // "summer solstice" (positive declination), "equinox", "winter solstice", "month"
     QString label;          // "21 Jun", "Equinox", "1 Mar": month names in the user's language
     double declination = 0; // degrees
@@ -45,7 +45,7 @@ struct DialData {
     DialOptions options;
     dial::DialInput input; // with the plate placed around the dial
     dial::DialLayout layout;
-    std::vector<DialDateLine> dateLines;
+    std::vector<DateLineData> dateLines;
     // For the year of the site's date; empty unless the card was asked for
     // (--card or --card-svg).
     std::vector<CardDay> card;

@@ -67,7 +67,7 @@ dial::CardDrawing cardDrawing(const DialData &d, const QLocale &locale)
 std::string dialSvgText(const DialData &d, const QLocale &locale)
 {
     std::vector<dial::DateLineDrawing> lines;
-    for (const DialDateLine &line : d.dateLines)
+    for (const DateLineData &line : d.dateLines)
         lines.push_back({line.label.toStdString(), line.pieces});
     const dial::CardDrawing card = cardDrawing(d, locale);
     return dial::dialSvg(d.input, d.layout, lines, d.options.card ? &card : nullptr);

@@ -49,7 +49,7 @@ void segment(JsonWriter &w, const char *key, const dial::PlateRect &plate, const
 void dateLines(JsonWriter &w, const DialData &d)
 {
     w.beginArray("date_lines");
-    for (const DialDateLine &line : d.dateLines) {
+    for (const DateLineData &line : d.dateLines) {
         // One entry per piece the plate leaves, one with no points when it leaves none.
         const std::vector<dial::Polyline> none(1);
         for (const dial::Polyline &piece : line.pieces.empty() ? none : line.pieces) {
@@ -198,7 +198,7 @@ QString dialText(const DialData &d)
         text += QStringLiteral("\nDate lines\n");
         Rows dates{{QStringLiteral("line"), QStringLiteral("declination"), QStringLiteral("points"),
                     QStringLiteral("from"), QStringLiteral("to")}};
-        for (const DialDateLine &line : d.dateLines) {
+        for (const DateLineData &line : d.dateLines) {
             std::size_t count = 0;
             for (const dial::Polyline &piece : line.pieces)
                 count += piece.size();

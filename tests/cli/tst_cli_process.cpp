@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestCliProcess : public QObject {
@@ -40,6 +41,29 @@ private slots:
         QCOMPARE(o["site"].toObject()["latitude"].toDouble(), 40.655);
         QCOMPARE(o["site"].toObject()["longitude"].toDouble(), -72.855);
         QCOMPARE(o["events"].toArray().size(), 3);
+    }
+
+    // The dial's full-scale pages need Qt Gui, which the program maps only
+    // for them, still without a display.
+    void dialPdfWithoutDisplay()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("dial.pdf"));
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QLatin1String(name));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(ORVANE_EXE),
+                {"--date", "6/21/2027", "--latitude", "40.655", "--longitude", "72.855W", "--utc-offset", "-5",
+                 "--daylight-saving", "--dial", "horizontal", "--pdf", file, "--format", "json"});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(p.readAllStandardError().isEmpty());
+        QVERIFY(QJsonDocument::fromJson(p.readAllStandardOutput()).object().contains("dial"));
+        QFile pdf(file);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
     }
 
     // No display and nothing asked: say what to do, instead of Qt's abort.
