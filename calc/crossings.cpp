@@ -15,16 +15,16 @@ double wrapToDay(double v)
 
 double crossingRatio(const SolarState &s, int slot)
 {
-    return std::tan((90 - s.latitude) * s.degToRad) / std::tan(90 * s.degToRad - s.eventSun[0][slot]);
+    return std::tan((90 - s.latitude) * kDegToRad) / std::tan(90 * kDegToRad - s.eventSun[0][slot]);
 }
 
 namespace {
 
 double altitudeSine(const SolarState &s, int slot, double hourAngle)
 {
-    const double phi = s.latitude * s.degToRad;
+    const double phi = s.latitude * kDegToRad;
     const double delta = s.eventSun[0][slot];
-    return std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(hourAngle * s.pi * 2);
+    return std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(hourAngle * kPi * 2);
 }
 
 // Local apparent noon as a clock time: zone offset, equation of time and
@@ -48,7 +48,7 @@ SolarEvent crossing(SolarState &s, int slot, double sign, bool dst, int k)
         ev.equationOfTime = s.eventSun[1][slot];
         return ev;
     }
-    const double H = arcCos(R) / (2 * s.pi);
+    const double H = arcCos(R) / (2 * kPi);
     ev.firstHourAngle = H;
     s.eventTime[slot] = 0.5 + sign * H;
     solarPosition(s, slot, dst);
@@ -61,7 +61,7 @@ SolarEvent crossing(SolarState &s, int slot, double sign, bool dst, int k)
     ev.altitudeSine = altitudeSine(s, slot, H);
     if (ev.altitudeSine < 0)
         return ev;
-    const double Hr = arcCos(R) / (2 * s.pi);
+    const double Hr = arcCos(R) / (2 * kPi);
     ev.hourAngle = Hr;
     ev.seen = true;
     ev.clock = wrapToDay(noonClock(s, slot, k) + sign * Hr);
@@ -82,8 +82,7 @@ Crossings computeCrossings(SolarState &s, bool daylightSaving)
     c.meridian.declination = s.eventSun[0][kSlotMeridian];
     c.meridian.equationOfTime = s.eventSun[1][kSlotMeridian];
     c.meridian.clock = wrapToDay(noonClock(s, kSlotMeridian, k));
-    c.direction =
-        s.latitude > c.meridian.declination / s.degToRad ? MeridianDirection::South : MeridianDirection::North;
+    c.direction = s.latitude > c.meridian.declination / kDegToRad ? MeridianDirection::South : MeridianDirection::North;
 
     c.west = crossing(s, kSlotWest, +1, daylightSaving, k);
     return c;

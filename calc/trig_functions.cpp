@@ -25,13 +25,13 @@ void setErrorReporter(ErrorReporter r) { reporter() = std::move(r); }
 
 double arcTan(double x) { return std::atan(x); }
 
-double arcSin(const SolarState &state, double x)
+double arcSin(double x)
 {
     const double ax = std::fabs(x);
     if (ax < 1)
         return std::atan(x / std::sqrt(1 - x * x));
     if (ax < 1.00000000001)
-        return (state.pi / 2) * x;
+        return (kPi / 2) * x;
     report("Input out of ArcSine range");
     return 0;
 }
@@ -47,12 +47,6 @@ double arcCos(double x)
     return 0;
 }
 
-void initConstants(SolarState &state)
-{
-    state.pi = 4 * std::atan(1.0);
-    state.degToRad = state.pi / 180;
-    state.radToDeg = 180 / state.pi;
-    state.eventTime[kSlotMeridian] = 0.5;
-}
+void initConstants(SolarState &state) { state.eventTime[kSlotMeridian] = 0.5; }
 
 } // namespace orvane

@@ -7,8 +7,6 @@
 
 namespace orvane {
 
-struct SolarState;
-
 // Receives the out-of-range messages of ArcSin/ArcCos. calc shows nothing
 // itself; the window installs a hook that puts up a modal box.
 using ErrorReporter = std::function<void(const std::string &message)>;
@@ -18,8 +16,7 @@ void setErrorReporter(ErrorReporter reporter);
 double arcTan(double x);
 // Accepts |x| up to 1.00000000001, proportional (not clamped) beyond 1.
 // Reports "Input out of ArcSine range" and returns 0 outside that band.
-// The band uses state.Pi, so before InitConstants ArcSin(+-1) is 0.
-double arcSin(const SolarState &state, double x);
+double arcSin(double x);
 // Accepts |x| <= 1 exactly; reports "Input out of ArcCos range" and returns
 // 0 beyond.
 double arcCos(double x);

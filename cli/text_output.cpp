@@ -175,7 +175,7 @@ QString sunAtBlocks(const FieldData &d)
 
 QString fieldText(const FieldData &d, const QString &zoneName, const QLocale &locale)
 {
-    QString text = resultText(d.inputDate, d.crossings, d.radToDeg, locale);
+    QString text = resultText(d.inputDate, d.crossings, locale);
     text.replace(QLatin1String(kCrLf), QStringLiteral("\n"));
     while (text.endsWith(u'\n'))
         text.chop(1);

@@ -132,7 +132,6 @@ FieldData computeFieldData(const FieldInputs &in)
     const Method m = method(in.date, in.latitude, in.longitude, in.clock);
     d.inputDate = m.state.inputDate;
     d.zoneMeridian = m.state.zoneMeridian;
-    d.radToDeg = m.state.radToDeg;
     d.crossings = m.crossings;
 
     sky::Sun sun(sky::Site{in.latitude, in.longitude, 0});

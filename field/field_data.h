@@ -169,7 +169,6 @@ struct FieldData {
     FieldInputs inputs;
     double inputDate = 0; // date value, as the window stores it
     double zoneMeridian = 0;
-    double radToDeg = 0;
     Crossings crossings;           // the method's result, for the result text
     EventField events[3];          // by FieldEvent
     std::vector<AroundRow> around; // every 30 s, 5 min either side of each seen event

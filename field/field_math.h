@@ -1,15 +1,14 @@
 #pragma once
 // Angles and the clock day shared by the field data's files.
 
+#include "calc/solar_state.h"
 #include "field_data.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace orvane::field_math {
 
 inline constexpr double kDay = 86400;
-inline constexpr double kDegToRad = std::numbers::pi / 180;
 
 // Into (-180, 180].
 inline double signedAngle(double degrees)

@@ -133,7 +133,7 @@ QString plainResult(const orvane::InputCheck &c, const QLocale &locale)
     s.longitude = *c.values.longitude;
     s.zoneMeridian = *c.values.zoneMeridian;
     const orvane::Crossings crossings = orvane::computeCrossings(s, c.daylightSaving);
-    return orvane::resultText(s.inputDate, crossings, s.radToDeg, locale);
+    return orvane::resultText(s.inputDate, crossings, locale);
 }
 
 QString seenTexts()

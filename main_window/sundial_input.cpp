@@ -205,7 +205,7 @@ Crossings Sundial_Input::showEot()
     const QLocale locale;
     const QString before = lblResult->text();
     const Crossings crossings = computeCrossings(state_, daylightSaving_);
-    lblResult->setText(resultText(state_.inputDate, crossings, state_.radToDeg, locale));
+    lblResult->setText(resultText(state_.inputDate, crossings, locale));
     fitResultLabel();
     lblResult->announceChange(before);
     return crossings;
@@ -276,7 +276,6 @@ void Sundial_Input::onPrintClicked()
     report.standardTime = optStandardInput->isChecked();
     report.inputDate = state_.inputDate;
     report.crossings = crossings;
-    report.radToDeg = state_.radToDeg;
     printReport(this, report);
 }
 

@@ -16,7 +16,6 @@ struct ReportInputs {
     bool standardTime = false; // optStandardinput selected
     double inputDate = 0;      // date value
     Crossings crossings;       // the calculation to print
-    double radToDeg = 0;
 };
 
 // A magnitude as the default conversion of a double writes it: up to 15

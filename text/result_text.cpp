@@ -1,6 +1,7 @@
 #include "result_text.h"
 
 #include "calc/date_value.h"
+#include "calc/solar_state.h"
 #include "format_pattern.h"
 
 #include <QDate>
@@ -81,24 +82,24 @@ QString declinationText(double degrees, const QLocale &locale)
     return magnitude;
 }
 
-QString sunDataText(double declinationRad, double eotMinutes, double radToDeg, const QLocale &locale)
+QString sunDataText(double declinationRad, double eotMinutes, const QLocale &locale)
 {
     const QLocale l = withoutGrouping(locale);
     // Whole seconds first, so that 2.995 minutes reads 3 minutes, 0 seconds.
     const long long totalSeconds = std::llround(std::fabs(eotMinutes) * 60);
-    QString text = QStringLiteral(" (declination=") + declinationText(radToDeg * declinationRad, locale);
+    QString text = QStringLiteral(" (declination=") + declinationText(kRadToDeg * declinationRad, locale);
     text += eotMinutes < 0 ? QStringLiteral(" degrees, EoT = MINUS ") : QStringLiteral(" degrees, EoT = ");
     text += l.toString(totalSeconds / 60) + QStringLiteral(" minutes, ");
     text += l.toString(totalSeconds % 60) + QStringLiteral(" seconds)");
     return text + QLatin1String(kCrLf) + QLatin1String(kCrLf);
 }
 
-QString eventsText(const Crossings &c, double radToDeg, const QLocale &locale)
+QString eventsText(const Crossings &c, const QLocale &locale)
 {
     QString text;
     if (c.east.seen) {
         text += QStringLiteral("The sun will be exactly east at ") + timeText(c.east.clock, locale) +
-                sunDataText(c.east.declination, c.east.equationOfTime, radToDeg, locale);
+                sunDataText(c.east.declination, c.east.equationOfTime, locale);
     } else {
         text += QStringLiteral("The sun is never seen east at this location and date") + QLatin1String(kCrLf) +
                 QLatin1String(kCrLf);
@@ -106,18 +107,17 @@ QString eventsText(const Crossings &c, double radToDeg, const QLocale &locale)
 
     text += c.direction == MeridianDirection::South ? QStringLiteral("The sun will be exactly south at ")
                                                     : QStringLiteral("The sun will be exactly north at ");
-    text += timeText(c.meridian.clock, locale) +
-            sunDataText(c.meridian.declination, c.meridian.equationOfTime, radToDeg, locale);
+    text += timeText(c.meridian.clock, locale) + sunDataText(c.meridian.declination, c.meridian.equationOfTime, locale);
 
     if (!c.west.seen)
         return text + QStringLiteral("The sun is never seen west at this location and date");
     return text + QStringLiteral("The sun will be exactly west at ") + timeText(c.west.clock, locale) +
-           sunDataText(c.west.declination, c.west.equationOfTime, radToDeg, locale);
+           sunDataText(c.west.declination, c.west.equationOfTime, locale);
 }
 
-QString resultText(double inputDate, const Crossings &c, double radToDeg, const QLocale &locale)
+QString resultText(double inputDate, const Crossings &c, const QLocale &locale)
 {
-    return dateLineText(inputDate, locale) + eventsText(c, radToDeg, locale);
+    return dateLineText(inputDate, locale) + eventsText(c, locale);
 }
 
 } // namespace orvane

@@ -28,11 +28,11 @@ QString declinationText(double degrees, const QLocale &locale);
 // " (declination=... degrees, EoT = [MINUS ]m minutes, s seconds)" CR LF CR LF.
 // The equation of time is rounded to whole seconds before the split; MINUS
 // is there whenever it is below 0, even if it rounds to 0 seconds.
-QString sunDataText(double declinationRad, double eotMinutes, double radToDeg, const QLocale &locale);
+QString sunDataText(double declinationRad, double eotMinutes, const QLocale &locale);
 
 // The three event blocks in order (everything after the date line).
-QString eventsText(const Crossings &c, double radToDeg, const QLocale &locale);
+QString eventsText(const Crossings &c, const QLocale &locale);
 // Date line followed by the event blocks.
-QString resultText(double inputDate, const Crossings &c, double radToDeg, const QLocale &locale);
+QString resultText(double inputDate, const Crossings &c, const QLocale &locale);
 
 } // namespace orvane

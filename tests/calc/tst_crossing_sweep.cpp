@@ -70,11 +70,11 @@ double azimuthAtClock(const Site &site, double clock, bool dst)
     const double delta = s.eventSun[0][3];
     double h = s.eventTime[3] - 0.5;
     h -= std::round(h);
-    const double H = h * 2 * s.pi;
-    const double phi = site.lat * s.degToRad;
+    const double H = h * 2 * kPi;
+    const double phi = site.lat * kDegToRad;
     const double az = std::atan2(-std::cos(delta) * std::sin(H),
                                  std::sin(delta) * std::cos(phi) - std::cos(delta) * std::sin(phi) * std::cos(H));
-    const double deg = az * s.radToDeg;
+    const double deg = az * kRadToDeg;
     return deg < 0 ? deg + 360 : deg;
 }
 

@@ -91,8 +91,7 @@ private slots:
         QCOMPARE(d.focusName(), QString("txtDate"));
         QCOMPARE(d.label("lblText")->text(), kInstructions);
         QCOMPARE(d.label("lblTarnwick")->text(), QString("www.tarnwick.com"));
-        // The calculation constants are ready before any click.
-        QVERIFY(std::abs(d.window.state().pi - 3.14159265358979) < 1e-12);
+        // The calculation state is ready before any click.
         QCOMPARE(d.window.state().eventTime[orvane::kSlotMeridian], 0.5);
     }
 

@@ -32,7 +32,6 @@ ReportInputs inputs(double lat, double lon, bool west, bool standard, Example e)
     in.standardTime = standard;
     in.crossings = e == June ? test::exampleCrossings(2027, 6, 21, true, &in.inputDate)
                              : test::exampleCrossings(2027, 12, 21, false, &in.inputDate);
-    in.radToDeg = test::radToDeg();
     return in;
 }
 

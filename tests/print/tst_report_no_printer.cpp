@@ -26,7 +26,6 @@ ReportInputs inputs()
     in.west = true;
     in.standardTime = true;
     in.crossings = test::exampleCrossings(2027, 12, 21, false, &in.inputDate);
-    in.radToDeg = test::radToDeg();
     return in;
 }
 

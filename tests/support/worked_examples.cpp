@@ -46,11 +46,4 @@ Crossings exampleCrossings(int year, int month, int day, bool daylightSaving, do
     return computeCrossings(s, daylightSaving);
 }
 
-double radToDeg()
-{
-    SolarState s;
-    initConstants(s);
-    return s.radToDeg;
-}
-
 } // namespace orvane::test

@@ -21,6 +21,5 @@ QString decemberResultUs();
 
 // The calculation for the examples' site on a date; sets `inputDate`.
 Crossings exampleCrossings(int year, int month, int day, bool daylightSaving, double *inputDate = nullptr);
-double radToDeg();
 
 } // namespace orvane::test

@@ -56,7 +56,7 @@ private slots:
         QFETCH(QString, expected);
         double inputDate = 0;
         const Crossings c = exampleCrossings(date.year(), date.month(), date.day(), daylightSaving, &inputDate);
-        QCOMPARE(resultText(inputDate, c, radToDeg(), QLocale(locale)), expected);
+        QCOMPARE(resultText(inputDate, c, QLocale(locale)), expected);
     }
 
     void sunData_data()
@@ -102,9 +102,8 @@ private slots:
         QFETCH(double, declinationDeg);
         QFETCH(double, eotMinutes);
         QFETCH(QString, expected);
-        const double toDeg = radToDeg();
-        QCOMPARE(orvane::sunDataText(declinationDeg / toDeg, eotMinutes, toDeg, QLocale(locale)),
-                 expected + crLf + crLf);
+        const double toDeg = kRadToDeg;
+        QCOMPARE(orvane::sunDataText(declinationDeg / toDeg, eotMinutes, QLocale(locale)), expected + crLf + crLf);
     }
 
     void timeText_data()
@@ -184,14 +183,14 @@ private slots:
         QFETCH(bool, westSeen);
         QFETCH(bool, north);
         QFETCH(QString, expected);
-        const double toDeg = radToDeg();
+        const double toDeg = kRadToDeg;
         const double decl = 10.0 / toDeg;
         Crossings c;
         c.east = {eastSeen, 0.25, decl, 0.0};
         c.meridian = {true, 0.5, decl, 0.0};
         c.west = {westSeen, 0.75, decl, 0.0};
         c.direction = north ? MeridianDirection::North : MeridianDirection::South;
-        QCOMPARE(orvane::eventsText(c, toDeg, QLocale("en_US")), expected);
+        QCOMPARE(orvane::eventsText(c, QLocale("en_US")), expected);
     }
 
     // A latitude equal to the meridian declination reads north, end to end.
@@ -204,9 +203,9 @@ private slots:
         s.zoneMeridian = -75;
         s.latitude = 0;
         computeCrossings(s, true);
-        s.latitude = s.eventSun[0][kSlotMeridian] / s.degToRad;
+        s.latitude = s.eventSun[0][kSlotMeridian] / kDegToRad;
         const Crossings c = computeCrossings(s, true);
-        QVERIFY(orvane::eventsText(c, s.radToDeg, QLocale("en_US")).contains("The sun will be exactly north at "));
+        QVERIFY(orvane::eventsText(c, QLocale("en_US")).contains("The sun will be exactly north at "));
     }
 };
 
