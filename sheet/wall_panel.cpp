@@ -50,9 +50,13 @@ WallPanel::WallPanel(QWidget *parent) : QGroupBox(parent)
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() + 6);
     table_->setAccessibleName(QStringLiteral("Wall readings"));
     table_->setAccessibleDescription(wallDiagramDescription());
-    table_->setToolTip(QStringLiteral("One reading a row: the clock time and the angle A. Clear a row to drop it."));
+    table_->setToolTip(QStringLiteral(
+        "One reading a row: the clock time and the angle A; Enter keeps a cell. Clear a row to drop it."));
     table_->setColumnWidth(0, 100);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // As in the sheet's other tables Tab leaves; the arrows move, typing
+    // fills a cell and Enter keeps it.
+    table_->setTabKeyNavigation(false);
     table_->setMinimumHeight(4 * table_->verticalHeader()->defaultSectionSize());
     result_ = new SpokenLabel(this);
     result_->setObjectName(QStringLiteral("lblWallResult"));
