@@ -10,7 +10,6 @@ namespace orvane {
 EventBlock::EventBlock(FieldEvent event, QWidget *parent) : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("grp") + eventTitle(event));
-    setMinimumWidth(250);
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(2);
     clock_ = new QLabel(this);
@@ -19,6 +18,8 @@ EventBlock::EventBlock(FieldEvent event, QWidget *parent) : QGroupBox(parent)
     big.setPointSizeF(big.pointSizeF() * 2.2);
     big.setBold(true);
     clock_->setFont(big);
+    // Narrow enough for four blocks across, wide enough for the time.
+    setMinimumWidth(QFontMetrics(big).horizontalAdvance(QStringLiteral("12:59:59 PM")) + 30);
     layout->addWidget(clock_);
     const char *names[5] = {"lblPrecise", "lblAltitude", "lblShadow", "lblTurn", "lblOffLine"};
     for (int i = 0; i < 5; ++i) {

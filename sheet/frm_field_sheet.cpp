@@ -1,5 +1,6 @@
 #include "frm_field_sheet.h"
 
+#include "bearing_block.h"
 #include "countdown.h"
 #include "event_block.h"
 #include "plan_view.h"
@@ -7,6 +8,9 @@
 #include "sheet_table.h"
 #include "sheet_text.h"
 #include "spoken_text.h"
+#include "sun_at_text.h"
+#include "wall_panel.h"
+
 #include "text/result_text.h"
 
 #include <QApplication>
@@ -14,6 +18,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -28,6 +33,8 @@ namespace {
 
 constexpr double kDay = 86400;
 constexpr int kTickSeconds = 5;
+// The chooser's value for the bearing's first time; the second follows.
+constexpr int kBearingChoice = 10;
 
 // "1:02:03", for the countdown.
 QString durationText(long long seconds)
@@ -46,6 +53,8 @@ FrmFieldSheet::FrmFieldSheet(QWidget *parent)
     buildControls();
 
     connect(txtHeight, &QLineEdit::textChanged, this, &FrmFieldSheet::readHeight);
+    connect(txtBearing, &QLineEdit::textChanged, this, &FrmFieldSheet::readBearing);
+    connect(wallPanel, &WallPanel::readingsChanged, this, &FrmFieldSheet::readWall);
     connect(cboAroundEvent, &QComboBox::currentIndexChanged, this, &FrmFieldSheet::fillAroundTable);
     connect(timMark, &QTimeEdit::timeChanged, this, &FrmFieldSheet::showMark);
     connect(cmdPrintSheet, &QPushButton::clicked, this, [this] { printPage(this, pageJob()); });
@@ -62,7 +71,7 @@ FrmFieldSheet::FrmFieldSheet(QWidget *parent)
 void FrmFieldSheet::setRequest(const SheetRequest &request)
 {
     request_ = request;
-    inputs_ = FieldInputs{};
+    // The bearing and the wall readings stay as typed for the new site.
     inputs_.date = request.date;
     inputs_.latitude = request.latitude;
     inputs_.longitude = request.longitude;
@@ -79,11 +88,7 @@ void FrmFieldSheet::showFigures()
     lblSite->setText(siteText(request_, locale));
     lblDate->setText(dateText(request_.date, locale));
     lblClockMode->setText(clockDescription(request_));
-    QStringList warnings;
-    for (FieldWarning w : data_.warnings)
-        warnings << QStringLiteral("Note: ") + fieldWarningText(w);
-    lblWarnings->setText(warnings.join(QLatin1Char('\n')));
-    lblWarnings->setVisible(!warnings.isEmpty());
+    showWarnings();
 
     plan->setPlan(data_, heightM_);
     const QStringList shadowless = shadowlessLines(data_);
@@ -91,6 +96,10 @@ void FrmFieldSheet::showFigures()
     lblShadowless->setVisible(!shadowless.isEmpty());
     for (const EventField &f : data_.events)
         blocks[static_cast<int>(f.event)]->setEvent(f, heightM_);
+    bearingBlock->setVisible(!data_.bearings.empty());
+    if (!data_.bearings.empty())
+        bearingBlock->setBearing(data_.bearings.front(), heightM_);
+    wallPanel->showResult(data_);
 
     // The chooser keeps its event across updates where it can.
     const QVariant chosen = cboAroundEvent->currentData();
@@ -102,6 +111,13 @@ void FrmFieldSheet::showFigures()
                 cboAroundEvent->addItem(eventTitle(f.event) + QStringLiteral(", ") +
                                             timeText(f.methodClock / kDay, locale),
                                         static_cast<int>(f.event));
+        if (!data_.bearings.empty()) {
+            const BearingField &b = data_.bearings.front();
+            for (std::size_t i = 0; i < b.times.size(); ++i)
+                cboAroundEvent->addItem(bearingTitle(b.bearingDeg, locale) + QStringLiteral(", ") +
+                                            timeText(b.times[i].clock / kDay, locale),
+                                        kBearingChoice + static_cast<int>(i));
+        }
         const int again = cboAroundEvent->findData(chosen);
         cboAroundEvent->setCurrentIndex(again >= 0 ? again : 0);
     }
@@ -112,6 +128,15 @@ void FrmFieldSheet::showFigures()
         days << dayCells(r, locale);
     tblDays->setRows(dayHeaders(data_), days);
     refreshClock();
+    fitHeight();
+}
+
+void FrmFieldSheet::fitHeight()
+{
+    // Wrapped lines need more height at a given width than the window's
+    // minimum says: grow to what the layout asks for at this width.
+    if (layout()->hasHeightForWidth() && isVisible())
+        resize(size().expandedTo(QSize(width(), layout()->totalHeightForWidth(width()))));
 }
 
 void FrmFieldSheet::fillAroundTable()
@@ -120,6 +145,24 @@ void FrmFieldSheet::fillAroundTable()
     QList<QStringList> rows;
     int eventRow = -1;
     const QVariant chosen = cboAroundEvent->currentData();
+    if (chosen.isValid() && chosen.toInt() >= kBearingChoice) {
+        const BearingField &b = data_.bearings.front();
+        const double at = b.times[std::size_t(chosen.toInt() - kBearingChoice)].clock;
+        for (const AroundRow &r : b.around) {
+            if (std::fabs(r.clock - at) > 300.5)
+                continue;
+            if (std::fabs(r.clock - at) < 0.5)
+                eventRow = static_cast<int>(rows.size());
+            rows << aroundCells(r, locale);
+        }
+        tblAround->setRows(aroundHeaders(), rows);
+        if (eventRow >= 0)
+            tblAround->markRow(eventRow, bearingTitle(b.bearingDeg, locale));
+        const QSignalBlocker quiet(timMark);
+        timMark->setTime(QTime(0, 0).addSecs(static_cast<int>(at)));
+        showMark();
+        return;
+    }
     if (chosen.isValid()) {
         const EventField &f = data_.events[chosen.toInt()];
         for (const AroundRow &r : data_.around) {
@@ -159,6 +202,43 @@ void FrmFieldSheet::readHeight()
     plan->setPlan(data_, heightM_);
     for (const EventField &f : data_.events)
         blocks[static_cast<int>(f.event)]->setEvent(f, heightM_);
+    if (!data_.bearings.empty())
+        bearingBlock->setBearing(data_.bearings.front(), heightM_);
+}
+
+void FrmFieldSheet::readBearing()
+{
+    // Empty, or anything but a bearing from 0 to under 360: no fourth event.
+    bool ok = false;
+    const double b = QLocale().toDouble(txtBearing->text().trimmed(), &ok);
+    std::vector<double> bearings;
+    if (ok && b >= 0 && b < 360)
+        bearings.push_back(b);
+    if (bearings == inputs_.bearings)
+        return;
+    inputs_.bearings = bearings;
+    data_ = computeFieldData(inputs_);
+    showFigures();
+}
+
+void FrmFieldSheet::readWall()
+{
+    inputs_.wallReadings = wallPanel->readings();
+    data_ = computeFieldData(inputs_);
+    wallPanel->showResult(data_);
+    showWarnings();
+    fitHeight();
+}
+
+void FrmFieldSheet::showWarnings()
+{
+    QStringList warnings;
+    // The readings' own warning stands under them in the wall panel.
+    for (FieldWarning w : data_.warnings)
+        if (w != FieldWarning::WallSpread)
+            warnings << QStringLiteral("Note: ") + fieldWarningText(w);
+    lblWarnings->setText(warnings.join(QLatin1Char('\n')));
+    lblWarnings->setVisible(!warnings.isEmpty());
 }
 
 void FrmFieldSheet::refreshClock()
@@ -212,6 +292,7 @@ void FrmFieldSheet::showEvent(QShowEvent *event)
                            [table = tblAround, row] { table->scrollToItem(row, QAbstractItemView::PositionAtCenter); });
     refreshClock();
     clockTimer->start();
+    QTimer::singleShot(0, this, &FrmFieldSheet::fitHeight);
 }
 
 void FrmFieldSheet::hideEvent(QHideEvent *event)

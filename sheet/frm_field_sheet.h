@@ -22,11 +22,13 @@ class QTimer;
 
 namespace orvane {
 
+class BearingBlock;
 class EventBlock;
 class LinkButton;
 class SheetTable;
 class SpokenLabel;
 class PlanView;
+class WallPanel;
 
 class FrmFieldSheet : public QWidget {
     Q_OBJECT
@@ -61,6 +63,10 @@ private:
     void fillAroundTable();
     void showMark();
     void readHeight();
+    void readBearing();
+    void readWall();
+    void showWarnings();
+    void fitHeight();
 
     SheetRequest request_;
     FieldInputs inputs_;
@@ -78,7 +84,10 @@ private:
     PlanView *plan = nullptr;
     QLineEdit *txtHeight = nullptr;
     QLabel *lblShadowless = nullptr;
+    QLineEdit *txtBearing = nullptr;
+    WallPanel *wallPanel = nullptr;
     EventBlock *blocks[3] = {};
+    BearingBlock *bearingBlock = nullptr;
     QComboBox *cboAroundEvent = nullptr;
     SheetTable *tblAround = nullptr;
     QTimeEdit *timMark = nullptr;

@@ -1,6 +1,7 @@
 // Building the Field Sheet's controls and their keyboard walk.
 #include "frm_field_sheet.h"
 
+#include "bearing_block.h"
 #include "event_block.h"
 #include "link_button.h"
 #include "mark_time_edit.h"
@@ -8,6 +9,8 @@
 #include "sheet_table.h"
 #include "sheet_text.h"
 #include "spoken_text.h"
+#include "wall_panel.h"
+
 #include "text/result_text.h"
 
 #include <QCheckBox>
@@ -72,6 +75,13 @@ void FrmFieldSheet::buildControls()
     txtHeight->setText(heightText(heightM_, QLocale()));
     txtHeight->setMaximumWidth(80);
     QLabel *lblHeight = labelFor(this, "lblHeight", QStringLiteral("Plumb line &height (m):"), txtHeight);
+    txtBearing = make<QLineEdit>(this, "txtBearing");
+    auto *bearingValidator = new QDoubleValidator(0, 360, 3, txtBearing);
+    bearingValidator->setNotation(QDoubleValidator::StandardNotation);
+    txtBearing->setValidator(bearingValidator);
+    txtBearing->setMaximumWidth(80);
+    txtBearing->setAccessibleDescription(QStringLiteral("Degrees from north through east; empty for no fourth event"));
+    QLabel *lblBearing = labelFor(this, "lblBearing", QStringLiteral("Sun at &bearing (°):"), txtBearing);
     lblShadowless = make<QLabel>(this, "lblShadowless");
     lblShadowless->setWordWrap(true);
 
@@ -113,6 +123,11 @@ void FrmFieldSheet::buildControls()
     heightRow->addWidget(txtHeight);
     heightRow->addStretch();
     left->addLayout(heightRow);
+    auto *bearingRow = new QHBoxLayout;
+    bearingRow->addWidget(lblBearing);
+    bearingRow->addWidget(txtBearing);
+    bearingRow->addStretch();
+    left->addLayout(bearingRow);
     left->addWidget(lblShadowless);
     left->addStretch();
     left->addWidget(grpToday);
@@ -125,6 +140,9 @@ void FrmFieldSheet::buildControls()
         blocks[static_cast<int>(e)] = new EventBlock(e, this);
         blockRow->addWidget(blocks[static_cast<int>(e)], 1);
     }
+    bearingBlock = new BearingBlock(this);
+    bearingBlock->hide();
+    blockRow->addWidget(bearingBlock, 1);
 
     cboAroundEvent = make<SpokenComboBox>(this, "cboAroundEvent");
     QLabel *lblAround = labelFor(this, "lblAround", QStringLiteral("&Every 30 seconds around:"), cboAroundEvent);
@@ -137,6 +155,8 @@ void FrmFieldSheet::buildControls()
     lblMarkResult->setWordWrap(true);
     tblDays = make<SheetTable>(this, "tblDays");
     QLabel *lblDays = labelFor(this, "lblDays", QStringLiteral("The &next 14 days:"), tblDays);
+    // A week in view above the wall panel.
+    tblDays->setMinimumHeight(9 * (fontMetrics().lineSpacing() + 6));
 
     auto *aroundColumn = new QVBoxLayout;
     auto *aroundRow = new QHBoxLayout;
@@ -152,6 +172,8 @@ void FrmFieldSheet::buildControls()
     auto *daysColumn = new QVBoxLayout;
     daysColumn->addWidget(lblDays);
     daysColumn->addWidget(tblDays, 1);
+    wallPanel = new WallPanel(this);
+    daysColumn->addWidget(wallPanel);
     auto *tables = new QHBoxLayout;
     tables->addLayout(aroundColumn, 1);
     tables->addLayout(daysColumn, 1);
@@ -186,8 +208,8 @@ void FrmFieldSheet::buildControls()
     main->addLayout(buttons);
 
     // The keyboard walks the sheet as the eye reads it.
-    QWidget *order[] = {plan,    txtHeight, chkTick,       cmdTimeLink, cboAroundEvent, tblAround,
-                        timMark, tblDays,   cmdPrintSheet, cmdSavePdf,  cmdCloseSheet};
+    QWidget *order[] = {plan,      txtHeight, txtBearing, wallPanel->table(), chkTick,    cmdTimeLink,  cboAroundEvent,
+                        tblAround, timMark,   tblDays,    cmdPrintSheet,      cmdSavePdf, cmdCloseSheet};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

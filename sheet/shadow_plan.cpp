@@ -1,6 +1,7 @@
 #include "shadow_plan.h"
 
 #include "sheet_text.h"
+#include "sun_at_text.h"
 #include "text/report_text.h"
 #include "text/result_text.h"
 
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace orvane {
 
@@ -18,6 +20,7 @@ namespace {
 constexpr double kDegToRad = std::numbers::pi / 180;
 
 const QColor kEventColours[3] = {QColor(204, 85, 0), QColor(0, 90, 170), QColor(128, 40, 150)};
+const QColor kBearingColour(20, 130, 60);
 
 // The smallest of 1, 2, 2.5, 5 times a power of ten that is at least `x`.
 double niceCeil(double x)
@@ -36,9 +39,9 @@ QPointF towards(double bearingDeg)
 }
 
 // Places a text block beside `anchor`, on the side `direction` points to,
-// kept inside `bounds`.
+// kept inside `bounds` and, when `taken` is given, clear of the blocks in it.
 void drawLabel(QPainter &p, const QPointF &anchor, const QPointF &direction, const QStringList &lines,
-               const QRectF &bounds)
+               const QRectF &bounds, std::vector<QRectF> *taken = nullptr)
 {
     const QFontMetricsF fm(p.font(), p.device());
     qreal width = 0;
@@ -64,6 +67,22 @@ void drawLabel(QPainter &p, const QPointF &anchor, const QPointF &direction, con
     QRectF box(topLeft, QSizeF(width, height));
     box.moveLeft(std::clamp(box.left(), bounds.left(), bounds.right() - box.width()));
     box.moveTop(std::clamp(box.top(), bounds.top(), bounds.bottom() - box.height()));
+    if (taken) {
+        // Shadows close together: the later label moves off the earlier
+        // ones, outwards first.
+        const auto clashes = [taken](const QRectF &r) {
+            return std::any_of(taken->begin(), taken->end(), [&](const QRectF &t) { return t.intersects(r); });
+        };
+        const QRectF first = box;
+        const qreal step = direction.y() > 0.35 ? height : -height;
+        for (qreal k : {1.0, -1.0, 2.0, -2.0, 3.0}) {
+            if (!clashes(box))
+                break;
+            box = first.translated(0, k * step);
+            box.moveTop(std::clamp(box.top(), bounds.top(), bounds.bottom() - box.height()));
+        }
+        taken->push_back(box);
+    }
     p.drawText(box, align | Qt::AlignTop, lines.join(QLatin1Char('\n')));
 }
 
@@ -97,14 +116,37 @@ void drawCompassRose(QPainter &p, const QPointF &c, qreal r)
 
 bool castsShadow(const EventField &f) { return f.seen && f.shadowLengthPerM.has_value(); }
 
+// Every shadow the plan draws: the events' and the bearing's.
+struct Shadow {
+    QString name;
+    double clock;
+    double bearingDeg;
+    double lengthPerM;
+    QColor colour;
+};
+
+std::vector<Shadow> shadows(const FieldData &d, const QLocale &locale)
+{
+    std::vector<Shadow> all;
+    for (const EventField &f : d.events)
+        if (castsShadow(f))
+            all.push_back({eventTitle(f.event), f.methodClock, f.shadowBearingDeg, *f.shadowLengthPerM,
+                           kEventColours[static_cast<int>(f.event)]});
+    for (const BearingField &b : d.bearings)
+        for (const SunMoment &m : b.times)
+            if (m.shadowLengthPerM)
+                all.push_back({bearingValueText(b.bearingDeg, locale), m.clock, m.shadowBearingDeg, *m.shadowLengthPerM,
+                               kBearingColour});
+    return all;
+}
+
 } // namespace
 
 double planRangeM(const FieldData &d, double plumbHeightM)
 {
     double longest = 0;
-    for (const EventField &f : d.events)
-        if (castsShadow(f))
-            longest = std::max(longest, *f.shadowLengthPerM * plumbHeightM);
+    for (const Shadow &shadow : shadows(d, QLocale()))
+        longest = std::max(longest, shadow.lengthPerM * plumbHeightM);
     if (longest <= 0)
         return niceCeil(plumbHeightM);
     return niceCeil(std::clamp(longest, 0.1 * plumbHeightM, 4 * plumbHeightM));
@@ -156,12 +198,11 @@ void paintPlan(QPainter &p, const QRectF &area, const FieldData &d, double plumb
     drawCompassRose(p, square.topLeft() + QPointF(0.1 * s, 0.1 * s), 0.055 * s);
 
     // The shadows, each labelled with its clock time.
-    for (const EventField &f : d.events) {
-        if (!castsShadow(f))
-            continue;
-        const QColor colour = kEventColours[static_cast<int>(f.event)];
-        const double metres = *f.shadowLengthPerM * plumbHeightM;
-        const QPointF dir = towards(f.shadowBearingDeg);
+    std::vector<QRectF> labels;
+    for (const Shadow &shadow : shadows(d, locale)) {
+        const QColor colour = shadow.colour;
+        const double metres = shadow.lengthPerM * plumbHeightM;
+        const QPointF dir = towards(shadow.bearingDeg);
         const qreal length = std::min<qreal>(metres / range * circle, reach);
         const QPointF end = c + dir * length;
         p.setPen(QPen(colour, s / 110, Qt::SolidLine, Qt::RoundCap));
@@ -181,9 +222,8 @@ void paintPlan(QPainter &p, const QRectF &area, const FieldData &d, double plumb
         }
         p.setPen(colour.darker(130));
         drawLabel(p, end + dir * (s / 30), dir,
-                  {eventTitle(f.event) + QLatin1Char(' ') + timeText(f.methodClock / 86400, locale),
-                   lengthText(metres, locale)},
-                  inner);
+                  {shadow.name + QLatin1Char(' ') + timeText(shadow.clock / 86400, locale), lengthText(metres, locale)},
+                  inner, &labels);
     }
 
     // The plumb line's foot, and in the corner what the dot stands for.

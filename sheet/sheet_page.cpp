@@ -2,11 +2,15 @@
 
 #include "shadow_plan.h"
 #include "sheet_text.h"
+#include "sun_at_text.h"
+
+#include "text/result_text.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -123,6 +127,11 @@ struct Fonts {
 
 QList<Table> aroundTables(const FieldData &d, const QLocale &locale)
 {
+    // A bearing's block takes the room of five minutes of rows: with one,
+    // every table keeps the two and a half minutes either side.
+    const bool bearingSeen =
+        std::any_of(d.bearings.begin(), d.bearings.end(), [](auto &b) { return !b.times.empty(); });
+    const double reach = bearingSeen ? 150.5 : 300.5;
     QList<Table> tables;
     for (const EventField &f : d.events) {
         if (!f.seen)
@@ -130,7 +139,7 @@ QList<Table> aroundTables(const FieldData &d, const QLocale &locale)
         Table t{
             QStringLiteral("%1 (%2), every 30 seconds").arg(eventTitle(f.event), eventAim(f)), aroundHeaders(), {}, -1};
         for (const AroundRow &r : d.around) {
-            if (r.event != f.event)
+            if (r.event != f.event || std::fabs(r.clock - f.methodClock) > reach)
                 continue;
             if (std::fabs(r.clock - f.methodClock) < 0.5)
                 t.boldRow = static_cast<int>(t.rows.size());
@@ -138,7 +147,55 @@ QList<Table> aroundTables(const FieldData &d, const QLocale &locale)
         }
         tables << t;
     }
+    for (const BearingField &b : d.bearings)
+        for (const SunMoment &m : b.times) {
+            Table t{QStringLiteral("%1 at %2, every 30 s")
+                        .arg(bearingValueText(b.bearingDeg, locale), timeText(m.clock / 86400, locale)),
+                    aroundHeaders(),
+                    {},
+                    -1};
+            for (const AroundRow &r : b.around) {
+                if (std::fabs(r.clock - m.clock) > reach)
+                    continue;
+                if (std::fabs(r.clock - m.clock) < 0.5)
+                    t.boldRow = static_cast<int>(t.rows.size());
+                t.rows << aroundCells(r, locale);
+            }
+            tables << t;
+        }
+    // More than three across do not fit: the titles and the shadow's
+    // header shorten, and the azimuth goes, the shadow's bearing says it.
+    if (tables.size() > 3)
+        for (Table &t : tables) {
+            t.title.replace(QRegularExpression(QStringLiteral(" \\(sun [^)]*\\), every 30 seconds$")),
+                            QStringLiteral(", every 30 s"));
+            t.headers.removeAt(1);
+            t.headers.last() = QStringLiteral("Shadow");
+            for (QStringList &r : t.rows)
+                r.removeAt(1);
+        }
     return tables;
+}
+
+// The wall's readings and facing, or why there is none.
+qreal wallBlock(PageWriter &w, qreal x, qreal y, const FieldData &d, const Fonts &fonts)
+{
+    const QLocale locale;
+    const qreal top = y;
+    if (d.wall) {
+        Table t{QStringLiteral("Which way the wall faces"), wallHeaders(), {}, -1};
+        for (const WallField::Reading &r : d.wall->readings)
+            t.rows << wallCells(r, locale);
+        y += w.table(x, y, t, fonts.table, fonts.tableBold);
+        y += w.line(x, y, fonts.tableBold, wallResultText(*d.wall, d.inputs.latitude, locale));
+        return y - top;
+    }
+    y += w.line(x, y, fonts.tableBold, QStringLiteral("Which way the wall faces"));
+    for (const WallReadingRefusal &r : d.wallRefusals)
+        y += w.line(x, y, fonts.table,
+                    wallRefusalText(r, d.inputs.wallReadings[std::size_t(r.index)], r.index + 1, locale),
+                    QColor(160, 0, 0));
+    return y - top;
 }
 
 Table daysTable(const FieldData &d, const QLocale &locale)
@@ -186,6 +243,18 @@ qreal layOut(PageWriter &w, const SheetRequest &request, const FieldData &d, dou
                             t.unusable ? QColor(160, 0, 0) : QColor(Qt::black));
         right += w.mm(2);
     }
+    for (const BearingField &b : d.bearings) {
+        right += w.line(x, right, fonts.bodyBold,
+                        bearingTitle(b.bearingDeg, locale) + QStringLiteral(": ") + bearingAim(b.bearingDeg, locale));
+        if (b.times.empty())
+            right += w.line(x, right, fonts.body, bearingAbsentText(b.bearingDeg, locale), QColor(160, 0, 0));
+        for (const SunMoment &m : b.times) {
+            const MomentTexts t = momentTexts(m, plumbHeightM, locale);
+            right += w.line(x, right, fonts.big, t.clock);
+            for (const QString &l : QStringList{t.precise, t.altitude, t.shadow, t.turn} + t.notes)
+                right += w.line(x, right, fonts.body, l);
+        }
+    }
     y = std::max(left, right) + w.mm(kGapMm);
 
     // The 30-second tables side by side.
@@ -211,6 +280,8 @@ qreal layOut(PageWriter &w, const SheetRequest &request, const FieldData &d, dou
           QStringLiteral("Marked at another time? Turn the mark back by its row's shadow bearing"),
           QStringLiteral("less the true line's (0, 90, 180 or 270 degrees).")})
         notes += w.line(nx, notes, fonts.table, l);
+    if (!d.inputs.wallReadings.empty())
+        notes += w.mm(kGapMm) + wallBlock(w, nx, notes + w.mm(kGapMm), d, fonts);
     return std::max(y + daysHeight, notes);
 }
 

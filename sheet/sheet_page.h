@@ -1,7 +1,7 @@
 #pragma once
 // The field sheet on one printed page: a header naming the site, date and
-// clock, the plan, the three events, the 30-second tables of the seen
-// events and the coming days.
+// clock, the plan, the three events and the sun at a chosen bearing, the
+// 30-second tables of what is seen, the coming days and a wall's facing.
 
 #include "field/field_data.h"
 #include "sheet_request.h"

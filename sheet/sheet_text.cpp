@@ -1,6 +1,7 @@
 #include "sheet_text.h"
 
 #include "shadow_plan.h"
+#include "sun_at_text.h"
 
 #include "text/report_text.h"
 #include "text/result_text.h"
@@ -128,6 +129,8 @@ QStringList dayHeaders(const FieldData &d)
         headers << (e != FieldEvent::Meridian ? eventTitle(e)
                     : d.events[1].north       ? QStringLiteral("North")
                                               : QStringLiteral("South"));
+    for (const BearingField &b : d.bearings)
+        headers << bearingValueText(b.bearingDeg, QLocale());
     return headers;
 }
 
@@ -137,6 +140,12 @@ QStringList dayCells(const DayRow &row, const QLocale &locale)
                       locale.toString(row.date, QLocale::ShortFormat)};
     for (const std::optional<double> &t : row.method)
         cells << (t ? timeText(*t / kDay, locale) : QStringLiteral("never"));
+    for (const std::vector<double> &clocks : row.bearingClocks) {
+        QStringList times;
+        for (double c : clocks)
+            times << timeText(c / kDay, locale);
+        cells << (times.isEmpty() ? QStringLiteral("never") : times.join(QStringLiteral(", ")));
+    }
     return cells;
 }
 
@@ -192,6 +201,13 @@ QString planDescription(const FieldData &d, double plumbHeightM, const QLocale &
         else
             sentences << QStringLiteral("%1: never seen on this date.").arg(title);
     }
+    for (const BearingField &b : d.bearings)
+        for (const SunMoment &m : b.times)
+            if (m.shadowLengthPerM)
+                sentences << QStringLiteral("%1: at %2 the shadow points to %3 and is %4 long.")
+                                 .arg(bearingTitle(b.bearingDeg, locale), timeText(m.clock / kDay, locale),
+                                      bearingText(m.shadowBearingDeg, locale),
+                                      lengthText(*m.shadowLengthPerM * plumbHeightM, locale));
     return sentences.join(QLatin1Char(' '));
 }
 
@@ -204,6 +220,10 @@ QStringList shadowlessLines(const FieldData &d)
         else if (!castsShadow(f))
             lines << QStringLiteral("%1: sun below the horizon, no shadow").arg(eventTitle(f.event));
     }
+    for (const BearingField &b : d.bearings)
+        if (b.times.empty())
+            lines << QStringLiteral("%1: not reached above the horizon on this date")
+                         .arg(bearingTitle(b.bearingDeg, QLocale()));
     return lines;
 }
 

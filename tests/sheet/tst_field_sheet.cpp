@@ -4,12 +4,15 @@
 #include "field/field_data.h"
 #include "sheet/frm_field_sheet.h"
 #include "sheet/sheet_text.h"
+#include "sheet/sun_at_text.h"
 #include "support/named_child.h"
+#include "text/clock_text.h"
 #include "text/result_text.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -317,8 +320,9 @@ private slots:
         sheet.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&sheet));
         // Not today: the tick's box is hidden and no stop.
-        const QStringList walk{"txtHeight",     "cmdTimeLink", "cboAroundEvent", "tblAround", "timMark",  "tblDays",
-                               "cmdPrintSheet", "cmdSavePdf",  "cmdCloseSheet",  "planView",  "txtHeight"};
+        const QStringList walk{"txtHeight",     "txtBearing", "tblWall",  "cmdTimeLink",   "cboAroundEvent",
+                               "tblAround",     "timMark",    "tblDays",  "cmdPrintSheet", "cmdSavePdf",
+                               "cmdCloseSheet", "planView",   "txtHeight"};
         QCOMPARE(focusName(&sheet), walk.first());
         for (const QString &next : walk.mid(1)) {
             QTest::keyClick(sheet.focusWidget(), Qt::Key_Tab);
@@ -336,6 +340,10 @@ private slots:
         QCOMPARE(days->currentRow(), 2);
         QTest::keyClick(sheet.focusWidget(), Qt::Key_M, Qt::AltModifier);
         QCOMPARE(focusName(&sheet), QStringLiteral("timMark"));
+        QTest::keyClick(sheet.focusWidget(), Qt::Key_B, Qt::AltModifier);
+        QCOMPARE(focusName(&sheet), QStringLiteral("txtBearing"));
+        QTest::keyClick(sheet.focusWidget(), Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(focusName(&sheet), QStringLiteral("tblWall"));
         QTest::keyClick(sheet.focusWidget(), Qt::Key_Escape);
         QVERIFY(!sheet.isVisible());
     }
@@ -419,6 +427,116 @@ private slots:
         QFETCH(double, bearing);
         QFETCH(QString, text);
         QCOMPARE(bearingText(bearing, QLocale()), text);
+    }
+
+    // The bearing's block, chooser entry and days column against the field
+    // data for the same bearing; a bearing the sun never reaches says so.
+    void bearingJoinsTheSheet_data()
+    {
+        QTest::addColumn<Site>("site");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("bearing");
+        QTest::newRow("New York, June: 190 degrees, once after noon") << kNewYorkSummer << "190" << 190.0;
+        QTest::newRow("New York, December: 45 degrees, never above the horizon")
+            << Site{QDate(2027, 12, 21), 40.655, -72.855, -300, false} << "45" << 45.0;
+    }
+    void bearingJoinsTheSheet()
+    {
+        QFETCH(Site, site);
+        QFETCH(QString, typed);
+        QFETCH(double, bearing);
+        const QLocale l;
+        FrmFieldSheet sheet;
+        sheet.setRequest(requestFor(site));
+        QVERIFY(test::namedChild<QWidget>(&sheet, "grpBearing")->isHidden());
+        test::namedChild<QLineEdit>(&sheet, "txtBearing")->setText(typed);
+        FieldInputs in = inputsFor(site);
+        in.bearings = {bearing};
+        const FieldData d = computeFieldData(in);
+        const BearingField &b = d.bearings.front();
+
+        auto *block = test::namedChild<QGroupBox>(&sheet, "grpBearing");
+        QVERIFY(!block->isHidden());
+        const QString clock = test::namedChild<QLabel>(block, "lblClock")->text();
+        const QString details = test::namedChild<QLabel>(block, "lblDetails")->text();
+        auto *chooser = test::namedChild<QComboBox>(&sheet, "cboAroundEvent");
+        if (b.times.empty()) {
+            QCOMPARE(clock, QStringLiteral("never seen"));
+            QVERIFY2(details.contains(QStringLiteral("The sun does not stand at 45° above the horizon on this date")),
+                     qPrintable(details));
+        }
+        for (const SunMoment &m : b.times) {
+            QVERIFY2(clock.contains(timeText(m.clock / 86400, l)), qPrintable(clock));
+            QVERIFY2(details.contains(degrees(m.shadowBearingDeg, l)), qPrintable(details));
+            const QString entry = "Bearing " + typed + "°, " + timeText(m.clock / 86400, l);
+            QVERIFY2(chooser->findText(entry) >= 0, qPrintable(entry));
+            // Chosen, its own moment is the table's bold middle row.
+            chooser->setCurrentIndex(chooser->findText(entry));
+            auto *around = test::namedChild<QTableWidget>(&sheet, "tblAround");
+            QCOMPARE(around->rowCount(), 21);
+            QCOMPARE(around->item(10, 0)->text(), timeText(m.clock / 86400, l));
+            QVERIFY(around->item(10, 0)->font().bold());
+        }
+
+        auto *days = test::namedChild<QTableWidget>(&sheet, "tblDays");
+        QCOMPARE(days->horizontalHeaderItem(4)->text(), typed + "°");
+        for (int r = 0; r < days->rowCount(); ++r) {
+            QStringList times;
+            for (double c : d.days[std::size_t(r)].bearingClocks.front())
+                times << timeText(c / 86400, l);
+            QCOMPARE(days->item(r, 4)->text(), times.isEmpty() ? QStringLiteral("never") : times.join(", "));
+        }
+        // Emptied, the fourth event goes.
+        test::namedChild<QLineEdit>(&sheet, "txtBearing")->clear();
+        QVERIFY(block->isHidden());
+        QCOMPARE(days->columnCount(), 4);
+    }
+
+    // Readings typed into the wall table against the field data's wall;
+    // a refused or unreadable reading is named in the panel.
+    void wallPanel_data()
+    {
+        QTest::addColumn<QStringList>("cells"); // clock, angle, clock, angle, ...
+        QTest::addColumn<QString>("said");      // empty: the facing from the field data
+        QTest::newRow("two readings") << QStringList{"10:00:00", "-20", "15:00:00", "55"} << "";
+        QTest::newRow("one reading, 12-hour clock, sign and degree sign") << QStringList{"1:00 PM", "+12.5°"} << "";
+        QTest::newRow("after sunset") << QStringList{"10:00:00", "-20", "21:30:00", "10"}
+                                      << "Reading 2 (9:30:00 PM, +10.0°) refused: the sun is below the horizon then.";
+        QTest::newRow("angle out of range")
+            << QStringList{"10:00:00", "95"} << "Reading 1 (10:00:00 AM, +95.0°) refused: the angle must lie between";
+        QTest::newRow("unreadable time") << QStringList{"ten", "5"}
+                                         << "Reading 1: the clock time \"ten\" cannot be read.";
+    }
+    void wallPanel()
+    {
+        QFETCH(QStringList, cells);
+        QFETCH(QString, said);
+        FrmFieldSheet sheet;
+        sheet.setRequest(requestFor(kNewYorkSummer));
+        auto *table = test::namedChild<QTableWidget>(&sheet, "tblWall");
+        FieldInputs in = inputsFor(kNewYorkSummer);
+        for (int i = 0; i + 1 < cells.size(); i += 2) {
+            // Typed in order: the empty last row always waits for the next.
+            QCOMPARE(table->rowCount(), i / 2 + 1);
+            table->setItem(i / 2, 0, new QTableWidgetItem(cells[i]));
+            table->setItem(i / 2, 1, new QTableWidgetItem(cells[i + 1]));
+            const std::optional<QTime> t = readClockText(cells[i], QLocale());
+            if (t)
+                in.wallReadings.push_back({t->msecsSinceStartOfDay() / 1000.0,
+                                           QLocale().toDouble(QString(cells[i + 1]).remove("°").remove('+'))});
+        }
+        const QString result = test::namedChild<QLabel>(&sheet, "lblWallResult")->text();
+        if (!said.isEmpty()) {
+            QVERIFY2(result.contains(said), qPrintable(result));
+            QVERIFY(!result.contains("The wall faces"));
+            return;
+        }
+        const FieldData d = computeFieldData(in);
+        QVERIFY(d.wall);
+        QVERIFY2(result.contains(wallResultText(*d.wall, in.latitude, QLocale())), qPrintable(result));
+        QVERIFY2(result.contains(degrees(d.wall->facingDeg, QLocale())), qPrintable(result));
+        QVERIFY2(result.contains(declinationSideName(d.wall->side) + " of south"), qPrintable(result));
+        QCOMPARE(sheet.data().wall->facingDeg, d.wall->facingDeg);
     }
 
     void tablesAreTablesWithHeaders_data()

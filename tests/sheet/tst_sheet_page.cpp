@@ -4,8 +4,10 @@
 #include "field/field_data.h"
 #include "sheet/frm_field_sheet.h"
 #include "sheet/sheet_page.h"
+#include "sheet/sun_at_text.h"
 #include "support/modal_answerer.h"
 #include "support/pdf_text.h"
+#include "text/result_text.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -31,7 +33,8 @@ SheetRequest newYork(const QDate &date, bool daylightSaving)
                         QStringLiteral("GMT-5hrs   US Eastern Time, Montreal, New York")};
 }
 
-FieldData dataFor(const SheetRequest &r)
+FieldData dataFor(const SheetRequest &r, const std::vector<double> &bearings = {},
+                  const std::vector<FieldInputs::WallReading> &wall = {})
 {
     FieldInputs in;
     in.date = r.date;
@@ -39,8 +42,13 @@ FieldData dataFor(const SheetRequest &r)
     in.longitude = r.longitude;
     in.clock = FieldClock{r.utcOffsetMinutes, r.daylightSaving};
     in.days = 14;
+    in.bearings = bearings;
+    in.wallReadings = wall;
     return computeFieldData(in);
 }
+
+// The readings of the README's picture: 10:00:00 at -20, 15:00:00 at +55.
+const std::vector<FieldInputs::WallReading> kWall{{36000, -20}, {54000, 55}};
 
 } // namespace
 
@@ -109,22 +117,31 @@ private slots:
         QTest::addColumn<QPageSize>("paper");
         QTest::addColumn<QDate>("date");
         QTest::addColumn<bool>("daylightSaving");
-        QTest::newRow("A4, summer: three tables") << QPageSize(QPageSize::A4) << QDate(2027, 6, 21) << true;
-        QTest::newRow("Letter, summer: three tables") << QPageSize(QPageSize::Letter) << QDate(2027, 6, 21) << true;
-        QTest::newRow("Letter, winter: one table") << QPageSize(QPageSize::Letter) << QDate(2027, 12, 21) << false;
+        QTest::addColumn<bool>("sunAt"); // bearing 190 and two wall readings
+        QTest::newRow("A4, summer: three tables") << QPageSize(QPageSize::A4) << QDate(2027, 6, 21) << true << false;
+        QTest::newRow("Letter, summer: three tables")
+            << QPageSize(QPageSize::Letter) << QDate(2027, 6, 21) << true << false;
+        QTest::newRow("Letter, winter: one table")
+            << QPageSize(QPageSize::Letter) << QDate(2027, 12, 21) << false << false;
+        QTest::newRow("A4, summer, a bearing and a wall: four tables")
+            << QPageSize(QPageSize::A4) << QDate(2027, 6, 21) << true << true;
+        QTest::newRow("Letter, summer, a bearing and a wall: four tables")
+            << QPageSize(QPageSize::Letter) << QDate(2027, 6, 21) << true << true;
     }
     void pageFits()
     {
         QFETCH(QPageSize, paper);
         QFETCH(QDate, date);
         QFETCH(bool, daylightSaving);
+        QFETCH(bool, sunAt);
         QTemporaryDir out;
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(out.filePath(QStringLiteral("fit.pdf")));
         printer.setPageSize(paper);
         const SheetRequest request = newYork(date, daylightSaving);
-        const PrintedSheet page = paintSheetPage(printer, request, dataFor(request), 1);
+        const FieldData d = sunAt ? dataFor(request, {190}, kWall) : dataFor(request);
+        const PrintedSheet page = paintSheetPage(printer, request, d, 1);
         QVERIFY(page.painted);
         QCOMPARE(page.scale, 1.0);
         QVERIFY2(page.planMm.width() >= 80, qPrintable(QString::number(page.planMm.width())));
@@ -132,6 +149,18 @@ private slots:
         QVERIFY2(page.usedHeightMm <= printable,
                  qPrintable(QStringLiteral("%1 mm used of %2").arg(page.usedHeightMm).arg(printable)));
         QCOMPARE(test::pdfPageCount(printer.outputFileName()), 1);
+        if (!sunAt)
+            return;
+        // The bearing's block and table, and the wall's result, read back.
+        QString error;
+        const QString all = test::pdfLines(printer.outputFileName(), &error).join('\n');
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const QLocale l;
+        const QString at = timeText(d.bearings.front().times.front().clock / 86400, l);
+        for (const QString &expected :
+             {QStringLiteral("Bearing 190°: sun at 190°"), at, "190° at " + at + ", every 30 s",
+              QStringLiteral("Which way the wall faces"), wallResultText(*d.wall, d.inputs.latitude, l)})
+            QVERIFY2(all.contains(expected), qPrintable(expected));
     }
 };
 

@@ -1,0 +1,109 @@
+#include "sun_at_text.h"
+
+#include "sheet_text.h"
+#include "text/result_text.h"
+
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+
+constexpr double kDay = 86400;
+
+QLocale plain(QLocale locale)
+{
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+QString signedDegrees(double value, const QLocale &locale)
+{
+    const QString text = degreesText(value, locale);
+    return value > 0 && text != degreesText(0, locale) ? locale.positiveSign() + text : text;
+}
+
+} // namespace
+
+QString bearingValueText(double degrees, const QLocale &locale)
+{
+    return plain(locale).toString(degrees, 'g', QLocale::FloatingPointShortest) + QChar(0x00B0);
+}
+
+QString bearingTitle(double degrees, const QLocale &locale)
+{
+    return QStringLiteral("Bearing ") + bearingValueText(degrees, locale);
+}
+
+QString bearingAim(double degrees, const QLocale &locale)
+{
+    return QStringLiteral("sun at ") + bearingValueText(degrees, locale);
+}
+
+QString bearingAbsentText(double degrees, const QLocale &locale)
+{
+    return QStringLiteral("The sun does not stand at %1 above the horizon on this date")
+        .arg(bearingValueText(degrees, locale));
+}
+
+MomentTexts momentTexts(const SunMoment &m, double plumbHeightM, const QLocale &locale)
+{
+    MomentTexts t;
+    t.clock = timeText(m.clock / kDay, locale);
+    t.precise = QStringLiteral("Precise ") + timeTextTenths(m.preciseClock, locale);
+    t.altitude = QStringLiteral("Sun's altitude ") + degreesText(m.altitudeDeg, locale);
+    t.shadow = QStringLiteral("Shadow ") + bearingText(m.shadowBearingDeg, locale) +
+               (m.shadowLengthPerM ? QStringLiteral(", ") + lengthText(*m.shadowLengthPerM * plumbHeightM, locale) +
+                                         QStringLiteral(" long")
+                                   : QStringLiteral(", none"));
+    t.turn = QStringLiteral("Turns %1 a minute, %2")
+                 .arg(degreesText(std::fabs(m.turnDegPerMin), locale, 2),
+                      m.turnDegPerMin >= 0 ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise"));
+    // The same warnings as the three events give at these heights.
+    if (m.altitudeDeg < 5)
+        t.notes << fieldNoteText(FieldNote::LowSun);
+    else if (m.altitudeDeg > 80)
+        t.notes << fieldNoteText(FieldNote::HighSun);
+    for (QString &n : t.notes)
+        n[0] = n[0].toUpper();
+    return t;
+}
+
+QStringList wallHeaders()
+{
+    return {QStringLiteral("Clock"), QStringLiteral("Angle"), QStringLiteral("Sun's azimuth"), QStringLiteral("Facing"),
+            QStringLiteral("Off the mean")};
+}
+
+QStringList wallCells(const WallField::Reading &r, const QLocale &locale)
+{
+    return {timeText(r.clock / kDay, locale), signedDegrees(r.angleDeg, locale), bearingText(r.sunAzimuthDeg, locale),
+            bearingText(r.facingDeg, locale), signedDegrees(r.residualDeg, locale)};
+}
+
+QString wallResultText(const WallField &w, double latitude, const QLocale &locale)
+{
+    const QString equator = latitude >= 0 ? QStringLiteral("south") : QStringLiteral("north");
+    const QString pole = latitude >= 0 ? QStringLiteral("north") : QStringLiteral("south");
+    const QString declination =
+        w.side == DeclinationSide::None
+            ? QStringLiteral("it faces due %1").arg(w.declinationDeg > 90 ? pole : equator)
+            : QStringLiteral("declination %1 %2 of %3")
+                  .arg(degreesText(std::fabs(w.declinationDeg), locale), declinationSideName(w.side), equator);
+    QString text = QStringLiteral("The wall faces %1: %2.").arg(bearingText(w.facingDeg, locale), declination);
+    if (w.readings.size() > 1)
+        text += QStringLiteral(" Spread %1.").arg(degreesText(w.spreadDeg, locale));
+    return text;
+}
+
+QString wallRefusalText(const WallReadingRefusal &r, const FieldInputs::WallReading &reading, int number,
+                        const QLocale &locale)
+{
+    const QString which = QStringLiteral("Reading %1 (%2, %3)")
+                              .arg(number)
+                              .arg(timeText(reading.clock / kDay, locale), signedDegrees(reading.angleDeg, locale));
+    return which + (r.sunBelowHorizon ? QStringLiteral(" refused: the sun is below the horizon then.")
+                                      : QStringLiteral(" refused: the angle must lie between -90° and +90°."));
+}
+
+} // namespace orvane
