@@ -15,7 +15,7 @@ public:
     void setCard(const dial::CardDrawing &card);
     const dial::CardDrawing &card() const { return card_; }
 
-    QSize sizeHint() const override { return QSize(360, 180); }
+    QSize sizeHint() const override { return QSize(360, 150); }
     QSize minimumSizeHint() const override { return QSize(200, 120); }
 
 protected:

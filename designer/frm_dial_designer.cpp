@@ -199,7 +199,8 @@ void FrmDialDesigner::updateCard(dial::DialTime time)
     cardKey_ = key;
     card_ = computeDialCard(request_, time);
 
-    const QLocale locale;
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     lblClock->setText(card_.clockNote + QStringLiteral(". Add the figure to the time the dial shows to get the "
                                                        "clock time; negative: subtract."));
     cardGraph->setCard(cardDrawing(card_, CardRows::Weekly, locale));

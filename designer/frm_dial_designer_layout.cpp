@@ -190,7 +190,7 @@ void FrmDialDesigner::buildControls()
                         tblCard, cmdPrintDial, cmdSavePdf,   cmdSaveSvg, cmdCloseDesigner};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    resize(1000, 640);
+    resize(1000, 720);
 }
 
 } // namespace orvane
