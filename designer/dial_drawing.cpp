@@ -1,6 +1,7 @@
 #include "dial_drawing.h"
 
 #include "dial/date_lines.h"
+#include "print/card_page.h"
 #include "text/report_text.h"
 
 #include <cmath>
@@ -21,31 +22,22 @@ QString siteText(const DesignerRequest &r, const QLocale &locale)
              r.longitude < 0 ? QStringLiteral("W") : QStringLiteral("E"));
 }
 
-// The sun's declination when its ecliptic longitude is `longitude` degrees.
-double declinationAt(double obliquity, double longitude)
-{
-    return std::asin(std::sin(obliquity * kDegree) * std::sin(longitude * kDegree)) / kDegree;
-}
-
-std::vector<DialDateLine> dateLines(const dial::DialInput &input, DateLineChoice choice, int year)
+std::vector<DialDateLine> dateLines(const DesignerRequest &request, const dial::DialInput &input, DateLineChoice choice,
+                                    const QLocale &locale)
 {
     std::vector<DialDateLine> lines;
     if (choice == DateLineChoice::None)
         return lines;
+    const int year = request.date.isValid() ? request.date.year() : 2000;
     const double obliquity = dial::meanObliquity(year + 0.5);
-    if (choice == DateLineChoice::Solstices) {
-        lines.push_back({QStringLiteral("June solstice"), dial::dateLine(input, obliquity)});
-        lines.push_back({QStringLiteral("Equinoxes"), dial::dateLine(input, 0)});
-        lines.push_back({QStringLiteral("December solstice"), dial::dateLine(input, -obliquity)});
-        return lines;
-    }
-    // The sun entering each sign of the zodiac, every 30 degrees along the
-    // ecliptic: two dates a year share each line but the solstices'.
-    static const char *const kDates[] = {"Dec 21",         "Jan 20, Nov 22", "Feb 19, Oct 23", "Mar 20, Sep 23",
-                                         "Apr 20, Aug 23", "May 21, Jul 23", "Jun 21"};
-    for (int k = -3; k <= 3; ++k)
-        lines.push_back(
-            {QString::fromLatin1(kDates[k + 3]), dial::dateLine(input, declinationAt(obliquity, 30.0 * k))});
+    lines.push_back({dayMonth(21, 6, locale), dial::dateLine(input, obliquity)});
+    lines.push_back({QStringLiteral("Equinox"), dial::dateLine(input, 0)});
+    lines.push_back({dayMonth(21, 12, locale), dial::dateLine(input, -obliquity)});
+    if (choice == DateLineChoice::Months)
+        for (int month = 1; month <= 12; ++month)
+            // None only in polar night, where the nodus casts no shadow at noon.
+            if (const auto declination = noonDeclination(QDate(year, month, 1), request.latitude, request.longitude))
+                lines.push_back({dayMonth(1, month, locale), dial::dateLine(input, *declination)});
     return lines;
 }
 
@@ -60,7 +52,7 @@ QString dialTitle(const DesignerRequest &request, const DialSettings &settings, 
     return kind + QStringLiteral(", ") + siteText(request, locale);
 }
 
-DialDrawing makeDialDrawing(const DesignerRequest &request, const DialSettings &settings)
+DialDrawing makeDialDrawing(const DesignerRequest &request, const DialSettings &settings, const DialCard *card)
 {
     const QLocale locale;
     DialDrawing d;
@@ -75,7 +67,7 @@ DialDrawing makeDialDrawing(const DesignerRequest &request, const DialSettings &
     in.zoneMeridian = request.zoneMeridian();
     in.plate = dial::plateAround(in, settings.plateWidth, settings.plateHeight);
     d.layout = dial::layoutDial(in);
-    d.dateLines = dateLines(in, settings.dateLines, request.date.isValid() ? request.date.year() : 2000);
+    d.dateLines = dateLines(request, in, settings.dateLines, locale);
 
     d.title = dialTitle(request, settings, locale);
     d.notes << QStringLiteral("Style height %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2));
@@ -86,6 +78,20 @@ DialDrawing makeDialDrawing(const DesignerRequest &request, const DialSettings &
                            .arg(reportNumberText(std::fabs(in.zoneMeridian), locale),
                                 in.zoneMeridian < 0 ? QStringLiteral(" W") : QStringLiteral(" E")) +
                        (request.daylightSaving ? QStringLiteral(", add an hour in daylight saving time") : QString());
+    if (card) {
+        CardPage page;
+        page.title = d.title;
+        page.about
+            << QStringLiteral("Site: %1, %2").arg(siteText(request, locale), request.zoneText.simplified())
+            << QStringLiteral("Dial: %1, nodus %2 mm above the plate, %3")
+                   .arg(settings.type == dial::DialType::Horizontal
+                            ? QStringLiteral("horizontal")
+                            : QStringLiteral("vertical, facing %1°").arg(reportNumberText(settings.facing, locale)),
+                        reportNumberText(settings.nodusHeight, locale), d.notes.last())
+            << card->clockNote;
+        page.card = cardDrawing(*card, CardRows::Weekly, locale);
+        d.card = [page](QPainter &p, const QRectF &r) { paintCardPage(p, r, page); };
+    }
     return d;
 }
 

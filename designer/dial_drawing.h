@@ -3,6 +3,7 @@
 // and the pages show.
 
 #include "designer_request.h"
+#include "dial_card.h"
 #include "print/dial_pages.h"
 
 #include <QLocale>
@@ -25,7 +26,9 @@ struct DialSettings {
     DateLineChoice dateLines = DateLineChoice::Solstices;
 };
 
-DialDrawing makeDialDrawing(const DesignerRequest &request, const DialSettings &settings);
+// With a card, the pages end with the card's page.
+DialDrawing makeDialDrawing(const DesignerRequest &request, const DialSettings &settings,
+                            const DialCard *card = nullptr);
 
 // "Horizontal dial" or "Vertical dial facing 200°, ..." with the site.
 QString dialTitle(const DesignerRequest &request, const DialSettings &settings, const QLocale &locale);

@@ -1,6 +1,8 @@
 #include "frm_dial_designer.h"
 
+#include "card_graph.h"
 #include "dial_preview.h"
+#include "dial_svg_file.h"
 #include "text/report_text.h"
 #include "text/window_texts.h"
 
@@ -62,6 +64,10 @@ FrmDialDesigner::FrmDialDesigner(QWidget *parent) : QWidget(parent)
     connect(cmdCloseDesigner, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     cboType->setFocus();
+    svgWriter_ = [this](const QString &fileName, const DialDrawing &drawing) {
+        const dial::CardDrawing card = cardDrawing(card_, CardRows::HalfMonthly, QLocale());
+        return writeDialSvg(fileName, drawing, &card);
+    };
     redraw();
 }
 
@@ -152,7 +158,8 @@ void FrmDialDesigner::redraw()
     if (!s)
         return; // the last good dial stays in view
 
-    const DialDrawing d = makeDialDrawing(request_, *s);
+    updateCard(s->time);
+    const DialDrawing d = makeDialDrawing(request_, *s, &card_);
     preview->setDrawing(d);
     const QLocale locale;
     lblStyleHeight->setText(QStringLiteral("Style height: %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2)));
@@ -179,6 +186,35 @@ void FrmDialDesigner::redraw()
             auto *item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(c == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
             tblHours->setItem(i, c, item);
+        }
+    }
+}
+
+void FrmDialDesigner::updateCard(dial::DialTime time)
+{
+    const CardKey key{request_.date.year(),      request_.latitude,       request_.longitude,
+                      request_.utcOffsetMinutes, request_.daylightSaving, time};
+    if (cardKey_ == key)
+        return;
+    cardKey_ = key;
+    card_ = computeDialCard(request_, time);
+
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    lblClock->setText(card_.clockNote + QStringLiteral(". Add the figure to the time the dial shows to get the "
+                                                       "clock time; negative: subtract."));
+    cardGraph->setCard(cardDrawing(card_, CardRows::Weekly, locale));
+    const std::vector<CardDay> rows = weeklyRows(card_);
+    tblCard->setRowCount(static_cast<int>(rows.size()));
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        const CardDay &day = rows[static_cast<std::size_t>(i)];
+        const QStringList cells{dayMonth(day.date.day(), day.date.month(), locale),
+                                QString::fromStdString(dial::minutesSeconds(day.addSeconds)),
+                                locale.toString(day.addSeconds, 'f', 1)};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto *item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            tblCard->setItem(i, c, item);
         }
     }
 }

@@ -3,6 +3,7 @@
 // to scale as its inputs change, printed at full size.
 
 #include "designer_request.h"
+#include "dial_card.h"
 #include "dial_drawing.h"
 #include "print/page_printer.h"
 
@@ -15,10 +16,12 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTabWidget;
 class QTableWidget;
 
 namespace orvane {
 
+class CardGraph;
 class DialPreview;
 
 class FrmDialDesigner : public QWidget {
@@ -35,8 +38,12 @@ public:
     std::optional<DialSettings> settings() const;
     const DialDrawing &drawing() const;
 
-    // Writes the dial as SVG to the file; false when it cannot. Save as
-    // SVG stays disabled until one is set.
+    // The correction card for the site's year and the dial's time.
+    const DialCard &card() const { return card_; }
+
+    // Writes the dial as SVG to the file; false when it cannot. By default
+    // the full-scale drawing with the card beside it; Save as SVG stays
+    // disabled while none is set.
     void setSvgWriter(std::function<bool(const QString &fileName, const DialDrawing &drawing)> writer);
 
     // The dial's full-size pages as one print job.
@@ -49,9 +56,22 @@ private:
     void buildControls();
     void saveSvg();
     void showProblem(QLabel *label, const QString &problem);
+    void updateCard(dial::DialTime time);
 
     DesignerRequest request_;
     std::function<bool(const QString &, const DialDrawing &)> svgWriter_;
+    // What the card was computed for: its year of meridian passages is
+    // worth keeping while only the plate changes.
+    struct CardKey {
+        int year = 0;
+        double latitude = 0, longitude = 0;
+        int utcOffsetMinutes = 0;
+        bool daylightSaving = false;
+        dial::DialTime time = dial::DialTime::Sun;
+        bool operator==(const CardKey &) const = default;
+    };
+    std::optional<CardKey> cardKey_;
+    DialCard card_;
 
     QLabel *lblSite = nullptr;
     QComboBox *cboType = nullptr;
@@ -68,7 +88,11 @@ private:
     QComboBox *cboDateLines = nullptr;
     QLabel *lblStyleHeight = nullptr;
     QLabel *lblRoot = nullptr;
+    QTabWidget *tabTables = nullptr;
     QTableWidget *tblHours = nullptr;
+    QLabel *lblClock = nullptr;
+    CardGraph *cardGraph = nullptr;
+    QTableWidget *tblCard = nullptr;
     DialPreview *preview = nullptr;
     QPushButton *cmdPrintDial = nullptr;
     QPushButton *cmdSavePdf = nullptr;

@@ -1,6 +1,7 @@
 // Building the Dial Designer's controls and their keyboard walk.
 #include "frm_dial_designer.h"
 
+#include "card_graph.h"
 #include "dial_preview.h"
 
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -123,14 +125,38 @@ void FrmDialDesigner::buildControls()
     tblHours->setTabKeyNavigation(false);
     tblHours->verticalHeader()->hide();
     tblHours->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    QLabel *lblHours = labelFor(this, "lblHours", QStringLiteral("Hour line&s:"), tblHours);
+    tblHours->setAccessibleName(QStringLiteral("Hour lines"));
+
+    // The correction card: its clock, the graph over the year, the table by week.
+    auto *cardTab = make<QWidget>(this, "tabCard");
+    lblClock = make<QLabel>(cardTab, "lblClock");
+    lblClock->setWordWrap(true);
+    cardGraph = make<CardGraph>(cardTab, "cardGraph");
+    cardGraph->setAccessibleName(QStringLiteral("What to add to the dial's reading, over the year"));
+    tblCard = make<QTableWidget>(cardTab, "tblCard");
+    tblCard->setColumnCount(3);
+    tblCard->setHorizontalHeaderLabels(
+        {QStringLiteral("Date"), QStringLiteral("Add (min:s)"), QStringLiteral("Add (s)")});
+    tblCard->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblCard->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblCard->setTabKeyNavigation(false);
+    tblCard->verticalHeader()->hide();
+    tblCard->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblCard->setAccessibleName(QStringLiteral("Correction card by week"));
+    auto *cardLayout = new QVBoxLayout(cardTab);
+    cardLayout->addWidget(lblClock);
+    cardLayout->addWidget(cardGraph);
+    cardLayout->addWidget(tblCard, 1);
+
+    tabTables = make<QTabWidget>(this, "tabTables");
+    tabTables->addTab(tblHours, QStringLiteral("Hour line&s"));
+    tabTables->addTab(cardTab, QStringLiteral("Correction c&ard"));
 
     auto *left = new QVBoxLayout;
     left->addLayout(form);
     left->addWidget(lblStyleHeight);
     left->addWidget(lblRoot);
-    left->addWidget(lblHours);
-    left->addWidget(tblHours, 1);
+    left->addWidget(tabTables, 1);
 
     preview = make<DialPreview>(this, "dialPreview");
     preview->setAccessibleName(QStringLiteral("The dial, drawn to scale"));
@@ -159,11 +185,12 @@ void FrmDialDesigner::buildControls()
     main->addLayout(buttons);
 
     // The keyboard walks the inputs top to bottom, then the table and the buttons.
-    QWidget *order[] = {cboType,      txtFacing, txtNodus,     txtWidth,   txtHeight,  cboStep,         cboTime,
-                        cboDateLines, tblHours,  cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdCloseDesigner};
+    QWidget *order[] = {cboType, txtFacing,    txtNodus,     txtWidth,   txtHeight,
+                        cboStep, cboTime,      cboDateLines, tabTables,  tblHours,
+                        tblCard, cmdPrintDial, cmdSavePdf,   cmdSaveSvg, cmdCloseDesigner};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    resize(1000, 640);
+    resize(1000, 720);
 }
 
 } // namespace orvane

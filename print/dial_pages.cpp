@@ -269,13 +269,25 @@ void paintDialPlate(QPainter &p, const DialDrawing &d, const QTransform &toDevic
         const QPointF at = length > 4 * lh ? b - (b - a) * (1.6 * lh / length) : (a + b) / 2;
         label(p, at, QString::fromStdString(h.label));
     }
+    // Date lines run close near the solstices: each label takes the first
+    // place along its line that no other date label covers.
+    const QFontMetricsF fm(p.font(), p.device());
+    std::vector<QRectF> placed;
     for (const DialDateLine &line : d.dateLines) {
         const dial::Polyline *longest = nullptr;
         for (const dial::Polyline &piece : line.pieces)
             if (!longest || piece.size() > longest->size())
                 longest = &piece;
-        if (longest && !longest->empty())
-            label(p, toDevice.map(toQt((*longest)[longest->size() / 3])), line.label, dateColour);
+        if (!longest || longest->empty())
+            continue;
+        QRectF box(0, 0, fm.horizontalAdvance(line.label), fm.height());
+        for (double along : {1 / 3.0, 2 / 3.0, 1 / 6.0, 5 / 6.0, 1 / 2.0}) {
+            box.moveCenter(toDevice.map(toQt((*longest)[static_cast<std::size_t>(along * (longest->size() - 1))])));
+            if (std::none_of(placed.begin(), placed.end(), [&](const QRectF &r) { return r.intersects(box); }))
+                break;
+        }
+        placed.push_back(box);
+        label(p, box.center(), line.label, dateColour);
     }
 
     const QPointF foot = toDevice.map(QPointF(0, 0));

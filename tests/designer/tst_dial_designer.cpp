@@ -1,6 +1,7 @@
 // The Dial Designer on its own: the hour-line table against the textbook
-// formulas, the preview following the inputs, refusals shown beside their
-// box, and Save as PDF giving the full-size pages.
+// formulas, the date lines and the correction card against independent
+// ephemerides, the preview following the inputs, refusals shown beside
+// their box, and Save as PDF and as SVG giving the full-size drawing.
 #include "designer/dial_preview.h"
 #include "designer/frm_dial_designer.h"
 #include "support/modal_answerer.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <cmath>
@@ -41,6 +43,31 @@ void type(FrmDialDesigner &w, const char *box, const QString &text)
     auto *edit = w.findChild<QLineEdit *>(box);
     edit->selectAll();
     QTest::keyClicks(edit, text);
+}
+
+// Clicks `button` and answers its file dialog with `path`.
+void saveThrough(FrmDialDesigner &w, const char *button, const QString &path)
+{
+    test::ModalAnswerer answerer;
+    answerer.when<QFileDialog>([&](QFileDialog *d) {
+        d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+        static_cast<QDialog *>(d)->accept();
+    });
+    QTest::mouseClick(w.findChild<QPushButton *>(button), Qt::LeftButton);
+}
+
+// The sun's apparent declination (degrees) at Julian day `jd`, by Meeus's
+// low-accuracy series (Astronomical Algorithms, ch. 25): within 0.01 deg.
+double meeusDeclination(double jd)
+{
+    const double t = (jd - 2451545) / 36525;
+    const double m = (357.52911 + 35999.05029 * t) * kDegree;
+    const double centre =
+        (1.914602 - 0.004817 * t) * std::sin(m) + 0.019993 * std::sin(2 * m) + 0.000289 * std::sin(3 * m);
+    const double omega = (125.04 - 1934.136 * t) * kDegree;
+    const double lambda = (280.46646 + 36000.76983 * t + centre - 0.00569 - 0.00478 * std::sin(omega)) * kDegree;
+    const double epsilon = (23.439291 - 0.0130042 * t + 0.00256 * std::cos(omega)) * kDegree;
+    return std::asin(std::sin(epsilon) * std::sin(lambda)) / kDegree;
 }
 
 } // namespace
@@ -93,6 +120,88 @@ private slots:
                 return;
             }
         QFAIL("no such hour line");
+    }
+
+    // Where each line crosses the meridian of a horizontal dial: the
+    // shadow of a nodus h high when the sun culminates at 90 - (phi - d)
+    // lies h tan(phi - d) from the foot. The solstice at the mean obliquity
+    // for 2027.5 (IAU 2006: 84381.406" - 46.836769" x 0.275 = 23.43570 deg);
+    // the months at the noon declination by Meeus's series at the site's
+    // mean noon. 0.05 mm: 0.02 deg of declination, plus the 2 mm chords.
+    void dateLinesOnTheMeridian_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<double>("declination");
+        const double noon = (12 + 72.855 / 15) / 24 - 0.5; // JD of 0h is the day number less a half
+        QTest::newRow("summer solstice") << "21 Jun" << 23.43570;
+        QTest::newRow("equinox") << "Equinox" << 0.0;
+        QTest::newRow("first of June") << "1 Jun" << meeusDeclination(QDate(2027, 6, 1).toJulianDay() + noon);
+        QTest::newRow("first of April") << "1 Apr" << meeusDeclination(QDate(2027, 4, 1).toJulianDay() + noon);
+        QTest::newRow("first of September") << "1 Sep" << meeusDeclination(QDate(2027, 9, 1).toJulianDay() + noon);
+    }
+    void dateLinesOnTheMeridian()
+    {
+        QFETCH(QString, label);
+        QFETCH(double, declination);
+        FrmDialDesigner w;
+        w.setRequest(site(40.655));
+        w.findChild<QComboBox *>("cboDateLines")->setCurrentIndex(static_cast<int>(DateLineChoice::Months));
+        QCOMPARE(w.drawing().dateLines.size(), std::size_t(15));
+        for (const DialDateLine &line : w.drawing().dateLines) {
+            if (line.label != label)
+                continue;
+            for (const dial::Polyline &piece : line.pieces)
+                for (std::size_t i = 1; i < piece.size(); ++i) {
+                    const dial::PlatePoint a = piece[i - 1], b = piece[i];
+                    if ((a.x < 0) == (b.x < 0))
+                        continue;
+                    const double y = a.y + (b.y - a.y) * (0 - a.x) / (b.x - a.x);
+                    CHECK_NEAR(std::fabs(y), 100 * std::tan((40.655 - declination) * kDegree), 0.05);
+                    return;
+                }
+        }
+        QFAIL("no such line across the meridian");
+    }
+
+    // The true sun's meridian passage on the clock less noon at this site in
+    // 2027, from astronomy-engine 2.1.19 (SearchHourAngle): 11 February
+    // +337.1 s on standard time, 8 November -1490.6 s, 3 November -1501.3 s;
+    // an hour more with daylight saving, which the window's clock keeps all
+    // year. A zone-time dial drops the site's 2.145 deg east of the zone's
+    // meridian: +514.8 s. Within 0.5 s, the two ephemerides' agreement.
+    void cardAgainstTheAlmanac_data()
+    {
+        QTest::addColumn<bool>("daylightSaving");
+        QTest::addColumn<int>("time");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<double>("add");
+        QTest::addColumn<QString>("clock");
+        QTest::newRow("11 Feb, sun time, standard") << false << 0 << QDate(2027, 2, 11) << 337.1 << "UTC-5, standard";
+        QTest::newRow("11 Feb, sun time, daylight saving")
+            << true << 0 << QDate(2027, 2, 11) << 3937.1 << "UTC-5 with daylight saving all year";
+        QTest::newRow("8 Nov, sun time, daylight saving")
+            << true << 0 << QDate(2027, 11, 8) << 2109.4 << "UTC-5 with daylight saving all year";
+        QTest::newRow("3 Nov, zone time, standard")
+            << false << 1 << QDate(2027, 11, 3) << -1501.3 + 514.8 << "UTC-5, standard";
+    }
+    void cardAgainstTheAlmanac()
+    {
+        QFETCH(bool, daylightSaving);
+        QFETCH(int, time);
+        QFETCH(QDate, date);
+        QFETCH(double, add);
+        QFETCH(QString, clock);
+        FrmDialDesigner w;
+        DesignerRequest r = site(40.655);
+        r.daylightSaving = daylightSaving;
+        w.setRequest(r);
+        w.findChild<QComboBox *>("cboTime")->setCurrentIndex(time);
+        const std::vector<CardDay> &days = w.card().days;
+        QCOMPARE(days.size(), std::size_t(365));
+        CHECK_NEAR(days[std::size_t(QDate(2027, 1, 1).daysTo(date))].addSeconds, add, 0.5);
+        QVERIFY(w.findChild<QLabel *>("lblClock")->text().contains(clock));
+        // Weekly from 1 January: 53 rows.
+        QCOMPARE(w.findChild<QTableWidget *>("tblCard")->rowCount(), 53);
     }
 
     void previewFollowsTheInputs()
@@ -170,18 +279,45 @@ private slots:
         FrmDialDesigner w;
         w.setRequest(site(40.655));
         w.show();
-        test::ModalAnswerer answerer;
-        answerer.when<QFileDialog>([&](QFileDialog *d) {
-            d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
-            static_cast<QDialog *>(d)->accept();
-        });
-        QTest::mouseClick(w.findChild<QPushButton *>("cmdSavePdf"), Qt::LeftButton);
+        saveThrough(w, "cmdSavePdf", path);
         const int pages = test::pdfPageCount(path);
-        QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
-        const QString text = test::pdfLines(path).join('\n');
+        QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+        const QStringList lines = test::pdfLines(path);
+        const QString text = lines.join('\n');
         QVERIFY(text.contains(QStringLiteral("Horizontal dial, 40.655 N 72.855 W")));
         QVERIFY(text.contains(QStringLiteral("Gnomon: row 1, column 1 of 1 x 1")));
         QVERIFY(text.contains(QStringLiteral("Style height 40.66°")));
+        // The card's page closes the job, with its first day as the card has it.
+        QVERIFY(text.contains(QStringLiteral("Correction card")));
+        const QString first = QString::fromStdString(dial::minutesSeconds(w.card().days.front().addSeconds));
+        // pdftotext reads the table's columns apart: the date, then its figure.
+        QVERIFY(lines.contains(QStringLiteral("1 Jan")));
+        QVERIFY2(lines.contains(first), qPrintable(first));
+    }
+
+    // One millimetre a unit, and the groups a cutter's software looks for.
+    void savedAsSvg()
+    {
+        QTemporaryDir out;
+        const QString path = out.filePath(QStringLiteral("dial.svg"));
+        FrmDialDesigner w;
+        w.setRequest(site(40.655));
+        w.show();
+        saveThrough(w, "cmdSaveSvg", path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QVERIFY(xml.readNextStartElement());
+        QCOMPARE(xml.name(), QStringLiteral("svg"));
+        for (const char *side : {"width", "height"})
+            QVERIFY(xml.attributes().value(QLatin1String(side)).endsWith(QStringLiteral("mm")));
+        QStringList groups;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QStringLiteral("g"))
+                groups << xml.attributes().value(QStringLiteral("id")).toString();
+        QVERIFY(!xml.hasError());
+        for (const char *id : {"plate", "hour-lines", "date-lines", "gnomon", "card"})
+            QVERIFY2(groups.contains(QLatin1String(id)), id);
     }
 };
 

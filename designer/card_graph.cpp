@@ -1,0 +1,28 @@
+#include "card_graph.h"
+
+#include "print/card_page.h"
+
+#include <QPainter>
+
+namespace orvane {
+
+CardGraph::CardGraph(QWidget *parent) : QWidget(parent)
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CardGraph::setCard(const dial::CardDrawing &card)
+{
+    card_ = card;
+    update();
+}
+
+void CardGraph::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    paintCardGraph(p, QRectF(rect()).adjusted(4, 4, -4, -4), card_, QFontMetricsF(font()).height() * 0.8);
+}
+
+} // namespace orvane
