@@ -6,30 +6,13 @@ namespace orvane {
 
 namespace {
 
-QString dayMonth(int day, int month, const QLocale &locale)
-{
-    return QStringLiteral("%1 %2").arg(day).arg(locale.monthName(month, QLocale::ShortFormat));
-}
-
 std::vector<DateLineData> dateLines(const DialData &d, const QLocale &locale)
 {
     std::vector<DateLineData> lines;
-    if (d.options.dateLines == DateLineChoice::None)
-        return lines;
-    const double obliquity = dial::meanObliquity(d.site.date.year() + 0.5);
-    lines.push_back({QStringLiteral("summer solstice"), dayMonth(21, 6, locale), obliquity, {}, {}});
-    lines.push_back({QStringLiteral("equinox"), QStringLiteral("Equinox"), 0, {}, {}});
-    lines.push_back({QStringLiteral("winter solstice"), dayMonth(21, 12, locale), -obliquity, {}, {}});
-    if (d.options.dateLines == DateLineChoice::Months) {
-        for (int month = 1; month <= 12; ++month) {
-            const QDate first(d.site.date.year(), month, 1);
-            // None only in polar night, where the nodus casts no shadow at noon.
-            if (const std::optional<double> declination = noonDeclination(first, d.site.latitude, d.site.longitude))
-                lines.push_back({QStringLiteral("month"), dayMonth(1, month, locale), *declination, first, {}});
-        }
-    }
-    for (DateLineData &line : lines)
-        line.pieces = dial::dateLine(d.input, line.declination);
+    for (const DateLineSpec &spec :
+         dateLineSpecs(d.site.date.year(), d.site.latitude, d.site.longitude, d.options.dateLines, locale))
+        lines.push_back(
+            {spec.name, spec.label, spec.declination, spec.date, dial::dateLine(d.input, spec.declination)});
     return lines;
 }
 

@@ -5,6 +5,7 @@
 #include "dial/date_lines.h"
 #include "dial/dial_layout.h"
 #include "field/correction_card.h"
+#include "field/dial_dates.h"
 #include "field/field_data.h"
 
 #include <QDate>
@@ -15,8 +16,6 @@
 #include <vector>
 
 namespace orvane {
-
-enum class DateLineChoice { None, Solstices, Months };
 
 struct DialOptions {
     dial::DialType type = dial::DialType::Horizontal;

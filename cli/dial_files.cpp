@@ -42,26 +42,7 @@ bool hasDialPdfWriter() { return bool(pdfWriter()); }
 
 dial::CardDrawing cardDrawing(const DialData &d, const QLocale &locale)
 {
-    dial::CardDrawing card;
-    const int year = d.site.date.year();
-    card.title = QStringLiteral("Add to the dial's reading for the clock, %1").arg(year).toStdString();
-    for (int month = 1; month <= 12; ++month) {
-        card.monthStarts.push_back(QDate(year, 1, 1).daysTo(QDate(year, month, 1)));
-        card.monthLabels.push_back(locale.monthName(month, QLocale::ShortFormat).toStdString());
-    }
-    for (const CardDay &day : d.card) {
-        // Polar night leaves days out: they keep their place on the graph as the day before.
-        const auto index = std::size_t(QDate(year, 1, 1).daysTo(day.date));
-        card.addSeconds.resize(index + 1, day.addSeconds);
-        card.addSeconds[index] = day.addSeconds;
-        if (day.date.day() == 1 || day.date.day() == 16)
-            card.rows.push_back({QStringLiteral("%1 %2")
-                                     .arg(day.date.day())
-                                     .arg(locale.monthName(day.date.month(), QLocale::ShortFormat))
-                                     .toStdString(),
-                                 day.addSeconds});
-    }
-    return card;
+    return cardDrawing(d.card, d.site.date.year(), CardRows::HalfMonthly, locale);
 }
 
 std::string dialSvgText(const DialData &d, const QLocale &locale)

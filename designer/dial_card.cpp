@@ -36,11 +36,6 @@ DialCard computeDialCard(const DesignerRequest &request, dial::DialTime time)
     return card;
 }
 
-QString dayMonth(int day, int month, const QLocale &locale)
-{
-    return QStringLiteral("%1 %2").arg(day).arg(locale.monthName(month, QLocale::ShortFormat));
-}
-
 std::vector<CardDay> weeklyRows(const DialCard &card)
 {
     std::vector<CardDay> rows;
@@ -53,24 +48,7 @@ std::vector<CardDay> weeklyRows(const DialCard &card)
 
 dial::CardDrawing cardDrawing(const DialCard &card, CardRows rows, const QLocale &locale)
 {
-    dial::CardDrawing d;
-    const QDate first(card.year, 1, 1);
-    d.title = QStringLiteral("Add to the dial's reading for the clock, %1").arg(card.year).toStdString();
-    for (int month = 1; month <= 12; ++month) {
-        d.monthStarts.push_back(static_cast<int>(first.daysTo(QDate(card.year, month, 1))));
-        d.monthLabels.push_back(locale.monthName(month, QLocale::ShortFormat).toStdString());
-    }
-    for (const CardDay &day : card.days) {
-        // Days of polar night keep their place on the graph as the day before.
-        const auto index = static_cast<std::size_t>(first.daysTo(day.date));
-        d.addSeconds.resize(index + 1, day.addSeconds);
-        d.addSeconds[index] = day.addSeconds;
-        const bool row =
-            rows == CardRows::Weekly ? first.daysTo(day.date) % 7 == 0 : day.date.day() == 1 || day.date.day() == 16;
-        if (row)
-            d.rows.push_back({dayMonth(day.date.day(), day.date.month(), locale).toStdString(), day.addSeconds});
-    }
-    return d;
+    return cardDrawing(card.days, card.year, rows, locale);
 }
 
 } // namespace orvane

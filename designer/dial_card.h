@@ -6,6 +6,7 @@
 #include "dial/dial_input.h"
 #include "dial/dial_svg.h"
 #include "field/correction_card.h"
+#include "field/dial_dates.h"
 
 #include <QLocale>
 #include <QString>
@@ -24,15 +25,10 @@ struct DialCard {
 
 DialCard computeDialCard(const DesignerRequest &request, dial::DialTime time);
 
-// "21 Jun": the day and the month's short name in `locale`.
-QString dayMonth(int day, int month, const QLocale &locale);
-
 // Every 7th day from 1 January, the card's table.
 std::vector<CardDay> weeklyRows(const DialCard &card);
 
-// The card as the drawings show it. The weekly rows for the page; the 1st
-// and 16th of each month for the engraved card, as the command line draws it.
-enum class CardRows { Weekly, HalfMonthly };
+// The card as the drawings show it (field/dial_dates.h).
 dial::CardDrawing cardDrawing(const DialCard &card, CardRows rows, const QLocale &locale);
 
 } // namespace orvane

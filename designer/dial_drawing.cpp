@@ -26,18 +26,9 @@ std::vector<DialDateLine> dateLines(const DesignerRequest &request, const dial::
                                     const QLocale &locale)
 {
     std::vector<DialDateLine> lines;
-    if (choice == DateLineChoice::None)
-        return lines;
     const int year = request.date.isValid() ? request.date.year() : 2000;
-    const double obliquity = dial::meanObliquity(year + 0.5);
-    lines.push_back({dayMonth(21, 6, locale), dial::dateLine(input, obliquity)});
-    lines.push_back({QStringLiteral("Equinox"), dial::dateLine(input, 0)});
-    lines.push_back({dayMonth(21, 12, locale), dial::dateLine(input, -obliquity)});
-    if (choice == DateLineChoice::Months)
-        for (int month = 1; month <= 12; ++month)
-            // None only in polar night, where the nodus casts no shadow at noon.
-            if (const auto declination = noonDeclination(QDate(year, month, 1), request.latitude, request.longitude))
-                lines.push_back({dayMonth(1, month, locale), dial::dateLine(input, *declination)});
+    for (const DateLineSpec &spec : dateLineSpecs(year, request.latitude, request.longitude, choice, locale))
+        lines.push_back({spec.label, dial::dateLine(input, spec.declination)});
     return lines;
 }
 

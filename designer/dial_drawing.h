@@ -12,8 +12,6 @@
 
 namespace orvane {
 
-enum class DateLineChoice { None, Solstices, Months };
-
 // The designer's inputs, checked already (see dialSettingsProblem).
 struct DialSettings {
     dial::DialType type = dial::DialType::Horizontal;
