@@ -1,5 +1,7 @@
 #include "dial_pdf.h"
 
+#include "cli/cli_options.h"
+#include "print/card_page.h"
 #include "print/dial_pages.h"
 
 #include <QLocale>
@@ -34,6 +36,22 @@ bool paintDialPdf(QIODevice &device, const DialData &d)
             .arg(kind, degreesText(d.input.latitude, u'N', u'S'), degreesText(d.input.longitude, u'E', u'W'));
     drawing.notes << QStringLiteral("Style height %1°").arg(QString::number(d.layout.styleHeight, 'f', 2))
                   << (d.input.time == dial::DialTime::Sun ? QStringLiteral("sun time") : QStringLiteral("zone time"));
+
+    if (d.options.card) {
+        CardPage page;
+        page.title = drawing.title;
+        page.about << QStringLiteral("Dial: nodus %1 mm above the plate, %2")
+                          .arg(QString::number(d.input.nodusHeight, 'g', 6), drawing.notes.last())
+                   << QStringLiteral("Clock: %1")
+                          .arg(d.zoneName.isEmpty() ? QStringLiteral("UTC%1 %2")
+                                                          .arg(offsetText(d.site.clock.utcOffsetMinutes),
+                                                               d.site.clock.daylightSaving
+                                                                   ? QStringLiteral("with daylight saving all year")
+                                                                   : QStringLiteral("standard time all year"))
+                                                    : d.zoneName + QStringLiteral(", by its rules"));
+        page.card = cardDrawing(d.card, d.site.date.year(), CardRows::Weekly, QLocale());
+        drawing.card = [page](QPainter &p, const QRectF &r) { paintCardPage(p, r, page); };
+    }
 
     QPdfWriter pdf(&device);
     pdf.setTitle(drawing.title);
