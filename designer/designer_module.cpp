@@ -45,6 +45,12 @@ Q_DECL_EXPORT void orvane_designer_update(const OrvaneDesignerRequest *request)
         designerWindow->setRequest(orvane::fromC(*request));
 }
 
+Q_DECL_EXPORT void orvane_designer_wall_facing(double facingDeg)
+{
+    if (designerWindow)
+        designerWindow->setWallFacing(facingDeg);
+}
+
 Q_DECL_EXPORT void orvane_designer_close()
 {
     if (designerWindow)
@@ -57,3 +63,4 @@ Q_DECL_EXPORT void orvane_designer_close()
 static_assert(std::is_same_v<decltype(&orvane_designer_open), OrvaneDesignerOpenFn>);
 static_assert(std::is_same_v<decltype(&orvane_designer_update), OrvaneDesignerUpdateFn>);
 static_assert(std::is_same_v<decltype(&orvane_designer_close), OrvaneDesignerCloseFn>);
+static_assert(std::is_same_v<decltype(&orvane_designer_wall_facing), OrvaneDesignerWallFacingFn>);

@@ -23,6 +23,9 @@ using OrvaneDesignerOpenFn = void (*)(const OrvaneDesignerRequest *request);
 using OrvaneDesignerUpdateFn = void (*)(const OrvaneDesignerRequest *request);
 // Closes the designer if it is shown.
 using OrvaneDesignerCloseFn = void (*)();
+// A wall's facing (degrees) from the Field Sheet's readings: the designer,
+// if open, takes it for a vertical dial.
+using OrvaneDesignerWallFacingFn = void (*)(double facingDeg);
 
 } // extern "C"
 
@@ -30,4 +33,5 @@ namespace orvane {
 inline constexpr char kDesignerOpenSymbol[] = "orvane_designer_open";
 inline constexpr char kDesignerUpdateSymbol[] = "orvane_designer_update";
 inline constexpr char kDesignerCloseSymbol[] = "orvane_designer_close";
+inline constexpr char kDesignerWallFacingSymbol[] = "orvane_designer_wall_facing";
 } // namespace orvane

@@ -13,6 +13,7 @@ struct Module {
     OrvaneDesignerOpenFn open = nullptr;
     OrvaneDesignerUpdateFn update = nullptr;
     OrvaneDesignerCloseFn close = nullptr;
+    OrvaneDesignerWallFacingFn wallFacing = nullptr;
 };
 
 Module loadedModule;
@@ -22,13 +23,14 @@ bool loadModule()
 {
     if (loadedModule.open)
         return true;
-    const std::vector<QFunctionPointer> f =
-        loadModuleSymbols(moduleCandidates(programDir(), ORVANE_MODULE_PLACES(DESIGNER)),
-                          {kDesignerOpenSymbol, kDesignerUpdateSymbol, kDesignerCloseSymbol}, "dial designer");
+    const std::vector<QFunctionPointer> f = loadModuleSymbols(
+        moduleCandidates(programDir(), ORVANE_MODULE_PLACES(DESIGNER)),
+        {kDesignerOpenSymbol, kDesignerUpdateSymbol, kDesignerCloseSymbol, kDesignerWallFacingSymbol}, "dial designer");
     if (f.empty())
         return false;
-    loadedModule = Module{reinterpret_cast<OrvaneDesignerOpenFn>(f[0]), reinterpret_cast<OrvaneDesignerUpdateFn>(f[1]),
-                          reinterpret_cast<OrvaneDesignerCloseFn>(f[2])};
+    loadedModule =
+        Module{reinterpret_cast<OrvaneDesignerOpenFn>(f[0]), reinterpret_cast<OrvaneDesignerUpdateFn>(f[1]),
+               reinterpret_cast<OrvaneDesignerCloseFn>(f[2]), reinterpret_cast<OrvaneDesignerWallFacingFn>(f[3])};
     return true;
 }
 
@@ -60,6 +62,12 @@ void closeDialDesigner()
 {
     if (loadedModule.close)
         loadedModule.close();
+}
+
+void setDialDesignerWallFacing(double facingDeg)
+{
+    if (loadedModule.wallFacing)
+        loadedModule.wallFacing(facingDeg);
 }
 
 bool dialDesignerModuleLoaded() { return loadedModule.open != nullptr; }

@@ -12,6 +12,10 @@ void openDialDesigner(const DesignerRequest &request);
 // Shows `request` in the designer when it is shown; loads nothing otherwise.
 void updateDialDesigner(const DesignerRequest &request);
 
+// A wall's facing from the Field Sheet: an open designer takes it for a
+// vertical dial; loads nothing.
+void setDialDesignerWallFacing(double facingDeg);
+
 // Closes the designer if it was ever opened.
 void closeDialDesigner();
 

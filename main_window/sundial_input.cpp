@@ -43,6 +43,12 @@ Sundial_Input::Sundial_Input(QWidget *parent)
     connect(cmdFieldSheet, &QPushButton::clicked, this, &Sundial_Input::onFieldSheetClicked);
     connect(cmdDial, &QPushButton::clicked, this, &Sundial_Input::onDialClicked);
     connect(txtLatitude, &QLineEdit::editingFinished, this, &Sundial_Input::splitCoordinatePair);
+    // A wall measured on the Field Sheet is the Dial Designer's facing.
+    setFieldSheetWallListener([this](std::optional<double> facing) {
+        wallFacing_ = facing;
+        if (facing)
+            setDialDesignerWallFacing(*facing);
+    });
     connect(lblBrowser, &LinkLabel::clicked, this, &Sundial_Input::onTimeLinkClicked);
     connect(lblTarnwick, &LinkLabel::clicked, this, &Sundial_Input::onMakerLinkClicked);
 
@@ -74,7 +80,8 @@ Sundial_Input::Sundial_Input(QWidget *parent)
 Sundial_Input::~Sundial_Input()
 {
     setErrorReporter(nullptr);
-    // The sheet's time link calls back into this window.
+    // The sheet's time link and wall readings call back into this window.
+    setFieldSheetWallListener(nullptr);
     closeFieldSheet();
     closeDialDesigner();
 }
@@ -261,6 +268,8 @@ void Sundial_Input::onDialClicked()
     showEot();
     updateFieldSheet(sheetRequest());
     openDialDesigner(designerRequest());
+    if (wallFacing_)
+        setDialDesignerWallFacing(*wallFacing_);
 }
 
 void Sundial_Input::onPrintClicked()

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 #include <functional>
 #include <vector>
 
@@ -82,6 +84,7 @@ private:
 
     SolarState state_;
     bool daylightSaving_ = false;
+    std::optional<double> wallFacing_; // from the Field Sheet's wall readings
     std::vector<QWidget *> tabOrder_;
     std::function<void()> endProgram_;
     std::function<void(const QString &)> openPage_;

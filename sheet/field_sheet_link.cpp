@@ -17,6 +17,13 @@ struct Module {
 
 Module loadedModule;
 std::function<void()> timeLinkAction;
+std::function<void(std::optional<double>)> wallListener;
+
+void tellWall(int known, double facingDeg)
+{
+    if (wallListener)
+        wallListener(known ? std::optional<double>(facingDeg) : std::nullopt);
+}
 
 void followTimeLink()
 {
@@ -29,13 +36,14 @@ bool loadModule()
 {
     if (loadedModule.open)
         return true;
-    const std::vector<QFunctionPointer> f =
-        loadModuleSymbols(moduleCandidates(programDir(), ORVANE_MODULE_PLACES(SHEET)),
-                          {kSheetOpenSymbol, kSheetUpdateSymbol, kSheetCloseSymbol}, "field sheet");
+    const std::vector<QFunctionPointer> f = loadModuleSymbols(
+        moduleCandidates(programDir(), ORVANE_MODULE_PLACES(SHEET)),
+        {kSheetOpenSymbol, kSheetUpdateSymbol, kSheetCloseSymbol, kSheetSetWallListenerSymbol}, "field sheet");
     if (f.empty())
         return false;
     loadedModule = Module{reinterpret_cast<OrvaneSheetOpenFn>(f[0]), reinterpret_cast<OrvaneSheetUpdateFn>(f[1]),
                           reinterpret_cast<OrvaneSheetCloseFn>(f[2])};
+    reinterpret_cast<OrvaneSheetSetWallListenerFn>(f[3])(&tellWall);
     return true;
 }
 
@@ -69,6 +77,11 @@ void closeFieldSheet()
     if (loadedModule.close)
         loadedModule.close();
     timeLinkAction = nullptr;
+}
+
+void setFieldSheetWallListener(std::function<void(std::optional<double>)> listener)
+{
+    wallListener = std::move(listener);
 }
 
 bool fieldSheetModuleLoaded() { return loadedModule.open != nullptr; }

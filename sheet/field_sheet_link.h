@@ -6,6 +6,7 @@
 #include "sheet_request.h"
 
 #include <functional>
+#include <optional>
 
 namespace orvane {
 
@@ -15,6 +16,10 @@ void openFieldSheet(const SheetRequest &request, std::function<void()> openTimeP
 
 // Shows `request` in the sheet when it is shown; loads nothing otherwise.
 void updateFieldSheet(const SheetRequest &request);
+
+// Told the wall's facing in degrees (none when the readings give none)
+// whenever the sheet's wall readings change.
+void setFieldSheetWallListener(std::function<void(std::optional<double>)> listener);
 
 // Closes the sheet if it was ever opened and forgets the time link's action.
 void closeFieldSheet();

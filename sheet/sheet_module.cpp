@@ -3,6 +3,7 @@
 
 #include "frm_field_sheet.h"
 #include "sheet_module_api.h"
+#include "wall_panel.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -12,6 +13,16 @@
 namespace {
 
 QPointer<orvane::FrmFieldSheet> sheetWindow;
+OrvaneSheetWallFn wallListener = nullptr;
+
+// The facing the readings give now, after the sheet has taken them.
+void tellWall()
+{
+    if (!wallListener || !sheetWindow)
+        return;
+    const std::optional<orvane::WallField> &wall = sheetWindow->data().wall;
+    wallListener(wall ? 1 : 0, wall ? wall->facingDeg : 0);
+}
 
 void deleteWindow() { delete sheetWindow.data(); }
 
@@ -19,6 +30,9 @@ orvane::FrmFieldSheet *window()
 {
     if (!sheetWindow) {
         sheetWindow = new orvane::FrmFieldSheet();
+        // Connected after the sheet's own handler, so its data is new.
+        if (auto *panel = sheetWindow->findChild<orvane::WallPanel *>())
+            QObject::connect(panel, &orvane::WallPanel::readingsChanged, sheetWindow.data(), &tellWall);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, sheetWindow.data(), &deleteWindow);
         // Also where the application ends without its event loop having run.
         qAddPostRoutine(&deleteWindow);
@@ -46,6 +60,8 @@ Q_DECL_EXPORT void orvane_sheet_update(const OrvaneSheetRequest *request)
         sheetWindow->setRequest(orvane::fromC(*request));
 }
 
+Q_DECL_EXPORT void orvane_sheet_set_wall_listener(OrvaneSheetWallFn listener) { wallListener = listener; }
+
 Q_DECL_EXPORT void orvane_sheet_close()
 {
     if (sheetWindow)
@@ -58,3 +74,4 @@ Q_DECL_EXPORT void orvane_sheet_close()
 static_assert(std::is_same_v<decltype(&orvane_sheet_open), OrvaneSheetOpenFn>);
 static_assert(std::is_same_v<decltype(&orvane_sheet_update), OrvaneSheetUpdateFn>);
 static_assert(std::is_same_v<decltype(&orvane_sheet_close), OrvaneSheetCloseFn>);
+static_assert(std::is_same_v<decltype(&orvane_sheet_set_wall_listener), OrvaneSheetSetWallListenerFn>);

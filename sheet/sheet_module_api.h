@@ -28,6 +28,10 @@ using OrvaneSheetOpenFn = void (*)(const OrvaneSheetRequest *request, OrvaneShee
 using OrvaneSheetUpdateFn = void (*)(const OrvaneSheetRequest *request);
 // Closes the sheet if it is shown.
 using OrvaneSheetCloseFn = void (*)();
+// Told the wall's facing (degrees) whenever the sheet's wall readings give
+// one anew; `known` is 0 when they give none.
+using OrvaneSheetWallFn = void (*)(int known, double facingDeg);
+using OrvaneSheetSetWallListenerFn = void (*)(OrvaneSheetWallFn listener);
 
 } // extern "C"
 
@@ -35,4 +39,5 @@ namespace orvane {
 inline constexpr char kSheetOpenSymbol[] = "orvane_sheet_open";
 inline constexpr char kSheetUpdateSymbol[] = "orvane_sheet_update";
 inline constexpr char kSheetCloseSymbol[] = "orvane_sheet_close";
+inline constexpr char kSheetSetWallListenerSymbol[] = "orvane_sheet_set_wall_listener";
 } // namespace orvane

@@ -2,12 +2,16 @@
 // only after the first click, the button checks the inputs as Calculate
 // does, and one designer follows the later calculations until Quit.
 #include "designer/dial_designer_link.h"
+#include "sheet/field_sheet_link.h"
 #include "support/loaded_libraries.h"
 #include "support/modal_answerer.h"
 #include "support/window_driver.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QTest>
 
 using orvane::test::ModalAnswerer;
@@ -119,6 +123,33 @@ private slots:
         d.click("CmdQuit");
         QCOMPARE(d.programEnds, 1);
         QVERIFY(!shownDesigner());
+    }
+
+    // A wall measured on the Field Sheet becomes the designer's vertical dial:
+    // read at the sun's bearing 190 with the shadow 30 degrees clockwise,
+    // the wall faces 190 - 30 = 160 (the sign worked in the command line's test).
+    void wallFromTheSheet()
+    {
+        WindowDriver d;
+        d.enter("6/21/2027", Daylight, "40.655", "72.855", West, 6);
+        d.click("cmdFieldSheet");
+        QWidget *sheet = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmFieldSheet") && w->isVisible())
+                sheet = w;
+        QVERIFY(sheet);
+        auto *wall = sheet->findChild<QTableWidget *>("tblWall");
+        QVERIFY(wall);
+        wall->setItem(0, 0, new QTableWidgetItem(QStringLiteral("13:06:14")));
+        wall->setItem(0, 1, new QTableWidgetItem(QStringLiteral("30")));
+        d.click("cmdDial");
+        QWidget *designer = shownDesigner();
+        QVERIFY(designer);
+        QCOMPARE(designer->findChild<QComboBox *>("cboType")->currentText(), QStringLiteral("Vertical"));
+        const double facing = QLocale().toDouble(designer->findChild<QLineEdit *>("txtFacing")->text());
+        QVERIFY2(std::fabs(facing - 160) <= 0.01, qPrintable(QString::number(facing)));
+        orvane::closeDialDesigner();
+        orvane::closeFieldSheet();
     }
 };
 
