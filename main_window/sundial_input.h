@@ -11,6 +11,7 @@
 #include <vector>
 
 class QComboBox;
+class QCursor;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -58,6 +59,9 @@ private slots:
 
 private:
     void buildControls();
+    void buildHeader(const QCursor &hand);
+    void buildButtons();
+    void buildInputs();
     void setTabOrder();
     // Names, descriptions and keys for assistive technology and the keyboard.
     void describeControls();

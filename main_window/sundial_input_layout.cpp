@@ -77,7 +77,23 @@ void Sundial_Input::buildControls()
     setWindowIcon(QIcon(resourcePicture("icon.png")));
     setFont(makeFont("Arial", 8.25));
     const QCursor hand(resourcePicture("hand.png"), 6, 1);
+    buildHeader(hand);
+    buildButtons();
+    buildInputs();
 
+    // The frames' own font serves only captions they never draw. Given
+    // last, so that no control inside measures its text with it while it
+    // is being made: every one has a font of its own.
+    const QFont frameFont = makeFont("MS Sans Serif", 8.25);
+    frame1->setFont(frameFont);
+    frame2->setFont(frameFont);
+
+    setTabOrder();
+}
+
+// The title, the pictures, the maker's link, the instructions and the time link.
+void Sundial_Input::buildHeader(const QCursor &hand)
+{
     lblTitle = place<QLabel>(this, "lblTitle", twips(108, 0, 11976, 816), makeFont("Times New Roman", 36, false, true));
     lblTitle->setText("Orvane Calculator");
     lblTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -107,7 +123,11 @@ void Sundial_Input::buildControls()
     setColours(lblBrowser, kLinkBlue);
     lblBrowser->setCursor(hand);
     lblBrowser->adjustSize();
+}
 
+// The input frame and the command buttons under it.
+void Sundial_Input::buildButtons()
+{
     frame1 = place<QFrame>(this, "Frame1", twips(360, 5280, 11172, 2295), QFont());
     frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
@@ -130,7 +150,11 @@ void Sundial_Input::buildControls()
 
     lblSubscript = place<QLabel>(this, "lblSubscript", twips(240, 7800, 1800, 255), makeFont("Arial", 7.5));
     lblSubscript->setText("by E. Marrow, 2003");
+}
 
+// Inside the input frame: date, clock, zone, latitude and longitude, result.
+void Sundial_Input::buildInputs()
+{
     txtDate = place<QLineEdit>(frame1, "txtDate", twips(240, 240, 972, 288), makeFont("Arial", 7.5));
     lblDate = place<QLabel>(frame1, "lblDate", twips(1320, 240, 1692, 372), makeFont("Arial", 7.5));
     lblDate->setText("Date(mm/dd/yyyy)");
@@ -175,15 +199,6 @@ void Sundial_Input::buildControls()
         group->addButton(pair.first);
         group->addButton(pair.second);
     }
-
-    // The frames' own font serves only captions they never draw. Given
-    // last, so that no control inside measures its text with it while it
-    // is being made: every one has a font of its own.
-    const QFont frameFont = makeFont("MS Sans Serif", 8.25);
-    frame1->setFont(frameFont);
-    frame2->setFont(frameFont);
-
-    setTabOrder();
 }
 
 void Sundial_Input::setTabOrder()
