@@ -2,20 +2,12 @@
 // The C entry points of the dial designer module, resolved at run time by
 // the designer link. Plain C types only.
 
+#include "modules/site_request.h"
+
 extern "C" {
 
 // The accepted inputs of the main window's last calculation.
-struct OrvaneDesignerRequest {
-    int year;
-    int month;
-    int day;
-    double latitude;      // degrees, north positive
-    double longitude;     // degrees, east positive
-    int west;             // the longitude was entered as west of Greenwich
-    int utcOffsetMinutes; // the zone's standard offset
-    int daylightSaving;   // the clock shows daylight-saving time
-    const char *zoneText; // UTF-8: the time-zone list's entry
-};
+using OrvaneDesignerRequest = OrvaneSiteRequest;
 
 // Shows the one designer (modeless, no owner, raised when already shown).
 using OrvaneDesignerOpenFn = void (*)(const OrvaneDesignerRequest *request);

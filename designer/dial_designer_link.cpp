@@ -1,4 +1,5 @@
 #include "dial_designer_link.h"
+#include "designer_module_api.h"
 
 #include "modules/module_loader.h"
 

@@ -23,8 +23,7 @@ namespace orvane {
 class LinkLabel;
 class LiveLabel;
 struct InputCheck;
-struct SheetRequest;
-struct DesignerRequest;
+struct SiteRequest;
 
 // Every control carries its form name as objectName ("CmdCalculate",
 // "OptWest", ...): tests, accessibility and other programs find it so.
@@ -76,8 +75,8 @@ private:
     Crossings showEot();
     // The accepted inputs as the field sheet wants them; valid right after
     // dateCheck() has passed.
-    SheetRequest sheetRequest() const;
-    DesignerRequest designerRequest() const;
+    SiteRequest sheetRequest() const;
+    SiteRequest designerRequest() const;
     // Shows the calculation's inputs in the field sheet and the designer, if open.
     void updateOpenWindows();
     // lblResult keeps its size unless the text needs more height; then it

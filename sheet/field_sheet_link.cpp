@@ -1,4 +1,5 @@
 #include "field_sheet_link.h"
+#include "sheet_module_api.h"
 
 #include "modules/module_loader.h"
 

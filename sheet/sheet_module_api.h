@@ -3,20 +3,12 @@
 // sheet link. Plain C types only, so the two sides need not agree on more
 // than these declarations.
 
+#include "modules/site_request.h"
+
 extern "C" {
 
 // The accepted inputs of the main window's last calculation.
-struct OrvaneSheetRequest {
-    int year;
-    int month;
-    int day;
-    double latitude;      // degrees, north positive
-    double longitude;     // degrees, east positive
-    int west;             // the longitude was entered as west of Greenwich
-    int utcOffsetMinutes; // the zone's standard offset
-    int daylightSaving;   // the clock shows daylight-saving time
-    const char *zoneText; // UTF-8: the time-zone list's entry
-};
+using OrvaneSheetRequest = OrvaneSiteRequest;
 
 // Called when the sheet's time link is followed.
 using OrvaneSheetTimeLinkFn = void (*)();
