@@ -186,9 +186,11 @@ void FrmFieldSheet::showMark()
 {
     const double clock = timMark->time().msecsSinceStartOfDay() / 1000.0;
     const QString result = markText(markAt(inputs_, clock), QLocale());
-    // Heard with the box, and read out whenever it changes.
+    // Heard with the box, and read out as it changes under the typing.
     timMark->setAccessibleDescription(result);
     lblMarkResult->setSpokenText(result);
+    if (timMark->hasFocus())
+        lblMarkResult->announce();
 }
 
 void FrmFieldSheet::readHeight()

@@ -15,10 +15,12 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QTimeEdit;
 class QTimer;
+class QVBoxLayout;
 
 namespace orvane {
 
@@ -58,7 +60,16 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    // The controls, one part of the window at a time.
     void buildControls();
+    void buildHeader(QVBoxLayout *main);
+    QLayout *buildPlanColumn();
+    void buildClock(QVBoxLayout *column);
+    QLayout *buildEvents();
+    QLayout *buildAroundColumn();
+    QLayout *buildDaysColumn();
+    QLayout *buildButtons();
+    void setKeyboardWalk();
     void showFigures();
     void fillAroundTable();
     void showMark();

@@ -53,6 +53,27 @@ void FrmFieldSheet::buildControls()
     setObjectName(QStringLiteral("frmFieldSheet"));
     setWindowTitle(QStringLiteral("Field Sheet"));
 
+    // Built in reading order, which is also the order a screen reader
+    // lists the controls in.
+    auto *main = new QVBoxLayout(this);
+    buildHeader(main);
+    auto *body = new QHBoxLayout;
+    body->addLayout(buildPlanColumn());
+    // Right of the plan and the clock: the events, then the tables.
+    auto *right = new QVBoxLayout;
+    right->addLayout(buildEvents());
+    auto *tables = new QHBoxLayout;
+    tables->addLayout(buildAroundColumn(), 1);
+    tables->addLayout(buildDaysColumn(), 1);
+    right->addLayout(tables, 1);
+    body->addLayout(right, 1);
+    main->addLayout(body, 1);
+    main->addLayout(buildButtons());
+    setKeyboardWalk();
+}
+
+void FrmFieldSheet::buildHeader(QVBoxLayout *main)
+{
     lblSite = make<QLabel>(this, "lblSite");
     QFont bold = font();
     bold.setBold(true);
@@ -65,8 +86,13 @@ void FrmFieldSheet::buildControls()
     QPalette red = lblWarnings->palette();
     red.setColor(QPalette::WindowText, QColor(170, 0, 0));
     lblWarnings->setPalette(red);
+    for (QLabel *l : {lblSite, lblDate, lblClockMode, lblWarnings})
+        main->addWidget(l);
+}
 
-    // Left: the plan, its plumb line and what it cannot show; the clock.
+QLayout *FrmFieldSheet::buildPlanColumn()
+{
+    // The plan, its plumb line and what it cannot show.
     plan = make<PlanView>(this, "planView");
     txtHeight = make<QLineEdit>(this, "txtHeight");
     auto *validator = new QDoubleValidator(0.01, 1000, 2, txtHeight);
@@ -85,6 +111,23 @@ void FrmFieldSheet::buildControls()
     lblShadowless = make<QLabel>(this, "lblShadowless");
     lblShadowless->setWordWrap(true);
 
+    auto *left = new QVBoxLayout;
+    left->addWidget(plan);
+    for (auto [label, box] : {std::pair{lblHeight, txtHeight}, std::pair{lblBearing, txtBearing}}) {
+        auto *row = new QHBoxLayout;
+        row->addWidget(label);
+        row->addWidget(box);
+        row->addStretch();
+        left->addLayout(row);
+    }
+    left->addWidget(lblShadowless);
+    left->addStretch();
+    buildClock(left);
+    return left;
+}
+
+void FrmFieldSheet::buildClock(QVBoxLayout *column)
+{
     grpToday = make<QGroupBox>(this, "grpToday");
     grpToday->setTitle(QStringLiteral("Today"));
     lblNow = make<QLabel>(grpToday, "lblNow");
@@ -116,25 +159,13 @@ void FrmFieldSheet::buildControls()
             timeLink_();
     });
 
-    auto *left = new QVBoxLayout;
-    left->addWidget(plan);
-    auto *heightRow = new QHBoxLayout;
-    heightRow->addWidget(lblHeight);
-    heightRow->addWidget(txtHeight);
-    heightRow->addStretch();
-    left->addLayout(heightRow);
-    auto *bearingRow = new QHBoxLayout;
-    bearingRow->addWidget(lblBearing);
-    bearingRow->addWidget(txtBearing);
-    bearingRow->addStretch();
-    left->addLayout(bearingRow);
-    left->addWidget(lblShadowless);
-    left->addStretch();
-    left->addWidget(grpToday);
-    left->addWidget(lblClockNote);
-    left->addWidget(cmdTimeLink);
+    column->addWidget(grpToday);
+    column->addWidget(lblClockNote);
+    column->addWidget(cmdTimeLink);
+}
 
-    // Right: the three events, then the table around one and the coming days.
+QLayout *FrmFieldSheet::buildEvents()
+{
     auto *blockRow = new QHBoxLayout;
     for (FieldEvent e : kFieldEvents) {
         blocks[static_cast<int>(e)] = new EventBlock(e, this);
@@ -143,7 +174,11 @@ void FrmFieldSheet::buildControls()
     bearingBlock = new BearingBlock(this);
     bearingBlock->hide();
     blockRow->addWidget(bearingBlock, 1);
+    return blockRow;
+}
 
+QLayout *FrmFieldSheet::buildAroundColumn()
+{
     cboAroundEvent = make<SpokenComboBox>(this, "cboAroundEvent");
     QLabel *lblAround = labelFor(this, "lblAround", QStringLiteral("&Every 30 seconds around:"), cboAroundEvent);
     tblAround = make<SheetTable>(this, "tblAround");
@@ -153,60 +188,55 @@ void FrmFieldSheet::buildControls()
     QLabel *lblMark = labelFor(this, "lblMark", QStringLiteral("I &marked the shadow at:"), timMark);
     lblMarkResult = make<SpokenLabel>(this, "lblMarkResult");
     lblMarkResult->setWordWrap(true);
+
+    auto *column = new QVBoxLayout;
+    auto *aroundRow = new QHBoxLayout;
+    aroundRow->addWidget(lblAround);
+    aroundRow->addWidget(cboAroundEvent, 1);
+    column->addLayout(aroundRow);
+    column->addWidget(tblAround, 1);
+    auto *markRow = new QHBoxLayout;
+    markRow->addWidget(lblMark);
+    markRow->addWidget(timMark, 1);
+    column->addLayout(markRow);
+    column->addWidget(lblMarkResult);
+    return column;
+}
+
+QLayout *FrmFieldSheet::buildDaysColumn()
+{
     tblDays = make<SheetTable>(this, "tblDays");
     QLabel *lblDays = labelFor(this, "lblDays", QStringLiteral("The &next 14 days:"), tblDays);
     // A week in view above the wall panel.
     tblDays->setMinimumHeight(9 * (fontMetrics().lineSpacing() + 6));
-
-    auto *aroundColumn = new QVBoxLayout;
-    auto *aroundRow = new QHBoxLayout;
-    aroundRow->addWidget(lblAround);
-    aroundRow->addWidget(cboAroundEvent, 1);
-    aroundColumn->addLayout(aroundRow);
-    aroundColumn->addWidget(tblAround, 1);
-    auto *markRow = new QHBoxLayout;
-    markRow->addWidget(lblMark);
-    markRow->addWidget(timMark, 1);
-    aroundColumn->addLayout(markRow);
-    aroundColumn->addWidget(lblMarkResult);
-    auto *daysColumn = new QVBoxLayout;
-    daysColumn->addWidget(lblDays);
-    daysColumn->addWidget(tblDays, 1);
     wallPanel = new WallPanel(this);
-    daysColumn->addWidget(wallPanel);
-    auto *tables = new QHBoxLayout;
-    tables->addLayout(aroundColumn, 1);
-    tables->addLayout(daysColumn, 1);
 
-    auto *right = new QVBoxLayout;
-    right->addLayout(blockRow);
-    right->addLayout(tables, 1);
+    auto *column = new QVBoxLayout;
+    column->addWidget(lblDays);
+    column->addWidget(tblDays, 1);
+    column->addWidget(wallPanel);
+    return column;
+}
 
+QLayout *FrmFieldSheet::buildButtons()
+{
     cmdPrintSheet = make<QPushButton>(this, "cmdPrintSheet");
     cmdPrintSheet->setText(QStringLiteral("&Print"));
     cmdSavePdf = make<QPushButton>(this, "cmdSavePdf");
     cmdSavePdf->setText(QStringLiteral("&Save as PDF"));
     cmdCloseSheet = make<QPushButton>(this, "cmdCloseSheet");
     cmdCloseSheet->setText(QStringLiteral("&Close"));
-    for (QPushButton *b : {cmdPrintSheet, cmdSavePdf, cmdCloseSheet})
-        b->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdPrintSheet);
-    buttons->addWidget(cmdSavePdf);
-    buttons->addWidget(cmdCloseSheet);
+    for (QPushButton *b : {cmdPrintSheet, cmdSavePdf, cmdCloseSheet}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    return buttons;
+}
 
-    auto *body = new QHBoxLayout;
-    body->addLayout(left);
-    body->addLayout(right, 1);
-    auto *main = new QVBoxLayout(this);
-    main->addWidget(lblSite);
-    main->addWidget(lblDate);
-    main->addWidget(lblClockMode);
-    main->addWidget(lblWarnings);
-    main->addLayout(body, 1);
-    main->addLayout(buttons);
-
+void FrmFieldSheet::setKeyboardWalk()
+{
     // The keyboard walks the sheet as the eye reads it.
     QWidget *order[] = {plan,      txtHeight, txtBearing, wallPanel->table(), chkTick,    cmdTimeLink,  cboAroundEvent,
                         tblAround, timMark,   tblDays,    cmdPrintSheet,      cmdSavePdf, cmdCloseSheet};

@@ -140,6 +140,101 @@ std::vector<Shadow> shadows(const FieldData &d, const QLocale &locale)
     return all;
 }
 
+// The plan's square and the sizes that follow it.
+struct PlanFrame {
+    QRectF square;
+    QPointF c;     // the plumb line's foot
+    qreal s;       // the square's side
+    qreal circle;  // the reference circle's radius
+    qreal reach;   // the longest drawn shadow
+    QRectF inner;  // where labels may go
+    double rangeM; // what the circle's radius stands for
+};
+
+// The white square and the reference circle, with its distance.
+void paintBackdrop(QPainter &p, const PlanFrame &f, const QLocale &locale)
+{
+    p.setPen(QPen(QColor(160, 160, 160), f.s / 400));
+    p.setBrush(Qt::white);
+    p.drawRect(f.square);
+    p.setPen(QPen(QColor(170, 170, 170), f.s / 500, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(f.c, f.circle, f.circle);
+    p.setPen(QColor(110, 110, 110));
+    drawLabel(p, f.c + towards(135) * f.circle, towards(135),
+              {reportNumberText(f.rangeM, locale) + QStringLiteral(" m")}, f.inner);
+}
+
+void paintTrueLines(QPainter &p, const PlanFrame &f)
+{
+    const qreal s = f.s;
+    p.setPen(QPen(QColor(60, 60, 60), s / 300, Qt::DashLine));
+    p.drawLine(QPointF(f.square.left() + 0.03 * s, f.c.y()), QPointF(f.square.right() - 0.03 * s, f.c.y()));
+    p.drawLine(QPointF(f.c.x(), f.square.top() + 0.03 * s), QPointF(f.c.x(), f.square.bottom() - 0.03 * s));
+    p.setPen(QColor(60, 60, 60));
+    const QFontMetricsF fm(p.font(), p.device());
+    // Captions under the east-west line and left of the north-south line,
+    // along each, where the shadows' labels do not go.
+    p.drawText(QPointF(f.square.left() + 0.03 * s, f.c.y() + fm.ascent() + s / 200), QStringLiteral("true east-west"));
+    p.save();
+    p.translate(f.c.x() - fm.descent() - s / 200, f.square.bottom() - 0.03 * s);
+    p.rotate(-90);
+    p.drawText(QPointF(0, 0), QStringLiteral("true north-south"));
+    p.restore();
+}
+
+// Runs on beyond the plan: an arrowhead at `end` says so.
+void paintArrowhead(QPainter &p, const PlanFrame &f, const QPointF &end, const QPointF &dir, const QColor &colour)
+{
+    const QPointF side(-dir.y(), dir.x());
+    QPainterPath head;
+    head.moveTo(end + dir * (f.s / 40));
+    head.lineTo(end + side * (f.s / 70));
+    head.lineTo(end - side * (f.s / 70));
+    head.closeSubpath();
+    p.setBrush(colour);
+    p.setPen(Qt::NoPen);
+    p.drawPath(head);
+    p.setBrush(Qt::NoBrush);
+}
+
+// The shadows, each labelled with its clock time and length.
+void paintShadows(QPainter &p, const PlanFrame &f, const FieldData &d, double plumbHeightM, const QLocale &locale)
+{
+    std::vector<QRectF> labels;
+    for (const Shadow &shadow : shadows(d, locale)) {
+        const double metres = shadow.lengthPerM * plumbHeightM;
+        const QPointF dir = towards(shadow.bearingDeg);
+        const qreal length = std::min<qreal>(metres / f.rangeM * f.circle, f.reach);
+        const QPointF end = f.c + dir * length;
+        p.setPen(QPen(shadow.colour, f.s / 110, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(f.c, end);
+        if (length >= f.reach)
+            paintArrowhead(p, f, end, dir, shadow.colour);
+        p.setPen(shadow.colour.darker(130));
+        drawLabel(p, end + dir * (f.s / 30), dir,
+                  {shadow.name + QLatin1Char(' ') + timeText(shadow.clock / 86400, locale), lengthText(metres, locale)},
+                  f.inner, &labels);
+    }
+}
+
+// The plumb line's foot, and in the corner what the dot stands for.
+void paintFoot(QPainter &p, const PlanFrame &f, double plumbHeightM, const QLocale &locale)
+{
+    const qreal s = f.s;
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawEllipse(f.c, s / 90, s / 90);
+    p.setPen(Qt::black);
+    const QFontMetricsF fm(p.font(), p.device());
+    const QString legend = QStringLiteral("plumb line ") + lengthText(plumbHeightM, locale);
+    const QPointF corner = f.square.bottomRight() - QPointF(0.03 * s, 0.03 * s);
+    p.drawText(QRectF(f.c.x(), corner.y() - fm.height(), corner.x() - f.c.x(), fm.height()),
+               Qt::AlignRight | Qt::AlignBottom, legend);
+    p.drawEllipse(QPointF(corner.x() - fm.horizontalAdvance(legend) - s / 40, corner.y() - fm.height() / 2.5), s / 150,
+                  s / 150);
+}
+
 } // namespace
 
 double planRangeM(const FieldData &d, double plumbHeightM)
@@ -155,88 +250,23 @@ double planRangeM(const FieldData &d, double plumbHeightM)
 void paintPlan(QPainter &p, const QRectF &area, const FieldData &d, double plumbHeightM, const QLocale &locale,
                const QFont &font)
 {
-    const qreal s = std::min(area.width(), area.height());
-    const QRectF square(area.center().x() - s / 2, area.center().y() - s / 2, s, s);
-    const QPointF c = square.center();
-    const qreal circle = 0.34 * s; // the reference circle's radius
-    const qreal reach = 0.44 * s;  // the longest drawn shadow
-    const QRectF inner = square.adjusted(s * 0.01, s * 0.01, -s * 0.01, -s * 0.01);
-    const double range = planRangeM(d, plumbHeightM);
+    PlanFrame f;
+    f.s = std::min(area.width(), area.height());
+    f.square = QRectF(area.center().x() - f.s / 2, area.center().y() - f.s / 2, f.s, f.s);
+    f.c = f.square.center();
+    f.circle = 0.34 * f.s;
+    f.reach = 0.44 * f.s;
+    f.inner = f.square.adjusted(f.s * 0.01, f.s * 0.01, -f.s * 0.01, -f.s * 0.01);
+    f.rangeM = planRangeM(d, plumbHeightM);
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(font);
-    p.setPen(QPen(QColor(160, 160, 160), s / 400));
-    p.setBrush(Qt::white);
-    p.drawRect(square);
-
-    // The reference circle, with its distance.
-    QPen dotted(QColor(170, 170, 170), s / 500, Qt::DotLine);
-    p.setPen(dotted);
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(c, circle, circle);
-    p.setPen(QColor(110, 110, 110));
-    drawLabel(p, c + towards(135) * circle, towards(135), {reportNumberText(range, locale) + QStringLiteral(" m")},
-              inner);
-
-    // The true lines.
-    QPen dashed(QColor(60, 60, 60), s / 300, Qt::DashLine);
-    p.setPen(dashed);
-    p.drawLine(QPointF(square.left() + 0.03 * s, c.y()), QPointF(square.right() - 0.03 * s, c.y()));
-    p.drawLine(QPointF(c.x(), square.top() + 0.03 * s), QPointF(c.x(), square.bottom() - 0.03 * s));
-    p.setPen(QColor(60, 60, 60));
-    const QFontMetricsF fm(p.font(), p.device());
-    // Captions under the east-west line and left of the north-south line,
-    // along each, where the shadows' labels do not go.
-    p.drawText(QPointF(square.left() + 0.03 * s, c.y() + fm.ascent() + s / 200), QStringLiteral("true east-west"));
-    p.save();
-    p.translate(c.x() - fm.descent() - s / 200, square.bottom() - 0.03 * s);
-    p.rotate(-90);
-    p.drawText(QPointF(0, 0), QStringLiteral("true north-south"));
-    p.restore();
-
-    drawCompassRose(p, square.topLeft() + QPointF(0.1 * s, 0.1 * s), 0.055 * s);
-
-    // The shadows, each labelled with its clock time.
-    std::vector<QRectF> labels;
-    for (const Shadow &shadow : shadows(d, locale)) {
-        const QColor colour = shadow.colour;
-        const double metres = shadow.lengthPerM * plumbHeightM;
-        const QPointF dir = towards(shadow.bearingDeg);
-        const qreal length = std::min<qreal>(metres / range * circle, reach);
-        const QPointF end = c + dir * length;
-        p.setPen(QPen(colour, s / 110, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(c, end);
-        if (length >= reach) {
-            // Runs on beyond the plan: an arrowhead says so.
-            const QPointF side(-dir.y(), dir.x());
-            QPainterPath head;
-            head.moveTo(end + dir * (s / 40));
-            head.lineTo(end + side * (s / 70));
-            head.lineTo(end - side * (s / 70));
-            head.closeSubpath();
-            p.setBrush(colour);
-            p.setPen(Qt::NoPen);
-            p.drawPath(head);
-            p.setBrush(Qt::NoBrush);
-        }
-        p.setPen(colour.darker(130));
-        drawLabel(p, end + dir * (s / 30), dir,
-                  {shadow.name + QLatin1Char(' ') + timeText(shadow.clock / 86400, locale), lengthText(metres, locale)},
-                  inner, &labels);
-    }
-
-    // The plumb line's foot, and in the corner what the dot stands for.
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    p.drawEllipse(c, s / 90, s / 90);
-    p.setPen(Qt::black);
-    const QString legend = QStringLiteral("plumb line ") + lengthText(plumbHeightM, locale);
-    const QPointF corner = square.bottomRight() - QPointF(0.03 * s, 0.03 * s);
-    p.drawText(QRectF(c.x(), corner.y() - fm.height(), corner.x() - c.x(), fm.height()),
-               Qt::AlignRight | Qt::AlignBottom, legend);
-    p.drawEllipse(QPointF(corner.x() - fm.horizontalAdvance(legend) - s / 40, corner.y() - fm.height() / 2.5), s / 150,
-                  s / 150);
+    paintBackdrop(p, f, locale);
+    paintTrueLines(p, f);
+    drawCompassRose(p, f.square.topLeft() + QPointF(0.1 * f.s, 0.1 * f.s), 0.055 * f.s);
+    paintShadows(p, f, d, plumbHeightM, locale);
+    paintFoot(p, f, plumbHeightM, locale);
     p.restore();
 }
 

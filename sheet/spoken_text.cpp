@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -64,6 +65,14 @@ public:
     explicit ComboAccessible(QComboBox *box)
         : TextAccessible(box, QAccessible::ComboBox, [box] { return box->currentText(); })
     {}
+    // The chosen item stands highlighted as a whole, as in the open list; a
+    // reader speaks new text that arrives selected.
+    void selection(int index, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = index == 0 ? characterCount() : 0;
+    }
+    int selectionCount() const override { return characterCount() > 0 ? 1 : 0; }
     QStringList actionNames() const override { return {showMenuAction()}; }
     void doAction(const QString &action) override
     {
@@ -78,7 +87,7 @@ QAccessibleInterface *spokenFactory(const QString &className, QObject *object)
         return new ComboAccessible(static_cast<QComboBox *>(object));
     if (className == QLatin1String(SpokenLabel::staticMetaObject.className())) {
         auto *label = static_cast<QLabel *>(object);
-        return new TextAccessible(label, QAccessible::StatusBar, [label] { return label->text(); });
+        return new TextAccessible(label, QAccessible::Notification, [label] { return label->text(); });
     }
     return nullptr;
 }
@@ -89,30 +98,48 @@ void installFactory()
     Q_UNUSED(installed)
 }
 
-void saidChanged(QObject *object, const QString &before, const QString &now)
-{
-    QAccessibleTextUpdateEvent event(object, 0, before, now);
-    QAccessible::updateAccessibility(&event);
-}
-
 } // namespace
 
 SpokenComboBox::SpokenComboBox(QWidget *parent) : QComboBox(parent)
 {
     installFactory();
+    // The new item arrives as an insertion alone: a removal of the old
+    // selected text would be read as "selection deleted".
     connect(this, &QComboBox::currentTextChanged, this, [this](const QString &now) {
-        saidChanged(this, said_, now);
-        said_ = now;
+        QAccessibleTextInsertEvent event(this, 0, now);
+        QAccessible::updateAccessibility(&event);
+    });
+}
+
+SpokenLabel::SpokenLabel(QWidget *parent) : QLabel(parent)
+{
+    installFactory();
+    quiet_ = new QTimer(this);
+    quiet_->setSingleShot(true);
+    quiet_->setInterval(kRestMs);
+    connect(quiet_, &QTimer::timeout, this, [this] {
+        // A reader speaks a notification as it comes into view, wherever
+        // the focus is; the line stays on screen, so only the event is sent.
+        QAccessibleEvent event(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&event);
+        emit announced();
     });
 }
 
 void SpokenLabel::setSpokenText(const QString &text)
 {
-    installFactory();
     const QString before = this->text();
     setText(text);
-    if (text != before)
-        saidChanged(this, before, text);
+    if (text != before) {
+        QAccessibleTextUpdateEvent event(this, 0, before, text);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void SpokenLabel::announce()
+{
+    // Each key's echo would cut the line short: it waits for a pause.
+    quiet_->start();
 }
 
 } // namespace orvane

@@ -4,6 +4,7 @@
 #include "field/field_data.h"
 #include "sheet/frm_field_sheet.h"
 #include "sheet/sheet_text.h"
+#include "sheet/spoken_text.h"
 #include "sheet/sun_at_text.h"
 #include "support/named_child.h"
 #include "text/clock_text.h"
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimeEdit>
@@ -406,12 +408,49 @@ private slots:
         chooser->setFocus();
         QTest::keyClick(chooser, Qt::Key_Down);
         QCOMPARE(sheet.focusWidget(), chooser);
-        QCOMPARE(QAccessible::queryAccessibleInterface(chooser)->text(QAccessible::Value),
-                 QStringLiteral("Meridian, 12:53:14 PM"));
+        QAccessibleInterface *said = QAccessible::queryAccessibleInterface(chooser);
+        QCOMPARE(said->text(QAccessible::Value), QStringLiteral("Meridian, 12:53:14 PM"));
+        // The new item arrives whole and selected, which a reader speaks.
+        int start = -1, end = -1;
+        said->textInterface()->selection(0, &start, &end);
+        QCOMPARE(said->textInterface()->text(start, end), QStringLiteral("Meridian, 12:53:14 PM"));
         auto *around = test::namedChild<QTableWidget>(&sheet, "tblAround");
         QCOMPARE(around->currentItem()->text(), QStringLiteral("12:53:14 PM"));
         QCOMPARE(around->currentItem()->data(Qt::AccessibleTextRole).toString(),
                  QStringLiteral("Meridian, Clock 12:53:14 PM"));
+    }
+
+    // Typing in the mark box announces its new result once, when the typing
+    // rests; the chooser moving the mark changes it quietly. The focus stays.
+    void markResultAnnounced_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::newRow("typed in the box") << "timMark";
+        QTest::newRow("the chooser moves the mark") << "cboAroundEvent";
+    }
+    void markResultAnnounced()
+    {
+        QFETCH(QString, from);
+        FrmFieldSheet sheet;
+        sheet.setRequest(requestFor(kNewYorkSummer));
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        auto *control = test::namedChild<QWidget>(&sheet, qPrintable(from));
+        control->setFocus();
+        auto *result = test::namedChild<SpokenLabel>(&sheet, "lblMarkResult");
+        const QString before = result->text();
+        QSignalSpy announced(result, &SpokenLabel::announced);
+        const bool typed = from == "timMark";
+        if (typed) {
+            QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(control, "9:04:27 AM");
+        } else {
+            QTest::keyClick(control, Qt::Key_Down);
+        }
+        QTest::qWait(2 * SpokenLabel::kRestMs);
+        QVERIFY(result->text() != before);
+        QCOMPARE(announced.count(), typed ? 1 : 0);
+        QCOMPARE(sheet.focusWidget(), control);
     }
 
     // Rounded bearings stay in [0, 360): arithmetic, to the tenth shown.
