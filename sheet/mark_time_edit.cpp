@@ -26,6 +26,21 @@ QDateTime MarkTimeEdit::dateTimeFromText(const QString &text) const
     return QTimeEdit::dateTimeFromText(text);
 }
 
+bool MarkTimeEdit::event(QEvent *event)
+{
+    const bool tab = event->type() == QEvent::KeyPress && (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Tab ||
+                                                           static_cast<QKeyEvent *>(event)->key() == Qt::Key_Backtab);
+    tabbing_ = tab;
+    const bool done = QTimeEdit::event(event);
+    tabbing_ = false;
+    return done;
+}
+
+bool MarkTimeEdit::focusNextPrevChild(bool next)
+{
+    return tabbing_ ? QWidget::focusNextPrevChild(next) : QTimeEdit::focusNextPrevChild(next);
+}
+
 void MarkTimeEdit::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::SelectAll)) {

@@ -16,8 +16,10 @@ public:
     using QTimeEdit::QTimeEdit;
 
 protected:
-    // QDateTimeEdit would spend Tab on its sections first.
-    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+    // QDateTimeEdit would spend Tab on its sections first; a separator typed
+    // (":" in "8:55") still moves to the next section, as it asks the same.
+    bool focusNextPrevChild(bool next) override;
+    bool event(QEvent *event) override;
     QValidator::State validate(QString &input, int &pos) const override;
     QDateTime dateTimeFromText(const QString &text) const override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -29,6 +31,7 @@ private:
     // What was typed over the whole text, while it is being typed; the
     // sections take over again at any other key.
     std::optional<QString> typed_;
+    bool tabbing_ = false; // within the Tab key's own handling
 };
 
 } // namespace orvane

@@ -214,6 +214,8 @@ private slots:
         QTest::newRow("8:55:10 AM") << "8:55:10 AM" << false << QTime(8, 55, 10);
         QTest::newRow("4:52 pm") << "4:52 pm" << false << QTime(16, 52);
         QTest::newRow("20:55:10 pasted") << "20:55:10" << true << QTime(20, 55, 10);
+        // Not selected first: the digits fill the sections, ":" moves on.
+        QTest::newRow("8:55:10 AM into the sections") << "8:55:10 AM" << false << QTime(8, 55, 10);
     }
     void markBoxReadsTypedTimes()
     {
@@ -226,7 +228,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&sheet));
         auto *mark = test::namedChild<QTimeEdit>(&sheet, "timMark");
         mark->setFocus();
-        QTest::keyClick(mark, Qt::Key_A, Qt::ControlModifier);
+        if (QString(QTest::currentDataTag()).endsWith("sections"))
+            QTest::keyClick(mark, Qt::Key_Home);
+        else
+            QTest::keyClick(mark, Qt::Key_A, Qt::ControlModifier);
         if (paste) {
             QGuiApplication::clipboard()->setText(typed);
             QTest::keyClick(mark, Qt::Key_V, Qt::ControlModifier);
@@ -234,6 +239,7 @@ private slots:
             QTest::keyClicks(mark, typed);
         }
         QCOMPARE(mark->time(), time);
+        QCOMPARE(QApplication::focusWidget(), mark);
         QVERIFY(test::namedChild<QLabel>(&sheet, "lblMarkResult")
                     ->text()
                     .contains(
