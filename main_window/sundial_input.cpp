@@ -80,6 +80,9 @@ Sundial_Input::Sundial_Input(QWidget *parent)
 Sundial_Input::~Sundial_Input()
 {
     setErrorReporter(nullptr);
+    // Hiding the dying window takes the focus from the latitude box, whose
+    // editingFinished must not reach this half-destroyed window.
+    disconnect(txtLatitude, nullptr, this, nullptr);
     // The sheet's time link and wall readings call back into this window.
     setFieldSheetWallListener(nullptr);
     closeFieldSheet();
