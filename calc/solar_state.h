@@ -28,6 +28,11 @@ struct SolarState {
     double eventSun[2][kSlotCount] = {};
 };
 
+// Whether a longitude lies more than 15 degrees from the zone's meridian,
+// measured around the globe: the zones east of the date line have meridians
+// beyond 180 degrees, and 183.5 E is 176.5 W.
+bool farFromZoneMeridian(double longitude, double zoneMeridian);
+
 // Sets EventTime[0] = 0.5. Idempotent.
 void initConstants(SolarState &state);
 

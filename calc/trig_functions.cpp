@@ -47,6 +47,11 @@ double arcCos(double x)
     return 0;
 }
 
+bool farFromZoneMeridian(double longitude, double zoneMeridian)
+{
+    return std::fabs(std::remainder(longitude - zoneMeridian, 360.0)) > 15;
+}
+
 void initConstants(SolarState &state) { state.eventTime[kSlotMeridian] = 0.5; }
 
 } // namespace orvane

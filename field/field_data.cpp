@@ -173,7 +173,7 @@ FieldData computeFieldData(const FieldInputs &in)
     if (in.markClock)
         d.mark = markWith(sun, dayStart, *in.markClock);
 
-    if (std::fabs(std::remainder(in.longitude - d.zoneMeridian, 360.0)) > 15)
+    if (farFromZoneMeridian(in.longitude, d.zoneMeridian))
         d.warnings.push_back(FieldWarning::FarFromZone);
     // A clock chosen by hand may be the other one than the computer's own
     // zone shows; a named zone's rules chose it themselves.

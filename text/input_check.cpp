@@ -1,5 +1,6 @@
 #include "input_check.h"
 
+#include "calc/solar_state.h"
 #include "coordinate_text.h"
 #include "input_parsing.h"
 #include "time_zones.h"
@@ -78,9 +79,7 @@ InputCheck checkInputs(const InputTexts &in, const QLocale &locale)
     if (!c.values.zoneMeridian)
         return refuse(c, kMsgTimeZone, InputField::TimeZone, false);
 
-    // Measured around the globe: the zones east of the date line have
-    // meridians beyond 180 degrees, and 183.5 E is 176.5 W.
-    if (std::fabs(std::remainder(*c.values.longitude - *c.values.zoneMeridian, 360.0)) > 15) {
+    if (farFromZoneMeridian(*c.values.longitude, *c.values.zoneMeridian)) {
         c = refuse(c, kMsgFarFromZone, InputField::Longitude, true);
         c.verdict = CheckVerdict::AskFarFromZone;
         return c;
