@@ -2,15 +2,24 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane {
 
 namespace {
 
-QString quoted(const QString &s)
+bool needsEscape(QChar c) { return c.unicode() < 0x20 || c == u'"' || c == u'\\'; }
+
+// Appends `s` as a JSON string; most texts need no escape at all.
+void appendQuoted(QString &out, const QString &s)
 {
-    QString out = QStringLiteral("\"");
+    out += u'"';
+    if (std::none_of(s.begin(), s.end(), needsEscape)) {
+        out += s;
+        out += u'"';
+        return;
+    }
     for (const QChar c : s) {
         switch (c.unicode()) {
         case '"':
@@ -35,7 +44,14 @@ QString quoted(const QString &s)
                 out += c;
         }
     }
-    return out + u'"';
+    out += u'"';
+}
+
+// A line break and two blanks a level.
+void appendIndent(QString &out, std::size_t levels)
+{
+    out += u'\n';
+    out.resize(out.size() + 2 * static_cast<qsizetype>(levels), u' ');
 }
 
 } // namespace
@@ -46,14 +62,20 @@ void JsonWriter::member(const char *key)
         Level &l = levels_.back();
         if (!l.empty)
             text_ += u',';
-        if (l.inlined)
-            text_ += l.empty ? QString() : QStringLiteral(" ");
-        else
-            text_ += u'\n' + QString(2 * static_cast<int>(levels_.size()), u' ');
+        if (l.inlined) {
+            if (!l.empty)
+                text_ += u' ';
+        } else {
+            appendIndent(text_, levels_.size());
+        }
         l.empty = false;
     }
-    if (key)
-        text_ += quoted(QString::fromUtf8(key)) + QStringLiteral(": ");
+    if (key) {
+        // Keys are the program's own ASCII names: nothing to escape.
+        text_ += u'"';
+        text_ += QLatin1String(key);
+        text_ += QLatin1String("\": ");
+    }
 }
 
 void JsonWriter::close(QChar bracket)
@@ -61,7 +83,7 @@ void JsonWriter::close(QChar bracket)
     const Level l = levels_.back();
     levels_.pop_back();
     if (!l.inlined && !l.empty)
-        text_ += u'\n' + QString(2 * static_cast<int>(levels_.size()), u' ');
+        appendIndent(text_, levels_.size());
     text_ += bracket;
 }
 
@@ -93,7 +115,7 @@ void JsonWriter::null(const char *key)
 void JsonWriter::value(const char *key, const QString &text)
 {
     member(key);
-    text_ += quoted(text);
+    appendQuoted(text_, text);
 }
 
 void JsonWriter::value(const char *key, bool b)
