@@ -354,6 +354,12 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
     if (const std::optional<Failure> f = readOwnOptions(p, r))
         return CliParse{std::nullopt, f->message};
 
+    // The window reads a pair pasted into its latitude box; here each
+    // coordinate has its own option.
+    if (readCoordinatePair(p.value(QStringLiteral("latitude")), locale))
+        return CliParse{std::nullopt, QStringLiteral("--latitude \"%1\" holds a latitude and a longitude: give the "
+                                                     "longitude with --longitude")
+                                          .arg(p.value(QStringLiteral("latitude")))};
     InputTexts in;
     in.date = p.value(QStringLiteral("date"));
     in.latitude = plainCoordinate(p.value(QStringLiteral("latitude")), CoordinateAxis::Latitude, locale);
@@ -407,13 +413,12 @@ QString usageText()
             left += u' ' + QLatin1String(o.valueName);
         text += left.leftJustified(kDescriptionColumn) + wrapped(QString::fromUtf8(o.description)) + u'\n';
     }
-    text +=
-        QStringLiteral("\nExamples:\n"
-                       "  orvane --date 6/21/2027 --latitude 40.655 --longitude 72.855W --utc-offset -5 \\\n"
-                       "         --daylight-saving --format json\n"
-                       "  orvane --date 2027-03-20 --latitude 28.61 --longitude 77.21E --zone Asia/Kolkata\n"
-                       "  orvane --date 6/21/2027 --latitude 40.655 --longitude 72.855W \\\n"
-                       "         --zone America/New_York --dial vertical --facing 200 --svg dial.svg\n");
+    text += QStringLiteral("\nExamples:\n"
+                           "  orvane --date 6/21/2027 --latitude 40.655 --longitude 72.855W --utc-offset -5 \\\n"
+                           "         --daylight-saving --format json\n"
+                           "  orvane --date 2027-03-20 --latitude 28.61 --longitude 77.21E --zone Asia/Kolkata\n"
+                           "  orvane --date 6/21/2027 --latitude 40.655 --longitude 72.855W \\\n"
+                           "         --zone America/New_York --dial vertical --facing 200 --svg dial.svg\n");
     return text;
 }
 

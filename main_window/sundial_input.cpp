@@ -163,17 +163,19 @@ void Sundial_Input::showRefusal(const InputCheck &check)
 
 void Sundial_Input::splitCoordinatePair()
 {
-    const std::optional<CoordinatePair> pair = readCoordinatePair(txtLatitude->text(), QLocale());
-    if (!pair)
-        return;
-    txtLatitude->setText(QString::number(pair->latitude.degrees, 'g', 12));
-    txtLongitude->setText(QString::number(std::fabs(pair->longitude.degrees), 'g', 12));
-    (pair->longitude.degrees < 0 ? optWest : optEast)->setChecked(true);
+    if (const std::optional<CoordinatePair> pair = readCoordinatePair(txtLatitude->text(), QLocale()))
+        showCoordinatePair(*pair);
+}
+
+void Sundial_Input::showCoordinatePair(const CoordinatePair &pair)
+{
+    txtLatitude->setText(QString::number(pair.latitude.degrees, 'g', 12));
+    txtLongitude->setText(QString::number(std::fabs(pair.longitude.degrees), 'g', 12));
+    (pair.longitude.degrees < 0 ? optWest : optEast)->setChecked(true);
 }
 
 bool Sundial_Input::dateCheck()
 {
-    splitCoordinatePair();
     InputTexts in;
     in.date = txtDate->text();
     in.latitude = txtLatitude->text();
@@ -192,6 +194,8 @@ bool Sundial_Input::dateCheck()
     state_.longitude = v.longitude.value_or(state_.longitude);
     state_.zoneMeridian = v.zoneMeridian.value_or(state_.zoneMeridian);
     daylightSaving_ = check.daylightSaving;
+    if (check.pastedPair)
+        showCoordinatePair(*check.pastedPair);
     if (check.eastFromLetter)
         (*check.eastFromLetter ? optEast : optWest)->setChecked(true);
 

@@ -24,6 +24,7 @@ class LinkLabel;
 class LiveLabel;
 struct InputCheck;
 struct SiteRequest;
+struct CoordinatePair;
 
 // Every control carries its form name as objectName ("CmdCalculate",
 // "OptWest", ...): tests, accessibility and other programs find it so.
@@ -69,6 +70,7 @@ private:
     // A latitude and longitude pasted together into the latitude box go to
     // their own boxes, the longitude's side to its buttons.
     void splitCoordinatePair();
+    void showCoordinatePair(const CoordinatePair &pair);
     // Shows a refusal: its box, then the focus and selection it asks for.
     void showRefusal(const InputCheck &check);
     void highlight();

@@ -45,9 +45,17 @@ std::optional<bool> eastByLetter(const QString &text, double longitude)
 
 } // namespace
 
-InputCheck checkInputs(const InputTexts &in, const QLocale &locale)
+InputCheck checkInputs(const InputTexts &given, const QLocale &locale)
 {
     InputCheck c;
+    InputTexts in = given;
+    c.pastedPair = readCoordinatePair(given.latitude, locale);
+    if (c.pastedPair) {
+        in.latitude = QString::number(c.pastedPair->latitude.degrees, 'g', 12);
+        in.longitude = QString::number(std::fabs(c.pastedPair->longitude.degrees), 'g', 12);
+        in.east = c.pastedPair->longitude.degrees >= 0;
+        in.west = !in.east;
+    }
     c.daylightSaving = in.daylightSaving;
 
     c.values.inputDate = parseDateText(in.date, locale);

@@ -2,6 +2,8 @@
 // The input checks, in the window's order, without the window: what to
 // store, what to say and where to put the focus.
 
+#include "coordinate_text.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -52,6 +54,9 @@ struct InputCheck {
     // East (true) or west (false) when a letter in the longitude chose the
     // side ("72.855W", "72 51 18 W"): the window sets its buttons so.
     std::optional<bool> eastFromLetter;
+    // A latitude and longitude pasted together into the latitude box, read
+    // as the two boxes and the side: the window fills them in so.
+    std::optional<CoordinatePair> pastedPair;
 };
 
 InputCheck checkInputs(const InputTexts &in, const QLocale &locale);

@@ -95,6 +95,9 @@ private slots:
         QTest::newRow("60 minutes refused, never carried")
             << texts("6/21/2027", 2, "40 60 N", "72.855", 2, 6) << R << kMsgLatitude << InputField::Latitude << true
             << kJune21 << kNone << kNone << kNone;
+        QTest::newRow("a pair in the latitude box reads both, its sign the side")
+            << texts("6/21/2027", 2, "40.655, -72.855", "", 1, 6) << CheckVerdict::Accepted << QString()
+            << InputField::None << false << kJune21 << 40.655 << -72.855 << -75.0;
         QTest::newRow("worked example, typed sign ignored for east")
             << texts("2027-06-21", 2, "40.655", "-72.855", 1, 16) << CheckVerdict::Accepted << QString()
             << InputField::None << false << kJune21 << 40.655 << 72.855 << 75.0;
