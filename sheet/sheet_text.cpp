@@ -15,17 +15,11 @@ namespace {
 
 constexpr double kDay = 86400;
 
-QLocale plain(QLocale locale)
-{
-    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return locale;
-}
-
 QString signedText(double value, int decimals, const QLocale &locale)
 {
-    const QString text = plain(locale).toString(value, 'f', decimals);
+    const QString text = plainLocale(locale).toString(value, 'f', decimals);
     // Zero and what rounds to it carry no sign.
-    if (value > 0 && text != plain(locale).toString(0.0, 'f', decimals))
+    if (value > 0 && text != plainLocale(locale).toString(0.0, 'f', decimals))
         return locale.positiveSign() + text;
     return text;
 }
@@ -57,13 +51,19 @@ QString bearingWords(const EventField &f)
 
 } // namespace
 
+QLocale plainLocale(QLocale locale)
+{
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 QString eventTitle(FieldEvent e) { return firstUpper(fieldEventName(e)); }
 
 QString eventAim(const EventField &f) { return QStringLiteral("sun ") + bearingWords(f); }
 
 QString degreesText(double degrees, const QLocale &locale, int decimals)
 {
-    return plain(locale).toString(degrees, 'f', decimals) + QChar(0x00B0);
+    return plainLocale(locale).toString(degrees, 'f', decimals) + QChar(0x00B0);
 }
 
 QString bearingText(double degrees, const QLocale &locale, int decimals)
@@ -71,11 +71,11 @@ QString bearingText(double degrees, const QLocale &locale, int decimals)
     return degreesText(roundedBearing(degrees, decimals), locale, decimals);
 }
 
-QString heightText(double metres, const QLocale &locale) { return plain(locale).toString(metres, 'f', 2); }
+QString heightText(double metres, const QLocale &locale) { return plainLocale(locale).toString(metres, 'f', 2); }
 
 QString lengthText(double metres, const QLocale &locale)
 {
-    return plain(locale).toString(metres, 'f', 2) + QStringLiteral(" m");
+    return plainLocale(locale).toString(metres, 'f', 2) + QStringLiteral(" m");
 }
 
 EventTexts eventTexts(const EventField &f, double plumbHeightM, const QLocale &locale)
@@ -103,7 +103,7 @@ EventTexts eventTexts(const EventField &f, double plumbHeightM, const QLocale &l
                       f.turnDegPerMin >= 0 ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise"));
     t.offLine = QStringLiteral("Off the true line %1 (%2 mm/m)")
                     .arg(degreesText(std::fabs(f.offLineDeg), locale, 2),
-                         plain(locale).toString(std::fabs(f.offLineMmPerM), 'f', 1));
+                         plainLocale(locale).toString(std::fabs(f.offLineMmPerM), 'f', 1));
     for (FieldNote n : f.notes)
         t.notes << firstUpper(fieldNoteText(n));
     t.unusable = hasNote(f, FieldNote::BelowHorizon);

@@ -11,12 +11,6 @@ namespace {
 
 constexpr double kDay = 86400;
 
-QLocale plain(QLocale locale)
-{
-    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return locale;
-}
-
 QString signedDegrees(double value, const QLocale &locale)
 {
     const QString text = degreesText(value, locale);
@@ -27,7 +21,7 @@ QString signedDegrees(double value, const QLocale &locale)
 
 QString bearingValueText(double degrees, const QLocale &locale)
 {
-    return plain(locale).toString(degrees, 'g', QLocale::FloatingPointShortest) + QChar(0x00B0);
+    return plainLocale(locale).toString(degrees, 'g', QLocale::FloatingPointShortest) + QChar(0x00B0);
 }
 
 QString bearingTitle(double degrees, const QLocale &locale)
