@@ -5,6 +5,8 @@
 #include "support/near.h"
 #include "text/window_texts.h"
 
+#include "cli_run.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,20 +19,9 @@ using namespace orvane;
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out, err;
-};
+using Run = CliRun;
 
-Run run(const QStringList &args)
-{
-    Run r;
-    QTextStream out(&r.out), err(&r.err);
-    r.status = orvane::runCommandLine(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
+Run run(const QStringList &args) { return runCli(args); }
 
 // The 21 June 2027 example of the issue: 40.655 N, 72.855 W, GMT-5 with daylight saving.
 QStringList june(const QStringList &extra = {})

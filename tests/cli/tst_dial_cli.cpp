@@ -4,6 +4,8 @@
 #include "cli/command_line.h"
 #include "cli/dial_files.h"
 
+#include "cli_run.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,20 +21,9 @@ using namespace orvane;
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out, err;
-};
+using Run = CliRun;
 
-Run run(const QStringList &args)
-{
-    Run r;
-    QTextStream out(&r.out), err(&r.err);
-    r.status = runCommandLine(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
+Run run(const QStringList &args) { return runCli(args); }
 
 // 40.655 N, 72.855 W on New York's clock, 21 June 2027.
 QStringList site(const QStringList &extra)
