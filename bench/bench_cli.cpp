@@ -17,7 +17,7 @@ orvane::FieldInputs fortnight()
     in.date = QDate(2027, 6, 21);
     in.latitude = 40.655;
     in.longitude = -72.855;
-    in.clock = orvane::FieldClock{-300, true};
+    in.clock = orvane::SiteClock{-300, true};
     in.days = 14;
     in.markClock = 8 * 3600 + 55 * 60 + 10;
     return in;

@@ -1,7 +1,6 @@
 #include "cli_options.h"
 #include "dial_options.h"
 
-#include "calc/date_value.h"
 #include "text/coordinate_text.h"
 #include "text/input_check.h"
 #include "text/input_parsing.h"
@@ -211,7 +210,7 @@ std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r
                                 ? QStringLiteral("; give a name such as America/New_York or Asia/Kolkata")
                                 : QStringLiteral(": did you mean %1?").arg(nearest.join(QStringLiteral(" or "))))};
         }
-        r.inputs.zone = QTimeZone(r.zoneName.toUtf8());
+        r.inputs.clock.zone = QTimeZone(r.zoneName.toUtf8());
     }
 
     if (p.isSet(QStringLiteral("days"))) {
@@ -244,19 +243,18 @@ std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r
 // The zone's clock on the first day must be one of the list's; every day of
 // the table must keep whole minutes (local mean time before a zone's rules
 // began does not).
-std::optional<Failure> readZoneClock(CliRequest &r)
+std::optional<Failure> zoneClockFailure(const QString &name, const QTimeZone &zone, const QDate &first, int days)
 {
-    for (int i = 0; i < r.inputs.days; ++i) {
-        const QDate date = r.inputs.date.addDays(i);
-        if (r.inputs.zone->offsetFromUtc(QDateTime(date, QTime(12, 0), *r.inputs.zone)) % 60 != 0)
+    for (int i = 0; i < days; ++i) {
+        const QDate date = first.addDays(i);
+        if (zone.offsetFromUtc(QDateTime(date, QTime(12, 0), zone)) % 60 != 0)
             return Failure{QStringLiteral("%1: the zone's offset on %2 is not a whole number of minutes")
-                               .arg(r.zoneName, date.toString(Qt::ISODate))};
+                               .arg(name, date.toString(Qt::ISODate))};
     }
-    r.inputs.clock = zoneClockOn(*r.inputs.zone, r.inputs.date);
-    if (!zoneIndexForOffset(r.inputs.clock.utcOffsetMinutes))
-        return Failure{
-            QStringLiteral("%1: no time zone has its offset on %2 (%3)")
-                .arg(r.zoneName, r.inputs.date.toString(Qt::ISODate), offsetText(r.inputs.clock.utcOffsetMinutes))};
+    const SiteClock clock = zoneClockOn(zone, first);
+    if (clock.zoneIndex < 0)
+        return Failure{QStringLiteral("%1: no time zone has its offset on %2 (%3)")
+                           .arg(name, first.toString(Qt::ISODate), offsetText(clock.utcOffsetMinutes))};
     return std::nullopt;
 }
 
@@ -364,26 +362,21 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
     in.date = p.value(QStringLiteral("date"));
     in.latitude = plainCoordinate(p.value(QStringLiteral("latitude")), CoordinateAxis::Latitude, locale);
     splitLongitude(plainCoordinate(p.value(QStringLiteral("longitude")), CoordinateAxis::Longitude, locale), in);
-    if (const std::optional<double> date = parseDateText(in.date, locale)) {
-        int y = 0, m = 0, d = 0;
-        dateParts(*date, y, m, d);
-        r.inputs.date = QDate(y, m, d);
-        if (r.inputs.zone)
-            if (const std::optional<Failure> f = readZoneClock(r))
-                return CliParse{std::nullopt, f->message};
-    }
-    in.standardTime = r.inputs.zone ? !r.inputs.clock.daylightSaving : p.isSet(QStringLiteral("standard"));
-    in.daylightSaving = r.inputs.zone ? r.inputs.clock.daylightSaving : p.isSet(QStringLiteral("daylight-saving"));
+    in.standardTime = p.isSet(QStringLiteral("standard"));
+    in.daylightSaving = p.isSet(QStringLiteral("daylight-saving"));
     in.zoneIndex = zoneIndexForOffset(r.inputs.clock.utcOffsetMinutes).value_or(-1);
+    in.zone = r.inputs.clock.zone;
 
     // A longitude far from the zone's meridian is the window's question, not
     // a refusal: the field data carries it as a warning.
     const InputCheck c = checkInputs(in, locale);
+    // A zone's own refusals come after the date's and before the others.
+    if (in.zone && c.values.date)
+        if (const std::optional<Failure> f = zoneClockFailure(r.zoneName, *in.zone, *c.values.date, r.inputs.days))
+            return CliParse{std::nullopt, f->message};
     if (c.verdict == CheckVerdict::Refused)
         return CliParse{std::nullopt, refusalText(c, p, locale)};
-    r.inputs.latitude = *c.values.latitude;
-    r.inputs.longitude = *c.values.longitude;
-    r.inputs.clock.daylightSaving = c.daylightSaving;
+    static_cast<AcceptedSite &>(r.inputs) = *c.site;
     return CliParse{r, {}};
 }
 

@@ -33,8 +33,7 @@ DialData computeDialData(const FieldInputs &site, const QString &zoneName, const
     in.nodusHeight = options.nodusHeight;
     in.stepMinutes = options.stepMinutes;
     in.time = options.time;
-    // The zone's meridian from its standard offset, 15 degrees an hour.
-    in.zoneMeridian = site.clock.utcOffsetMinutes / 4.0;
+    in.zoneMeridian = site.clock.zoneMeridian();
     in.plate = dial::plateAround(in, options.plateWidth, options.plateHeight);
     d.layout = dial::layoutDial(in);
     d.dateLines = dateLines(d, locale);
@@ -45,7 +44,6 @@ DialData computeDialData(const FieldInputs &site, const QString &zoneName, const
         card.year = site.date.year();
         card.zoneTimeDial = options.time == dial::DialTime::Zone;
         card.clock = site.clock;
-        card.zone = site.zone;
         d.card = correctionCard(card);
     }
     return d;

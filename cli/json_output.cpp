@@ -170,7 +170,7 @@ QString fieldJson(const FieldData &d, const QString &zoneName, const QLocale &lo
     JsonWriter w;
     w.beginObject();
     writeSiteJson(w, d.inputs, zoneName);
-    w.value("result_text", resultText(d.inputDate, d.crossings, locale));
+    w.value("result_text", resultText(d.inputs.date, methodCrossings(d.inputs), locale));
 
     w.beginArray("events");
     for (const EventField &f : d.events)

@@ -30,7 +30,7 @@ QString directionName(const EventField &f)
 }
 
 // The clock's own offset, then whether that is standard or daylight-saving time.
-QString clockName(const FieldClock &c)
+QString clockName(const SiteClock &c)
 {
     return QStringLiteral("UTC") + offsetText(c.offsetSeconds() / 60) +
            (c.daylightSaving ? QStringLiteral(" DST") : QStringLiteral(" std"));
@@ -129,9 +129,12 @@ QString sunAtBlocks(const FieldData &d)
         Rows table{{QStringLiteral("clock"), QStringLiteral("true sun at"), QStringLiteral("altitude"),
                     QStringLiteral("shadow"), QStringLiteral("length"), QStringLiteral("turns per minute")}};
         for (const SunMoment &m : b.times)
-            table << QStringList{
-                clockText(m.clock),           clockText(m.preciseClock, true), fixed(m.altitudeDeg, 2),
-                bearingFixed(m.shadowBearingDeg), lengthCell(m.shadowLengthPerM),  fixed(m.turnDegPerMin, 3)};
+            table << QStringList{clockText(m.clock),
+                                 clockText(m.preciseClock, true),
+                                 fixed(m.altitudeDeg, 2),
+                                 bearingFixed(m.shadowBearingDeg),
+                                 lengthCell(m.shadowLengthPerM),
+                                 fixed(m.turnDegPerMin, 3)};
         text += columns(table);
     }
     for (const AltitudeField &a : d.altitudes) {
@@ -175,7 +178,7 @@ QString sunAtBlocks(const FieldData &d)
 
 QString fieldText(const FieldData &d, const QString &zoneName, const QLocale &locale)
 {
-    QString text = resultText(d.inputDate, d.crossings, locale);
+    QString text = resultText(d.inputs.date, methodCrossings(d.inputs), locale);
     text.replace(QLatin1String(kCrLf), QStringLiteral("\n"));
     while (text.endsWith(u'\n'))
         text.chop(1);

@@ -4,5 +4,5 @@
 #include "modules/site_request.h"
 
 namespace orvane {
-using DesignerRequest = SiteRequest;
+using DesignerRequest = AcceptedSite;
 } // namespace orvane

@@ -27,12 +27,12 @@ DialCard computeDialCard(const DesignerRequest &request, dial::DialTime time)
     in.longitude = request.longitude;
     in.year = card.year;
     in.zoneTimeDial = time == dial::DialTime::Zone;
-    in.clock = FieldClock{request.utcOffsetMinutes, request.daylightSaving};
+    in.clock = request.clock;
     card.days = correctionCard(in);
     card.clockNote = QStringLiteral("Clock: %1%2")
-                         .arg(utcOffsetText(request.utcOffsetMinutes),
-                              request.daylightSaving ? QStringLiteral(" with daylight saving all year")
-                                                     : QStringLiteral(", standard time all year"));
+                         .arg(utcOffsetText(request.clock.utcOffsetMinutes),
+                              request.clock.daylightSaving ? QStringLiteral(" with daylight saving all year")
+                                                           : QStringLiteral(", standard time all year"));
     return card;
 }
 

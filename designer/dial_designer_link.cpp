@@ -45,7 +45,7 @@ void openDialDesigner(const DesignerRequest &request)
                              moduleMissingText(QStringLiteral("dial designer")));
         return;
     }
-    const QByteArray zone = request.zoneText.toUtf8();
+    const QByteArray zone = zoneIdOf(request);
     const OrvaneDesignerRequest c = toC(request, zone);
     loadedModule.open(&c);
 }
@@ -54,7 +54,7 @@ void updateDialDesigner(const DesignerRequest &request)
 {
     if (!loadedModule.update)
         return;
-    const QByteArray zone = request.zoneText.toUtf8();
+    const QByteArray zone = zoneIdOf(request);
     const OrvaneDesignerRequest c = toC(request, zone);
     loadedModule.update(&c);
 }

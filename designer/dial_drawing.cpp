@@ -3,6 +3,7 @@
 #include "dial/date_lines.h"
 #include "print/card_page.h"
 #include "text/report_text.h"
+#include "text/time_zones.h"
 
 #include <cmath>
 #include <numbers>
@@ -55,7 +56,7 @@ DialDrawing makeDialDrawing(const DesignerRequest &request, const DialSettings &
     in.nodusHeight = settings.nodusHeight;
     in.stepMinutes = settings.stepMinutes;
     in.time = settings.time;
-    in.zoneMeridian = request.zoneMeridian();
+    in.zoneMeridian = request.clock.zoneMeridian();
     in.plate = dial::plateAround(in, settings.plateWidth, settings.plateHeight);
     d.layout = dial::layoutDial(in);
     d.dateLines = dateLines(request, in, settings.dateLines, locale);
@@ -68,12 +69,15 @@ DialDrawing makeDialDrawing(const DesignerRequest &request, const DialSettings &
         d.notes << QStringLiteral("zone time, meridian %1°%2")
                            .arg(reportNumberText(std::fabs(in.zoneMeridian), locale),
                                 in.zoneMeridian < 0 ? QStringLiteral(" W") : QStringLiteral(" E")) +
-                       (request.daylightSaving ? QStringLiteral(", add an hour in daylight saving time") : QString());
+                       (request.clock.daylightSaving ? QStringLiteral(", add an hour in daylight saving time")
+                                                     : QString());
     if (card) {
         CardPage page;
         page.title = d.title;
         page.about
-            << QStringLiteral("Site: %1, %2").arg(siteText(request, locale), request.zoneText.simplified())
+            << QStringLiteral("Site: %1, %2")
+                   .arg(siteText(request, locale),
+                        QString::fromLatin1(timeZoneText(request.clock.zoneIndex)).simplified())
             << QStringLiteral("Dial: %1, nodus %2 mm above the plate, %3")
                    .arg(settings.type == dial::DialType::Horizontal
                             ? QStringLiteral("horizontal")

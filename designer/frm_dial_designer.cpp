@@ -192,8 +192,12 @@ void FrmDialDesigner::redraw()
 
 void FrmDialDesigner::updateCard(dial::DialTime time)
 {
-    const CardKey key{request_.date.year(),      request_.latitude,       request_.longitude,
-                      request_.utcOffsetMinutes, request_.daylightSaving, time};
+    const CardKey key{request_.date.year(),
+                      request_.latitude,
+                      request_.longitude,
+                      request_.clock.utcOffsetMinutes,
+                      request_.clock.daylightSaving,
+                      time};
     if (cardKey_ == key)
         return;
     cardKey_ = key;

@@ -21,14 +21,15 @@ struct CardInputs {
     // A zone-time dial already carries the longitude's correction: its 12
     // line lies where the shadow falls at the zone meridian's mean noon.
     bool zoneTimeDial = false;
-    FieldClock clock;              // the zone's standard offset; daylight saving on every day if set
-    std::optional<QTimeZone> zone; // when set, each day's clock comes from its rules instead
+    // The zone's standard offset, daylight saving on every day if set; with
+    // a zone, each day's clock comes from its rules instead.
+    SiteClock clock;
 };
 
 struct CardDay {
     QDate date;
     double addSeconds = 0; // positive: the clock is ahead of the dial
-    FieldClock clock;      // the clock on that day
+    SiteClock clock;       // the clock on that day
 };
 
 // One entry per day of the year; a day on which the sun does not cross the

@@ -1,7 +1,6 @@
 #include "field_data.h"
 #include "field_math.h"
 
-#include "calc/date_value.h"
 #include "calc/solar_state.h"
 #include "sky/sun.h"
 
@@ -15,24 +14,6 @@ namespace orvane {
 namespace {
 
 using namespace field_math;
-
-struct Method {
-    SolarState state;
-    Crossings crossings;
-};
-
-Method method(const QDate &date, double latitude, double longitude, const FieldClock &clock)
-{
-    Method m;
-    initConstants(m.state);
-    m.state.inputDate = dateSerial(date.year(), date.month(), date.day());
-    m.state.latitude = latitude;
-    m.state.longitude = longitude;
-    // 15 degrees per hour of the zone's offset.
-    m.state.zoneMeridian = clock.utcOffsetMinutes / 4.0;
-    m.crossings = computeCrossings(m.state, clock.daylightSaving);
-    return m;
-}
 
 const SolarEvent &methodEvent(const Crossings &c, FieldEvent e)
 {
@@ -68,13 +49,13 @@ const std::optional<sky::SunEvent> &preciseEvent(const sky::DayEvents &d, FieldE
     return d.west;
 }
 
-EventField eventField(FieldEvent e, const Method &m, const sky::DayEvents &precise, double dayStart, sky::Sun &sun)
+EventField eventField(FieldEvent e, const Crossings &m, const sky::DayEvents &precise, double dayStart, sky::Sun &sun)
 {
     EventField f;
     f.event = e;
-    const SolarEvent &me = methodEvent(m.crossings, e);
+    const SolarEvent &me = methodEvent(m, e);
     f.seen = me.seen;
-    f.north = e == FieldEvent::Meridian && m.crossings.direction == MeridianDirection::North;
+    f.north = e == FieldEvent::Meridian && m.direction == MeridianDirection::North;
     f.targetAzimuthDeg = e == FieldEvent::East ? 90 : e == FieldEvent::West ? 270 : (f.north ? 0 : 180);
     if (!f.seen)
         return f;
@@ -129,10 +110,7 @@ FieldData computeFieldData(const FieldInputs &in)
 {
     FieldData d;
     d.inputs = in;
-    const Method m = method(in.date, in.latitude, in.longitude, in.clock);
-    d.inputDate = m.state.inputDate;
-    d.zoneMeridian = m.state.zoneMeridian;
-    d.crossings = m.crossings;
+    const Crossings m = methodCrossings(in);
 
     sky::Sun sun(sky::Site{in.latitude, in.longitude, 0});
     const double dayStart = dayStartUtc(in.date, in.clock);
@@ -152,16 +130,19 @@ FieldData computeFieldData(const FieldInputs &in)
     for (int i = 0; i < in.days; ++i) {
         DayRow row;
         row.date = in.date.addDays(i);
-        row.clock = in.zone ? zoneClockOn(*in.zone, row.date) : in.clock;
+        row.clock = in.clock.zone ? zoneClockOn(*in.clock.zone, row.date) : in.clock;
         // The first day on the chosen clock is the day computed above.
         const bool firstDay = i == 0 && row.clock.utcOffsetMinutes == in.clock.utcOffsetMinutes &&
                               row.clock.daylightSaving == in.clock.daylightSaving;
-        const Method dm = firstDay ? m : method(row.date, in.latitude, in.longitude, row.clock);
+        AcceptedSite day = in;
+        day.date = row.date;
+        day.clock = row.clock;
+        const Crossings dm = firstDay ? m : methodCrossings(day);
         const double start = dayStartUtc(row.date, row.clock);
         const sky::DayEvents dp = firstDay ? precise : sun.events(start);
         for (FieldEvent e : kFieldEvents) {
             const int k = static_cast<int>(e);
-            const SolarEvent &me = methodEvent(dm.crossings, e);
+            const SolarEvent &me = methodEvent(dm, e);
             if (me.seen)
                 row.method[k] = shownClock(me.clock);
             if (const auto &p = preciseEvent(dp, e))
@@ -173,29 +154,17 @@ FieldData computeFieldData(const FieldInputs &in)
     if (in.markClock)
         d.mark = markWith(sun, dayStart, *in.markClock);
 
-    if (farFromZoneMeridian(in.longitude, d.zoneMeridian))
+    if (farFromZoneMeridian(in.longitude, in.clock.zoneMeridian()))
         d.warnings.push_back(FieldWarning::FarFromZone);
     // A clock chosen by hand may be the other one than the computer's own
     // zone shows; a named zone's rules chose it themselves.
     const QTimeZone system = QTimeZone::systemTimeZone();
     const QDateTime noon(in.date, QTime(12, 0), system);
-    if (!in.zone && system.isValid() && system.standardTimeOffset(noon) == in.clock.utcOffsetMinutes * 60 &&
+    if (!in.clock.zone && system.isValid() && system.standardTimeOffset(noon) == in.clock.utcOffsetMinutes * 60 &&
         system.isDaylightTime(noon) != in.clock.daylightSaving)
         d.warnings.push_back(FieldWarning::DaylightSavingDiffers);
     addSunAtData(in, d);
     return d;
-}
-
-FieldClock zoneClockOn(const QTimeZone &zone, const QDate &date)
-{
-    const QDateTime noon(date, QTime(12, 0), zone);
-    const int offset = zone.offsetFromUtc(noon);
-    // Only a shift of one hour is daylight saving as the calculation knows
-    // it. Ireland's winter (an hour behind its legal standard time) and Lord
-    // Howe's half-hour summer are read as standard time at the clock's own
-    // offset, so that the clock itself is always the zone's.
-    const bool daylight = zone.isDaylightTime(noon) && offset - zone.standardTimeOffset(noon) == 3600;
-    return FieldClock{(offset - (daylight ? 3600 : 0)) / 60, daylight};
 }
 
 MarkField markAt(const FieldInputs &in, double clockSeconds)

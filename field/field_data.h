@@ -8,7 +8,7 @@
 // standard time, plus one hour on daylight saving). Angles are degrees,
 // bearings and azimuths from north through east.
 
-#include "calc/crossings.h"
+#include "text/accepted_site.h"
 
 #include <QDate>
 #include <QString>
@@ -20,25 +20,11 @@
 
 namespace orvane {
 
-// A clock: the zone's standard offset from UTC and whether it shows
-// daylight-saving time (one hour ahead of that).
-struct FieldClock {
-    int utcOffsetMinutes = 0;
-    bool daylightSaving = false;
-    int offsetSeconds() const { return utcOffsetMinutes * 60 + (daylightSaving ? 3600 : 0); }
-};
-
-struct FieldInputs {
-    QDate date;
-    double latitude = 0;  // degrees, north positive
-    double longitude = 0; // degrees, east positive
-    FieldClock clock;
-    // When set, each day of the days table takes its offset and daylight
-    // saving from this zone's rules on that day; otherwise `clock` holds.
-    std::optional<QTimeZone> zone;
-    int days = 1;                    // rows of the days table, 1..366
+// The accepted site, and what the field work asks of it.
+struct FieldInputs : AcceptedSite {
+    int days = 1;                    // rows of the days table, 1..366; each day on its
+                                     // own clock when the site's clock has a zone
     std::optional<double> markClock; // seconds after midnight
-    double plumbHeightM = 1;         // for the shadow's length
     std::vector<double> bearings;    // degrees, [0, 360): when the sun stands there
     std::vector<double> altitudes;   // degrees, (-1, 90): when the sun reaches that height
     // A wall's facing from plumb-line shadows on a board square to it: each
@@ -94,7 +80,7 @@ struct AroundRow {
 
 struct DayRow {
     QDate date;
-    FieldClock clock;
+    SiteClock clock;
     std::optional<double> method[3]; // by FieldEvent; none when never seen
     std::optional<double> precise[3];
     std::vector<std::vector<double>> bearingClocks; // by FieldInputs::bearings, each to the second
@@ -167,9 +153,6 @@ enum class FieldWarning {
 
 struct FieldData {
     FieldInputs inputs;
-    double inputDate = 0; // date value, as the window stores it
-    double zoneMeridian = 0;
-    Crossings crossings;           // the method's result, for the result text
     EventField events[3];          // by FieldEvent
     std::vector<AroundRow> around; // every 30 s, 5 min either side of each seen event
     std::vector<DayRow> days;
@@ -182,10 +165,6 @@ struct FieldData {
 };
 
 FieldData computeFieldData(const FieldInputs &in);
-
-// The zone's clock on `date`, judged at noon: its offset, and daylight
-// saving when that is one hour ahead of its standard time.
-FieldClock zoneClockOn(const QTimeZone &zone, const QDate &date);
 
 // The same as computeFieldData's mark, for any clock time of the first day.
 MarkField markAt(const FieldInputs &in, double clockSeconds);

@@ -29,7 +29,7 @@ inline double bearing(double degrees)
 }
 
 // Local midnight on the clock, as a UTC instant (POSIX seconds).
-inline double dayStartUtc(const QDate &date, const FieldClock &clock)
+inline double dayStartUtc(const QDate &date, const SiteClock &clock)
 {
     return static_cast<double>(QDate(1970, 1, 1).daysTo(date)) * kDay - clock.offsetSeconds();
 }

@@ -126,14 +126,7 @@ orvane::InputCheck plainCheck(const QLocale &locale)
 // The result text of the plain functions for accepted values.
 QString plainResult(const orvane::InputCheck &c, const QLocale &locale)
 {
-    orvane::SolarState s;
-    orvane::initConstants(s);
-    s.inputDate = *c.values.inputDate;
-    s.latitude = *c.values.latitude;
-    s.longitude = *c.values.longitude;
-    s.zoneMeridian = *c.values.zoneMeridian;
-    const orvane::Crossings crossings = orvane::computeCrossings(s, c.daylightSaving);
-    return orvane::resultText(s.inputDate, crossings, locale);
+    return orvane::resultText(c.site->date, orvane::methodCrossings(*c.site), locale);
 }
 
 QString seenTexts()

@@ -189,11 +189,12 @@ bool Sundial_Input::dateCheck()
 
     // Each value that passed its own test is kept, also on a refusal.
     const CheckedValues &v = check.values;
-    state_.inputDate = v.inputDate.value_or(state_.inputDate);
+    if (v.date)
+        state_.inputDate = dateSerial(v.date->year(), v.date->month(), v.date->day());
     state_.latitude = v.latitude.value_or(state_.latitude);
     state_.longitude = v.longitude.value_or(state_.longitude);
-    state_.zoneMeridian = v.zoneMeridian.value_or(state_.zoneMeridian);
-    daylightSaving_ = check.daylightSaving;
+    if (v.clock)
+        state_.zoneMeridian = v.clock->zoneMeridian();
     if (check.pastedPair)
         showCoordinatePair(*check.pastedPair);
     if (check.eastFromLetter)
@@ -201,10 +202,13 @@ bool Sundial_Input::dateCheck()
 
     switch (check.verdict) {
     case CheckVerdict::Accepted:
+        site_ = *check.site;
         return true;
     case CheckVerdict::AskFarFromZone:
-        if (message(check.message, true) == QMessageBox::Yes)
+        if (message(check.message, true) == QMessageBox::Yes) {
+            site_ = *check.site;
             return true;
+        }
         break;
     case CheckVerdict::Refused:
         message(check.message);
@@ -218,37 +222,17 @@ Crossings Sundial_Input::showEot()
 {
     const QLocale locale;
     const QString before = lblResult->text();
-    const Crossings crossings = computeCrossings(state_, daylightSaving_);
-    lblResult->setText(resultText(state_.inputDate, crossings, locale));
+    const Crossings crossings = methodCrossings(site_, state_);
+    lblResult->setText(resultText(site_.date, crossings, locale));
     fitResultLabel();
     lblResult->announceChange(before);
     return crossings;
 }
 
-SheetRequest Sundial_Input::sheetRequest() const
-{
-    int year = 0, month = 0, day = 0;
-    dateParts(state_.inputDate, year, month, day);
-    const int zone = lstTimeZone->currentIndex();
-    return SheetRequest{QDate(year, month, day),
-                        state_.latitude,
-                        state_.longitude,
-                        optWest->isChecked(),
-                        zoneOffsetMinutes(zone).value_or(0),
-                        daylightSaving_,
-                        QString::fromLatin1(timeZoneText(zone))};
-}
-
-DesignerRequest Sundial_Input::designerRequest() const
-{
-    const SheetRequest s = sheetRequest();
-    return DesignerRequest{s.date, s.latitude, s.longitude, s.west, s.utcOffsetMinutes, s.daylightSaving, s.zoneText};
-}
-
 void Sundial_Input::updateOpenWindows()
 {
-    updateFieldSheet(sheetRequest());
-    updateDialDesigner(designerRequest());
+    updateFieldSheet(site_);
+    updateDialDesigner(site_);
 }
 
 void Sundial_Input::onCalculateClicked()
@@ -264,8 +248,8 @@ void Sundial_Input::onFieldSheetClicked()
     if (!dateCheck())
         return;
     showEot();
-    updateDialDesigner(designerRequest());
-    openFieldSheet(sheetRequest(), [this] { onTimeLinkClicked(); });
+    updateDialDesigner(site_);
+    openFieldSheet(site_, [this] { onTimeLinkClicked(); });
 }
 
 void Sundial_Input::onDialClicked()
@@ -273,8 +257,8 @@ void Sundial_Input::onDialClicked()
     if (!dateCheck())
         return;
     showEot();
-    updateFieldSheet(sheetRequest());
-    openDialDesigner(designerRequest());
+    updateFieldSheet(site_);
+    openDialDesigner(site_);
     if (wallFacing_)
         setDialDesignerWallFacing(*wallFacing_);
 }
@@ -286,11 +270,11 @@ void Sundial_Input::onPrintClicked()
     const Crossings crossings = showEot();
     updateOpenWindows();
     ReportInputs report;
-    report.latitude = state_.latitude;
-    report.longitude = state_.longitude;
-    report.west = optWest->isChecked();
-    report.standardTime = optStandardInput->isChecked();
-    report.inputDate = state_.inputDate;
+    report.latitude = site_.latitude;
+    report.longitude = site_.longitude;
+    report.west = site_.west;
+    report.standardTime = !site_.clock.daylightSaving;
+    report.date = site_.date;
     report.crossings = crossings;
     printReport(this, report);
 }

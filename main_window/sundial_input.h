@@ -2,6 +2,7 @@
 // The main window: the inputs, the instructions and the result.
 
 #include "calc/crossings.h"
+#include "text/accepted_site.h"
 
 #include <QWidget>
 
@@ -23,7 +24,6 @@ namespace orvane {
 class LinkLabel;
 class LiveLabel;
 struct InputCheck;
-struct SiteRequest;
 struct CoordinatePair;
 
 // Every control carries its form name as objectName ("CmdCalculate",
@@ -75,10 +75,6 @@ private:
     void showRefusal(const InputCheck &check);
     void highlight();
     Crossings showEot();
-    // The accepted inputs as the field sheet wants them; valid right after
-    // dateCheck() has passed.
-    SiteRequest sheetRequest() const;
-    SiteRequest designerRequest() const;
     // Shows the calculation's inputs in the field sheet and the designer, if open.
     void updateOpenWindows();
     // lblResult keeps its size unless the text needs more height; then it
@@ -88,7 +84,7 @@ private:
     int message(const char *text, bool yesNo = false);
 
     SolarState state_;
-    bool daylightSaving_ = false;
+    AcceptedSite site_;                // the inputs of the latest calculation
     std::optional<double> wallFacing_; // from the Field Sheet's wall readings
     std::vector<QWidget *> tabOrder_;
     std::function<void()> endProgram_;

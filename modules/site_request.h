@@ -3,9 +3,9 @@
 // modules (the Field Sheet, the Dial Designer) receive it, on either side of
 // their C entry points.
 
+#include "text/accepted_site.h"
+
 #include <QByteArray>
-#include <QDate>
-#include <QString>
 
 extern "C" {
 
@@ -19,40 +19,40 @@ struct OrvaneSiteRequest {
     int west;             // the longitude was entered as west of Greenwich
     int utcOffsetMinutes; // the zone's standard offset
     int daylightSaving;   // the clock shows daylight-saving time
-    const char *zoneText; // UTF-8: the time-zone list's entry
+    int zoneIndex;        // the time-zone list's entry, -1 for none
+    const char *zoneId;   // the zone whose rules chose the clock, "" for none
 };
 
 } // extern "C"
 
 namespace orvane {
 
-struct SiteRequest {
-    QDate date;
-    double latitude = 0;  // degrees, north positive
-    double longitude = 0; // degrees, east positive
-    bool west = false;    // entered as west of Greenwich
-    int utcOffsetMinutes = 0;
-    bool daylightSaving = false;
-    QString zoneText; // the time-zone list's entry
-
-    // The zone's meridian, degrees east: 15 degrees for each hour of offset.
-    double zoneMeridian() const { return utcOffsetMinutes / 4.0; }
-    bool operator==(const SiteRequest &) const = default;
-};
-
-// The C form borrows `zoneUtf8`, which must outlive it.
-inline OrvaneSiteRequest toC(const SiteRequest &r, const QByteArray &zoneUtf8)
+// The C form borrows `zoneId`, which must outlive it.
+inline OrvaneSiteRequest toC(const AcceptedSite &s, const QByteArray &zoneId)
 {
-    return OrvaneSiteRequest{r.date.year(),       r.date.month(), r.date.day(),       r.latitude,
-                             r.longitude,         r.west ? 1 : 0, r.utcOffsetMinutes, r.daylightSaving ? 1 : 0,
-                             zoneUtf8.constData()};
+    return OrvaneSiteRequest{s.date.year(),
+                             s.date.month(),
+                             s.date.day(),
+                             s.latitude,
+                             s.longitude,
+                             s.west ? 1 : 0,
+                             s.clock.utcOffsetMinutes,
+                             s.clock.daylightSaving ? 1 : 0,
+                             s.clock.zoneIndex,
+                             zoneId.constData()};
 }
 
-inline SiteRequest fromC(const OrvaneSiteRequest &c)
+inline QByteArray zoneIdOf(const AcceptedSite &s) { return s.clock.zone ? s.clock.zone->id() : QByteArray(); }
+
+inline AcceptedSite fromC(const OrvaneSiteRequest &c)
 {
-    return SiteRequest{
-        QDate(c.year, c.month, c.day), c.latitude, c.longitude, c.west != 0, c.utcOffsetMinutes, c.daylightSaving != 0,
-        QString::fromUtf8(c.zoneText)};
+    AcceptedSite s{QDate(c.year, c.month, c.day), c.latitude, c.longitude, c.west != 0, {}};
+    s.clock.utcOffsetMinutes = c.utcOffsetMinutes;
+    s.clock.daylightSaving = c.daylightSaving != 0;
+    s.clock.zoneIndex = c.zoneIndex;
+    if (c.zoneId && *c.zoneId)
+        s.clock.zone = QTimeZone(QByteArray(c.zoneId));
+    return s;
 }
 
 } // namespace orvane

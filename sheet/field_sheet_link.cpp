@@ -59,7 +59,7 @@ void openFieldSheet(const SheetRequest &request, std::function<void()> openTimeP
         return;
     }
     timeLinkAction = std::move(openTimePage);
-    const QByteArray zone = request.zoneText.toUtf8();
+    const QByteArray zone = zoneIdOf(request);
     const OrvaneSheetRequest c = toC(request, zone);
     loadedModule.open(&c, &followTimeLink);
 }
@@ -68,7 +68,7 @@ void updateFieldSheet(const SheetRequest &request)
 {
     if (!loadedModule.update)
         return;
-    const QByteArray zone = request.zoneText.toUtf8();
+    const QByteArray zone = zoneIdOf(request);
     const OrvaneSheetRequest c = toC(request, zone);
     loadedModule.update(&c);
 }

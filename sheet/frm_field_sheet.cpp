@@ -72,12 +72,8 @@ void FrmFieldSheet::setRequest(const SheetRequest &request)
 {
     request_ = request;
     // The bearing and the wall readings stay as typed for the new site.
-    inputs_.date = request.date;
-    inputs_.latitude = request.latitude;
-    inputs_.longitude = request.longitude;
-    inputs_.clock = FieldClock{request.utcOffsetMinutes, request.daylightSaving};
+    static_cast<AcceptedSite &>(inputs_) = request;
     inputs_.days = 14;
-    inputs_.plumbHeightM = heightM_;
     data_ = computeFieldData(inputs_);
     showFigures();
 }
@@ -200,7 +196,6 @@ void FrmFieldSheet::readHeight()
     if (!ok || h <= 0)
         return;
     heightM_ = h;
-    inputs_.plumbHeightM = h;
     plan->setPlan(data_, heightM_);
     for (const EventField &f : data_.events)
         blocks[static_cast<int>(f.event)]->setEvent(f, heightM_);

@@ -4,5 +4,5 @@
 #include "modules/site_request.h"
 
 namespace orvane {
-using SheetRequest = SiteRequest;
+using SheetRequest = AcceptedSite;
 } // namespace orvane

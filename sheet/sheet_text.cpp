@@ -5,6 +5,7 @@
 
 #include "text/report_text.h"
 #include "text/result_text.h"
+#include "text/time_zones.h"
 
 #include <algorithm>
 #include <cmath>
@@ -162,14 +163,14 @@ QString dateText(const QDate &date, const QLocale &locale) { return locale.toStr
 
 QString clockDescription(const SheetRequest &r)
 {
-    const int minutes = r.utcOffsetMinutes + (r.daylightSaving ? 60 : 0);
+    const int minutes = r.clock.offsetSeconds() / 60;
     QString offset = QStringLiteral("UTC") + (minutes < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
                      QString::number(std::abs(minutes) / 60);
     if (minutes % 60)
         offset += QStringLiteral(":%1").arg(std::abs(minutes) % 60, 2, 10, QLatin1Char('0'));
     return QStringLiteral("Clock: %1, %2 (%3)")
-        .arg(r.zoneText.simplified(),
-             r.daylightSaving ? QStringLiteral("daylight saving time") : QStringLiteral("standard time"), offset);
+        .arg(QString::fromLatin1(timeZoneText(r.clock.zoneIndex)).simplified(),
+             r.clock.daylightSaving ? QStringLiteral("daylight saving time") : QStringLiteral("standard time"), offset);
 }
 
 QString markText(const MarkField &m, const QLocale &locale)

@@ -56,14 +56,20 @@ InputCheck checkInputs(const InputTexts &given, const QLocale &locale)
         in.east = c.pastedPair->longitude.degrees >= 0;
         in.west = !in.east;
     }
-    c.daylightSaving = in.daylightSaving;
 
-    c.values.inputDate = parseDateText(in.date, locale);
-    if (!c.values.inputDate)
+    c.values.date = parseDateText(in.date, locale);
+    if (!c.values.date)
         return refuse(c, kMsgDate, InputField::Date, true);
 
-    if (in.standardTime == in.daylightSaving)
+    SiteClock clock;
+    if (in.zone) {
+        clock = zoneClockOn(*in.zone, *c.values.date);
+    } else if (in.standardTime == in.daylightSaving) {
         return refuse(c, kMsgClockMode, InputField::None, false);
+    } else {
+        clock.daylightSaving = in.daylightSaving;
+        clock.zoneIndex = in.zoneIndex;
+    }
 
     c.values.latitude = numberInRange(in.latitude, 90, CoordinateAxis::Latitude, locale);
     if (!c.values.latitude)
@@ -83,11 +89,14 @@ InputCheck checkInputs(const InputTexts &given, const QLocale &locale)
     if (west)
         c.values.longitude = -*c.values.longitude;
 
-    c.values.zoneMeridian = zoneMeridian(in.zoneIndex);
-    if (!c.values.zoneMeridian)
+    const std::optional<int> offset = zoneOffsetMinutes(clock.zoneIndex);
+    if (!offset)
         return refuse(c, kMsgTimeZone, InputField::TimeZone, false);
+    clock.utcOffsetMinutes = *offset;
+    c.values.clock = clock;
+    c.site = AcceptedSite{*c.values.date, *c.values.latitude, *c.values.longitude, west, clock};
 
-    if (farFromZoneMeridian(*c.values.longitude, *c.values.zoneMeridian)) {
+    if (farFromZoneMeridian(*c.values.longitude, clock.zoneMeridian())) {
         c = refuse(c, kMsgFarFromZone, InputField::Longitude, true);
         c.verdict = CheckVerdict::AskFarFromZone;
         return c;

@@ -2,6 +2,7 @@
 // The input checks, in the window's order, without the window: what to
 // store, what to say and where to put the focus.
 
+#include "accepted_site.h"
 #include "coordinate_text.h"
 
 #include <QLocale>
@@ -21,15 +22,18 @@ struct InputTexts {
     bool east = false;           // OptEast selected
     bool west = false;           // OptWest selected
     int zoneIndex = -1;          // selected list position, -1 for none
+    // Instead of the two clock buttons and the list: the clock that this
+    // zone's rules show on the date.
+    std::optional<QTimeZone> zone;
 };
 
 // Each value as it stands once its own test has passed; a refusal leaves
 // the later ones empty and the caller keeps its previous values for them.
 struct CheckedValues {
-    std::optional<double> inputDate;    // date value, days from 30 December 1899
-    std::optional<double> latitude;     // degrees, north positive
-    std::optional<double> longitude;    // degrees, east positive (positive until the hemisphere is known)
-    std::optional<double> zoneMeridian; // degrees east
+    std::optional<QDate> date;
+    std::optional<double> latitude;  // degrees, north positive
+    std::optional<double> longitude; // degrees, east positive (positive until the hemisphere is known)
+    std::optional<SiteClock> clock;
 };
 
 enum class InputField { None, Date, Latitude, Longitude, TimeZone };
@@ -50,7 +54,8 @@ struct InputCheck {
     InputField focus = InputField::None;
     bool selectText = false;
     CheckedValues values;
-    bool daylightSaving = false;
+    // Every value together, once all have passed (also with the question).
+    std::optional<AcceptedSite> site;
     // East (true) or west (false) when a letter in the longitude chose the
     // side ("72.855W", "72 51 18 W"): the window sets its buttons so.
     std::optional<bool> eastFromLetter;

@@ -18,17 +18,17 @@ namespace {
 
 // ---- dates ----
 
-std::optional<double> dateValue(int year, int month, int day)
+std::optional<QDate> dateValue(int year, int month, int day)
 {
     if (!isValidDate(year, month, day))
         return std::nullopt;
-    return dateSerial(year, month, day);
+    return QDate(year, month, day);
 }
 
 int pivotYear(int twoDigits) { return twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits; }
 
 // m/d/yyyy or m/d/yy, the form the window asks for.
-std::optional<double> monthDayYear(const QString &text)
+std::optional<QDate> monthDayYear(const QString &text)
 {
     static const QRegularExpression re(QStringLiteral("^([0-9]{1,2})/([0-9]{1,2})/([0-9]{2,4})$"));
     const auto m = re.match(text);
@@ -39,7 +39,7 @@ std::optional<double> monthDayYear(const QString &text)
     return dateValue(year, m.captured(1).toInt(), m.captured(2).toInt());
 }
 
-std::optional<double> isoDate(const QString &text)
+std::optional<QDate> isoDate(const QString &text)
 {
     static const QRegularExpression re(QStringLiteral("^([0-9]{4})-([0-9]{1,2})-([0-9]{1,2})$"));
     const auto m = re.match(text);
@@ -78,7 +78,7 @@ QStringList localeFormats(const QLocale &locale)
     return formats;
 }
 
-std::optional<double> localeDate(const QString &text, const QLocale &locale)
+std::optional<QDate> localeDate(const QString &text, const QLocale &locale)
 {
     for (const QString &format : localeFormats(locale)) {
         const QDate date = locale.toDate(text, format);
@@ -200,7 +200,7 @@ std::optional<double> numberValue(const NumberPieces &p)
 
 } // namespace
 
-std::optional<double> parseDateText(const QString &text, const QLocale &locale)
+std::optional<QDate> parseDateText(const QString &text, const QLocale &locale)
 {
     const QString t = text.trimmed();
     if (t.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 // Reading the user's texts: dates and decimal numbers, locale-aware.
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 
@@ -13,9 +14,8 @@ namespace orvane {
 // short and long date forms (a two-digit year there takes the same pivot;
 // one-digit day and month are read too). A slash text that is a valid m/d
 // date is read so in every locale. Blanks around the text are ignored. Years
-// outside 100..9999 and impossible dates are refused. Returns a date value
-// (days from 30 December 1899, whole day).
-std::optional<double> parseDateText(const QString &text, const QLocale &locale);
+// outside 100..9999 and impossible dates are refused.
+std::optional<QDate> parseDateText(const QString &text, const QLocale &locale);
 
 // The numeric conversion: "." is always a decimal point, the locale's own
 // decimal separator is accepted too, digit grouping never. Refuses empty,

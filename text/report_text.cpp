@@ -32,7 +32,7 @@ QStringList reportHeaderLines()
 QStringList reportBodyLines(const ReportInputs &in, const QLocale &locale)
 {
     QStringList lines{reportSiteLine(in, locale), QString()};
-    lines += resultText(in.inputDate, in.crossings, locale).split(QLatin1String(kCrLf));
+    lines += resultText(in.date, in.crossings, locale).split(QLatin1String(kCrLf));
     return lines;
 }
 

@@ -3,6 +3,7 @@
 
 #include "calc/crossings.h"
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -14,8 +15,8 @@ struct ReportInputs {
     double longitude = 0;      // as stored (the sign is not printed)
     bool west = false;         // OptWest selected
     bool standardTime = false; // optStandardinput selected
-    double inputDate = 0;      // date value
-    Crossings crossings;       // the calculation to print
+    QDate date;
+    Crossings crossings; // the calculation to print
 };
 
 // A magnitude as the default conversion of a double writes it: up to 15

@@ -1,6 +1,5 @@
 #include "result_text.h"
 
-#include "calc/date_value.h"
 #include "calc/solar_state.h"
 #include "format_pattern.h"
 
@@ -37,11 +36,9 @@ QString timeFormatWithoutZone(const QLocale &locale)
 
 } // namespace
 
-QString dateLineText(double inputDate, const QLocale &locale)
+QString dateLineText(const QDate &date, const QLocale &locale)
 {
-    int year = 0, month = 0, day = 0;
-    dateParts(inputDate, year, month, day);
-    return locale.toString(QDate(year, month, day), QStringLiteral("dddd, MMMM dd, yyyy")) + QLatin1String(kCrLf);
+    return locale.toString(date, QStringLiteral("dddd, MMMM dd, yyyy")) + QLatin1String(kCrLf);
 }
 
 QString timeText(double clock, const QLocale &locale)
@@ -115,9 +112,9 @@ QString eventsText(const Crossings &c, const QLocale &locale)
            sunDataText(c.west.declination, c.west.equationOfTime, locale);
 }
 
-QString resultText(double inputDate, const Crossings &c, const QLocale &locale)
+QString resultText(const QDate &date, const Crossings &c, const QLocale &locale)
 {
-    return dateLineText(inputDate, locale) + eventsText(c, locale);
+    return dateLineText(date, locale) + eventsText(c, locale);
 }
 
 } // namespace orvane

@@ -3,6 +3,7 @@
 
 #include "calc/crossings.h"
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 
@@ -11,7 +12,7 @@ namespace orvane {
 inline constexpr char kCrLf[] = "\r\n";
 
 // "Monday, June 21, 2027" (pattern dddd, MMMM dd, yyyy) plus CR LF.
-QString dateLineText(double inputDate, const QLocale &locale);
+QString dateLineText(const QDate &date, const QLocale &locale);
 // The locale's long time format with seconds and without a time-zone name,
 // the clock value (fraction of a day) rounded to the nearest second. A value
 // that rounds up to 1, or lies outside one day, shows its time of day
@@ -33,6 +34,6 @@ QString sunDataText(double declinationRad, double eotMinutes, const QLocale &loc
 // The three event blocks in order (everything after the date line).
 QString eventsText(const Crossings &c, const QLocale &locale);
 // Date line followed by the event blocks.
-QString resultText(double inputDate, const Crossings &c, const QLocale &locale);
+QString resultText(const QDate &date, const Crossings &c, const QLocale &locale);
 
 } // namespace orvane

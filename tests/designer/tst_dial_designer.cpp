@@ -29,13 +29,9 @@ constexpr double kDegree = std::numbers::pi / 180;
 
 DesignerRequest site(double latitude)
 {
-    return DesignerRequest{QDate(2027, 6, 21),
-                           latitude,
-                           -72.855,
-                           true,
-                           -300,
-                           true,
-                           QStringLiteral("GMT-5hrs   US Eastern Time, Montreal, New York")};
+    DesignerRequest r{QDate(2027, 6, 21), latitude, -72.855, true, SiteClock(-300, true)};
+    r.clock.zoneIndex = 6; // "GMT-5hrs   US Eastern Time, Montreal, New York"
+    return r;
 }
 
 void type(FrmDialDesigner &w, const char *box, const QString &text)
@@ -193,7 +189,7 @@ private slots:
         QFETCH(QString, clock);
         FrmDialDesigner w;
         DesignerRequest r = site(40.655);
-        r.daylightSaving = daylightSaving;
+        r.clock.daylightSaving = daylightSaving;
         w.setRequest(r);
         w.findChild<QComboBox *>("cboTime")->setCurrentIndex(time);
         const std::vector<CardDay> &days = w.card().days;

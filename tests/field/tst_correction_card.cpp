@@ -13,7 +13,8 @@ constexpr double kLatitude = 40.655, kLongitude = -72.855;
 
 std::vector<CardDay> card(bool zoneTimeDial)
 {
-    CardInputs in{kLatitude, kLongitude, 2027, zoneTimeDial, FieldClock{-300, false}, QTimeZone("America/New_York")};
+    CardInputs in{kLatitude, kLongitude, 2027, zoneTimeDial, SiteClock(-300, false)};
+    in.clock.zone = QTimeZone("America/New_York");
     return correctionCard(in);
 }
 
@@ -65,8 +66,7 @@ private slots:
             in.date = date;
             in.latitude = kLatitude;
             in.longitude = kLongitude;
-            in.zone = QTimeZone("America/New_York");
-            in.clock = zoneClockOn(*in.zone, date);
+            in.clock = zoneClockOn(QTimeZone("America/New_York"), date);
             const FieldData d = computeFieldData(in);
             CHECK_NEAR(addOn(c, date), *d.days[0].precise[1] - 43200, 0.051);
         }

@@ -16,7 +16,7 @@ FieldInputs example(QDate date, bool daylightSaving)
     in.date = date;
     in.latitude = 40.655;
     in.longitude = -72.855;
-    in.clock = FieldClock{-300, daylightSaving};
+    in.clock = SiteClock{-300, daylightSaving};
     return in;
 }
 
@@ -84,7 +84,7 @@ private slots:
     void zoneRulesPerDay()
     {
         FieldInputs in = example(QDate(2027, 11, 6), true);
-        in.zone = QTimeZone("America/New_York");
+        in.clock.zone = QTimeZone("America/New_York");
         in.days = 2;
         const FieldData d = computeFieldData(in);
         QVERIFY(d.days[0].clock.daylightSaving);

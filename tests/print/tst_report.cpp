@@ -30,8 +30,8 @@ ReportInputs inputs(double lat, double lon, bool west, bool standard, Example e)
     in.longitude = lon;
     in.west = west;
     in.standardTime = standard;
-    in.crossings = e == June ? test::exampleCrossings(2027, 6, 21, true, &in.inputDate)
-                             : test::exampleCrossings(2027, 12, 21, false, &in.inputDate);
+    in.date = e == June ? QDate(2027, 6, 21) : QDate(2027, 12, 21);
+    in.crossings = test::exampleCrossings(in.date.year(), in.date.month(), in.date.day(), e == June);
     return in;
 }
 

@@ -25,7 +25,8 @@ ReportInputs inputs()
     in.longitude = 72.855;
     in.west = true;
     in.standardTime = true;
-    in.crossings = test::exampleCrossings(2027, 12, 21, false, &in.inputDate);
+    in.date = QDate(2027, 12, 21);
+    in.crossings = test::exampleCrossings(2027, 12, 21, false);
     return in;
 }
 

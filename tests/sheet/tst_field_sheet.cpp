@@ -37,22 +37,15 @@ namespace {
 
 SheetRequest requestFor(const Site &s)
 {
-    return SheetRequest{s.date,
-                        s.latitude,
-                        s.longitude,
-                        s.longitude < 0,
-                        s.offsetMinutes,
-                        s.daylightSaving,
-                        QStringLiteral("GMT-5hrs   US Eastern Time, Montreal, New York")};
+    SheetRequest r{s.date, s.latitude, s.longitude, s.longitude < 0, SiteClock(s.offsetMinutes, s.daylightSaving)};
+    r.clock.zoneIndex = 6; // "GMT-5hrs   US Eastern Time, Montreal, New York"
+    return r;
 }
 
 FieldInputs inputsFor(const Site &s)
 {
     FieldInputs in;
-    in.date = s.date;
-    in.latitude = s.latitude;
-    in.longitude = s.longitude;
-    in.clock = FieldClock{s.offsetMinutes, s.daylightSaving};
+    static_cast<AcceptedSite &>(in) = requestFor(s);
     in.days = 14;
     return in;
 }

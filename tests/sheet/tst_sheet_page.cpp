@@ -24,23 +24,16 @@ namespace {
 
 SheetRequest newYork(const QDate &date, bool daylightSaving)
 {
-    return SheetRequest{date,
-                        40.655,
-                        -72.855,
-                        true,
-                        -300,
-                        daylightSaving,
-                        QStringLiteral("GMT-5hrs   US Eastern Time, Montreal, New York")};
+    SheetRequest r{date, 40.655, -72.855, true, SiteClock(-300, daylightSaving)};
+    r.clock.zoneIndex = 6; // "GMT-5hrs   US Eastern Time, Montreal, New York"
+    return r;
 }
 
 FieldData dataFor(const SheetRequest &r, const std::vector<double> &bearings = {},
                   const std::vector<FieldInputs::WallReading> &wall = {})
 {
     FieldInputs in;
-    in.date = r.date;
-    in.latitude = r.latitude;
-    in.longitude = r.longitude;
-    in.clock = FieldClock{r.utcOffsetMinutes, r.daylightSaving};
+    static_cast<AcceptedSite &>(in) = r;
     in.days = 14;
     in.bearings = bearings;
     in.wallReadings = wall;

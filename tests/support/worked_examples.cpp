@@ -33,7 +33,7 @@ QString juneResultUs()
 
 QString decemberResultUs() { return winterResult("Tuesday, December 21, 2027", "11:49:28 AM", "-23.43"); }
 
-Crossings exampleCrossings(int year, int month, int day, bool daylightSaving, double *inputDate)
+Crossings exampleCrossings(int year, int month, int day, bool daylightSaving)
 {
     SolarState s;
     initConstants(s);
@@ -41,8 +41,6 @@ Crossings exampleCrossings(int year, int month, int day, bool daylightSaving, do
     s.latitude = 40.655;
     s.longitude = -72.855;
     s.zoneMeridian = -75;
-    if (inputDate)
-        *inputDate = s.inputDate;
     return computeCrossings(s, daylightSaving);
 }
 

@@ -19,7 +19,7 @@ QString winterResult(const QString &dateLine, const QString &south, const QStrin
 QString juneResultUs();
 QString decemberResultUs();
 
-// The calculation for the examples' site on a date; sets `inputDate`.
-Crossings exampleCrossings(int year, int month, int day, bool daylightSaving, double *inputDate = nullptr);
+// The calculation for the examples' site on a date.
+Crossings exampleCrossings(int year, int month, int day, bool daylightSaving);
 
 } // namespace orvane::test

@@ -1,5 +1,6 @@
 // The input checks without a window: the verdict, the message, where the
 // focus goes and which values were already taken when a check refuses.
+#include "calc/date_value.h"
 #include "text/input_check.h"
 #include "text/window_texts.h"
 
@@ -16,6 +17,8 @@ namespace {
 // 21 June 2027 as a date value (days from 30 December 1899).
 constexpr double kJune21 = 46559;
 constexpr double kNone = -999; // the value was not taken
+
+double dateValue(const std::optional<QDate> &d) { return d ? dateSerial(d->year(), d->month(), d->day()) : kNone; }
 
 InputTexts texts(const char *date, int clock, const char *lat, const char *lon, int side, int zone)
 {
@@ -110,11 +113,19 @@ private slots:
         QTEST(QString::fromLatin1(c.message), "message");
         QTEST(c.focus, "focus");
         QTEST(c.selectText, "select");
-        QTEST(c.values.inputDate.value_or(kNone), "inputDate");
+        QTEST(dateValue(c.values.date), "inputDate");
         QTEST(c.values.latitude.value_or(kNone), "latitude");
         QTEST(c.values.longitude.value_or(kNone), "longitude");
-        QTEST(c.values.zoneMeridian.value_or(kNone), "zoneMeridian");
-        QCOMPARE(c.daylightSaving, in.daylightSaving);
+        QTEST(c.values.clock ? c.values.clock->zoneMeridian() : kNone, "zoneMeridian");
+        // The whole site exactly when every value was taken, and the same.
+        QCOMPARE(c.site.has_value(), c.verdict != CheckVerdict::Refused);
+        if (c.site) {
+            QCOMPARE(c.site->date, *c.values.date);
+            QCOMPARE(c.site->longitude, *c.values.longitude);
+            QCOMPARE(c.site->west, c.site->longitude < 0);
+            QCOMPARE(c.site->clock.daylightSaving, in.daylightSaving);
+            QCOMPARE(c.site->clock.zoneIndex, in.zoneIndex);
+        }
     }
 };
 
