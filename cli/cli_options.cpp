@@ -7,14 +7,13 @@
 #include "text/input_parsing.h"
 #include "text/time_zones.h"
 #include "text/window_texts.h"
+#include "text/wording.h"
 #include "zone_names.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QRegularExpression>
 #include <QTimeZone>
-
-#include <cstdlib>
 
 namespace orvane {
 
@@ -200,7 +199,7 @@ std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r
                                           "+5:30 or +5:45, not \"%1\"")
                                .arg(text)};
         if (!zoneIndexForOffset(*minutes))
-            return Failure{QStringLiteral("no time zone has the offset %1").arg(offsetText(*minutes))};
+            return Failure{QStringLiteral("no time zone has the offset %1").arg(utcOffsetText(*minutes))};
         r.inputs.clock.utcOffsetMinutes = *minutes;
     } else {
         r.zoneName = p.value(QStringLiteral("zone"));
@@ -256,7 +255,7 @@ std::optional<Failure> readZoneClock(CliRequest &r)
     if (!zoneIndexForOffset(r.inputs.clock.utcOffsetMinutes))
         return Failure{
             QStringLiteral("%1: no time zone has its offset on %2 (%3)")
-                .arg(r.zoneName, r.inputs.date.toString(Qt::ISODate), offsetText(r.inputs.clock.utcOffsetMinutes))};
+                .arg(r.zoneName, r.inputs.date.toString(Qt::ISODate), utcOffsetText(r.inputs.clock.utcOffsetMinutes))};
     return std::nullopt;
 }
 
@@ -313,15 +312,6 @@ QString refusalText(const InputCheck &c, const QCommandLineParser &p, const QLoc
 }
 
 } // namespace
-
-QString offsetText(int minutes)
-{
-    const int m = std::abs(minutes);
-    return QStringLiteral("%1%2:%3")
-        .arg(QChar(minutes < 0 ? u'-' : u'+'))
-        .arg(m / 60, 2, 10, QLatin1Char('0'))
-        .arg(m % 60, 2, 10, QLatin1Char('0'));
-}
 
 CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
 {

@@ -1,22 +1,8 @@
 #include "dial_card.h"
 
-#include <cmath>
-#include <cstdlib>
+#include "text/wording.h"
 
 namespace orvane {
-
-namespace {
-
-QString utcOffsetText(int minutes)
-{
-    const int m = std::abs(minutes);
-    QString text = QStringLiteral("UTC%1%2").arg(minutes < 0 ? QStringLiteral("-") : QStringLiteral("+")).arg(m / 60);
-    if (m % 60)
-        text += QStringLiteral(":%1").arg(m % 60, 2, 10, QLatin1Char('0'));
-    return minutes == 0 ? QStringLiteral("UTC") : text;
-}
-
-} // namespace
 
 DialCard computeDialCard(const DesignerRequest &request, dial::DialTime time)
 {
@@ -29,10 +15,12 @@ DialCard computeDialCard(const DesignerRequest &request, dial::DialTime time)
     in.zoneTimeDial = time == dial::DialTime::Zone;
     in.clock = FieldClock{request.utcOffsetMinutes, request.daylightSaving};
     card.days = correctionCard(in);
-    card.clockNote = QStringLiteral("Clock: %1%2")
-                         .arg(utcOffsetText(request.utcOffsetMinutes),
-                              request.daylightSaving ? QStringLiteral(" with daylight saving all year")
-                                                     : QStringLiteral(", standard time all year"));
+    // The card writes a zero offset as plain "UTC".
+    card.clockNote =
+        QStringLiteral("Clock: %1%2")
+            .arg(request.utcOffsetMinutes == 0 ? QStringLiteral("UTC") : utcOffsetName(request.utcOffsetMinutes),
+                 request.daylightSaving ? QStringLiteral(" with daylight saving all year")
+                                        : QStringLiteral(", standard time all year"));
     return card;
 }
 

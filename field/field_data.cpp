@@ -4,6 +4,7 @@
 #include "calc/date_value.h"
 #include "calc/solar_state.h"
 #include "sky/sun.h"
+#include "text/wording.h"
 
 #include <QDateTime>
 
@@ -208,13 +209,20 @@ QString fieldEventName(FieldEvent e)
 {
     switch (e) {
     case FieldEvent::East:
-        return QStringLiteral("east");
+        return compassName(Compass::East);
     case FieldEvent::Meridian:
         return QStringLiteral("meridian");
     case FieldEvent::West:
         break;
     }
-    return QStringLiteral("west");
+    return compassName(Compass::West);
+}
+
+QString eventDirectionName(const EventField &f)
+{
+    if (f.event == FieldEvent::Meridian)
+        return compassName(f.north ? Compass::North : Compass::South);
+    return fieldEventName(f.event);
 }
 
 QString fieldNoteText(FieldNote n)
@@ -248,8 +256,8 @@ QString trueLineName(TrueLine l)
 
 QString declinationSideName(DeclinationSide s)
 {
-    return s == DeclinationSide::East   ? QStringLiteral("east")
-           : s == DeclinationSide::West ? QStringLiteral("west")
+    return s == DeclinationSide::East   ? compassName(Compass::East)
+           : s == DeclinationSide::West ? compassName(Compass::West)
                                         : QStringLiteral("none");
 }
 

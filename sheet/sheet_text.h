@@ -4,6 +4,7 @@
 
 #include "field/field_data.h"
 #include "sheet_request.h"
+#include "text/wording.h"
 
 #include <QLocale>
 #include <QString>
@@ -29,9 +30,6 @@ struct EventTexts {
 EventTexts eventTexts(const EventField &f, double plumbHeightM, const QLocale &locale);
 
 // "265.4°"
-// `locale` without digit grouping: the sheet's figures are short.
-QLocale plainLocale(QLocale locale);
-
 QString degreesText(double degrees, const QLocale &locale, int decimals = 1);
 // A bearing or azimuth, "359.9°", never "360.0°": what rounds up to 360 reads 0.
 QString bearingText(double degrees, const QLocale &locale, int decimals = 1);

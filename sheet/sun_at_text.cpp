@@ -13,8 +13,7 @@ constexpr double kDay = 86400;
 
 QString signedDegrees(double value, const QLocale &locale)
 {
-    const QString text = degreesText(value, locale);
-    return value > 0 && text != degreesText(0, locale) ? locale.positiveSign() + text : text;
+    return signedNumberText(value, 1, locale, NegativeZero::Kept) + QChar(0x00B0);
 }
 
 } // namespace
@@ -59,7 +58,7 @@ MomentTexts momentTexts(const SunMoment &m, double plumbHeightM, const QLocale &
     else if (m.altitudeDeg > 80)
         t.notes << fieldNoteText(FieldNote::HighSun);
     for (QString &n : t.notes)
-        n[0] = n[0].toUpper();
+        n = firstUpper(n);
     return t;
 }
 
@@ -77,8 +76,8 @@ QStringList wallCells(const WallField::Reading &r, const QLocale &locale)
 
 QString wallResultText(const WallField &w, double latitude, const QLocale &locale)
 {
-    const QString equator = latitude >= 0 ? QStringLiteral("south") : QStringLiteral("north");
-    const QString pole = latitude >= 0 ? QStringLiteral("north") : QStringLiteral("south");
+    const QString equator = compassName(equatorSide(latitude));
+    const QString pole = compassName(latitudeSide(latitude));
     const QString declination =
         w.side == DeclinationSide::None
             ? QStringLiteral("it faces due %1").arg(w.declinationDeg > 90 ? pole : equator)
