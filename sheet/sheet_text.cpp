@@ -45,6 +45,20 @@ QString lengthText(double metres, const QLocale &locale)
     return plainLocale(locale).toString(metres, 'f', 2) + QStringLiteral(" m");
 }
 
+QString shadowText(double bearingDeg, std::optional<double> lengthPerM, double plumbHeightM, const QLocale &locale)
+{
+    return QStringLiteral("Shadow ") + bearingText(bearingDeg, locale) +
+           (lengthPerM ? QStringLiteral(", ") + lengthText(*lengthPerM * plumbHeightM, locale) + QStringLiteral(" long")
+                       : QStringLiteral(", none"));
+}
+
+QString turnText(double degPerMin, const QLocale &locale)
+{
+    return QStringLiteral("Turns %1 a minute, %2")
+        .arg(degreesText(std::fabs(degPerMin), locale, 2),
+             degPerMin >= 0 ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise"));
+}
+
 EventTexts eventTexts(const EventField &f, double plumbHeightM, const QLocale &locale)
 {
     EventTexts t;
@@ -62,13 +76,8 @@ EventTexts eventTexts(const EventField &f, double plumbHeightM, const QLocale &l
     else
         t.precise = QStringLiteral("Precise: the true sun does not reach this bearing above the horizon");
     t.altitude = QStringLiteral("Sun's altitude ") + degreesText(f.altitudeDeg, locale);
-    t.shadow = QStringLiteral("Shadow ") + bearingText(f.shadowBearingDeg, locale) +
-               (f.shadowLengthPerM ? QStringLiteral(", ") + lengthText(*f.shadowLengthPerM * plumbHeightM, locale) +
-                                         QStringLiteral(" long")
-                                   : QStringLiteral(", none"));
-    t.turn = QStringLiteral("Turns %1 a minute, %2")
-                 .arg(degreesText(std::fabs(f.turnDegPerMin), locale, 2),
-                      f.turnDegPerMin >= 0 ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise"));
+    t.shadow = shadowText(f.shadowBearingDeg, f.shadowLengthPerM, plumbHeightM, locale);
+    t.turn = turnText(f.turnDegPerMin, locale);
     t.offLine = QStringLiteral("Off the true line %1 (%2 mm/m)")
                     .arg(degreesText(std::fabs(f.offLineDeg), locale, 2),
                          plainLocale(locale).toString(std::fabs(f.offLineMmPerM), 'f', 1));

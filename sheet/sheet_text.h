@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace orvane {
 
 // "East", "Meridian", "West".
@@ -37,6 +39,10 @@ QString bearingText(double degrees, const QLocale &locale, int decimals = 1);
 QString heightText(double metres, const QLocale &locale);
 // The shadow's length for the plumb line's height: "4.62 m".
 QString lengthText(double metres, const QLocale &locale);
+// "Shadow 265.4°, 4.62 m long", or "Shadow 265.4°, none" without a length.
+QString shadowText(double bearingDeg, std::optional<double> lengthPerM, double plumbHeightM, const QLocale &locale);
+// "Turns 0.25° a minute, clockwise".
+QString turnText(double degPerMin, const QLocale &locale);
 
 // The around table's columns and one row's cells.
 QStringList aroundHeaders();

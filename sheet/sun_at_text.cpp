@@ -45,13 +45,8 @@ MomentTexts momentTexts(const SunMoment &m, double plumbHeightM, const QLocale &
     t.clock = timeText(m.clock / kDay, locale);
     t.precise = QStringLiteral("Precise ") + timeTextTenths(m.preciseClock, locale);
     t.altitude = QStringLiteral("Sun's altitude ") + degreesText(m.altitudeDeg, locale);
-    t.shadow = QStringLiteral("Shadow ") + bearingText(m.shadowBearingDeg, locale) +
-               (m.shadowLengthPerM ? QStringLiteral(", ") + lengthText(*m.shadowLengthPerM * plumbHeightM, locale) +
-                                         QStringLiteral(" long")
-                                   : QStringLiteral(", none"));
-    t.turn = QStringLiteral("Turns %1 a minute, %2")
-                 .arg(degreesText(std::fabs(m.turnDegPerMin), locale, 2),
-                      m.turnDegPerMin >= 0 ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise"));
+    t.shadow = shadowText(m.shadowBearingDeg, m.shadowLengthPerM, plumbHeightM, locale);
+    t.turn = turnText(m.turnDegPerMin, locale);
     // The same warnings as the three events give at these heights.
     if (m.altitudeDeg < 5)
         t.notes << fieldNoteText(FieldNote::LowSun);
