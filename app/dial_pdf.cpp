@@ -3,6 +3,7 @@
 #include "cli/cli_options.h"
 #include "print/card_page.h"
 #include "print/dial_pages.h"
+#include "text/wording.h"
 
 #include <QLocale>
 #include <QPageSize>
@@ -14,9 +15,10 @@ namespace orvane {
 
 namespace {
 
-QString degreesText(double value, QChar positive, QChar negative)
+QString degreesText(double value, Compass positive, Compass negative)
 {
-    return QStringLiteral("%1° %2").arg(QString::number(std::fabs(value), 'f', 3), value < 0 ? negative : positive);
+    return QStringLiteral("%1° %2").arg(QString::number(std::fabs(value), 'f', 3),
+                                        compassLetter(value < 0 ? negative : positive));
 }
 
 } // namespace
@@ -31,9 +33,9 @@ bool paintDialPdf(QIODevice &device, const DialData &d)
     const QString kind = d.input.type == dial::DialType::Horizontal
                              ? QStringLiteral("Horizontal dial")
                              : QStringLiteral("Vertical dial facing %1°").arg(QString::number(d.input.facing, 'g', 6));
-    drawing.title =
-        QStringLiteral("%1, latitude %2, longitude %3")
-            .arg(kind, degreesText(d.input.latitude, u'N', u'S'), degreesText(d.input.longitude, u'E', u'W'));
+    drawing.title = QStringLiteral("%1, latitude %2, longitude %3")
+                        .arg(kind, degreesText(d.input.latitude, Compass::North, Compass::South),
+                             degreesText(d.input.longitude, Compass::East, Compass::West));
     drawing.notes << QStringLiteral("Style height %1°").arg(QString::number(d.layout.styleHeight, 'f', 2))
                   << (d.input.time == dial::DialTime::Sun ? QStringLiteral("sun time") : QStringLiteral("zone time"));
 
@@ -44,7 +46,7 @@ bool paintDialPdf(QIODevice &device, const DialData &d)
                           .arg(QString::number(d.input.nodusHeight, 'g', 6), drawing.notes.last())
                    << QStringLiteral("Clock: %1")
                           .arg(d.zoneName.isEmpty() ? QStringLiteral("UTC%1 %2")
-                                                          .arg(offsetText(d.site.clock.utcOffsetMinutes),
+                                                          .arg(utcOffsetText(d.site.clock.utcOffsetMinutes),
                                                                d.site.clock.daylightSaving
                                                                    ? QStringLiteral("with daylight saving all year")
                                                                    : QStringLiteral("standard time all year"))

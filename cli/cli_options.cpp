@@ -6,14 +6,13 @@
 #include "text/input_parsing.h"
 #include "text/time_zones.h"
 #include "text/window_texts.h"
+#include "text/wording.h"
 #include "zone_names.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QRegularExpression>
 #include <QTimeZone>
-
-#include <cstdlib>
 
 namespace orvane {
 
@@ -199,7 +198,7 @@ std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r
                                           "+5:30 or +5:45, not \"%1\"")
                                .arg(text)};
         if (!zoneIndexForOffset(*minutes))
-            return Failure{QStringLiteral("no time zone has the offset %1").arg(offsetText(*minutes))};
+            return Failure{QStringLiteral("no time zone has the offset %1").arg(utcOffsetText(*minutes))};
         r.inputs.clock.utcOffsetMinutes = *minutes;
     } else {
         r.zoneName = p.value(QStringLiteral("zone"));
@@ -254,7 +253,7 @@ std::optional<Failure> zoneClockFailure(const QString &name, const QTimeZone &zo
     const SiteClock clock = zoneClockOn(zone, first);
     if (clock.zoneIndex < 0)
         return Failure{QStringLiteral("%1: no time zone has its offset on %2 (%3)")
-                           .arg(name, first.toString(Qt::ISODate), offsetText(clock.utcOffsetMinutes))};
+                           .arg(name, first.toString(Qt::ISODate), utcOffsetText(clock.utcOffsetMinutes))};
     return std::nullopt;
 }
 
@@ -311,15 +310,6 @@ QString refusalText(const InputCheck &c, const QCommandLineParser &p, const QLoc
 }
 
 } // namespace
-
-QString offsetText(int minutes)
-{
-    const int m = std::abs(minutes);
-    return QStringLiteral("%1%2:%3")
-        .arg(QChar(minutes < 0 ? u'-' : u'+'))
-        .arg(m / 60, 2, 10, QLatin1Char('0'))
-        .arg(m % 60, 2, 10, QLatin1Char('0'));
-}
 
 CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
 {

@@ -34,9 +34,6 @@ struct CliParse {
 // as the window reads them.
 CliParse parseCommandLine(const QStringList &args, const QLocale &locale);
 
-// "+05:30", "-05:00", as an offset east of UTC in minutes.
-QString offsetText(int minutes);
-
 QString usageText();
 
 } // namespace orvane

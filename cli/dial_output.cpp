@@ -6,6 +6,8 @@
 #include "site_json.h"
 #include "text_table.h"
 
+#include "text/wording.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -159,7 +161,7 @@ QString dialText(const DialData &d)
             .arg(d.input.type == dial::DialType::Vertical ? QStringLiteral("Vertical") : QStringLiteral("Horizontal"),
                  QString::number(s.latitude, 'g', 10), QString::number(s.longitude, 'g', 10),
                  d.input.time == dial::DialTime::Zone ? QStringLiteral("zone time (the 12 line at UTC%1's mean noon)")
-                                                            .arg(offsetText(s.clock.utcOffsetMinutes))
+                                                            .arg(utcOffsetText(s.clock.utcOffsetMinutes))
                                                       : QStringLiteral("sun time"));
     text += QStringLiteral("Millimetres on the plate from the nodus's foot: x to the %1, y %2.\n\n")
                 .arg(d.input.type == dial::DialType::Vertical ? QStringLiteral("right") : QStringLiteral("east"),

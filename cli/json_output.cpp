@@ -29,7 +29,7 @@ void event(JsonWriter &w, const EventField &f)
     w.beginObject();
     w.value("event", fieldEventName(f.event));
     if (f.event == FieldEvent::Meridian)
-        w.value("direction", f.north ? "north" : "south");
+        w.value("direction", eventDirectionName(f));
     w.value("seen", f.seen);
     if (f.seen) {
         w.value("clock", clockText(f.methodClock));

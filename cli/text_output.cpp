@@ -2,6 +2,7 @@
 
 #include "cli_options.h"
 #include "text/result_text.h"
+#include "text/wording.h"
 #include "text_table.h"
 
 #include <QList>
@@ -16,23 +17,10 @@ namespace {
 // Bearings to 0.001 degree; what rounds up to 360 reads 0.000.
 QString bearingFixed(double degrees) { return fixed(roundedBearing(degrees, 3), 3); }
 
-QString directionName(const EventField &f)
-{
-    switch (f.event) {
-    case FieldEvent::East:
-        return QStringLiteral("east");
-    case FieldEvent::Meridian:
-        return f.north ? QStringLiteral("north") : QStringLiteral("south");
-    case FieldEvent::West:
-        break;
-    }
-    return QStringLiteral("west");
-}
-
 // The clock's own offset, then whether that is standard or daylight-saving time.
 QString clockName(const SiteClock &c)
 {
-    return QStringLiteral("UTC") + offsetText(c.offsetSeconds() / 60) +
+    return QStringLiteral("UTC") + utcOffsetText(c.offsetSeconds() / 60) +
            (c.daylightSaving ? QStringLiteral(" DST") : QStringLiteral(" std"));
 }
 
@@ -41,9 +29,9 @@ QString heading(const FieldData &d, const QString &zoneName)
     const FieldInputs &in = d.inputs;
     QString text = QStringLiteral("Field data for latitude %1, longitude %2, on the clock UTC%3")
                        .arg(QString::number(in.latitude, 'g', 10), QString::number(in.longitude, 'g', 10),
-                            offsetText(in.clock.offsetSeconds() / 60));
+                            utcOffsetText(in.clock.offsetSeconds() / 60));
     text += in.clock.daylightSaving
-                ? QStringLiteral(": UTC%1 standard + 1 h daylight saving").arg(offsetText(in.clock.utcOffsetMinutes))
+                ? QStringLiteral(": UTC%1 standard + 1 h daylight saving").arg(utcOffsetText(in.clock.utcOffsetMinutes))
                 : QStringLiteral(", standard time");
     if (!zoneName.isEmpty())
         text += QStringLiteral(" (%1)").arg(zoneName);
@@ -54,13 +42,13 @@ QString heading(const FieldData &d, const QString &zoneName)
 QString eventBlock(const EventField &f, const std::vector<AroundRow> &around)
 {
     const QString name = fieldEventName(f.event);
-    QString text = u'\n' + name.left(1).toUpper() + name.mid(1) + u'\n';
+    QString text = u'\n' + firstUpper(name) + u'\n';
     if (!f.seen)
         return text + QStringLiteral("  the sun is never seen %1 at this location and date\n").arg(name);
 
     Rows rows;
     rows << QStringList{QStringLiteral("clock, as in the result"), clockText(f.methodClock)};
-    rows << QStringList{QStringLiteral("true sun due %1 at").arg(directionName(f)),
+    rows << QStringList{QStringLiteral("true sun due %1 at").arg(eventDirectionName(f)),
                         f.preciseClock ? clockText(*f.preciseClock, true) +
                                              QStringLiteral(" (%1 s)").arg(signedFixed(*f.differenceSeconds, 1))
                                        : QStringLiteral("never, above the horizon")};
@@ -161,7 +149,7 @@ QString sunAtBlocks(const FieldData &d)
         for (const WallField::Reading &r : w.readings)
             table << QStringList{clockText(r.clock), signedFixed(r.angleDeg, 3), bearingFixed(r.sunAzimuthDeg),
                                  bearingFixed(r.facingDeg), signedFixed(r.residualDeg, 3)};
-        const QString equator = d.inputs.latitude >= 0 ? QStringLiteral("south") : QStringLiteral("north");
+        const QString equator = compassName(equatorSide(d.inputs.latitude));
         text += QStringLiteral("\nWall\n") + columns(table) +
                 labelled({{QStringLiteral("the wall faces"), bearingFixed(w.facingDeg)},
                           {QStringLiteral("declination"),

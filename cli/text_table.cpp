@@ -1,5 +1,7 @@
 #include "text_table.h"
 
+#include "text/wording.h"
+
 #include <algorithm>
 
 namespace orvane {
@@ -13,8 +15,7 @@ QString fixed(double x, int decimals)
 
 QString signedFixed(double x, int decimals)
 {
-    const QString s = fixed(x, decimals);
-    return s.startsWith(u'-') || s == fixed(0, decimals) ? s : u'+' + s;
+    return signedNumberText(x, decimals, QLocale::c(), NegativeZero::Dropped);
 }
 
 QString columns(const Rows &rows)

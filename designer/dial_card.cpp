@@ -1,22 +1,8 @@
 #include "dial_card.h"
 
-#include <cmath>
-#include <cstdlib>
+#include "text/wording.h"
 
 namespace orvane {
-
-namespace {
-
-QString utcOffsetText(int minutes)
-{
-    const int m = std::abs(minutes);
-    QString text = QStringLiteral("UTC%1%2").arg(minutes < 0 ? QStringLiteral("-") : QStringLiteral("+")).arg(m / 60);
-    if (m % 60)
-        text += QStringLiteral(":%1").arg(m % 60, 2, 10, QLatin1Char('0'));
-    return minutes == 0 ? QStringLiteral("UTC") : text;
-}
-
-} // namespace
 
 DialCard computeDialCard(const DesignerRequest &request, dial::DialTime time)
 {
@@ -29,8 +15,10 @@ DialCard computeDialCard(const DesignerRequest &request, dial::DialTime time)
     in.zoneTimeDial = time == dial::DialTime::Zone;
     in.clock = request.clock;
     card.days = correctionCard(in);
+    // The card writes a zero offset as plain "UTC".
+    const int offset = request.clock.utcOffsetMinutes;
     card.clockNote = QStringLiteral("Clock: %1%2")
-                         .arg(utcOffsetText(request.clock.utcOffsetMinutes),
+                         .arg(offset == 0 ? QStringLiteral("UTC") : utcOffsetName(offset),
                               request.clock.daylightSaving ? QStringLiteral(" with daylight saving all year")
                                                            : QStringLiteral(", standard time all year"));
     return card;

@@ -4,6 +4,7 @@
 #include "print/card_page.h"
 #include "text/report_text.h"
 #include "text/time_zones.h"
+#include "text/wording.h"
 
 #include <cmath>
 #include <numbers>
@@ -17,10 +18,9 @@ constexpr double kDegree = std::numbers::pi / 180;
 QString siteText(const DesignerRequest &r, const QLocale &locale)
 {
     return QStringLiteral("%1 %2 %3 %4")
-        .arg(reportNumberText(std::fabs(r.latitude), locale),
-             r.latitude >= 0 ? QStringLiteral("N") : QStringLiteral("S"),
+        .arg(reportNumberText(std::fabs(r.latitude), locale), compassLetter(latitudeSide(r.latitude)),
              reportNumberText(std::fabs(r.longitude), locale),
-             r.longitude < 0 ? QStringLiteral("W") : QStringLiteral("E"));
+             compassLetter(r.longitude < 0 ? Compass::West : Compass::East));
 }
 
 std::vector<DialDateLine> dateLines(const DesignerRequest &request, const dial::DialInput &input, DateLineChoice choice,
@@ -68,7 +68,7 @@ DialDrawing makeDialDrawing(const DesignerRequest &request, const DialSettings &
     else
         d.notes << QStringLiteral("zone time, meridian %1°%2")
                            .arg(reportNumberText(std::fabs(in.zoneMeridian), locale),
-                                in.zoneMeridian < 0 ? QStringLiteral(" W") : QStringLiteral(" E")) +
+                                u' ' + compassLetter(in.zoneMeridian < 0 ? Compass::West : Compass::East)) +
                        (request.clock.daylightSaving ? QStringLiteral(", add an hour in daylight saving time")
                                                      : QString());
     if (card) {

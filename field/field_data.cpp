@@ -3,6 +3,7 @@
 
 #include "calc/solar_state.h"
 #include "sky/sun.h"
+#include "text/wording.h"
 
 #include <QDateTime>
 
@@ -177,13 +178,20 @@ QString fieldEventName(FieldEvent e)
 {
     switch (e) {
     case FieldEvent::East:
-        return QStringLiteral("east");
+        return compassName(Compass::East);
     case FieldEvent::Meridian:
         return QStringLiteral("meridian");
     case FieldEvent::West:
         break;
     }
-    return QStringLiteral("west");
+    return compassName(Compass::West);
+}
+
+QString eventDirectionName(const EventField &f)
+{
+    if (f.event == FieldEvent::Meridian)
+        return compassName(f.north ? Compass::North : Compass::South);
+    return fieldEventName(f.event);
 }
 
 QString fieldNoteText(FieldNote n)
@@ -217,8 +225,8 @@ QString trueLineName(TrueLine l)
 
 QString declinationSideName(DeclinationSide s)
 {
-    return s == DeclinationSide::East   ? QStringLiteral("east")
-           : s == DeclinationSide::West ? QStringLiteral("west")
+    return s == DeclinationSide::East   ? compassName(Compass::East)
+           : s == DeclinationSide::West ? compassName(Compass::West)
                                         : QStringLiteral("none");
 }
 

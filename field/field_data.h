@@ -175,6 +175,8 @@ void addSunAtData(const FieldInputs &in, FieldData &d);
 
 // The plain English words of the command line and the sheet.
 QString fieldEventName(FieldEvent e); // "east", "meridian", "west"
+// Where the sun stands at the event: "east", "south" or "north", "west".
+QString eventDirectionName(const EventField &f);
 QString fieldNoteText(FieldNote n);
 QString fieldWarningText(FieldWarning w);
 QString trueLineName(TrueLine l);               // "east-west", "north-south"

@@ -1,4 +1,5 @@
 #include "card_page.h"
+#include "page_font.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -15,15 +16,6 @@ constexpr double kMmPerInch = 25.4;
 // A day-to-day change this large is the clock's summer hour, not the sun.
 constexpr double kClockJumpSeconds = 1800;
 
-QFont cardFont(double pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("arial"));
-    font.setFamilies({QStringLiteral("arial"), QStringLiteral("Liberation Sans")});
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
-    font.setBold(bold);
-    return font;
-}
-
 QString qt(const std::string &s) { return QString::fromStdString(s); }
 
 } // namespace
@@ -32,7 +24,7 @@ void paintCardGraph(QPainter &p, const QRectF &rect, const dial::CardDrawing &ca
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    p.setFont(cardFont(fontPixels));
+    p.setFont(pagePixelFont(fontPixels));
     const double f = fontPixels;
     const QRectF plot = rect.adjusted(4 * f, 0.6 * f, -0.5 * f, -1.8 * f);
     if (card.addSeconds.empty() || plot.width() <= 0 || plot.height() <= 0) {
@@ -95,7 +87,7 @@ void paintCardPage(QPainter &p, const QRectF &page, const CardPage &c)
     p.setPen(Qt::black);
     double top = page.top();
     auto write = [&](const QString &text, double size, bool bold, double after) {
-        p.setFont(cardFont(size * mm, bold));
+        p.setFont(pagePixelFont(size * mm, bold));
         const QRectF r(page.left(), top, page.width(), page.height());
         const QRectF used = p.boundingRect(r, Qt::TextWordWrap, text);
         p.drawText(r, Qt::TextWordWrap, text);
@@ -120,7 +112,7 @@ void paintCardPage(QPainter &p, const QRectF &page, const CardPage &c)
     const double rowHeight = 4.6 * mm;
     const int perColumn = std::max<int>(1, static_cast<int>((c.card.rows.size() + columns - 1) / columns));
     const double columnWidth = page.width() / columns;
-    p.setFont(cardFont(3.2 * mm));
+    p.setFont(pagePixelFont(3.2 * mm));
     for (int i = 0; i < static_cast<int>(c.card.rows.size()); ++i) {
         const double left = page.left() + (i / perColumn) * columnWidth;
         const double rowTop = top + (i % perColumn) * rowHeight;

@@ -1,4 +1,5 @@
 #include "dial_pages.h"
+#include "page_font.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
@@ -21,15 +22,6 @@ constexpr double kFooterMm = 15;
 constexpr double kLineMm = 0.3;
 constexpr double kLabelMm = 3.2;
 constexpr double kMmPerInch = 25.4;
-
-QFont pageFont(double pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("arial"));
-    font.setFamilies({QStringLiteral("arial"), QStringLiteral("Liberation Sans")});
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
-    font.setBold(bold);
-    return font;
-}
 
 QPointF toQt(dial::PlatePoint p) { return QPointF(p.x, p.y); }
 
@@ -62,7 +54,7 @@ void ruler(QPainter &p, const QPointF &at, double length, double tick, int major
         const double h = (i % major == 0 ? 3 : 1.5) * mm;
         p.drawLine(at + QPointF(i * tick, 0), at + QPointF(i * tick, -h));
     }
-    p.setFont(pageFont(2.8 * mm));
+    p.setFont(pagePixelFont(2.8 * mm));
     p.drawText(at + QPointF(length + 2 * mm, 0), text);
 }
 
@@ -126,7 +118,7 @@ void paintGnomon(QPainter &p, const DialDrawing &d, const QTransform &toDevice, 
     p.setBrush(QColor(235, 235, 235));
     p.drawPolygon(outline);
     p.setBrush(Qt::NoBrush);
-    p.setFont(pageFont(kLabelMm * mm));
+    p.setFont(pagePixelFont(kLabelMm * mm));
     const double off = 5 * mm;
     auto mm1 = [&](double v) { return locale.toString(v, 'f', 1) + QStringLiteral(" mm"); };
     if (d.layout.gnomon) {
@@ -169,15 +161,15 @@ void paintFrame(QPainter &p, const PageFrame &f, const QString &title, const QSt
 {
     const double mm = f.mm;
     p.setPen(Qt::black);
-    p.setFont(pageFont(3.6 * mm, true));
+    p.setFont(pagePixelFont(3.6 * mm, true));
     p.drawText(QPointF(f.page.left(), f.page.top() + 3.8 * mm), title);
-    p.setFont(pageFont(3 * mm));
+    p.setFont(pagePixelFont(3 * mm));
     p.drawText(QPointF(f.page.left(), f.page.top() + 8.5 * mm), place);
     const double foot = f.page.bottom();
     ruler(p, QPointF(f.page.left(), foot - 8.5 * mm), 100 * mm, 10 * mm, 5, mm, QStringLiteral("100 mm"));
     ruler(p, QPointF(f.page.left(), foot - 1 * mm), 4 * kMmPerInch * mm, kMmPerInch / 8 * mm, 8, mm,
           QStringLiteral("4 in"));
-    p.setFont(pageFont(2.6 * mm));
+    p.setFont(pagePixelFont(2.6 * mm));
     p.drawText(QRectF(f.page.left(), foot - 12 * mm, f.page.width(), 12 * mm), Qt::AlignRight | Qt::AlignBottom,
                QStringLiteral("Print at actual size, not fitted to the page; check both rulers."));
 }
@@ -230,7 +222,7 @@ void paintDialPlate(QPainter &p, const DialDrawing &d, const QTransform &toDevic
 {
     const QLocale locale;
     const double w = style.lineWidth;
-    const QFont font = pageFont(style.labelHeight);
+    const QFont font = pagePixelFont(style.labelHeight);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(font);

@@ -1,3 +1,4 @@
+#include "page_font.h"
 #include "report.h"
 
 #include "text/report_wrap.h"
@@ -11,15 +12,6 @@
 namespace orvane {
 
 namespace {
-
-// Arial where installed; the metric twin otherwise.
-QFont reportFont(qreal points)
-{
-    QFont font(QStringLiteral("arial"));
-    font.setFamilies({QStringLiteral("arial"), QStringLiteral("Liberation Sans")});
-    font.setPointSizeF(points);
-    return font;
-}
 
 // Writes lines one under the other from the top of the printable area,
 // wrapping any line wider than the page instead of cutting it off.
@@ -54,10 +46,10 @@ bool paintReport(QPrinter &printer, const ReportInputs &in)
         return false;
     LineWriter writer(painter, printer.width());
 
-    writer.setFont(reportFont(16));
+    writer.setFont(pageFont(16));
     for (const QString &line : reportHeaderLines())
         writer.write(line);
-    writer.setFont(reportFont(11));
+    writer.setFont(pageFont(11));
     for (const QString &line : reportBodyLines(in, QLocale()))
         writer.write(line);
 

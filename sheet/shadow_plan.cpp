@@ -104,10 +104,10 @@ void drawCompassRose(QPainter &p, const QPointF &c, qreal r)
         p.drawPath(arm);
     }
     const QFontMetricsF fm(p.font(), p.device());
-    const char *letters[4] = {"N", "E", "S", "W"};
-    for (int i = 0; i < 4; ++i) {
+    for (Compass side : {Compass::North, Compass::East, Compass::South, Compass::West}) {
+        const int i = static_cast<int>(side);
         const QPointF at = c + towards(90.0 * i) * (r + fm.height() * 0.6);
-        const QString letter = QString::fromLatin1(letters[i]);
+        const QString letter = compassLetter(side);
         p.drawText(QRectF(at.x() - fm.height(), at.y() - fm.height() / 2, 2 * fm.height(), fm.height()),
                    Qt::AlignCenter, letter);
     }

@@ -4,6 +4,7 @@
 #include "sheet_text.h"
 #include "sun_at_text.h"
 
+#include "print/page_font.h"
 #include "text/result_text.h"
 
 #include <QFontMetricsF>
@@ -21,15 +22,6 @@ namespace {
 
 constexpr double kPlanMm = 92;
 constexpr double kGapMm = 4;
-
-QFont pageFont(qreal points, bool bold = false)
-{
-    QFont font(QStringLiteral("arial"));
-    font.setFamilies({QStringLiteral("arial"), QStringLiteral("Liberation Sans")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 struct Table {
     QString title;

@@ -16,47 +16,14 @@ namespace {
 
 constexpr double kDay = 86400;
 
-QString signedText(double value, int decimals, const QLocale &locale)
-{
-    const QString text = plainLocale(locale).toString(value, 'f', decimals);
-    // Zero and what rounds to it carry no sign.
-    if (value > 0 && text != plainLocale(locale).toString(0.0, 'f', decimals))
-        return locale.positiveSign() + text;
-    return text;
-}
-
-QString firstUpper(QString s)
-{
-    if (!s.isEmpty())
-        s[0] = s[0].toUpper();
-    return s;
-}
-
 bool hasNote(const EventField &f, FieldNote n) { return std::find(f.notes.begin(), f.notes.end(), n) != f.notes.end(); }
 
 bool castsShadow(const EventField &f) { return f.seen && f.shadowLengthPerM.has_value(); }
 
 // "due east", "due south" (or north), "due west".
-QString bearingWords(const EventField &f)
-{
-    switch (f.event) {
-    case FieldEvent::East:
-        return QStringLiteral("due east");
-    case FieldEvent::Meridian:
-        return f.north ? QStringLiteral("due north") : QStringLiteral("due south");
-    case FieldEvent::West:
-        break;
-    }
-    return QStringLiteral("due west");
-}
+QString bearingWords(const EventField &f) { return QStringLiteral("due ") + eventDirectionName(f); }
 
 } // namespace
-
-QLocale plainLocale(QLocale locale)
-{
-    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return locale;
-}
 
 QString eventTitle(FieldEvent e) { return firstUpper(fieldEventName(e)); }
 
@@ -79,6 +46,20 @@ QString lengthText(double metres, const QLocale &locale)
     return plainLocale(locale).toString(metres, 'f', 2) + QStringLiteral(" m");
 }
 
+QString shadowText(double bearingDeg, std::optional<double> lengthPerM, double plumbHeightM, const QLocale &locale)
+{
+    return QStringLiteral("Shadow ") + bearingText(bearingDeg, locale) +
+           (lengthPerM ? QStringLiteral(", ") + lengthText(*lengthPerM * plumbHeightM, locale) + QStringLiteral(" long")
+                       : QStringLiteral(", none"));
+}
+
+QString turnText(double degPerMin, const QLocale &locale)
+{
+    return QStringLiteral("Turns %1 a minute, %2")
+        .arg(degreesText(std::fabs(degPerMin), locale, 2),
+             degPerMin >= 0 ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise"));
+}
+
 EventTexts eventTexts(const EventField &f, double plumbHeightM, const QLocale &locale)
 {
     EventTexts t;
@@ -91,17 +72,13 @@ EventTexts eventTexts(const EventField &f, double plumbHeightM, const QLocale &l
     t.clock = timeText(f.methodClock / kDay, locale);
     if (f.preciseClock && f.differenceSeconds)
         t.precise = QStringLiteral("Precise %1 (%2 s)")
-                        .arg(timeTextTenths(*f.preciseClock, locale), signedText(*f.differenceSeconds, 1, locale));
+                        .arg(timeTextTenths(*f.preciseClock, locale),
+                             signedNumberText(*f.differenceSeconds, 1, locale, NegativeZero::Kept));
     else
         t.precise = QStringLiteral("Precise: the true sun does not reach this bearing above the horizon");
     t.altitude = QStringLiteral("Sun's altitude ") + degreesText(f.altitudeDeg, locale);
-    t.shadow = QStringLiteral("Shadow ") + bearingText(f.shadowBearingDeg, locale) +
-               (f.shadowLengthPerM ? QStringLiteral(", ") + lengthText(*f.shadowLengthPerM * plumbHeightM, locale) +
-                                         QStringLiteral(" long")
-                                   : QStringLiteral(", none"));
-    t.turn = QStringLiteral("Turns %1 a minute, %2")
-                 .arg(degreesText(std::fabs(f.turnDegPerMin), locale, 2),
-                      f.turnDegPerMin >= 0 ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise"));
+    t.shadow = shadowText(f.shadowBearingDeg, f.shadowLengthPerM, plumbHeightM, locale);
+    t.turn = turnText(f.turnDegPerMin, locale);
     t.offLine = QStringLiteral("Off the true line %1 (%2 mm/m)")
                     .arg(degreesText(std::fabs(f.offLineDeg), locale, 2),
                          plainLocale(locale).toString(std::fabs(f.offLineMmPerM), 'f', 1));
@@ -127,9 +104,7 @@ QStringList dayHeaders(const FieldData &d)
 {
     QStringList headers{QStringLiteral("Date")};
     for (FieldEvent e : kFieldEvents)
-        headers << (e != FieldEvent::Meridian ? eventTitle(e)
-                    : d.events[1].north       ? QStringLiteral("North")
-                                              : QStringLiteral("South"));
+        headers << firstUpper(e != FieldEvent::Meridian ? fieldEventName(e) : eventDirectionName(d.events[1]));
     for (const BearingField &b : d.bearings)
         headers << bearingValueText(b.bearingDeg, QLocale());
     return headers;
@@ -153,21 +128,16 @@ QStringList dayCells(const DayRow &row, const QLocale &locale)
 QString siteText(const SheetRequest &r, const QLocale &locale)
 {
     return QStringLiteral("Latitude %1 %2, Longitude %3 %4")
-        .arg(reportNumberText(std::fabs(r.latitude), locale),
-             r.latitude >= 0 ? QStringLiteral("North") : QStringLiteral("South"),
+        .arg(reportNumberText(std::fabs(r.latitude), locale), firstUpper(compassName(latitudeSide(r.latitude))),
              reportNumberText(std::fabs(r.longitude), locale),
-             r.west ? QStringLiteral("West") : QStringLiteral("East"));
+             firstUpper(compassName(r.west ? Compass::West : Compass::East)));
 }
 
 QString dateText(const QDate &date, const QLocale &locale) { return locale.toString(date, QLocale::LongFormat); }
 
 QString clockDescription(const SheetRequest &r)
 {
-    const int minutes = r.clock.offsetSeconds() / 60;
-    QString offset = QStringLiteral("UTC") + (minutes < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
-                     QString::number(std::abs(minutes) / 60);
-    if (minutes % 60)
-        offset += QStringLiteral(":%1").arg(std::abs(minutes) % 60, 2, 10, QLatin1Char('0'));
+    const QString offset = utcOffsetName(r.clock.offsetSeconds() / 60);
     return QStringLiteral("Clock: %1, %2 (%3)")
         .arg(QString::fromLatin1(timeZoneText(r.clock.zoneIndex)).simplified(),
              r.clock.daylightSaving ? QStringLiteral("daylight saving time") : QStringLiteral("standard time"), offset);

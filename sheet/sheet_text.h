@@ -4,10 +4,13 @@
 
 #include "field/field_data.h"
 #include "sheet_request.h"
+#include "text/wording.h"
 
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace orvane {
 
@@ -29,9 +32,6 @@ struct EventTexts {
 EventTexts eventTexts(const EventField &f, double plumbHeightM, const QLocale &locale);
 
 // "265.4°"
-// `locale` without digit grouping: the sheet's figures are short.
-QLocale plainLocale(QLocale locale);
-
 QString degreesText(double degrees, const QLocale &locale, int decimals = 1);
 // A bearing or azimuth, "359.9°", never "360.0°": what rounds up to 360 reads 0.
 QString bearingText(double degrees, const QLocale &locale, int decimals = 1);
@@ -39,6 +39,10 @@ QString bearingText(double degrees, const QLocale &locale, int decimals = 1);
 QString heightText(double metres, const QLocale &locale);
 // The shadow's length for the plumb line's height: "4.62 m".
 QString lengthText(double metres, const QLocale &locale);
+// "Shadow 265.4°, 4.62 m long", or "Shadow 265.4°, none" without a length.
+QString shadowText(double bearingDeg, std::optional<double> lengthPerM, double plumbHeightM, const QLocale &locale);
+// "Turns 0.25° a minute, clockwise".
+QString turnText(double degPerMin, const QLocale &locale);
 
 // The around table's columns and one row's cells.
 QStringList aroundHeaders();

@@ -13,8 +13,7 @@ constexpr double kDay = 86400;
 
 QString signedDegrees(double value, const QLocale &locale)
 {
-    const QString text = degreesText(value, locale);
-    return value > 0 && text != degreesText(0, locale) ? locale.positiveSign() + text : text;
+    return signedNumberText(value, 1, locale, NegativeZero::Kept) + QChar(0x00B0);
 }
 
 } // namespace
@@ -46,20 +45,15 @@ MomentTexts momentTexts(const SunMoment &m, double plumbHeightM, const QLocale &
     t.clock = timeText(m.clock / kDay, locale);
     t.precise = QStringLiteral("Precise ") + timeTextTenths(m.preciseClock, locale);
     t.altitude = QStringLiteral("Sun's altitude ") + degreesText(m.altitudeDeg, locale);
-    t.shadow = QStringLiteral("Shadow ") + bearingText(m.shadowBearingDeg, locale) +
-               (m.shadowLengthPerM ? QStringLiteral(", ") + lengthText(*m.shadowLengthPerM * plumbHeightM, locale) +
-                                         QStringLiteral(" long")
-                                   : QStringLiteral(", none"));
-    t.turn = QStringLiteral("Turns %1 a minute, %2")
-                 .arg(degreesText(std::fabs(m.turnDegPerMin), locale, 2),
-                      m.turnDegPerMin >= 0 ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise"));
+    t.shadow = shadowText(m.shadowBearingDeg, m.shadowLengthPerM, plumbHeightM, locale);
+    t.turn = turnText(m.turnDegPerMin, locale);
     // The same warnings as the three events give at these heights.
     if (m.altitudeDeg < 5)
         t.notes << fieldNoteText(FieldNote::LowSun);
     else if (m.altitudeDeg > 80)
         t.notes << fieldNoteText(FieldNote::HighSun);
     for (QString &n : t.notes)
-        n[0] = n[0].toUpper();
+        n = firstUpper(n);
     return t;
 }
 
@@ -77,8 +71,8 @@ QStringList wallCells(const WallField::Reading &r, const QLocale &locale)
 
 QString wallResultText(const WallField &w, double latitude, const QLocale &locale)
 {
-    const QString equator = latitude >= 0 ? QStringLiteral("south") : QStringLiteral("north");
-    const QString pole = latitude >= 0 ? QStringLiteral("north") : QStringLiteral("south");
+    const QString equator = compassName(equatorSide(latitude));
+    const QString pole = compassName(latitudeSide(latitude));
     const QString declination =
         w.side == DeclinationSide::None
             ? QStringLiteral("it faces due %1").arg(w.declinationDeg > 90 ? pole : equator)

@@ -2,6 +2,7 @@
 
 #include "result_text.h"
 #include "web_addresses.h"
+#include "wording.h"
 
 #include <cmath>
 
@@ -17,10 +18,10 @@ QString reportNumberText(double value, const QLocale &locale)
 QString reportSiteLine(const ReportInputs &in, const QLocale &locale)
 {
     // Zero counts as north; the east/west word comes from the option, not the sign.
-    return QStringLiteral("Latitude ") + reportNumberText(std::fabs(in.latitude), locale) +
-           (in.latitude >= 0 ? QStringLiteral(" North, ") : QStringLiteral(" South, ")) + QStringLiteral("Longitude ") +
-           reportNumberText(std::fabs(in.longitude), locale) +
-           (in.west ? QStringLiteral(" West") : QStringLiteral(" East")) +
+    return QStringLiteral("Latitude ") + reportNumberText(std::fabs(in.latitude), locale) + u' ' +
+           firstUpper(compassName(latitudeSide(in.latitude))) + QStringLiteral(", Longitude ") +
+           reportNumberText(std::fabs(in.longitude), locale) + u' ' +
+           firstUpper(compassName(in.west ? Compass::West : Compass::East)) +
            (in.standardTime ? QStringLiteral(", Standard Time") : QStringLiteral(", Daylight Savings Time"));
 }
 

@@ -5,6 +5,7 @@
 #include "calc/solar_state.h"
 #include "support/worked_examples.h"
 #include "text/result_text.h"
+#include "text/wording.h"
 
 #include <QTest>
 
@@ -190,6 +191,55 @@ private slots:
     }
 
     // A latitude equal to the meridian declination reads north, end to end.
+    void signedNumber_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("keepNegativeZero");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("positive gets a plus") << "C" << 2.25 << false << "+2.3";
+        QTest::newRow("positive rounding to zero stays unsigned") << "C" << 0.04 << false << "0.0";
+        QTest::newRow("command line drops the minus of -0.0") << "C" << -0.04 << false << "0.0";
+        QTest::newRow("sheet keeps the minus of -0.0") << "en_US" << -0.04 << true << "-0.0";
+        QTest::newRow("German comma, no grouping") << "de_DE" << 1234.56 << true << "+1234,6";
+    }
+    void signedNumber()
+    {
+        QFETCH(QString, locale);
+        QFETCH(double, value);
+        QFETCH(bool, keepNegativeZero);
+        QFETCH(QString, expected);
+        QCOMPARE(
+            orvane::signedNumberText(value, 1, QLocale(locale),
+                                     keepNegativeZero ? orvane::NegativeZero::Kept : orvane::NegativeZero::Dropped),
+            expected);
+    }
+
+    void utcOffset_data()
+    {
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<QString>("name");
+
+        QTest::newRow("India") << 330 << "+05:30"
+                               << "UTC+5:30";
+        QTest::newRow("New York standard") << -300 << "-05:00"
+                                           << "UTC-5";
+        QTest::newRow("Newfoundland") << -210 << "-03:30"
+                                      << "UTC-3:30";
+        QTest::newRow("zero is signed") << 0 << "+00:00"
+                                        << "UTC+0";
+    }
+    void utcOffset()
+    {
+        QFETCH(int, minutes);
+        QFETCH(QString, digits);
+        QFETCH(QString, name);
+        QCOMPARE(orvane::utcOffsetText(minutes), digits);
+        QCOMPARE(orvane::utcOffsetName(minutes), name);
+    }
+
     void latitudeEqualToDeclinationReadsNorth()
     {
         SolarState s;
