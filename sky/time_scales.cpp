@@ -6,6 +6,7 @@
 #include <erfam.h>
 
 #include <cmath>
+#include <optional>
 
 namespace orvane::sky {
 
@@ -56,6 +57,28 @@ bool ttFromLeapSeconds(const CivilDate &date, double secondOfDay, JulianDate &tt
     return eraTaitt(tai1, tai2, &tt.day, &tt.fraction) == 0;
 }
 
+// TAI - UTC in seconds when one value holds all day: from 1972, whole
+// seconds that change only at a midnight. A search samples the same day
+// hundreds of times, so the last day's answer is kept.
+std::optional<double> wholeDayLeapSeconds(long long days, const CivilDate &date)
+{
+    struct Memo {
+        long long days = 0;
+        std::optional<double> seconds;
+        bool set = false;
+    };
+    thread_local Memo memo;
+    if (memo.set && memo.days == days)
+        return memo.seconds;
+    memo = Memo{days, std::nullopt, true};
+    const CivilDate next = civilFromDays(days + 1);
+    double today = 0, tomorrow = 0;
+    if (date.year >= 1972 && eraDat(date.year, date.month, date.day, 0, &today) >= 0 &&
+        eraDat(next.year, next.month, next.day, 0, &tomorrow) >= 0 && today == tomorrow)
+        memo.seconds = today;
+    return memo.seconds;
+}
+
 } // namespace
 
 TimeScales timeScalesFromUtc(double utcSeconds)
@@ -68,6 +91,10 @@ TimeScales timeScalesFromUtc(double utcSeconds)
 
     TimeScales t;
     t.ut1 = {kUnixEpochJd + days, secondOfDay / kDaySeconds};
+    if (const std::optional<double> leap = wholeDayLeapSeconds(static_cast<long long>(days), date)) {
+        t.tt = {t.ut1.day, (secondOfDay + *leap + ERFA_TTMTAI) / kDaySeconds};
+        return t;
+    }
     if (date.year >= kFirstUtcYear && ttFromLeapSeconds(date, secondOfDay, t.tt))
         return t;
     const double decimalYear = 2000.0 + (t.ut1.day - kJ2000Jd + t.ut1.fraction) / kDaysPerYear;
