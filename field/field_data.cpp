@@ -128,6 +128,10 @@ FieldData computeFieldData(const FieldInputs &in)
         }
     }
 
+    // The mark before the coming days, while the first day's terms are kept.
+    if (in.markClock)
+        d.mark = markWith(sun, dayStart, *in.markClock);
+
     for (int i = 0; i < in.days; ++i) {
         DayRow row;
         row.date = in.date.addDays(i);
@@ -151,9 +155,6 @@ FieldData computeFieldData(const FieldInputs &in)
         }
         d.days.push_back(row);
     }
-
-    if (in.markClock)
-        d.mark = markWith(sun, dayStart, *in.markClock);
 
     if (farFromZoneMeridian(in.longitude, in.clock.zoneMeridian()))
         d.warnings.push_back(FieldWarning::FarFromZone);
@@ -245,13 +246,13 @@ QString clockText(double seconds, bool tenths)
     if (u < 0)
         u += perDay;
     const long long whole = tenths ? u / 10 : u;
-    QString text = QStringLiteral("%1:%2:%3")
-                       .arg(whole / 3600, 2, 10, QLatin1Char('0'))
-                       .arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))
-                       .arg(whole % 60, 2, 10, QLatin1Char('0'));
-    if (tenths)
-        text += QLatin1Char('.') + QString::number(u % 10);
-    return text;
+    // Written digit by digit: the tables call this hundreds of times.
+    const auto digit = [](long long n) { return static_cast<char>('0' + n); };
+    const int h = static_cast<int>(whole / 3600), m = static_cast<int>(whole / 60 % 60),
+              sec = static_cast<int>(whole % 60);
+    char text[] = {digit(h / 10),   digit(h % 10),   ':', digit(m / 10), digit(m % 10), ':',
+                   digit(sec / 10), digit(sec % 10), '.', digit(u % 10)};
+    return QString::fromLatin1(text, tenths ? 10 : 8);
 }
 
 } // namespace orvane
