@@ -37,11 +37,18 @@ int main(int argc, char **argv)
 {
     if (asksForPdf(argc, argv))
         return runFromModule("orvaneRunCommandLineWithPdf", argc, argv);
-    // With arguments the program answers in the shell: no window, no display.
+    // With arguments the program answers in the shell: no window, no display,
+    // and no application object, which nothing here needs.
     if (argc > 1) {
-        QCoreApplication app(argc, argv);
+        // One answer matches each pattern once or twice: compiling them to
+        // machine code would cost more than it saves.
+        if (!qEnvironmentVariableIsSet("QT_ENABLE_REGEXP_JIT"))
+            qputenv("QT_ENABLE_REGEXP_JIT", "0");
+        QStringList args;
+        for (int i = 1; i < argc; ++i)
+            args << QString::fromLocal8Bit(argv[i]);
         QTextStream out(stdout), err(stderr);
-        return orvane::runCommandLine(QCoreApplication::arguments().mid(1), out, err);
+        return orvane::runCommandLine(args, out, err);
     }
     // Qt would abort with no platform to show the window on.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
