@@ -23,12 +23,12 @@ struct DailyTerms {
 DailyTerms exactTerms(const JulianDate &tt);
 
 // Interpolates between evaluations at TT noons: linear over one day for the
-// axis's orientation (precession-nutation, EO), cubic Hermite over two days
-// for the Earth's orbit, whose ephemeris is most of the cost and which bends
-// far less in two days than nutation's 13.7-day term does in one. Agrees
-// with exactTerms to 4 milliarcseconds (0.000001 degree). A search steps back and forth
-// over a day boundary, so the last few evaluations are kept. Not
-// thread-safe; copies are independent.
+// axis's orientation (precession-nutation, EO), cubic Hermite over three
+// days for the Earth's orbit, whose ephemeris is most of the cost and which
+// bends far less in three days than nutation's 13.7-day term does in one.
+// Agrees with exactTerms to 7 milliarcseconds (0.000002 degree). A search
+// steps back and forth over a day boundary, so the last few evaluations are
+// kept. Not thread-safe; copies are independent.
 class DailyTermsCache {
 public:
     DailyTerms at(const JulianDate &tt);
