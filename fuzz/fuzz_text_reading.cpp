@@ -45,14 +45,14 @@ void checkDate(const QString &text, const QLocale &locale)
     const auto date = orvane::parseDateText(text, locale);
     if (!date)
         return;
-    if (!std::isfinite(*date) || *date != std::floor(*date))
-        fail("accepted date is not a whole day", text);
-    int year = 0, month = 0, day = 0;
-    orvane::dateParts(*date, year, month, day);
-    if (year < 100 || year > 9999)
+    if (!date->isValid() || date->year() < 100 || date->year() > 9999)
         fail("accepted date outside the years 100..9999", text);
-    if (!orvane::isValidDate(year, month, day) || orvane::dateSerial(year, month, day) != *date)
-        fail("accepted date does not round-trip through its parts", text);
+    // The calculation takes it as a date value: the same day must come back.
+    const double value = orvane::dateSerial(date->year(), date->month(), date->day());
+    int year = 0, month = 0, day = 0;
+    orvane::dateParts(value, year, month, day);
+    if (!orvane::isValidDate(year, month, day) || QDate(year, month, day) != *date)
+        fail("accepted date does not round-trip through the date value", text);
 }
 
 void checkNumber(const QString &text, const QLocale &locale)
