@@ -1,5 +1,6 @@
 #include "bearing_block.h"
 
+#include "block_clock.h"
 #include "sun_at_text.h"
 
 #include <QLabel>
@@ -12,15 +13,7 @@ BearingBlock::BearingBlock(QWidget *parent) : QGroupBox(parent)
     setObjectName(QStringLiteral("grpBearing"));
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(2);
-    clock_ = new QLabel(this);
-    clock_->setObjectName(QStringLiteral("lblClock"));
-    QFont big = clock_->font();
-    big.setPointSizeF(big.pointSizeF() * 2.2);
-    big.setBold(true);
-    clock_->setFont(big);
-    // Narrow enough for four blocks across, wide enough for the time.
-    setMinimumWidth(QFontMetrics(big).horizontalAdvance(QStringLiteral("12:59:59 PM")) + 30);
-    layout->addWidget(clock_);
+    clock_ = addBlockClock(this, layout);
     details_ = new QLabel(this);
     details_->setObjectName(QStringLiteral("lblDetails"));
     details_->setWordWrap(true);

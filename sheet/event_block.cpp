@@ -1,5 +1,6 @@
 #include "event_block.h"
 
+#include "block_clock.h"
 #include "sheet_text.h"
 
 #include <QLabel>
@@ -12,15 +13,7 @@ EventBlock::EventBlock(FieldEvent event, QWidget *parent) : QGroupBox(parent)
     setObjectName(QStringLiteral("grp") + eventTitle(event));
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(2);
-    clock_ = new QLabel(this);
-    clock_->setObjectName(QStringLiteral("lblClock"));
-    QFont big = clock_->font();
-    big.setPointSizeF(big.pointSizeF() * 2.2);
-    big.setBold(true);
-    clock_->setFont(big);
-    // Narrow enough for four blocks across, wide enough for the time.
-    setMinimumWidth(QFontMetrics(big).horizontalAdvance(QStringLiteral("12:59:59 PM")) + 30);
-    layout->addWidget(clock_);
+    clock_ = addBlockClock(this, layout);
     const char *names[5] = {"lblPrecise", "lblAltitude", "lblShadow", "lblTurn", "lblOffLine"};
     for (int i = 0; i < 5; ++i) {
         details_[i] = new QLabel(this);
