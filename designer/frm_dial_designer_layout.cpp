@@ -4,6 +4,8 @@
 #include "card_graph.h"
 #include "dial_preview.h"
 
+#include "forms/named_controls.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,27 +21,9 @@ namespace orvane {
 
 namespace {
 
-template <class W>
-W *make(QWidget *parent, const char *name)
-{
-    auto *w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-// A visible label that names `control`, for assistive technology as for the eye.
-QLabel *labelFor(QWidget *parent, const char *name, const QString &text, QWidget *control)
-{
-    auto *label = make<QLabel>(parent, name);
-    label->setText(text);
-    label->setBuddy(control);
-    control->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-    return label;
-}
-
 QLineEdit *numberBox(QWidget *parent, const char *name, const QString &text)
 {
-    auto *box = make<QLineEdit>(parent, name);
+    auto *box = namedWidget<QLineEdit>(parent, name);
     box->setText(text);
     box->setMaximumWidth(90);
     return box;
@@ -48,7 +32,7 @@ QLineEdit *numberBox(QWidget *parent, const char *name, const QString &text)
 // Where a refused number is explained, beside its box.
 QLabel *problemLabel(QWidget *parent, const char *name)
 {
-    auto *label = make<QLabel>(parent, name);
+    auto *label = namedWidget<QLabel>(parent, name);
     QPalette red = label->palette();
     red.setColor(QPalette::WindowText, QColor(170, 0, 0));
     label->setPalette(red);
@@ -64,13 +48,13 @@ void FrmDialDesigner::buildControls()
     setObjectName(QStringLiteral("frmDialDesigner"));
     setWindowTitle(QStringLiteral("Dial Designer"));
 
-    lblSite = make<QLabel>(this, "lblSite");
+    lblSite = namedWidget<QLabel>(this, "lblSite");
     QFont bold = font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     lblSite->setFont(bold);
 
-    cboType = make<QComboBox>(this, "cboType");
+    cboType = namedWidget<QComboBox>(this, "cboType");
     cboType->addItems({QStringLiteral("Horizontal"), QStringLiteral("Vertical")});
     txtFacing = numberBox(this, "txtFacing", QStringLiteral("180"));
     txtFacing->setAccessibleDescription(
@@ -82,14 +66,14 @@ void FrmDialDesigner::buildControls()
     lblWidthProblem = problemLabel(this, "lblWidthProblem");
     txtHeight = numberBox(this, "txtHeight", QStringLiteral("300"));
     lblHeightProblem = problemLabel(this, "lblHeightProblem");
-    cboStep = make<QComboBox>(this, "cboStep");
+    cboStep = namedWidget<QComboBox>(this, "cboStep");
     for (int minutes : {60, 30, 15})
         cboStep->addItem(QStringLiteral("%1 minutes").arg(minutes), minutes);
-    cboTime = make<QComboBox>(this, "cboTime");
+    cboTime = namedWidget<QComboBox>(this, "cboTime");
     cboTime->addItems({QStringLiteral("Sun time"), QStringLiteral("Zone time")});
     cboTime->setAccessibleDescription(QStringLiteral(
         "Sun time puts noon on the meridian; zone time differs from the clock by the equation of time only"));
-    cboDateLines = make<QComboBox>(this, "cboDateLines");
+    cboDateLines = namedWidget<QComboBox>(this, "cboDateLines");
     cboDateLines->addItems(
         {QStringLiteral("None"), QStringLiteral("Solstices and equinoxes"), QStringLiteral("Months")});
     cboDateLines->setCurrentIndex(static_cast<int>(DateLineChoice::Solstices));
@@ -114,11 +98,11 @@ void FrmDialDesigner::buildControls()
     form->setColumnStretch(2, 1);
     form->setColumnMinimumWidth(2, 160);
 
-    lblStyleHeight = make<QLabel>(this, "lblStyleHeight");
+    lblStyleHeight = namedWidget<QLabel>(this, "lblStyleHeight");
     lblStyleHeight->setFont(bold);
-    lblRoot = make<QLabel>(this, "lblRoot");
+    lblRoot = namedWidget<QLabel>(this, "lblRoot");
     lblRoot->setWordWrap(true);
-    tblHours = make<QTableWidget>(this, "tblHours");
+    tblHours = namedWidget<QTableWidget>(this, "tblHours");
     tblHours->setColumnCount(4);
     tblHours->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblHours->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -128,12 +112,12 @@ void FrmDialDesigner::buildControls()
     tblHours->setAccessibleName(QStringLiteral("Hour lines"));
 
     // The correction card: its clock, the graph over the year, the table by week.
-    auto *cardTab = make<QWidget>(this, "tabCard");
-    lblClock = make<QLabel>(cardTab, "lblClock");
+    auto *cardTab = namedWidget<QWidget>(this, "tabCard");
+    lblClock = namedWidget<QLabel>(cardTab, "lblClock");
     lblClock->setWordWrap(true);
-    cardGraph = make<CardGraph>(cardTab, "cardGraph");
+    cardGraph = namedWidget<CardGraph>(cardTab, "cardGraph");
     cardGraph->setAccessibleName(QStringLiteral("What to add to the dial's reading, over the year"));
-    tblCard = make<QTableWidget>(cardTab, "tblCard");
+    tblCard = namedWidget<QTableWidget>(cardTab, "tblCard");
     tblCard->setColumnCount(3);
     tblCard->setHorizontalHeaderLabels(
         {QStringLiteral("Date"), QStringLiteral("Add (min:s)"), QStringLiteral("Add (s)")});
@@ -148,7 +132,7 @@ void FrmDialDesigner::buildControls()
     cardLayout->addWidget(cardGraph);
     cardLayout->addWidget(tblCard, 1);
 
-    tabTables = make<QTabWidget>(this, "tabTables");
+    tabTables = namedWidget<QTabWidget>(this, "tabTables");
     tabTables->addTab(tblHours, QStringLiteral("Hour line&s"));
     tabTables->addTab(cardTab, QStringLiteral("Correction c&ard"));
 
@@ -158,16 +142,16 @@ void FrmDialDesigner::buildControls()
     left->addWidget(lblRoot);
     left->addWidget(tabTables, 1);
 
-    preview = make<DialPreview>(this, "dialPreview");
+    preview = namedWidget<DialPreview>(this, "dialPreview");
     preview->setAccessibleName(QStringLiteral("The dial, drawn to scale"));
 
-    cmdPrintDial = make<QPushButton>(this, "cmdPrintDial");
+    cmdPrintDial = namedWidget<QPushButton>(this, "cmdPrintDial");
     cmdPrintDial->setText(QStringLiteral("&Print"));
-    cmdSavePdf = make<QPushButton>(this, "cmdSavePdf");
+    cmdSavePdf = namedWidget<QPushButton>(this, "cmdSavePdf");
     cmdSavePdf->setText(QStringLiteral("Save as P&DF"));
-    cmdSaveSvg = make<QPushButton>(this, "cmdSaveSvg");
+    cmdSaveSvg = namedWidget<QPushButton>(this, "cmdSaveSvg");
     cmdSaveSvg->setText(QStringLiteral("Save as S&VG"));
-    cmdCloseDesigner = make<QPushButton>(this, "cmdCloseDesigner");
+    cmdCloseDesigner = namedWidget<QPushButton>(this, "cmdCloseDesigner");
     cmdCloseDesigner->setText(QStringLiteral("&Close"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -11,6 +11,7 @@
 #include "spoken_text.h"
 #include "wall_panel.h"
 
+#include "forms/named_controls.h"
 #include "text/result_text.h"
 
 #include <QCheckBox>
@@ -25,28 +26,6 @@
 #include <QVBoxLayout>
 
 namespace orvane {
-
-namespace {
-
-template <class W>
-W *make(QWidget *parent, const char *name)
-{
-    auto *w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-// A visible label that names `control`, for assistive technology as for the eye.
-QLabel *labelFor(QWidget *parent, const char *name, const QString &text, QWidget *control)
-{
-    auto *label = make<QLabel>(parent, name);
-    label->setText(text);
-    label->setBuddy(control);
-    control->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-    return label;
-}
-
-} // namespace
 
 void FrmFieldSheet::buildControls()
 {
@@ -74,14 +53,14 @@ void FrmFieldSheet::buildControls()
 
 void FrmFieldSheet::buildHeader(QVBoxLayout *main)
 {
-    lblSite = make<QLabel>(this, "lblSite");
+    lblSite = namedWidget<QLabel>(this, "lblSite");
     QFont bold = font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     lblSite->setFont(bold);
-    lblDate = make<QLabel>(this, "lblDate");
-    lblClockMode = make<QLabel>(this, "lblClockMode");
-    lblWarnings = make<QLabel>(this, "lblWarnings");
+    lblDate = namedWidget<QLabel>(this, "lblDate");
+    lblClockMode = namedWidget<QLabel>(this, "lblClockMode");
+    lblWarnings = namedWidget<QLabel>(this, "lblWarnings");
     lblWarnings->setWordWrap(true);
     QPalette red = lblWarnings->palette();
     red.setColor(QPalette::WindowText, QColor(170, 0, 0));
@@ -93,22 +72,22 @@ void FrmFieldSheet::buildHeader(QVBoxLayout *main)
 QLayout *FrmFieldSheet::buildPlanColumn()
 {
     // The plan, its plumb line and what it cannot show.
-    plan = make<PlanView>(this, "planView");
-    txtHeight = make<QLineEdit>(this, "txtHeight");
+    plan = namedWidget<PlanView>(this, "planView");
+    txtHeight = namedWidget<QLineEdit>(this, "txtHeight");
     auto *validator = new QDoubleValidator(0.01, 1000, 2, txtHeight);
     validator->setNotation(QDoubleValidator::StandardNotation);
     txtHeight->setValidator(validator);
     txtHeight->setText(heightText(heightM_, QLocale()));
     txtHeight->setMaximumWidth(80);
     QLabel *lblHeight = labelFor(this, "lblHeight", QStringLiteral("Plumb line &height (m):"), txtHeight);
-    txtBearing = make<QLineEdit>(this, "txtBearing");
+    txtBearing = namedWidget<QLineEdit>(this, "txtBearing");
     auto *bearingValidator = new QDoubleValidator(0, 360, 3, txtBearing);
     bearingValidator->setNotation(QDoubleValidator::StandardNotation);
     txtBearing->setValidator(bearingValidator);
     txtBearing->setMaximumWidth(80);
     txtBearing->setAccessibleDescription(QStringLiteral("Degrees from north through east; empty for no fourth event"));
     QLabel *lblBearing = labelFor(this, "lblBearing", QStringLiteral("Sun at &bearing (°):"), txtBearing);
-    lblShadowless = make<QLabel>(this, "lblShadowless");
+    lblShadowless = namedWidget<QLabel>(this, "lblShadowless");
     lblShadowless->setWordWrap(true);
 
     auto *left = new QVBoxLayout;
@@ -128,29 +107,29 @@ QLayout *FrmFieldSheet::buildPlanColumn()
 
 void FrmFieldSheet::buildClock(QVBoxLayout *column)
 {
-    grpToday = make<QGroupBox>(this, "grpToday");
+    grpToday = namedWidget<QGroupBox>(this, "grpToday");
     grpToday->setTitle(QStringLiteral("Today"));
-    lblNow = make<QLabel>(grpToday, "lblNow");
+    lblNow = namedWidget<QLabel>(grpToday, "lblNow");
     QFont clockFont = font();
     clockFont.setPointSizeF(clockFont.pointSizeF() * 1.3);
     clockFont.setBold(true);
     lblNow->setFont(clockFont);
-    lblCountdown = make<QLabel>(grpToday, "lblCountdown");
+    lblCountdown = namedWidget<QLabel>(grpToday, "lblCountdown");
     lblCountdown->setFont(clockFont);
     lblCountdown->setWordWrap(true);
-    chkTick = make<QCheckBox>(grpToday, "chkTick");
+    chkTick = namedWidget<QCheckBox>(grpToday, "chkTick");
     chkTick->setText(QStringLiteral("&Tick in the last five seconds"));
     auto *todayLayout = new QVBoxLayout(grpToday);
     todayLayout->addWidget(lblNow);
     todayLayout->addWidget(lblCountdown);
     todayLayout->addWidget(chkTick);
 
-    auto *lblClockNote = make<QLabel>(this, "lblClockNote");
+    auto *lblClockNote = namedWidget<QLabel>(this, "lblClockNote");
     lblClockNote->setText(QStringLiteral("The times are only as good as the clock you read: set your watch and this "
                                          "computer's clock exactly."));
     lblClockNote->setWordWrap(true);
     // The main window's time link, as a flat button that the Tab key reaches.
-    cmdTimeLink = make<LinkButton>(this, "cmdTimeLink");
+    cmdTimeLink = namedWidget<LinkButton>(this, "cmdTimeLink");
     cmdTimeLink->setText(QStringLiteral("Click here to set your watch to atomic standard via internet"));
     cmdTimeLink->setAccessibleName(QStringLiteral("Set your watch to atomic standard via internet"));
     cmdTimeLink->setShortcut(QKeySequence(Qt::ALT | Qt::Key_W));
@@ -179,14 +158,14 @@ QLayout *FrmFieldSheet::buildEvents()
 
 QLayout *FrmFieldSheet::buildAroundColumn()
 {
-    cboAroundEvent = make<SpokenComboBox>(this, "cboAroundEvent");
+    cboAroundEvent = namedWidget<SpokenComboBox>(this, "cboAroundEvent");
     QLabel *lblAround = labelFor(this, "lblAround", QStringLiteral("&Every 30 seconds around:"), cboAroundEvent);
-    tblAround = make<SheetTable>(this, "tblAround");
+    tblAround = namedWidget<SheetTable>(this, "tblAround");
     tblAround->setAccessibleName(QStringLiteral("Every 30 seconds around the chosen event"));
-    timMark = make<MarkTimeEdit>(this, "timMark");
+    timMark = namedWidget<MarkTimeEdit>(this, "timMark");
     timMark->setDisplayFormat(clockTimeFormat(QLocale()));
     QLabel *lblMark = labelFor(this, "lblMark", QStringLiteral("I &marked the shadow at:"), timMark);
-    lblMarkResult = make<SpokenLabel>(this, "lblMarkResult");
+    lblMarkResult = namedWidget<SpokenLabel>(this, "lblMarkResult");
     lblMarkResult->setWordWrap(true);
 
     auto *column = new QVBoxLayout;
@@ -205,7 +184,7 @@ QLayout *FrmFieldSheet::buildAroundColumn()
 
 QLayout *FrmFieldSheet::buildDaysColumn()
 {
-    tblDays = make<SheetTable>(this, "tblDays");
+    tblDays = namedWidget<SheetTable>(this, "tblDays");
     QLabel *lblDays = labelFor(this, "lblDays", QStringLiteral("The &next 14 days:"), tblDays);
     // A week in view above the wall panel.
     tblDays->setMinimumHeight(9 * (fontMetrics().lineSpacing() + 6));
@@ -220,11 +199,11 @@ QLayout *FrmFieldSheet::buildDaysColumn()
 
 QLayout *FrmFieldSheet::buildButtons()
 {
-    cmdPrintSheet = make<QPushButton>(this, "cmdPrintSheet");
+    cmdPrintSheet = namedWidget<QPushButton>(this, "cmdPrintSheet");
     cmdPrintSheet->setText(QStringLiteral("&Print"));
-    cmdSavePdf = make<QPushButton>(this, "cmdSavePdf");
+    cmdSavePdf = namedWidget<QPushButton>(this, "cmdSavePdf");
     cmdSavePdf->setText(QStringLiteral("&Save as PDF"));
-    cmdCloseSheet = make<QPushButton>(this, "cmdCloseSheet");
+    cmdCloseSheet = namedWidget<QPushButton>(this, "cmdCloseSheet");
     cmdCloseSheet->setText(QStringLiteral("&Close"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
