@@ -139,7 +139,7 @@ QString clockDescription(const SheetRequest &r)
 {
     const QString offset = utcOffsetName(r.clock.offsetSeconds() / 60);
     return QStringLiteral("Clock: %1, %2 (%3)")
-        .arg(QString::fromLatin1(timeZoneText(r.clock.zoneIndex)).simplified(),
+        .arg(timeZoneName(r.clock.zoneIndex),
              r.clock.daylightSaving ? QStringLiteral("daylight saving time") : QStringLiteral("standard time"), offset);
 }
 

@@ -20,6 +20,8 @@ const char *timeZoneText(int index)
     return nullptr;
 }
 
+QString timeZoneName(int index) { return QString::fromLatin1(timeZoneText(index)).simplified(); }
+
 std::optional<int> zoneOffsetMinutes(int index)
 {
     if (index >= 0 && index < kWholeHourCount)

@@ -3,6 +3,8 @@
 // each entry. Positions 0..23 are the whole-hour zones GMT-11 to GMT+12; a
 // separator follows at 24, then the other offsets in use.
 
+#include <QString>
+
 #include <optional>
 
 namespace orvane {
@@ -13,6 +15,9 @@ inline constexpr int kTimeZoneSeparator = 24;
 int timeZoneCount();
 // The entry's text, blanks included; nullptr for the separator and outside the list.
 const char *timeZoneText(int index);
+// The same with its column blanks closed up, for running text ("GMT-5hrs US
+// Eastern Time, Montreal, New York"); empty for the separator and outside the list.
+QString timeZoneName(int index);
 // Minutes east of Greenwich; nothing for the separator and outside the list.
 std::optional<int> zoneOffsetMinutes(int index);
 // The zone's meridian in degrees east: 15 degrees per hour of its offset.
