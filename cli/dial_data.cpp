@@ -25,17 +25,8 @@ DialData computeDialData(const FieldInputs &site, const QString &zoneName, const
     d.site = site;
     d.zoneName = zoneName;
     d.options = options;
-    dial::DialInput &in = d.input;
-    in.latitude = site.latitude;
-    in.longitude = site.longitude;
-    in.type = options.type;
-    in.facing = options.facing.value_or(180);
-    in.nodusHeight = options.nodusHeight;
-    in.stepMinutes = options.stepMinutes;
-    in.time = options.time;
-    in.zoneMeridian = site.clock.zoneMeridian();
-    in.plate = dial::plateAround(in, options.plateWidth, options.plateHeight);
-    d.layout = dial::layoutDial(in);
+    d.input = dialInput(site, options);
+    d.layout = dial::layoutDial(d.input);
     d.dateLines = dateLines(d, locale);
     if (options.card || !options.cardSvgFile.isEmpty()) {
         CardInputs card;

@@ -6,26 +6,20 @@
 #include "dial/dial_layout.h"
 #include "field/correction_card.h"
 #include "field/dial_dates.h"
+#include "field/dial_settings.h"
 #include "field/field_data.h"
 
 #include <QDate>
 #include <QLocale>
 #include <QString>
 
-#include <optional>
 #include <vector>
 
 namespace orvane {
 
-struct DialOptions {
-    dial::DialType type = dial::DialType::Horizontal;
-    std::optional<double> facing; // degrees from north through east; vertical dials only
-    double nodusHeight = 100;     // mm
-    double plateWidth = 300;      // mm
-    double plateHeight = 300;     // mm
-    int stepMinutes = 60;
-    dial::DialTime time = dial::DialTime::Sun;
-    DateLineChoice dateLines = DateLineChoice::Solstices;
+// The dial's own settings (a facing only for a vertical dial) and what the
+// command line does with the dial.
+struct DialOptions : DialSettings {
     bool card = false; // the correction card in the answer and the drawing
     QString svgFile, pdfFile, cardSvgFile;
 };

@@ -40,7 +40,7 @@ std::optional<QString> readShape(const QCommandLineParser &p, DialOptions &d)
         const std::optional<double> facing = number(p.value(QStringLiteral("facing")));
         if (!facing || *facing < 0 || *facing >= 360)
             return refused(p, "facing", QStringLiteral("give degrees from 0 to under 360, from north through east"));
-        d.facing = facing;
+        d.facing = *facing;
     } else if (p.isSet(QStringLiteral("facing"))) {
         return QStringLiteral("--facing is for --dial vertical; a horizontal dial faces the sky");
     }

@@ -93,8 +93,8 @@ QString dialJson(const DialData &d)
     writeSiteJson(w, d.site, d.zoneName);
     w.beginObject("dial");
     w.value("type", typeName(d.input.type));
-    if (d.options.facing)
-        w.value("facing_deg", *d.options.facing, kDegDecimals);
+    if (d.options.type == dial::DialType::Vertical)
+        w.value("facing_deg", d.options.facing, kDegDecimals);
     else
         w.null("facing_deg");
     w.value("nodus_height_mm", d.input.nodusHeight, kMmDecimals);
@@ -167,8 +167,8 @@ QString dialText(const DialData &d)
                 .arg(d.input.type == dial::DialType::Vertical ? QStringLiteral("right") : QStringLiteral("east"),
                      d.input.type == dial::DialType::Vertical ? QStringLiteral("up") : QStringLiteral("north"));
     Rows figures;
-    if (d.options.facing)
-        figures << QStringList{QStringLiteral("the wall faces"), fixed(*d.options.facing, 3)};
+    if (d.options.type == dial::DialType::Vertical)
+        figures << QStringList{QStringLiteral("the wall faces"), fixed(d.options.facing, 3)};
     figures << QStringList{QStringLiteral("nodus height"), fixed(d.input.nodusHeight, 1) + QStringLiteral(" mm")};
     figures << QStringList{QStringLiteral("plate"), QStringLiteral("x %1 to %2, y %3 to %4")
                                                         .arg(fixed(plate.xMin, 1), fixed(plate.xMax, 1),

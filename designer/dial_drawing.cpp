@@ -48,16 +48,8 @@ DialDrawing makeDialDrawing(const DesignerRequest &request, const DialSettings &
 {
     const QLocale locale;
     DialDrawing d;
-    dial::DialInput &in = d.input;
-    in.latitude = request.latitude;
-    in.longitude = request.longitude;
-    in.type = settings.type;
-    in.facing = settings.facing;
-    in.nodusHeight = settings.nodusHeight;
-    in.stepMinutes = settings.stepMinutes;
-    in.time = settings.time;
-    in.zoneMeridian = request.clock.zoneMeridian();
-    in.plate = dial::plateAround(in, settings.plateWidth, settings.plateHeight);
+    d.input = dialInput(request, settings);
+    const dial::DialInput &in = d.input;
     d.layout = dial::layoutDial(in);
     d.dateLines = dateLines(request, in, settings.dateLines, locale);
 
@@ -75,9 +67,7 @@ DialDrawing makeDialDrawing(const DesignerRequest &request, const DialSettings &
         CardPage page;
         page.title = d.title;
         page.about
-            << QStringLiteral("Site: %1, %2")
-                   .arg(siteText(request, locale),
-                        QString::fromLatin1(timeZoneText(request.clock.zoneIndex)).simplified())
+            << QStringLiteral("Site: %1, %2").arg(siteText(request, locale), timeZoneName(request.clock.zoneIndex))
             << QStringLiteral("Dial: %1, nodus %2 mm above the plate, %3")
                    .arg(settings.type == dial::DialType::Horizontal
                             ? QStringLiteral("horizontal")

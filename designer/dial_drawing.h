@@ -4,6 +4,7 @@
 
 #include "designer_request.h"
 #include "dial_card.h"
+#include "field/dial_settings.h"
 #include "print/dial_pages.h"
 
 #include <QLocale>
@@ -11,18 +12,6 @@
 #include <QStringList>
 
 namespace orvane {
-
-// The designer's inputs, checked already (see dialSettingsProblem).
-struct DialSettings {
-    dial::DialType type = dial::DialType::Horizontal;
-    double facing = 180;      // vertical only, degrees from north through east
-    double nodusHeight = 100; // mm
-    double plateWidth = 300;  // mm
-    double plateHeight = 300; // mm
-    int stepMinutes = 60;
-    dial::DialTime time = dial::DialTime::Sun;
-    DateLineChoice dateLines = DateLineChoice::Solstices;
-};
 
 // With a card, the pages end with the card's page.
 DialDrawing makeDialDrawing(const DesignerRequest &request, const DialSettings &settings,
