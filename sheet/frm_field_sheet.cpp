@@ -283,13 +283,18 @@ PageJob FrmFieldSheet::pageJob() const
 void FrmFieldSheet::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    // The event's row in the middle now that the table has its size.
-    if (QTableWidgetItem *row = tblAround->currentItem())
-        QTimer::singleShot(0, tblAround,
-                           [table = tblAround, row] { table->scrollToItem(row, QAbstractItemView::PositionAtCenter); });
+    // The event's row in the middle once the table has its size; the table
+    // may be refilled before then, so the row is looked up when it runs.
+    QTimer::singleShot(0, this, &FrmFieldSheet::centreChosenRow);
     refreshClock();
     clockTimer->start();
     QTimer::singleShot(0, this, &FrmFieldSheet::fitHeight);
+}
+
+void FrmFieldSheet::centreChosenRow()
+{
+    if (QTableWidgetItem *chosen = tblAround->currentItem())
+        tblAround->scrollToItem(chosen, QAbstractItemView::PositionAtCenter);
 }
 
 void FrmFieldSheet::hideEvent(QHideEvent *event)

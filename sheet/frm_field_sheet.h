@@ -78,6 +78,7 @@ private:
     void readWall();
     void showWarnings();
     void fitHeight();
+    void centreChosenRow();
 
     SheetRequest request_;
     FieldInputs inputs_;

@@ -249,6 +249,19 @@ private slots:
         QVERIFY(test::namedChild<QLabel>(&sheet, "lblShadowless")->text().contains("Meridian: sun below the horizon"));
     }
 
+    // A site changed as the sheet opens refills the table before the sheet
+    // centres the chosen row: the row must be the new one, not a freed one.
+    void siteChangedAsSheetOpens()
+    {
+        FrmFieldSheet sheet;
+        sheet.setRequest(requestFor(kNewYorkSummer));
+        sheet.show();
+        sheet.setRequest(requestFor({QDate(2027, 12, 21), 69.65, 18.96, 60, false}));
+        auto *table = test::namedChild<QTableWidget>(&sheet, "tblAround");
+        QTRY_VERIFY(table->currentItem());
+        QTRY_VERIFY(table->viewport()->rect().intersects(table->visualItemRect(table->currentItem())));
+    }
+
     void countdown_data()
     {
         QTest::addColumn<int>("fromEast"); // seconds from the east time, 8:54:27 AM
