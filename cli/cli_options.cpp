@@ -394,6 +394,9 @@ QString usageText()
             QStringLiteral("  ") + (qstrcmp(o.name, "help") == 0 ? QStringLiteral("-h, ") : QString()) + opt(o.name);
         if (*o.valueName)
             left += u' ' + QLatin1String(o.valueName);
+        // An option too long for its column stands on a line of its own.
+        if (left.size() + 2 > kDescriptionColumn)
+            left += u'\n' + QString(kDescriptionColumn, u' ');
         text += left.leftJustified(kDescriptionColumn) + wrapped(QString::fromUtf8(o.description)) + u'\n';
     }
     text += QStringLiteral("\nExamples:\n"

@@ -139,6 +139,9 @@ private slots:
         QTest::newRow("unknown option") << june({"--colour"}) << 2 << "Unknown option 'colour'.";
         QTest::newRow("latitude missing") << without("--latitude") << 2 << "--latitude is missing";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: orvane";
+        QTest::newRow("help: a long option on its own line")
+            << QStringList{"--help"} << 0
+            << "  --wall-reading HH:MM[:SS]@DEG\n" + QString(26, u' ') + "a wall's facing from a plumb line's shadow";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "orvane " ORVANE_VERSION "\n";
         QTest::newRow("far from zone only warns")
             << with("--longitude", "-100") << 0 << "Warning: the longitude is more than 15 degrees";
