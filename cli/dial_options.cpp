@@ -1,6 +1,7 @@
 #include "dial_options.h"
 
 #include "dial/dial_input.h"
+#include "text/dial_measure.h"
 #include "text/input_parsing.h"
 
 #include <QRegularExpression>
@@ -37,16 +38,17 @@ std::optional<QString> readShape(const QCommandLineParser &p, DialOptions &d)
         if (!p.isSet(QStringLiteral("facing")))
             return QStringLiteral("--dial vertical needs --facing DEG, the direction the wall faces from north "
                                   "through east (180 = south)");
-        const std::optional<double> facing = number(p.value(QStringLiteral("facing")));
-        if (!facing || *facing < 0 || *facing >= 360)
-            return refused(p, "facing", QStringLiteral("give degrees from 0 to under 360, from north through east"));
+        const std::optional<double> facing = readFacing(p.value(QStringLiteral("facing")), QLocale::c());
+        if (!facing)
+            return refused(p, "facing", QStringLiteral("give degrees from 0 to 360, from north through east"));
         d.facing = *facing;
     } else if (p.isSet(QStringLiteral("facing"))) {
         return QStringLiteral("--facing is for --dial vertical; a horizontal dial faces the sky");
     }
 
     if (p.isSet(QStringLiteral("plate"))) {
-        static const QRegularExpression re(QStringLiteral("^\\s*([0-9.]+)\\s*[xX]\\s*([0-9.]+)\\s*$"));
+        static const QRegularExpression re(
+            QStringLiteral("^\\s*([0-9.]+)\\s*(?:mm)?\\s*[xX]\\s*([0-9.]+)\\s*(?:mm)?\\s*$"));
         const QRegularExpressionMatch m = re.match(p.value(QStringLiteral("plate")));
         const auto side = [&m](int i) { return m.hasMatch() ? number(m.captured(i)) : std::optional<double>(); };
         const std::optional<double> w = side(1), h = side(2);
@@ -59,7 +61,8 @@ std::optional<QString> readShape(const QCommandLineParser &p, DialOptions &d)
         d.plateHeight = *h;
     }
     if (p.isSet(QStringLiteral("nodus-height"))) {
-        const std::optional<double> h = number(p.value(QStringLiteral("nodus-height")));
+        const std::optional<double> h =
+            readDialMeasure(p.value(QStringLiteral("nodus-height")), MeasureUnit::Millimetres, QLocale::c());
         const double most = std::min(d.plateWidth, d.plateHeight);
         if (!h || *h < dial::kMinNodusHeight || *h > most)
             return refused(p, "nodus-height",

@@ -17,6 +17,14 @@ void DialPreview::setDrawing(const DialDrawing &drawing)
 {
     drawing_ = drawing;
     hasDrawing_ = true;
+    refused_.clear();
+    update();
+}
+
+void DialPreview::showRefused(const QString &why)
+{
+    hasDrawing_ = false;
+    refused_ = why;
     update();
 }
 
@@ -26,8 +34,10 @@ void DialPreview::paintEvent(QPaintEvent *)
     timer.start();
     QPainter p(this);
     p.fillRect(rect(), QColor(250, 248, 240));
-    if (!hasDrawing_)
+    if (!hasDrawing_) {
+        p.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap, refused_);
         return;
+    }
     const dial::PlateRect extent = dialPlateExtent(drawing_);
     const double margin = 12;
     scale_ = std::min((width() - 2 * margin) / extent.width(), (height() - 2 * margin) / extent.height());

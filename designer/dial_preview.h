@@ -13,6 +13,9 @@ public:
     explicit DialPreview(QWidget *parent = nullptr);
 
     void setDrawing(const DialDrawing &drawing);
+    // No dial: `why` is shown in its place.
+    void showRefused(const QString &why);
+    bool hasDrawing() const { return hasDrawing_; }
     const DialDrawing &drawing() const { return drawing_; }
     // Device pixels per plate millimetre in the last paint.
     double scale() const { return scale_; }
@@ -28,6 +31,7 @@ protected:
 private:
     DialDrawing drawing_;
     bool hasDrawing_ = false;
+    QString refused_;
     double scale_ = 0;
     double lastPaintMs_ = 0;
 };

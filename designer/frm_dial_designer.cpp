@@ -3,6 +3,7 @@
 #include "card_graph.h"
 #include "dial_preview.h"
 #include "dial_svg_file.h"
+#include "text/dial_measure.h"
 #include "text/report_text.h"
 #include "text/window_texts.h"
 
@@ -24,28 +25,16 @@ namespace orvane {
 
 namespace {
 
-// A number typed in the user's locale, or in the C locale's form.
-std::optional<double> readNumber(const QString &text)
-{
-    bool ok = false;
-    double v = QLocale().toDouble(text.trimmed(), &ok);
-    if (!ok)
-        v = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
-
 // The number in [low, high], or the problem to show beside its box.
-std::optional<double> readWithin(const QString &text, double low, double high, const QString &what, const QString &unit,
-                                 QString *problem)
+std::optional<double> readWithin(const QString &text, MeasureUnit unit, double low, double high, const QString &what,
+                                 const QString &unitWords, QString *problem)
 {
-    const std::optional<double> v = readNumber(text);
+    const QLocale locale;
+    const std::optional<double> v = readDialMeasure(text, unit, locale);
     if (v && *v >= low && *v <= high)
         return v;
-    const QLocale locale;
     *problem = QStringLiteral("Type %1 from %2 to %3 %4.")
-                   .arg(what, reportNumberText(low, locale), reportNumberText(high, locale), unit);
+                   .arg(what, reportNumberText(low, locale), reportNumberText(high, locale), unitWords);
     return std::nullopt;
 }
 
@@ -99,16 +88,17 @@ std::optional<DialSettings> FrmDialDesigner::settings() const
     s.time = static_cast<dial::DialTime>(cboTime->currentIndex());
     s.dateLines = static_cast<DateLineChoice>(cboDateLines->currentIndex());
     QString problem;
-    const auto width = readWithin(txtWidth->text(), dial::kMinPlateSide, dial::kMaxPlateSide, QStringLiteral("a width"),
-                                  QStringLiteral("mm"), &problem);
-    const auto height = readWithin(txtHeight->text(), dial::kMinPlateSide, dial::kMaxPlateSide,
-                                   QStringLiteral("a height"), QStringLiteral("mm"), &problem);
+    const auto width = readWithin(txtWidth->text(), MeasureUnit::Millimetres, dial::kMinPlateSide, dial::kMaxPlateSide,
+                                  QStringLiteral("a width"), QStringLiteral("mm"), &problem);
+    const auto height = readWithin(txtHeight->text(), MeasureUnit::Millimetres, dial::kMinPlateSide,
+                                   dial::kMaxPlateSide, QStringLiteral("a height"), QStringLiteral("mm"), &problem);
     const double side = std::min(width.value_or(dial::kMaxPlateSide), height.value_or(dial::kMaxPlateSide));
-    const auto nodus = readWithin(txtNodus->text(), dial::kMinNodusHeight, side, QStringLiteral("a height"),
-                                  QStringLiteral("mm"), &problem);
+    const auto nodus = readWithin(txtNodus->text(), MeasureUnit::Millimetres, dial::kMinNodusHeight, side,
+                                  QStringLiteral("a height"), QStringLiteral("mm"), &problem);
     std::optional<double> facing = 180.0;
     if (s.type == dial::DialType::Vertical)
-        facing = readWithin(txtFacing->text(), 0, 360, QStringLiteral("a facing"), QStringLiteral("degrees"), &problem);
+        facing = readWithin(txtFacing->text(), MeasureUnit::Degrees, 0, 360, QStringLiteral("a facing"),
+                            QStringLiteral("degrees"), &problem);
     if (!width || !height || !nodus || !facing)
         return std::nullopt;
     s.plateWidth = *width;
@@ -135,7 +125,8 @@ void FrmDialDesigner::redraw()
     QString problem;
     auto check = [&](QLineEdit *box, QLabel *label, double low, double high, const QString &what, const QString &unit) {
         problem.clear();
-        const auto v = readWithin(box->text(), low, high, what, unit, &problem);
+        const MeasureUnit measure = box == txtFacing ? MeasureUnit::Degrees : MeasureUnit::Millimetres;
+        const auto v = readWithin(box->text(), measure, low, high, what, unit, &problem);
         showProblem(label, problem);
         return v;
     };
@@ -155,8 +146,15 @@ void FrmDialDesigner::redraw()
     for (QPushButton *b : {cmdPrintDial, cmdSavePdf})
         b->setEnabled(s.has_value());
     cmdSaveSvg->setEnabled(s.has_value() && svgWriter_);
-    if (!s)
-        return; // the last good dial stays in view
+    if (!s) {
+        // Nothing of the last dial stays in view as if it were this one.
+        const QString refused = QStringLiteral("Not drawn: a setting is refused (see the message beside its box).");
+        preview->showRefused(refused);
+        lblStyleHeight->setText(QStringLiteral("Style height: not shown while a setting is refused"));
+        lblRoot->setText(refused);
+        tblHours->setRowCount(0);
+        return;
+    }
 
     updateCard(s->time);
     const DialDrawing d = makeDialDrawing(request_, *s, &card_);

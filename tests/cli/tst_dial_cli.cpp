@@ -68,7 +68,8 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message"); // how the one line on stderr starts
         QTest::newRow("vertical without a facing") << site({"--dial", "vertical"}) << "--dial vertical needs --facing";
-        QTest::newRow("facing 360") << site({"--dial", "vertical", "--facing", "360"}) << "--facing \"360\": give";
+        QTest::newRow("facing over 360") << site({"--dial", "vertical", "--facing", "360.5"})
+                                         << "--facing \"360.5\": give";
         QTest::newRow("facing on a horizontal dial")
             << site({"--dial", "horizontal", "--facing", "180"}) << "--facing is for --dial vertical";
         QTest::newRow("plate under 50 mm")
@@ -97,6 +98,45 @@ private slots:
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.startsWith(message) && r.err.count(u'\n') == 1, qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
+    }
+
+    // The forms the Dial Designer reads are read here too, and every step
+    // gives its own lines, each with a label of its own.
+    void settingsAsTyped_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<double>("facing"); // negative: not checked
+        QTest::addColumn<double>("nodus");
+        QTest::addColumn<int>("perHour"); // lines from 9 h to before 10 h
+        QTest::newRow("horizontal, quarter hours")
+            << site({"--dial", "horizontal", "--hour-step", "15"}) << -1.0 << -1.0 << 4;
+        QTest::newRow("horizontal, half hours")
+            << site({"--dial", "horizontal", "--hour-step", "30"}) << -1.0 << -1.0 << 2;
+        QTest::newRow("wall typed 135°, nodus 100 mm, quarter hours")
+            << site({"--dial", "vertical", "--facing", "135°", "--nodus-height", "100 mm", "--hour-step", "15"})
+            << 135.0 << 100.0 << 4;
+        QTest::newRow("wall facing 360 is north")
+            << site({"--dial", "vertical", "--facing", "360"}) << 0.0 << -1.0 << 0;
+    }
+    void settingsAsTyped()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(double, facing);
+        QFETCH(double, nodus);
+        QFETCH(int, perHour);
+        const QJsonObject d = dialJson(args);
+        if (facing >= 0)
+            QCOMPARE(d["facing_deg"].toDouble(), facing);
+        if (nodus >= 0)
+            QCOMPARE(d["nodus_height_mm"].toDouble(), nodus);
+        QSet<QString> labels;
+        int inHour = 0;
+        for (const QJsonValue &h : d["hour_lines"].toArray()) {
+            inHour += h["hour"].toDouble() >= 9 && h["hour"].toDouble() < 10;
+            labels.insert(h["label"].toString());
+        }
+        QCOMPARE(inHour, perHour);
+        QCOMPARE(labels.size(), d["hour_lines"].toArray().size());
     }
 
     // What holds for any dial: the keys, hour lines ending on the plate, a

@@ -242,6 +242,10 @@ private slots:
                                             << "tall"
                                             << "lblNodusProblem"
                                             << "Type a height from 5 to 300 mm (the plate's smaller side).";
+        QTest::newRow("facing 400") << "txtFacing"
+                                    << "400"
+                                    << "lblFacingProblem"
+                                    << "Type a facing from 0 to 360 degrees.";
     }
     void refusedBesideTheBox()
     {
@@ -251,8 +255,8 @@ private slots:
         QFETCH(QString, problem);
         FrmDialDesigner w;
         w.setRequest(site(40.655));
+        w.findChild<QComboBox *>("cboType")->setCurrentIndex(1);
         w.show();
-        const dial::PlateRect before = w.drawing().input.plate;
         test::ModalAnswerer boxes(QMessageBox::Ok);
         type(w, qPrintable(box), text);
         auto *label = w.findChild<QLabel *>(problemLabel);
@@ -261,11 +265,42 @@ private slots:
         QVERIFY(boxes.seen.empty());
         QVERIFY(!w.settings());
         QVERIFY(!w.findChild<QPushButton *>("cmdPrintDial")->isEnabled());
-        // The last good dial stays in view.
-        CHECK_NEAR(w.drawing().input.plate.width(), before.width(), 1e-9);
+        // Nothing of the last dial read stays on screen as if it were this one.
+        QVERIFY(!w.findChild<DialPreview *>("dialPreview")->hasDrawing());
+        QVERIFY(w.findChild<QLabel *>("lblStyleHeight")->text().contains("refused"));
+        QCOMPARE(w.findChild<QTableWidget *>("tblHours")->rowCount(), 0);
         type(w, qPrintable(box), "100");
         QVERIFY(!label->isVisible());
         QVERIFY(w.settings());
+        QVERIFY(w.findChild<DialPreview *>("dialPreview")->hasDrawing());
+    }
+
+    // The forms the command line reads: a unit after the number, and 360
+    // for a wall facing north.
+    void settingsAsTyped_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("read");
+        QTest::newRow("facing 135°") << "txtFacing"
+                                     << "135°" << 135.0;
+        QTest::newRow("facing 360 is north") << "txtFacing"
+                                             << "360" << 0.0;
+        QTest::newRow("nodus 100 mm") << "txtNodus"
+                                      << "100 mm" << 100.0;
+    }
+    void settingsAsTyped()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(double, read);
+        FrmDialDesigner w;
+        w.setRequest(site(40.655));
+        w.findChild<QComboBox *>("cboType")->setCurrentIndex(1);
+        type(w, qPrintable(box), text);
+        const std::optional<DialSettings> s = w.settings();
+        QVERIFY(s);
+        QCOMPARE(box == "txtFacing" ? s->facing : s->nodusHeight, read);
     }
 
     void savedAsPdf()
