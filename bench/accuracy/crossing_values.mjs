@@ -70,6 +70,8 @@ const ROWS = [
   ['tromso_bearing_0_midnight_sun', 69.65, 18.96, '2027-06-21', 2, 'bearing', 0],
   ['tromso_altitude_never_reached', 69.65, 18.96, '2027-06-21', 2, 'altitude', 50],
   ['quito_altitude_below_horizon', -0.18, -78.47, '2027-03-20', -5, 'altitude', -0.5],
+  ['long_island_bearing_59_4_one_degree_up', 40.655, -72.855, '2027-06-21', -4, 'bearing', 59.4],
+  ['long_island_bearing_58_just_below', 40.655, -72.855, '2027-06-21', -4, 'bearing', 58],
 ];
 
 function printRows() {

@@ -49,6 +49,11 @@ private slots:
         QTest::newRow("quito_altitude_below_horizon")
             << int(Altitude) << -0.18 << -78.47 << 1805518800.0 << -0.5
             << QList<double>{1805541565.484, 90.1511, 1, 1805584995.436, 270.0475, 0};
+        // Either side of sunrise: a degree above the horizon, and 0.38 below.
+        QTest::newRow("long_island_bearing_59_4_one_degree_up")
+            << int(Bearing) << 40.655 << -72.855 << 1813550400.0 << 59.4 << QList<double>{1813570322.021, 1.0198, 0};
+        QTest::newRow("long_island_bearing_58_just_below")
+            << int(Bearing) << 40.655 << -72.855 << 1813550400.0 << 58.0 << QList<double>{};
     }
     void matchesAstronomyEngine()
     {

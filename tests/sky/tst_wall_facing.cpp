@@ -33,6 +33,10 @@ private slots:
         // Facings 130 and 132.5: 1.25 from their mean.
         QTest::newRow("two_readings_apart_warn")
             << 40.655 << -72.855 << QList<double>{120, -10, 200, 67.5} << 131.25 << 48.75 << east << -1.25 << true;
+        // A north wall read at dawn and at dusk: facings 359 and 3, whose
+        // mean is 1, not the 181 of their plain average.
+        QTest::newRow("north_wall_readings_either_side_of_north")
+            << 40.655 << -72.855 << QList<double>{60, 61, 300, -63} << 1.0 << 179.0 << east << -2.0 << true;
     }
     void facingAndDeclination()
     {
