@@ -51,8 +51,14 @@ private:
     LinkLabel *link() const { return static_cast<LinkLabel *>(widget()); }
 };
 
-QAccessibleInterface *factory(const QString &, QObject *object)
+QAccessibleInterface *factory(const QString &className, QObject *object)
 {
+    // A plain frame inside a window is a border to the eye only; Qt hands it
+    // on as a frame, which screen readers take for a window of its own and
+    // whose controls' events they then drop as coming from a window that is
+    // not the active one.
+    if (className == QLatin1String("QFrame") && object->isWidgetType() && !static_cast<QWidget *>(object)->isWindow())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
     if (auto *link = qobject_cast<LinkLabel *>(object))
         return new LinkLabelAccessible(link);
     if (auto *live = qobject_cast<LiveLabel *>(object))
