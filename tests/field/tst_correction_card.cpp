@@ -100,8 +100,6 @@ private slots:
             << 11 << false << QDate(2027, 3, 10) << QDate(2027, 3, 27) << 0 << london;
         QTest::newRow("London, standard in March: 29 March with")
             << 11 << false << QDate(2027, 3, 10) << QDate(2027, 3, 29) << 60 << london;
-        QTest::newRow("London, standard in March: 31 October without")
-            << 11 << false << QDate(2027, 3, 10) << QDate(2027, 10, 31) << 0 << london;
         QTest::newRow("Adelaide, standard in July: January with")
             << 33 << false << QDate(2027, 7, 1) << QDate(2027, 1, 15) << 630 << adelaide;
         QTest::newRow("Adelaide, standard in July: July without")
