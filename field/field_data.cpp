@@ -138,9 +138,8 @@ FieldData computeFieldData(const FieldInputs &in)
         // The date itself keeps its own clock, which an entry's region leaves
         // to the choice made by hand.
         row.clock = in.clock.zone && i > 0 ? zoneClockOn(*in.clock.zone, row.date) : in.clock;
-        // The first day on the chosen clock is the day computed above.
-        const bool firstDay = i == 0 && row.clock.utcOffsetMinutes == in.clock.utcOffsetMinutes &&
-                              row.clock.daylightSaving == in.clock.daylightSaving;
+        // The first day is the day computed above.
+        const bool firstDay = i == 0;
         AcceptedSite day = in;
         day.date = row.date;
         day.clock = row.clock;

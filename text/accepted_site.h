@@ -25,7 +25,7 @@ struct SiteClock {
     // of the list, which also chose this clock, or the entry's region.
     std::optional<QTimeZone> zone;
     // The zone is the entry's region: this date's clock is the one chosen by
-    // hand, the region's rules give the other days'.
+    // hand, whether or not the region's rules agree.
     bool entryRegion = false;
 
     int offsetSeconds() const { return utcOffsetMinutes * 60 + (daylightSaving ? 3600 : 0); }
