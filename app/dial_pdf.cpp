@@ -44,13 +44,7 @@ bool paintDialPdf(QIODevice &device, const DialData &d)
         page.title = drawing.title;
         page.about << QStringLiteral("Dial: nodus %1 mm above the plate, %2")
                           .arg(QString::number(d.input.nodusHeight, 'g', 6), drawing.notes.last())
-                   << QStringLiteral("Clock: %1")
-                          .arg(d.zoneName.isEmpty() ? QStringLiteral("UTC%1 %2")
-                                                          .arg(utcOffsetText(d.site.clock.utcOffsetMinutes),
-                                                               d.site.clock.daylightSaving
-                                                                   ? QStringLiteral("with daylight saving all year")
-                                                                   : QStringLiteral("standard time all year"))
-                                                    : d.zoneName + QStringLiteral(", by its rules"));
+                   << d.cardClock;
         page.card = cardDrawing(d.card, d.site.date.year(), CardRows::Weekly, QLocale());
         drawing.card = [page](QPainter &p, const QRectF &r) { paintCardPage(p, r, page); };
     }

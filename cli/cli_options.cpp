@@ -367,6 +367,12 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
     if (c.verdict == CheckVerdict::Refused)
         return CliParse{std::nullopt, refusalText(c, p, locale)};
     static_cast<AcceptedSite &>(r.inputs) = *c.site;
+    // An offset names no region: its clock holds on every day; --zone gives a
+    // zone's own rules.
+    if (r.inputs.clock.entryRegion) {
+        r.inputs.clock.zone.reset();
+        r.inputs.clock.entryRegion = false;
+    }
     return CliParse{r, {}};
 }
 

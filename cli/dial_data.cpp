@@ -1,6 +1,8 @@
 #include "dial_data.h"
 
 #include "dial/plate.h"
+#include "text/summer_time.h"
+#include "text/wording.h"
 
 namespace orvane {
 
@@ -15,6 +17,8 @@ std::vector<DateLineData> dateLines(const DialData &d, const QLocale &locale)
             {spec.name, spec.label, spec.declination, spec.date, dial::dateLine(d.input, spec.declination)});
     return lines;
 }
+
+QString offsetText(int minutes) { return QStringLiteral("UTC") + utcOffsetText(minutes); }
 
 } // namespace
 
@@ -36,6 +40,9 @@ DialData computeDialData(const FieldInputs &site, const QString &zoneName, const
         card.zoneTimeDial = options.time == dial::DialTime::Zone;
         card.clock = site.clock;
         d.card = correctionCard(card);
+        d.cardClock = QStringLiteral("Clock: ") + cardClockText(site.clock, card.year, offsetText);
+        if (!site.clock.zone)
+            d.cardClock += QStringLiteral("; give --zone for a zone's own rules");
     }
     return d;
 }

@@ -42,6 +42,9 @@ struct DialData {
     // For the year of the site's date; empty unless the card was asked for
     // (--card or --card-svg).
     std::vector<CardDay> card;
+    // "Clock: UTC-05:00, summer time by the rules of America/New_York: 14
+    // March to 7 November 2027"; with the card only.
+    QString cardClock;
 };
 
 DialData computeDialData(const FieldInputs &site, const QString &zoneName, const DialOptions &options,

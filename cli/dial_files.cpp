@@ -42,7 +42,9 @@ bool hasDialPdfWriter() { return bool(pdfWriter()); }
 
 dial::CardDrawing cardDrawing(const DialData &d, const QLocale &locale)
 {
-    return cardDrawing(d.card, d.site.date.year(), CardRows::HalfMonthly, locale);
+    dial::CardDrawing card = cardDrawing(d.card, d.site.date.year(), CardRows::HalfMonthly, locale);
+    card.clock = d.cardClock.toStdString();
+    return card;
 }
 
 std::string dialSvgText(const DialData &d, const QLocale &locale)

@@ -1,8 +1,16 @@
 #include "dial_card.h"
 
+#include "text/summer_time.h"
 #include "text/wording.h"
 
 namespace orvane {
+
+namespace {
+
+// The card writes a zero offset as plain "UTC".
+QString clockOffsetName(int minutes) { return minutes == 0 ? QStringLiteral("UTC") : utcOffsetName(minutes); }
+
+} // namespace
 
 DialCard computeDialCard(const DesignerRequest &request, dial::DialTime time)
 {
@@ -15,12 +23,10 @@ DialCard computeDialCard(const DesignerRequest &request, dial::DialTime time)
     in.zoneTimeDial = time == dial::DialTime::Zone;
     in.clock = request.clock;
     card.days = correctionCard(in);
-    // The card writes a zero offset as plain "UTC".
-    const int offset = request.clock.utcOffsetMinutes;
-    card.clockNote = QStringLiteral("Clock: %1%2")
-                         .arg(offset == 0 ? QStringLiteral("UTC") : utcOffsetName(offset),
-                              request.clock.daylightSaving ? QStringLiteral(" with daylight saving all year")
-                                                           : QStringLiteral(", standard time all year"));
+    card.clockNote = QStringLiteral("Clock: ") + cardClockText(request.clock, card.year, clockOffsetName);
+    // The window has no other way to give a zone's rules than its entry.
+    if (!request.clock.zone)
+        card.clockNote += QStringLiteral(" (no region's summer-time rules for this time zone entry)");
     return card;
 }
 
@@ -36,7 +42,9 @@ std::vector<CardDay> weeklyRows(const DialCard &card)
 
 dial::CardDrawing cardDrawing(const DialCard &card, CardRows rows, const QLocale &locale)
 {
-    return cardDrawing(card.days, card.year, rows, locale);
+    dial::CardDrawing d = cardDrawing(card.days, card.year, rows, locale);
+    d.clock = card.clockNote.toStdString();
+    return d;
 }
 
 } // namespace orvane

@@ -15,12 +15,12 @@
 
 namespace orvane {
 
-// The window's request carries no zone rules: a clock with daylight saving
-// keeps it on every day of the card.
+// With the zone of the request (the list entry's region) each day of the
+// card has its own clock; without one, the request's clock holds all year.
 struct DialCard {
     int year = 0;
     std::vector<CardDay> days;
-    QString clockNote; // "Clock: UTC-5 with daylight saving all year"
+    QString clockNote; // "Clock: UTC-5, summer time by the rules of America/New_York: 14 March to 7 November 2027"
 };
 
 DialCard computeDialCard(const DesignerRequest &request, dial::DialTime time);

@@ -134,10 +134,13 @@ struct PlateMap {
 
 double cardWidth() { return kCardAxisWidth + kCardGraphWidth + 2; }
 
+// The title, and the clock's line under it when there is one.
+double cardHeadHeight(const CardDrawing &card) { return kCardTitleHeight + (card.clock.empty() ? 0 : kCardRowHeight); }
+
 double cardHeight(const CardDrawing &card)
 {
     const std::size_t rows = (card.rows.size() + 1) / 2;
-    return kCardTitleHeight + kCardGraphHeight + 2 * kCardRowHeight + double(rows) * kCardRowHeight;
+    return cardHeadHeight(card) + kCardGraphHeight + 2 * kCardRowHeight + double(rows) * kCardRowHeight;
 }
 
 void drawCard(Svg &svg, const CardDrawing &card, Point at)
@@ -146,6 +149,12 @@ void drawCard(Svg &svg, const CardDrawing &card, Point at)
     svg.textGroup("card-title", 1.25 * kCardFont);
     svg.text({cardWidth() / 2, kCardTitleHeight / 2}, card.title);
     svg.end();
+    if (!card.clock.empty()) {
+        // Smaller, to keep the longest clock line within the card's width.
+        svg.textGroup("card-clock", 0.75 * kCardFont);
+        svg.text({cardWidth() / 2, kCardTitleHeight + kCardRowHeight / 2}, card.clock);
+        svg.end();
+    }
 
     // Minutes on the vertical axis, a grid line every `step` seconds.
     double low = 0, high = 0;
@@ -161,7 +170,7 @@ void drawCard(Svg &svg, const CardDrawing &card, Point at)
     }
     low = std::floor(low / step) * step;
     high = std::max(std::ceil(high / step) * step, low + step);
-    const double left = kCardAxisWidth, top = kCardTitleHeight;
+    const double left = kCardAxisWidth, top = cardHeadHeight(card);
     const double days = double(std::max<std::size_t>(card.addSeconds.size(), 2) - 1);
     const auto x = [&](double day) { return left + day / days * kCardGraphWidth; };
     const auto y = [&](double s) { return top + (high - s) / (high - low) * kCardGraphHeight; };

@@ -29,6 +29,7 @@ struct DateLineDrawing {
 // What to add to the dial's reading to get the clock's time, over a year.
 struct CardDrawing {
     std::string title;                    // a line above the graph
+    std::string clock;                    // the clock it is for, under the title; none if empty
     std::vector<double> addSeconds;       // one a day from 1 January
     std::vector<int> monthStarts;         // index into addSeconds of each month's first day
     std::vector<std::string> monthLabels; // one per month start, in the reader's language

@@ -135,10 +135,11 @@ FieldData computeFieldData(const FieldInputs &in)
     for (int i = 0; i < in.days; ++i) {
         DayRow row;
         row.date = in.date.addDays(i);
-        row.clock = in.clock.zone ? zoneClockOn(*in.clock.zone, row.date) : in.clock;
-        // The first day on the chosen clock is the day computed above.
-        const bool firstDay = i == 0 && row.clock.utcOffsetMinutes == in.clock.utcOffsetMinutes &&
-                              row.clock.daylightSaving == in.clock.daylightSaving;
+        // The date itself keeps its own clock, which an entry's region leaves
+        // to the choice made by hand.
+        row.clock = in.clock.zone && i > 0 ? zoneClockOn(*in.clock.zone, row.date) : in.clock;
+        // The first day is the day computed above.
+        const bool firstDay = i == 0;
         AcceptedSite day = in;
         day.date = row.date;
         day.clock = row.clock;
@@ -162,7 +163,8 @@ FieldData computeFieldData(const FieldInputs &in)
     // zone shows; a named zone's rules chose it themselves.
     const QTimeZone system = QTimeZone::systemTimeZone();
     const QDateTime noon(in.date, QTime(12, 0), system);
-    if (!in.clock.zone && system.isValid() && system.standardTimeOffset(noon) == in.clock.utcOffsetMinutes * 60 &&
+    if ((!in.clock.zone || in.clock.entryRegion) && system.isValid() &&
+        system.standardTimeOffset(noon) == in.clock.utcOffsetMinutes * 60 &&
         system.isDaylightTime(noon) != in.clock.daylightSaving)
         d.warnings.push_back(FieldWarning::DaylightSavingDiffers);
     addSunAtData(in, d);

@@ -20,7 +20,8 @@ struct OrvaneSiteRequest {
     int utcOffsetMinutes; // the zone's standard offset
     int daylightSaving;   // the clock shows daylight-saving time
     int zoneIndex;        // the time-zone list's entry, -1 for none
-    const char *zoneId;   // the zone whose rules chose the clock, "" for none
+    const char *zoneId;   // the zone whose rules give the clock day by day, "" for none
+    int entryRegion;      // that zone is the entry's region, not the date clock's own
 };
 
 } // extern "C"
@@ -39,7 +40,8 @@ inline OrvaneSiteRequest toC(const AcceptedSite &s, const QByteArray &zoneId)
                              s.clock.utcOffsetMinutes,
                              s.clock.daylightSaving ? 1 : 0,
                              s.clock.zoneIndex,
-                             zoneId.constData()};
+                             zoneId.constData(),
+                             s.clock.entryRegion ? 1 : 0};
 }
 
 inline QByteArray zoneIdOf(const AcceptedSite &s) { return s.clock.zone ? s.clock.zone->id() : QByteArray(); }
@@ -52,6 +54,7 @@ inline AcceptedSite fromC(const OrvaneSiteRequest &c)
     s.clock.zoneIndex = c.zoneIndex;
     if (c.zoneId && *c.zoneId)
         s.clock.zone = QTimeZone(QByteArray(c.zoneId));
+    s.clock.entryRegion = s.clock.zone && c.entryRegion != 0;
     return s;
 }
 

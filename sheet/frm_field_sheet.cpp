@@ -83,7 +83,8 @@ void FrmFieldSheet::showFigures()
     const QLocale locale;
     lblSite->setText(siteText(request_, locale));
     lblDate->setText(dateText(request_.date, locale));
-    lblClockMode->setText(clockDescription(request_));
+    const QString summer = summerTimeLine(request_);
+    lblClockMode->setText(clockDescription(request_) + (summer.isEmpty() ? QString() : u'\n' + summer));
     showWarnings();
 
     plan->setPlan(data_, heightM_);

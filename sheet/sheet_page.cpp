@@ -208,6 +208,8 @@ qreal layOut(PageWriter &w, const SheetRequest &request, const FieldData &d, dou
     y += w.line(0, y, fonts.bodyBold, siteText(request, locale));
     y += w.line(0, y, fonts.body, dateText(request.date, locale));
     y += w.line(0, y, fonts.body, clockDescription(request));
+    if (const QString summer = summerTimeLine(request); !summer.isEmpty())
+        y += w.line(0, y, fonts.body, summer);
     for (FieldWarning warning : d.warnings)
         y += w.line(0, y, fonts.body, QStringLiteral("Note: ") + fieldWarningText(warning), QColor(160, 0, 0));
     y += w.mm(kGapMm);

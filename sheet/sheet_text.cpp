@@ -5,6 +5,7 @@
 
 #include "text/report_text.h"
 #include "text/result_text.h"
+#include "text/summer_time.h"
 #include "text/time_zones.h"
 
 #include <algorithm>
@@ -141,6 +142,11 @@ QString clockDescription(const SheetRequest &r)
     return QStringLiteral("Clock: %1, %2 (%3)")
         .arg(timeZoneName(r.clock.zoneIndex),
              r.clock.daylightSaving ? QStringLiteral("daylight saving time") : QStringLiteral("standard time"), offset);
+}
+
+QString summerTimeLine(const SheetRequest &r)
+{
+    return r.clock.zone ? firstUpper(summerTimeWords(*r.clock.zone, r.date.year())) : QString();
 }
 
 QString markText(const MarkField &m, const QLocale &locale)

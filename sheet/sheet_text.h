@@ -56,6 +56,10 @@ QStringList dayCells(const DayRow &row, const QLocale &locale);
 QString siteText(const SheetRequest &r, const QLocale &locale);
 QString dateText(const QDate &date, const QLocale &locale);
 QString clockDescription(const SheetRequest &r);
+// With a zone, when its rules put the coming days' clocks on summer time:
+// "Summer time by the rules of America/New_York: 14 March to 7 November
+// 2027"; empty without one.
+QString summerTimeLine(const SheetRequest &r);
 
 // Which line a late mark belongs to and how to turn it.
 QString markText(const MarkField &m, const QLocale &locale);

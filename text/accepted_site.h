@@ -20,8 +20,13 @@ struct SiteClock {
 
     int utcOffsetMinutes = 0;
     bool daylightSaving = false;
-    int zoneIndex = -1;            // the time-zone list's entry, -1 for none
-    std::optional<QTimeZone> zone; // or the zone whose rules chose it, day by day
+    int zoneIndex = -1; // the time-zone list's entry, -1 for none
+    // The zone whose rules give the clock day by day: the one named instead
+    // of the list, which also chose this clock, or the entry's region.
+    std::optional<QTimeZone> zone;
+    // The zone is the entry's region: this date's clock is the one chosen by
+    // hand, whether or not the region's rules agree.
+    bool entryRegion = false;
 
     int offsetSeconds() const { return utcOffsetMinutes * 60 + (daylightSaving ? 3600 : 0); }
     // The zone's meridian, degrees east: 15 degrees for each hour of offset.

@@ -69,6 +69,8 @@ InputCheck checkInputs(const InputTexts &given, const QLocale &locale)
     } else {
         clock.daylightSaving = in.daylightSaving;
         clock.zoneIndex = in.zoneIndex;
+        clock.zone = timeZoneRegion(in.zoneIndex);
+        clock.entryRegion = clock.zone.has_value();
     }
 
     c.values.latitude = numberInRange(in.latitude, 90, CoordinateAxis::Latitude, locale);

@@ -39,6 +39,20 @@ std::optional<double> zoneMeridian(int index)
     return *minutes / 4.0;
 }
 
+std::optional<QTimeZone> timeZoneRegion(int index)
+{
+    const char *id = nullptr;
+    if (index >= 0 && index < kWholeHourCount)
+        id = kTimeZoneRegions[static_cast<std::size_t>(index)];
+    else if (index >= kFirstExtra && index < timeZoneCount())
+        id = kExtraTimeZones[static_cast<std::size_t>(index - kFirstExtra)].region;
+    if (!id)
+        return std::nullopt;
+    // A computer without the zone's rules treats the entry as naming none.
+    const QTimeZone zone{QByteArray(id)};
+    return zone.isValid() ? std::optional(zone) : std::nullopt;
+}
+
 std::optional<int> zoneIndexForOffset(int offsetMinutes)
 {
     for (int i = 0; i < timeZoneCount(); ++i)

@@ -4,6 +4,7 @@
 // separator follows at 24, then the other offsets in use.
 
 #include <QString>
+#include <QTimeZone>
 
 #include <optional>
 
@@ -22,6 +23,9 @@ QString timeZoneName(int index);
 std::optional<int> zoneOffsetMinutes(int index);
 // The zone's meridian in degrees east: 15 degrees per hour of its offset.
 std::optional<double> zoneMeridian(int index);
+// The zone whose rules the entry's region follows (window_texts.h); nothing
+// for an entry that names none, and outside the list.
+std::optional<QTimeZone> timeZoneRegion(int index);
 // The list position of an offset; nothing when no entry has it.
 std::optional<int> zoneIndexForOffset(int offsetMinutes);
 

@@ -53,27 +53,61 @@ inline constexpr std::array<const char *, 24> kTimeZones = {
     "GMT+11",
     "GMT+12",
 };
+// The zone whose rules the region each entry names follows, for the days
+// other than the one calculated (a dial's card, the coming days); nullptr
+// where an entry names no region, or one whose clock no longer fits it:
+// Greenland's Nuuk keeps UTC-2 since 2023, Gorki (Nizhny Novgorod) keeps
+// Moscow time. Where an entry names places with different rules, the first
+// with summer time: Phoenix keeps standard time, as does Darwin below.
+inline constexpr std::array<const char *, 24> kTimeZoneRegions = {
+    "Pacific/Pago_Pago",
+    "Pacific/Honolulu",
+    "America/Anchorage",
+    "America/Los_Angeles",
+    "America/Denver",
+    "America/Chicago",
+    "America/New_York",
+    "America/Halifax",
+    nullptr /* Greenland */,
+    nullptr,
+    nullptr,
+    "Europe/London",
+    "Europe/Paris",
+    "Europe/Athens",
+    "Europe/Moscow",
+    nullptr /* Gorki */,
+    nullptr,
+    nullptr,
+    nullptr,
+    "Asia/Shanghai",
+    "Asia/Tokyo",
+    nullptr,
+    nullptr,
+    nullptr,
+};
 // The offsets in use that the 24 entries lack, after a separator: places
 // whose clocks are half or three quarters of an hour off the whole hours,
 // and the zones beyond GMT+12. Minutes east of Greenwich.
 struct ExtraTimeZone {
     const char *text;
     int offsetMinutes;
+    const char *region; // as kTimeZoneRegions
 };
 inline constexpr std::array<ExtraTimeZone, 13> kExtraTimeZones = {{
-    {"GMT-9:30hrs   Marquesas", -570},
-    {"GMT-3:30hrs   Newfoundland", -210},
-    {"GMT+3:30hrs   Iran", 210},
-    {"GMT+4:30hrs   Afghanistan", 270},
-    {"GMT+5:30hrs   India, Sri Lanka", 330},
-    {"GMT+5:45hrs   Nepal", 345},
-    {"GMT+6:30hrs   Myanmar", 390},
-    {"GMT+8:45hrs   Eucla", 525},
-    {"GMT+9:30hrs   Central Australia", 570},
-    {"GMT+10:30hrs  Lord Howe Island", 630},
-    {"GMT+12:45hrs  Chatham Islands", 765},
-    {"GMT+13hrs     Tonga, Samoa", 780},
-    {"GMT+14hrs     Line Islands", 840},
+    {"GMT-9:30hrs   Marquesas", -570, "Pacific/Marquesas"},
+    {"GMT-3:30hrs   Newfoundland", -210, "America/St_Johns"},
+    {"GMT+3:30hrs   Iran", 210, "Asia/Tehran"},
+    {"GMT+4:30hrs   Afghanistan", 270, "Asia/Kabul"},
+    {"GMT+5:30hrs   India, Sri Lanka", 330, "Asia/Kolkata"},
+    {"GMT+5:45hrs   Nepal", 345, "Asia/Kathmandu"},
+    {"GMT+6:30hrs   Myanmar", 390, "Asia/Yangon"},
+    {"GMT+8:45hrs   Eucla", 525, "Australia/Eucla"},
+    {"GMT+9:30hrs   Central Australia", 570, "Australia/Adelaide"},
+    // Its summer is half an hour ahead, which a clock here cannot show.
+    {"GMT+10:30hrs  Lord Howe Island", 630, nullptr},
+    {"GMT+12:45hrs  Chatham Islands", 765, "Pacific/Chatham"},
+    {"GMT+13hrs     Tonga, Samoa", 780, "Pacific/Tongatapu"},
+    {"GMT+14hrs     Line Islands", 840, "Pacific/Kiritimati"},
 }};
 inline constexpr char kTimeZonePrompt[] = "Select Time Zone";
 // What assistive technology calls the list, which has no label of its own

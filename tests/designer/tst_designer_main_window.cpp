@@ -60,6 +60,10 @@ private slots:
         QCOMPARE(designer->windowTitle(), QStringLiteral("Dial Designer"));
         QVERIFY(!designer->parentWidget());
         QCOMPARE(siteLine(), QStringLiteral("40.655 N 72.855 W, Tuesday, June 22, 2027"));
+        // The list entry's region reached the card.
+        QVERIFY(designer->findChild<QLabel *>("lblClock")
+                    ->text()
+                    .contains("summer time by the rules of America/New_York: 14 March to 7 November 2027"));
         orvane::closeDialDesigner();
     }
 

@@ -2,6 +2,9 @@
 // data's own meridian times, across New York's November change.
 #include "field/correction_card.h"
 #include "support/near.h"
+#include "text/input_check.h"
+#include "text/summer_time.h"
+#include "text/wording.h"
 
 #include <QTest>
 
@@ -70,6 +73,57 @@ private slots:
             const FieldData d = computeFieldData(in);
             CHECK_NEAR(addOn(c, date), *d.days[0].precise[1] - 43200, 0.051);
         }
+    }
+
+    // A clock chosen from the window's list: the entry's region gives each
+    // day of the card its clock, whichever clock the date was given. The
+    // changes are the published rules for 2027: the US second Sunday in March
+    // to the first in November, the EU last Sundays of March and October,
+    // South Australia first Sundays of April and October.
+    void entryRules_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<bool>("daylight"); // the clock chosen for `chosen`
+        QTest::addColumn<QDate>("chosen");
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<int>("clockMinutes"); // that day's clock, east of UTC
+        QTest::addColumn<QString>("line");
+        const QString newYork = "UTC-5, summer time by the rules of America/New_York: 14 March to 7 November 2027";
+        const QString london = "UTC+0, summer time by the rules of Europe/London: 28 March to 31 October 2027";
+        const QString adelaide = "UTC+9:30, summer time by the rules of Australia/Adelaide: to 4 April and from "
+                                 "3 October 2027";
+        QTest::newRow("New York, daylight in June: January without")
+            << 6 << true << QDate(2027, 6, 21) << QDate(2027, 1, 11) << -300 << newYork;
+        QTest::newRow("New York, daylight in June: July with")
+            << 6 << true << QDate(2027, 6, 21) << QDate(2027, 7, 12) << -240 << newYork;
+        QTest::newRow("London, standard in March: 27 March without")
+            << 11 << false << QDate(2027, 3, 10) << QDate(2027, 3, 27) << 0 << london;
+        QTest::newRow("London, standard in March: 29 March with")
+            << 11 << false << QDate(2027, 3, 10) << QDate(2027, 3, 29) << 60 << london;
+        QTest::newRow("Adelaide, standard in July: January with")
+            << 33 << false << QDate(2027, 7, 1) << QDate(2027, 1, 15) << 630 << adelaide;
+        QTest::newRow("Adelaide, standard in July: July without")
+            << 33 << false << QDate(2027, 7, 1) << QDate(2027, 7, 15) << 570 << adelaide;
+        QTest::newRow("GMT+5, no region: the chosen hour all year")
+            << 16 << true << QDate(2027, 6, 21) << QDate(2027, 1, 11) << 360 << "UTC+5 with daylight saving all year";
+        QTest::newRow("Greenland, whose clock moved: standard all year")
+            << 8 << false << QDate(2027, 1, 11) << QDate(2027, 7, 12) << -180 << "UTC-3, standard time all year";
+    }
+    void entryRules()
+    {
+        QFETCH(int, entry);
+        QFETCH(bool, daylight);
+        QFETCH(QDate, chosen);
+        QFETCH(QDate, day);
+        QFETCH(int, clockMinutes);
+        QFETCH(QString, line);
+        InputTexts texts{chosen.toString(Qt::ISODate), "40.655", "72.855", !daylight, daylight, false, true, entry, {}};
+        const InputCheck c = checkInputs(texts, QLocale::c()); // far from some zones: asked, not refused
+        QVERIFY(c.site);
+        QCOMPARE(c.site->clock.daylightSaving, daylight); // the date's own clock stays the one chosen
+        const std::vector<CardDay> card = correctionCard({kLatitude, kLongitude, 2027, false, c.site->clock});
+        QCOMPARE(card[std::size_t(QDate(2027, 1, 1).daysTo(day))].clock.offsetSeconds(), clockMinutes * 60);
+        QCOMPARE(cardClockText(c.site->clock, 2027, utcOffsetName), line);
     }
 };
 

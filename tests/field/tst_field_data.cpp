@@ -91,6 +91,14 @@ private slots:
         QVERIFY(!d.days[1].clock.daylightSaving);
         const double shift = *d.days[0].method[1] - *d.days[1].method[1];
         CHECK_NEAR(shift, 3600, 60); // the equation of time changes by seconds a day
+
+        // A list entry's region leaves the date's own clock as it was chosen,
+        // here daylight saving on the day New York leaves it.
+        in.date = QDate(2027, 11, 7);
+        in.clock.entryRegion = true;
+        const FieldData e = computeFieldData(in);
+        QVERIFY(e.days[0].clock.daylightSaving);
+        QVERIFY(!e.days[1].clock.daylightSaving);
     }
 
     // Hand-worked: at a northern site in June the sun's azimuth grows

@@ -25,7 +25,9 @@ namespace {
 SheetRequest newYork(const QDate &date, bool daylightSaving)
 {
     SheetRequest r{date, 40.655, -72.855, true, SiteClock(-300, daylightSaving)};
-    r.clock.zoneIndex = 6; // "GMT-5hrs   US Eastern Time, Montreal, New York"
+    r.clock.zoneIndex = 6;                        // "GMT-5hrs   US Eastern Time, Montreal, New York"
+    r.clock.zone = QTimeZone("America/New_York"); // its region, as the window gives it
+    r.clock.entryRegion = true;
     return r;
 }
 
@@ -87,12 +89,13 @@ private slots:
         const QStringList lines = test::pdfLines(path, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         // The header first, as printed.
-        QCOMPARE(lines.mid(0, 4),
+        QCOMPARE(lines.mid(0, 5),
                  (QStringList{
                      "Orvane Field Sheet",
                      "Latitude 40.655 North, Longitude 72.855 West",
                      "Monday, June 21, 2027",
                      "Clock: GMT-5hrs US Eastern Time, Montreal, New York, daylight saving time (UTC-4)",
+                     "Summer time by the rules of America/New_York: 14 March to 7 November 2027",
                  }));
         // Then the worked example's times, each event's 30-second table
         // and the coming days, wherever the columns put them.
