@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineF>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -197,6 +198,8 @@ private slots:
         QStringList groups;
         double width = 0, height = 0;
         QStringList viewBox;
+        QList<QPointF> footMarks, hourEnds;
+        QList<QPointF> gnomon;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
@@ -213,6 +216,13 @@ private slots:
             } else if (xml.name() == QLatin1String("rect") && groups.last() == QLatin1String("plate")) {
                 QCOMPARE(a.value("width").toDouble(), plateWidth);
                 QCOMPARE(a.value("height").toDouble(), plateHeight);
+            } else if (xml.name() == QLatin1String("circle") && groups.last() == QLatin1String("nodus-foot")) {
+                footMarks << QPointF(a.value("cx").toDouble(), a.value("cy").toDouble());
+            } else if (xml.name() == QLatin1String("line") && groups.last() == QLatin1String("hour-line-paths")) {
+                hourEnds << QPointF(a.value("x2").toDouble(), a.value("y2").toDouble());
+            } else if (xml.name() == QLatin1String("polygon") && groups.last() == QLatin1String("gnomon-outline")) {
+                for (const QString &p : a.value("points").toString().split(u' '))
+                    gnomon << QPointF(p.section(u',', 0, 0).toDouble(), p.section(u',', 1, 1).toDouble());
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
@@ -221,6 +231,36 @@ private slots:
         for (const char *id : {"plate", "hour-lines", "substyle", "root", "nodus-foot", "date-lines", "gnomon"})
             QVERIFY2(groups.contains(QLatin1String(id)), id);
         QCOMPARE(groups.contains(QStringLiteral("card")), card);
+
+        // Where a cutter puts the nodus's foot and the hour lines' ends: the
+        // JSON's plate millimetres (y up) from the plate's top left at 5 mm.
+        const QJsonObject d = dialJson(args);
+        const QJsonArray plate = d["plate_mm"].toArray();
+        const auto svgPoint = [&plate](const QJsonValue &p) {
+            return QPointF(5 + p[0].toDouble() - plate[0].toDouble(), 5 + plate[3].toDouble() - p[1].toDouble());
+        };
+        QCOMPARE(footMarks.size(), 1);
+        QVERIFY(QLineF(footMarks[0], svgPoint(QJsonArray{0, 0})).length() < 2 * kRounding);
+        const QJsonArray hours = d["hour_lines"].toArray();
+        QCOMPARE(hourEnds.size(), hours.size());
+        for (qsizetype i = 0; i < hours.size(); ++i)
+            QVERIFY2(QLineF(hourEnds[i], svgPoint(hours[i]["points_mm"][1])).length() < 2 * kRounding,
+                     qPrintable(hours[i]["label"].toString()));
+        // The style edge, the gnomon's top edge from its lowest end to the
+        // nodus, rises at the style height; the rows' roots lie off the plate.
+        QCOMPARE(gnomon.size(), 4);
+        const auto [lo, hi] =
+            std::minmax_element(gnomon.begin(), gnomon.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
+        double left = 1e9, right = 1e9;
+        for (const QPointF &p : gnomon) {
+            if (p.x() == lo->x())
+                left = std::min(left, p.y());
+            if (p.x() == hi->x())
+                right = std::min(right, p.y());
+        }
+        const QJsonObject g = d["gnomon"].toObject();
+        QVERIFY(std::fabs((left - right) / (hi->x() - lo->x()) - g["height_mm"].toDouble() / g["base_mm"].toDouble()) <
+                1e-3);
     }
 
     // A place that cannot be written: a message naming it, status 1, no
