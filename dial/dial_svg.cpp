@@ -1,9 +1,9 @@
 #include "dial/dial_svg.h"
+#include "dial/label_placer.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <optional>
 
 namespace orvane::dial {
 
@@ -12,6 +12,8 @@ namespace {
 constexpr double kLine = 0.5;     // mm, the stroke of drawn lines
 constexpr double kFine = 0.25;    // mm, grid and marks
 constexpr double kMarkSize = 2.5; // mm, the root's and the foot's marks
+constexpr double kDateFont = 0.7; // date labels' size against the hour labels'
+constexpr double kLabelGap = 0.2; // labels' distance from each other and the edges, in hour-label ems
 
 // Card layout, mm.
 constexpr double kCardGraphWidth = 150;
@@ -279,23 +281,27 @@ void drawGnomon(Svg &svg, const std::vector<Point> &shape, const DialLayout &lay
     svg.end();
 }
 
-// A label a little way in from the line's start, along the longest piece.
-std::optional<Point> dateLabelPoint(const DateLineDrawing &line, const PlateMap &map, double offset)
+// Labels clear of each other and of the foot's and the root's marks.
+DialLabels placeLabels(const DialInput &input, const DialLayout &layout, const std::vector<DateLineDrawing> &dateLines,
+                       double fontSize)
 {
-    const Polyline *longest = nullptr;
-    for (const Polyline &p : line.pieces)
-        if (!longest || p.size() > longest->size())
-            longest = &p;
-    if (!longest || longest->empty())
-        return std::nullopt;
-    const std::size_t i = std::min(longest->size() - 1, std::size_t(offset / kDateLineSpacing));
-    return map((*longest)[i]);
+    std::vector<DateLineLabel> lines;
+    for (const DateLineDrawing &line : dateLines)
+        lines.push_back({line.label, &line.pieces});
+    std::vector<LabelBox> marks{{{0, 0}, 4 * kMarkSize, 4 * kMarkSize}};
+    if (layout.root)
+        marks.push_back({*layout.root, 4 * kMarkSize, 4 * kMarkSize});
+    const auto measure = [fontSize](const std::string &text, LabelKind kind) {
+        return estimatedLabelSize(text, kind == LabelKind::Hour ? fontSize : kDateFont * fontSize);
+    };
+    return placeDialLabels(input.plate, layout, lines, measure, kLabelGap * fontSize, marks);
 }
 
 void drawPlate(Svg &svg, const DialInput &input, const DialLayout &layout,
                const std::vector<DateLineDrawing> &dateLines, const PlateMap &map, double fontSize)
 {
     const PlateRect &plate = input.plate;
+    const DialLabels labels = placeLabels(input, layout, dateLines, fontSize);
     svg.strokeGroup("plate", kLine);
     svg.rect(map.origin.x, map.origin.y, plate.width(), plate.height());
     svg.end();
@@ -305,17 +311,9 @@ void drawPlate(Svg &svg, const DialInput &input, const DialLayout &layout,
     for (const HourLine &h : layout.hourLines)
         svg.line(map(h.line.from), map(h.line.to));
     svg.end();
-    // Each label near the line's outer end, pulled in so that it stays on the plate.
     svg.textGroup("hour-labels", fontSize);
-    for (const HourLine &h : layout.hourLines) {
-        const PlatePoint a = h.line.from, b = h.line.to;
-        const double length = std::hypot(b.x - a.x, b.y - a.y);
-        const double back = std::min(1.5 * fontSize, length / 2);
-        PlatePoint at{b.x - (b.x - a.x) / length * back, b.y - (b.y - a.y) / length * back};
-        at.x = std::clamp(at.x, plate.xMin + fontSize, plate.xMax - fontSize);
-        at.y = std::clamp(at.y, plate.yMin + fontSize, plate.yMax - fontSize);
-        svg.text(map(at), h.label);
-    }
+    for (const PlacedLabel &label : labels.hours)
+        svg.text(map(label.box.centre), label.text);
     svg.end();
     svg.end();
 
@@ -349,10 +347,9 @@ void drawPlate(Svg &svg, const DialInput &input, const DialLayout &layout,
                 svg.polyline(points);
         }
     svg.end();
-    svg.textGroup("date-labels", 0.7 * fontSize);
-    for (const DateLineDrawing &line : dateLines)
-        if (const std::optional<Point> at = dateLabelPoint(line, map, 4 * fontSize))
-            svg.text({at->x, at->y - 0.7 * fontSize}, line.label);
+    svg.textGroup("date-labels", kDateFont * fontSize);
+    for (const PlacedLabel &label : labels.dates)
+        svg.text(map(label.box.centre), label.text);
     svg.end();
     svg.end();
 }

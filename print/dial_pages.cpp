@@ -1,6 +1,8 @@
 #include "dial_pages.h"
 #include "page_font.h"
 
+#include "dial/label_placer.h"
+
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -56,6 +58,32 @@ void ruler(QPainter &p, const QPointF &at, double length, double tick, int major
     }
     p.setFont(pagePixelFont(2.8 * mm));
     p.drawText(at + QPointF(length + 2 * mm, 0), text);
+}
+
+const QColor kDateColour(0, 110, 60);
+
+// The hour and date labels placed in plate millimetres, measured in the
+// painter's font; clear of the foot's and the root's marks and names.
+dial::DialLabels placeLabels(const DialDrawing &d, const QTransform &toDevice, const PlateStyle &style,
+                             const QFontMetricsF &fm)
+{
+    const double scale = std::hypot(toDevice.m11(), toDevice.m12()); // device units a millimetre
+    const auto size = [&](const QString &text) {
+        return dial::LabelSize{(fm.horizontalAdvance(text) + 0.2 * fm.height()) / scale, fm.height() / scale};
+    };
+    const double lh = style.labelHeight / scale, mark = 12 * style.lineWidth / scale;
+    const dial::LabelSize foot = size(QStringLiteral("Foot")), root = size(QStringLiteral("Root"));
+    std::vector<dial::LabelBox> keepClear{{{0, 0}, mark, mark}, {{0, -1.2 * lh}, foot.width, foot.height}};
+    if (d.layout.root) {
+        const dial::PlatePoint r = *d.layout.root;
+        keepClear.push_back({r, mark, mark});
+        keepClear.push_back({{r.x, r.y + 1.2 * lh}, root.width, root.height});
+    }
+    std::vector<dial::DateLineLabel> lines;
+    for (const DialDateLine &line : d.dateLines)
+        lines.push_back({line.label.toStdString(), &line.pieces});
+    const auto measure = [&](const std::string &text, dial::LabelKind) { return size(QString::fromStdString(text)); };
+    return dial::placeDialLabels(d.input.plate, d.layout, lines, measure, 0.25 * lh, keepClear);
 }
 
 } // namespace
@@ -231,8 +259,7 @@ void paintDialPlate(QPainter &p, const DialDrawing &d, const QTransform &toDevic
     p.setBrush(Qt::NoBrush);
     p.drawRect(toDevice.mapRect(QRectF(plate.xMin, plate.yMin, plate.width(), plate.height())));
 
-    const QColor dateColour(0, 110, 60);
-    p.setPen(QPen(dateColour, w));
+    p.setPen(QPen(kDateColour, w));
     for (const DialDateLine &line : d.dateLines)
         for (const dial::Polyline &piece : line.pieces) {
             QPolygonF poly;
@@ -250,50 +277,25 @@ void paintDialPlate(QPainter &p, const DialDrawing &d, const QTransform &toDevic
     for (const dial::HourLine &h : d.layout.hourLines)
         p.drawLine(toDevice.map(toQt(h.line.from)), toDevice.map(toQt(h.line.to)));
 
-    // Labels last, over the lines. An hour's label sits near the line's far end.
-    const double lh = style.labelHeight;
-    for (const dial::HourLine &h : d.layout.hourLines) {
-        const QPointF a = toDevice.map(toQt(h.line.from));
-        const QPointF b = toDevice.map(toQt(h.line.to));
-        const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
-        if (length < 1e-9)
-            continue;
-        const QPointF at = length > 4 * lh ? b - (b - a) * (1.6 * lh / length) : (a + b) / 2;
-        label(p, at, QString::fromStdString(h.label));
-    }
-    // Date lines run close near the solstices: each label takes the first
-    // place along its line that no other date label covers.
-    const QFontMetricsF fm(p.font(), p.device());
-    std::vector<QRectF> placed;
-    for (const DialDateLine &line : d.dateLines) {
-        const dial::Polyline *longest = nullptr;
-        for (const dial::Polyline &piece : line.pieces)
-            if (!longest || piece.size() > longest->size())
-                longest = &piece;
-        if (!longest || longest->empty())
-            continue;
-        QRectF box(0, 0, fm.horizontalAdvance(line.label), fm.height());
-        for (double along : {1 / 3.0, 2 / 3.0, 1 / 6.0, 5 / 6.0, 1 / 2.0}) {
-            box.moveCenter(toDevice.map(toQt((*longest)[static_cast<std::size_t>(along * (longest->size() - 1))])));
-            if (std::none_of(placed.begin(), placed.end(), [&](const QRectF &r) { return r.intersects(box); }))
-                break;
-        }
-        placed.push_back(box);
-        label(p, box.center(), line.label, dateColour);
-    }
+    // Labels last, over the lines, where the SVG's placer puts them for this size.
+    const dial::DialLabels labels = placeLabels(d, toDevice, style, QFontMetricsF(p.font(), p.device()));
+    for (const dial::PlacedLabel &l : labels.hours)
+        label(p, toDevice.map(toQt(l.box.centre)), QString::fromStdString(l.text));
+    for (const dial::PlacedLabel &l : labels.dates)
+        label(p, toDevice.map(toQt(l.box.centre)), QString::fromStdString(l.text), kDateColour);
 
     const QPointF foot = toDevice.map(QPointF(0, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
     p.drawEllipse(foot, w * 2.5, w * 2.5);
     p.setBrush(Qt::NoBrush);
-    label(p, foot + QPointF(0, lh * 1.2), QStringLiteral("Foot"));
+    label(p, foot + QPointF(0, style.labelHeight * 1.2), QStringLiteral("Foot"));
     if (d.layout.root) {
         const QPointF root = toDevice.map(toQt(*d.layout.root));
         p.setPen(QPen(QColor(150, 0, 0), w));
         p.drawEllipse(root, w * 4, w * 4);
         cross(p, root, w * 6);
-        label(p, root + QPointF(0, -lh * 1.2), QStringLiteral("Root"), QColor(150, 0, 0));
+        label(p, root + QPointF(0, -style.labelHeight * 1.2), QStringLiteral("Root"), QColor(150, 0, 0));
     }
     p.restore();
 }

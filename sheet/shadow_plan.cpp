@@ -68,18 +68,26 @@ void drawLabel(QPainter &p, const QPointF &anchor, const QPointF &direction, con
     box.moveLeft(std::clamp(box.left(), bounds.left(), bounds.right() - box.width()));
     box.moveTop(std::clamp(box.top(), bounds.top(), bounds.bottom() - box.height()));
     if (taken) {
-        // Shadows close together: the later label moves off the earlier
-        // ones, outwards first.
-        const auto clashes = [taken](const QRectF &r) {
-            return std::any_of(taken->begin(), taken->end(), [&](const QRectF &t) { return t.intersects(r); });
+        // Shadows close together (the meridian's and a bearing a few
+        // degrees off it): the later label moves off the earlier ones,
+        // outwards first, then sideways, keeping a quarter line apart.
+        const qreal gap = fm.lineSpacing() / 4;
+        const auto clashes = [taken, gap](const QRectF &r) {
+            return std::any_of(taken->begin(), taken->end(),
+                               [&](const QRectF &t) { return t.adjusted(-gap, -gap, gap, gap).intersects(r); });
         };
         const QRectF first = box;
-        const qreal step = direction.y() > 0.35 ? height : -height;
-        for (qreal k : {1.0, -1.0, 2.0, -2.0, 3.0}) {
+        const qreal step = direction.y() > 0.35 ? height + gap : -height - gap;
+        for (qreal k : {1.0, -1.0, 2.0, -2.0, 3.0, -3.0}) {
             if (!clashes(box))
                 break;
-            box = first.translated(0, k * step);
-            box.moveTop(std::clamp(box.top(), bounds.top(), bounds.bottom() - box.height()));
+            for (qreal side : {0.0, 1.0, -1.0}) {
+                box = first.translated(side * (width + gap), k * step);
+                box.moveLeft(std::clamp(box.left(), bounds.left(), bounds.right() - box.width()));
+                box.moveTop(std::clamp(box.top(), bounds.top(), bounds.bottom() - box.height()));
+                if (!clashes(box))
+                    break;
+            }
         }
         taken->push_back(box);
     }
@@ -199,7 +207,8 @@ void paintArrowhead(QPainter &p, const PlanFrame &f, const QPointF &end, const Q
 }
 
 // The shadows, each labelled with its clock time and length.
-void paintShadows(QPainter &p, const PlanFrame &f, const FieldData &d, double plumbHeightM, const QLocale &locale)
+std::vector<QRectF> paintShadows(QPainter &p, const PlanFrame &f, const FieldData &d, double plumbHeightM,
+                                 const QLocale &locale)
 {
     std::vector<QRectF> labels;
     for (const Shadow &shadow : shadows(d, locale)) {
@@ -216,6 +225,7 @@ void paintShadows(QPainter &p, const PlanFrame &f, const FieldData &d, double pl
                   {shadow.name + QLatin1Char(' ') + timeText(shadow.clock / 86400, locale), lengthText(metres, locale)},
                   f.inner, &labels);
     }
+    return labels;
 }
 
 // The plumb line's foot, and in the corner what the dot stands for.
@@ -247,8 +257,8 @@ double planRangeM(const FieldData &d, double plumbHeightM)
     return niceCeil(std::clamp(longest, 0.1 * plumbHeightM, 4 * plumbHeightM));
 }
 
-void paintPlan(QPainter &p, const QRectF &area, const FieldData &d, double plumbHeightM, const QLocale &locale,
-               const QFont &font)
+std::vector<QRectF> paintPlan(QPainter &p, const QRectF &area, const FieldData &d, double plumbHeightM,
+                              const QLocale &locale, const QFont &font)
 {
     PlanFrame f;
     f.s = std::min(area.width(), area.height());
@@ -265,9 +275,10 @@ void paintPlan(QPainter &p, const QRectF &area, const FieldData &d, double plumb
     paintBackdrop(p, f, locale);
     paintTrueLines(p, f);
     drawCompassRose(p, f.square.topLeft() + QPointF(0.1 * f.s, 0.1 * f.s), 0.055 * f.s);
-    paintShadows(p, f, d, plumbHeightM, locale);
+    const std::vector<QRectF> labels = paintShadows(p, f, d, plumbHeightM, locale);
     paintFoot(p, f, plumbHeightM, locale);
     p.restore();
+    return labels;
 }
 
 } // namespace orvane

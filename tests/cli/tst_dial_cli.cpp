@@ -10,6 +10,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineF>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -237,6 +239,8 @@ private slots:
         QStringList groups;
         double width = 0, height = 0;
         QStringList viewBox;
+        QList<QPointF> footMarks, hourEnds;
+        QList<QPointF> gnomon;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
@@ -253,6 +257,13 @@ private slots:
             } else if (xml.name() == QLatin1String("rect") && groups.last() == QLatin1String("plate")) {
                 QCOMPARE(a.value("width").toDouble(), plateWidth);
                 QCOMPARE(a.value("height").toDouble(), plateHeight);
+            } else if (xml.name() == QLatin1String("circle") && groups.last() == QLatin1String("nodus-foot")) {
+                footMarks << QPointF(a.value("cx").toDouble(), a.value("cy").toDouble());
+            } else if (xml.name() == QLatin1String("line") && groups.last() == QLatin1String("hour-line-paths")) {
+                hourEnds << QPointF(a.value("x2").toDouble(), a.value("y2").toDouble());
+            } else if (xml.name() == QLatin1String("polygon") && groups.last() == QLatin1String("gnomon-outline")) {
+                for (const QString &p : a.value("points").toString().split(u' '))
+                    gnomon << QPointF(p.section(u',', 0, 0).toDouble(), p.section(u',', 1, 1).toDouble());
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
@@ -261,6 +272,88 @@ private slots:
         for (const char *id : {"plate", "hour-lines", "substyle", "root", "nodus-foot", "date-lines", "gnomon"})
             QVERIFY2(groups.contains(QLatin1String(id)), id);
         QCOMPARE(groups.contains(QStringLiteral("card")), card);
+
+        // Where a cutter puts the nodus's foot and the hour lines' ends: the
+        // JSON's plate millimetres (y up) from the plate's top left at 5 mm.
+        const QJsonObject d = dialJson(args);
+        const QJsonArray plate = d["plate_mm"].toArray();
+        const auto svgPoint = [&plate](const QJsonValue &p) {
+            return QPointF(5 + p[0].toDouble() - plate[0].toDouble(), 5 + plate[3].toDouble() - p[1].toDouble());
+        };
+        QCOMPARE(footMarks.size(), 1);
+        QVERIFY(QLineF(footMarks[0], svgPoint(QJsonArray{0, 0})).length() < 2 * kRounding);
+        const QJsonArray hours = d["hour_lines"].toArray();
+        QCOMPARE(hourEnds.size(), hours.size());
+        for (qsizetype i = 0; i < hours.size(); ++i)
+            QVERIFY2(QLineF(hourEnds[i], svgPoint(hours[i]["points_mm"][1])).length() < 2 * kRounding,
+                     qPrintable(hours[i]["label"].toString()));
+        // The style edge, the gnomon's top edge from its lowest end to the
+        // nodus, rises at the style height; the rows' roots lie off the plate.
+        QCOMPARE(gnomon.size(), 4);
+        const auto [lo, hi] =
+            std::minmax_element(gnomon.begin(), gnomon.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
+        double left = 1e9, right = 1e9;
+        for (const QPointF &p : gnomon) {
+            if (p.x() == lo->x())
+                left = std::min(left, p.y());
+            if (p.x() == hi->x())
+                right = std::min(right, p.y());
+        }
+        const QJsonObject g = d["gnomon"].toObject();
+        QVERIFY(std::fabs((left - right) / (hi->x() - lo->x()) - g["height_mm"].toDouble() / g["base_mm"].toDouble()) <
+                1e-3);
+    }
+
+    // Labels a reader can tell apart: boxes of 0.6 em a character by one em
+    // (a sans-serif's digits run 0.55 to 0.64 em) around each label's
+    // middle, none touching another, all on the plate, the solstices'
+    // and the equinox's among them.
+    void svgLabels_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        for (const char *step : {"15", "30"}) {
+            const QStringList months{"--hour-step", step, "--date-lines", "months"};
+            QTest::addRow("wall facing 200, step %s, months", step)
+                << site(QStringList{"--dial", "vertical", "--facing", "200"} + months);
+            QTest::addRow("horizontal, step %s, months", step) << site(QStringList{"--dial", "horizontal"} + months);
+        }
+    }
+    void svgLabels()
+    {
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("dial.svg"));
+        QCOMPARE(run(args + QStringList{"--svg", file}).status, 0);
+        QXmlStreamReader xml(readAll(file));
+        QRectF plate;
+        QString group;
+        double fontSize = 0;
+        QList<QRectF> boxes;
+        QStringList texts;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const QXmlStreamAttributes a = xml.attributes();
+            if (xml.name() == QLatin1String("g")) {
+                group = a.value("id").toString();
+                fontSize = a.value("font-size").toDouble();
+            } else if (xml.name() == QLatin1String("rect") && plate.isNull()) {
+                plate = QRectF(a.value("x").toDouble(), a.value("y").toDouble(), a.value("width").toDouble(),
+                               a.value("height").toDouble());
+            } else if (xml.name() == QLatin1String("text") && group.endsWith(QLatin1String("-labels"))) {
+                const QPointF at(a.value("x").toDouble(), a.value("y").toDouble());
+                texts << xml.readElementText();
+                const QSizeF size(0.6 * fontSize * texts.last().size(), fontSize);
+                boxes << QRectF(at - QPointF(size.width() / 2, size.height() / 2), size);
+            }
+        }
+        for (const QString want : {"12", "21 Jun", "21 Dec", "Equinox"})
+            QVERIFY2(texts.filter(QRegularExpression("^(.*, )?" + want + "(,.*)?$")).size() == 1, qPrintable(want));
+        for (qsizetype i = 0; i < boxes.size(); ++i) {
+            QVERIFY2(plate.contains(boxes[i]), qPrintable(texts[i]));
+            for (qsizetype j = 0; j < i; ++j)
+                QVERIFY2(!boxes[i].intersects(boxes[j]), qPrintable(texts[i] + " on " + texts[j]));
+        }
     }
 
     // A place that cannot be written: a message naming it, status 1, no

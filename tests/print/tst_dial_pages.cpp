@@ -1,10 +1,12 @@
 // The dial's full-size pages read back from the PDF: how many pages A4 and
 // Letter take, that every page carries its rulers, and that the rulers
-// measure what they say once rendered.
+// measure what they say once rendered, the plate at full size beside them
+// and the tiles sharing their 10 mm strips.
 #include "dial/dial_layout.h"
 #include "print/dial_pages.h"
 #include "support/pdf_text.h"
 
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -30,6 +32,26 @@ DialDrawing horizontalDial(double latitude, double nodus, double width, double h
     if (card)
         d.card = [](QPainter &p, const QRectF &r) { p.drawText(r, QStringLiteral("Card")); };
     return d;
+}
+
+// The first `count` pages of the drawing's PDF, rendered at `dpi`.
+QList<QImage> renderedPages(const DialDrawing &drawing, int dpi, int count)
+{
+    QTemporaryDir out;
+    const QString path = out.filePath(QStringLiteral("dial.pdf"));
+    {
+        QPdfWriter pdf(path);
+        pdf.setResolution(1200);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        paintDialPages(pdf, drawing);
+    }
+    const QString prefix = out.filePath(QStringLiteral("page"));
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {"-r", QString::number(dpi), "-l", QString::number(count), path, prefix});
+    QList<QImage> pages;
+    for (const QString &file : QDir(out.path()).entryList({QStringLiteral("page*.ppm")}, QDir::Files, QDir::Name))
+        pages << QImage(out.filePath(file));
+    return pages;
 }
 
 int count(const QString &text, const QString &word)
@@ -96,24 +118,21 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("row 1, column 1 of")));
     }
 
-    // The rulers rendered at 254 dpi (10 px a millimetre): the longest dark
-    // horizontal runs near 100 mm and 101.6 mm. Drawn lengths 100 and
-    // 101.6 mm plus 0.2 mm of end ticks; 0.5 mm allowed for anti-aliased ends.
+    // The rulers and the plate's outline rendered at 254 dpi (10 px a
+    // millimetre): the dark horizontal runs of the drawn lengths, the rulers
+    // with 0.2 mm of end ticks, the 180 mm plate with its 0.45 mm stroke;
+    // 0.5 mm allowed for anti-aliased ends. A plate scaled alone misses.
+    void rulersMeasureTrue_data()
+    {
+        QTest::addColumn<double>("wantPx");
+        QTest::newRow("100 mm ruler") << 1002.0;
+        QTest::newRow("4 in ruler") << 1018.0;
+        QTest::newRow("the plate's 180 mm top edge") << 1804.5;
+    }
     void rulersMeasureTrue()
     {
-        QTemporaryDir out;
-        const QString path = out.filePath(QStringLiteral("dial.pdf"));
-        {
-            QPdfWriter pdf(path);
-            pdf.setResolution(1200);
-            pdf.setPageSize(QPageSize(QPageSize::A4));
-            QVERIFY(paintDialPages(pdf, horizontalDial(40.655, 20, 180, 240, false)).pages > 0);
-        }
-        const QString prefix = out.filePath(QStringLiteral("page"));
-        QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
-                                   {"-gray", "-r", "254", "-f", "1", "-l", "1", "-singlefile", path, prefix}),
-                 0);
-        const QImage page(prefix + QStringLiteral(".pgm"));
+        QFETCH(double, wantPx);
+        const QImage page = renderedPages(horizontalDial(40.655, 20, 180, 240, false), 254, 1).value(0);
         QVERIFY(!page.isNull());
         QList<int> runs;
         for (int y = 0; y < page.height(); ++y) {
@@ -122,20 +141,62 @@ private slots:
                 if (x < page.width() && qGray(page.pixel(x, y)) < 128) {
                     ++run;
                 } else {
-                    if (run >= 950 && run <= 1060)
+                    if (run >= 950)
                         runs << run;
                     run = 0;
                 }
             }
         }
-        auto found = [&runs](double wantPx) {
-            return std::any_of(runs.begin(), runs.end(), [wantPx](int r) { return std::fabs(r - wantPx) <= 5; });
-        };
         QStringList seen;
         for (int r : runs)
             seen << QString::number(r);
-        QVERIFY2(found(1002), qPrintable(QStringLiteral("no 100 mm ruler in runs of ") + seen.join(' ')));
-        QVERIFY2(found(1018), qPrintable(QStringLiteral("no 4 in ruler in runs of ") + seen.join(' ')));
+        QVERIFY2(std::any_of(runs.begin(), runs.end(), [wantPx](int r) { return std::fabs(r - wantPx) <= 5; }),
+                 qPrintable(QStringLiteral("no run of %1 px in ").arg(wantPx) + seen.join(' ')));
+    }
+
+    // A 2 x 2 plate at 127 dpi (5 px a millimetre; the area starts 10 mm
+    // from the paper's left and 21 mm from its top, 190 x 251 mm): the 10 mm
+    // a tile shares with its right or lower neighbour shows the same lines
+    // on both, blue alignment crosses among them. 1 mm kept off the area's
+    // dotted border.
+    void tilesOverlap_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<QRect>("strip");      // on the first page, px
+        QTest::addColumn<QPoint>("neighbour"); // where it lies on the second
+        QTest::newRow("row 1: column 1 beside 2") << 0 << 1 << QRect(955, 110, 40, 1245) << QPoint(-900, 0);
+        QTest::newRow("row 2: column 1 beside 2") << 2 << 3 << QRect(955, 110, 40, 1245) << QPoint(-900, 0);
+        QTest::newRow("column 1: row 1 above 2") << 0 << 2 << QRect(55, 1310, 940, 45) << QPoint(0, -1205);
+        QTest::newRow("column 2: row 1 above 2") << 1 << 3 << QRect(55, 1310, 940, 45) << QPoint(0, -1205);
+    }
+    void tilesOverlap()
+    {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        QFETCH(QRect, strip);
+        QFETCH(QPoint, neighbour);
+        const QList<QImage> pages = renderedPages(horizontalDial(40.655, 20, 360, 480, false), 127, 4);
+        QCOMPARE(pages.size(), 4);
+        // Ink on the first page with none within a pixel on the second.
+        const auto dark = [](const QImage &page, QPoint at) {
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if (qGray(page.pixel(at + QPoint(dx, dy))) < 128)
+                        return true;
+            return false;
+        };
+        int ink = 0, differ = 0, blue[2] = {0, 0};
+        for (int y = strip.top(); y <= strip.bottom(); ++y)
+            for (int x = strip.left(); x <= strip.right(); ++x) {
+                const QRgb a = pages[first].pixel(x, y), b = pages[second].pixel(QPoint(x, y) + neighbour);
+                ink += qGray(a) < 128;
+                differ += qGray(a) < 128 && !dark(pages[second], QPoint(x, y) + neighbour);
+                blue[0] += qBlue(a) > qRed(a) + 100;
+                blue[1] += qBlue(b) > qRed(b) + 100;
+            }
+        QVERIFY2(ink > 200 && differ < ink / 20, qPrintable(QStringLiteral("%1 of %2").arg(differ).arg(ink)));
+        QVERIFY(blue[0] > 20 && blue[1] > 20);
     }
 };
 

@@ -3,6 +3,7 @@
 // pdftotext; the page fits A4 and Letter with the plan at least 8 cm across.
 #include "field/field_data.h"
 #include "sheet/frm_field_sheet.h"
+#include "sheet/shadow_plan.h"
 #include "sheet/sheet_page.h"
 #include "sheet/sun_at_text.h"
 #include "support/modal_answerer.h"
@@ -10,8 +11,10 @@
 #include "text/result_text.h"
 
 #include <QFileDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QPageSize>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -157,6 +160,27 @@ private slots:
              {QStringLiteral("Bearing 190°: sun at 190°"), at, "190° at " + at + ", every 30 s",
               QStringLiteral("Which way the wall faces"), wallResultText(*d.wall, d.inputs.latitude, l)})
             QVERIFY2(all.contains(expected), qPrintable(expected));
+    }
+
+    // The meridian's shadow label and that of a bearing a few degrees off
+    // it, at the same length on the plan, kept at least a pixel apart.
+    void planLabelsApart_data()
+    {
+        QTest::addColumn<double>("bearing");
+        QTest::newRow("bearing 175") << 175.0;
+        QTest::newRow("bearing 185") << 185.0;
+    }
+    void planLabelsApart()
+    {
+        QFETCH(double, bearing);
+        QImage image(600, 600, QImage::Format_RGB32);
+        QPainter painter(&image);
+        QFont font;
+        font.setPixelSize(14);
+        const std::vector<QRectF> labels =
+            paintPlan(painter, image.rect(), dataFor(newYork(QDate(2027, 6, 21), true), {bearing}), 1, QLocale(), font);
+        QCOMPARE(labels.size(), size_t(4)); // east, meridian, west, the bearing
+        QVERIFY(!labels[1].adjusted(-1, -1, 1, 1).intersects(labels[3]));
     }
 };
 

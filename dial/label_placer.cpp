@@ -1,0 +1,201 @@
+#include "dial/label_placer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace orvane::dial {
+
+namespace {
+
+constexpr double kEmPerCharacter = 0.62;
+// An hour's label stays off the quarter of its line next to the root, where
+// the lines crowd together.
+constexpr double kHourReach = 0.75;
+
+double distance(PlatePoint a, PlatePoint b) { return std::hypot(b.x - a.x, b.y - a.y); }
+
+const Polyline *longestPiece(const std::vector<Polyline> &pieces)
+{
+    const Polyline *longest = nullptr;
+    for (const Polyline &p : pieces)
+        if (!longest || p.size() > longest->size())
+            longest = &p;
+    return longest && longest->size() > 1 ? longest : nullptr;
+}
+
+class Placer {
+public:
+    Placer(const PlateRect &plate, double gap, const std::vector<LabelBox> &keepClear)
+        : m_plate(plate), m_gap(gap), m_taken(keepClear)
+    {}
+
+    // The first of `centres` where the label fits; taken from then on.
+    std::optional<LabelBox> place(LabelSize size, const std::vector<PlatePoint> &centres)
+    {
+        for (PlatePoint c : centres) {
+            const LabelBox box{c, size.width, size.height};
+            if (!box.inside(m_plate, m_gap))
+                continue;
+            if (std::any_of(m_taken.begin(), m_taken.end(), [&](const LabelBox &t) { return t.overlaps(box, m_gap); }))
+                continue;
+            m_taken.push_back(box);
+            return box;
+        }
+        return std::nullopt;
+    }
+
+private:
+    PlateRect m_plate;
+    double m_gap;
+    std::vector<LabelBox> m_taken;
+};
+
+// Centres on the line, from half a label's height in from its outer end
+// towards the root, every half height.
+std::vector<PlatePoint> alongHourLine(const PlateSegment &line, const std::optional<PlatePoint> &root, LabelSize size)
+{
+    std::vector<PlatePoint> centres;
+    const double length = distance(line.from, line.to);
+    if (length < 1e-9)
+        return centres;
+    const bool fromRoot = root && distance(*root, line.from) < 1e-6;
+    const PlatePoint inward{(line.from.x - line.to.x) / length, (line.from.y - line.to.y) / length};
+    for (double back = size.height / 2; back <= (fromRoot ? kHourReach : 1.0) * length; back += size.height / 2)
+        centres.push_back({line.to.x + inward.x * back, line.to.y + inward.y * back});
+    return centres;
+}
+
+// How far from a point along the unit vector `d` a box's centre must lie for
+// the box to clear the point, with half a gap to spare.
+double clearance(PlatePoint d, LabelSize size, double gap)
+{
+    return (size.width * std::fabs(d.x) + size.height * std::fabs(d.y)) / 2 + gap / 2;
+}
+
+// Centres just past either end of the line, where it stops on the plate
+// (the sun leaving the face), then beside the line, just clear of it on
+// either side, from both ends towards the middle every half height.
+std::vector<PlatePoint> besideDateLine(const Polyline &line, LabelSize size, double gap)
+{
+    std::vector<PlatePoint> centres;
+    const auto pastEnd = [&](PlatePoint end, PlatePoint before) {
+        const double d = std::max(distance(before, end), 1e-12);
+        const PlatePoint out{(end.x - before.x) / d, (end.y - before.y) / d};
+        const double off = clearance(out, size, gap);
+        centres.push_back({end.x + out.x * off, end.y + out.y * off});
+    };
+    pastEnd(line.front(), line[1]);
+    pastEnd(line.back(), line[line.size() - 2]);
+
+    std::vector<double> at{0}; // arc length at each point
+    for (std::size_t i = 1; i < line.size(); ++i)
+        at.push_back(at.back() + distance(line[i - 1], line[i]));
+    const double length = at.back();
+    if (length < 1e-9)
+        return centres;
+    const auto besideAt = [&](double s) {
+        const std::size_t i = std::clamp<std::size_t>(
+            std::size_t(std::upper_bound(at.begin(), at.end(), s) - at.begin()), 1, line.size() - 1);
+        const PlatePoint a = line[i - 1], b = line[i];
+        const double piece = std::max(at[i] - at[i - 1], 1e-12);
+        const double f = std::clamp((s - at[i - 1]) / piece, 0.0, 1.0);
+        const PlatePoint p{a.x + f * (b.x - a.x), a.y + f * (b.y - a.y)};
+        // The normal pointing up the plate first; far enough along it that
+        // the box clears the line.
+        PlatePoint n{-(b.y - a.y) / piece, (b.x - a.x) / piece};
+        if (n.y < 0 || (n.y == 0 && n.x < 0))
+            n = {-n.x, -n.y};
+        const double off = clearance(n, size, gap);
+        centres.push_back({p.x + n.x * off, p.y + n.y * off});
+        centres.push_back({p.x - n.x * off, p.y - n.y * off});
+    };
+    for (double s = 0; s <= length / 2; s += size.height / 2) {
+        besideAt(s);
+        besideAt(length - s);
+    }
+    return centres;
+}
+
+struct DateGroup {
+    const Polyline *line; // the first line's longest piece, which the label follows
+    std::string text;
+};
+
+// Lines whose ends both lie within a label's height of a group's first line join it.
+std::vector<DateGroup> dateGroups(const std::vector<DateLineLabel> &lines, const LabelMeasure &measure)
+{
+    std::vector<DateGroup> groups;
+    for (const DateLineLabel &line : lines) {
+        const Polyline *piece = line.pieces ? longestPiece(*line.pieces) : nullptr;
+        if (!piece)
+            continue;
+        const double near = measure(line.text, LabelKind::Date).height;
+        const auto together = [&](const DateGroup &g) {
+            return distance(g.line->front(), piece->front()) < near && distance(g.line->back(), piece->back()) < near;
+        };
+        if (const auto g = std::find_if(groups.begin(), groups.end(), together); g != groups.end())
+            g->text += ", " + line.text;
+        else
+            groups.push_back({piece, line.text});
+    }
+    return groups;
+}
+
+int minutesPast(double hour) { return int(std::lround((hour - std::floor(hour)) * 60)) % 60; }
+
+} // namespace
+
+bool LabelBox::overlaps(const LabelBox &other, double gap) const
+{
+    return std::fabs(centre.x - other.centre.x) < (width + other.width) / 2 + gap &&
+           std::fabs(centre.y - other.centre.y) < (height + other.height) / 2 + gap;
+}
+
+bool LabelBox::inside(const PlateRect &plate, double margin) const
+{
+    return centre.x - width / 2 >= plate.xMin + margin && centre.x + width / 2 <= plate.xMax - margin &&
+           centre.y - height / 2 >= plate.yMin + margin && centre.y + height / 2 <= plate.yMax - margin;
+}
+
+LabelSize estimatedLabelSize(const std::string &text, double fontSize)
+{
+    // UTF-8: count the bytes that start a character ("°" is two bytes, one character).
+    const auto characters =
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    return {kEmPerCharacter * fontSize * double(characters), fontSize};
+}
+
+DialLabels placeDialLabels(const PlateRect &plate, const DialLayout &layout,
+                           const std::vector<DateLineLabel> &dateLines, const LabelMeasure &measure, double gap,
+                           const std::vector<LabelBox> &keepClear)
+{
+    Placer placer(plate, gap, keepClear);
+    std::vector<std::optional<PlacedLabel>> hours(layout.hourLines.size());
+    const auto placeHours = [&](auto wanted) {
+        for (std::size_t i = 0; i < layout.hourLines.size(); ++i) {
+            const HourLine &h = layout.hourLines[i];
+            if (!wanted(minutesPast(h.hour)))
+                continue;
+            const LabelSize size = measure(h.label, LabelKind::Hour);
+            if (const std::optional<LabelBox> box = placer.place(size, alongHourLine(h.line, layout.root, size)))
+                hours[i] = PlacedLabel{h.label, *box};
+        }
+    };
+
+    DialLabels out;
+    placeHours([](int minutes) { return minutes == 0; });
+    for (const DateGroup &g : dateGroups(dateLines, measure)) {
+        const LabelSize size = measure(g.text, LabelKind::Date);
+        if (const std::optional<LabelBox> box = placer.place(size, besideDateLine(*g.line, size, gap)))
+            out.dates.push_back({g.text, *box});
+    }
+    placeHours([](int minutes) { return minutes == 30; });
+    placeHours([](int minutes) { return minutes != 0 && minutes != 30; });
+    for (const std::optional<PlacedLabel> &h : hours)
+        if (h)
+            out.hours.push_back(*h);
+    return out;
+}
+
+} // namespace orvane::dial
