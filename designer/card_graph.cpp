@@ -1,5 +1,7 @@
 #include "card_graph.h"
 
+#include "forms/focus_frame.h"
+
 #include "print/card_page.h"
 
 #include <QPainter>
@@ -23,6 +25,7 @@ void CardGraph::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     paintCardGraph(p, QRectF(rect()).adjusted(4, 4, -4, -4), card_, QFontMetricsF(font()).height() * 0.8);
+    paintFocusFrame(p, this);
 }
 
 } // namespace orvane

@@ -1,5 +1,7 @@
 #include "dial_preview.h"
 
+#include "forms/focus_frame.h"
+
 #include <QElapsedTimer>
 #include <QPainter>
 
@@ -36,6 +38,7 @@ void DialPreview::paintEvent(QPaintEvent *)
     p.fillRect(rect(), QColor(250, 248, 240));
     if (!hasDrawing_) {
         p.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap, refused_);
+        paintFocusFrame(p, this);
         return;
     }
     const dial::PlateRect extent = dialPlateExtent(drawing_);
@@ -50,6 +53,7 @@ void DialPreview::paintEvent(QPaintEvent *)
                                        drawing_.input.plate.width(), drawing_.input.plate.height())),
                Qt::white);
     paintDialPlate(p, drawing_, toDevice, PlateStyle{1.2, std::clamp(scale_ * 4, 9.0, 12.0)});
+    paintFocusFrame(p, this);
     lastPaintMs_ = timer.nsecsElapsed() / 1e6;
 }
 

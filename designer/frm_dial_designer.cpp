@@ -3,6 +3,8 @@
 #include "card_graph.h"
 #include "dial_preview.h"
 #include "dial_svg_file.h"
+#include "dial_words.h"
+#include "forms/spoken_text.h"
 #include "text/dial_measure.h"
 #include "text/report_text.h"
 #include "text/window_texts.h"
@@ -47,8 +49,8 @@ FrmDialDesigner::FrmDialDesigner(QWidget *parent) : QWidget(parent)
         connect(e, &QLineEdit::textChanged, this, &FrmDialDesigner::redraw);
     for (QComboBox *c : {cboType, cboStep, cboTime, cboDateLines})
         connect(c, &QComboBox::currentIndexChanged, this, &FrmDialDesigner::redraw);
-    connect(cmdPrintDial, &QPushButton::clicked, this, [this] { printPage(this, pageJob()); });
-    connect(cmdSavePdf, &QPushButton::clicked, this, [this] { savePageAsPdf(this, pageJob()); });
+    connect(cmdPrintDial, &QPushButton::clicked, this, [this] { say(lblStatus, printPage(this, pageJob())); });
+    connect(cmdSavePdf, &QPushButton::clicked, this, [this] { say(lblStatus, savePageAsPdf(this, pageJob())); });
     connect(cmdSaveSvg, &QPushButton::clicked, this, &FrmDialDesigner::saveSvg);
     connect(cmdCloseDesigner, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
@@ -110,10 +112,22 @@ std::optional<DialSettings> FrmDialDesigner::settings() const
 
 const DialDrawing &FrmDialDesigner::drawing() const { return preview->drawing(); }
 
-void FrmDialDesigner::showProblem(QLabel *label, const QString &problem)
+void FrmDialDesigner::showProblem(QWidget *box, QLabel *label, const QString &problem)
 {
     label->setText(problem);
     label->setVisible(!problem.isEmpty());
+    // The refusal is the box's description while it stands.
+    if (!box->property("plainDescription").isValid())
+        box->setProperty("plainDescription", box->accessibleDescription());
+    box->setAccessibleDescription(problem.isEmpty() ? box->property("plainDescription").toString() : problem);
+}
+
+void FrmDialDesigner::say(SpokenLabel *label, const QString &shown, const QString &spoken)
+{
+    const QString before = label->spokenText();
+    label->setSpokenText(shown, spoken);
+    if (!label->spokenText().isEmpty() && label->spokenText() != before)
+        label->announce();
 }
 
 void FrmDialDesigner::redraw()
@@ -127,7 +141,7 @@ void FrmDialDesigner::redraw()
         problem.clear();
         const MeasureUnit measure = box == txtFacing ? MeasureUnit::Degrees : MeasureUnit::Millimetres;
         const auto v = readWithin(box->text(), measure, low, high, what, unit, &problem);
-        showProblem(label, problem);
+        showProblem(box, label, problem);
         return v;
     };
     const auto width = check(txtWidth, lblWidthProblem, dial::kMinPlateSide, dial::kMaxPlateSide,
@@ -140,7 +154,7 @@ void FrmDialDesigner::redraw()
     if (vertical)
         check(txtFacing, lblFacingProblem, 0, 360, QStringLiteral("a facing"), QStringLiteral("degrees"));
     else
-        showProblem(lblFacingProblem, QString());
+        showProblem(txtFacing, lblFacingProblem, QString());
 
     const std::optional<DialSettings> s = settings();
     for (QPushButton *b : {cmdPrintDial, cmdSavePdf})
@@ -150,8 +164,14 @@ void FrmDialDesigner::redraw()
         // Nothing of the last dial stays in view as if it were this one.
         const QString refused = QStringLiteral("Not drawn: a setting is refused (see the message beside its box).");
         preview->showRefused(refused);
+        preview->setAccessibleDescription(refused);
         lblStyleHeight->setText(QStringLiteral("Style height: not shown while a setting is refused"));
         lblRoot->setText(refused);
+        QStringList problems;
+        for (QLabel *l : {lblFacingProblem, lblNodusProblem, lblWidthProblem, lblHeightProblem})
+            if (!l->text().isEmpty())
+                problems << l->text();
+        say(lblSummary, QString(), problems.join(u' '));
         tblHours->setRowCount(0);
         return;
     }
@@ -173,16 +193,28 @@ void FrmDialDesigner::redraw()
         lblRoot->setText(lblRoot->text() + QStringLiteral("\nNo hour line falls on this plate."));
 
     const std::vector<HourRow> rows = hourRows(d);
-    tblHours->setHorizontalHeaderLabels(
-        {QStringLiteral("Hour"), QStringLiteral("Label"), angleHeading(s->type), QStringLiteral("From the foot (mm)")});
+    preview->setAccessibleDescription(dialDescription(d, locale));
+    say(lblSummary, rows.empty() ? QString() : QStringLiteral("%1 hour lines").arg(rows.size()),
+        dialSummary(d, locale));
+    fillHourTable(d, s->type);
+}
+
+void FrmDialDesigner::fillHourTable(const DialDrawing &drawing, dial::DialType type)
+{
+    const QLocale locale;
+    const std::vector<HourRow> rows = hourRows(drawing);
+    const QStringList headers{QStringLiteral("Hour"), angleHeading(type),
+                              QStringLiteral("Distance from the foot to the line (mm)")};
+    tblHours->setHorizontalHeaderLabels(headers);
     tblHours->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        const HourRow &r = rows[i];
-        const QStringList cells{locale.toString(r.hour, 'f', 2), r.label, locale.toString(r.angle, 'f', 2),
-                                locale.toString(r.distance, 'f', 1)};
+        const HourRow &r = rows[static_cast<std::size_t>(i)];
+        const QStringList cells{r.label, locale.toString(r.angle, 'f', 2), locale.toString(r.distance, 'f', 1)};
         for (int c = 0; c < cells.size(); ++c) {
             auto *item = new QTableWidgetItem(cells[c]);
-            item->setTextAlignment(c == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            // Heard with its column's name, also from row to row.
+            item->setData(Qt::AccessibleTextRole, headers[c] + QStringLiteral(": ") + cells[c]);
             tblHours->setItem(i, c, item);
         }
     }
@@ -206,6 +238,7 @@ void FrmDialDesigner::updateCard(dial::DialTime time)
     lblClock->setText(card_.clockNote + QStringLiteral(". Add the figure to the time the dial shows to get the "
                                                        "clock time; negative: subtract."));
     cardGraph->setCard(cardDrawing(card_, CardRows::Weekly, locale));
+    cardGraph->setAccessibleDescription(cardDescription(card_, locale));
     const std::vector<CardDay> rows = weeklyRows(card_);
     tblCard->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
@@ -216,6 +249,11 @@ void FrmDialDesigner::updateCard(dial::DialTime time)
         for (int c = 0; c < cells.size(); ++c) {
             auto *item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            // The row heard as a sentence, "2 July: add 4 minutes 32 seconds",
+            // then each figure with its column's name.
+            item->setData(Qt::AccessibleTextRole,
+                          c == 0 ? cardRowSentence(day, locale)
+                                 : tblCard->horizontalHeaderItem(c)->text() + QStringLiteral(": ") + cells[c]);
             tblCard->setItem(i, c, item);
         }
     }
@@ -238,6 +276,8 @@ void FrmDialDesigner::saveSvg()
     if (!svgWriter_(fileName, drawing()))
         QMessageBox::warning(this, QString::fromLatin1(kMessageTitle),
                              QStringLiteral("The dial could not be saved as %1.").arg(fileName));
+    else
+        say(lblStatus, QStringLiteral("Saved the dial as %1.").arg(QDir::toNativeSeparators(fileName)));
 }
 
 } // namespace orvane

@@ -22,6 +22,7 @@ class QTableWidget;
 namespace orvane {
 
 class CardGraph;
+class SpokenLabel;
 class DialPreview;
 
 class FrmDialDesigner : public QWidget {
@@ -55,8 +56,10 @@ private slots:
 private:
     void buildControls();
     void saveSvg();
-    void showProblem(QLabel *label, const QString &problem);
+    void showProblem(QWidget *box, QLabel *label, const QString &problem);
     void updateCard(dial::DialTime time);
+    void fillHourTable(const DialDrawing &drawing, dial::DialType type);
+    void say(SpokenLabel *label, const QString &shown, const QString &spoken = QString());
 
     DesignerRequest request_;
     std::function<bool(const QString &, const DialDrawing &)> svgWriter_;
@@ -88,6 +91,8 @@ private:
     QComboBox *cboDateLines = nullptr;
     QLabel *lblStyleHeight = nullptr;
     QLabel *lblRoot = nullptr;
+    SpokenLabel *lblSummary = nullptr;
+    SpokenLabel *lblStatus = nullptr;
     QTabWidget *tabTables = nullptr;
     QTableWidget *tblHours = nullptr;
     QLabel *lblClock = nullptr;

@@ -5,6 +5,13 @@
 #include "dial_preview.h"
 
 #include "forms/named_controls.h"
+#include "forms/spoken_text.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QEvent>
+#include <QTabBar>
+#include <QTimer>
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -41,10 +48,46 @@ QLabel *problemLabel(QWidget *parent, const char *name)
     return label;
 }
 
+// The preview and the card's graph are pictures, described in words.
+QAccessibleInterface *pictureFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(DialPreview::staticMetaObject.className()) ||
+        className == QLatin1String(CardGraph::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+// A tab's access key opens the tab and moves the focus into it, as it
+// would for a page of controls under a heading.
+class TabKeysFocusPage : public QObject {
+public:
+    explicit TabKeysFocusPage(QTabWidget *tabs) : QObject(tabs), tabs_(tabs) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Shortcut)
+            QTimer::singleShot(0, tabs_, [tabs = tabs_] {
+                // The page itself, or the first of its controls that Tab reaches.
+                QWidget *page = tabs->currentWidget();
+                QWidget *to = page;
+                for (QWidget *w = page->nextInFocusChain(); !(to->focusPolicy() & Qt::TabFocus) && w != page;
+                     w = w->nextInFocusChain())
+                    if (page->isAncestorOf(w) && w->isVisible() && (w->focusPolicy() & Qt::TabFocus))
+                        to = w;
+                to->setFocus(Qt::ShortcutFocusReason);
+            });
+        return false;
+    }
+
+private:
+    QTabWidget *tabs_;
+};
+
 } // namespace
 
 void FrmDialDesigner::buildControls()
 {
+    static const bool pictures = (QAccessible::installFactory(pictureFactory), true);
+    Q_UNUSED(pictures)
     setObjectName(QStringLiteral("frmDialDesigner"));
     setWindowTitle(QStringLiteral("Dial Designer"));
 
@@ -54,7 +97,7 @@ void FrmDialDesigner::buildControls()
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     lblSite->setFont(bold);
 
-    cboType = namedWidget<QComboBox>(this, "cboType");
+    cboType = namedWidget<SpokenComboBox>(this, "cboType");
     cboType->addItems({QStringLiteral("Horizontal"), QStringLiteral("Vertical")});
     txtFacing = numberBox(this, "txtFacing", QStringLiteral("180"));
     txtFacing->setAccessibleDescription(
@@ -66,14 +109,14 @@ void FrmDialDesigner::buildControls()
     lblWidthProblem = problemLabel(this, "lblWidthProblem");
     txtHeight = numberBox(this, "txtHeight", QStringLiteral("300"));
     lblHeightProblem = problemLabel(this, "lblHeightProblem");
-    cboStep = namedWidget<QComboBox>(this, "cboStep");
+    cboStep = namedWidget<SpokenComboBox>(this, "cboStep");
     for (int minutes : {60, 30, 15})
         cboStep->addItem(QStringLiteral("%1 minutes").arg(minutes), minutes);
-    cboTime = namedWidget<QComboBox>(this, "cboTime");
+    cboTime = namedWidget<SpokenComboBox>(this, "cboTime");
     cboTime->addItems({QStringLiteral("Sun time"), QStringLiteral("Zone time")});
     cboTime->setAccessibleDescription(QStringLiteral(
         "Sun time puts noon on the meridian; zone time differs from the clock by the equation of time only"));
-    cboDateLines = namedWidget<QComboBox>(this, "cboDateLines");
+    cboDateLines = namedWidget<SpokenComboBox>(this, "cboDateLines");
     cboDateLines->addItems(
         {QStringLiteral("None"), QStringLiteral("Solstices and equinoxes"), QStringLiteral("Months")});
     cboDateLines->setCurrentIndex(static_cast<int>(DateLineChoice::Solstices));
@@ -102,8 +145,12 @@ void FrmDialDesigner::buildControls()
     lblStyleHeight->setFont(bold);
     lblRoot = namedWidget<QLabel>(this, "lblRoot");
     lblRoot->setWordWrap(true);
+    lblSummary = namedWidget<SpokenLabel>(this, "lblDialSummary");
+    lblSummary->setWordWrap(true);
+    for (QLineEdit *box : {txtFacing, txtNodus, txtWidth, txtHeight})
+        tellFocusFirst(box);
     tblHours = namedWidget<QTableWidget>(this, "tblHours");
-    tblHours->setColumnCount(4);
+    tblHours->setColumnCount(3);
     tblHours->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblHours->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblHours->setTabKeyNavigation(false);
@@ -117,6 +164,7 @@ void FrmDialDesigner::buildControls()
     lblClock->setWordWrap(true);
     cardGraph = namedWidget<CardGraph>(cardTab, "cardGraph");
     cardGraph->setAccessibleName(QStringLiteral("What to add to the dial's reading, over the year"));
+    cardGraph->setFocusPolicy(Qt::StrongFocus);
     tblCard = namedWidget<QTableWidget>(cardTab, "tblCard");
     tblCard->setColumnCount(3);
     tblCard->setHorizontalHeaderLabels(
@@ -135,15 +183,18 @@ void FrmDialDesigner::buildControls()
     tabTables = namedWidget<QTabWidget>(this, "tabTables");
     tabTables->addTab(tblHours, QStringLiteral("Hour line&s"));
     tabTables->addTab(cardTab, QStringLiteral("Correction c&ard"));
+    tabTables->tabBar()->installEventFilter(new TabKeysFocusPage(tabTables));
 
     auto *left = new QVBoxLayout;
     left->addLayout(form);
     left->addWidget(lblStyleHeight);
     left->addWidget(lblRoot);
+    left->addWidget(lblSummary);
     left->addWidget(tabTables, 1);
 
     preview = namedWidget<DialPreview>(this, "dialPreview");
     preview->setAccessibleName(QStringLiteral("The dial, drawn to scale"));
+    preview->setFocusPolicy(Qt::StrongFocus);
 
     cmdPrintDial = namedWidget<QPushButton>(this, "cmdPrintDial");
     cmdPrintDial->setText(QStringLiteral("&Print"));
@@ -153,8 +204,11 @@ void FrmDialDesigner::buildControls()
     cmdSaveSvg->setText(QStringLiteral("Save as S&VG"));
     cmdCloseDesigner = namedWidget<QPushButton>(this, "cmdCloseDesigner");
     cmdCloseDesigner->setText(QStringLiteral("&Close"));
+    // Where a print or a save went, shown and read out.
+    lblStatus = namedWidget<SpokenLabel>(this, "lblDesignerStatus");
+    lblStatus->setWordWrap(true);
     auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
+    buttons->addWidget(lblStatus, 1);
     for (QPushButton *b : {cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdCloseDesigner}) {
         b->setAutoDefault(false);
         buttons->addWidget(b);
@@ -169,9 +223,9 @@ void FrmDialDesigner::buildControls()
     main->addLayout(buttons);
 
     // The keyboard walks the inputs top to bottom, then the table and the buttons.
-    QWidget *order[] = {cboType, txtFacing,    txtNodus,     txtWidth,   txtHeight,
-                        cboStep, cboTime,      cboDateLines, tabTables,  tblHours,
-                        tblCard, cmdPrintDial, cmdSavePdf,   cmdSaveSvg, cmdCloseDesigner};
+    QWidget *order[] = {cboType, txtFacing,    txtNodus,   txtWidth,   txtHeight,       cboStep,
+                        cboTime, cboDateLines, tabTables,  tblHours,   cardGraph,       tblCard,
+                        preview, cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdCloseDesigner};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     resize(1000, 720);

@@ -16,18 +16,20 @@ AnnouncementSink sink = toAssistiveTechnology;
 
 void setAnnouncementSink(AnnouncementSink newSink) { sink = newSink ? newSink : toAssistiveTechnology; }
 
-// Alerts are dropped on Linux: a status line is how live output reaches
-// screen readers on this desktop.
+// Alerts are dropped on Linux, and a status line's change is read only
+// where the focus is: a notification that shows is read wherever it is.
 QAccessibleInterface *newLiveLabelAccessible(LiveLabel *label)
 {
     return new ReadOnlyTextAccessible(
-        label, QAccessible::StatusBar, [label] { return label->text(); }, false);
+        label, QAccessible::Notification, [label] { return label->text(); }, false);
 }
 
 void LiveLabel::announceChange(const QString &before)
 {
     QAccessibleTextUpdateEvent event(this, 0, before, text());
     sink(&event);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    sink(&shown);
 }
 
 } // namespace orvane

@@ -2,6 +2,7 @@
 // the web links.
 #include "sundial_input.h"
 
+#include "forms/spoken_text.h"
 #include "link_label.h"
 #include "text/window_texts.h"
 
@@ -19,6 +20,8 @@ void Sundial_Input::describeControls()
     lblLatitude->setBuddy(txtLatitude);
     lblLongitude->setBuddy(txtLongitude);
     txtLatitude->setAccessibleDescription(lblNorthSouth->text());
+    for (QLineEdit *box : {txtDate, txtLatitude, txtLongitude})
+        tellFocusFirst(box);
 
     // The list has no label on screen. Qt on Linux names a combo box by its
     // current text and looks for the label in a relation, so it gets one

@@ -42,18 +42,18 @@ bool writePagePdf(const QString &fileName, const PageJob &job)
     return job.paint(pdf);
 }
 
-bool savePageAsPdf(QWidget *parent, const PageJob &job)
+QString savePageAsPdf(QWidget *parent, const PageJob &job)
 {
     const QString fileName = askPdfFileName(parent, job);
     if (fileName.isEmpty())
-        return false;
+        return {};
     if (writePagePdf(fileName, job))
-        return true;
+        return QStringLiteral("Saved the %1 as %2.").arg(job.what, QDir::toNativeSeparators(fileName));
     QMessageBox::warning(parent, kTitle, QStringLiteral("The %1 could not be saved as %2.").arg(job.what, fileName));
-    return false;
+    return {};
 }
 
-void printPage(QWidget *parent, const PageJob &job)
+QString printPage(QWidget *parent, const PageJob &job)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (!info.isNull()) {
@@ -61,14 +61,13 @@ void printPage(QWidget *parent, const PageJob &job)
         printer.setDocName(kTitle);
         // Without a print plugin QPrinter falls back to PDF output, which is no printer.
         if (printer.outputFormat() == QPrinter::NativeFormat && job.paint(printer))
-            return;
+            return QStringLiteral("Sent the %1 to the printer %2.").arg(job.what, info.printerName());
     }
     const auto answer = QMessageBox::question(
         parent, kTitle,
         QStringLiteral("No printer is available. Do you want to save the %1 as a PDF file instead?").arg(job.what),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer == QMessageBox::Yes)
-        savePageAsPdf(parent, job);
+    return answer == QMessageBox::Yes ? savePageAsPdf(parent, job) : QString();
 }
 
 } // namespace orvane

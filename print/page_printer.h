@@ -21,12 +21,15 @@ struct PageJob {
 };
 
 // The default printer, no dialog. Without a usable printer it offers to
-// save the page as a PDF file instead. Never ends the program.
-void printPage(QWidget *parent, const PageJob &job);
+// save the page as a PDF file instead. Never ends the program. Says in a
+// sentence where the job went ("Sent the dial to the printer Office."),
+// empty when nothing was printed or saved.
+QString printPage(QWidget *parent, const PageJob &job);
 
-// Asks for a file name and saves the page there as PDF; false when the
+// Asks for a file name and saves the page there as PDF. Says where it was
+// saved ("Saved the dial as /home/ann/Orvane dial.pdf."), empty when the
 // user cancels or the file cannot be written (a box then says so).
-bool savePageAsPdf(QWidget *parent, const PageJob &job);
+QString savePageAsPdf(QWidget *parent, const PageJob &job);
 
 // Writes the page to `fileName` as PDF, without asking.
 bool writePagePdf(const QString &fileName, const PageJob &job);

@@ -78,19 +78,21 @@ xdotool key Up; step "Up"
 xdotool key space; step "Space"
 xdotool key Tab; step "Tab"
 xdotool key Tab; step "Tab"
+xdotool key Down; step "Down"
 xdotool key space; step "Space"
-for _ in 1 2 3 4; do xdotool key Tab; step "Tab" 1.5; done
 xdotool key Return; step "Enter (calculate)" 3
 xdotool key alt+d; step "Alt+D (the Dial Designer)" 5
 xdotool key Down; step "Down"
 xdotool key Tab; step "Tab"
 xdotool key ctrl+a; xdotool type --delay 80 -- 400; step "facing 400 typed" 3
 xdotool key ctrl+a; xdotool type --delay 80 -- 135; step "facing 135 typed" 3
-for _ in 1 2 3 4 5 6 7 8 9 10; do xdotool key Tab; step "Tab" 1.5; done
+for _ in 1 2 3 4 5 6 7 8; do xdotool key Tab; step "Tab" 1.5; done
 xdotool key Down; step "Down"
+xdotool key Tab; step "Tab" 3
 xdotool key alt+a; step "Alt+A (the card)" 3
-for _ in 1 2 3; do xdotool key Tab; step "Tab" 1.5; done
+xdotool key Tab; step "Tab"
 xdotool key Down; step "Down"
+xdotool key shift+Tab; step "Shift+Tab"
 xdotool key alt+d; step "Alt+D (save as PDF)" 4
 xdotool key ctrl+a; xdotool type --delay 20 -- "$work/dial.pdf"; xdotool key Return; step "file name, Enter" 5
 ls -l "$work/dial.pdf" >>"$out" 2>&1

@@ -7,7 +7,7 @@
 #include "sheet_page.h"
 #include "sheet_table.h"
 #include "sheet_text.h"
-#include "spoken_text.h"
+#include "forms/spoken_text.h"
 #include "sun_at_text.h"
 #include "wall_panel.h"
 

@@ -8,7 +8,7 @@
 #include "plan_view.h"
 #include "sheet_table.h"
 #include "sheet_text.h"
-#include "spoken_text.h"
+#include "forms/spoken_text.h"
 #include "wall_panel.h"
 
 #include "forms/named_controls.h"

@@ -1,6 +1,6 @@
 #include "wall_panel.h"
 
-#include "spoken_text.h"
+#include "forms/spoken_text.h"
 #include "sun_at_text.h"
 #include "wall_diagram.h"
 

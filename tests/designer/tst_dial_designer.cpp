@@ -111,8 +111,8 @@ private slots:
         auto *table = w.findChild<QTableWidget *>("tblHours");
         const QString label = QString::number(hour);
         for (int r = 0; r < table->rowCount(); ++r)
-            if (table->item(r, 1)->text() == label) {
-                CHECK_NEAR(QLocale().toDouble(table->item(r, 2)->text()), want, 0.006);
+            if (table->item(r, 0)->text() == label) {
+                CHECK_NEAR(QLocale().toDouble(table->item(r, 1)->text()), want, 0.006);
                 return;
             }
         QFAIL("no such hour line");

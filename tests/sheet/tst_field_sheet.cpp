@@ -4,7 +4,7 @@
 #include "field/field_data.h"
 #include "sheet/frm_field_sheet.h"
 #include "sheet/sheet_text.h"
-#include "sheet/spoken_text.h"
+#include "forms/spoken_text.h"
 #include "sheet/sun_at_text.h"
 #include "support/named_child.h"
 #include "text/clock_text.h"

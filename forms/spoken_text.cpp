@@ -1,8 +1,11 @@
 #include "spoken_text.h"
 
-#include "forms/read_only_text.h"
+#include "read_only_text.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFocusEvent>
 #include <QTimer>
 
 namespace orvane {
@@ -36,12 +39,38 @@ QAccessibleInterface *spokenFactory(const QString &className, QObject *object)
     if (className == QLatin1String(SpokenComboBox::staticMetaObject.className()))
         return new ComboAccessible(static_cast<QComboBox *>(object));
     if (className == QLatin1String(SpokenLabel::staticMetaObject.className())) {
-        auto *label = static_cast<QLabel *>(object);
+        auto *label = static_cast<SpokenLabel *>(object);
         return new ReadOnlyTextAccessible(
-            label, QAccessible::Notification, [label] { return label->text(); }, true);
+            label, QAccessible::Notification, [label] { return label->spokenText(); }, true);
     }
     return nullptr;
 }
+
+// Holds a line edit's focus-in back until Qt has told of the focus: what the
+// box does on focus-in (select its text, place the caret) then comes after.
+class FocusFirst : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::FocusIn || passing_ || !QAccessible::isActive())
+            return false;
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        auto *edit = static_cast<QWidget *>(watched);
+        QTimer::singleShot(0, edit, [this, edit, reason] {
+            if (!edit->hasFocus())
+                return;
+            passing_ = true;
+            QFocusEvent again(QEvent::FocusIn, reason);
+            QCoreApplication::sendEvent(edit, &again);
+            passing_ = false;
+        });
+        return true;
+    }
+
+private:
+    bool passing_ = false;
+};
 
 void installFactory()
 {
@@ -77,12 +106,13 @@ SpokenLabel::SpokenLabel(QWidget *parent) : QLabel(parent)
     });
 }
 
-void SpokenLabel::setSpokenText(const QString &text)
+void SpokenLabel::setSpokenText(const QString &text, const QString &spoken)
 {
-    const QString before = this->text();
+    const QString before = spokenText();
     setText(text);
-    if (text != before) {
-        QAccessibleTextUpdateEvent event(this, 0, before, text);
+    spoken_ = spoken;
+    if (spokenText() != before) {
+        QAccessibleTextUpdateEvent event(this, 0, before, spokenText());
         QAccessible::updateAccessibility(&event);
     }
 }
@@ -92,5 +122,7 @@ void SpokenLabel::announce()
     // Each key's echo would cut the line short: it waits for a pause.
     quiet_->start();
 }
+
+void tellFocusFirst(QWidget *edit) { edit->installEventFilter(new FocusFirst(edit)); }
 
 } // namespace orvane

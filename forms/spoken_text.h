@@ -24,7 +24,9 @@ class SpokenLabel : public QLabel {
 public:
     explicit SpokenLabel(QWidget *parent = nullptr);
 
-    void setSpokenText(const QString &text);
+    // The line as shown and, where a sentence says it better, as read out.
+    void setSpokenText(const QString &text, const QString &spoken = QString());
+    QString spokenText() const { return spoken_.isEmpty() ? text() : spoken_; }
     // Reads the line out once calls to this stop for a moment.
     void announce();
 
@@ -35,6 +37,13 @@ signals:
 
 private:
     QTimer *quiet_ = nullptr;
+    QString spoken_;
 };
+
+// Qt tells assistive technology of a line edit's caret before it tells of
+// the focus arriving there, and a reader then takes the caret for the focus
+// and says nothing of the box. While assistive technology listens, the
+// box's own focus-in waits until the focus has been told.
+void tellFocusFirst(QWidget *edit);
 
 } // namespace orvane
