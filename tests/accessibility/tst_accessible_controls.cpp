@@ -146,6 +146,15 @@ private slots:
         }
     }
 
+    // The frames are groupings: a reader takes a frame for a window and
+    // drops what happens inside one that is not the active window.
+    void framesAreNoWindows()
+    {
+        WindowDriver d;
+        for (const char *name : {"Frame1", "Frame2"})
+            QCOMPARE(accessible(d.get<QWidget>(name))->role(), QAccessible::Grouping);
+    }
+
     void everyTabStopIsNamed()
     {
         // Catches a stop whose focus lands on an unnamed inner widget, as

@@ -3,12 +3,16 @@
 // ephemerides, the preview following the inputs, refusals shown beside
 // their box, and Save as PDF and as SVG giving the full-size drawing.
 #include "designer/dial_preview.h"
+#include "designer/dial_words.h"
 #include "designer/frm_dial_designer.h"
 #include "support/modal_answerer.h"
 #include "support/near.h"
 #include "support/pdf_text.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -333,6 +337,64 @@ private slots:
         // pdftotext reads the table's columns apart: the date, then its figure.
         QVERIFY(lines.contains(QStringLiteral("1 Jan")));
         QVERIFY2(lines.contains(first), qPrintable(first));
+        // And says where it went, as a notification.
+        auto *status = w.findChild<QLabel *>("lblDesignerStatus");
+        QCOMPARE(status->text(), "Saved the dial as " + QDir::toNativeSeparators(path) + ".");
+        QCOMPARE(QAccessible::queryAccessibleInterface(status)->role(), QAccessible::Notification);
+    }
+
+    // What a screen reader takes from the window: pictures described in
+    // words, a refusal as its box's description, the tables' cells with
+    // their column or as the card's sentence, the card's key into its page.
+    void heardAsSeen()
+    {
+        FrmDialDesigner w;
+        w.setRequest(site(40.655));
+        w.findChild<QComboBox *>("cboType")->setCurrentIndex(1);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        type(w, "txtFacing", "135");
+        for (const char *name : {"dialPreview", "cardGraph"}) {
+            QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(w.findChild<QWidget *>(name));
+            QCOMPARE(picture->role(), QAccessible::Graphic);
+            QVERIFY(picture->state().focusable);
+        }
+        QVERIFY(w.findChild<QWidget *>("dialPreview")->accessibleDescription().startsWith("Vertical dial facing 135°"));
+        QVERIFY(w.findChild<QWidget *>("cardGraph")->accessibleDescription().startsWith("Correction card for 2027"));
+        auto *hours = w.findChild<QTableWidget *>("tblHours");
+        QCOMPARE(hours->item(0, 0)->text(), "5");
+        QCOMPARE(hours->item(0, 2)->data(Qt::AccessibleTextRole).toString(),
+                 "Distance from the foot to the line (mm): " + hours->item(0, 2)->text());
+        // 8 January 2027, on a clock a summer hour ahead all year: the tab's
+        // own figure, +58:06, said in words.
+        QCOMPARE(w.findChild<QTableWidget *>("tblCard")->item(1, 0)->data(Qt::AccessibleTextRole).toString(),
+                 "8 January: add 58 minutes 6 seconds");
+
+        auto *facing = w.findChild<QLineEdit *>("txtFacing");
+        type(w, "txtFacing", "400");
+        QCOMPARE(facing->accessibleDescription(), "Type a facing from 0 to 360 degrees.");
+        type(w, "txtFacing", "135");
+        QCOMPARE(facing->accessibleDescription(), "The wall's outward direction, degrees from north through east");
+
+        QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), w.findChild<QWidget *>("cardGraph"));
+    }
+
+    void correctionInWords_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("minutes and seconds") << 272.4 << "add 4 minutes 32 seconds";
+        QTest::newRow("an hour and seconds, singular") << 3661.0 << "add 1 hour 1 minute 1 second";
+        QTest::newRow("to take off") << -114.0 << "take off 1 minute 54 seconds";
+        QTest::newRow("whole minutes") << -120.2 << "take off 2 minutes";
+        QTest::newRow("under half a second") << 0.4 << "add nothing";
+    }
+    void correctionInWords()
+    {
+        QFETCH(double, seconds);
+        QFETCH(QString, words);
+        QCOMPARE(correctionWords(seconds), words);
     }
 
     // One millimetre a unit, and the groups a cutter's software looks for.
