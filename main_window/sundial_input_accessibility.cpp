@@ -22,6 +22,10 @@ void Sundial_Input::describeControls()
     txtLatitude->setAccessibleDescription(lblNorthSouth->text());
     for (QLineEdit *box : {txtDate, txtLatitude, txtLongitude})
         tellFocusFirst(box);
+    // The pictures, in words for those who do not see them.
+    image2->setAccessibleName(QStringLiteral("Tarnwick"));
+    image1->setAccessibleName(QStringLiteral("A plumb line hung from a post's arm, its bob in a dish of water, and "
+                                             "its shadow on the ground"));
 
     // The list has no label on screen. Qt on Linux names a combo box by its
     // current text and looks for the label in a relation, so it gets one

@@ -4,8 +4,9 @@
 # the AT-SPI bus and Orca (speech to a null audio output), walked with the
 # keys from an empty main window to a saved PDF of a wall dial facing 135
 # degrees at 40.655 N. Prints what Orca said after each step.
-# Needs orca, openbox, at-spi2-core, dbus-x11 and speech-dispatcher (not
-# needed by the tests).
+# Also writes what pyatspi reports of both windows (scripts/atspi-dump.py)
+# with the facing refused and accepted. Needs orca, openbox, at-spi2-core,
+# dbus-x11, speech-dispatcher and python3-pyatspi (not needed by the tests).
 # Usage: scripts/orca-dial.sh [BUILD_DIR] [TRANSCRIPT]
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -85,6 +86,7 @@ xdotool key alt+d; step "Alt+D (the Dial Designer)" 5
 xdotool key Down; step "Down"
 xdotool key Tab; step "Tab"
 xdotool key ctrl+a; xdotool type --delay 80 -- 400; step "facing 400 typed" 3
+echo "## pyatspi, facing 400" >>"$out"; /usr/bin/python3 "$root/scripts/atspi-dump.py" >>"$out" 2>&1
 xdotool key ctrl+a; xdotool type --delay 80 -- 135; step "facing 135 typed" 3
 for _ in 1 2 3 4 5 6 7 8; do xdotool key Tab; step "Tab" 1.5; done
 xdotool key Down; step "Down"
@@ -93,6 +95,7 @@ xdotool key alt+a; step "Alt+A (the card)" 3
 xdotool key Tab; step "Tab"
 xdotool key Down; step "Down"
 xdotool key shift+Tab; step "Shift+Tab"
+echo "## pyatspi, facing 135, the card's tab" >>"$out"; /usr/bin/python3 "$root/scripts/atspi-dump.py" >>"$out" 2>&1
 xdotool key alt+d; step "Alt+D (save as PDF)" 4
 xdotool key ctrl+a; xdotool type --delay 20 -- "$work/dial.pdf"; xdotool key Return; step "file name, Enter" 5
 ls -l "$work/dial.pdf" >>"$out" 2>&1
