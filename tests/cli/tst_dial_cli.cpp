@@ -220,11 +220,21 @@ private slots:
         QTest::addColumn<double>("plateWidth");
         QTest::addColumn<double>("plateHeight");
         QTest::addColumn<bool>("card");
-        QTest::newRow("horizontal 300 x 300") << site({"--dial", "horizontal"}) << 300.0 << 300.0 << false;
+        for (const char *step : {"15", "30"}) {
+            const QStringList months{"--hour-step", step, "--date-lines", "months"};
+            const bool card = step[0] == '1';
+            QTest::addRow("horizontal, step %s, months", step)
+                << site(QStringList{"--dial", "horizontal"} + months) << 300.0 << 300.0 << false;
+            QTest::addRow("wall facing 200, step %s, months%s", step, card ? ", the card" : "")
+                << site(QStringList{"--dial", "vertical", "--facing", "200"} + months +
+                        (card ? QStringList{"--card"} : QStringList{}))
+                << 300.0 << 300.0 << card;
+        }
         QTest::newRow("wall 400 x 200 with the card")
             << site({"--dial", "vertical", "--facing", "200", "--plate", "400x200", "--nodus-height", "60", "--card"})
             << 400.0 << 200.0 << true;
     }
+
     void svgDrawing()
     {
         QFETCH(QStringList, args);
@@ -241,6 +251,10 @@ private slots:
         QStringList viewBox;
         QList<QPointF> footMarks, hourEnds;
         QList<QPointF> gnomon;
+        QRectF plateRect;
+        double fontSize = 0;
+        QList<QRectF> boxes;
+        QStringList texts;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
@@ -254,9 +268,18 @@ private slots:
                 viewBox = a.value("viewBox").toString().split(u' ');
             } else if (xml.name() == QLatin1String("g")) {
                 groups << a.value("id").toString();
+                fontSize = a.value("font-size").toDouble();
             } else if (xml.name() == QLatin1String("rect") && groups.last() == QLatin1String("plate")) {
                 QCOMPARE(a.value("width").toDouble(), plateWidth);
                 QCOMPARE(a.value("height").toDouble(), plateHeight);
+                plateRect = QRectF(a.value("x").toDouble(), a.value("y").toDouble(), plateWidth, plateHeight);
+            } else if (xml.name() == QLatin1String("text") && groups.last().endsWith(QLatin1String("-labels"))) {
+                // Boxes of 0.6 em a character by one em (a sans-serif's digits
+                // run 0.55 to 0.64 em) around each label's middle.
+                const QPointF at(a.value("x").toDouble(), a.value("y").toDouble());
+                texts << xml.readElementText();
+                const QSizeF size(0.6 * fontSize * texts.last().size(), fontSize);
+                boxes << QRectF(at - QPointF(size.width() / 2, size.height() / 2), size);
             } else if (xml.name() == QLatin1String("circle") && groups.last() == QLatin1String("nodus-foot")) {
                 footMarks << QPointF(a.value("cx").toDouble(), a.value("cy").toDouble());
             } else if (xml.name() == QLatin1String("line") && groups.last() == QLatin1String("hour-line-paths")) {
@@ -302,55 +325,12 @@ private slots:
         const QJsonObject g = d["gnomon"].toObject();
         QVERIFY(std::fabs((left - right) / (hi->x() - lo->x()) - g["height_mm"].toDouble() / g["base_mm"].toDouble()) <
                 1e-3);
-    }
-
-    // Labels a reader can tell apart: boxes of 0.6 em a character by one em
-    // (a sans-serif's digits run 0.55 to 0.64 em) around each label's
-    // middle, none touching another, all on the plate, the solstices'
-    // and the equinox's among them.
-    void svgLabels_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        for (const char *step : {"15", "30"}) {
-            const QStringList months{"--hour-step", step, "--date-lines", "months"};
-            QTest::addRow("wall facing 200, step %s, months", step)
-                << site(QStringList{"--dial", "vertical", "--facing", "200"} + months);
-            QTest::addRow("horizontal, step %s, months", step) << site(QStringList{"--dial", "horizontal"} + months);
-        }
-    }
-    void svgLabels()
-    {
-        QFETCH(QStringList, args);
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("dial.svg"));
-        QCOMPARE(run(args + QStringList{"--svg", file}).status, 0);
-        QXmlStreamReader xml(readAll(file));
-        QRectF plate;
-        QString group;
-        double fontSize = 0;
-        QList<QRectF> boxes;
-        QStringList texts;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            const QXmlStreamAttributes a = xml.attributes();
-            if (xml.name() == QLatin1String("g")) {
-                group = a.value("id").toString();
-                fontSize = a.value("font-size").toDouble();
-            } else if (xml.name() == QLatin1String("rect") && plate.isNull()) {
-                plate = QRectF(a.value("x").toDouble(), a.value("y").toDouble(), a.value("width").toDouble(),
-                               a.value("height").toDouble());
-            } else if (xml.name() == QLatin1String("text") && group.endsWith(QLatin1String("-labels"))) {
-                const QPointF at(a.value("x").toDouble(), a.value("y").toDouble());
-                texts << xml.readElementText();
-                const QSizeF size(0.6 * fontSize * texts.last().size(), fontSize);
-                boxes << QRectF(at - QPointF(size.width() / 2, size.height() / 2), size);
-            }
-        }
+        // Labels a reader can tell apart: none touching another, all on the
+        // plate, the solstices' and the equinox's among them.
         for (const QString want : {"12", "21 Jun", "21 Dec", "Equinox"})
             QVERIFY2(texts.filter(QRegularExpression("^(.*, )?" + want + "(,.*)?$")).size() == 1, qPrintable(want));
         for (qsizetype i = 0; i < boxes.size(); ++i) {
-            QVERIFY2(plate.contains(boxes[i]), qPrintable(texts[i]));
+            QVERIFY2(plateRect.contains(boxes[i]), qPrintable(texts[i]));
             for (qsizetype j = 0; j < i; ++j)
                 QVERIFY2(!boxes[i].intersects(boxes[j]), qPrintable(texts[i] + " on " + texts[j]));
         }
