@@ -139,6 +139,8 @@ private slots:
         QTest::newRow("unknown option") << june({"--colour"}) << 2 << "Unknown option 'colour'.";
         QTest::newRow("latitude missing") << without("--latitude") << 2 << "--latitude is missing";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: orvane";
+        QTest::newRow("dial facing 360, north as the window reads it")
+            << june({"--dial", "vertical", "--facing", "360"}) << 0 << "the wall faces  0.000\n";
         QTest::newRow("help: a long option on its own line")
             << QStringList{"--help"} << 0
             << "  --wall-reading HH:MM[:SS]@DEG\n" + QString(26, u' ') + "a wall's facing from a plumb line's shadow";

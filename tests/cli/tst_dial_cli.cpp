@@ -102,68 +102,44 @@ private slots:
         QVERIFY(r.out.isEmpty());
     }
 
-    // The forms the Dial Designer reads are read here too, and every step
-    // gives its own lines, each with a label of its own.
-    void settingsAsTyped_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<double>("facing"); // negative: not checked
-        QTest::addColumn<double>("nodus");
-        QTest::addColumn<int>("perHour"); // lines from 9 h to before 10 h
-        QTest::newRow("horizontal, quarter hours")
-            << site({"--dial", "horizontal", "--hour-step", "15"}) << -1.0 << -1.0 << 4;
-        QTest::newRow("horizontal, half hours")
-            << site({"--dial", "horizontal", "--hour-step", "30"}) << -1.0 << -1.0 << 2;
-        QTest::newRow("wall typed 135°, nodus 100 mm, quarter hours")
-            << site({"--dial", "vertical", "--facing", "135°", "--nodus-height", "100 mm", "--hour-step", "15"})
-            << 135.0 << 100.0 << 4;
-        QTest::newRow("wall facing 360 is north")
-            << site({"--dial", "vertical", "--facing", "360"}) << 0.0 << -1.0 << 0;
-    }
-    void settingsAsTyped()
-    {
-        QFETCH(QStringList, args);
-        QFETCH(double, facing);
-        QFETCH(double, nodus);
-        QFETCH(int, perHour);
-        const QJsonObject d = dialJson(args);
-        if (facing >= 0)
-            QCOMPARE(d["facing_deg"].toDouble(), facing);
-        if (nodus >= 0)
-            QCOMPARE(d["nodus_height_mm"].toDouble(), nodus);
-        QSet<QString> labels;
-        int inHour = 0;
-        for (const QJsonValue &h : d["hour_lines"].toArray()) {
-            inHour += h["hour"].toDouble() >= 9 && h["hour"].toDouble() < 10;
-            labels.insert(h["label"].toString());
-        }
-        QCOMPARE(inHour, perHour);
-        QCOMPARE(labels.size(), d["hour_lines"].toArray().size());
-    }
-
-    // What holds for any dial: the keys, hour lines ending on the plate, a
-    // root exactly when there is a gnomon, date lines in steps of at most
-    // 2 mm on the plate, and with the card one entry a day of 2027.
+    // What holds for any dial: the keys, hour lines ending on the plate,
+    // each step's lines with labels of their own, a root exactly when there
+    // is a gnomon, date lines in steps of at most 2 mm on the plate, and
+    // with the card one entry a day of 2027. The settings are read in the
+    // forms the Dial Designer reads.
     void jsonInvariants_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<bool>("parallel"); // the style parallel to the face
-        QTest::newRow("horizontal, with the card") << site({"--dial", "horizontal", "--card"}) << false;
+        QTest::addColumn<int>("perHour");   // lines from 9 h to before 10 h
+        QTest::addColumn<QVariantMap>("read");
+        QTest::newRow("horizontal, with the card")
+            << site({"--dial", "horizontal", "--card"}) << false << 1 << QVariantMap();
+        QTest::newRow("horizontal, half hours")
+            << site({"--dial", "horizontal", "--hour-step", "30", "--card"}) << false << 2 << QVariantMap();
         QTest::newRow("wall facing 200, quarter hours, zone time")
             << site({"--dial", "vertical", "--facing", "200", "--hour-step", "15", "--dial-time", "zone", "--card"})
-            << false;
-        QTest::newRow("east wall") << site({"--dial", "vertical", "--facing", "90", "--card"}) << true;
+            << false << 4 << QVariantMap();
+        QTest::newRow("wall typed 135°, nodus 100 mm")
+            << site({"--dial", "vertical", "--facing", "135°", "--nodus-height", "100 mm", "--card"}) << false << 1
+            << QVariantMap{{"facing_deg", 135}, {"nodus_height_mm", 100}};
+        QTest::newRow("east wall") << site({"--dial", "vertical", "--facing", "90", "--card"}) << true << 1
+                                   << QVariantMap();
         QTest::newRow("Sydney, horizontal, month lines, wide plate")
             << QStringList{"--date",  "2027-01-10", "--latitude",       "-33.87", "--longitude",
                            "151.21",  "--zone",     "Australia/Sydney", "--dial", "horizontal",
                            "--plate", "600x250",    "--date-lines",     "months", "--card"}
-            << false;
+            << false << 1 << QVariantMap();
     }
     void jsonInvariants()
     {
         QFETCH(QStringList, args);
         QFETCH(bool, parallel);
+        QFETCH(int, perHour);
+        QFETCH(QVariantMap, read);
         const QJsonObject d = dialJson(args);
+        for (auto it = read.cbegin(); it != read.cend(); ++it)
+            QCOMPARE(d[it.key()].toDouble(), it.value().toDouble());
         for (const char *key : {"type", "facing_deg", "nodus_height_mm", "dial_time", "plate_mm", "style_height_deg",
                                 "root_mm", "substyle_mm", "hour_lines", "gnomon", "date_lines", "correction"})
             QVERIFY2(d.contains(QLatin1String(key)), key);
@@ -172,9 +148,16 @@ private slots:
 
         const QJsonArray plate = d["plate_mm"].toArray();
         QVERIFY(!d["hour_lines"].toArray().isEmpty());
-        for (const QJsonValue &h : d["hour_lines"].toArray())
+        QSet<QString> labels;
+        int inHour = 0;
+        for (const QJsonValue &h : d["hour_lines"].toArray()) {
             for (const QJsonValue &p : h["points_mm"].toArray())
                 QVERIFY2(onPlate(p, plate), qPrintable(h["label"].toString()));
+            inHour += h["hour"].toDouble() >= 9 && h["hour"].toDouble() < 10;
+            labels.insert(h["label"].toString());
+        }
+        QCOMPARE(inHour, perHour);
+        QCOMPARE(labels.size(), d["hour_lines"].toArray().size());
 
         int pieces = 0;
         for (const QJsonValue &line : d["date_lines"].toArray()) {
