@@ -205,7 +205,15 @@ void FrmDialDesigner::fillHourTable(const DialDrawing &drawing, dial::DialType t
     const std::vector<HourRow> rows = hourRows(drawing);
     const QStringList headers{QStringLiteral("Hour"), angleHeading(type),
                               QStringLiteral("Distance from the foot to the line (mm)")};
-    tblHours->setHorizontalHeaderLabels(headers);
+    // Long headings take two lines on screen, so that the table fits its pane.
+    QStringList shown;
+    for (QString h : headers) {
+        const qsizetype middle = h.lastIndexOf(u' ', h.size() / 2);
+        if (h.size() > 16 && middle > 0)
+            h[middle] = u'\n';
+        shown << h;
+    }
+    tblHours->setHorizontalHeaderLabels(shown);
     tblHours->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const HourRow &r = rows[static_cast<std::size_t>(i)];

@@ -136,8 +136,12 @@ struct PlateMap {
 
 double cardWidth() { return kCardAxisWidth + kCardGraphWidth + 2; }
 
-// The title, and the clock's line under it when there is one.
-double cardHeadHeight(const CardDrawing &card) { return kCardTitleHeight + (card.clock.empty() ? 0 : kCardRowHeight); }
+// The title, and the clock's line under it when there is one, clear of
+// the top axis label, which stands half a font above the graph.
+double cardHeadHeight(const CardDrawing &card)
+{
+    return kCardTitleHeight + (card.clock.empty() ? 0 : kCardRowHeight + kCardFont / 2);
+}
 
 double cardHeight(const CardDrawing &card)
 {

@@ -5,6 +5,7 @@
 # GMT-5, daylight saving).
 # Usage: scripts/screenshot-designer.sh [BUILD_DIR] [OUTPUT.png]
 # A wall: FACING=200 (degrees from north through east)
+# The card's tab: TAB=card
 # Other sites: DATE=12/21/2027 LAT=40.655 LON=72.855 SIDE=west|east
 #              ZONE=6 (list position) CLOCK=daylight|standard
 set -euo pipefail
@@ -21,6 +22,7 @@ side=${SIDE:-west}
 zone=${ZONE:-6}
 clock=${CLOCK:-daylight}
 facing=${FACING:-}
+tab=${TAB:-}
 
 LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$build/app/orvane" &
 pid=$!
@@ -52,6 +54,7 @@ if [ -n "$facing" ]; then
   xdotool type --delay 20 -- "$facing"
   sleep 0.5
 fi
+if [ "$tab" = card ]; then xdotool key alt+a; fi
 sleep 1
 import -window "$designer" "$out"
 echo "saved $out"
