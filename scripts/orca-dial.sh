@@ -1,55 +1,20 @@
 #!/usr/bin/env bash
 # Hears the main window and the Dial Designer as a screen-reader user does:
-# the program on a virtual screen with a window manager, a D-Bus session,
-# the AT-SPI bus and Orca (speech to a null audio output), walked with the
-# keys from an empty main window to a saved PDF of a wall dial facing 135
+# the program under Orca on a virtual screen (scripts/orca-session.sh), walked
+# with the keys from an empty main window to a saved PDF of a wall dial facing 135
 # degrees at 40.655 N. Prints what Orca said after each step.
 # Also writes what pyatspi reports of both windows (scripts/atspi-dump.py)
-# with the facing refused and accepted. Needs orca, openbox, at-spi2-core,
-# dbus-x11, speech-dispatcher and python3-pyatspi (not needed by the tests).
+# with the facing refused and accepted. Needs what orca-session.sh needs and
+# python3-pyatspi (none of it needed by the tests).
 # Usage: scripts/orca-dial.sh [BUILD_DIR] [TRANSCRIPT]
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 out=${2:-$PWD/orca-dial.txt}
-work=$(mktemp -d)
-log=$work/orca.log
-export HOME=$work/home XDG_RUNTIME_DIR=$work/run
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-Xvfb :79 -screen 0 1400x1050x24 >/dev/null 2>&1 &
-xpid=$!
-export DISPLAY=:79
-sleep 1
-eval "$(dbus-launch --sh-syntax)"
-openbox >/dev/null 2>&1 &
-wmpid=$!
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
-gsettings set org.gnome.desktop.interface toolkit-accessibility true 2>/dev/null
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-sleep 1
-mkdir -p "$HOME/.config/speech-dispatcher"
-# Speech to nowhere: libao's null driver (speech-dispatcher has no null
-# plugin of its own).
-{ cat /etc/speech-dispatcher/speechd.conf; printf 'AudioOutputMethod "libao"\n'; } \
-  >"$HOME/.config/speech-dispatcher/speechd.conf"
-printf 'default_driver=null\n' >"$HOME/.libao"
-# Orca writes its debug file in blocks; opened line-buffered, each step's
-# speech is there when the step ends.
-cat >"$work/orca-lines.py" <<'PY'
-import builtins, runpy, sys
-_open = builtins.open
-def _lines(file, mode='r', *args, **kwargs):
-    if file == sys.argv[-1] and 'w' in mode:
-        return _open(file, mode, 1)
-    return _open(file, mode, *args, **kwargs)
-builtins.open = _lines
-sys.argv = ['orca'] + sys.argv[1:]
-runpy.run_path('/usr/bin/orca', run_name='__main__')
-PY
-/usr/bin/python3 "$work/orca-lines.py" --replace --debug-file "$log" >"$work/orca.out" 2>&1 &
-opid=$!
-sleep 6
+. "$root/scripts/orca-session.sh"
+log=$(mktemp)
+orca_session_start :79 "$log"
+work=$orca_work
 LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$build/app/orvane" >"$work/app.out" 2>&1 &
 apid=$!
 win=$(xdotool search --sync --name "Orvane Finder" | head -1)
@@ -99,8 +64,8 @@ echo "## pyatspi, facing 135, the card's tab" >>"$out"; /usr/bin/python3 "$root/
 xdotool key alt+d; step "Alt+D (save as PDF)" 4
 xdotool key ctrl+a; xdotool type --delay 20 -- "$work/dial.pdf"; xdotool key Return; step "file name, Enter" 5
 ls -l "$work/dial.pdf" >>"$out" 2>&1
-kill $apid $opid $wmpid; sleep 1; kill $xpid "$DBUS_SESSION_BUS_PID"
-pkill -f "speech-dispatcher.*$XDG_RUNTIME_DIR" 2>/dev/null
-cp "$log" "$out.log" 2>/dev/null
-rm -rf "$work"
+kill $apid
+cp "$log" "$out.log"
+orca_session_stop
+rm -f "$log"
 echo "Transcript: $out"
