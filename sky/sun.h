@@ -14,6 +14,8 @@
 
 #include "topocentric.h"
 
+#include "angles/angles.h"
+
 namespace orvane::sky {
 
 struct Site {
@@ -64,8 +66,9 @@ public:
     // The crossings in [dayStartUtc, dayStartUtc + dayLengthSeconds), found
     // to better than 1 ms. The caller picks the day: local midnight to local
     // midnight on the user's clock.
-    DayEvents events(double dayStartUtc, double dayLengthSeconds = 86400);
-    std::optional<SunEvent> crossing(Crossing which, double dayStartUtc, double dayLengthSeconds = 86400);
+    DayEvents events(double dayStartUtc, double dayLengthSeconds = angles::kSecondsPerDay);
+    std::optional<SunEvent> crossing(Crossing which, double dayStartUtc,
+                                     double dayLengthSeconds = angles::kSecondsPerDay);
 
     // Every instant in the day at which the sun's centre, at or above the
     // horizon, stands at the azimuth bearingDeg (from north through east,
@@ -73,13 +76,14 @@ public:
     // culminates on the pole's side of the zenith a bearing on that side can
     // be reached twice in a morning or an afternoon. Each event's azimuth is
     // the bearing, in [0, 360).
-    std::vector<SunEvent> bearingCrossings(double bearingDeg, double dayStartUtc, double dayLengthSeconds = 86400);
+    std::vector<SunEvent> bearingCrossings(double bearingDeg, double dayStartUtc,
+                                           double dayLengthSeconds = angles::kSecondsPerDay);
 
     // Every instant in the day at which the centre's geometric altitude is
     // altitudeDeg (strictly between -90 and 90; none otherwise), in time
     // order, to better than 1 ms.
     std::vector<AltitudeEvent> altitudeCrossings(double altitudeDeg, double dayStartUtc,
-                                                 double dayLengthSeconds = 86400);
+                                                 double dayLengthSeconds = angles::kSecondsPerDay);
 
 private:
     struct Sample;

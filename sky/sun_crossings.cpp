@@ -18,6 +18,8 @@
 #include "root_finding.h"
 #include "sun_sample.h"
 
+#include "angles/angles.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -25,10 +27,10 @@ namespace orvane::sky {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kDegree = kPi / 180;
-constexpr double kDay = 86400;
-constexpr double kSolarRate = 2 * kPi / kDay;
+using angles::kPi;
+using angles::kSecondsPerDay;
+
+constexpr double kSolarRate = 2 * kPi / kSecondsPerDay;
 constexpr double kTolerance = 1e-4; // seconds
 // Two brackets meeting at a root both find it.
 constexpr double kSameRoot = 1e-3; // seconds
@@ -44,14 +46,14 @@ double wrapAngle(double radians) // to (-pi, pi]
 std::vector<double> Sun::hourAngleInstants(double hourAngle, double start, double end)
 {
     const Sample middle = sample((start + end) / 2);
-    const int reach = static_cast<int>(std::ceil((end - start) / 2 / kDay)) + 1;
+    const int reach = static_cast<int>(std::ceil((end - start) / 2 / kSecondsPerDay)) + 1;
     std::vector<double> out;
     for (const double target : {hourAngle, hourAngle + kPi}) {
         const double nearest = middle.utc + wrapAngle(target - middle.sun.hourAngle) / kSolarRate;
         for (int k = -reach; k <= reach; ++k) {
-            double t = nearest + k * kDay;
+            double t = nearest + k * kSecondsPerDay;
             // The hour angle runs off the mean rate by up to 30 s a day.
-            if (t < start - kDay / 8 || t > end + kDay / 8)
+            if (t < start - kSecondsPerDay / 8 || t > end + kSecondsPerDay / 8)
                 continue;
             t += wrapAngle(target - sample(t).sun.hourAngle) / kSolarRate;
             if (t > start && t < end)
@@ -94,12 +96,8 @@ std::vector<SunEvent> Sun::bearingCrossings(double bearingDeg, double dayStartUt
     std::vector<SunEvent> out;
     if (!std::isfinite(bearingDeg) || !(dayLengthSeconds > 0))
         return out;
-    double bearing = std::fmod(bearingDeg, 360.0);
-    if (bearing < 0)
-        bearing += 360;
-    if (bearing >= 360) // a tiny negative bearing rounds up to 360
-        bearing = 0;
-    const double sb = std::sin(bearing * kDegree), cb = std::cos(bearing * kDegree);
+    const double bearing = angles::wrap360(bearingDeg);
+    const double sb = std::sin(angles::radians(bearing)), cb = std::cos(angles::radians(bearing));
     const double sinLatitude = frame_.up[2]; // the vertical's polar component
     // At the equator due east and west the component is constant but for
     // the declination's drift; any turning point does.
@@ -118,7 +116,7 @@ std::vector<AltitudeEvent> Sun::altitudeCrossings(double altitudeDeg, double day
     std::vector<AltitudeEvent> out;
     if (!(altitudeDeg > -90 && altitudeDeg < 90) || !(dayLengthSeconds > 0))
         return out;
-    const double level = std::sin(altitudeDeg * kDegree);
+    const double level = std::sin(angles::radians(altitudeDeg));
     const auto above = [level](const LocalSun &s) { return s.up - level; };
     for (const Sample &s : roots(above, 0.0, dayStartUtc, dayStartUtc + dayLengthSeconds)) {
         // The sun climbs from the lower transit to the upper (H < 0).

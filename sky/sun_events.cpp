@@ -15,6 +15,8 @@
 #include "root_finding.h"
 #include "sun_sample.h"
 
+#include "angles/angles.h"
+
 #include <cmath>
 #include <vector>
 
@@ -22,12 +24,13 @@ namespace orvane::sky {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kDay = 86400;
-constexpr double kHalfDay = kDay / 2;
+using angles::kPi;
+using angles::kSecondsPerDay;
+
+constexpr double kHalfDay = kSecondsPerDay / 2;
 // The sun's hour angle advances by 2 pi per mean solar day, give or take
 // 30 s a day.
-constexpr double kSolarRate = 2 * kPi / kDay;
+constexpr double kSolarRate = 2 * kPi / kSecondsPerDay;
 constexpr double kTolerance = 1e-4; // seconds
 // Due east or west above the horizon lies within 6 hours of the transit;
 // this much around the day, a transit may still have one inside it.
@@ -101,9 +104,9 @@ DayEvents Sun::search(double start, double length, bool wantEast, bool wantMerid
 
     // The upper transits whose halves of the sky reach into the day.
     std::vector<Sample> transits;
-    const int steps = static_cast<int>(std::ceil((length / 2 + kCrossingReach) / kDay));
+    const int steps = static_cast<int>(std::ceil((length / 2 + kCrossingReach) / kSecondsPerDay));
     for (int k = -steps; k <= steps; ++k) {
-        const double guess = nearest + k * kDay;
+        const double guess = nearest + k * kSecondsPerDay;
         if (guess > start - kCrossingReach && guess < end + kCrossingReach)
             transits.push_back(refineTransit(guess));
     }

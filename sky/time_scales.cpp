@@ -2,6 +2,8 @@
 
 #include "delta_t.h"
 
+#include "angles/angles.h"
+
 #include <erfa.h>
 #include <erfam.h>
 
@@ -12,7 +14,7 @@ namespace orvane::sky {
 
 namespace {
 
-constexpr double kDaySeconds = 86400.0;
+using angles::kSecondsPerDay;
 constexpr double kUnixEpochJd = 2440587.5;
 constexpr double kJ2000Jd = 2451545.0;
 constexpr double kDaysPerYear = 365.2425;
@@ -83,22 +85,22 @@ std::optional<double> wholeDayLeapSeconds(long long days, const CivilDate &date)
 
 TimeScales timeScalesFromUtc(double utcSeconds)
 {
-    const double days = std::floor(utcSeconds / kDaySeconds);
-    double secondOfDay = utcSeconds - days * kDaySeconds;
-    if (secondOfDay >= kDaySeconds) // rounding just below a midnight
-        secondOfDay = std::nextafter(kDaySeconds, 0.0);
+    const double days = std::floor(utcSeconds / kSecondsPerDay);
+    double secondOfDay = utcSeconds - days * kSecondsPerDay;
+    if (secondOfDay >= kSecondsPerDay) // rounding just below a midnight
+        secondOfDay = std::nextafter(kSecondsPerDay, 0.0);
     const CivilDate date = civilFromDays(static_cast<long long>(days));
 
     TimeScales t;
-    t.ut1 = {kUnixEpochJd + days, secondOfDay / kDaySeconds};
+    t.ut1 = {kUnixEpochJd + days, secondOfDay / kSecondsPerDay};
     if (const std::optional<double> leap = wholeDayLeapSeconds(static_cast<long long>(days), date)) {
-        t.tt = {t.ut1.day, (secondOfDay + *leap + ERFA_TTMTAI) / kDaySeconds};
+        t.tt = {t.ut1.day, (secondOfDay + *leap + ERFA_TTMTAI) / kSecondsPerDay};
         return t;
     }
     if (date.year >= kFirstUtcYear && ttFromLeapSeconds(date, secondOfDay, t.tt))
         return t;
     const double decimalYear = 2000.0 + (t.ut1.day - kJ2000Jd + t.ut1.fraction) / kDaysPerYear;
-    t.tt = {t.ut1.day, t.ut1.fraction + deltaTSeconds(decimalYear) / kDaySeconds};
+    t.tt = {t.ut1.day, t.ut1.fraction + deltaTSeconds(decimalYear) / kSecondsPerDay};
     return t;
 }
 

@@ -1,5 +1,7 @@
 #include "topocentric.h"
 
+#include "angles/angles.h"
+
 #include <erfa.h>
 #include <erfam.h>
 
@@ -38,11 +40,7 @@ SiteFrame::SiteFrame(double latitudeDeg, double longitudeDeg, double heightM)
     }
 }
 
-double LocalSun::azimuthDeg() const
-{
-    const double a = std::atan2(east, north) * ERFA_DR2D;
-    return a < 0 ? (a + 360 < 360 ? a + 360 : 0.0) : a;
-}
+double LocalSun::azimuthDeg() const { return angles::wrap360(std::atan2(east, north) * ERFA_DR2D); }
 
 double LocalSun::altitudeDeg() const { return std::atan2(up, std::hypot(east, north)) * ERFA_DR2D; }
 
