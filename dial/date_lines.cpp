@@ -2,17 +2,17 @@
 
 #include "dial/face_frame.h"
 
+#include "angles/angles.h"
+
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <optional>
 
 namespace orvane::dial {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kDeg = kPi / 180;
+using angles::kPi;
 // Kept a little under the promise: the point where a line leaves the plate is
 // read off a chord, a hair away from the curve.
 constexpr double kStep = 0.95 * kDateLineSpacing;
@@ -99,7 +99,7 @@ public:
     }
 
 private:
-    static constexpr double kMaxStep = 2 * kDeg;
+    static constexpr double kMaxStep = angles::radians(2);
 
     struct Sample {
         PlatePoint point;
@@ -195,7 +195,7 @@ private:
 std::vector<Polyline> dateLine(const DialInput &input, double declination)
 {
     const FaceFrame f = faceFrame(input);
-    const double d = declination * kDeg;
+    const double d = angles::radians(declination);
     // The sun lights a plane with normal m when
     // cos d (cos H dot(noon, m) + sin H dot(west, m)) + sin d dot(pole, m) > floor.
     const auto litBy = [&](Vec3 m, double floor) {

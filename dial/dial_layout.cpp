@@ -2,10 +2,11 @@
 
 #include "dial/face_frame.h"
 
+#include "angles/angles.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace orvane::dial {
 
@@ -36,7 +37,7 @@ DialLayout layoutDial(const DialInput &input)
     const bool parallel = std::fabs(pn) < kParallel;
 
     DialLayout out;
-    out.styleHeight = std::asin(std::min(1.0, std::fabs(pn))) * 180 / std::numbers::pi;
+    out.styleHeight = angles::degrees(std::asin(std::min(1.0, std::fabs(pn))));
     PlatePoint root;
     if (parallel) {
         out.substyle = clipToPlate(input.plate, {0, 0}, axis, -kInf, kInf);
@@ -85,7 +86,7 @@ bool faceEverLit(double latitude, DialType type, double facing)
     // best day is refused too.
     constexpr int kSteps = 1440;
     for (int i = 0; i < kSteps; ++i) {
-        if (hourLit(f, (2.0 * i / kSteps - 1) * std::numbers::pi))
+        if (hourLit(f, (2.0 * i / kSteps - 1) * angles::kPi))
             return true;
     }
     return false;

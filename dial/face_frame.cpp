@@ -1,25 +1,22 @@
 #include "dial/face_frame.h"
 
+#include "angles/angles.h"
+
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace orvane::dial {
 
-namespace {
-constexpr double kDeg = std::numbers::pi / 180;
-}
-
 FaceFrame faceFrame(const DialInput &input)
 {
-    const double phi = input.latitude * kDeg;
+    const double phi = angles::radians(input.latitude);
     FaceFrame f;
     if (input.type == DialType::Horizontal) {
         f.normal = {0, 0, 1};
         f.xAxis = {1, 0, 0};
         f.yAxis = {0, 1, 0};
     } else {
-        const double a = input.facing * kDeg;
+        const double a = angles::radians(input.facing);
         f.normal = {std::sin(a), std::cos(a), 0};
         // To the right of someone looking at the wall, i.e. along -normal.
         f.xAxis = {-std::cos(a), std::sin(a), 0};
@@ -56,7 +53,7 @@ bool hourLit(const FaceFrame &f, double hourAngle)
     // With t = tan(declination), the sun lights a plane with normal m when
     // dot(e, m) + t dot(pole, m) > 0: one bound on t per plane.
     const Vec3 e = equatorPoint(f, hourAngle);
-    const double tMax = std::tan(kMaxDeclination * kDeg);
+    const double tMax = std::tan(angles::radians(kMaxDeclination));
     double lo = -tMax;
     double hi = tMax;
     for (const Vec3 &m : {f.normal, Vec3{0, 0, 1}}) {
@@ -81,10 +78,7 @@ double hourAngleOf(const DialInput &input, double hour)
     double degrees = 15 * (hour - 12);
     if (input.time == DialTime::Zone)
         degrees += input.longitude - input.zoneMeridian;
-    degrees = std::remainder(degrees, 360.0);
-    if (degrees <= -180)
-        degrees += 360;
-    return degrees * kDeg;
+    return angles::radians(angles::wrap180(degrees));
 }
 
 } // namespace orvane::dial

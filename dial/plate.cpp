@@ -2,9 +2,10 @@
 
 #include "dial/face_frame.h"
 
+#include "angles/angles.h"
+
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 
 namespace orvane::dial {
@@ -16,9 +17,9 @@ PlateRect plateAround(const DialInput &input, double width, double height)
     PlatePoint side;
     int lit = 0;
     for (int d = -2; d <= 2; ++d) {
-        const double declination = d * kMaxDeclination / 2 * std::numbers::pi / 180;
+        const double declination = angles::radians(d * kMaxDeclination / 2);
         for (int i = 0; i < 48; ++i) {
-            const Vec3 s = sunDirection(f, (i + 0.5) / 24 * std::numbers::pi - std::numbers::pi, declination);
+            const Vec3 s = sunDirection(f, (i + 0.5) / 24 * angles::kPi - angles::kPi, declination);
             if (dot(s, f.normal) <= 1e-9 || s.u <= 0)
                 continue;
             const PlatePoint p = shadowOf(f, s);

@@ -8,12 +8,12 @@
 #include <QDateTime>
 
 #include <cmath>
-#include <numbers>
 
 namespace orvane {
 
 namespace {
 
+using namespace angles;
 using namespace field_math;
 
 const SolarEvent &methodEvent(const Crossings &c, FieldEvent e)
@@ -32,9 +32,9 @@ const SolarEvent &methodEvent(const Crossings &c, FieldEvent e)
 // The method's clock as the window shows it: to the nearest second, within the day.
 double shownClock(double dayFraction)
 {
-    double s = std::round(dayFraction * kDay);
-    s = std::fmod(s, kDay);
-    return s < 0 ? s + kDay : s;
+    double s = std::round(dayFraction * kSecondsPerDay);
+    s = std::fmod(s, kSecondsPerDay);
+    return s < 0 ? s + kSecondsPerDay : s;
 }
 
 const std::optional<sky::SunEvent> &preciseEvent(const sky::DayEvents &d, FieldEvent e)
@@ -71,12 +71,12 @@ EventField eventField(FieldEvent e, const Crossings &m, const sky::DayEvents &pr
     const sky::SunPosition at = sun.position(utc);
     f.azimuthDeg = at.azimuthDeg;
     f.altitudeDeg = at.altitudeDeg;
-    f.shadowBearingDeg = bearing(at.azimuthDeg + 180);
+    f.shadowBearingDeg = wrap360(at.azimuthDeg + 180);
     if (at.altitudeDeg > 0)
-        f.shadowLengthPerM = 1 / std::tan(at.altitudeDeg * kDegToRad);
-    f.offLineDeg = signedAngle(at.azimuthDeg - f.targetAzimuthDeg);
-    f.offLineMmPerM = 1000 * std::tan(f.offLineDeg * kDegToRad);
-    f.turnDegPerMin = signedAngle(sun.position(utc + 30).azimuthDeg - sun.position(utc - 30).azimuthDeg);
+        f.shadowLengthPerM = 1 / std::tan(radians(at.altitudeDeg));
+    f.offLineDeg = wrap180(at.azimuthDeg - f.targetAzimuthDeg);
+    f.offLineMmPerM = 1000 * std::tan(radians(f.offLineDeg));
+    f.turnDegPerMin = wrap180(sun.position(utc + 30).azimuthDeg - sun.position(utc - 30).azimuthDeg);
 
     if (at.altitudeDeg < 0)
         f.notes.push_back(FieldNote::BelowHorizon);
@@ -91,11 +91,11 @@ MarkField markWith(sky::Sun &sun, double dayStart, double clockSeconds)
 {
     MarkField mark;
     mark.clock = clockSeconds;
-    mark.shadowBearingDeg = bearing(sun.position(dayStart + clockSeconds).azimuthDeg + 180);
+    mark.shadowBearingDeg = wrap360(sun.position(dayStart + clockSeconds).azimuthDeg + 180);
     // The nearest of the four true directions; a tie goes to the first.
     double best = 360;
     for (int target = 0; target < 360; target += 90) {
-        const double turn = signedAngle(target - mark.shadowBearingDeg);
+        const double turn = wrap180(target - mark.shadowBearingDeg);
         if (std::fabs(turn) < std::fabs(best)) {
             best = turn;
             mark.line = target % 180 == 0 ? TrueLine::NorthSouth : TrueLine::EastWest;
@@ -124,7 +124,7 @@ FieldData computeFieldData(const FieldInputs &in)
         for (int dt = -300; dt <= 300; dt += 30) {
             const sky::SunPosition p = sun.position(dayStart + f.methodClock + dt);
             d.around.push_back(
-                AroundRow{e, f.methodClock + dt, p.azimuthDeg, p.altitudeDeg, bearing(p.azimuthDeg + 180)});
+                AroundRow{e, f.methodClock + dt, p.azimuthDeg, p.altitudeDeg, wrap360(p.azimuthDeg + 180)});
         }
     }
 
@@ -236,14 +236,14 @@ QString declinationSideName(DeclinationSide s)
 double roundedBearing(double degrees, int decimals)
 {
     const double scale = std::pow(10.0, decimals);
-    const double r = std::round(bearing(degrees) * scale) / scale;
+    const double r = std::round(wrap360(degrees) * scale) / scale;
     return r >= 360 ? r - 360 : r;
 }
 
 QString clockText(double seconds, bool tenths)
 {
     const long long units = std::llround(seconds * (tenths ? 10 : 1));
-    const long long perDay = static_cast<long long>(kDay) * (tenths ? 10 : 1);
+    const long long perDay = static_cast<long long>(kSecondsPerDay) * (tenths ? 10 : 1);
     long long u = units % perDay;
     if (u < 0)
         u += perDay;

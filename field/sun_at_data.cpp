@@ -9,6 +9,7 @@
 
 namespace orvane {
 
+using namespace angles;
 using namespace field_math;
 
 namespace {
@@ -21,10 +22,10 @@ SunMoment moment(sky::Sun &sun, double utc, double dayStart)
     const sky::SunPosition at = sun.position(utc);
     m.azimuthDeg = at.azimuthDeg;
     m.altitudeDeg = at.altitudeDeg;
-    m.shadowBearingDeg = bearing(at.azimuthDeg + 180);
+    m.shadowBearingDeg = wrap360(at.azimuthDeg + 180);
     if (at.altitudeDeg > 0)
-        m.shadowLengthPerM = 1 / std::tan(at.altitudeDeg * kDegToRad);
-    m.turnDegPerMin = signedAngle(sun.position(utc + 30).azimuthDeg - sun.position(utc - 30).azimuthDeg);
+        m.shadowLengthPerM = 1 / std::tan(radians(at.altitudeDeg));
+    m.turnDegPerMin = wrap180(sun.position(utc + 30).azimuthDeg - sun.position(utc - 30).azimuthDeg);
     return m;
 }
 
@@ -38,7 +39,7 @@ BearingField bearingField(sky::Sun &sun, double bearingDeg, double dayStart)
             const double clock = f.times.back().clock + dt;
             const sky::SunPosition p = sun.position(dayStart + clock);
             f.around.push_back(
-                AroundRow{FieldEvent::Meridian, clock, p.azimuthDeg, p.altitudeDeg, bearing(p.azimuthDeg + 180)});
+                AroundRow{FieldEvent::Meridian, clock, p.azimuthDeg, p.altitudeDeg, wrap360(p.azimuthDeg + 180)});
         }
     }
     return f;
