@@ -8,9 +8,10 @@
 
 #include "text/wording.h"
 
+#include "angles/angles.h"
+
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace orvane {
 
@@ -81,7 +82,7 @@ std::optional<double> hourLineAngle(const dial::DialLayout &layout, const dial::
         return std::nullopt;
     const double sense = layout.root->y > 0 ? -1 : 1;
     const double dx = line.line.to.x - line.line.from.x, dy = line.line.to.y - line.line.from.y;
-    return std::atan2(dx, sense * dy) * 180 / std::numbers::pi;
+    return angles::degrees(std::atan2(dx, sense * dy));
 }
 
 QString dialJson(const DialData &d)

@@ -1,5 +1,6 @@
 #include "dial_drawing.h"
 
+#include "angles/angles.h"
 #include "dial/date_lines.h"
 #include "print/card_page.h"
 #include "text/report_text.h"
@@ -7,13 +8,10 @@
 #include "text/wording.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace orvane {
 
 namespace {
-
-constexpr double kDegree = std::numbers::pi / 180;
 
 QString siteText(const DesignerRequest &r, const QLocale &locale)
 {
@@ -98,7 +96,7 @@ std::vector<HourRow> hourRows(const DialDrawing &drawing)
         HourRow row;
         row.hour = h.hour;
         row.label = QString::fromStdString(h.label);
-        row.angle = std::atan2(dx * px + dy * py, dx * rx + dy * ry) / kDegree;
+        row.angle = angles::degrees(std::atan2(dx * px + dy * py, dx * rx + dy * ry));
         // Parallel lines have no end to start from: the half-turn that reads smaller.
         if (!l.root && std::fabs(row.angle) > 90)
             row.angle -= std::copysign(180.0, row.angle);

@@ -4,6 +4,8 @@
 #include "dial_preview.h"
 #include "dial_svg_file.h"
 #include "dial_words.h"
+
+#include "angles/angles.h"
 #include "forms/spoken_text.h"
 #include "text/dial_measure.h"
 #include "text/report_text.h"
@@ -106,7 +108,7 @@ std::optional<DialSettings> FrmDialDesigner::settings() const
     s.plateWidth = *width;
     s.plateHeight = *height;
     s.nodusHeight = *nodus;
-    s.facing = std::fmod(*facing, 360.0);
+    s.facing = angles::wrap360(*facing);
     return s;
 }
 

@@ -3,6 +3,8 @@
 
 #include "dial/label_placer.h"
 
+#include "angles/angles.h"
+
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -12,7 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace orvane {
 
@@ -162,7 +163,7 @@ void paintGnomon(QPainter &p, const DialDrawing &d, const QTransform &toDevice, 
         const double r = std::min(20.0, g.base * 0.4) * mm;
         p.setPen(QPen(Qt::black, kLineMm * mm * 0.7));
         p.drawArc(QRectF(root.x() - r, root.y() - r, 2 * r, 2 * r), 0, static_cast<int>(d.layout.styleHeight * 16));
-        const double mid = d.layout.styleHeight / 2 * std::numbers::pi / 180;
+        const double mid = angles::radians(d.layout.styleHeight / 2);
         label(p, root + QPointF(std::cos(mid), -std::sin(mid)) * (r + 9 * mm),
               locale.toString(d.layout.styleHeight, 'f', 2) + QStringLiteral("°"));
     } else {

@@ -3,14 +3,15 @@
 #include "bearing_block.h"
 #include "countdown.h"
 #include "event_block.h"
+#include "forms/spoken_text.h"
 #include "plan_view.h"
 #include "sheet_page.h"
 #include "sheet_table.h"
 #include "sheet_text.h"
-#include "forms/spoken_text.h"
 #include "sun_at_text.h"
 #include "wall_panel.h"
 
+#include "angles/angles.h"
 #include "text/result_text.h"
 
 #include <QApplication>
@@ -31,7 +32,7 @@ namespace orvane {
 
 namespace {
 
-constexpr double kDay = 86400;
+using angles::kSecondsPerDay;
 constexpr int kTickSeconds = 5;
 // The chooser's value for the bearing's first time; the second follows.
 constexpr int kBearingChoice = 10;
@@ -106,13 +107,13 @@ void FrmFieldSheet::showFigures()
         for (const EventField &f : data_.events)
             if (f.seen)
                 cboAroundEvent->addItem(eventTitle(f.event) + QStringLiteral(", ") +
-                                            timeText(f.methodClock / kDay, locale),
+                                            timeText(f.methodClock / kSecondsPerDay, locale),
                                         static_cast<int>(f.event));
         if (!data_.bearings.empty()) {
             const BearingField &b = data_.bearings.front();
             for (std::size_t i = 0; i < b.times.size(); ++i)
                 cboAroundEvent->addItem(bearingTitle(b.bearingDeg, locale) + QStringLiteral(", ") +
-                                            timeText(b.times[i].clock / kDay, locale),
+                                            timeText(b.times[i].clock / kSecondsPerDay, locale),
                                         kBearingChoice + static_cast<int>(i));
         }
         const int again = cboAroundEvent->findData(chosen);
@@ -249,7 +250,7 @@ void FrmFieldSheet::refreshClock()
         return;
     const double seconds = onClock.time().msecsSinceStartOfDay() / 1000.0;
     const QLocale locale;
-    lblNow->setText(QStringLiteral("Computer's clock: ") + timeText(std::floor(seconds) / kDay, locale));
+    lblNow->setText(QStringLiteral("Computer's clock: ") + timeText(std::floor(seconds) / kSecondsPerDay, locale));
 
     const std::optional<NextEvent> next = nextEvent(data_, seconds);
     if (!next) {
@@ -260,7 +261,7 @@ void FrmFieldSheet::refreshClock()
     const auto left = static_cast<long long>(std::ceil(next->secondsLeft));
     const EventField &f = data_.events[static_cast<int>(next->event)];
     lblCountdown->setText(QStringLiteral("Next: %1 at %2, %3")
-                              .arg(fieldEventName(next->event), timeText(f.methodClock / kDay, locale),
+                              .arg(fieldEventName(next->event), timeText(f.methodClock / kSecondsPerDay, locale),
                                    left > 0 ? QStringLiteral("in ") + durationText(left) : QStringLiteral("now")));
     // One tick for each of the last five seconds, when switched on.
     if (left >= 1 && left <= kTickSeconds) {

@@ -5,19 +5,18 @@
 #include "text/report_text.h"
 #include "text/result_text.h"
 
+#include "angles/angles.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace orvane {
 
 namespace {
-
-constexpr double kDegToRad = std::numbers::pi / 180;
 
 const QColor kEventColours[3] = {QColor(204, 85, 0), QColor(0, 90, 170), QColor(128, 40, 150)};
 const QColor kBearingColour(20, 130, 60);
@@ -35,7 +34,7 @@ double niceCeil(double x)
 // North up, east right: a bearing as a unit step on the page.
 QPointF towards(double bearingDeg)
 {
-    return QPointF(std::sin(bearingDeg * kDegToRad), -std::cos(bearingDeg * kDegToRad));
+    return QPointF(std::sin(angles::radians(bearingDeg)), -std::cos(angles::radians(bearingDeg)));
 }
 
 // Places a text block beside `anchor`, on the side `direction` points to,
@@ -222,7 +221,8 @@ std::vector<QRectF> paintShadows(QPainter &p, const PlanFrame &f, const FieldDat
             paintArrowhead(p, f, end, dir, shadow.colour);
         p.setPen(shadow.colour.darker(130));
         drawLabel(p, end + dir * (f.s / 30), dir,
-                  {shadow.name + QLatin1Char(' ') + timeText(shadow.clock / 86400, locale), lengthText(metres, locale)},
+                  {shadow.name + QLatin1Char(' ') + timeText(shadow.clock / angles::kSecondsPerDay, locale),
+                   lengthText(metres, locale)},
                   f.inner, &labels);
     }
     return labels;

@@ -4,6 +4,7 @@
 #include "sheet_text.h"
 #include "sun_at_text.h"
 
+#include "angles/angles.h"
 #include "print/page_font.h"
 #include "text/result_text.h"
 
@@ -141,11 +142,12 @@ QList<Table> aroundTables(const FieldData &d, const QLocale &locale)
     }
     for (const BearingField &b : d.bearings)
         for (const SunMoment &m : b.times) {
-            Table t{QStringLiteral("%1 at %2, every 30 s")
-                        .arg(bearingValueText(b.bearingDeg, locale), timeText(m.clock / 86400, locale)),
-                    aroundHeaders(),
-                    {},
-                    -1};
+            Table t{
+                QStringLiteral("%1 at %2, every 30 s")
+                    .arg(bearingValueText(b.bearingDeg, locale), timeText(m.clock / angles::kSecondsPerDay, locale)),
+                aroundHeaders(),
+                {},
+                -1};
             for (const AroundRow &r : b.around) {
                 if (std::fabs(r.clock - m.clock) > reach)
                     continue;

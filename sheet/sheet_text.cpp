@@ -8,6 +8,8 @@
 #include "text/summer_time.h"
 #include "text/time_zones.h"
 
+#include "angles/angles.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -15,7 +17,7 @@ namespace orvane {
 
 namespace {
 
-constexpr double kDay = 86400;
+using angles::kSecondsPerDay;
 
 bool hasNote(const EventField &f, FieldNote n) { return std::find(f.notes.begin(), f.notes.end(), n) != f.notes.end(); }
 
@@ -70,7 +72,7 @@ EventTexts eventTexts(const EventField &f, double plumbHeightM, const QLocale &l
         t.unusable = true;
         return t;
     }
-    t.clock = timeText(f.methodClock / kDay, locale);
+    t.clock = timeText(f.methodClock / kSecondsPerDay, locale);
     if (f.preciseClock && f.differenceSeconds)
         t.precise = QStringLiteral("Precise %1 (%2 s)")
                         .arg(timeTextTenths(*f.preciseClock, locale),
@@ -97,7 +99,7 @@ QStringList aroundHeaders()
 
 QStringList aroundCells(const AroundRow &row, const QLocale &locale)
 {
-    return {timeText(row.clock / kDay, locale), bearingText(row.azimuthDeg, locale),
+    return {timeText(row.clock / kSecondsPerDay, locale), bearingText(row.azimuthDeg, locale),
             degreesText(row.altitudeDeg, locale), bearingText(row.shadowBearingDeg, locale)};
 }
 
@@ -116,11 +118,11 @@ QStringList dayCells(const DayRow &row, const QLocale &locale)
     QStringList cells{locale.toString(row.date, QStringLiteral("ddd ")) +
                       locale.toString(row.date, QLocale::ShortFormat)};
     for (const std::optional<double> &t : row.method)
-        cells << (t ? timeText(*t / kDay, locale) : QStringLiteral("never"));
+        cells << (t ? timeText(*t / kSecondsPerDay, locale) : QStringLiteral("never"));
     for (const std::vector<double> &clocks : row.bearingClocks) {
         QStringList times;
         for (double c : clocks)
-            times << timeText(c / kDay, locale);
+            times << timeText(c / kSecondsPerDay, locale);
         cells << (times.isEmpty() ? QStringLiteral("never") : times.join(QStringLiteral(", ")));
     }
     return cells;
@@ -170,7 +172,7 @@ QString planDescription(const FieldData &d, double plumbHeightM, const QLocale &
         const QString title = eventTitle(f.event);
         if (castsShadow(f))
             sentences << QStringLiteral("%1: at %2 the shadow points to %3 and is %4 long.")
-                             .arg(title, timeText(f.methodClock / kDay, locale),
+                             .arg(title, timeText(f.methodClock / kSecondsPerDay, locale),
                                   bearingText(f.shadowBearingDeg, locale),
                                   lengthText(*f.shadowLengthPerM * plumbHeightM, locale));
         else if (f.seen)
@@ -182,7 +184,7 @@ QString planDescription(const FieldData &d, double plumbHeightM, const QLocale &
         for (const SunMoment &m : b.times)
             if (m.shadowLengthPerM)
                 sentences << QStringLiteral("%1: at %2 the shadow points to %3 and is %4 long.")
-                                 .arg(bearingTitle(b.bearingDeg, locale), timeText(m.clock / kDay, locale),
+                                 .arg(bearingTitle(b.bearingDeg, locale), timeText(m.clock / kSecondsPerDay, locale),
                                       bearingText(m.shadowBearingDeg, locale),
                                       lengthText(*m.shadowLengthPerM * plumbHeightM, locale));
     return sentences.join(QLatin1Char(' '));

@@ -3,13 +3,15 @@
 #include "sheet_text.h"
 #include "text/result_text.h"
 
+#include "angles/angles.h"
+
 #include <cmath>
 
 namespace orvane {
 
 namespace {
 
-constexpr double kDay = 86400;
+using angles::kSecondsPerDay;
 
 QString signedDegrees(double value, const QLocale &locale)
 {
@@ -42,7 +44,7 @@ QString bearingAbsentText(double degrees, const QLocale &locale)
 MomentTexts momentTexts(const SunMoment &m, double plumbHeightM, const QLocale &locale)
 {
     MomentTexts t;
-    t.clock = timeText(m.clock / kDay, locale);
+    t.clock = timeText(m.clock / kSecondsPerDay, locale);
     t.precise = QStringLiteral("Precise ") + timeTextTenths(m.preciseClock, locale);
     t.altitude = QStringLiteral("Sun's altitude ") + degreesText(m.altitudeDeg, locale);
     t.shadow = shadowText(m.shadowBearingDeg, m.shadowLengthPerM, plumbHeightM, locale);
@@ -65,8 +67,9 @@ QStringList wallHeaders()
 
 QStringList wallCells(const WallField::Reading &r, const QLocale &locale)
 {
-    return {timeText(r.clock / kDay, locale), signedDegrees(r.angleDeg, locale), bearingText(r.sunAzimuthDeg, locale),
-            bearingText(r.facingDeg, locale), signedDegrees(r.residualDeg, locale)};
+    return {timeText(r.clock / kSecondsPerDay, locale), signedDegrees(r.angleDeg, locale),
+            bearingText(r.sunAzimuthDeg, locale), bearingText(r.facingDeg, locale),
+            signedDegrees(r.residualDeg, locale)};
 }
 
 QString wallResultText(const WallField &w, double latitude, const QLocale &locale)
@@ -87,9 +90,10 @@ QString wallResultText(const WallField &w, double latitude, const QLocale &local
 QString wallRefusalText(const WallReadingRefusal &r, const FieldInputs::WallReading &reading, int number,
                         const QLocale &locale)
 {
-    const QString which = QStringLiteral("Reading %1 (%2, %3)")
-                              .arg(number)
-                              .arg(timeText(reading.clock / kDay, locale), signedDegrees(reading.angleDeg, locale));
+    const QString which =
+        QStringLiteral("Reading %1 (%2, %3)")
+            .arg(number)
+            .arg(timeText(reading.clock / kSecondsPerDay, locale), signedDegrees(reading.angleDeg, locale));
     return which + (r.sunBelowHorizon ? QStringLiteral(" refused: the sun is below the horizon then.")
                                       : QStringLiteral(" refused: the angle must lie between -90° and +90°."));
 }

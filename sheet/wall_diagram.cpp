@@ -1,10 +1,11 @@
 #include "wall_diagram.h"
 
+#include "angles/angles.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 #include <cmath>
-#include <numbers>
 
 namespace orvane {
 
@@ -16,7 +17,7 @@ constexpr double kShownDeg = 35;
 // Up the page is towards the wall: an angle clockwise from there as a step.
 QPointF towards(double deg)
 {
-    const double rad = deg * std::numbers::pi / 180;
+    const double rad = angles::radians(deg);
     return {std::sin(rad), -std::cos(rad)};
 }
 
