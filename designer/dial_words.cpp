@@ -52,14 +52,13 @@ QString cardRowSentence(const CardDay &day, const QLocale &locale)
     return longDate(day.date, locale) + QStringLiteral(": ") + correctionWords(day.addSeconds);
 }
 
-QString dialDescription(const DialDrawing &drawing, const QLocale &locale)
+QString dialDescription(const DialDrawing &drawing, const std::vector<HourRow> &rows, const QLocale &locale)
 {
     const bool horizontal = drawing.input.type == dial::DialType::Horizontal;
     QString text = horizontal
                        ? QStringLiteral("Horizontal dial")
                        : QStringLiteral("Vertical dial facing %1°").arg(reportNumberText(drawing.input.facing, locale));
     text += QStringLiteral(", style height %1°.").arg(locale.toString(drawing.layout.styleHeight, 'f', 2));
-    const std::vector<HourRow> rows = hourRows(drawing);
     if (rows.empty())
         return text + QStringLiteral(" No hour line falls on this plate.");
     text += u' ' + hourRange(rows) + u'.';
@@ -75,7 +74,7 @@ QString dialDescription(const DialDrawing &drawing, const QLocale &locale)
                       .arg(locale.toString(std::fabs(noon->angle), 'f', 2), side, reference);
 }
 
-QString dialSummary(const DialDrawing &drawing, const QLocale &locale)
+QString dialSummary(const DialDrawing &drawing, const std::vector<HourRow> &rows, const QLocale &locale)
 {
     QString text = QStringLiteral("Style height %1°").arg(locale.toString(drawing.layout.styleHeight, 'f', 2));
     if (drawing.layout.root)
@@ -83,7 +82,6 @@ QString dialSummary(const DialDrawing &drawing, const QLocale &locale)
                     .arg(locale.toString(std::hypot(drawing.layout.root->x, drawing.layout.root->y), 'f', 1));
     else
         text += QStringLiteral(", no root");
-    const std::vector<HourRow> rows = hourRows(drawing);
     return text + QStringLiteral(", ") +
            (rows.empty() ? QStringLiteral("no hour line on the plate") : hourRange(rows)) + u'.';
 }

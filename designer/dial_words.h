@@ -17,11 +17,11 @@ QString correctionWords(double seconds);
 QString cardRowSentence(const CardDay &day, const QLocale &locale);
 
 // The dial's kind, facing, style height, its hours from first to last and
-// where the noon line lies.
-QString dialDescription(const DialDrawing &drawing, const QLocale &locale);
+// where the noon line lies; `rows` are the drawing's hour rows.
+QString dialDescription(const DialDrawing &drawing, const std::vector<HourRow> &rows, const QLocale &locale);
 
 // The same, short, for when it changes: style height, root, hour lines.
-QString dialSummary(const DialDrawing &drawing, const QLocale &locale);
+QString dialSummary(const DialDrawing &drawing, const std::vector<HourRow> &rows, const QLocale &locale);
 
 // The card's range over the year, with its largest and smallest figure.
 QString cardDescription(const DialCard &card, const QLocale &locale);

@@ -195,16 +195,15 @@ void FrmDialDesigner::redraw()
         lblRoot->setText(lblRoot->text() + QStringLiteral("\nNo hour line falls on this plate."));
 
     const std::vector<HourRow> rows = hourRows(d);
-    preview->setAccessibleDescription(dialDescription(d, locale));
+    preview->setAccessibleDescription(dialDescription(d, rows, locale));
     say(lblSummary, rows.empty() ? QString() : QStringLiteral("%1 hour lines").arg(rows.size()),
-        dialSummary(d, locale));
-    fillHourTable(d, s->type);
+        dialSummary(d, rows, locale));
+    fillHourTable(rows, s->type);
 }
 
-void FrmDialDesigner::fillHourTable(const DialDrawing &drawing, dial::DialType type)
+void FrmDialDesigner::fillHourTable(const std::vector<HourRow> &rows, dial::DialType type)
 {
     const QLocale locale;
-    const std::vector<HourRow> rows = hourRows(drawing);
     const QStringList headers{QStringLiteral("Hour"), angleHeading(type),
                               QStringLiteral("Distance from the foot to the line (mm)")};
     // Long headings take two lines on screen, so that the table fits its pane.

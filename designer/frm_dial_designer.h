@@ -58,7 +58,7 @@ private:
     void saveSvg();
     void showProblem(QWidget *box, QLabel *label, const QString &problem);
     void updateCard(dial::DialTime time);
-    void fillHourTable(const DialDrawing &drawing, dial::DialType type);
+    void fillHourTable(const std::vector<HourRow> &rows, dial::DialType type);
     void say(SpokenLabel *label, const QString &shown, const QString &spoken = QString());
 
     DesignerRequest request_;
