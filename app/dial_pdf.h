@@ -1,13 +1,13 @@
 #pragma once
-// The command line's dial as full-scale PDF pages, painted as the Dial
-// Designer prints them.
+// The command line's dial as full-scale PDF pages: the Dial Designer's
+// pages of the same design.
 
-#include "cli/dial_data.h"
+#include "field/dial_design.h"
 
 #include <QIODevice>
 
 namespace orvane {
 
-bool paintDialPdf(QIODevice &device, const DialData &d);
+bool paintDialPdf(QIODevice &device, const DialDesign &design);
 
 } // namespace orvane

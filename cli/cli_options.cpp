@@ -1,6 +1,8 @@
 #include "cli_options.h"
 #include "dial_options.h"
 
+#include "dial/dial_kinds.h"
+
 #include "text/coordinate_text.h"
 #include "text/input_check.h"
 #include "text/input_parsing.h"
@@ -46,9 +48,9 @@ constexpr OptionSpec kOptions[] = {
     {"mark", "HH:MM[:SS]",
      "the clock time at which you marked the shadow: its bearing and the turn onto the "
      "nearest true line"},
-    {"dial", "TYPE",
-     "instead of the field data: a sundial for the site, horizontal or vertical (on a wall), with its hour lines, "
-     "style, gnomon and date lines"},
+    {"dial", "KIND",
+     "instead of the field data: a sundial for the site, with its hour lines, style, gnomon and date lines; KIND is "
+     "one of: "},
     {"facing", "DEG", "with --dial vertical: the direction the wall faces, from north through east (180 = south)"},
     {"nodus-height", "MM", "the nodus's height above the dial's face in mm (default 100)"},
     {"plate", "WxH", "the plate's width and height in mm, 50 to 5000 (default 300x300)"},
@@ -59,6 +61,8 @@ constexpr OptionSpec kOptions[] = {
      "none, solstices (default: the solstices and the equinox) or months (also the first of each month)"},
     {"card", "", "with --dial: the correction card, what to add to the dial's reading each day for the clock"},
     {"svg", "FILE", "with --dial: the dial drawn at full scale as SVG, in millimetres"},
+    {"dxf", "FILE",
+     "with --dial: the same drawing as DXF for cutters and routers, in millimetres, one layer per part"},
     {"card-svg", "FILE", "with --dial: the correction card alone as SVG"},
     {"pdf", "FILE", "with --dial: the dial printed at full scale as PDF, over as many pages as it needs"},
     {"format", "FORMAT", "text (default), json or csv"},
@@ -309,6 +313,18 @@ QString refusalText(const InputCheck &c, const QCommandLineParser &p, const QLoc
     return message;
 }
 
+// --dial's kinds from the table of kinds, each with what it takes.
+QString description(const OptionSpec &o)
+{
+    QString text = QString::fromUtf8(o.description);
+    if (qstrcmp(o.name, "dial") != 0)
+        return text;
+    QStringList kinds;
+    for (const dial::DialKind &k : dial::dialKinds())
+        kinds << QLatin1String(k.commandName) + (k.takesFacing ? QStringLiteral(" (with --facing)") : QString());
+    return text + kinds.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
@@ -318,7 +334,7 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
         QStringList names{QLatin1String(o.name)};
         if (names[0] == QLatin1String("help"))
             names = QStringList{QStringLiteral("h"), QStringLiteral("?")} + names;
-        p.addOption(QCommandLineOption(names, QString::fromUtf8(o.description), QLatin1String(o.valueName)));
+        p.addOption(QCommandLineOption(names, description(o), QLatin1String(o.valueName)));
     }
     // A negative value after an option ("--longitude -72.855") is that option's value.
     if (!p.parse(QStringList{QStringLiteral("orvane")} + args))
@@ -383,10 +399,11 @@ QString usageText()
                        "               (--utc-offset H[:MM] (--standard | --daylight-saving) | --zone NAME)\n"
                        "               [--days N] [--mark HH:MM[:SS]] [--bearing DEG]... [--altitude DEG]...\n"
                        "               [--wall-reading HH:MM[:SS]@DEG]... [--format text|json|csv]]\n"
-                       "       orvane --dial horizontal|vertical [--facing DEG] [--nodus-height MM]\n"
+                       "       orvane --dial KIND [--facing DEG] [--nodus-height MM]\n"
                        "               [--plate WxH] [--hour-step 60|30|15] [--dial-time sun|zone]\n"
                        "               [--date-lines none|solstices|months] [--card] [--svg FILE]\n"
-                       "               [--card-svg FILE] [--pdf FILE], with the date, site and clock\n"
+                       "               [--dxf FILE] [--card-svg FILE] [--pdf FILE], with the date, site\n"
+                       "               and clock\n"
                        "\n"
                        "Without options Orvane opens its window. With them it prints, for the date and\n"
                        "the site, the clock times at which the sun stands exactly east, on the meridian\n"
@@ -403,7 +420,7 @@ QString usageText()
         // An option too long for its column stands on a line of its own.
         if (left.size() + 2 > kDescriptionColumn)
             left += u'\n' + QString(kDescriptionColumn, u' ');
-        text += left.leftJustified(kDescriptionColumn) + wrapped(QString::fromUtf8(o.description)) + u'\n';
+        text += left.leftJustified(kDescriptionColumn) + wrapped(description(o)) + u'\n';
     }
     text += QStringLiteral("\nExamples:\n"
                            "  orvane --date 6/21/2027 --latitude 40.655 --longitude 72.855W --utc-offset -5 \\\n"

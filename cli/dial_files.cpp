@@ -1,5 +1,8 @@
 #include "dial_files.h"
 
+#include "dial/dxf_writer.h"
+#include "dial/svg_writer.h"
+
 #include <QSaveFile>
 
 namespace orvane {
@@ -40,23 +43,17 @@ void setDialPdfWriter(DialPdfWriter writer) { pdfWriter() = std::move(writer); }
 
 bool hasDialPdfWriter() { return bool(pdfWriter()); }
 
-dial::CardDrawing cardDrawing(const DialData &d, const QLocale &locale)
+DialDesign designForFiles(const DialData &d)
 {
-    dial::CardDrawing card = cardDrawing(d.card, d.site.date.year(), CardRows::HalfMonthly, locale);
-    card.clock = d.cardClock.toStdString();
-    return card;
+    DialDesign design = d.design;
+    if (!d.options.card) {
+        design.card.reset();
+        design.drawing = drawingParts(design.drawing, {dial::Part::Plate, dial::Part::Gnomon});
+    }
+    return design;
 }
 
-std::string dialSvgText(const DialData &d, const QLocale &locale)
-{
-    std::vector<dial::DateLineDrawing> lines;
-    for (const DateLineData &line : d.dateLines)
-        lines.push_back({line.label.toStdString(), line.pieces});
-    const dial::CardDrawing card = cardDrawing(d, locale);
-    return dial::dialSvg(d.input, d.layout, lines, d.options.card ? &card : nullptr);
-}
-
-QString writeDialFiles(const DialData &d, const QLocale &locale)
+QString writeDialFiles(const DialData &d)
 {
     const DialOptions &o = d.options;
     // Refused before any file is touched.
@@ -64,14 +61,19 @@ QString writeDialFiles(const DialData &d, const QLocale &locale)
         return QStringLiteral("--pdf \"%1\": PDF output needs the window's libraries, which this program was built "
                               "without; write --svg instead")
             .arg(o.pdfFile);
+    const DialDesign design = designForFiles(d);
     if (!o.svgFile.isEmpty())
-        if (QString error = saveText(o.svgFile, dialSvgText(d, locale)); !error.isEmpty())
+        if (QString error = saveText(o.svgFile, dial::svgText(design.drawing)); !error.isEmpty())
+            return error;
+    if (!o.dxfFile.isEmpty())
+        if (QString error = saveText(o.dxfFile, dial::dxfText(design.drawing)); !error.isEmpty())
             return error;
     if (!o.cardSvgFile.isEmpty())
-        if (QString error = saveText(o.cardSvgFile, dial::cardSvg(cardDrawing(d, locale))); !error.isEmpty())
+        if (QString error = saveText(o.cardSvgFile, dial::svgText(drawingParts(d.design.drawing, {dial::Part::Card})));
+            !error.isEmpty())
             return error;
     if (!o.pdfFile.isEmpty())
-        return save(o.pdfFile, [&d](QIODevice &device) { return pdfWriter()(device, d); });
+        return save(o.pdfFile, [&design](QIODevice &device) { return pdfWriter()(device, design); });
     return {};
 }
 

@@ -1,18 +1,20 @@
 #include "dial_options.h"
 
-#include "dial/dial_input.h"
+#include "dial/dial_kinds.h"
 #include "text/dial_measure.h"
 #include "text/input_parsing.h"
 
 #include <QRegularExpression>
+
+#include <limits>
 
 namespace orvane {
 
 namespace {
 
 // Options that shape the dial or its files, refused without --dial.
-constexpr const char *kDialOnly[] = {"facing", "nodus-height", "plate",      "hour-step", "dial-time",
-                                     "svg",    "pdf",          "date-lines", "card",      "card-svg"};
+constexpr const char *kDialOnly[] = {"facing", "nodus-height", "plate", "hour-step", "dial-time", "svg",
+                                     "dxf",    "pdf",          "date-lines", "card", "card-svg"};
 // The field data's own options; with --dial no field data is printed.
 constexpr const char *kFieldOnly[] = {"days", "mark", "bearing", "altitude", "wall-reading"};
 
@@ -32,18 +34,50 @@ QString refused(const QCommandLineParser &p, const char *name, const QString &wa
     return QStringLiteral("%1 \"%2\": %3").arg(opt(name), p.value(QLatin1String(name)), wanted);
 }
 
-std::optional<QString> readShape(const QCommandLineParser &p, DialOptions &d)
+// "horizontal or vertical": the kinds' names, or those that take a facing.
+QString kindNames(bool facingOnly = false)
 {
-    if (d.type == dial::DialType::Vertical) {
+    QStringList names;
+    for (const dial::DialKind &k : dial::dialKinds())
+        if (!facingOnly || k.takesFacing)
+            names << QString::fromLatin1(k.commandName);
+    const QString last = names.isEmpty() ? QString() : names.takeLast();
+    return names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+// The option that carries a setting, and how to give it.
+QString rangeMessage(const QCommandLineParser &p, const SettingProblem &problem)
+{
+    const auto low = QString::number(problem.range.low), high = QString::number(problem.range.high);
+    switch (problem.setting) {
+    case DialSetting::Facing:
+        return refused(p, "facing", QStringLiteral("give degrees from %1 to %2, from north through east").arg(low, high));
+    case DialSetting::PlateWidth:
+    case DialSetting::PlateHeight:
+        return refused(p, "plate", QStringLiteral("each side must lie between %1 and %2 mm").arg(low, high));
+    case DialSetting::NodusHeight:
+        if (!p.isSet(QStringLiteral("nodus-height")))
+            return QStringLiteral("--plate \"%1\": the nodus height (%2 mm) must not exceed the plate's smaller side; "
+                                  "give --nodus-height")
+                .arg(p.value(QStringLiteral("plate")))
+                .arg(DialSettings{}.nodusHeight);
+        return refused(p, "nodus-height", QStringLiteral("give mm from %1 to the plate's smaller side (%2)").arg(low, high));
+    }
+    return {};
+}
+
+std::optional<QString> readShape(const QCommandLineParser &p, const dial::DialKind &kind, DialOptions &d)
+{
+    constexpr double kUnread = std::numeric_limits<double>::quiet_NaN();
+    if (kind.takesFacing) {
         if (!p.isSet(QStringLiteral("facing")))
-            return QStringLiteral("--dial vertical needs --facing DEG, the direction the wall faces from north "
-                                  "through east (180 = south)");
-        const std::optional<double> facing = readFacing(p.value(QStringLiteral("facing")), QLocale::c());
-        if (!facing)
-            return refused(p, "facing", QStringLiteral("give degrees from 0 to 360, from north through east"));
-        d.facing = *facing;
+            return QStringLiteral("--dial %1 needs --facing DEG, the direction the wall faces from north "
+                                  "through east (180 = south)")
+                .arg(QLatin1String(kind.commandName));
+        d.facing = readFacing(p.value(QStringLiteral("facing")), QLocale::c()).value_or(kUnread);
     } else if (p.isSet(QStringLiteral("facing"))) {
-        return QStringLiteral("--facing is for --dial vertical; a horizontal dial faces the sky");
+        return QStringLiteral("--facing is for --dial %1; a %2 takes none")
+            .arg(kindNames(true), QString::fromUtf8(kind.title).toLower());
     }
 
     if (p.isSet(QStringLiteral("plate"))) {
@@ -54,26 +88,15 @@ std::optional<QString> readShape(const QCommandLineParser &p, DialOptions &d)
         const std::optional<double> w = side(1), h = side(2);
         if (!w || !h)
             return refused(p, "plate", QStringLiteral("give the width and height in mm, such as 300x300"));
-        if (*w < dial::kMinPlateSide || *w > dial::kMaxPlateSide || *h < dial::kMinPlateSide ||
-            *h > dial::kMaxPlateSide)
-            return refused(p, "plate", QStringLiteral("each side must lie between 50 mm and 5 m (5000)"));
         d.plateWidth = *w;
         d.plateHeight = *h;
     }
-    if (p.isSet(QStringLiteral("nodus-height"))) {
-        const std::optional<double> h =
-            readDialMeasure(p.value(QStringLiteral("nodus-height")), MeasureUnit::Millimetres, QLocale::c());
-        const double most = std::min(d.plateWidth, d.plateHeight);
-        if (!h || *h < dial::kMinNodusHeight || *h > most)
-            return refused(p, "nodus-height",
-                           QStringLiteral("give mm from 5 to the plate's smaller side (%1)").arg(most));
-        d.nodusHeight = *h;
-    } else if (d.nodusHeight > std::min(d.plateWidth, d.plateHeight)) {
-        return QStringLiteral("--plate \"%1\": the nodus height (%2 mm) must not exceed the plate's smaller side; "
-                              "give --nodus-height")
-            .arg(p.value(QStringLiteral("plate")))
-            .arg(d.nodusHeight);
-    }
+    if (p.isSet(QStringLiteral("nodus-height")))
+        d.nodusHeight = readDialMeasure(p.value(QStringLiteral("nodus-height")), MeasureUnit::Millimetres, QLocale::c())
+                            .value_or(kUnread);
+    const std::vector<SettingProblem> problems = checkDialSettings(d);
+    if (!problems.empty())
+        return rangeMessage(p, problems.front());
     return std::nullopt;
 }
 
@@ -84,7 +107,7 @@ std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optiona
     if (!p.isSet(QStringLiteral("dial"))) {
         for (const char *name : kDialOnly)
             if (p.isSet(QLatin1String(name)))
-                return QStringLiteral("%1 goes with --dial horizontal or --dial vertical").arg(opt(name));
+                return QStringLiteral("%1 goes with --dial %2").arg(opt(name), kindNames());
         return std::nullopt;
     }
     for (const char *name : kFieldOnly)
@@ -92,11 +115,11 @@ std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optiona
             return QStringLiteral("%1 is for the field data, which --dial does not print").arg(opt(name));
 
     DialOptions d;
-    const std::optional<int> type = choice(p, "dial", {QStringLiteral("horizontal"), QStringLiteral("vertical")});
-    if (!type)
-        return refused(p, "dial", QStringLiteral("give horizontal or vertical"));
-    d.type = *type == 0 ? dial::DialType::Horizontal : dial::DialType::Vertical;
-    if (const std::optional<QString> message = readShape(p, d))
+    const dial::DialKind *kind = dial::findDialKind(p.value(QStringLiteral("dial")).toStdString());
+    if (!kind)
+        return refused(p, "dial", QStringLiteral("give ") + kindNames());
+    d.type = kind->type;
+    if (const std::optional<QString> message = readShape(p, *kind, d))
         return message;
 
     if (p.isSet(QStringLiteral("hour-step"))) {
@@ -119,9 +142,10 @@ std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optiona
     }
     d.card = p.isSet(QStringLiteral("card"));
     d.svgFile = p.value(QStringLiteral("svg"));
+    d.dxfFile = p.value(QStringLiteral("dxf"));
     d.pdfFile = p.value(QStringLiteral("pdf"));
     d.cardSvgFile = p.value(QStringLiteral("card-svg"));
-    for (const char *name : {"svg", "pdf", "card-svg"})
+    for (const char *name : {"svg", "dxf", "pdf", "card-svg"})
         if (p.isSet(QLatin1String(name)) && p.value(QLatin1String(name)).isEmpty())
             return QStringLiteral("%1 needs a file name").arg(opt(name));
     into = d;

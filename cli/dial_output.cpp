@@ -1,14 +1,14 @@
 #include "dial_output.h"
 
 #include "cli_options.h"
-#include "dial/dial_svg.h"
+#include "dial/card_drawing.h"
 #include "json_writer.h"
 #include "site_json.h"
 #include "text_table.h"
 
 #include "text/wording.h"
 
-#include "angles/angles.h"
+#include "dial/dial_kinds.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,7 +21,6 @@ namespace {
 constexpr int kMmDecimals = 2;
 constexpr int kDegDecimals = 3;
 
-QString typeName(dial::DialType t) { return t == dial::DialType::Vertical ? "vertical" : "horizontal"; }
 QString timeName(dial::DialTime t) { return t == dial::DialTime::Zone ? "zone" : "sun"; }
 
 double rounded(double x) { return std::round(x * 100) / 100; }
@@ -52,7 +51,7 @@ void segment(JsonWriter &w, const char *key, const dial::PlateRect &plate, const
 void dateLines(JsonWriter &w, const DialData &d)
 {
     w.beginArray("date_lines");
-    for (const DateLineData &line : d.dateLines) {
+    for (const DesignDateLine &line : d.design.dateLines) {
         // One entry per piece the plate leaves, one with no points when it leaves none.
         const std::vector<dial::Polyline> none(1);
         for (const dial::Polyline &piece : line.pieces.empty() ? none : line.pieces) {
@@ -64,7 +63,7 @@ void dateLines(JsonWriter &w, const DialData &d)
             w.value("declination_deg", line.declination, kDegDecimals);
             w.beginArray("points_mm", true);
             for (dial::PlatePoint p : piece)
-                point(w, onPlate(d.input.plate, p));
+                point(w, onPlate(d.design.input.plate, p));
             w.endArray();
             w.endObject();
         }
@@ -76,31 +75,23 @@ QString pointText(dial::PlatePoint p) { return QStringLiteral("(%1, %2)").arg(fi
 
 } // namespace
 
-std::optional<double> hourLineAngle(const dial::DialLayout &layout, const dial::HourLine &line)
-{
-    if (!layout.root)
-        return std::nullopt;
-    const double sense = layout.root->y > 0 ? -1 : 1;
-    const double dx = line.line.to.x - line.line.from.x, dy = line.line.to.y - line.line.from.y;
-    return angles::degrees(std::atan2(dx, sense * dy));
-}
-
 QString dialJson(const DialData &d)
 {
-    const dial::DialLayout &l = d.layout;
-    const dial::PlateRect &plate = d.input.plate;
+    const DialDesign &design = d.design;
+    const dial::DialLayout &l = design.layout;
+    const dial::PlateRect &plate = design.input.plate;
     JsonWriter w;
     w.beginObject();
     writeSiteJson(w, d.site, d.zoneName);
     w.beginObject("dial");
-    w.value("type", typeName(d.input.type));
-    if (d.options.type == dial::DialType::Vertical)
+    w.value("type", QLatin1String(design.kind->commandName));
+    if (design.kind->takesFacing)
         w.value("facing_deg", d.options.facing, kDegDecimals);
     else
         w.null("facing_deg");
-    w.value("nodus_height_mm", d.input.nodusHeight, kMmDecimals);
-    w.value("dial_time", timeName(d.input.time));
-    w.value("hour_step_minutes", d.input.stepMinutes);
+    w.value("nodus_height_mm", design.input.nodusHeight, kMmDecimals);
+    w.value("dial_time", timeName(design.input.time));
+    w.value("hour_step_minutes", design.input.stepMinutes);
     w.beginArray("plate_mm", true);
     for (double x : {plate.xMin, plate.yMin, plate.xMax, plate.yMax})
         w.value(nullptr, x, kMmDecimals);
@@ -120,8 +111,7 @@ QString dialJson(const DialData &d)
         w.beginObject(nullptr, true);
         w.value("hour", h.hour, 2);
         w.value("label", QString::fromStdString(h.label));
-        if (const std::optional<double> angle = hourLineAngle(l, h))
-            w.value("angle_deg", *angle, kDegDecimals);
+        w.value("angle_deg", dial::hourLineAngle(design.input, l, h), kDegDecimals);
         segment(w, "points_mm", plate, h.line);
         w.endObject();
     }
@@ -137,9 +127,9 @@ QString dialJson(const DialData &d)
         w.null("gnomon");
     }
     dateLines(w, d);
-    if (d.options.card) {
+    if (d.options.card && design.card) {
         w.beginArray("correction");
-        for (const CardDay &day : d.card) {
+        for (const CardDay &day : design.card->days) {
             w.beginObject(nullptr, true);
             w.value("date", day.date.toString(Qt::ISODate));
             w.value("add_s", day.addSeconds, 1);
@@ -154,23 +144,24 @@ QString dialJson(const DialData &d)
 
 QString dialText(const DialData &d)
 {
-    const dial::DialLayout &l = d.layout;
-    const dial::PlateRect &plate = d.input.plate;
+    const DialDesign &design = d.design;
+    const dial::DialKind &kind = *design.kind;
+    const dial::DialLayout &l = design.layout;
+    const dial::PlateRect &plate = design.input.plate;
     const FieldInputs &s = d.site;
-    QString text =
-        QStringLiteral("%1 dial for latitude %2, longitude %3, showing %4\n")
-            .arg(d.input.type == dial::DialType::Vertical ? QStringLiteral("Vertical") : QStringLiteral("Horizontal"),
-                 QString::number(s.latitude, 'g', 10), QString::number(s.longitude, 'g', 10),
-                 d.input.time == dial::DialTime::Zone ? QStringLiteral("zone time (the 12 line at UTC%1's mean noon)")
-                                                            .arg(utcOffsetText(s.clock.utcOffsetMinutes))
-                                                      : QStringLiteral("sun time"));
+    QString text = QStringLiteral("%1 for latitude %2, longitude %3, showing %4\n")
+                       .arg(QString::fromUtf8(kind.title), QString::number(s.latitude, 'g', 10),
+                            QString::number(s.longitude, 'g', 10),
+                            design.input.time == dial::DialTime::Zone
+                                ? QStringLiteral("zone time (the 12 line at UTC%1's mean noon)")
+                                      .arg(utcOffsetText(s.clock.utcOffsetMinutes))
+                                : QStringLiteral("sun time"));
     text += QStringLiteral("Millimetres on the plate from the nodus's foot: x to the %1, y %2.\n\n")
-                .arg(d.input.type == dial::DialType::Vertical ? QStringLiteral("right") : QStringLiteral("east"),
-                     d.input.type == dial::DialType::Vertical ? QStringLiteral("up") : QStringLiteral("north"));
+                .arg(QLatin1String(kind.xWord), QLatin1String(kind.yWord));
     Rows figures;
-    if (d.options.type == dial::DialType::Vertical)
+    if (kind.takesFacing)
         figures << QStringList{QStringLiteral("the wall faces"), fixed(d.options.facing, 3)};
-    figures << QStringList{QStringLiteral("nodus height"), fixed(d.input.nodusHeight, 1) + QStringLiteral(" mm")};
+    figures << QStringList{QStringLiteral("nodus height"), fixed(design.input.nodusHeight, 1) + QStringLiteral(" mm")};
     figures << QStringList{QStringLiteral("plate"), QStringLiteral("x %1 to %2, y %3 to %4")
                                                         .arg(fixed(plate.xMin, 1), fixed(plate.xMax, 1),
                                                              fixed(plate.yMin, 1), fixed(plate.yMax, 1))};
@@ -188,20 +179,20 @@ QString dialText(const DialData &d)
                 .arg(fixed(l.gnomon->styleLength, 1), fixed(l.gnomon->height, 1), fixed(l.gnomon->base, 1))};
     text += labelled(figures);
 
-    text += QStringLiteral("\nHour lines (angle at the root from the noon side of the y axis, + towards x)\n");
+    text += l.root ? QStringLiteral("\nHour lines (angle at the root from the noon side of the y axis, + towards x)\n")
+                   : QStringLiteral("\nHour lines (parallel: angle from %1, + towards x)\n").arg(QLatin1String(kind.reference));
     Rows lines{{QStringLiteral("hour"), QStringLiteral("angle"), QStringLiteral("from"), QStringLiteral("to")}};
     for (const dial::HourLine &h : l.hourLines) {
-        const std::optional<double> angle = hourLineAngle(l, h);
-        lines << QStringList{QString::fromStdString(h.label), angle ? signedFixed(*angle, 3) : QStringLiteral("-"),
+        lines << QStringList{QString::fromStdString(h.label), signedFixed(dial::hourLineAngle(design.input, l, h), 3),
                              pointText(h.line.from), pointText(h.line.to)};
     }
     text += columns(lines);
 
-    if (!d.dateLines.empty()) {
+    if (!design.dateLines.empty()) {
         text += QStringLiteral("\nDate lines\n");
         Rows dates{{QStringLiteral("line"), QStringLiteral("declination"), QStringLiteral("points"),
                     QStringLiteral("from"), QStringLiteral("to")}};
-        for (const DateLineData &line : d.dateLines) {
+        for (const DesignDateLine &line : d.design.dateLines) {
             std::size_t count = 0;
             for (const dial::Polyline &piece : line.pieces)
                 count += piece.size();
@@ -213,14 +204,14 @@ QString dialText(const DialData &d)
         text += columns(dates);
     }
 
-    if (d.options.card) {
+    if (d.options.card && design.card) {
         text += QStringLiteral("\nCorrection card %1: add to the dial's reading to get the clock's time\n")
                     .arg(s.date.year());
         Rows card{{QStringLiteral("week from"), QStringLiteral("add"), QStringLiteral("seconds")}};
-        for (std::size_t i = 0; i < d.card.size(); i += 7)
-            card << QStringList{d.card[i].date.toString(Qt::ISODate),
-                                QString::fromStdString(dial::minutesSeconds(d.card[i].addSeconds)),
-                                signedFixed(d.card[i].addSeconds, 1)};
+        for (const CardDay &day : weeklyRows(*design.card))
+            card << QStringList{day.date.toString(Qt::ISODate),
+                                QString::fromStdString(dial::minutesSeconds(day.addSeconds)),
+                                signedFixed(day.addSeconds, 1)};
         text += columns(card);
     }
     return text;
@@ -229,15 +220,16 @@ QString dialText(const DialData &d)
 QString dialCsv(const DialData &d)
 {
     QString text;
-    if (d.options.card) {
+    if (d.options.card && d.design.card) {
         text = QStringLiteral("date,add_s\n");
-        for (const CardDay &day : d.card)
+        for (const CardDay &day : d.design.card->days)
             text += day.date.toString(Qt::ISODate) + u',' + fixed(day.addSeconds, 1) + u'\n';
         return text;
     }
     text = QStringLiteral("hour,label,x1,y1,x2,y2\n");
-    for (const dial::HourLine &h : d.layout.hourLines) {
-        const dial::PlatePoint a = onPlate(d.input.plate, h.line.from), b = onPlate(d.input.plate, h.line.to);
+    for (const dial::HourLine &h : d.design.layout.hourLines) {
+        const dial::PlatePoint a = onPlate(d.design.input.plate, h.line.from),
+                               b = onPlate(d.design.input.plate, h.line.to);
         text += QStringList{QString::number(h.hour, 'g', 6),
                             QString::fromStdString(h.label),
                             fixed(a.x, 2),

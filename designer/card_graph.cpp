@@ -14,9 +14,9 @@ CardGraph::CardGraph(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CardGraph::setCard(const dial::CardDrawing &card)
+void CardGraph::setDrawing(const dial::Drawing &drawing)
 {
-    card_ = card;
+    drawing_ = drawing;
     update();
 }
 
@@ -24,7 +24,7 @@ void CardGraph::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    paintCardGraph(p, QRectF(rect()).adjusted(4, 4, -4, -4), card_, QFontMetricsF(font()).height() * 0.8);
+    paintCardGraph(p, QRectF(rect()).adjusted(4, 4, -4, -4), drawing_, 1);
     paintFocusFrame(p, this);
 }
 

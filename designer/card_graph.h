@@ -1,7 +1,7 @@
 #pragma once
 // The correction card's graph over the year, in the designer's card tab.
 
-#include "dial/dial_svg.h"
+#include "dial/drawing.h"
 
 #include <QWidget>
 
@@ -12,8 +12,8 @@ class CardGraph : public QWidget {
 public:
     explicit CardGraph(QWidget *parent = nullptr);
 
-    void setCard(const dial::CardDrawing &card);
-    const dial::CardDrawing &card() const { return card_; }
+    // The card's part of the dial's drawing.
+    void setDrawing(const dial::Drawing &drawing);
 
     QSize sizeHint() const override { return QSize(360, 150); }
     QSize minimumSizeHint() const override { return QSize(200, 120); }
@@ -22,7 +22,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    dial::CardDrawing card_;
+    dial::Drawing drawing_;
 };
 
 } // namespace orvane

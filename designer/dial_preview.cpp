@@ -1,6 +1,8 @@
 #include "dial_preview.h"
 
 #include "forms/focus_frame.h"
+#include "print/dial_pages.h"
+#include "print/drawing_painter.h"
 
 #include <QElapsedTimer>
 #include <QPainter>
@@ -15,17 +17,17 @@ DialPreview::DialPreview(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void DialPreview::setDrawing(const DialDrawing &drawing)
+void DialPreview::setDesign(const DialDesign &design)
 {
-    drawing_ = drawing;
-    hasDrawing_ = true;
+    design_ = design;
+    hasDesign_ = true;
     refused_.clear();
     update();
 }
 
 void DialPreview::showRefused(const QString &why)
 {
-    hasDrawing_ = false;
+    hasDesign_ = false;
     refused_ = why;
     update();
 }
@@ -36,12 +38,12 @@ void DialPreview::paintEvent(QPaintEvent *)
     timer.start();
     QPainter p(this);
     p.fillRect(rect(), QColor(250, 248, 240));
-    if (!hasDrawing_) {
+    if (!hasDesign_) {
         p.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap, refused_);
         paintFocusFrame(p, this);
         return;
     }
-    const dial::PlateRect extent = dialPlateExtent(drawing_);
+    const dial::PlateRect extent = dialPlateExtent(design_);
     const double margin = 12;
     scale_ = std::min((width() - 2 * margin) / extent.width(), (height() - 2 * margin) / extent.height());
     if (scale_ <= 0)
@@ -49,10 +51,12 @@ void DialPreview::paintEvent(QPaintEvent *)
     // Centred in the widget.
     const QPointF at((width() - scale_ * extent.width()) / 2, (height() - scale_ * extent.height()) / 2);
     const QTransform toDevice = plateToDevice(scale_, extent.xMin, extent.yMax, at);
-    p.fillRect(toDevice.mapRect(QRectF(drawing_.input.plate.xMin, drawing_.input.plate.yMin,
-                                       drawing_.input.plate.width(), drawing_.input.plate.height())),
-               Qt::white);
-    paintDialPlate(p, drawing_, toDevice, PlateStyle{1.2, std::clamp(scale_ * 4, 9.0, 12.0)});
+    const dial::PlateRect &plate = design_.input.plate;
+    p.fillRect(toDevice.mapRect(QRectF(plate.xMin, plate.yMin, plate.width(), plate.height())), Qt::white);
+    PaintOptions options;
+    options.minPen = 1;
+    options.minLabel = 8; // pixels: small plates' labels stay legible
+    paintDrawing(p, design_.drawing, dial::Part::Plate, toDevice, options);
     paintFocusFrame(p, this);
     lastPaintMs_ = timer.nsecsElapsed() / 1e6;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The dial drawn to scale, fitted to the widget.
 
-#include "print/dial_pages.h"
+#include "field/dial_design.h"
 
 #include <QWidget>
 
@@ -12,11 +12,11 @@ class DialPreview : public QWidget {
 public:
     explicit DialPreview(QWidget *parent = nullptr);
 
-    void setDrawing(const DialDrawing &drawing);
+    void setDesign(const DialDesign &design);
     // No dial: `why` is shown in its place.
     void showRefused(const QString &why);
-    bool hasDrawing() const { return hasDrawing_; }
-    const DialDrawing &drawing() const { return drawing_; }
+    bool hasDesign() const { return hasDesign_; }
+    const DialDesign &design() const { return design_; }
     // Device pixels per plate millimetre in the last paint.
     double scale() const { return scale_; }
     // How long the last paint took, in milliseconds.
@@ -29,8 +29,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    DialDrawing drawing_;
-    bool hasDrawing_ = false;
+    DialDesign design_;
+    bool hasDesign_ = false;
     QString refused_;
     double scale_ = 0;
     double lastPaintMs_ = 0;

@@ -1,7 +1,6 @@
 #include "dial_words.h"
 
 #include "field/dial_dates.h"
-#include "text/report_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,41 +51,38 @@ QString cardRowSentence(const CardDay &day, const QLocale &locale)
     return longDate(day.date, locale) + QStringLiteral(": ") + correctionWords(day.addSeconds);
 }
 
-QString dialDescription(const DialDrawing &drawing, const std::vector<HourRow> &rows, const QLocale &locale)
+QString dialDescription(const DialDesign &design, const std::vector<HourRow> &rows, const QLocale &locale)
 {
-    const bool horizontal = drawing.input.type == dial::DialType::Horizontal;
-    QString text = horizontal
-                       ? QStringLiteral("Horizontal dial")
-                       : QStringLiteral("Vertical dial facing %1°").arg(reportNumberText(drawing.input.facing, locale));
-    text += QStringLiteral(", style height %1°.").arg(locale.toString(drawing.layout.styleHeight, 'f', 2));
+    const dial::DialKind &kind = *design.kind;
+    QString text = dialKindTitle(kind, design.input.facing, locale);
+    text += QStringLiteral(", style height %1°.").arg(locale.toString(design.layout.styleHeight, 'f', 2));
     if (rows.empty())
         return text + QStringLiteral(" No hour line falls on this plate.");
     text += u' ' + hourRange(rows) + u'.';
     const auto noon = std::find_if(rows.begin(), rows.end(), [](const HourRow &r) { return r.hour == 12; });
     if (noon == rows.end())
         return text + QStringLiteral(" No 12 o'clock line on this plate.");
-    const QString reference = horizontal ? QStringLiteral("the meridian") : QStringLiteral("the vertical");
-    const QString side = horizontal ? (noon->angle > 0 ? QStringLiteral("east") : QStringLiteral("west"))
-                                    : (noon->angle > 0 ? QStringLiteral("right") : QStringLiteral("left"));
+    const QString reference = QString::fromUtf8(kind.reference);
+    const QString side = QString::fromUtf8(noon->angle > 0 ? kind.positiveSide : kind.negativeSide);
     if (std::fabs(noon->angle) < 0.005)
         return text + QStringLiteral(" The 12 o'clock line lies on %1 through the foot.").arg(reference);
     return text + QStringLiteral(" The 12 o'clock line lies %1° %2 of %3.")
                       .arg(locale.toString(std::fabs(noon->angle), 'f', 2), side, reference);
 }
 
-QString dialSummary(const DialDrawing &drawing, const std::vector<HourRow> &rows, const QLocale &locale)
+QString dialSummary(const DialDesign &design, const std::vector<HourRow> &rows, const QLocale &locale)
 {
-    QString text = QStringLiteral("Style height %1°").arg(locale.toString(drawing.layout.styleHeight, 'f', 2));
-    if (drawing.layout.root)
+    QString text = QStringLiteral("Style height %1°").arg(locale.toString(design.layout.styleHeight, 'f', 2));
+    if (design.layout.root)
         text += QStringLiteral(", root %1 mm from the foot")
-                    .arg(locale.toString(std::hypot(drawing.layout.root->x, drawing.layout.root->y), 'f', 1));
+                    .arg(locale.toString(std::hypot(design.layout.root->x, design.layout.root->y), 'f', 1));
     else
         text += QStringLiteral(", no root");
     return text + QStringLiteral(", ") +
            (rows.empty() ? QStringLiteral("no hour line on the plate") : hourRange(rows)) + u'.';
 }
 
-QString cardDescription(const DialCard &card, const QLocale &locale)
+QString cardDescription(const DesignCard &card, const QLocale &locale)
 {
     if (card.days.empty())
         return QStringLiteral("No correction card for this site.");

@@ -1,11 +1,14 @@
 #include "frm_dial_designer.h"
 
 #include "card_graph.h"
+#include "dial_files.h"
 #include "dial_preview.h"
-#include "dial_svg_file.h"
 #include "dial_words.h"
 
 #include "angles/angles.h"
+#include "dial/dxf_writer.h"
+#include "dial/svg_writer.h"
+#include "print/dial_pages.h"
 #include "forms/spoken_text.h"
 #include "text/dial_measure.h"
 #include "text/report_text.h"
@@ -24,22 +27,37 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace orvane {
 
 namespace {
 
-// The number in [low, high], or the problem to show beside its box.
-std::optional<double> readWithin(const QString &text, MeasureUnit unit, double low, double high, const QString &what,
-                                 const QString &unitWords, QString *problem)
+double typed(const QLineEdit *box, MeasureUnit unit)
+{
+    return readDialMeasure(box->text(), unit, QLocale()).value_or(std::numeric_limits<double>::quiet_NaN());
+}
+
+// "Type a width from 50 to 5000 mm.": what the box takes, from the check's range.
+QString problemText(const SettingProblem &problem)
 {
     const QLocale locale;
-    const std::optional<double> v = readDialMeasure(text, unit, locale);
-    if (v && *v >= low && *v <= high)
-        return v;
-    *problem = QStringLiteral("Type %1 from %2 to %3 %4.")
-                   .arg(what, reportNumberText(low, locale), reportNumberText(high, locale), unitWords);
-    return std::nullopt;
+    const auto range = [&](const QString &what, const QString &unit) {
+        return QStringLiteral("Type %1 from %2 to %3 %4.")
+            .arg(what, reportNumberText(problem.range.low, locale), reportNumberText(problem.range.high, locale),
+                 unit);
+    };
+    switch (problem.setting) {
+    case DialSetting::Facing:
+        return range(QStringLiteral("a facing"), QStringLiteral("degrees"));
+    case DialSetting::PlateWidth:
+        return range(QStringLiteral("a width"), QStringLiteral("mm"));
+    case DialSetting::PlateHeight:
+        return range(QStringLiteral("a height"), QStringLiteral("mm"));
+    case DialSetting::NodusHeight:
+        return range(QStringLiteral("a height"), QStringLiteral("mm (the plate's smaller side)"));
+    }
+    return {};
 }
 
 } // namespace
@@ -53,13 +71,17 @@ FrmDialDesigner::FrmDialDesigner(QWidget *parent) : QWidget(parent)
         connect(c, &QComboBox::currentIndexChanged, this, &FrmDialDesigner::redraw);
     connect(cmdPrintDial, &QPushButton::clicked, this, [this] { say(lblStatus, printPage(this, pageJob())); });
     connect(cmdSavePdf, &QPushButton::clicked, this, [this] { say(lblStatus, savePageAsPdf(this, pageJob())); });
-    connect(cmdSaveSvg, &QPushButton::clicked, this, &FrmDialDesigner::saveSvg);
+    connect(cmdSaveSvg, &QPushButton::clicked, this, [this] { saveFile(QStringLiteral("SVG"), svgWriter_); });
+    connect(cmdSaveDxf, &QPushButton::clicked, this, [this] {
+        saveFile(QStringLiteral("DXF"), [](const QString &fileName, const DialDesign &design) {
+            return writeWholeFile(fileName, dial::dxfText(design.drawing));
+        });
+    });
     connect(cmdCloseDesigner, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     cboType->setFocus();
-    svgWriter_ = [this](const QString &fileName, const DialDrawing &drawing) {
-        const dial::CardDrawing card = cardDrawing(card_, CardRows::HalfMonthly, QLocale());
-        return writeDialSvg(fileName, drawing, &card);
+    svgWriter_ = [](const QString &fileName, const DialDesign &design) {
+        return writeWholeFile(fileName, dial::svgText(design.drawing));
     };
     redraw();
 }
@@ -67,52 +89,54 @@ FrmDialDesigner::FrmDialDesigner(QWidget *parent) : QWidget(parent)
 void FrmDialDesigner::setRequest(const DesignerRequest &request)
 {
     request_ = request;
-    lblSite->setText(dialTitle(request_, DialSettings{}, QLocale()).section(QStringLiteral(", "), 1) +
-                     QStringLiteral(", ") + QLocale().toString(request_.date, QLocale::LongFormat));
+    lblSite->setText(siteText(request_.latitude, request_.longitude, QLocale()) + QStringLiteral(", ") +
+                     QLocale().toString(request_.date, QLocale::LongFormat));
     redraw();
 }
 
 void FrmDialDesigner::setWallFacing(double degrees)
 {
     txtFacing->setText(reportNumberText(degrees, QLocale()));
-    cboType->setCurrentIndex(static_cast<int>(dial::DialType::Vertical));
+    cboType->setCurrentIndex(cboType->findData(QString::fromLatin1(dial::wallDialKind().commandName)));
 }
 
-void FrmDialDesigner::setSvgWriter(std::function<bool(const QString &, const DialDrawing &)> writer)
+void FrmDialDesigner::setSvgWriter(std::function<bool(const QString &, const DialDesign &)> writer)
 {
     svgWriter_ = std::move(writer);
     redraw();
 }
 
-std::optional<DialSettings> FrmDialDesigner::settings() const
+DialSettings FrmDialDesigner::typedSettings() const
 {
     DialSettings s;
-    s.type = static_cast<dial::DialType>(cboType->currentIndex());
+    const dial::DialKind *kind = dial::findDialKind(cboType->currentData().toString().toStdString());
+    s.type = (kind ? *kind : dial::dialKinds().front()).type;
     s.stepMinutes = cboStep->currentData().toInt();
-    s.time = static_cast<dial::DialTime>(cboTime->currentIndex());
+    s.time = cboTime->currentIndex() == 1 ? dial::DialTime::Zone : dial::DialTime::Sun;
     s.dateLines = static_cast<DateLineChoice>(cboDateLines->currentIndex());
-    QString problem;
-    const auto width = readWithin(txtWidth->text(), MeasureUnit::Millimetres, dial::kMinPlateSide, dial::kMaxPlateSide,
-                                  QStringLiteral("a width"), QStringLiteral("mm"), &problem);
-    const auto height = readWithin(txtHeight->text(), MeasureUnit::Millimetres, dial::kMinPlateSide,
-                                   dial::kMaxPlateSide, QStringLiteral("a height"), QStringLiteral("mm"), &problem);
-    const double side = std::min(width.value_or(dial::kMaxPlateSide), height.value_or(dial::kMaxPlateSide));
-    const auto nodus = readWithin(txtNodus->text(), MeasureUnit::Millimetres, dial::kMinNodusHeight, side,
-                                  QStringLiteral("a height"), QStringLiteral("mm"), &problem);
-    std::optional<double> facing = 180.0;
-    if (s.type == dial::DialType::Vertical)
-        facing = readWithin(txtFacing->text(), MeasureUnit::Degrees, 0, 360, QStringLiteral("a facing"),
-                            QStringLiteral("degrees"), &problem);
-    if (!width || !height || !nodus || !facing)
-        return std::nullopt;
-    s.plateWidth = *width;
-    s.plateHeight = *height;
-    s.nodusHeight = *nodus;
-    s.facing = angles::wrap360(*facing);
+    s.plateWidth = typed(txtWidth, MeasureUnit::Millimetres);
+    s.plateHeight = typed(txtHeight, MeasureUnit::Millimetres);
+    s.nodusHeight = typed(txtNodus, MeasureUnit::Millimetres);
+    s.facing = typed(txtFacing, MeasureUnit::Degrees);
     return s;
 }
 
-const DialDrawing &FrmDialDesigner::drawing() const { return preview->drawing(); }
+std::optional<DialSettings> FrmDialDesigner::settings() const
+{
+    DialSettings s = typedSettings();
+    if (!checkDialSettings(s).empty())
+        return std::nullopt;
+    s.facing = dial::dialKind(s.type).takesFacing ? angles::wrap360(s.facing) : DialSettings{}.facing;
+    return s;
+}
+
+const DialDesign &FrmDialDesigner::design() const { return preview->design(); }
+
+const DesignCard &FrmDialDesigner::card() const
+{
+    static const DesignCard none;
+    return design().card ? *design().card : none;
+}
 
 void FrmDialDesigner::showProblem(QWidget *box, QLabel *label, const QString &problem)
 {
@@ -134,32 +158,25 @@ void FrmDialDesigner::say(SpokenLabel *label, const QString &shown, const QStrin
 
 void FrmDialDesigner::redraw()
 {
-    const bool vertical = cboType->currentIndex() == static_cast<int>(dial::DialType::Vertical);
-    txtFacing->setEnabled(vertical);
+    const DialSettings typedIn = typedSettings();
+    const dial::DialKind &kind = dial::dialKind(typedIn.type);
+    txtFacing->setEnabled(kind.takesFacing);
 
-    // Each box's own problem beside it; the nodus's bound follows the plate.
-    QString problem;
-    auto check = [&](QLineEdit *box, QLabel *label, double low, double high, const QString &what, const QString &unit) {
-        problem.clear();
-        const MeasureUnit measure = box == txtFacing ? MeasureUnit::Degrees : MeasureUnit::Millimetres;
-        const auto v = readWithin(box->text(), measure, low, high, what, unit, &problem);
-        showProblem(box, label, problem);
-        return v;
-    };
-    const auto width = check(txtWidth, lblWidthProblem, dial::kMinPlateSide, dial::kMaxPlateSide,
-                             QStringLiteral("a width"), QStringLiteral("mm"));
-    const auto height = check(txtHeight, lblHeightProblem, dial::kMinPlateSide, dial::kMaxPlateSide,
-                              QStringLiteral("a height"), QStringLiteral("mm"));
-    const double side = std::min(width.value_or(dial::kMaxPlateSide), height.value_or(dial::kMaxPlateSide));
-    check(txtNodus, lblNodusProblem, dial::kMinNodusHeight, side, QStringLiteral("a height"),
-          QStringLiteral("mm (the plate's smaller side)"));
-    if (vertical)
-        check(txtFacing, lblFacingProblem, 0, 360, QStringLiteral("a facing"), QStringLiteral("degrees"));
-    else
-        showProblem(txtFacing, lblFacingProblem, QString());
+    // Each box's own problem beside it, from the one check.
+    const std::vector<SettingProblem> problems = checkDialSettings(typedIn);
+    const std::pair<DialSetting, std::pair<QLineEdit *, QLabel *>> boxes[] = {
+        {DialSetting::Facing, {txtFacing, lblFacingProblem}},
+        {DialSetting::PlateWidth, {txtWidth, lblWidthProblem}},
+        {DialSetting::PlateHeight, {txtHeight, lblHeightProblem}},
+        {DialSetting::NodusHeight, {txtNodus, lblNodusProblem}}};
+    for (const auto &[setting, box] : boxes) {
+        const auto problem = std::find_if(problems.begin(), problems.end(),
+                                          [setting](const SettingProblem &p) { return p.setting == setting; });
+        showProblem(box.first, box.second, problem == problems.end() ? QString() : problemText(*problem));
+    }
 
     const std::optional<DialSettings> s = settings();
-    for (QPushButton *b : {cmdPrintDial, cmdSavePdf})
+    for (QPushButton *b : {cmdPrintDial, cmdSavePdf, cmdSaveDxf})
         b->setEnabled(s.has_value());
     cmdSaveSvg->setEnabled(s.has_value() && svgWriter_);
     if (!s) {
@@ -169,19 +186,18 @@ void FrmDialDesigner::redraw()
         preview->setAccessibleDescription(refused);
         lblStyleHeight->setText(QStringLiteral("Style height: not shown while a setting is refused"));
         lblRoot->setText(refused);
-        QStringList problems;
-        for (QLabel *l : {lblFacingProblem, lblNodusProblem, lblWidthProblem, lblHeightProblem})
-            if (!l->text().isEmpty())
-                problems << l->text();
-        say(lblSummary, QString(), problems.join(u' '));
+        QStringList texts;
+        for (const SettingProblem &p : problems)
+            texts << problemText(p);
+        say(lblSummary, QString(), texts.join(u' '));
         tblHours->setRowCount(0);
         return;
     }
 
-    updateCard(s->time);
-    const DialDrawing d = makeDialDrawing(request_, *s, &card_);
-    preview->setDrawing(d);
     const QLocale locale;
+    preview->setDesign(designDial(request_, *s, DesignChoices{}, locale));
+    const DialDesign &d = preview->design();
+    showCard(card());
     lblStyleHeight->setText(QStringLiteral("Style height: %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2)));
     if (d.layout.root) {
         const dial::PlatePoint r = *d.layout.root;
@@ -198,13 +214,13 @@ void FrmDialDesigner::redraw()
     preview->setAccessibleDescription(dialDescription(d, rows, locale));
     say(lblSummary, rows.empty() ? QString() : QStringLiteral("%1 hour lines").arg(rows.size()),
         dialSummary(d, rows, locale));
-    fillHourTable(rows, s->type);
+    fillHourTable(rows, *d.kind);
 }
 
-void FrmDialDesigner::fillHourTable(const std::vector<HourRow> &rows, dial::DialType type)
+void FrmDialDesigner::fillHourTable(const std::vector<HourRow> &rows, const dial::DialKind &kind)
 {
     const QLocale locale;
-    const QStringList headers{QStringLiteral("Hour"), angleHeading(type),
+    const QStringList headers{QStringLiteral("Hour"), QString::fromUtf8(kind.angleHeading),
                               QStringLiteral("Distance from the foot to the line (mm)")};
     // Long headings take two lines on screen, so that the table fits its pane.
     QStringList shown;
@@ -229,26 +245,15 @@ void FrmDialDesigner::fillHourTable(const std::vector<HourRow> &rows, dial::Dial
     }
 }
 
-void FrmDialDesigner::updateCard(dial::DialTime time)
+void FrmDialDesigner::showCard(const DesignCard &card)
 {
-    const CardKey key{request_.date.year(),
-                      request_.latitude,
-                      request_.longitude,
-                      request_.clock.utcOffsetMinutes,
-                      request_.clock.daylightSaving,
-                      time};
-    if (cardKey_ == key)
-        return;
-    cardKey_ = key;
-    card_ = computeDialCard(request_, time);
-
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    lblClock->setText(card_.clockNote + QStringLiteral(". Add the figure to the time the dial shows to get the "
-                                                       "clock time; negative: subtract."));
-    cardGraph->setCard(cardDrawing(card_, CardRows::Weekly, locale));
-    cardGraph->setAccessibleDescription(cardDescription(card_, locale));
-    const std::vector<CardDay> rows = weeklyRows(card_);
+    lblClock->setText(card.clockNote + QStringLiteral(". Add the figure to the time the dial shows to get the "
+                                                      "clock time; negative: subtract."));
+    cardGraph->setDrawing(drawingParts(design().drawing, {dial::Part::Card}));
+    cardGraph->setAccessibleDescription(cardDescription(card, locale));
+    const std::vector<CardDay> rows = weeklyRows(card);
     tblCard->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const CardDay &day = rows[static_cast<std::size_t>(i)];
@@ -268,21 +273,24 @@ void FrmDialDesigner::updateCard(dial::DialTime time)
     }
 }
 
-PageJob FrmDialDesigner::pageJob() const { return dialPageJob(drawing()); }
+PageJob FrmDialDesigner::pageJob() const { return dialPageJob(design()); }
 
-void FrmDialDesigner::saveSvg()
+void FrmDialDesigner::saveFile(const QString &kind,
+                               const std::function<bool(const QString &, const DialDesign &)> &writer)
 {
-    if (!svgWriter_)
+    if (!writer || !preview->hasDesign())
         return;
-    QFileDialog dialog(this, QStringLiteral("Save Dial as SVG"), QString(), QStringLiteral("SVG files (*.svg)"));
+    const QString suffix = kind.toLower();
+    QFileDialog dialog(this, QStringLiteral("Save Dial as %1").arg(kind), QString(),
+                       QStringLiteral("%1 files (*.%2)").arg(kind, suffix));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("svg"));
-    dialog.selectFile(QDir::home().filePath(QStringLiteral("Orvane dial.svg")));
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(QDir::home().filePath(QStringLiteral("Orvane dial.") + suffix));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString fileName = dialog.selectedFiles().constFirst();
-    if (!svgWriter_(fileName, drawing()))
+    if (!writer(fileName, design()))
         QMessageBox::warning(this, QString::fromLatin1(kMessageTitle),
                              QStringLiteral("The dial could not be saved as %1.").arg(fileName));
     else

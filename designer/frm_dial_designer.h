@@ -3,8 +3,9 @@
 // to scale as its inputs change, printed at full size.
 
 #include "designer_request.h"
-#include "dial_card.h"
-#include "dial_drawing.h"
+#include "hour_rows.h"
+
+#include "field/dial_design.h"
 #include "print/page_printer.h"
 
 #include <QWidget>
@@ -37,15 +38,16 @@ public:
 
     // The inputs as typed, or none while one of them is refused.
     std::optional<DialSettings> settings() const;
-    const DialDrawing &drawing() const;
+    // The dial last drawn.
+    const DialDesign &design() const;
 
     // The correction card for the site's year and the dial's time.
-    const DialCard &card() const { return card_; }
+    const DesignCard &card() const;
 
     // Writes the dial as SVG to the file; false when it cannot. By default
     // the full-scale drawing with the card beside it; Save as SVG stays
     // disabled while none is set.
-    void setSvgWriter(std::function<bool(const QString &fileName, const DialDrawing &drawing)> writer);
+    void setSvgWriter(std::function<bool(const QString &fileName, const DialDesign &design)> writer);
 
     // The dial's full-size pages as one print job.
     PageJob pageJob() const;
@@ -55,26 +57,16 @@ private slots:
 
 private:
     void buildControls();
-    void saveSvg();
+    // Typed numbers, NaN where one cannot be read.
+    DialSettings typedSettings() const;
+    void saveFile(const QString &kind, const std::function<bool(const QString &, const DialDesign &)> &writer);
     void showProblem(QWidget *box, QLabel *label, const QString &problem);
-    void updateCard(dial::DialTime time);
-    void fillHourTable(const std::vector<HourRow> &rows, dial::DialType type);
+    void showCard(const DesignCard &card);
+    void fillHourTable(const std::vector<HourRow> &rows, const dial::DialKind &kind);
     void say(SpokenLabel *label, const QString &shown, const QString &spoken = QString());
 
     DesignerRequest request_;
-    std::function<bool(const QString &, const DialDrawing &)> svgWriter_;
-    // What the card was computed for: its year of meridian passages is
-    // worth keeping while only the plate changes.
-    struct CardKey {
-        int year = 0;
-        double latitude = 0, longitude = 0;
-        int utcOffsetMinutes = 0;
-        bool daylightSaving = false;
-        dial::DialTime time = dial::DialTime::Sun;
-        bool operator==(const CardKey &) const = default;
-    };
-    std::optional<CardKey> cardKey_;
-    DialCard card_;
+    std::function<bool(const QString &, const DialDesign &)> svgWriter_;
 
     QLabel *lblSite = nullptr;
     QComboBox *cboType = nullptr;
@@ -102,6 +94,7 @@ private:
     QPushButton *cmdPrintDial = nullptr;
     QPushButton *cmdSavePdf = nullptr;
     QPushButton *cmdSaveSvg = nullptr;
+    QPushButton *cmdSaveDxf = nullptr;
     QPushButton *cmdCloseDesigner = nullptr;
 };
 

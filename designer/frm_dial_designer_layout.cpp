@@ -1,6 +1,8 @@
 // Building the Dial Designer's controls and their keyboard walk.
 #include "frm_dial_designer.h"
 
+#include "dial/dial_kinds.h"
+
 #include "card_graph.h"
 #include "dial_preview.h"
 
@@ -98,7 +100,8 @@ void FrmDialDesigner::buildControls()
     lblSite->setFont(bold);
 
     cboType = namedWidget<SpokenComboBox>(this, "cboType");
-    cboType->addItems({QStringLiteral("Horizontal"), QStringLiteral("Vertical")});
+    for (const dial::DialKind &kind : dial::dialKinds())
+        cboType->addItem(QString::fromUtf8(kind.windowName), QString::fromLatin1(kind.commandName));
     txtFacing = numberBox(this, "txtFacing", QStringLiteral("180"));
     txtFacing->setAccessibleDescription(
         QStringLiteral("The wall's outward direction, degrees from north through east"));
@@ -202,6 +205,9 @@ void FrmDialDesigner::buildControls()
     cmdSavePdf->setText(QStringLiteral("Save as P&DF"));
     cmdSaveSvg = namedWidget<QPushButton>(this, "cmdSaveSvg");
     cmdSaveSvg->setText(QStringLiteral("Save as S&VG"));
+    cmdSaveDxf = namedWidget<QPushButton>(this, "cmdSaveDxf");
+    cmdSaveDxf->setText(QStringLiteral("Save as D&XF"));
+    cmdSaveDxf->setAccessibleDescription(QStringLiteral("The same drawing for laser cutters and routers"));
     cmdCloseDesigner = namedWidget<QPushButton>(this, "cmdCloseDesigner");
     cmdCloseDesigner->setText(QStringLiteral("&Close"));
     // Where a print or a save went, shown and read out.
@@ -209,7 +215,7 @@ void FrmDialDesigner::buildControls()
     lblStatus->setWordWrap(true);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(lblStatus, 1);
-    for (QPushButton *b : {cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdCloseDesigner}) {
+    for (QPushButton *b : {cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdSaveDxf, cmdCloseDesigner}) {
         b->setAutoDefault(false);
         buttons->addWidget(b);
     }
@@ -225,7 +231,7 @@ void FrmDialDesigner::buildControls()
     // The keyboard walks the inputs top to bottom, then the table and the buttons.
     QWidget *order[] = {cboType, txtFacing,    txtNodus,   txtWidth,   txtHeight,       cboStep,
                         cboTime, cboDateLines, tabTables,  tblHours,   cardGraph,       tblCard,
-                        preview, cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdCloseDesigner};
+                        preview, cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdSaveDxf, cmdCloseDesigner};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     resize(1000, 720);

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvane::dial {
@@ -26,6 +27,11 @@ struct Label {
 };
 
 struct Path {
+    Path() = default;
+    Path(std::vector<PlatePoint> points, bool closed = false, std::string name = {})
+        : points(std::move(points)), closed(closed), name(std::move(name))
+    {}
+
     std::vector<PlatePoint> points;
     bool closed = false;
     // What the line shows, where a reader of a piece of it needs to know

@@ -3,7 +3,7 @@
 // line and the Dial Designer so that both draw the same lines and labels.
 
 #include "correction_card.h"
-#include "dial/dial_svg.h"
+#include "dial/card_drawing.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,18 +1,20 @@
 #pragma once
 // A dial's own choices, as the Dial Designer's boxes and the command line's
-// options give them, checked already; with the accepted site they make the
-// geometry's input, so that both lay out the same dial.
+// options give them; the one check of their bounds; with the accepted site
+// they make the geometry's input, so that both lay out the same dial.
 
 #include "dial_dates.h"
 
 #include "dial/dial_input.h"
 #include "text/accepted_site.h"
 
+#include <vector>
+
 namespace orvane {
 
 struct DialSettings {
     dial::DialType type = dial::DialType::Horizontal;
-    double facing = 180;      // vertical only, degrees from north through east
+    double facing = 180;      // for kinds that take one, degrees from north through east
     double nodusHeight = 100; // mm
     double plateWidth = 300;  // mm
     double plateHeight = 300; // mm
@@ -20,6 +22,28 @@ struct DialSettings {
     dial::DialTime time = dial::DialTime::Sun;
     DateLineChoice dateLines = DateLineChoice::Solstices;
 };
+
+// The settings a number is typed for, in the order they are checked.
+enum class DialSetting { Facing, PlateWidth, PlateHeight, NodusHeight };
+
+struct SettingRange {
+    double low = 0;
+    double high = 0;
+    bool holds(double v) const { return v >= low && v <= high; } // false for NaN
+};
+
+// Where a setting must lie: the nodus height up to the plate's smaller side.
+SettingRange settingRange(DialSetting setting, const DialSettings &settings);
+
+struct SettingProblem {
+    DialSetting setting;
+    SettingRange range;
+};
+
+// The settings outside their ranges (a number that could not be read is
+// NaN); the facing only for kinds that take one. A nodus height against a
+// plate side that is refused itself is judged against the largest plate.
+std::vector<SettingProblem> checkDialSettings(const DialSettings &settings);
 
 dial::DialInput dialInput(const AcceptedSite &site, const DialSettings &settings);
 

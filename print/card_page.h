@@ -1,30 +1,21 @@
 #pragma once
-// The correction card painted: its graph over the year, for the designer's
-// tab and the printed page, and the page itself.
+// The correction card's printed page, and its graph for the designer's tab.
 
-#include "dial/dial_svg.h"
+#include "field/dial_design.h"
 
 #include <QRectF>
-#include <QString>
-#include <QStringList>
 
 class QPainter;
 
 namespace orvane {
 
-// The add in minutes against the day of the year, a tick at each month's
-// first day, the month names under it and a zero line; `fontPixels` sets
-// the labels' size. Broken where the clock jumps by its summer hour.
-void paintCardGraph(QPainter &painter, const QRectF &rect, const dial::CardDrawing &card, double fontPixels);
+// The card's graph alone (its grid, axes and curve) fitted into `rect`
+// (device units), its lines at least `minPen` wide.
+void paintCardGraph(QPainter &painter, const QRectF &rect, const dial::Drawing &drawing, double minPen);
 
-struct CardPage {
-    QString title;          // the dial and its site
-    QStringList about;      // the site, the dial, the clock: one line each
-    dial::CardDrawing card; // its rows are the table
-};
-
-// One page: title, what it belongs to, how to use it, the graph and the
-// table in columns. `page` is the printable area in device units.
-void paintCardPage(QPainter &painter, const QRectF &page, const CardPage &card);
+// One page: what the card belongs to (the title, site, dial and clock), how
+// to use it, then the card as drawn. `page` is the printable area in
+// device units.
+void paintCardPage(QPainter &painter, const QRectF &page, const DialDesign &design);
 
 } // namespace orvane

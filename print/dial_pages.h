@@ -1,59 +1,23 @@
 #pragma once
 // A dial plate and its gnomon at full size, tiled over as many pages as the
-// paper needs, each page with rulers to check that nothing was scaled.
+// paper needs, each page with rulers to check that nothing was scaled, and
+// the card's page.
 
-#include "dial/date_lines.h"
-#include "dial/dial_layout.h"
+#include "field/dial_design.h"
 #include "print/page_printer.h"
 
 #include <QPointF>
 #include <QString>
-#include <QStringList>
-#include <QTransform>
 
-#include <functional>
 #include <vector>
 
 class QPagedPaintDevice;
-class QPainter;
-class QRectF;
 
 namespace orvane {
 
-struct DialDateLine {
-    QString label; // "June solstice"
-    std::vector<dial::Polyline> pieces;
-};
-
-// Everything the preview and the pages draw.
-struct DialDrawing {
-    dial::DialInput input;
-    dial::DialLayout layout;
-    std::vector<DialDateLine> dateLines;
-    QString title;     // the dial's kind and site, on top of every page
-    QStringList notes; // e.g. the style height, under the title on the first page
-    // Paints one more page after the gnomon's when set (a correction card);
-    // the rect is the printable area in device units.
-    std::function<void(QPainter &, const QRectF &)> card;
-};
-
-// Line widths and the label size in device units, for paintDialPlate.
-struct PlateStyle {
-    double lineWidth = 1;
-    double labelHeight = 10;
-};
-
-// Plate millimetres (y up) to device units (y down), `scale` units per mm,
-// with plate point `topLeft` (xMin, yMax) at device point `at`.
-QTransform plateToDevice(double scale, double plateLeft, double plateTop, const QPointF &at);
-
 // What the plate's pages show: the plate, and the root the hour lines meet
 // at when it lies near enough.
-dial::PlateRect dialPlateExtent(const DialDrawing &drawing);
-
-// The plate outline, hour lines and labels, substyle, root, the nodus's
-// foot and the date lines, through `toDevice`.
-void paintDialPlate(QPainter &painter, const DialDrawing &drawing, const QTransform &toDevice, const PlateStyle &style);
+dial::PlateRect dialPlateExtent(const DialDesign &design);
 
 // How a drawing of `content` (mm, y up) is cut into tiles of `tile` size
 // that overlap by `overlap`; row 0 is the top one.
@@ -65,6 +29,7 @@ struct TileGrid {
     int rows = 1;
     int columns = 1;
 
+    int count() const { return rows * columns; }
     dial::PlateRect tile(int row, int column) const;
     // The middle of the strips that neighbouring tiles share: where the
     // alignment marks go.
@@ -83,11 +48,11 @@ struct PrintedDial {
     TileGrid gnomon;
 };
 
-// Paints the plate's tiles, then the gnomon's, then the card if any, on a
-// printer or PDF writer that is set up already.
-PrintedDial paintDialPages(QPagedPaintDevice &device, const DialDrawing &drawing);
+// Paints the plate's tiles, then the gnomon's, then the card's page when
+// the design has a card, on a printer or PDF writer that is set up already.
+PrintedDial paintDialPages(QPagedPaintDevice &device, const DialDesign &design);
 
 // The print job: the default printer with no dialog, or a PDF.
-PageJob dialPageJob(const DialDrawing &drawing);
+PageJob dialPageJob(const DialDesign &design);
 
 } // namespace orvane

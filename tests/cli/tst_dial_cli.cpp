@@ -345,13 +345,13 @@ private slots:
         r = run(site({"--dial", "horizontal", "--pdf", pdf}));
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.startsWith(QStringLiteral("--pdf \"%1\": PDF output needs").arg(pdf)), qPrintable(r.err));
-        setDialPdfWriter([](QIODevice &device, const DialData &d) {
+        setDialPdfWriter([](QIODevice &device, const DialDesign &d) {
             return device.write(QByteArray::number(d.layout.hourLines.size())) > 0;
         });
         const QString lines = QString::number(dialJson(site({"--dial", "horizontal"}))["hour_lines"].toArray().size());
         QCOMPARE(run(site({"--dial", "horizontal", "--pdf", pdf})).status, 0);
         QCOMPARE(readAll(pdf), lines);
-        setDialPdfWriter([](QIODevice &device, const DialData &) {
+        setDialPdfWriter([](QIODevice &device, const DialDesign &) {
             device.write("half");
             return false;
         });

@@ -146,8 +146,8 @@ private slots:
         FrmDialDesigner w;
         w.setRequest(site(40.655));
         w.findChild<QComboBox *>("cboDateLines")->setCurrentIndex(static_cast<int>(DateLineChoice::Months));
-        QCOMPARE(w.drawing().dateLines.size(), std::size_t(15));
-        for (const DialDateLine &line : w.drawing().dateLines) {
+        QCOMPARE(w.design().dateLines.size(), std::size_t(15));
+        for (const DesignDateLine &line : w.design().dateLines) {
             if (line.label != label)
                 continue;
             for (const dial::Polyline &piece : line.pieces)
@@ -222,13 +222,13 @@ private slots:
         auto *facing = w.findChild<QLineEdit *>("txtFacing");
         QVERIFY(!facing->isEnabled());
         type(w, "txtWidth", "500");
-        CHECK_NEAR(preview->drawing().input.plate.width(), 500.0, 1e-9);
+        CHECK_NEAR(preview->design().input.plate.width(), 500.0, 1e-9);
         w.findChild<QComboBox *>("cboType")->setCurrentIndex(1);
         QVERIFY(facing->isEnabled());
         type(w, "txtFacing", "90");
-        QCOMPARE(preview->drawing().input.type, dial::DialType::Vertical);
+        QCOMPARE(preview->design().input.type, dial::DialType::Vertical);
         // An east wall: the style parallel to the face, no root.
-        QVERIFY(!preview->drawing().layout.root);
+        QVERIFY(!preview->design().layout.root);
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTRY_VERIFY(preview->scale() > 0);
     }
@@ -293,12 +293,12 @@ private slots:
         QVERIFY(!w.settings());
         QVERIFY(!w.findChild<QPushButton *>("cmdPrintDial")->isEnabled());
         // Nothing of the last dial read stays on screen as if it were this one.
-        QVERIFY(!w.findChild<DialPreview *>("dialPreview")->hasDrawing());
+        QVERIFY(!w.findChild<DialPreview *>("dialPreview")->hasDesign());
         QVERIFY(w.findChild<QLabel *>("lblStyleHeight")->text().contains("refused"));
         QCOMPARE(w.findChild<QTableWidget *>("tblHours")->rowCount(), 0);
         type(w, qPrintable(box), accepted);
         QVERIFY(!label->isVisible());
-        QVERIFY(w.findChild<DialPreview *>("dialPreview")->hasDrawing());
+        QVERIFY(w.findChild<DialPreview *>("dialPreview")->hasDesign());
         const DialSettings s = w.settings().value();
         const QMap<QString, double> got{{"txtFacing", s.facing},
                                         {"txtNodus", s.nodusHeight},

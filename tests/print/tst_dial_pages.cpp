@@ -2,7 +2,6 @@
 // Letter take, that every page carries its rulers, and that the rulers
 // measure what they say once rendered, the plate at full size beside them
 // and the tiles sharing their 10 mm strips.
-#include "dial/dial_layout.h"
 #include "print/dial_pages.h"
 #include "support/pdf_text.h"
 
@@ -19,23 +18,23 @@ using namespace orvane;
 
 namespace {
 
-DialDrawing horizontalDial(double latitude, double nodus, double width, double height, bool card)
+DialDesign horizontalDial(double latitude, double nodus, double width, double height, bool card)
 {
-    DialDrawing d;
-    d.input.latitude = latitude;
-    d.input.longitude = -72.855;
-    d.input.nodusHeight = nodus;
-    d.input.plate = dial::plateAround(d.input, width, height);
-    d.layout = dial::layoutDial(d.input);
-    d.dateLines.push_back({QStringLiteral("Equinoxes"), dial::dateLine(d.input, 0)});
-    d.title = QStringLiteral("Horizontal dial");
-    if (card)
-        d.card = [](QPainter &p, const QRectF &r) { p.drawText(r, QStringLiteral("Card")); };
-    return d;
+    AcceptedSite site;
+    site.date = QDate(2027, 6, 21);
+    site.latitude = latitude;
+    site.longitude = -72.855;
+    DialSettings settings;
+    settings.nodusHeight = nodus;
+    settings.plateWidth = width;
+    settings.plateHeight = height;
+    DesignChoices choices;
+    choices.card = card;
+    return designDial(site, settings, choices, QLocale::c());
 }
 
 // The first `count` pages of the drawing's PDF, rendered at `dpi`.
-QList<QImage> renderedPages(const DialDrawing &drawing, int dpi, int count)
+QList<QImage> renderedPages(const DialDesign &drawing, int dpi, int count)
 {
     QTemporaryDir out;
     const QString path = out.filePath(QStringLiteral("dial.pdf"));
@@ -84,12 +83,14 @@ private slots:
         QTest::newRow("180 x 240 on Letter: two rows") << letter << 40.655 << 20.0 << 180.0 << 240.0 << false << 2 + 1;
         QTest::newRow("360 x 480 on A4: 2 x 2") << a4 << 40.655 << 20.0 << 360.0 << 480.0 << false << 4 + 1;
         QTest::newRow("360 x 480 on Letter: 3 x 2") << letter << 40.655 << 20.0 << 360.0 << 480.0 << false << 6 + 1;
-        QTest::newRow("1 m square on A4: 5 x 6") << a4 << 40.655 << 20.0 << 1000.0 << 1000.0 << false << 30 + 1;
+        // The gnomon's page carries its size and angle in the plate's labels' size (33 mm here): two tiles.
+        QTest::newRow("1 m square on A4: 5 x 6") << a4 << 40.655 << 20.0 << 1000.0 << 1000.0 << false << 30 + 2;
         QTest::newRow("with a card page") << a4 << 40.655 << 20.0 << 180.0 << 240.0 << true << 1 + 1 + 1;
         // 5 deg: the root lies 1143 mm from the foot, off the pages of a
-        // 300 mm plate (310 mm: 2 x 2); the gnomon, 1143 + 24 mm long, takes 7 tiles.
-        QTest::newRow("low style on A4: the gnomon over 7 pages")
-            << a4 << 5.0 << 100.0 << 300.0 << 300.0 << false << 4 + 7;
+        // 300 mm plate (310 mm: 2 x 2); the gnomon is cut square at the
+        // plate's edge, 50 mm along the substyle: one tile.
+        QTest::newRow("low style on A4: the gnomon cut at the plate's edge")
+            << a4 << 5.0 << 100.0 << 300.0 << 300.0 << false << 4 + 1;
     }
     void pageCount()
     {

@@ -1,0 +1,44 @@
+#pragma once
+// A plane dial drawn: the plate with its hour lines, date lines and marks,
+// the gnomon's shape to cut and, when given, the card.
+//
+// Groups by name: plate, hour-lines (hour-line-paths, hour-labels),
+// substyle, root, nodus-foot, date-lines (date-line-paths, date-labels),
+// gnomon (gnomon-outline, gnomon-label) and card.
+#include "dial/card_drawing.h"
+#include "dial/date_lines.h"
+#include "dial/dial_layout.h"
+#include "dial/drawing.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orvane::dial {
+
+struct DateLineDrawing {
+    std::string label; // "21 Jun", "Equinox", "1 Mar"
+    std::vector<Polyline> pieces;
+};
+
+// A number as the reader writes it, to `decimals` places.
+using NumberText = std::function<std::string(double value, int decimals)>;
+
+struct DrawingInput {
+    DialInput input;
+    DialLayout layout;
+    std::vector<DateLineDrawing> dateLines;
+    const CardDrawing *card = nullptr; // none: no card
+    NumberText number;                 // none: "12.5"
+};
+
+// Space between the plate, the gnomon and the card (mm).
+inline constexpr double kPartGap = 20;
+
+Drawing drawPlaneDial(const DrawingInput &in);
+
+// The labels' size on a plate of this size (mm): a thirtieth of its smaller
+// side, from 3 to 40 mm.
+double plateFontSize(const PlateRect &plate);
+
+} // namespace orvane::dial

@@ -1,0 +1,141 @@
+#include "dial_design.h"
+#include "dial_dates.h"
+
+#include "text/report_text.h"
+#include "text/summer_time.h"
+#include "text/time_zones.h"
+#include "text/wording.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+
+// The card writes a zero offset as plain "UTC".
+QString clockOffsetName(int minutes) { return minutes == 0 ? QStringLiteral("UTC") : utcOffsetName(minutes); }
+
+QString zoneText(const AcceptedSite &site, const DesignChoices &choices)
+{
+    if (site.clock.zoneIndex >= 0)
+        return timeZoneName(site.clock.zoneIndex);
+    if (!choices.zoneName.isEmpty())
+        return choices.zoneName;
+    return utcOffsetName(site.clock.utcOffsetMinutes);
+}
+
+DesignCard designCard(const AcceptedSite &site, const DialSettings &settings, int year, const DesignChoices &choices)
+{
+    DesignCard card;
+    card.year = year;
+    CardInputs in;
+    in.latitude = site.latitude;
+    in.longitude = site.longitude;
+    in.year = year;
+    in.zoneTimeDial = settings.time == dial::DialTime::Zone;
+    in.clock = site.clock;
+    card.days = correctionCard(in);
+    card.clockNote = QStringLiteral("Clock: ") + cardClockText(site.clock, year, clockOffsetName);
+    if (!site.clock.zone)
+        card.clockNote += choices.withoutZoneRules;
+    return card;
+}
+
+QString timeNote(const dial::DialInput &in, const AcceptedSite &site, const QLocale &locale)
+{
+    if (in.time == dial::DialTime::Sun)
+        return QStringLiteral("sun time");
+    return QStringLiteral("zone time, meridian %1°%2")
+               .arg(reportNumberText(std::fabs(in.zoneMeridian), locale),
+                    u' ' + compassLetter(in.zoneMeridian < 0 ? Compass::West : Compass::East)) +
+           (site.clock.daylightSaving ? QStringLiteral(", add an hour in daylight saving time") : QString());
+}
+
+} // namespace
+
+QString siteText(double latitude, double longitude, const QLocale &locale)
+{
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(reportNumberText(std::fabs(latitude), locale), compassLetter(latitudeSide(latitude)),
+             reportNumberText(std::fabs(longitude), locale),
+             compassLetter(longitude < 0 ? Compass::West : Compass::East));
+}
+
+QString dialKindTitle(const dial::DialKind &kind, double facing, const QLocale &locale)
+{
+    QString title = QString::fromUtf8(kind.title);
+    if (kind.takesFacing)
+        title += QStringLiteral(" facing %1°").arg(reportNumberText(facing, locale));
+    return title;
+}
+
+DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, const DesignChoices &choices,
+                      const QLocale &locale)
+{
+    DialDesign d;
+    d.site = site;
+    d.settings = settings;
+    d.kind = &dial::dialKind(settings.type);
+    d.input = dialInput(site, settings);
+    d.layout = d.kind->layout(d.input);
+    const int year = site.date.isValid() ? site.date.year() : 2000;
+    for (const DateLineSpec &spec : dateLineSpecs(year, site.latitude, site.longitude, settings.dateLines, locale))
+        d.dateLines.push_back(
+            {spec.name, spec.label, spec.declination, spec.date, dial::dateLine(d.input, spec.declination)});
+    if (choices.card)
+        d.card = designCard(site, settings, year, choices);
+
+    const QString kindTitle = dialKindTitle(*d.kind, settings.facing, locale);
+    d.title = kindTitle + QStringLiteral(", ") + siteText(site.latitude, site.longitude, locale);
+    d.notes << QStringLiteral("Style height %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2))
+            << timeNote(d.input, site, locale);
+    d.siteLine = QStringLiteral("Site: %1, %2").arg(siteText(site.latitude, site.longitude, locale),
+                                                     zoneText(site, choices));
+    QString kind = kindTitle;
+    kind.replace(QStringLiteral(" dial"), QString());
+    kind.replace(QStringLiteral(" facing"), QStringLiteral(", facing"));
+    d.dialLine = QStringLiteral("Dial: %1, nodus %2 mm above the plate, %3")
+                     .arg(kind.left(1).toLower() + kind.mid(1), reportNumberText(settings.nodusHeight, locale),
+                          d.notes.last());
+
+    dial::DrawingInput in;
+    in.input = d.input;
+    in.layout = d.layout;
+    for (const DesignDateLine &line : d.dateLines)
+        in.dateLines.push_back({line.label.toStdString(), line.pieces});
+    dial::CardDrawing card;
+    if (d.card) {
+        QLocale months = locale;
+        months.setNumberOptions(QLocale::OmitGroupSeparator);
+        card = cardDrawing(d.card->days, year, CardRows::HalfMonthly, months);
+        card.clock = d.card->clockNote.toStdString();
+        in.card = &card;
+    }
+    in.number = [plain = plainLocale(locale)](double value, int decimals) {
+        return plain.toString(value, 'f', decimals).toStdString();
+    };
+    d.drawing = d.kind->draw(in);
+    return d;
+}
+
+std::vector<CardDay> weeklyRows(const DesignCard &card)
+{
+    std::vector<CardDay> rows;
+    const QDate first(card.year, 1, 1);
+    for (const CardDay &day : card.days)
+        if (first.daysTo(day.date) % 7 == 0)
+            rows.push_back(day);
+    return rows;
+}
+
+dial::Drawing drawingParts(const dial::Drawing &drawing, std::initializer_list<dial::Part> parts)
+{
+    dial::Drawing out;
+    for (const dial::Group &g : drawing.groups)
+        if (std::find(parts.begin(), parts.end(), g.part) != parts.end())
+            out.groups.push_back(g);
+    return out;
+}
+
+} // namespace orvane

@@ -1,0 +1,78 @@
+#pragma once
+// A dial designed once: everything the designer's preview and tables, the
+// command line's answers, the printed pages, the SVG and the DXF take, from
+// the accepted site and the dial's checked settings.
+
+#include "correction_card.h"
+#include "dial_settings.h"
+
+#include "dial/dial_kinds.h"
+#include "dial/drawing.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace orvane {
+
+struct DesignDateLine {
+    QString name;           // "summer solstice" (positive declination), "equinox", "winter solstice", "month"
+    QString label;          // "21 Jun", "Equinox", "1 Mar": month names in the user's language
+    double declination = 0; // degrees
+    QDate date;             // month lines: the first of the month whose noon declination this is
+    std::vector<dial::Polyline> pieces; // on the plate, in the order of the day
+};
+
+struct DesignCard {
+    int year = 0;
+    std::vector<CardDay> days;
+    // "Clock: UTC-5, summer time by the rules of America/New_York: 14 March to 7 November 2027"
+    QString clockNote;
+};
+
+struct DialDesign {
+    AcceptedSite site;
+    DialSettings settings;
+    const dial::DialKind *kind = nullptr;
+    dial::DialInput input; // with the plate placed around the dial
+    dial::DialLayout layout;
+    std::vector<DesignDateLine> dateLines;
+    std::optional<DesignCard> card;
+    QString title;     // "Vertical dial facing 200°, 40.655 N 72.855 W"
+    QString siteLine;  // "Site: 40.655 N 72.855 W, GMT-5hrs US Eastern Time, Montreal, New York"
+    QString dialLine;  // "Dial: vertical, facing 200°, nodus 100 mm above the plate, sun time"
+    QStringList notes; // "Style height 45.47°", "sun time": under the title on the plate's pages
+    // The plate, the gnomon and, with the card, the card (its table on the
+    // 1st and 16th of each month).
+    dial::Drawing drawing;
+};
+
+struct DesignChoices {
+    bool card = true;
+    // Where the site's clock comes from when no time-zone entry is chosen
+    // ("America/New_York"); empty for its offset.
+    QString zoneName;
+    // After the card's clock when that clock has no zone's rules.
+    QString withoutZoneRules = QStringLiteral(" (no region's summer-time rules for this time zone entry)");
+};
+
+DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, const DesignChoices &choices,
+                      const QLocale &locale);
+
+// "Horizontal dial", "Vertical dial facing 200°".
+QString dialKindTitle(const dial::DialKind &kind, double facing, const QLocale &locale);
+
+// "40.655 N 72.855 W".
+QString siteText(double latitude, double longitude, const QLocale &locale);
+
+// The card's days every 7th day from 1 January: its table on screen.
+std::vector<CardDay> weeklyRows(const DesignCard &card);
+
+// The drawing's groups of these parts only.
+dial::Drawing drawingParts(const dial::Drawing &drawing, std::initializer_list<dial::Part> parts);
+
+} // namespace orvane
