@@ -9,6 +9,8 @@
 #include <QString>
 
 #include <tuple>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace orvane {
