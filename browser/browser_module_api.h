@@ -1,18 +1,22 @@
 #pragma once
-// The C entry points of the browser module, resolved at run time by the
+// The entry points of the browser module, resolved at run time by the
 // browser link. Plain C types only, so the two sides need not agree on more
 // than these signatures.
 
-extern "C" {
+#include "modules/module_api.h"
 
-// Shows the browser window and navigates it to `utf8_url`.
-using OrvaneBrowserOpenFn = void (*)(const char *utf8_url);
-// Closes the browser window if it is shown.
-using OrvaneBrowserCloseFn = void (*)();
-
-} // extern "C"
+#include <tuple>
 
 namespace orvane {
-inline constexpr char kBrowserOpenSymbol[] = "orvane_browser_open";
-inline constexpr char kBrowserCloseSymbol[] = "orvane_browser_close";
+
+struct BrowserModuleApi {
+    // Shows the browser window and navigates it to `utf8_url`.
+    void (*open)(const char *utf8_url);
+    // Closes the browser window if it is shown.
+    void (*close)();
+
+    static constexpr std::tuple symbols{ModuleSymbol{"orvane_browser_open", &BrowserModuleApi::open},
+                                        ModuleSymbol{"orvane_browser_close", &BrowserModuleApi::close}};
+};
+
 } // namespace orvane

@@ -3,64 +3,43 @@
 
 #include "designer_module_api.h"
 #include "frm_dial_designer.h"
-
-#include <QCoreApplication>
-#include <QPointer>
+#include "modules/module_window.h"
 
 #include <type_traits>
 
 namespace {
 
-QPointer<orvane::FrmDialDesigner> designerWindow;
-
-void deleteWindow() { delete designerWindow.data(); }
-
-orvane::FrmDialDesigner *window()
-{
-    if (!designerWindow) {
-        designerWindow = new orvane::FrmDialDesigner();
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, designerWindow.data(), &deleteWindow);
-        // Also where the application ends without its event loop having run.
-        qAddPostRoutine(&deleteWindow);
-    }
-    return designerWindow;
-}
+using Designer = orvane::ModuleWindow<orvane::FrmDialDesigner>;
 
 } // namespace
 
 extern "C" {
 
-Q_DECL_EXPORT void orvane_designer_open(const OrvaneDesignerRequest *request)
+Q_DECL_EXPORT void orvane_designer_open(const OrvaneSiteRequest *request)
 {
-    orvane::FrmDialDesigner *w = window();
-    w->setRequest(orvane::fromC(*request));
-    w->show();
-    w->raise();
-    w->activateWindow();
+    Designer::get()->setRequest(orvane::fromC(*request));
+    Designer::deleteAtExit();
+    Designer::showRaised();
 }
 
-Q_DECL_EXPORT void orvane_designer_update(const OrvaneDesignerRequest *request)
+Q_DECL_EXPORT void orvane_designer_update(const OrvaneSiteRequest *request)
 {
-    if (designerWindow && designerWindow->isVisible())
-        designerWindow->setRequest(orvane::fromC(*request));
+    if (orvane::FrmDialDesigner *w = Designer::shown())
+        w->setRequest(orvane::fromC(*request));
 }
 
 Q_DECL_EXPORT void orvane_designer_wall_facing(double facingDeg)
 {
-    if (designerWindow)
-        designerWindow->setWallFacing(facingDeg);
+    if (orvane::FrmDialDesigner *w = Designer::existing())
+        w->setWallFacing(facingDeg);
 }
 
-Q_DECL_EXPORT void orvane_designer_close()
-{
-    if (designerWindow)
-        designerWindow->close();
-}
+Q_DECL_EXPORT void orvane_designer_close() { Designer::close(); }
 
 } // extern "C"
 
 // The signatures must match what the link resolves.
-static_assert(std::is_same_v<decltype(&orvane_designer_open), OrvaneDesignerOpenFn>);
-static_assert(std::is_same_v<decltype(&orvane_designer_update), OrvaneDesignerUpdateFn>);
-static_assert(std::is_same_v<decltype(&orvane_designer_close), OrvaneDesignerCloseFn>);
-static_assert(std::is_same_v<decltype(&orvane_designer_wall_facing), OrvaneDesignerWallFacingFn>);
+static_assert(std::is_same_v<decltype(&orvane_designer_open), decltype(orvane::DesignerModuleApi::open)>);
+static_assert(std::is_same_v<decltype(&orvane_designer_update), decltype(orvane::DesignerModuleApi::update)>);
+static_assert(std::is_same_v<decltype(&orvane_designer_close), decltype(orvane::DesignerModuleApi::close)>);
+static_assert(std::is_same_v<decltype(&orvane_designer_wall_facing), decltype(orvane::DesignerModuleApi::wallFacing)>);

@@ -43,12 +43,6 @@ Sundial_Input::Sundial_Input(QWidget *parent)
     connect(cmdFieldSheet, &QPushButton::clicked, this, &Sundial_Input::onFieldSheetClicked);
     connect(cmdDial, &QPushButton::clicked, this, &Sundial_Input::onDialClicked);
     connect(txtLatitude, &QLineEdit::editingFinished, this, &Sundial_Input::splitCoordinatePair);
-    // A wall measured on the Field Sheet is the Dial Designer's facing.
-    setFieldSheetWallListener([this](std::optional<double> facing) {
-        wallFacing_ = facing;
-        if (facing)
-            setDialDesignerWallFacing(*facing);
-    });
     connect(lblBrowser, &LinkLabel::clicked, this, &Sundial_Input::onTimeLinkClicked);
     connect(lblTarnwick, &LinkLabel::clicked, this, &Sundial_Input::onMakerLinkClicked);
 
@@ -84,7 +78,6 @@ Sundial_Input::~Sundial_Input()
     // editingFinished must not reach this half-destroyed window.
     disconnect(txtLatitude, nullptr, this, nullptr);
     // The sheet's time link and wall readings call back into this window.
-    setFieldSheetWallListener(nullptr);
     closeFieldSheet();
     closeDialDesigner();
 }
@@ -249,7 +242,16 @@ void Sundial_Input::onFieldSheetClicked()
         return;
     showEot();
     updateDialDesigner(site_);
-    openFieldSheet(site_, [this] { onTimeLinkClicked(); });
+    openFieldSheet(site_, *this);
+}
+
+void Sundial_Input::sheetTimeLinkFollowed() { onTimeLinkClicked(); }
+
+void Sundial_Input::sheetWallFacingChanged(std::optional<double> facingDeg)
+{
+    wallFacing_ = facingDeg;
+    if (facingDeg)
+        setDialDesignerWallFacing(*facingDeg);
 }
 
 void Sundial_Input::onDialClicked()

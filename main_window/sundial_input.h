@@ -2,6 +2,7 @@
 // The main window: the inputs, the instructions and the result.
 
 #include "calc/crossings.h"
+#include "sheet/field_sheet_link.h"
 #include "text/accepted_site.h"
 
 #include <QWidget>
@@ -28,7 +29,7 @@ struct CoordinatePair;
 
 // Every control carries its form name as objectName ("CmdCalculate",
 // "OptWest", ...): tests, accessibility and other programs find it so.
-class Sundial_Input : public QWidget {
+class Sundial_Input : public QWidget, private FieldSheetListener {
     Q_OBJECT
 public:
     explicit Sundial_Input(QWidget *parent = nullptr);
@@ -58,6 +59,10 @@ private slots:
     void onEnterPressed();
 
 private:
+    // What the Field Sheet tells: its time link does what this window's
+    // does, and a wall measured on it is the Dial Designer's facing.
+    void sheetTimeLinkFollowed() override;
+    void sheetWallFacingChanged(std::optional<double> facingDeg) override;
     void buildControls();
     void buildHeader(const QCursor &hand);
     void buildButtons();

@@ -22,8 +22,8 @@ QStringList moduleCandidates(const QString &appDir, const ModulePlaces &places)
     return paths;
 }
 
-std::vector<QFunctionPointer> loadModuleSymbols(const QStringList &candidates,
-                                                std::initializer_list<const char *> symbols, const char *what)
+std::vector<QFunctionPointer> loadModuleSymbols(const QStringList &candidates, const std::vector<const char *> &symbols,
+                                                const char *what)
 {
     QStringList errors;
     for (const QString &path : candidates) {

@@ -1,12 +1,11 @@
 #pragma once
 // Finding and loading the run-time modules (the window, the browser, the
-// field sheet): where each is looked for, its entry points, and the one
+// field sheet, the dial designer): where each is looked for, its entry points, and the one
 // message when it cannot be had. Qt Core only.
 
 #include <QString>
 #include <QStringList>
 
-#include <initializer_list>
 #include <vector>
 
 namespace orvane {
@@ -26,8 +25,8 @@ QStringList moduleCandidates(const QString &appDir, const ModulePlaces &places);
 // Loads the first candidate that loads and has every symbol, and returns
 // their addresses in the order asked; empty, after a warning that names
 // `what` and every failure, when none does. The library stays loaded.
-std::vector<QFunctionPointer> loadModuleSymbols(const QStringList &candidates,
-                                                std::initializer_list<const char *> symbols, const char *what);
+std::vector<QFunctionPointer> loadModuleSymbols(const QStringList &candidates, const std::vector<const char *> &symbols,
+                                                const char *what);
 
 // The folder of the running program, also before an application object
 // exists (the window's module is loaded before its QApplication).

@@ -46,6 +46,20 @@ inline OrvaneSiteRequest toC(const AcceptedSite &s, const QByteArray &zoneId)
 
 inline QByteArray zoneIdOf(const AcceptedSite &s) { return s.clock.zone ? s.clock.zone->id() : QByteArray(); }
 
+// The C form together with the zone name it borrows, for one call:
+// `module.update(SiteRequestForC(site).get())`.
+class SiteRequestForC {
+public:
+    explicit SiteRequestForC(const AcceptedSite &s) : zoneId_(zoneIdOf(s)), request_(toC(s, zoneId_)) {}
+    SiteRequestForC(const SiteRequestForC &) = delete;
+    SiteRequestForC &operator=(const SiteRequestForC &) = delete;
+    const OrvaneSiteRequest *get() const { return &request_; }
+
+private:
+    QByteArray zoneId_; // before request_, which borrows it
+    OrvaneSiteRequest request_;
+};
+
 inline AcceptedSite fromC(const OrvaneSiteRequest &c)
 {
     AcceptedSite s{QDate(c.year, c.month, c.day), c.latitude, c.longitude, c.west != 0, {}};

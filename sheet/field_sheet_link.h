@@ -5,23 +5,31 @@
 
 #include "sheet_request.h"
 
-#include <functional>
 #include <optional>
 
 namespace orvane {
 
-// Shows the one field sheet for `request`, raised when already shown.
-// `openTimePage` is what the sheet's time link does.
-void openFieldSheet(const SheetRequest &request, std::function<void()> openTimePage);
+// What the sheet tells the window that opened it.
+class FieldSheetListener {
+public:
+    // The sheet's time link was followed.
+    virtual void sheetTimeLinkFollowed() = 0;
+    // The wall's facing in degrees (none when the readings give none),
+    // whenever the sheet's wall readings change.
+    virtual void sheetWallFacingChanged(std::optional<double> facingDeg) = 0;
+
+protected:
+    ~FieldSheetListener() = default;
+};
+
+// Shows the one field sheet for `request`, raised when already shown; it
+// tells `listener` until closeFieldSheet().
+void openFieldSheet(const SheetRequest &request, FieldSheetListener &listener);
 
 // Shows `request` in the sheet when it is shown; loads nothing otherwise.
 void updateFieldSheet(const SheetRequest &request);
 
-// Told the wall's facing in degrees (none when the readings give none)
-// whenever the sheet's wall readings change.
-void setFieldSheetWallListener(std::function<void(std::optional<double>)> listener);
-
-// Closes the sheet if it was ever opened and forgets the time link's action.
+// Closes the sheet if it was ever opened; it tells its listener no more.
 void closeFieldSheet();
 
 // Whether the sheet module has been loaded in this process.

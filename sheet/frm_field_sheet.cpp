@@ -227,6 +227,8 @@ void FrmFieldSheet::readWall()
     wallPanel->showResult(data_);
     showWarnings();
     fitHeight();
+    if (wallListener_)
+        wallListener_(data_.wall ? std::optional<double>(data_.wall->facingDeg) : std::nullopt);
 }
 
 void FrmFieldSheet::showWarnings()

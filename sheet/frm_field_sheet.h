@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -43,6 +44,9 @@ public:
 
     // What the time link does.
     void setTimeLink(std::function<void()> openTimePage) { timeLink_ = std::move(openTimePage); }
+    // Told the wall's facing in degrees (none when the readings give none)
+    // whenever the wall readings change.
+    void setWallListener(std::function<void(std::optional<double>)> listener) { wallListener_ = std::move(listener); }
     // The present instant and the tick's sound; the computer's clock and
     // QApplication::beep unless replaced (tests replace them).
     void setNow(std::function<QDateTime()> now) { now_ = std::move(now); }
@@ -86,6 +90,7 @@ private:
     double heightM_ = 1;
     int lastTick_ = 0;
     std::function<void()> timeLink_;
+    std::function<void(std::optional<double>)> wallListener_;
     std::function<QDateTime()> now_;
     std::function<void()> beep_;
 

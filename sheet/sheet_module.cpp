@@ -2,76 +2,49 @@
 // module carries the precise sun and the sheet's page.
 
 #include "frm_field_sheet.h"
+#include "modules/module_window.h"
 #include "sheet_module_api.h"
-#include "wall_panel.h"
-
-#include <QCoreApplication>
-#include <QPointer>
 
 #include <type_traits>
 
 namespace {
 
-QPointer<orvane::FrmFieldSheet> sheetWindow;
-OrvaneSheetWallFn wallListener = nullptr;
-
-// The facing the readings give now, after the sheet has taken them.
-void tellWall()
-{
-    if (!wallListener || !sheetWindow)
-        return;
-    const std::optional<orvane::WallField> &wall = sheetWindow->data().wall;
-    wallListener(wall ? 1 : 0, wall ? wall->facingDeg : 0);
-}
-
-void deleteWindow() { delete sheetWindow.data(); }
-
-orvane::FrmFieldSheet *window()
-{
-    if (!sheetWindow) {
-        sheetWindow = new orvane::FrmFieldSheet();
-        // Connected after the sheet's own handler, so its data is new.
-        if (auto *panel = sheetWindow->findChild<orvane::WallPanel *>())
-            QObject::connect(panel, &orvane::WallPanel::readingsChanged, sheetWindow.data(), &tellWall);
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, sheetWindow.data(), &deleteWindow);
-        // Also where the application ends without its event loop having run.
-        qAddPostRoutine(&deleteWindow);
-    }
-    return sheetWindow;
-}
+using Sheet = orvane::ModuleWindow<orvane::FrmFieldSheet>;
 
 } // namespace
 
 extern "C" {
 
-Q_DECL_EXPORT void orvane_sheet_open(const OrvaneSheetRequest *request, OrvaneSheetTimeLinkFn timeLink)
+Q_DECL_EXPORT void orvane_sheet_open(const OrvaneSiteRequest *request, const OrvaneSheetCallbacks *callbacks)
 {
-    orvane::FrmFieldSheet *w = window();
-    w->setTimeLink(timeLink);
+    orvane::FrmFieldSheet *w = Sheet::get();
+    Sheet::deleteAtExit();
+    const OrvaneSheetCallbacks c = *callbacks;
+    w->setTimeLink([c] { c.timeLink(c.context); });
+    w->setWallListener(
+        [c](std::optional<double> facing) { c.wallFacing(c.context, facing ? 1 : 0, facing.value_or(0)); });
     w->setRequest(orvane::fromC(*request));
-    w->show();
-    w->raise();
-    w->activateWindow();
+    Sheet::showRaised();
 }
 
-Q_DECL_EXPORT void orvane_sheet_update(const OrvaneSheetRequest *request)
+Q_DECL_EXPORT void orvane_sheet_update(const OrvaneSiteRequest *request)
 {
-    if (sheetWindow && sheetWindow->isVisible())
-        sheetWindow->setRequest(orvane::fromC(*request));
+    if (orvane::FrmFieldSheet *w = Sheet::shown())
+        w->setRequest(orvane::fromC(*request));
 }
-
-Q_DECL_EXPORT void orvane_sheet_set_wall_listener(OrvaneSheetWallFn listener) { wallListener = listener; }
 
 Q_DECL_EXPORT void orvane_sheet_close()
 {
-    if (sheetWindow)
-        sheetWindow->close();
+    if (orvane::FrmFieldSheet *w = Sheet::existing()) {
+        w->close();
+        w->setTimeLink(nullptr);
+        w->setWallListener(nullptr);
+    }
 }
 
 } // extern "C"
 
 // The signatures must match what the link resolves.
-static_assert(std::is_same_v<decltype(&orvane_sheet_open), OrvaneSheetOpenFn>);
-static_assert(std::is_same_v<decltype(&orvane_sheet_update), OrvaneSheetUpdateFn>);
-static_assert(std::is_same_v<decltype(&orvane_sheet_close), OrvaneSheetCloseFn>);
-static_assert(std::is_same_v<decltype(&orvane_sheet_set_wall_listener), OrvaneSheetSetWallListenerFn>);
+static_assert(std::is_same_v<decltype(&orvane_sheet_open), decltype(orvane::SheetModuleApi::open)>);
+static_assert(std::is_same_v<decltype(&orvane_sheet_update), decltype(orvane::SheetModuleApi::update)>);
+static_assert(std::is_same_v<decltype(&orvane_sheet_close), decltype(orvane::SheetModuleApi::close)>);

@@ -131,11 +131,26 @@ private slots:
 
     // A wall measured on the Field Sheet becomes the designer's vertical dial:
     // read at the sun's bearing 190 with the shadow 30 degrees clockwise,
-    // the wall faces 190 - 30 = 160 (the sign worked in the command line's test).
+    // the wall faces 190 - 30 = 160 (the sign worked in the command line's test),
+    // with 20, 170. An open designer takes it at once; one opened later, when
+    // it opens. Each row's own facing, as the windows outlive a row.
+    void wallFromTheSheet_data()
+    {
+        QTest::addColumn<bool>("designerOpenFirst");
+        QTest::addColumn<QString>("shadow");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("designer open during the reading") << true << "30" << 160.0;
+        QTest::newRow("designer opened after the reading") << false << "20" << 170.0;
+    }
     void wallFromTheSheet()
     {
+        QFETCH(bool, designerOpenFirst);
+        QFETCH(QString, shadow);
+        QFETCH(double, expected);
         WindowDriver d;
         d.enter("6/21/2027", Daylight, "40.655", "72.855", West, 6);
+        if (designerOpenFirst)
+            d.click("cmdDial");
         d.click("cmdFieldSheet");
         QWidget *sheet = nullptr;
         for (QWidget *w : QApplication::topLevelWidgets())
@@ -145,13 +160,14 @@ private slots:
         auto *wall = sheet->findChild<QTableWidget *>("tblWall");
         QVERIFY(wall);
         wall->setItem(0, 0, new QTableWidgetItem(QStringLiteral("13:06:14")));
-        wall->setItem(0, 1, new QTableWidgetItem(QStringLiteral("30")));
-        d.click("cmdDial");
+        wall->setItem(0, 1, new QTableWidgetItem(shadow));
+        if (!designerOpenFirst)
+            d.click("cmdDial");
         QWidget *designer = shownDesigner();
         QVERIFY(designer);
         QCOMPARE(designer->findChild<QComboBox *>("cboType")->currentText(), QStringLiteral("Vertical"));
         const double facing = QLocale().toDouble(designer->findChild<QLineEdit *>("txtFacing")->text());
-        QVERIFY2(std::fabs(facing - 160) <= 0.01, qPrintable(QString::number(facing)));
+        QVERIFY2(std::fabs(facing - expected) <= 0.01, qPrintable(QString::number(facing)));
         orvane::closeDialDesigner();
         orvane::closeFieldSheet();
     }
