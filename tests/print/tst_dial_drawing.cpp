@@ -1,0 +1,141 @@
+// Every kind of dial drawn once, and each writer taking the same drawing:
+// every line of the plate on the plate, and the SVG, the DXF and the
+// painter (recorded as SVG by Qt's own generator) each with one element per
+// path, circle and label.
+#include "dial/dxf_writer.h"
+#include "dial/svg_writer.h"
+#include "field/dial_design.h"
+#include "print/drawing_painter.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgGenerator>
+#include <QtTest>
+
+using namespace orvane;
+
+namespace {
+
+struct Counts {
+    int paths = 0, circles = 0, labels = 0;
+    bool operator==(const Counts &) const = default;
+};
+
+char *toString(const Counts &c) // for QCOMPARE's message
+{
+    return qstrdup(
+        qPrintable(QStringLiteral("%1 paths, %2 circles, %3 labels").arg(c.paths).arg(c.circles).arg(c.labels)));
+}
+
+int count(const QString &text, const QString &pattern) { return int(text.count(QRegularExpression(pattern))); }
+
+Counts inDrawing(const dial::Drawing &d)
+{
+    Counts c;
+    for (const dial::Group &top : d.groups)
+        dial::forEachGroup(top, [&c](const dial::Group &g) {
+            c.paths += int(g.paths.size());
+            c.circles += int(g.circles.size());
+            c.labels += int(g.labels.size());
+        });
+    return c;
+}
+
+Counts inSvg(const std::string &svg)
+{
+    const QString t = QString::fromStdString(svg);
+    return {count(t, "<(line|polyline|polygon|rect) "), count(t, "<circle "), count(t, "<text ")};
+}
+
+Counts inDxf(const std::string &dxf)
+{
+    const QString t = QString::fromStdString(dxf);
+    return {count(t, "(?m)^0\\n(LINE|POLYLINE)$"), count(t, "(?m)^0\\nCIRCLE$"), count(t, "(?m)^0\\nTEXT$")};
+}
+
+// What the painter sends to a paint device, as Qt's SVG generator writes it.
+Counts painted(const dial::Drawing &d)
+{
+    QBuffer out;
+    QSvgGenerator svg;
+    svg.setOutputDevice(&out);
+    svg.setSize(QSize(2000, 2000));
+    {
+        QPainter p(&svg);
+        PaintOptions options;
+        options.labelGround = false;
+        const dial::PlateRect b = dial::bounds(d);
+        paintDrawing(p, d, std::nullopt, plateToDevice(1, b.xMin, b.yMax, QPointF()), options);
+    }
+    const QString t = QString::fromUtf8(out.data());
+    return {count(t, "<(polyline|polygon|path) "), count(t, "<(circle|ellipse) "), count(t, "<text ")};
+}
+
+} // namespace
+
+class TestDialDrawing : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
+
+    void everyKind_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("facing");
+        const struct {
+            const char *name;
+            double latitude;
+        } sites[] = {{"40.655 N", 40.655}, {"33.9 S", -33.9}, {"the equator", 0}};
+        for (const dial::DialKind &k : dial::dialKinds())
+            for (const auto &site : sites)
+                for (double facing : k.takesFacing ? std::vector<double>{200, 90} : std::vector<double>{180})
+                    QTest::addRow("%s, %s, facing %g", k.commandName, site.name, facing)
+                        << QString::fromLatin1(k.commandName) << site.latitude << facing;
+    }
+    void everyKind()
+    {
+        QFETCH(QString, kind);
+        QFETCH(double, latitude);
+        QFETCH(double, facing);
+        AcceptedSite site;
+        site.date = QDate(2027, 6, 21);
+        site.latitude = latitude;
+        site.longitude = -72.855;
+        DialSettings settings;
+        settings.type = dial::findDialKind(kind.toStdString())->type;
+        settings.facing = facing;
+        settings.stepMinutes = 15;
+        settings.dateLines = DateLineChoice::Months;
+        const DialDesign design = designDial(site, settings, DesignChoices{}, QLocale());
+
+        // The lines a maker transfers all lie on the plate.
+        const dial::PlateRect plate = design.input.plate;
+        const dial::PlateRect grown{plate.xMin - 1e-9, plate.yMin - 1e-9, plate.xMax + 1e-9, plate.yMax + 1e-9};
+        int lines = 0;
+        for (const dial::Group &top : design.drawing.groups)
+            if (top.name == "plate" || top.name == "hour-lines" || top.name == "date-lines" || top.name == "substyle")
+                dial::forEachGroup(top, [&](const dial::Group &g) {
+                    for (const dial::Path &path : g.paths)
+                        for (dial::PlatePoint p : path.points) {
+                            ++lines;
+                            QVERIFY2(grown.contains(p), qPrintable(QStringLiteral("%1 (%2, %3) in %4")
+                                                                       .arg(QString::fromStdString(g.name))
+                                                                       .arg(p.x)
+                                                                       .arg(p.y)
+                                                                       .arg(QString::fromStdString(path.name))));
+                        }
+                });
+        QVERIFY(lines > 4);
+
+        const Counts drawn = inDrawing(design.drawing);
+        QVERIFY(drawn.paths > 0 && drawn.labels > 0);
+        QCOMPARE(inSvg(dial::svgText(design.drawing)), drawn);
+        QCOMPARE(inDxf(dial::dxfText(design.drawing)), drawn);
+        QCOMPARE(painted(design.drawing), drawn);
+    }
+};
+
+QTEST_MAIN(TestDialDrawing)
+#include "tst_dial_drawing.moc"
