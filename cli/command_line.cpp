@@ -21,7 +21,8 @@ int runDial(const CliRequest &r, const QLocale &locale, QTextStream &out, QTextS
     if (d.design.layout.hourLines.empty()) {
         err << QStringLiteral("--facing \"%1\": the sun never lights this wall above the horizon at latitude %2 "
                               "at any hour a line could mark")
-                   .arg(QString::number(d.design.input.facing, 'g', 10), QString::number(d.design.input.latitude, 'g', 10))
+                   .arg(QString::number(d.design.input.facing, 'g', 10),
+                        QString::number(d.design.input.latitude, 'g', 10))
             << Qt::endl;
         return kBadInput;
     }

@@ -13,8 +13,8 @@ namespace orvane {
 namespace {
 
 // Options that shape the dial or its files, refused without --dial.
-constexpr const char *kDialOnly[] = {"facing", "nodus-height", "plate", "hour-step", "dial-time", "svg",
-                                     "dxf",    "pdf",          "date-lines", "card", "card-svg"};
+constexpr const char *kDialOnly[] = {"facing", "nodus-height", "plate",      "hour-step", "dial-time", "svg",
+                                     "dxf",    "pdf",          "date-lines", "card",      "card-svg"};
 // The field data's own options; with --dial no field data is printed.
 constexpr const char *kFieldOnly[] = {"days", "mark", "bearing", "altitude", "wall-reading"};
 
@@ -51,7 +51,8 @@ QString rangeMessage(const QCommandLineParser &p, const SettingProblem &problem)
     const auto low = QString::number(problem.range.low), high = QString::number(problem.range.high);
     switch (problem.setting) {
     case DialSetting::Facing:
-        return refused(p, "facing", QStringLiteral("give degrees from %1 to %2, from north through east").arg(low, high));
+        return refused(p, "facing",
+                       QStringLiteral("give degrees from %1 to %2, from north through east").arg(low, high));
     case DialSetting::PlateWidth:
     case DialSetting::PlateHeight:
         return refused(p, "plate", QStringLiteral("each side must lie between %1 and %2 mm").arg(low, high));
@@ -61,7 +62,8 @@ QString rangeMessage(const QCommandLineParser &p, const SettingProblem &problem)
                                   "give --nodus-height")
                 .arg(p.value(QStringLiteral("plate")))
                 .arg(DialSettings{}.nodusHeight);
-        return refused(p, "nodus-height", QStringLiteral("give mm from %1 to the plate's smaller side (%2)").arg(low, high));
+        return refused(p, "nodus-height",
+                       QStringLiteral("give mm from %1 to the plate's smaller side (%2)").arg(low, high));
     }
     return {};
 }

@@ -180,7 +180,8 @@ QString dialText(const DialData &d)
     text += labelled(figures);
 
     text += l.root ? QStringLiteral("\nHour lines (angle at the root from the noon side of the y axis, + towards x)\n")
-                   : QStringLiteral("\nHour lines (parallel: angle from %1, + towards x)\n").arg(QLatin1String(kind.reference));
+                   : QStringLiteral("\nHour lines (parallel: angle from %1, + towards x)\n")
+                         .arg(QLatin1String(kind.reference));
     Rows lines{{QStringLiteral("hour"), QStringLiteral("angle"), QStringLiteral("from"), QStringLiteral("to")}};
     for (const dial::HourLine &h : l.hourLines) {
         lines << QStringList{QString::fromStdString(h.label), signedFixed(dial::hourLineAngle(design.input, l, h), 3),

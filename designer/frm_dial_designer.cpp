@@ -8,8 +8,8 @@
 #include "angles/angles.h"
 #include "dial/dxf_writer.h"
 #include "dial/svg_writer.h"
-#include "print/dial_pages.h"
 #include "forms/spoken_text.h"
+#include "print/dial_pages.h"
 #include "text/dial_measure.h"
 #include "text/report_text.h"
 #include "text/window_texts.h"
@@ -44,8 +44,7 @@ QString problemText(const SettingProblem &problem)
     const QLocale locale;
     const auto range = [&](const QString &what, const QString &unit) {
         return QStringLiteral("Type %1 from %2 to %3 %4.")
-            .arg(what, reportNumberText(problem.range.low, locale), reportNumberText(problem.range.high, locale),
-                 unit);
+            .arg(what, reportNumberText(problem.range.low, locale), reportNumberText(problem.range.high, locale), unit);
     };
     switch (problem.setting) {
     case DialSetting::Facing:

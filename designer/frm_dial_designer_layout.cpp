@@ -229,8 +229,8 @@ void FrmDialDesigner::buildControls()
     main->addLayout(buttons);
 
     // The keyboard walks the inputs top to bottom, then the table and the buttons.
-    QWidget *order[] = {cboType, txtFacing,    txtNodus,   txtWidth,   txtHeight,       cboStep,
-                        cboTime, cboDateLines, tabTables,  tblHours,   cardGraph,       tblCard,
+    QWidget *order[] = {cboType, txtFacing,    txtNodus,   txtWidth,   txtHeight,  cboStep,
+                        cboTime, cboDateLines, tabTables,  tblHours,   cardGraph,  tblCard,
                         preview, cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdSaveDxf, cmdCloseDesigner};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

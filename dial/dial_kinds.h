@@ -18,9 +18,9 @@ struct DialKind {
     const char *title;       // "Vertical dial", followed by the facing when it takes one
     bool takesFacing;        // the wall's facing, degrees from north through east
     // The plate's axes and the hour lines' reference, as the tables name them.
-    const char *xWord;     // "right": x points right
-    const char *yWord;     // "up"
-    const char *reference; // "the vertical"
+    const char *xWord;                       // "right": x points right
+    const char *yWord;                       // "up"
+    const char *reference;                   // "the vertical"
     const char *positiveSide, *negativeSide; // "right", "left": the angle's sides
     const char *angleHeading;                // "From the vertical (°, + right)"
     DialLayout (*layout)(const DialInput &);

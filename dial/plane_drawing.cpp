@@ -102,10 +102,10 @@ Group drawGnomon(const DrawingInput &in, double fontSize)
     const NumberText &number = in.number;
     Group words = group("gnomon-label", Part::Gnomon, kLine);
     const double line = 1.3 * fontSize;
-    words.labels.push_back({at(width / 2, -line),
-                            in.layout.root ? number(in.layout.styleHeight, 2) + "\xC2\xB0"
-                                           : std::string("style parallel to the face"),
-                            fontSize});
+    words.labels.push_back(
+        {at(width / 2, -line),
+         in.layout.root ? number(in.layout.styleHeight, 2) + "\xC2\xB0" : std::string("style parallel to the face"),
+         fontSize});
     if (width > 0)
         words.labels.push_back({at(width / 2, -2 * line), number(width, 1) + " mm", fontSize});
     words.labels.push_back({at(width + fontSize / 2, std::min(height / 2, height - 2 * fontSize)),
@@ -128,7 +128,10 @@ DialLabels placeLabels(const DrawingInput &in, double fontSize, const std::vecto
 
 } // namespace
 
-double plateFontSize(const PlateRect &plate) { return std::clamp(std::min(plate.width(), plate.height()) / 30, 3.0, 40.0); }
+double plateFontSize(const PlateRect &plate)
+{
+    return std::clamp(std::min(plate.width(), plate.height()) / 30, 3.0, 40.0);
+}
 
 Drawing drawPlaneDial(const DrawingInput &given)
 {

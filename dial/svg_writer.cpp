@@ -98,14 +98,14 @@ private:
     {
         const std::vector<PlatePoint> &v = p.points;
         if (v.size() == 2 && !p.closed) {
-            out += "<line x1=\"" + x(v[0]) + "\" y1=\"" + y(v[0]) + "\" x2=\"" + x(v[1]) + "\" y2=\"" + y(v[1]) +
-                   "\"/>\n";
+            out +=
+                "<line x1=\"" + x(v[0]) + "\" y1=\"" + y(v[0]) + "\" x2=\"" + x(v[1]) + "\" y2=\"" + y(v[1]) + "\"/>\n";
             return;
         }
         // An upright rectangle from its top left, clockwise: a rect, which
         // keeps its width and height exact.
-        if (p.closed && v.size() == 4 && v[0].y == v[1].y && v[1].x == v[2].x && v[2].y == v[3].y &&
-            v[3].x == v[0].x && v[1].x > v[0].x && v[0].y > v[3].y) {
+        if (p.closed && v.size() == 4 && v[0].y == v[1].y && v[1].x == v[2].x && v[2].y == v[3].y && v[3].x == v[0].x &&
+            v[1].x > v[0].x && v[0].y > v[3].y) {
             out += "<rect x=\"" + x(v[0]) + "\" y=\"" + y(v[0]) + "\" width=\"" + num(v[1].x - v[0].x) +
                    "\" height=\"" + num(v[0].y - v[3].y) + "\"/>\n";
             return;

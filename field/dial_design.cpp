@@ -90,14 +90,14 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     d.title = kindTitle + QStringLiteral(", ") + siteText(site.latitude, site.longitude, locale);
     d.notes << QStringLiteral("Style height %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2))
             << timeNote(d.input, site, locale);
-    d.siteLine = QStringLiteral("Site: %1, %2").arg(siteText(site.latitude, site.longitude, locale),
-                                                     zoneText(site, choices));
+    d.siteLine =
+        QStringLiteral("Site: %1, %2").arg(siteText(site.latitude, site.longitude, locale), zoneText(site, choices));
     QString kind = kindTitle;
     kind.replace(QStringLiteral(" dial"), QString());
     kind.replace(QStringLiteral(" facing"), QStringLiteral(", facing"));
-    d.dialLine = QStringLiteral("Dial: %1, nodus %2 mm above the plate, %3")
-                     .arg(kind.left(1).toLower() + kind.mid(1), reportNumberText(settings.nodusHeight, locale),
-                          d.notes.last());
+    d.dialLine =
+        QStringLiteral("Dial: %1, nodus %2 mm above the plate, %3")
+            .arg(kind.left(1).toLower() + kind.mid(1), reportNumberText(settings.nodusHeight, locale), d.notes.last());
 
     dial::DrawingInput in;
     in.input = d.input;

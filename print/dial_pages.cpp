@@ -206,8 +206,8 @@ PrintedDial paintDialPages(QPagedPaintDevice &device, const DialDesign &design)
         design.layout.gnomon
             ? QStringLiteral("Cut the shape; stand its lower edge on the substyle, the upright edge on the foot")
             : QStringLiteral("Cut the rectangle; stand it on the substyle, its top edge is the style");
-    paintTiles(device, p, frame, out.gnomon, design.drawing, dial::Part::Gnomon, design.title,
-               QStringLiteral("Gnomon"), gnomonNote, first);
+    paintTiles(device, p, frame, out.gnomon, design.drawing, dial::Part::Gnomon, design.title, QStringLiteral("Gnomon"),
+               gnomonNote, first);
     int pages = out.plate.count() + out.gnomon.count();
     if (design.card) {
         device.newPage();

@@ -13,9 +13,9 @@ class QPainter;
 namespace orvane {
 
 struct PaintOptions {
-    double minPen = 0;             // device units: no line thinner
-    double minLabel = 0;           // device units: no label smaller
-    bool labelGround = true;       // labels on a white ground, lines under them kept out of the way
+    double minPen = 0;                   // device units: no line thinner
+    double minLabel = 0;                 // device units: no label smaller
+    bool labelGround = true;             // labels on a white ground, lines under them kept out of the way
     std::optional<dial::PlateRect> only; // mm: only what meets this rectangle
 };
 
