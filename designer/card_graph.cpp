@@ -24,7 +24,7 @@ void CardGraph::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    paintCardGraph(p, QRectF(rect()).adjusted(4, 4, -4, -4), drawing_, 1);
+    paintCardGraph(p, QRectF(rect()).adjusted(4, 4, -4, -4), drawing_, QFontMetricsF(font()).height() * 0.8);
     paintFocusFrame(p, this);
 }
 

@@ -89,6 +89,7 @@ Group drawCard(const CardDrawing &card, PlatePoint topLeft)
     const auto y = [&](double s) { return top + (high - s) / (high - low) * kGraphHeight; };
 
     Group grid = group("card-grid");
+    grid.pen.colour = 0x909090; // under the curve, not competing with it
     grid.paths.push_back({{at(left, top), at(left + kGraphWidth, top), at(left + kGraphWidth, top + kGraphHeight),
                            at(left, top + kGraphHeight)},
                           true});

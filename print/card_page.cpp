@@ -35,18 +35,20 @@ QTransform fitted(const dial::PlateRect &b, const QRectF &rect, double mm)
 
 } // namespace
 
-void paintCardGraph(QPainter &p, const QRectF &rect, const dial::Drawing &drawing, double minPen)
+void paintCardGraph(QPainter &p, const QRectF &rect, const dial::Drawing &drawing, double fontPixels)
 {
     const dial::Drawing graph = cardGroups(drawing, {"card-grid", "card-axes", "card-graph"});
     const dial::PlateRect b = dial::bounds(graph);
     if (graph.groups.empty() || b.width() <= 0 || b.height() <= 0)
         return;
-    const double scale = std::min(rect.width() / b.width(), rect.height() / b.height());
-    const QPointF at(rect.center().x() - scale * b.width() / 2, rect.center().y() - scale * b.height() / 2);
+    // Stretched to the rect: the labels keep their own size, set by the height.
+    const double sx = rect.width() / b.width(), sy = rect.height() / b.height();
     PaintOptions options;
-    options.minPen = minPen;
+    options.minPen = 1;
+    options.minLabel = fontPixels;
     options.labelGround = false;
-    paintDrawing(p, graph, std::nullopt, plateToDevice(scale, b.xMin, b.yMax, at), options);
+    paintDrawing(p, graph, std::nullopt, QTransform(sx, 0, 0, -sy, rect.left() - sx * b.xMin, rect.top() + sy * b.yMax),
+                 options);
 }
 
 void paintCardPage(QPainter &p, const QRectF &page, const DialDesign &d)

@@ -9,9 +9,9 @@ class QPainter;
 
 namespace orvane {
 
-// The card's graph alone (its grid, axes and curve) fitted into `rect`
-// (device units), its lines at least `minPen` wide.
-void paintCardGraph(QPainter &painter, const QRectF &rect, const dial::Drawing &drawing, double minPen);
+// The card's graph alone (its grid, axes and curve) stretched over `rect`
+// (device units), its labels at least `fontPixels` high.
+void paintCardGraph(QPainter &painter, const QRectF &rect, const dial::Drawing &drawing, double fontPixels);
 
 // One page: what the card belongs to (the title, site, dial and clock), how
 // to use it, then the card as drawn. `page` is the printable area in

@@ -93,7 +93,8 @@ QTransform plateToDevice(double scale, double plateLeft, double plateTop, const 
 void paintDrawing(QPainter &p, const dial::Drawing &drawing, std::optional<dial::Part> part, const QTransform &toDevice,
                   const PaintOptions &options)
 {
-    const double scale = std::hypot(toDevice.m11(), toDevice.m12()); // device units a millimetre
+    const double scale = std::hypot(toDevice.m11(), toDevice.m12());     // device units a millimetre across
+    const double textScale = std::hypot(toDevice.m21(), toDevice.m22()); // and up: the labels' size
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
@@ -122,7 +123,7 @@ void paintDrawing(QPainter &p, const dial::Drawing &drawing, std::optional<dial:
         for (const dial::Label &l : g.labels) {
             if (!labelMeets(l, options.only))
                 continue;
-            p.setFont(pagePixelFont(std::max(l.size * scale, options.minLabel)));
+            p.setFont(pagePixelFont(std::max(l.size * textScale, options.minLabel)));
             const QFontMetricsF fm(p.font(), p.device());
             const QString text = QString::fromStdString(l.text);
             QRectF box(0, 0, fm.horizontalAdvance(text), fm.height());
