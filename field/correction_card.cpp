@@ -58,11 +58,11 @@ class ZoneClocks {
 public:
     ZoneClocks(const QTimeZone &zone, int year) : zone_(zone)
     {
-        if (!zone.hasTransitions())
-            return;
-        known_ = true;
         const QDateTime from(QDate(year - 1, 12, 30), QTime(0, 0), Qt::UTC);
         const QDateTime to(QDate(year + 1, 1, 3), QTime(0, 0), Qt::UTC);
+        known_ = zone.hasTransitions() && from.isValid() && to.isValid();
+        if (!known_)
+            return;
         for (const QTimeZone::OffsetData &t : zone.transitions(from, to))
             transitions_.push_back(static_cast<double>(t.atUtc.toSecsSinceEpoch()));
     }
