@@ -1,7 +1,9 @@
 // The command line's answer for a fortnight: the field data, its JSON, and
-// the whole run from the arguments to the printed text; and a dial's JSON.
+// the whole run from the arguments to the printed text; a dial's JSON; and a
+// year's correction card.
 #include "cli/command_line.h"
 #include "cli/field_output.h"
+#include "field/correction_card.h"
 #include "field/field_data.h"
 
 #include <QTextStream>
@@ -39,6 +41,37 @@ void BM_FieldJsonFortnight(benchmark::State &bs)
         benchmark::DoNotOptimize(orvane::fieldJson(d, QString(), locale));
 }
 BENCHMARK(BM_FieldJsonFortnight)->Unit(benchmark::kMicrosecond);
+
+// A year's correction card on a fixed clock (0) or by New York's rules day
+// by day (1): as the Dial Designer redraws it for a site moved a little
+// each time, and for a year it has not drawn before.
+orvane::CardInputs cardInputs(bool zone)
+{
+    orvane::CardInputs in{40.655, -72.855, 2027, false, orvane::SiteClock{-300, false}};
+    if (zone)
+        in.clock.zone = QTimeZone("America/New_York");
+    return in;
+}
+
+void BM_CorrectionCardYear(benchmark::State &bs)
+{
+    orvane::CardInputs in = cardInputs(bs.range(0));
+    for (auto _ : bs) {
+        in.latitude += 1e-4;
+        benchmark::DoNotOptimize(orvane::correctionCard(in));
+    }
+}
+BENCHMARK(BM_CorrectionCardYear)->Arg(0)->Arg(1)->ArgName("zone")->Unit(benchmark::kMillisecond);
+
+void BM_CorrectionCardNewYear(benchmark::State &bs)
+{
+    orvane::CardInputs in = cardInputs(bs.range(0));
+    for (auto _ : bs) {
+        in.year = in.year == 2100 ? 1950 : in.year + 1;
+        benchmark::DoNotOptimize(orvane::correctionCard(in));
+    }
+}
+BENCHMARK(BM_CorrectionCardNewYear)->Arg(0)->Arg(1)->ArgName("zone")->Unit(benchmark::kMillisecond);
 
 // The whole run from the arguments to the printed answer.
 void runCommandLine(benchmark::State &bs, const QStringList &args)

@@ -8,6 +8,8 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
+#include <vector>
 
 namespace orvane::sky {
 
@@ -22,27 +24,55 @@ struct DailyTerms {
 // The terms evaluated exactly at tt.
 DailyTerms exactTerms(const JulianDate &tt);
 
+// The evaluations that DailyTermsCache interpolates between: the axis's
+// orientation (IAU 2000B) at a TT noon, `day` days from J2000, and the
+// Earth's orbit at every third such noon.
+struct OrientationAnchor {
+    double npb[3][3] = {};
+    double equationOfOrigins = 0;
+};
+struct OrbitAnchor {
+    double position[3] = {};        // heliocentric, au
+    double velocity[3] = {};        // heliocentric, au/day
+    double sunBaryVelocity[3] = {}; // the Sun's barycentric velocity, au/day
+};
+constexpr long long kOrbitAnchorSpan = 3; // days
+
+// Every anchor that instants from fromUtc to toUtc (POSIX seconds) need,
+// evaluated once. The terms depend on the time alone, not on the site, so
+// one table serves any number of sites; it is read-only once built and may
+// be shared between threads.
+class DailyTermsTable {
+public:
+    DailyTermsTable(double fromUtc, double toUtc);
+
+    // None outside the span.
+    const OrientationAnchor *orientation(long long day) const;
+    const OrbitAnchor *orbit(long long day) const;
+
+private:
+    long long firstOrientation_ = 0;
+    long long firstOrbit_ = 0;
+    std::vector<OrientationAnchor> orientations_;
+    std::vector<OrbitAnchor> orbits_; // kOrbitAnchorSpan days apart
+};
+
 // Interpolates between evaluations at TT noons: linear over one day for the
 // axis's orientation (precession-nutation, EO), cubic Hermite over three
 // days for the Earth's orbit, whose ephemeris is most of the cost and which
 // bends far less in three days than nutation's 13.7-day term does in one.
 // Agrees with exactTerms to 7 milliarcseconds (0.000002 degree). A search
 // steps back and forth over a day boundary, so the last few evaluations are
-// kept. Not thread-safe; copies are independent.
+// kept; anchors in a shared table are taken from it instead. Not
+// thread-safe; copies are independent (and share the table).
 class DailyTermsCache {
 public:
+    DailyTermsCache() = default;
+    explicit DailyTermsCache(std::shared_ptr<const DailyTermsTable> table) : table_(std::move(table)) {}
+
     DailyTerms at(const JulianDate &tt);
 
 private:
-    struct Orientation {
-        double npb[3][3] = {};
-        double equationOfOrigins = 0;
-    };
-    struct Orbit {
-        double position[3] = {};        // heliocentric, au
-        double velocity[3] = {};        // heliocentric, au/day
-        double sunBaryVelocity[3] = {}; // the Sun's barycentric velocity, au/day
-    };
     template <typename T>
     struct Slot {
         long long day = 0;
@@ -51,9 +81,12 @@ private:
     };
     template <typename T, std::size_t N, typename Make>
     const T &anchor(std::array<Slot<T>, N> &slots, long long day, Make &&make);
+    const OrientationAnchor &orientation(long long day);
+    const OrbitAnchor &orbit(long long day);
 
-    std::array<Slot<Orientation>, 6> orientations_;
-    std::array<Slot<Orbit>, 4> orbits_;
+    std::shared_ptr<const DailyTermsTable> table_;
+    std::array<Slot<OrientationAnchor>, 6> orientations_;
+    std::array<Slot<OrbitAnchor>, 4> orbits_;
     unsigned long long uses_ = 0;
 };
 

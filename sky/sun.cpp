@@ -10,6 +10,10 @@ SunPosition toPosition(const LocalSun &s) { return {s.azimuthDeg(), s.altitudeDe
 
 Sun::Sun(const Site &site) : frame_(site.latitudeDeg, site.longitudeDeg, site.heightM) {}
 
+Sun::Sun(const Site &site, std::shared_ptr<const DailyTermsTable> terms)
+    : frame_(site.latitudeDeg, site.longitudeDeg, site.heightM), terms_(std::move(terms))
+{}
+
 SunPosition Sun::position(double utcSeconds)
 {
     const TimeScales time = timeScalesFromUtc(utcSeconds);

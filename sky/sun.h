@@ -9,6 +9,7 @@
 //
 // Instants are UTC as POSIX seconds: seconds since 1970-01-01T00:00:00 UTC
 // without leap seconds. UT1 is taken as UTC (up to 0.9 s apart).
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -60,6 +61,9 @@ struct DayEvents {
 class Sun {
 public:
     explicit Sun(const Site &site);
+    // Takes the anchors within the table's span from it: no ERFA evaluation
+    // there, the same positions to the last bit.
+    Sun(const Site &site, std::shared_ptr<const DailyTermsTable> terms);
 
     SunPosition position(double utcSeconds);
 

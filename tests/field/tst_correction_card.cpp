@@ -75,6 +75,30 @@ private slots:
         }
     }
 
+    // With a zone, each day of the card has the clock that the zone's rules
+    // give on that date: across spring and autumn changes, with summer time
+    // at both ends of a southern year, and where the clock jumped a day.
+    void zoneClockEveryDay_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<int>("year");
+        QTest::newRow("New York 2027") << QByteArray("America/New_York") << 2027;
+        QTest::newRow("Sao Paulo 2018, summer at both ends") << QByteArray("America/Sao_Paulo") << 2018;
+        QTest::newRow("Dublin 2027, winter behind its standard") << QByteArray("Europe/Dublin") << 2027;
+        QTest::newRow("Apia 2011, 30 December skipped") << QByteArray("Pacific/Apia") << 2011;
+    }
+    void zoneClockEveryDay()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(int, year);
+        CardInputs in{kLatitude, kLongitude, year, false, SiteClock(0, false)};
+        in.clock.zone = QTimeZone(zone);
+        const std::vector<CardDay> c = correctionCard(in);
+        QCOMPARE(c.size(), std::size_t(QDate(year, 1, 1).daysInYear()));
+        for (const CardDay &d : c)
+            QVERIFY2(d.clock == zoneClockOn(*in.clock.zone, d.date), qPrintable(d.date.toString(Qt::ISODate)));
+    }
+
     // A clock chosen from the window's list: the entry's region gives each
     // day of the card its clock, whichever clock the date was given. The
     // changes are the published rules for 2027: the US second Sunday in March

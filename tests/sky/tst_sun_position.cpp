@@ -81,7 +81,9 @@ private slots:
     }
 
     // The interpolated terms against a direct evaluation, hourly over three
-    // days (across two TT noons), far tighter than the ephemeris' accuracy.
+    // days (across two TT noons), far tighter than the ephemeris' accuracy;
+    // and a Sun on a shared table of the middle day's terms, whose hours
+    // cross its edges, to the last bit.
     void interpolationMatchesDirect_data()
     {
         QTest::addColumn<double>("latitude");
@@ -98,11 +100,14 @@ private slots:
         QFETCH(double, utc);
         const Site site{latitude, longitude};
         Sun sun(site);
+        Sun onTable(site, std::make_shared<const DailyTermsTable>(utc + 86400, utc + 2 * 86400));
         for (double t = utc; t < utc + 3 * 86400; t += 3599.7) {
             const SunPosition direct = sunPosition(t, site);
             const SunPosition cached = sun.position(t);
             CHECK_NEAR(azimuthArc(cached.azimuthDeg, direct.azimuthDeg, direct.altitudeDeg), 0.0, 1e-5);
             CHECK_NEAR(cached.altitudeDeg, direct.altitudeDeg, 1e-5);
+            const SunPosition shared = onTable.position(t);
+            QVERIFY(shared.azimuthDeg == cached.azimuthDeg && shared.altitudeDeg == cached.altitudeDeg);
         }
     }
 
