@@ -1,7 +1,9 @@
 #include "dial/dxf_writer.h"
 
 #include <cctype>
+#include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace orvane::dial {
 
@@ -148,19 +150,41 @@ std::string dxfText(const Drawing &drawing)
 
     w.pair(0, "SECTION");
     w.pair(2, "TABLES");
+    // The linetypes the layers name; DASHED as the SVG's dashes, 4 mm on, 2 off.
+    w.pair(0, "TABLE");
+    w.pair(2, "LTYPE");
+    w.pair(70, 2);
+    auto linetype = [&w](const std::string &name, const std::string &look, std::vector<double> dashes) {
+        w.pair(0, "LTYPE");
+        w.pair(2, name);
+        w.pair(70, 0);
+        w.pair(3, look);
+        w.pair(72, 65);
+        w.pair(73, int(dashes.size()));
+        double length = 0;
+        for (double d : dashes)
+            length += std::abs(d);
+        w.pair(40, length);
+        for (double d : dashes)
+            w.pair(49, d);
+    };
+    linetype("CONTINUOUS", "Solid line", {});
+    linetype("DASHED", "__ __ __", {4.0, -2.0});
+    w.pair(0, "ENDTAB");
+
     w.pair(0, "TABLE");
     w.pair(2, "LAYER");
     w.pair(70, int(drawing.groups.size()) + 1);
-    auto layer = [&w](const std::string &name, int colour) {
+    auto layer = [&w](const std::string &name, int colour, bool dashed) {
         w.pair(0, "LAYER");
         w.pair(2, name);
         w.pair(70, 0);
         w.pair(62, colour);
-        w.pair(6, "CONTINUOUS");
+        w.pair(6, dashed ? "DASHED" : "CONTINUOUS");
     };
-    layer("0", 7);
+    layer("0", 7, false);
     for (const Group &g : drawing.groups)
-        layer(layerName(g.name), aciColour(g.pen.colour));
+        layer(layerName(g.name), aciColour(g.pen.colour), g.pen.dashed);
     w.pair(0, "ENDTAB");
     w.pair(0, "ENDSEC");
 
