@@ -51,7 +51,10 @@ constexpr OptionSpec kOptions[] = {
     {"dial", "KIND",
      "instead of the field data: a sundial for the site, with its hour lines, style, gnomon and date lines; KIND is "
      "one of: "},
-    {"facing", "DEG", "with --dial vertical: the direction the wall faces, from north through east (180 = south)"},
+    {"facing", "DEG",
+     "the direction the face looks, from north through east (180 = south): the wall's facing; for --dial polar "
+     "instead of the equator's side"},
+    {"tilt", "DEG", "with --dial plane: the angle from the zenith to the face's outward normal (0 level, 90 upright)"},
     {"nodus-height", "MM", "the nodus's height above the dial's face in mm (default 100)"},
     {"plate", "WxH", "the plate's width and height in mm, 50 to 5000 (default 300x300)"},
     {"hour-step", "MIN", "an hour line every 60 (default), 30 or 15 minutes"},
@@ -320,7 +323,12 @@ QString description(const OptionSpec &o)
         return text;
     QStringList kinds;
     for (const dial::DialKind &k : dial::dialKinds())
-        kinds << QLatin1String(k.commandName) + (k.takesFacing ? QStringLiteral(" (with --facing)") : QString());
+        kinds << QLatin1String(k.commandName) +
+                     (k.otherName ? QStringLiteral(" or ") + QLatin1String(k.otherName) : QString()) +
+                     (k.takesTilt        ? QStringLiteral(" (with --facing and --tilt)")
+                      : k.facingOptional ? QStringLiteral(" (--facing optional)")
+                      : k.takesFacing    ? QStringLiteral(" (with --facing)")
+                                         : QString());
     return text + kinds.join(QStringLiteral(", "));
 }
 
@@ -398,7 +406,7 @@ QString usageText()
                        "               (--utc-offset H[:MM] (--standard | --daylight-saving) | --zone NAME)\n"
                        "               [--days N] [--mark HH:MM[:SS]] [--bearing DEG]... [--altitude DEG]...\n"
                        "               [--wall-reading HH:MM[:SS]@DEG]... [--format text|json|csv]]\n"
-                       "       orvane --dial KIND [--facing DEG] [--nodus-height MM]\n"
+                       "       orvane --dial KIND [--facing DEG] [--tilt DEG] [--nodus-height MM]\n"
                        "               [--plate WxH] [--hour-step 60|30|15] [--dial-time sun|zone]\n"
                        "               [--date-lines none|solstices|months] [--card] [--svg FILE]\n"
                        "               [--dxf FILE] [--card-svg FILE] [--pdf FILE], with the date, site\n"

@@ -18,14 +18,6 @@ constexpr int kCannotWrite = 1;
 int runDial(const CliRequest &r, const QLocale &locale, QTextStream &out, QTextStream &err)
 {
     const DialData d = computeDialData(r.inputs, r.zoneName, *r.dial, locale);
-    if (d.design.layout.hourLines.empty()) {
-        err << QStringLiteral("--facing \"%1\": the sun never lights this wall above the horizon at latitude %2 "
-                              "at any hour a line could mark")
-                   .arg(QString::number(d.design.input.facing, 'g', 10),
-                        QString::number(d.design.input.latitude, 'g', 10))
-            << Qt::endl;
-        return kBadInput;
-    }
     if (const QString error = writeDialFiles(d); !error.isEmpty()) {
         err << error << Qt::endl;
         return kCannotWrite;

@@ -13,8 +13,8 @@ namespace orvane {
 namespace {
 
 // Options that shape the dial or its files, refused without --dial.
-constexpr const char *kDialOnly[] = {"facing", "nodus-height", "plate",      "hour-step", "dial-time", "svg",
-                                     "dxf",    "pdf",          "date-lines", "card",      "card-svg"};
+constexpr const char *kDialOnly[] = {"facing", "tilt", "nodus-height", "plate",      "hour-step", "dial-time",
+                                     "svg",    "dxf",  "pdf",          "date-lines", "card",      "card-svg"};
 // The field data's own options; with --dial no field data is printed.
 constexpr const char *kFieldOnly[] = {"days", "mark", "bearing", "altitude", "wall-reading"};
 
@@ -34,12 +34,14 @@ QString refused(const QCommandLineParser &p, const char *name, const QString &wa
     return QStringLiteral("%1 \"%2\": %3").arg(opt(name), p.value(QLatin1String(name)), wanted);
 }
 
-// "horizontal or vertical": the kinds' names, or those that take a facing.
-QString kindNames(bool facingOnly = false)
+enum class KindsTaking { Any, Facing, Tilt };
+
+// "horizontal or vertical": the kinds' names, or those that take a facing or a tilt.
+QString kindNames(KindsTaking taking = KindsTaking::Any)
 {
     QStringList names;
     for (const dial::DialKind &k : dial::dialKinds())
-        if (!facingOnly || k.takesFacing)
+        if (taking == KindsTaking::Any || (taking == KindsTaking::Facing ? k.takesFacing : k.takesTilt))
             names << QString::fromLatin1(k.commandName);
     const QString last = names.isEmpty() ? QString() : names.takeLast();
     return names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
@@ -53,6 +55,8 @@ QString rangeMessage(const QCommandLineParser &p, const SettingProblem &problem)
     case DialSetting::Facing:
         return refused(p, "facing",
                        QStringLiteral("give degrees from %1 to %2, from north through east").arg(low, high));
+    case DialSetting::Tilt:
+        return refused(p, "tilt", QStringLiteral("give degrees from %1 (level) to %2 (looking down)").arg(low, high));
     case DialSetting::PlateWidth:
     case DialSetting::PlateHeight:
         return refused(p, "plate", QStringLiteral("each side must lie between %1 and %2 mm").arg(low, high));
@@ -72,14 +76,27 @@ std::optional<QString> readShape(const QCommandLineParser &p, const dial::DialKi
 {
     constexpr double kUnread = std::numeric_limits<double>::quiet_NaN();
     if (kind.takesFacing) {
-        if (!p.isSet(QStringLiteral("facing")))
-            return QStringLiteral("--dial %1 needs --facing DEG, the direction the wall faces from north "
+        if (!p.isSet(QStringLiteral("facing")) && !kind.facingOptional)
+            return QStringLiteral("--dial %1 needs --facing DEG, the direction the %2 faces from north "
                                   "through east (180 = south)")
-                .arg(QLatin1String(kind.commandName));
-        d.facing = readFacing(p.value(QStringLiteral("facing")), QLocale::c()).value_or(kUnread);
+                .arg(QLatin1String(kind.commandName),
+                     kind.takesTilt ? QStringLiteral("plane") : QStringLiteral("wall"));
+        d.facing = p.isSet(QStringLiteral("facing"))
+                       ? readFacing(p.value(QStringLiteral("facing")), QLocale::c()).value_or(kUnread)
+                       : kUnread;
     } else if (p.isSet(QStringLiteral("facing"))) {
         return QStringLiteral("--facing is for --dial %1; a %2 takes none")
-            .arg(kindNames(true), QString::fromUtf8(kind.title).toLower());
+            .arg(kindNames(KindsTaking::Facing), QString::fromUtf8(kind.title).toLower());
+    }
+    if (kind.takesTilt) {
+        if (!p.isSet(QStringLiteral("tilt")))
+            return QStringLiteral("--dial %1 needs --tilt DEG, the angle from the zenith to the face's outward "
+                                  "normal (0 level, 90 upright, 180 looking down)")
+                .arg(QLatin1String(kind.commandName));
+        d.tilt = readDialMeasure(p.value(QStringLiteral("tilt")), MeasureUnit::Degrees, QLocale::c()).value_or(kUnread);
+    } else if (p.isSet(QStringLiteral("tilt"))) {
+        return QStringLiteral("--tilt is for --dial %1; a %2 takes none")
+            .arg(kindNames(KindsTaking::Tilt), QString::fromUtf8(kind.title).toLower());
     }
 
     if (p.isSet(QStringLiteral("plate"))) {

@@ -48,10 +48,10 @@ void segment(JsonWriter &w, const char *key, const dial::PlateRect &plate, const
     w.endArray();
 }
 
-void dateLines(JsonWriter &w, const DialData &d)
+void dateLines(JsonWriter &w, const DesignFace &face)
 {
     w.beginArray("date_lines");
-    for (const DesignDateLine &line : d.design.dateLines) {
+    for (const DesignDateLine &line : face.dateLines) {
         // One entry per piece the plate leaves, one with no points when it leaves none.
         const std::vector<dial::Polyline> none(1);
         for (const dial::Polyline &piece : line.pieces.empty() ? none : line.pieces) {
@@ -63,7 +63,7 @@ void dateLines(JsonWriter &w, const DialData &d)
             w.value("declination_deg", line.declination, kDegDecimals);
             w.beginArray("points_mm", true);
             for (dial::PlatePoint p : piece)
-                point(w, onPlate(d.design.input.plate, p));
+                point(w, onPlate(face.input.plate, p));
             w.endArray();
             w.endObject();
         }
@@ -73,25 +73,17 @@ void dateLines(JsonWriter &w, const DialData &d)
 
 QString pointText(dial::PlatePoint p) { return QStringLiteral("(%1, %2)").arg(fixed(p.x, 1), fixed(p.y, 1)); }
 
-} // namespace
-
-QString dialJson(const DialData &d)
+// What one face shows: its orientation, plate, style, hour lines, gnomon and date lines.
+void faceJson(JsonWriter &w, const DesignFace &face)
 {
-    const DialDesign &design = d.design;
-    const dial::DialLayout &l = design.layout;
-    const dial::PlateRect &plate = design.input.plate;
-    JsonWriter w;
-    w.beginObject();
-    writeSiteJson(w, d.site, d.zoneName);
-    w.beginObject("dial");
-    w.value("type", QLatin1String(design.kind->commandName));
-    if (design.kind->takesFacing)
-        w.value("facing_deg", d.options.facing, kDegDecimals);
+    const dial::DialLayout &l = face.layout;
+    const dial::PlateRect &plate = face.input.plate;
+    // A level face looks nowhere in particular.
+    if (face.input.tilt != 0)
+        w.value("facing_deg", face.input.facing, kDegDecimals);
     else
         w.null("facing_deg");
-    w.value("nodus_height_mm", design.input.nodusHeight, kMmDecimals);
-    w.value("dial_time", timeName(design.input.time));
-    w.value("hour_step_minutes", design.input.stepMinutes);
+    w.value("tilt_deg", face.input.tilt, kDegDecimals);
     w.beginArray("plate_mm", true);
     for (double x : {plate.xMin, plate.yMin, plate.xMax, plate.yMax})
         w.value(nullptr, x, kMmDecimals);
@@ -111,7 +103,7 @@ QString dialJson(const DialData &d)
         w.beginObject(nullptr, true);
         w.value("hour", h.hour, 2);
         w.value("label", QString::fromStdString(h.label));
-        w.value("angle_deg", dial::hourLineAngle(design.input, l, h), kDegDecimals);
+        w.value("angle_deg", dial::hourLineAngle(face.input, l, h), kDegDecimals);
         segment(w, "points_mm", plate, h.line);
         w.endObject();
     }
@@ -126,7 +118,39 @@ QString dialJson(const DialData &d)
     } else {
         w.null("gnomon");
     }
-    dateLines(w, d);
+    dateLines(w, face);
+}
+
+} // namespace
+
+QString dialJson(const DialData &d)
+{
+    const DialDesign &design = d.design;
+    JsonWriter w;
+    w.beginObject();
+    writeSiteJson(w, d.site, d.zoneName);
+    w.beginObject("dial");
+    w.value("type", QLatin1String(design.kind->commandName));
+    w.value("nodus_height_mm", design.input.nodusHeight, kMmDecimals);
+    w.value("dial_time", timeName(design.input.time));
+    w.value("hour_step_minutes", design.input.stepMinutes);
+    // The first face's keys at the top, as for every dial of one face.
+    faceJson(w, design.faces.front());
+    w.beginArray("notes");
+    for (const QString &note : design.faceNotes)
+        w.value(nullptr, note);
+    w.endArray();
+    if (design.faces.size() > 1) {
+        w.beginArray("faces");
+        for (const DesignFace &face : design.faces) {
+            w.beginObject();
+            w.value("name", face.name);
+            w.value("lit", face.lit);
+            faceJson(w, face);
+            w.endObject();
+        }
+        w.endArray();
+    }
     if (d.options.card && design.card) {
         w.beginArray("correction");
         for (const CardDay &day : design.card->days) {
@@ -142,26 +166,19 @@ QString dialJson(const DialData &d)
     return w.text();
 }
 
-QString dialText(const DialData &d)
+// One face's figures, hour lines and date lines.
+QString faceText(const dial::DialKind &kind, const DesignFace &face)
 {
-    const DialDesign &design = d.design;
-    const dial::DialKind &kind = *design.kind;
-    const dial::DialLayout &l = design.layout;
-    const dial::PlateRect &plate = design.input.plate;
-    const FieldInputs &s = d.site;
-    QString text = QStringLiteral("%1 for latitude %2, longitude %3, showing %4\n")
-                       .arg(QString::fromUtf8(kind.title), QString::number(s.latitude, 'g', 10),
-                            QString::number(s.longitude, 'g', 10),
-                            design.input.time == dial::DialTime::Zone
-                                ? QStringLiteral("zone time (the 12 line at UTC%1's mean noon)")
-                                      .arg(utcOffsetText(s.clock.utcOffsetMinutes))
-                                : QStringLiteral("sun time"));
-    text += QStringLiteral("Millimetres on the plate from the nodus's foot: x to the %1, y %2.\n\n")
-                .arg(QLatin1String(kind.xWord), QLatin1String(kind.yWord));
+    const dial::DialLayout &l = face.layout;
+    const dial::PlateRect &plate = face.input.plate;
     Rows figures;
-    if (kind.takesFacing)
-        figures << QStringList{QStringLiteral("the wall faces"), fixed(d.options.facing, 3)};
-    figures << QStringList{QStringLiteral("nodus height"), fixed(design.input.nodusHeight, 1) + QStringLiteral(" mm")};
+    if (face.input.tilt != 0)
+        figures << QStringList{face.input.tilt == 90 ? QStringLiteral("the wall faces")
+                                                     : QStringLiteral("the face looks"),
+                               fixed(face.input.facing, 3)};
+    if (kind.takesTilt || (face.input.tilt != 0 && face.input.tilt != 90))
+        figures << QStringList{QStringLiteral("tilt from the zenith"), fixed(face.input.tilt, 3)};
+    figures << QStringList{QStringLiteral("nodus height"), fixed(face.input.nodusHeight, 1) + QStringLiteral(" mm")};
     figures << QStringList{QStringLiteral("plate"), QStringLiteral("x %1 to %2, y %3 to %4")
                                                         .arg(fixed(plate.xMin, 1), fixed(plate.xMax, 1),
                                                              fixed(plate.yMin, 1), fixed(plate.yMax, 1))};
@@ -177,23 +194,23 @@ QString dialText(const DialData &d)
             QStringLiteral("gnomon"),
             QStringLiteral("style %1 mm, height %2 mm, base %3 mm")
                 .arg(fixed(l.gnomon->styleLength, 1), fixed(l.gnomon->height, 1), fixed(l.gnomon->base, 1))};
-    text += labelled(figures);
+    QString text = labelled(figures);
 
     text += l.root ? QStringLiteral("\nHour lines (angle at the root from the noon side of the y axis, + towards x)\n")
                    : QStringLiteral("\nHour lines (parallel: angle from %1, + towards x)\n")
                          .arg(QLatin1String(kind.reference));
     Rows lines{{QStringLiteral("hour"), QStringLiteral("angle"), QStringLiteral("from"), QStringLiteral("to")}};
     for (const dial::HourLine &h : l.hourLines) {
-        lines << QStringList{QString::fromStdString(h.label), signedFixed(dial::hourLineAngle(design.input, l, h), 3),
+        lines << QStringList{QString::fromStdString(h.label), signedFixed(dial::hourLineAngle(face.input, l, h), 3),
                              pointText(h.line.from), pointText(h.line.to)};
     }
     text += columns(lines);
 
-    if (!design.dateLines.empty()) {
+    if (!face.dateLines.empty()) {
         text += QStringLiteral("\nDate lines\n");
         Rows dates{{QStringLiteral("line"), QStringLiteral("declination"), QStringLiteral("points"),
                     QStringLiteral("from"), QStringLiteral("to")}};
-        for (const DesignDateLine &line : d.design.dateLines) {
+        for (const DesignDateLine &line : face.dateLines) {
             std::size_t count = 0;
             for (const dial::Polyline &piece : line.pieces)
                 count += piece.size();
@@ -204,7 +221,31 @@ QString dialText(const DialData &d)
         }
         text += columns(dates);
     }
+    return text;
+}
 
+QString dialText(const DialData &d)
+{
+    const DialDesign &design = d.design;
+    const dial::DialKind &kind = *design.kind;
+    const FieldInputs &s = d.site;
+    QString text = QStringLiteral("%1 for latitude %2, longitude %3, showing %4\n")
+                       .arg(QString::fromUtf8(kind.title), QString::number(s.latitude, 'g', 10),
+                            QString::number(s.longitude, 'g', 10),
+                            design.input.time == dial::DialTime::Zone
+                                ? QStringLiteral("zone time (the 12 line at UTC%1's mean noon)")
+                                      .arg(utcOffsetText(s.clock.utcOffsetMinutes))
+                                : QStringLiteral("sun time"));
+    text += QStringLiteral("Millimetres on the plate from the nodus's foot: x to the %1, y %2.\n\n")
+                .arg(QLatin1String(kind.xWord), QLatin1String(kind.yWord));
+    for (const DesignFace &face : design.faces) {
+        if (!face.name.isEmpty())
+            text += QStringLiteral("%1The %2 face, %3\n")
+                        .arg(&face == &design.faces.front() ? QString() : QStringLiteral("\n"), face.name, face.lit);
+        text += faceText(kind, face);
+    }
+    for (const QString &note : design.faceNotes)
+        text += QStringLiteral("\nNote: %1.\n").arg(note);
     if (d.options.card && design.card) {
         text += QStringLiteral("\nCorrection card %1: add to the dial's reading to get the clock's time\n")
                     .arg(s.date.year());

@@ -54,7 +54,7 @@ QString cardRowSentence(const CardDay &day, const QLocale &locale)
 QString dialDescription(const DialDesign &design, const std::vector<HourRow> &rows, const QLocale &locale)
 {
     const dial::DialKind &kind = *design.kind;
-    QString text = dialKindTitle(kind, design.input.facing, locale);
+    QString text = dialKindTitle(kind, design.input.facing, design.input.tilt, locale);
     text += QStringLiteral(", style height %1°.").arg(locale.toString(design.layout.styleHeight, 'f', 2));
     if (rows.empty())
         return text + QStringLiteral(" No hour line falls on this plate.");

@@ -4,6 +4,7 @@
 #include "dial_files.h"
 #include "dial_preview.h"
 #include "dial_words.h"
+#include "plane_side_view.h"
 
 #include "angles/angles.h"
 #include "dial/dxf_writer.h"
@@ -49,6 +50,8 @@ QString problemText(const SettingProblem &problem)
     switch (problem.setting) {
     case DialSetting::Facing:
         return range(QStringLiteral("a facing"), QStringLiteral("degrees"));
+    case DialSetting::Tilt:
+        return range(QStringLiteral("a tilt"), QStringLiteral("degrees"));
     case DialSetting::PlateWidth:
         return range(QStringLiteral("a width"), QStringLiteral("mm"));
     case DialSetting::PlateHeight:
@@ -64,7 +67,7 @@ QString problemText(const SettingProblem &problem)
 FrmDialDesigner::FrmDialDesigner(QWidget *parent) : QWidget(parent)
 {
     buildControls();
-    for (QLineEdit *e : {txtFacing, txtNodus, txtWidth, txtHeight})
+    for (QLineEdit *e : {txtFacing, txtTilt, txtNodus, txtWidth, txtHeight})
         connect(e, &QLineEdit::textChanged, this, &FrmDialDesigner::redraw);
     for (QComboBox *c : {cboType, cboStep, cboTime, cboDateLines})
         connect(c, &QComboBox::currentIndexChanged, this, &FrmDialDesigner::redraw);
@@ -117,6 +120,7 @@ DialSettings FrmDialDesigner::typedSettings() const
     s.plateHeight = typed(txtHeight, MeasureUnit::Millimetres);
     s.nodusHeight = typed(txtNodus, MeasureUnit::Millimetres);
     s.facing = typed(txtFacing, MeasureUnit::Degrees);
+    s.tilt = typed(txtTilt, MeasureUnit::Degrees);
     return s;
 }
 
@@ -160,11 +164,13 @@ void FrmDialDesigner::redraw()
     const DialSettings typedIn = typedSettings();
     const dial::DialKind &kind = dial::dialKind(typedIn.type);
     txtFacing->setEnabled(kind.takesFacing);
+    txtTilt->setEnabled(kind.takesTilt);
 
     // Each box's own problem beside it, from the one check.
     const std::vector<SettingProblem> problems = checkDialSettings(typedIn);
     const std::pair<DialSetting, std::pair<QLineEdit *, QLabel *>> boxes[] = {
         {DialSetting::Facing, {txtFacing, lblFacingProblem}},
+        {DialSetting::Tilt, {txtTilt, lblTiltProblem}},
         {DialSetting::PlateWidth, {txtWidth, lblWidthProblem}},
         {DialSetting::PlateHeight, {txtHeight, lblHeightProblem}},
         {DialSetting::NodusHeight, {txtNodus, lblNodusProblem}}};
@@ -196,6 +202,7 @@ void FrmDialDesigner::redraw()
     const QLocale locale;
     preview->setDesign(designDial(request_, *s, DesignChoices{}, locale));
     const DialDesign &d = preview->design();
+    sideView->setPlane(d.input.facing, d.input.tilt, d.input.latitude);
     showCard(card());
     lblStyleHeight->setText(QStringLiteral("Style height: %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2)));
     if (d.layout.root) {

@@ -25,6 +25,7 @@ namespace orvane {
 class CardGraph;
 class SpokenLabel;
 class DialPreview;
+class PlaneSideView;
 
 class FrmDialDesigner : public QWidget {
     Q_OBJECT
@@ -72,6 +73,9 @@ private:
     QComboBox *cboType = nullptr;
     QLineEdit *txtFacing = nullptr;
     QLabel *lblFacingProblem = nullptr;
+    QLineEdit *txtTilt = nullptr;
+    QLabel *lblTiltProblem = nullptr;
+    PlaneSideView *sideView = nullptr;
     QLineEdit *txtNodus = nullptr;
     QLabel *lblNodusProblem = nullptr;
     QLineEdit *txtWidth = nullptr;

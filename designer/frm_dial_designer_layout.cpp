@@ -5,6 +5,7 @@
 
 #include "card_graph.h"
 #include "dial_preview.h"
+#include "plane_side_view.h"
 
 #include "forms/named_controls.h"
 #include "forms/spoken_text.h"
@@ -106,6 +107,11 @@ void FrmDialDesigner::buildControls()
     txtFacing->setAccessibleDescription(
         QStringLiteral("The wall's outward direction, degrees from north through east"));
     lblFacingProblem = problemLabel(this, "lblFacingProblem");
+    txtTilt = numberBox(this, "txtTilt", QStringLiteral("90"));
+    txtTilt->setAccessibleDescription(QStringLiteral(
+        "The angle from the zenith to the face's outward normal: 0 level, 90 upright, over 90 leaning over"));
+    lblTiltProblem = problemLabel(this, "lblTiltProblem");
+    sideView = namedWidget<PlaneSideView>(this, "planeSideView");
     txtNodus = numberBox(this, "txtNodus", QStringLiteral("100"));
     lblNodusProblem = problemLabel(this, "lblNodusProblem");
     txtWidth = numberBox(this, "txtWidth", QStringLiteral("300"));
@@ -135,12 +141,15 @@ void FrmDialDesigner::buildControls()
     };
     add(labelFor(this, "lblType", QStringLiteral("Dial &type:"), cboType), cboType);
     add(labelFor(this, "lblFacing", QStringLiteral("&Facing (degrees):"), txtFacing), txtFacing, lblFacingProblem);
+    add(labelFor(this, "lblTilt", QStringLiteral("Tilt from the &zenith (degrees):"), txtTilt), txtTilt,
+        lblTiltProblem);
     add(labelFor(this, "lblNodus", QStringLiteral("&Nodus height (mm):"), txtNodus), txtNodus, lblNodusProblem);
     add(labelFor(this, "lblWidth", QStringLiteral("Plate &width (mm):"), txtWidth), txtWidth, lblWidthProblem);
     add(labelFor(this, "lblHeight", QStringLiteral("Plate h&eight (mm):"), txtHeight), txtHeight, lblHeightProblem);
     add(labelFor(this, "lblStep", QStringLiteral("&Hour lines every:"), cboStep), cboStep);
     add(labelFor(this, "lblTime", QStringLiteral("T&ime:"), cboTime), cboTime);
     add(labelFor(this, "lblDateLines", QStringLiteral("Date &lines:"), cboDateLines), cboDateLines);
+    form->addWidget(sideView, 1, 3, 4, 1, Qt::AlignTop);
     form->setColumnStretch(2, 1);
     form->setColumnMinimumWidth(2, 160);
 
@@ -150,7 +159,7 @@ void FrmDialDesigner::buildControls()
     lblRoot->setWordWrap(true);
     lblSummary = namedWidget<SpokenLabel>(this, "lblDialSummary");
     lblSummary->setWordWrap(true);
-    for (QLineEdit *box : {txtFacing, txtNodus, txtWidth, txtHeight})
+    for (QLineEdit *box : {txtFacing, txtTilt, txtNodus, txtWidth, txtHeight})
         tellFocusFirst(box);
     tblHours = namedWidget<QTableWidget>(this, "tblHours");
     tblHours->setColumnCount(3);
@@ -229,9 +238,9 @@ void FrmDialDesigner::buildControls()
     main->addLayout(buttons);
 
     // The keyboard walks the inputs top to bottom, then the table and the buttons.
-    QWidget *order[] = {cboType, txtFacing,    txtNodus,   txtWidth,   txtHeight,  cboStep,
-                        cboTime, cboDateLines, tabTables,  tblHours,   cardGraph,  tblCard,
-                        preview, cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdSaveDxf, cmdCloseDesigner};
+    QWidget *order[] = {cboType, txtFacing,    txtTilt,      sideView,   txtNodus,   txtWidth,        txtHeight,
+                        cboStep, cboTime,      cboDateLines, tabTables,  tblHours,   cardGraph,       tblCard,
+                        preview, cmdPrintDial, cmdSavePdf,   cmdSaveSvg, cmdSaveDxf, cmdCloseDesigner};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     resize(1000, 720);

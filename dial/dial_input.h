@@ -4,11 +4,15 @@
 // Plate coordinates are millimetres with their origin at the foot of the
 // perpendicular from the nodus to the face. On a horizontal dial x points
 // east and y north, seen from above; on a vertical dial x points to the right
-// and y up, seen by someone standing in front of the wall.
+// and y up, seen by someone standing in front of the wall. On any plane x is
+// horizontal, to the right of someone facing the face, and y runs up the
+// face's slope (towards the zenith's side).
 
 namespace orvane::dial {
 
-enum class DialType { Horizontal, Vertical };
+// The kinds of dial (dial_kinds.h). Every one is a plane face, or two, whose
+// orientation the kind works out.
+enum class DialType { Horizontal, Vertical, Plane, Polar, Equatorial };
 
 // Sun: local apparent time, the 12 line on the meridian. Zone: the 12 line
 // where the shadow falls at the zone meridian's mean noon, so the dial differs
@@ -35,7 +39,13 @@ struct DialInput {
     double latitude = 0;  // degrees, north positive
     double longitude = 0; // degrees, east positive
     DialType type = DialType::Horizontal;
-    double facing = 180;     // vertical only: azimuth of the wall's outward normal, degrees from north through east
+    // The face's orientation: F, the azimuth of its outward normal's
+    // horizontal part (degrees from north through east), and Z, the angle
+    // between that normal and the zenith (0 level looking up, 90 upright,
+    // 180 looking down). A horizontal dial is F 180, Z 0 whatever these say;
+    // a vertical one takes F with Z 90.
+    double facing = 180;
+    double tilt = 0;
     double nodusHeight = 50; // mm, the nodus's perpendicular height above the face
     PlateRect plate;         // mm
     int stepMinutes = 60;    // 60, 30 or 15

@@ -6,13 +6,85 @@
 
 namespace orvane::dial {
 
+namespace {
+
+DialFace asGiven(const DialInput &given) { return {"", given, ""}; }
+
+std::vector<DialFace> oneFace(const DialInput &given) { return {asGiven(given)}; }
+
+std::vector<DialFace> levelFace(const DialInput &given)
+{
+    DialFace face = asGiven(given);
+    face.input.facing = 180;
+    face.input.tilt = 0;
+    return {face};
+}
+
+std::vector<DialFace> uprightFace(const DialInput &given)
+{
+    DialFace face = asGiven(given);
+    face.input.tilt = 90;
+    return {face};
+}
+
+// A plane holding the Earth's axis and facing `facing`: its normal square
+// to the axis, the face turned up (towards the equator by default).
+std::vector<DialFace> polarFace(const DialInput &given)
+{
+    DialFace face = asGiven(given);
+    DialInput &in = face.input;
+    if (std::isnan(in.facing))
+        in.facing = in.latitude >= 0 ? 180 : 0;
+    const double a = std::cos(angles::radians(in.facing)) * std::cos(angles::radians(in.latitude));
+    const double b = std::sin(angles::radians(in.latitude));
+    // sin Z a + cos Z b = 0, with sin Z >= 0 and, on the equator, the face up.
+    const double s = b > 0 || (b == 0 && a <= 0) ? 1 : -1;
+    in.tilt = angles::degrees(std::atan2(s * b, -s * a));
+    return {face};
+}
+
+// The two faces square to the axis: the one towards the north celestial
+// pole, lit while the sun is north of the equator, and the one towards the
+// south pole. The face looking up comes first.
+std::vector<DialFace> equatorialFaces(const DialInput &given)
+{
+    DialFace north = asGiven(given), south = asGiven(given);
+    north.input.facing = 0;
+    north.input.tilt = 90 - given.latitude;
+    north.lit = "lit from the March to the September equinox";
+    south.input.facing = 180;
+    south.input.tilt = 90 + given.latitude;
+    south.lit = "lit from the September to the March equinox";
+    if (given.latitude >= 0) {
+        north.name = "upper";
+        south.name = "lower";
+        return {north, south};
+    }
+    south.name = "upper";
+    north.name = "lower";
+    return {south, north};
+}
+
+} // namespace
+
 const std::vector<DialKind> &dialKinds()
 {
+    static const char *const kDown = "From the line of steepest slope (\xC2\xB0, + right)";
     static const std::vector<DialKind> kinds{
-        {DialType::Horizontal, "horizontal", "Horizontal", "Horizontal dial", false, "east", "north", "the meridian",
-         "east", "west", "From the meridian (\xC2\xB0, + east)", layoutDial, drawPlaneDial},
-        {DialType::Vertical, "vertical", "Vertical", "Vertical dial", true, "right", "up", "the vertical", "right",
-         "left", "From the vertical (\xC2\xB0, + right)", layoutDial, drawPlaneDial},
+        {DialType::Horizontal, "horizontal", nullptr, "Horizontal", "Horizontal dial", false, false, false, "east",
+         "north", "the meridian", "east", "west", "From the meridian (\xC2\xB0, + east)", levelFace, layoutDial,
+         drawPlaneDial},
+        {DialType::Vertical, "vertical", nullptr, "Vertical", "Vertical dial", true, false, false, "right", "up",
+         "the vertical", "right", "left", "From the vertical (\xC2\xB0, + right)", uprightFace, layoutDial,
+         drawPlaneDial},
+        {DialType::Plane, "plane", "reclining", "Reclining or inclining (any plane)", "Plane dial", true, false, true,
+         "right", "up the slope", "the line of steepest slope", "right", "left", kDown, oneFace, layoutDial,
+         drawPlaneDial},
+        {DialType::Polar, "polar", nullptr, "Polar", "Polar dial", true, true, false, "right", "up the slope",
+         "the line of steepest slope", "right", "left", kDown, polarFace, layoutDial, drawPlaneDial},
+        {DialType::Equatorial, "equatorial", nullptr, "Equatorial (both faces)", "Equatorial dial", false, false, false,
+         "right", "up the slope", "the line of steepest slope", "right", "left", kDown, equatorialFaces, layoutDial,
+         drawPlaneDial},
     };
     return kinds;
 }
@@ -28,7 +100,7 @@ const DialKind &dialKind(DialType type)
 const DialKind *findDialKind(std::string_view commandName)
 {
     for (const DialKind &k : dialKinds())
-        if (commandName == k.commandName)
+        if (commandName == k.commandName || (k.otherName && commandName == k.otherName))
             return &k;
     return nullptr;
 }

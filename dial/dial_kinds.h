@@ -6,23 +6,40 @@
 #include "dial/dial_layout.h"
 #include "dial/plane_drawing.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
 namespace orvane::dial {
 
+// One face of a dial: most kinds have one, an equatorial dial two.
+struct DialFace {
+    std::string name; // "upper", "lower"; empty for a kind's only face
+    DialInput input;  // with the face's orientation (facing, tilt)
+    // "lit from the March to the September equinox"; empty for a face the
+    // sun may light on any day.
+    std::string lit;
+};
+
 struct DialKind {
     DialType type;
     const char *commandName; // --dial's value: "vertical"
+    const char *otherName;   // another value --dial takes for it, or null
     const char *windowName;  // the designer's chooser: "Vertical"
-    const char *title;       // "Vertical dial", followed by the facing when it takes one
-    bool takesFacing;        // the wall's facing, degrees from north through east
+    const char *title;       // "Vertical dial", followed by the facing and the tilt when it takes them
+    bool takesFacing;        // the face's facing, degrees from north through east
+    bool facingOptional;     // ... which has a default
+    bool takesTilt;          // the face's tilt from the zenith, degrees
     // The plate's axes and the hour lines' reference, as the tables name them.
     const char *xWord;                       // "right": x points right
     const char *yWord;                       // "up"
     const char *reference;                   // "the vertical"
     const char *positiveSide, *negativeSide; // "right", "left": the angle's sides
     const char *angleHeading;                // "From the vertical (°, + right)"
+    // The faces for the site and the settings in `given` (latitude,
+    // longitude, facing, tilt, nodus, step, time); a facing it may do
+    // without is NaN when not given. The plates are placed afterwards.
+    std::vector<DialFace> (*faces)(const DialInput &given);
     DialLayout (*layout)(const DialInput &);
     Drawing (*draw)(const DrawingInput &);
 };
@@ -31,7 +48,7 @@ struct DialKind {
 const std::vector<DialKind> &dialKinds();
 
 const DialKind &dialKind(DialType type);
-// None for a name no kind has.
+// None for a name no kind has (either of its names).
 const DialKind *findDialKind(std::string_view commandName);
 
 // The kind a measured wall's facing asks for: an upright wall.

@@ -75,20 +75,13 @@ DialLayout layoutDial(const DialInput &input)
     return out;
 }
 
-bool faceEverLit(double latitude, DialType type, double facing)
+bool faceEverLit(const DialInput &input)
 {
-    DialInput input;
-    input.latitude = latitude;
-    input.type = type;
-    input.facing = facing;
     const FaceFrame f = faceFrame(input);
-    // Sampled every minute of time: a face lit for less than that on its
-    // best day is refused too.
     constexpr int kSteps = 1440;
-    for (int i = 0; i < kSteps; ++i) {
+    for (int i = 0; i < kSteps; ++i)
         if (hourLit(f, (2.0 * i / kSteps - 1) * angles::kPi))
             return true;
-    }
     return false;
 }
 

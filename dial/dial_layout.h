@@ -46,14 +46,11 @@ struct DialLayout {
 
 DialLayout layoutDial(const DialInput &input);
 
+// Whether the sun, above the horizon, lights the face at some minute of
+// some day of the year (sampled every minute of hour angle).
+bool faceEverLit(const DialInput &input);
+
 // "9", "9:30", "13": the 24-hour clock, minutes only when not on the hour.
 std::string hourLabel(double hour);
-
-// Whether the sun, above the horizon, ever lights a face of this kind at this
-// latitude (degrees) for a wall facing `facing` (degrees from north through
-// east; ignored for horizontal dials). With the sun 23.44 deg either side of
-// the equator every wall gets some sun in the year, at any latitude; that a
-// plate shows nothing is told by an empty DialLayout::hourLines.
-bool faceEverLit(double latitude, DialType type, double facing);
 
 } // namespace orvane::dial

@@ -3,25 +3,43 @@
 #include "angles/angles.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace orvane::dial {
 
+namespace {
+
+// Exact at the multiples of 90 degrees, so that level and upright faces
+// keep their axes without rounding.
+double sinDeg(double d)
+{
+    const double q = d / 90;
+    if (q == std::round(q))
+        return std::array{0.0, 1.0, 0.0, -1.0}[static_cast<std::size_t>(((long(q) % 4) + 4) % 4)];
+    return std::sin(angles::radians(d));
+}
+double cosDeg(double d) { return sinDeg(d + 90); }
+
+} // namespace
+
 FaceFrame faceFrame(const DialInput &input)
 {
     const double phi = angles::radians(input.latitude);
-    FaceFrame f;
+    double facing = input.facing, tilt = input.tilt;
     if (input.type == DialType::Horizontal) {
-        f.normal = {0, 0, 1};
-        f.xAxis = {1, 0, 0};
-        f.yAxis = {0, 1, 0};
-    } else {
-        const double a = angles::radians(input.facing);
-        f.normal = {std::sin(a), std::cos(a), 0};
-        // To the right of someone looking at the wall, i.e. along -normal.
-        f.xAxis = {-std::cos(a), std::sin(a), 0};
-        f.yAxis = {0, 0, 1};
+        facing = 180;
+        tilt = 0;
+    } else if (input.type == DialType::Vertical) {
+        tilt = 90;
     }
+    const double sf = sinDeg(facing), cf = cosDeg(facing), sz = sinDeg(tilt), cz = cosDeg(tilt);
+    FaceFrame f;
+    f.normal = {sz * sf, sz * cf, cz};
+    // To the right of someone looking at the face, level; y = normal x x,
+    // up the face's slope.
+    f.xAxis = {-cf, sf, 0};
+    f.yAxis = {-cz * sf, -cz * cf, sz};
     f.pole = {0, std::cos(phi), std::sin(phi)};
     f.equatorNoon = {0, -std::sin(phi), std::cos(phi)};
     f.equatorWest = {-1, 0, 0};

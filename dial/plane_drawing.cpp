@@ -115,7 +115,7 @@ Group drawGnomon(const DrawingInput &in, double fontSize)
     return g;
 }
 
-DialLabels placeLabels(const DrawingInput &in, double fontSize, const std::vector<LabelBox> &keepClear)
+DialLabels placeLabels(const FaceDrawing &in, double fontSize, const std::vector<LabelBox> &keepClear)
 {
     std::vector<DateLineLabel> lines;
     for (const DateLineDrawing &line : in.dateLines)
@@ -133,21 +133,20 @@ double plateFontSize(const PlateRect &plate)
     return std::clamp(std::min(plate.width(), plate.height()) / 30, 3.0, 40.0);
 }
 
-Drawing drawPlaneDial(const DrawingInput &given)
+namespace {
+
+// One face's plate, hour lines, marks and date lines, in its own plate millimetres.
+std::vector<Group> drawFace(const FaceDrawing &in, double fontSize)
 {
-    DrawingInput in = given;
-    if (!in.number)
-        in.number = plainNumber;
     const PlateRect &plate = in.input.plate;
     const DialLayout &layout = in.layout;
-    const double fontSize = plateFontSize(plate);
-    Drawing d;
+    std::vector<Group> out;
 
     Group outline = group("plate", Part::Plate, kLine);
     outline.paths.push_back(
         {{{plate.xMin, plate.yMax}, {plate.xMax, plate.yMax}, {plate.xMax, plate.yMin}, {plate.xMin, plate.yMin}},
          true});
-    d.groups.push_back(outline);
+    out.push_back(outline);
 
     // The marks and their words first: the labels keep clear of them.
     const double wordSize = kDateFont * fontSize;
@@ -157,7 +156,9 @@ Drawing drawPlaneDial(const DrawingInput &given)
     for (const LabelBox &b : markWord(foot, plate, {0, 0}, "Foot", wordSize))
         keepClear.push_back(b);
     Group root = group("root", Part::Plate, kFine, kStyleColour);
-    if (layout.root && plate.contains(*layout.root)) {
+    // A root on the foot (a style square to the face) is the foot's mark.
+    const bool rootApart = layout.root && std::hypot(layout.root->x, layout.root->y) > kMarkSize;
+    if (rootApart && plate.contains(*layout.root)) {
         mark(root, *layout.root);
         keepClear.push_back({*layout.root, 4 * kMarkSize, 4 * kMarkSize});
         for (const LabelBox &b : markWord(root, plate, *layout.root, "Root", wordSize))
@@ -173,15 +174,15 @@ Drawing drawPlaneDial(const DrawingInput &given)
     for (const PlacedLabel &l : labels.hours)
         hourLabels.labels.push_back({l.box.centre, l.text, fontSize});
     hours.groups = {hourPaths, hourLabels};
-    d.groups.push_back(hours);
+    out.push_back(hours);
 
     Group substyle = group("substyle", Part::Plate, kFine, kStyleColour);
     substyle.pen.dashed = true;
     if (layout.substyle)
         substyle.paths.push_back({{layout.substyle->from, layout.substyle->to}});
-    d.groups.push_back(substyle);
-    d.groups.push_back(root);
-    d.groups.push_back(foot);
+    out.push_back(substyle);
+    out.push_back(root);
+    out.push_back(foot);
 
     Group dates = group("date-lines", Part::Plate, kFine, kDateColour);
     Group datePaths = group("date-line-paths", Part::Plate, kFine, kDateColour);
@@ -193,13 +194,54 @@ Drawing drawPlaneDial(const DrawingInput &given)
     for (const PlacedLabel &l : labels.dates)
         dateLabels.labels.push_back({l.box.centre, l.text, kDateFont * fontSize});
     dates.groups = {datePaths, dateLabels};
-    d.groups.push_back(dates);
+    out.push_back(dates);
+    return out;
+}
 
-    Group gnomon = drawGnomon(in, fontSize);
+// Moved right by `dx` mm, its names (and its children's) ending in "-suffix".
+void shift(Group &g, double dx, const std::string &suffix)
+{
+    g.name += "-" + suffix;
+    for (Path &p : g.paths)
+        for (PlatePoint &q : p.points)
+            q.x += dx;
+    for (Circle &c : g.circles)
+        c.centre.x += dx;
+    for (Label &l : g.labels)
+        l.at.x += dx;
+    for (Group &child : g.groups)
+        shift(child, dx, suffix);
+}
+
+} // namespace
+
+Drawing drawPlaneDial(const DrawingInput &given)
+{
+    DrawingInput in = given;
+    if (!in.number)
+        in.number = plainNumber;
+    const PlateRect &plate = in.input.plate;
+    const double fontSize = plateFontSize(plate);
+    Drawing d;
+    d.groups = drawFace({"", in.input, in.layout, in.dateLines}, fontSize);
+    double right = plate.xMax;
+    for (const FaceDrawing &face : in.otherFaces) {
+        const double dx = right + kPartGap - face.input.plate.xMin;
+        for (Group g : drawFace(face, plateFontSize(face.input.plate))) {
+            shift(g, dx, face.name);
+            d.groups.push_back(g);
+        }
+        right = face.input.plate.xMax + dx;
+    }
+
+    // The gnomon beside the last face.
+    DrawingInput beside = in;
+    beside.input.plate.xMax = right;
+    Group gnomon = drawGnomon(beside, fontSize);
     d.groups.push_back(gnomon);
     if (in.card) {
         const PlateRect g = bounds(gnomon);
-        d.groups.push_back(drawCard(*in.card, {std::max(g.xMax, plate.xMax) + kPartGap, plate.yMax}));
+        d.groups.push_back(drawCard(*in.card, {std::max(g.xMax, right) + kPartGap, plate.yMax}));
     }
     return d;
 }

@@ -24,10 +24,20 @@ struct DateLineDrawing {
 // A number as the reader writes it, to `decimals` places.
 using NumberText = std::function<std::string(double value, int decimals)>;
 
-struct DrawingInput {
+// One face's plate: its input (with the plate), layout and date lines.
+struct FaceDrawing {
+    std::string name; // of a second face: its groups' names end in "-" and this
     DialInput input;
     DialLayout layout;
     std::vector<DateLineDrawing> dateLines;
+};
+
+struct DrawingInput {
+    DialInput input; // the first face's
+    DialLayout layout;
+    std::vector<DateLineDrawing> dateLines;
+    // Further faces, each drawn to the right of the one before.
+    std::vector<FaceDrawing> otherFaces;
     const CardDrawing *card = nullptr; // none: no card
     NumberText number;                 // none: "12.5"
 };

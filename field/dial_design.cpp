@@ -62,11 +62,13 @@ QString siteText(double latitude, double longitude, const QLocale &locale)
              compassLetter(longitude < 0 ? Compass::West : Compass::East));
 }
 
-QString dialKindTitle(const dial::DialKind &kind, double facing, const QLocale &locale)
+QString dialKindTitle(const dial::DialKind &kind, double facing, double tilt, const QLocale &locale)
 {
     QString title = QString::fromUtf8(kind.title);
-    if (kind.takesFacing)
+    if (kind.takesFacing && !std::isnan(facing))
         title += QStringLiteral(" facing %1°").arg(reportNumberText(facing, locale));
+    if (kind.takesTilt)
+        title += QStringLiteral(", tilt %1°").arg(reportNumberText(tilt, locale));
     return title;
 }
 
@@ -77,16 +79,24 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     d.site = site;
     d.settings = settings;
     d.kind = &dial::dialKind(settings.type);
-    d.input = dialInput(site, settings);
-    d.layout = d.kind->layout(d.input);
     const int year = site.date.isValid() ? site.date.year() : 2000;
-    for (const DateLineSpec &spec : dateLineSpecs(year, site.latitude, site.longitude, settings.dateLines, locale))
-        d.dateLines.push_back(
-            {spec.name, spec.label, spec.declination, spec.date, dial::dateLine(d.input, spec.declination)});
+    const std::vector<DateLineSpec> specs =
+        dateLineSpecs(year, site.latitude, site.longitude, settings.dateLines, locale);
+    for (const dial::DialFace &f : dialFaces(site, settings)) {
+        DesignFace face{
+            QString::fromStdString(f.name), QString::fromStdString(f.lit), f.input, d.kind->layout(f.input), {}};
+        for (const DateLineSpec &spec : specs)
+            face.dateLines.push_back(
+                {spec.name, spec.label, spec.declination, spec.date, dial::dateLine(f.input, spec.declination)});
+        d.faces.push_back(face);
+    }
+    d.input = d.faces.front().input;
+    d.layout = d.faces.front().layout;
+    d.dateLines = d.faces.front().dateLines;
     if (choices.card)
         d.card = designCard(site, settings, year, choices);
 
-    const QString kindTitle = dialKindTitle(*d.kind, settings.facing, locale);
+    const QString kindTitle = dialKindTitle(*d.kind, d.input.facing, d.input.tilt, locale);
     d.title = kindTitle + QStringLiteral(", ") + siteText(site.latitude, site.longitude, locale);
     d.notes << QStringLiteral("Style height %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2))
             << timeNote(d.input, site, locale);
@@ -104,6 +114,12 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     in.layout = d.layout;
     for (const DesignDateLine &line : d.dateLines)
         in.dateLines.push_back({line.label.toStdString(), line.pieces});
+    for (std::size_t i = 1; i < d.faces.size(); ++i) {
+        dial::FaceDrawing face{d.faces[i].name.toStdString(), d.faces[i].input, d.faces[i].layout, {}};
+        for (const DesignDateLine &line : d.faces[i].dateLines)
+            face.dateLines.push_back({line.label.toStdString(), line.pieces});
+        in.otherFaces.push_back(face);
+    }
     dial::CardDrawing card;
     if (d.card) {
         QLocale months = locale;

@@ -27,6 +27,15 @@ struct DesignDateLine {
     std::vector<dial::Polyline> pieces; // on the plate, in the order of the day
 };
 
+// One face of the dial: an equatorial dial has two, "upper" and "lower".
+struct DesignFace {
+    QString name; // empty for a kind's only face
+    QString lit;  // "lit from the March to the September equinox", or empty
+    dial::DialInput input;
+    dial::DialLayout layout;
+    std::vector<DesignDateLine> dateLines;
+};
+
 struct DesignCard {
     int year = 0;
     std::vector<CardDay> days;
@@ -38,14 +47,21 @@ struct DialDesign {
     AcceptedSite site;
     DialSettings settings;
     const dial::DialKind *kind = nullptr;
+    std::vector<DesignFace> faces; // at least one
+    // The first face's (the upper one of two), which most outputs show.
     dial::DialInput input; // with the plate placed around the dial
     dial::DialLayout layout;
     std::vector<DesignDateLine> dateLines;
     std::optional<DesignCard> card;
-    QString title;     // "Vertical dial facing 200°, 40.655 N 72.855 W"
-    QString siteLine;  // "Site: 40.655 N 72.855 W, GMT-5hrs US Eastern Time, Montreal, New York"
-    QString dialLine;  // "Dial: vertical, facing 200°, nodus 100 mm above the plate, sun time"
-    QStringList notes; // "Style height 45.47°", "sun time": under the title on the plate's pages
+    QString title;    // "Vertical dial facing 200°, 40.655 N 72.855 W"
+    QString siteLine; // "Site: 40.655 N 72.855 W, GMT-5hrs US Eastern Time, Montreal, New York"
+    QString dialLine; // "Dial: vertical, facing 200°, nodus 100 mm above the plate, sun time"
+    // Which half of the year each face is lit, and a face no hour line
+    // falls on: "Upper face lit from the March to the September equinox".
+    QStringList faceNotes;
+    // "Style height 45.47°", "sun time", then the face notes: under the
+    // title on the plate's pages.
+    QStringList notes;
     // The plate, the gnomon and, with the card, the card (its table on the
     // 1st and 16th of each month).
     dial::Drawing drawing;
@@ -63,8 +79,8 @@ struct DesignChoices {
 DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, const DesignChoices &choices,
                       const QLocale &locale);
 
-// "Horizontal dial", "Vertical dial facing 200°".
-QString dialKindTitle(const dial::DialKind &kind, double facing, const QLocale &locale);
+// "Horizontal dial", "Vertical dial facing 200°", "Plane dial facing 250°, tilt 50°".
+QString dialKindTitle(const dial::DialKind &kind, double facing, double tilt, const QLocale &locale);
 
 // "40.655 N 72.855 W".
 QString siteText(double latitude, double longitude, const QLocale &locale);

@@ -4,6 +4,7 @@
 #include "dial/plate.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace orvane {
 
@@ -14,6 +15,8 @@ double valueOf(DialSetting setting, const DialSettings &s)
     switch (setting) {
     case DialSetting::Facing:
         return s.facing;
+    case DialSetting::Tilt:
+        return s.tilt;
     case DialSetting::PlateWidth:
         return s.plateWidth;
     case DialSetting::PlateHeight:
@@ -31,6 +34,8 @@ SettingRange settingRange(DialSetting setting, const DialSettings &s)
     switch (setting) {
     case DialSetting::Facing:
         return {0, 360};
+    case DialSetting::Tilt:
+        return {0, 180};
     case DialSetting::PlateWidth:
     case DialSetting::PlateHeight:
         return {dial::kMinPlateSide, dial::kMaxPlateSide};
@@ -47,9 +52,12 @@ SettingRange settingRange(DialSetting setting, const DialSettings &s)
 std::vector<SettingProblem> checkDialSettings(const DialSettings &s)
 {
     std::vector<SettingProblem> problems;
-    for (DialSetting setting :
-         {DialSetting::Facing, DialSetting::PlateWidth, DialSetting::PlateHeight, DialSetting::NodusHeight}) {
-        if (setting == DialSetting::Facing && !dial::dialKind(s.type).takesFacing)
+    const dial::DialKind &kind = dial::dialKind(s.type);
+    for (DialSetting setting : {DialSetting::Facing, DialSetting::Tilt, DialSetting::PlateWidth,
+                                DialSetting::PlateHeight, DialSetting::NodusHeight}) {
+        if (setting == DialSetting::Facing && (!kind.takesFacing || (kind.facingOptional && std::isnan(s.facing))))
+            continue;
+        if (setting == DialSetting::Tilt && !kind.takesTilt)
             continue;
         const SettingRange range = settingRange(setting, s);
         if (!range.holds(valueOf(setting, s)))
@@ -58,19 +66,28 @@ std::vector<SettingProblem> checkDialSettings(const DialSettings &s)
     return problems;
 }
 
+std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettings &settings)
+{
+    const dial::DialKind &kind = dial::dialKind(settings.type);
+    dial::DialInput given;
+    given.latitude = site.latitude;
+    given.longitude = site.longitude;
+    given.type = settings.type;
+    given.facing = kind.takesFacing ? settings.facing : 180;
+    given.tilt = kind.takesTilt ? settings.tilt : 0;
+    given.nodusHeight = settings.nodusHeight;
+    given.stepMinutes = settings.stepMinutes;
+    given.time = settings.time;
+    given.zoneMeridian = site.clock.zoneMeridian();
+    std::vector<dial::DialFace> faces = kind.faces(given);
+    for (dial::DialFace &face : faces)
+        face.input.plate = dial::plateAround(face.input, settings.plateWidth, settings.plateHeight);
+    return faces;
+}
+
 dial::DialInput dialInput(const AcceptedSite &site, const DialSettings &settings)
 {
-    dial::DialInput in;
-    in.latitude = site.latitude;
-    in.longitude = site.longitude;
-    in.type = settings.type;
-    in.facing = settings.facing;
-    in.nodusHeight = settings.nodusHeight;
-    in.stepMinutes = settings.stepMinutes;
-    in.time = settings.time;
-    in.zoneMeridian = site.clock.zoneMeridian();
-    in.plate = dial::plateAround(in, settings.plateWidth, settings.plateHeight);
-    return in;
+    return dialFaces(site, settings).front().input;
 }
 
 } // namespace orvane

@@ -5,7 +5,7 @@
 
 #include "dial_dates.h"
 
-#include "dial/dial_input.h"
+#include "dial/dial_kinds.h"
 #include "text/accepted_site.h"
 
 #include <vector>
@@ -14,7 +14,8 @@ namespace orvane {
 
 struct DialSettings {
     dial::DialType type = dial::DialType::Horizontal;
-    double facing = 180;      // for kinds that take one, degrees from north through east
+    double facing = 180;      // for kinds that take one, degrees from north through east; NaN: the kind's own
+    double tilt = 90;         // for kinds that take one: the face's normal from the zenith, degrees
     double nodusHeight = 100; // mm
     double plateWidth = 300;  // mm
     double plateHeight = 300; // mm
@@ -24,7 +25,7 @@ struct DialSettings {
 };
 
 // The settings a number is typed for, in the order they are checked.
-enum class DialSetting { Facing, PlateWidth, PlateHeight, NodusHeight };
+enum class DialSetting { Facing, Tilt, PlateWidth, PlateHeight, NodusHeight };
 
 struct SettingRange {
     double low = 0;
@@ -41,10 +42,16 @@ struct SettingProblem {
 };
 
 // The settings outside their ranges (a number that could not be read is
-// NaN); the facing only for kinds that take one. A nodus height against a
-// plate side that is refused itself is judged against the largest plate.
+// NaN); the facing and the tilt only for kinds that take them, a facing the
+// kind can do without also when NaN. A nodus height against a plate side
+// that is refused itself is judged against the largest plate.
 std::vector<SettingProblem> checkDialSettings(const DialSettings &settings);
 
+// The dial's faces (one, or an equatorial dial's two), each with its
+// orientation and its plate placed around it.
+std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettings &settings);
+
+// The first face's input.
 dial::DialInput dialInput(const AcceptedSite &site, const DialSettings &settings);
 
 } // namespace orvane

@@ -15,7 +15,7 @@ constexpr double kUnread = std::numeric_limits<double>::quiet_NaN();
 // "width 50-5000": the refused settings with their ranges, in order.
 QString problems(const DialSettings &s)
 {
-    static const char *names[] = {"facing", "width", "height", "nodus"};
+    static const char *names[] = {"facing", "tilt", "width", "height", "nodus"};
     QStringList out;
     for (const SettingProblem &p : checkDialSettings(s))
         out << QStringLiteral("%1 %2-%3").arg(QLatin1String(names[int(p.setting)])).arg(p.range.low).arg(p.range.high);
