@@ -214,6 +214,18 @@ void paintOverview(QPainter &p, const PageFrame &f, const DialPagePlan &plan, co
     }
 }
 
+// The overview's page turned the way that shows the parts larger.
+QPageLayout::Orientation overviewOrientation(const DialPagePlan &plan, const QPageSize &paper)
+{
+    const dial::PlateRect b = united(plan.plate.content, plan.gnomon.content);
+    const auto scale = [&](QPageLayout::Orientation o) {
+        const QSizeF area = tileArea(paper, o) + QSizeF(0, kFooterMm);
+        return std::min(area.width() / b.width(), area.height() / b.height());
+    };
+    return scale(QPageLayout::Landscape) > scale(QPageLayout::Portrait) ? QPageLayout::Landscape
+                                                                        : QPageLayout::Portrait;
+}
+
 // Turns each page as asked, counts the pages, and tells the progress.
 class Pager {
 public:
@@ -361,7 +373,7 @@ PrintedDial paintDialPages(QPagedPaintDevice &device, const DialDesign &design, 
     QPainter p;
     Pager pager(device, p, total, progress);
     bool going = true;
-    if (plan.overview && (going = pager.next(QPageLayout::Portrait, frame))) {
+    if (plan.overview && (going = pager.next(overviewOrientation(plan, device.pageLayout().pageSize()), frame))) {
         paintHeader(p, frame, design.title,
                     QStringLiteral("Where the pages go: each outline carries the number of its page."),
                     pageOf.arg(1).arg(total));
