@@ -1,4 +1,5 @@
 #include "tile_labels.h"
+#include "segment_clip.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,31 +8,6 @@
 namespace orvane {
 
 namespace {
-
-// The part of the segment a-b inside `r`, as parameters along it
-// (Liang-Barsky); none when it misses.
-std::optional<std::pair<double, double>> clipped(dial::PlatePoint a, dial::PlatePoint b, const dial::PlateRect &r)
-{
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    double t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x - r.xMin, r.xMax - a.x, a.y - r.yMin, r.yMax - a.y};
-    for (int i = 0; i < 4; ++i) {
-        if (std::fabs(p[i]) < 1e-12) {
-            if (q[i] < 0)
-                return std::nullopt;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    if (t0 >= t1)
-        return std::nullopt;
-    return std::make_pair(t0, t1);
-}
 
 bool clear(const dial::LabelBox &box, const std::vector<dial::LabelBox> &others, double gap)
 {
@@ -47,8 +23,8 @@ std::vector<TileLabel> tileHourLabels(const std::vector<dial::HourLine> &lines, 
     std::vector<dial::LabelBox> taken = keepClear;
     const double gap = 0.3 * size;
     for (const dial::HourLine &h : lines) {
-        const auto part = clipped(h.line.from, h.line.to, inner);
-        if (!part)
+        const auto part = segmentInside(h.line.from, h.line.to, inner);
+        if (!part || part->first >= part->second)
             continue;
         const double dx = h.line.to.x - h.line.from.x, dy = h.line.to.y - h.line.from.y;
         const double length = std::hypot(dx, dy) * (part->second - part->first);
