@@ -61,7 +61,9 @@ std::vector<std::vector<dial::PlatePoint>> pieces(const dial::Path &path, const 
 dial::LabelBox labelBox(const dial::Label &l)
 {
     const dial::LabelSize s = dial::estimatedLabelSize(l.text, l.size);
-    const double shift = l.anchor == dial::Anchor::Start ? s.width / 2 : l.anchor == dial::Anchor::End ? -s.width / 2 : 0;
+    const double shift = l.anchor == dial::Anchor::Start ? s.width / 2
+                         : l.anchor == dial::Anchor::End ? -s.width / 2
+                                                         : 0;
     return {{l.at.x + shift, l.at.y}, s.width, s.height};
 }
 
@@ -89,8 +91,8 @@ QTransform plateToDevice(double scale, double plateLeft, double plateTop, const 
     return QTransform(scale, 0, 0, -scale, at.x() - scale * plateLeft, at.y() + scale * plateTop);
 }
 
-void paintDrawing(QPainter &p, const dial::Drawing &drawing, std::optional<dial::Part> part,
-                  const QTransform &toDevice, const PaintOptions &options)
+void paintDrawing(QPainter &p, const dial::Drawing &drawing, std::optional<dial::Part> part, const QTransform &toDevice,
+                  const PaintOptions &options)
 {
     const double scale = std::hypot(toDevice.m11(), toDevice.m12()); // device units a millimetre
     p.save();
@@ -148,7 +150,7 @@ int paintedItems(const dial::Drawing &drawing, std::optional<dial::Part> part, c
             n += int(pieces(path, options.only).size());
         for (const dial::Circle &c : g.circles)
             n += !options.only || meets(*options.only, c.centre.x - c.radius, c.centre.y - c.radius,
-                                         c.centre.x + c.radius, c.centre.y + c.radius);
+                                        c.centre.x + c.radius, c.centre.y + c.radius);
         for (const dial::Label &l : g.labels)
             n += labelMeets(l, options.only);
     });
