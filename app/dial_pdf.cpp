@@ -8,7 +8,7 @@
 
 namespace orvane {
 
-bool paintDialPdf(QIODevice &device, const DialDesign &design)
+int paintDialPdf(QIODevice &device, const DialDesign &design)
 {
     QPdfWriter pdf(&device);
     pdf.setTitle(design.title);
@@ -16,7 +16,7 @@ bool paintDialPdf(QIODevice &device, const DialDesign &design)
     pdf.setPageSize(
         QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4));
     pdf.setResolution(600);
-    return paintDialPages(pdf, design).pages > 0;
+    return paintDialPages(pdf, design).pages;
 }
 
 } // namespace orvane

@@ -8,6 +8,7 @@
 
 namespace orvane {
 
-bool paintDialPdf(QIODevice &device, const DialDesign &design);
+// The page count, 0 when the pages could not be painted.
+int paintDialPdf(QIODevice &device, const DialDesign &design);
 
 } // namespace orvane

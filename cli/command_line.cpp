@@ -13,15 +13,20 @@ namespace {
 
 constexpr int kBadInput = 2;
 constexpr int kCannotWrite = 1;
+// Above this many pages the count is worth a line, as the window asks then.
+constexpr int kPagesToMention = 20;
 
 // The files first: one that cannot be written leaves stdout empty.
 int runDial(const CliRequest &r, const QLocale &locale, QTextStream &out, QTextStream &err)
 {
     const DialData d = computeDialData(r.inputs, r.zoneName, *r.dial, locale);
-    if (const QString error = writeDialFiles(d); !error.isEmpty()) {
+    int pdfPages = 0;
+    if (const QString error = writeDialFiles(d, &pdfPages); !error.isEmpty()) {
         err << error << Qt::endl;
         return kCannotWrite;
     }
+    if (pdfPages > kPagesToMention)
+        err << QStringLiteral("--pdf \"%1\": %2 pages").arg(r.dial->pdfFile).arg(pdfPages) << Qt::endl;
     switch (r.format) {
     case OutputFormat::Text:
         out << dialText(d);

@@ -53,7 +53,7 @@ DialDesign designForFiles(const DialData &d)
     return design;
 }
 
-QString writeDialFiles(const DialData &d)
+QString writeDialFiles(const DialData &d, int *pdfPages)
 {
     const DialOptions &o = d.options;
     // Refused before any file is touched.
@@ -73,7 +73,12 @@ QString writeDialFiles(const DialData &d)
             !error.isEmpty())
             return error;
     if (!o.pdfFile.isEmpty())
-        return save(o.pdfFile, [&design](QIODevice &device) { return pdfWriter()(device, design); });
+        return save(o.pdfFile, [&design, pdfPages](QIODevice &device) {
+            const int pages = pdfWriter()(device, design);
+            if (pdfPages)
+                *pdfPages = pages;
+            return pages > 0;
+        });
     return {};
 }
 

@@ -11,10 +11,10 @@
 
 namespace orvane {
 
-// Paints the dial's PDF pages onto `device`, returning false when it cannot.
+// Paints the dial's PDF pages onto `device`, returning their count, 0 when it cannot.
 // The command line runs without the window's libraries; the program sets a
 // painter from them at start-up. The file is replaced only when it returns true.
-using DialPdfWriter = std::function<bool(QIODevice &device, const DialDesign &design)>;
+using DialPdfWriter = std::function<int(QIODevice &device, const DialDesign &design)>;
 void setDialPdfWriter(DialPdfWriter writer);
 bool hasDialPdfWriter();
 
@@ -23,7 +23,8 @@ DialDesign designForFiles(const DialData &d);
 
 // Writes --svg, --dxf, --card-svg and --pdf as asked. Returns an empty
 // string, or the message for the first file that cannot be written (naming
-// it); files already written stay.
-QString writeDialFiles(const DialData &d);
+// it); files already written stay. `pdfPages`, when given, gets the PDF's
+// page count (0 without --pdf).
+QString writeDialFiles(const DialData &d, int *pdfPages = nullptr);
 
 } // namespace orvane

@@ -16,12 +16,15 @@
 #include "text/window_texts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
@@ -29,6 +32,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace orvane {
 
@@ -279,7 +283,47 @@ void FrmDialDesigner::showCard(const DesignCard &card)
     }
 }
 
-PageJob FrmDialDesigner::pageJob() const { return dialPageJob(design()); }
+PageJob FrmDialDesigner::pageJob()
+{
+    PageJob job = dialPageJob(design());
+    const DialDesign d = design();
+    job.confirm = [this, d](QPrinter &printer) {
+        setDialPaper(printer);
+        const QPageSize paper = printer.pageLayout().pageSize();
+        const int pages = planDialPages(d, paper).pages();
+        if (pages <= kPagesWithoutAsking)
+            return true;
+        const QString act = printer.outputFormat() == QPrinter::PdfFormat ? QStringLiteral("Save them as a PDF file?")
+                                                                          : QStringLiteral("Print them?");
+        return QMessageBox::question(
+                   this, QString::fromLatin1(kMessageTitle),
+                   QStringLiteral("This dial takes %1 pages of %2 paper. %3")
+                       .arg(pages)
+                       .arg(paper.id() == QPageSize::Letter ? QStringLiteral("Letter") : paper.name(), act),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    };
+    auto stopped = std::make_shared<bool>(false);
+    job.stopped = [stopped] { return *stopped; };
+    job.paint = [this, d, stopped](QPrinter &printer) {
+        setDialPaper(printer);
+        const int total = planDialPages(d, printer.pageLayout().pageSize()).pages();
+        // Page by page, the window served between them; at once for a job
+        // that was asked about, as it takes a while.
+        QProgressDialog progress(QStringLiteral("Painting the dial's pages..."), QStringLiteral("Stop"), 0, total,
+                                 this);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(total > kPagesWithoutAsking ? 0 : 500);
+        const PrintedDial out = paintDialPages(printer, d, [&progress](int done, int all) {
+            progress.setValue(done);
+            progress.setLabelText(QStringLiteral("Painting page %1 of %2...").arg(done + 1).arg(all));
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+        *stopped = out.stopped;
+        return out.pages > 0;
+    };
+    return job;
+}
 
 void FrmDialDesigner::saveFile(const QString &kind,
                                const std::function<bool(const QString &, const DialDesign &)> &writer)

@@ -50,8 +50,9 @@ public:
     // disabled while none is set.
     void setSvgWriter(std::function<bool(const QString &fileName, const DialDesign &design)> writer);
 
-    // The dial's full-size pages as one print job.
-    PageJob pageJob() const;
+    // The dial's full-size pages as one print job: asks first when they are
+    // many, shows its progress, and can be stopped between pages.
+    PageJob pageJob();
 
 private slots:
     void redraw();

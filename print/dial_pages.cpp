@@ -2,7 +2,9 @@
 #include "card_page.h"
 #include "drawing_painter.h"
 #include "page_font.h"
+#include "tile_labels.h"
 
+#include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
@@ -18,9 +20,24 @@ constexpr double kPageMarginMm = 10;
 constexpr double kHeaderMm = 11;
 constexpr double kFooterMm = 15;
 constexpr double kMmPerInch = 25.4;
-constexpr double kThinnestMm = 0.2; // no printed line finer
+constexpr double kThinnestMm = 0.2;              // no printed line finer
+constexpr double kTileLabelMm = 4;               // the hour names on the tiles
+constexpr double kRootNearMm = 20;               // a root this close to the plate is printed with it
+constexpr std::uint32_t kGuideColour = 0x005ac8; // what is there to put the tiles together
+const QColor kGuide(0, 90, 200);
 
 QPointF toQt(dial::PlatePoint p) { return QPointF(p.x, p.y); }
+
+dial::PlateRect padded(const dial::PlateRect &r, double pad)
+{
+    return dial::PlateRect{r.xMin - pad, r.yMin - pad, r.xMax + pad, r.yMax + pad};
+}
+
+dial::PlateRect united(const dial::PlateRect &a, const dial::PlateRect &b)
+{
+    return dial::PlateRect{std::min(a.xMin, b.xMin), std::min(a.yMin, b.yMin), std::max(a.xMax, b.xMax),
+                           std::max(a.yMax, b.yMax)};
+}
 
 void cross(QPainter &p, const QPointF &at, double half)
 {
@@ -44,6 +61,29 @@ void ruler(QPainter &p, const QPointF &at, double length, double tick, int major
     p.drawText(at + QPointF(length + 2 * mm, 0), text);
 }
 
+// The drawing area of a page `paper` turned `orientation`, in mm.
+QSizeF tileArea(const QPageSize &paper, QPageLayout::Orientation orientation)
+{
+    const QPageLayout layout(paper, orientation, QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
+                             QPageLayout::Millimeter);
+    const QRectF r = layout.paintRect(QPageLayout::Millimeter);
+    return QSizeF(r.width(), r.height() - kHeaderMm - kFooterMm);
+}
+
+// The grid of fewer pages, upright when both take as many.
+TileGrid bestGrid(const dial::PlateRect &content, const QPageSize &paper)
+{
+    TileGrid best;
+    for (QPageLayout::Orientation o : {QPageLayout::Portrait, QPageLayout::Landscape}) {
+        const QSizeF area = tileArea(paper, o);
+        TileGrid g = tileGrid(content, area.width(), area.height());
+        g.orientation = o;
+        if (o == QPageLayout::Portrait || g.count() < best.count())
+            best = g;
+    }
+    return best;
+}
+
 // One page's frame: title, the tile's place, the rulers.
 struct PageFrame {
     QRectF page; // the printable area, from the painter's origin
@@ -55,14 +95,20 @@ struct PageFrame {
     }
 };
 
-void paintFrame(QPainter &p, const PageFrame &f, const QString &title, const QString &place)
+void paintHeader(QPainter &p, const PageFrame &f, const QString &title, const QString &place, const QString &number)
 {
     const double mm = f.mm;
     p.setPen(Qt::black);
     p.setFont(pagePixelFont(3.6 * mm, true));
     p.drawText(QPointF(f.page.left(), f.page.top() + 3.8 * mm), title);
+    p.drawText(QRectF(f.page.left(), f.page.top(), f.page.width(), 5 * mm), Qt::AlignRight | Qt::AlignTop, number);
     p.setFont(pagePixelFont(3 * mm));
     p.drawText(QPointF(f.page.left(), f.page.top() + 8.5 * mm), place);
+}
+
+void paintRulers(QPainter &p, const PageFrame &f)
+{
+    const double mm = f.mm;
     const double foot = f.page.bottom();
     ruler(p, QPointF(f.page.left(), foot - 8.5 * mm), 100 * mm, 10 * mm, 5, mm, QStringLiteral("100 mm"));
     ruler(p, QPointF(f.page.left(), foot - 1 * mm), 4 * kMmPerInch * mm, kMmPerInch / 8 * mm, 8, mm,
@@ -72,51 +118,164 @@ void paintFrame(QPainter &p, const PageFrame &f, const QString &title, const QSt
                QStringLiteral("Print at actual size, not fitted to the page; check both rulers."));
 }
 
-// Tiles `grid` over pages, each with the drawing's `part` that meets it.
-void paintTiles(QPagedPaintDevice &device, QPainter &p, const PageFrame &f, const TileGrid &grid,
-                const dial::Drawing &drawing, dial::Part part, const QString &title, const QString &what,
-                const QString &notes, bool &first)
+// The plate's own labels on `tile`, which the tile's hour names keep clear of.
+std::vector<dial::LabelBox> labelsOn(const dial::Drawing &drawing, const dial::PlateRect &tile)
+{
+    std::vector<dial::LabelBox> out;
+    for (const dial::Group &top : drawing.groups)
+        if (top.part == dial::Part::Plate)
+            dial::forEachGroup(top, [&](const dial::Group &g) {
+                for (const dial::Label &l : g.labels) {
+                    const dial::LabelSize s = dial::estimatedLabelSize(l.text, l.size);
+                    const double shift = l.anchor == dial::Anchor::Start ? s.width / 2
+                                         : l.anchor == dial::Anchor::End ? -s.width / 2
+                                                                         : 0;
+                    const dial::LabelBox box{{l.at.x + shift, l.at.y}, s.width, s.height};
+                    if (box.overlaps(dial::LabelBox{
+                            {(tile.xMin + tile.xMax) / 2, (tile.yMin + tile.yMax) / 2}, tile.width(), tile.height()}))
+                        out.push_back(box);
+                }
+            });
+    return out;
+}
+
+// The hour of each hour line across the tile, in a drawing of its own.
+dial::Drawing hourNames(const DialDesign &design, const TileGrid &grid, int row, int column)
+{
+    dial::Group g;
+    g.name = "tile-hour-names";
+    g.pen.colour = kGuideColour;
+    const dial::PlateRect t = grid.tile(row, column);
+    const double o = grid.overlap;
+    const dial::PlateRect inner{t.xMin + (column > 0 ? o : 0), t.yMin + (row + 1 < grid.rows ? o : 0),
+                                t.xMax - (column + 1 < grid.columns ? o : 0), t.yMax - (row > 0 ? o : 0)};
+    for (const TileLabel &l : tileHourLabels(design.layout.hourLines, inner, kTileLabelMm, labelsOn(design.drawing, t)))
+        g.labels.push_back({l.box.centre, l.text, kTileLabelMm});
+    return dial::Drawing{{g}};
+}
+
+// One tile of `grid`, with the drawing's `part` that meets it.
+void paintTile(QPainter &p, const PageFrame &f, const TileGrid &grid, int row, int column, const DialDesign &design,
+               dial::Part part)
 {
     const double mm = f.mm;
     const QRectF area = f.area();
-    for (int row = 0; row < grid.rows; ++row) {
-        for (int column = 0; column < grid.columns; ++column) {
-            if (!first)
-                device.newPage();
-            first = false;
-            QString place = QStringLiteral("%1: row %2, column %3 of %4 x %5")
-                                .arg(what)
-                                .arg(row + 1)
-                                .arg(column + 1)
-                                .arg(grid.rows)
-                                .arg(grid.columns);
-            if (!notes.isEmpty())
-                place += QStringLiteral(". ") + notes;
-            paintFrame(p, f, title, place);
+    const dial::PlateRect t = grid.tile(row, column);
+    const QRectF onPage(area.topLeft(), QSizeF(grid.tileWidth * mm, grid.tileHeight * mm));
+    const QTransform toDevice = plateToDevice(mm, t.xMin, t.yMax, area.topLeft());
+    p.save();
+    p.setClipRect(onPage);
+    PaintOptions options;
+    options.minPen = kThinnestMm * mm;
+    options.only = t;
+    paintDrawing(p, design.drawing, part, toDevice, options);
+    if (part == dial::Part::Plate)
+        paintDrawing(p, hourNames(design, grid, row, column), std::nullopt, toDevice, options);
+    p.setPen(QPen(kGuide, 0.2 * mm));
+    for (dial::PlatePoint m : grid.alignmentMarks())
+        if (t.contains(m))
+            cross(p, toDevice.map(toQt(m)), 4 * mm);
+    p.restore();
+    p.setPen(QPen(Qt::gray, 0.1 * mm, Qt::DotLine));
+    p.drawRect(onPage);
+}
 
-            const dial::PlateRect t = grid.tile(row, column);
-            const QTransform toDevice = plateToDevice(mm, t.xMin, t.yMax, area.topLeft());
-            p.save();
-            p.setClipRect(area);
-            PaintOptions options;
-            options.minPen = kThinnestMm * mm;
-            options.only = t;
-            paintDrawing(p, drawing, part, toDevice, options);
-            p.setPen(QPen(QColor(0, 90, 200), 0.2 * mm));
-            for (dial::PlatePoint m : grid.alignmentMarks())
-                if (t.contains(m))
-                    cross(p, toDevice.map(toQt(m)), 4 * mm);
-            p.restore();
-            p.setPen(QPen(Qt::gray, 0.1 * mm, Qt::DotLine));
-            p.drawRect(area);
-        }
+// The plate and the gnomon small, each tile's outline on them with the
+// number of its page.
+void paintOverview(QPainter &p, const PageFrame &f, const DialPagePlan &plan, const DialDesign &design)
+{
+    const double mm = f.mm;
+    const QRectF area = f.area().adjusted(0, 0, 0, kFooterMm * mm);
+    const dial::PlateRect b = padded(united(plan.plate.content, plan.gnomon.content), 2);
+    const double scale = std::min(area.width() / b.width(), area.height() / b.height());
+    const QPointF at(area.center().x() - scale * b.width() / 2, area.top());
+    const QTransform toDevice = plateToDevice(scale, b.xMin, b.yMax, at);
+    PaintOptions options;
+    options.minPen = 0.1 * mm;
+    options.minLabel = 1.5 * mm;
+    paintDrawing(p, design.drawing, dial::Part::Plate, toDevice, options);
+    paintDrawing(p, design.drawing, dial::Part::Gnomon, toDevice, options);
+    int page = 2;
+    for (const TileGrid *grid : {&plan.plate, &plan.gnomon}) {
+        for (int row = 0; row < grid->rows; ++row)
+            for (int column = 0; column < grid->columns; ++column, ++page) {
+                const dial::PlateRect t = grid->tile(row, column);
+                const QRectF r = toDevice.mapRect(QRectF(t.xMin, t.yMin, t.width(), t.height()));
+                p.setPen(QPen(kGuide, 0.25 * mm));
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(r);
+                p.setFont(pagePixelFont(std::clamp(std::min(r.width(), r.height()) / 3, 2.5 * mm, 8 * mm), true));
+                const QString number = QString::number(page);
+                QRectF box = p.fontMetrics().boundingRect(number);
+                box.moveCenter(r.center());
+                p.fillRect(box.adjusted(-0.5 * mm, 0, 0.5 * mm, 0), Qt::white);
+                p.drawText(box, Qt::AlignCenter, number);
+            }
     }
 }
 
-dial::PlateRect padded(const dial::PlateRect &r, double pad)
+// The overview's page turned the way that shows the parts larger.
+QPageLayout::Orientation overviewOrientation(const DialPagePlan &plan, const QPageSize &paper)
 {
-    return dial::PlateRect{r.xMin - pad, r.yMin - pad, r.xMax + pad, r.yMax + pad};
+    const dial::PlateRect b = united(plan.plate.content, plan.gnomon.content);
+    const auto scale = [&](QPageLayout::Orientation o) {
+        const QSizeF area = tileArea(paper, o) + QSizeF(0, kFooterMm);
+        return std::min(area.width() / b.width(), area.height() / b.height());
+    };
+    return scale(QPageLayout::Landscape) > scale(QPageLayout::Portrait) ? QPageLayout::Landscape
+                                                                        : QPageLayout::Portrait;
 }
+
+// Turns each page as asked, counts the pages, and tells the progress.
+class Pager {
+public:
+    Pager(QPagedPaintDevice &device, QPainter &painter, int total, const PageProgress &progress)
+        : device_(device), painter_(painter), total_(total), progress_(progress)
+    {}
+
+    // Starts the next page; false when the job cannot go on.
+    bool next(QPageLayout::Orientation orientation, PageFrame &frame)
+    {
+        if (done_ > 0 && progress_ && !progress_(done_, total_)) {
+            stopped_ = true;
+            return false;
+        }
+        if (done_ == 0 || device_.pageLayout().orientation() != orientation) {
+            // Before the first page the painter is not yet open.
+            device_.setPageOrientation(orientation);
+        }
+        if (done_ == 0) {
+            if (!painter_.begin(&device_))
+                return false;
+        } else if (!device_.newPage()) {
+            return false;
+        }
+        ++done_;
+        const QRect paintRect = device_.pageLayout().paintRectPixels(device_.logicalDpiX());
+        frame.page = QRectF(0, 0, paintRect.width(), paintRect.height());
+        return true;
+    }
+
+    int done() const { return done_; }
+    bool stopped() const { return stopped_; }
+    bool finish()
+    {
+        if (done_ > 0 && !stopped_ && progress_ && !progress_(done_, total_))
+            stopped_ = true;
+        if (stopped_)
+            if (auto *printer = dynamic_cast<QPrinter *>(&device_))
+                printer->abort();
+        return painter_.isActive() ? painter_.end() && !stopped_ : false;
+    }
+
+private:
+    QPagedPaintDevice &device_;
+    QPainter &painter_;
+    int total_;
+    const PageProgress &progress_;
+    int done_ = 0;
+    bool stopped_ = false;
+};
 
 } // namespace
 
@@ -126,14 +285,20 @@ dial::PlateRect dialPlateExtent(const DialDesign &d)
     if (d.layout.root) {
         const dial::PlatePoint root = *d.layout.root;
         const double reach = std::max(r.width(), r.height());
-        if (root.x > r.xMin - reach && root.x < r.xMax + reach && root.y > r.yMin - reach && root.y < r.yMax + reach) {
-            r.xMin = std::min(r.xMin, root.x - 8);
-            r.xMax = std::max(r.xMax, root.x + 8);
-            r.yMin = std::min(r.yMin, root.y - 8);
-            r.yMax = std::max(r.yMax, root.y + 8);
-        }
+        if (root.x > r.xMin - reach && root.x < r.xMax + reach && root.y > r.yMin - reach && root.y < r.yMax + reach)
+            r = united(r, padded(dial::PlateRect{root.x, root.y, root.x, root.y}, 8));
     }
     // Room for the outline's full width, to cut along.
+    return padded(r, 5);
+}
+
+dial::PlateRect printedPlateExtent(const DialDesign &d)
+{
+    dial::PlateRect r = united(d.input.plate, dial::bounds(d.drawing, dial::Part::Plate));
+    // The root mark is worth a page's edge only where the lines visibly meet at it.
+    if (d.layout.root && padded(d.input.plate, kRootNearMm).contains(*d.layout.root))
+        r = united(r,
+                   padded(dial::PlateRect{d.layout.root->x, d.layout.root->y, d.layout.root->x, d.layout.root->y}, 8));
     return padded(r, 5);
 }
 
@@ -162,67 +327,110 @@ std::vector<dial::PlatePoint> TileGrid::alignmentMarks() const
     return marks;
 }
 
-TileGrid tileGrid(const dial::PlateRect &content, double tileWidth, double tileHeight, double overlap)
+TileGrid tileGrid(const dial::PlateRect &content, double pageWidth, double pageHeight, double overlap)
 {
     TileGrid g;
     g.content = content;
-    g.tileWidth = tileWidth;
-    g.tileHeight = tileHeight;
     g.overlap = overlap;
     // A hair's tolerance so that a plate exactly one page wide takes one page.
-    auto count = [overlap](double extent, double tile) {
-        if (extent <= tile + 1e-6)
+    auto count = [overlap](double extent, double page) {
+        if (extent <= page + 1e-6)
             return 1;
-        return static_cast<int>(std::ceil((extent - overlap) / (tile - overlap) - 1e-9));
+        return static_cast<int>(std::ceil((extent - overlap) / (page - overlap) - 1e-9));
     };
-    g.columns = count(content.width(), tileWidth);
-    g.rows = count(content.height(), tileHeight);
+    // n tiles sharing 10 mm strips cover overlap + n (tile - overlap): the
+    // smallest equal tiles that cover the extent.
+    auto size = [overlap](double extent, int n) { return n == 1 ? extent : (extent - overlap) / n + overlap; };
+    g.columns = count(content.width(), pageWidth);
+    g.rows = count(content.height(), pageHeight);
+    g.tileWidth = size(content.width(), g.columns);
+    g.tileHeight = size(content.height(), g.rows);
     return g;
 }
 
-PrintedDial paintDialPages(QPagedPaintDevice &device, const DialDesign &design)
+DialPagePlan planDialPages(const DialDesign &design, const QPageSize &paper)
+{
+    DialPagePlan plan;
+    plan.plate = bestGrid(printedPlateExtent(design), paper);
+    plan.gnomon = bestGrid(padded(dial::bounds(design.drawing, dial::Part::Gnomon), 5), paper);
+    plan.overview = plan.plate.count() > 1;
+    plan.card = design.card.has_value();
+    return plan;
+}
+
+PrintedDial paintDialPages(QPagedPaintDevice &device, const DialDesign &design, const PageProgress &progress)
 {
     PrintedDial out;
     device.setPageMargins(QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
                           QPageLayout::Millimeter);
+    out.plan = planDialPages(design, device.pageLayout().pageSize());
+    const DialPagePlan &plan = out.plan;
+    const int total = plan.pages();
+    const QString pageOf = QStringLiteral("Page %1 of %2");
     PageFrame frame;
     frame.mm = device.logicalDpiX() / kMmPerInch;
-    const QRect paintRect = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    frame.page = QRectF(0, 0, paintRect.width(), paintRect.height());
-    const QRectF area = frame.area();
-    const double tileWidth = area.width() / frame.mm;
-    const double tileHeight = area.height() / frame.mm;
-
-    out.plate = tileGrid(dialPlateExtent(design), tileWidth, tileHeight);
-    out.gnomon = tileGrid(padded(dial::bounds(design.drawing, dial::Part::Gnomon), 5), tileWidth, tileHeight);
 
     QPainter p;
-    if (!p.begin(&device))
-        return out;
-    bool first = true;
-    paintTiles(device, p, frame, out.plate, design.drawing, dial::Part::Plate, design.title,
-               QStringLiteral("Dial plate"), design.notes.join(QStringLiteral("; ")), first);
+    Pager pager(device, p, total, progress);
+    bool going = true;
+    if (plan.overview && (going = pager.next(overviewOrientation(plan, device.pageLayout().pageSize()), frame))) {
+        paintHeader(p, frame, design.title,
+                    QStringLiteral("Where the pages go: each outline carries the number of its page."),
+                    pageOf.arg(1).arg(total));
+        paintOverview(p, frame, plan, design);
+    }
     const QString gnomonNote =
         design.layout.gnomon
             ? QStringLiteral("Cut the shape; stand its lower edge on the substyle, the upright edge on the foot")
             : QStringLiteral("Cut the rectangle; stand it on the substyle, its top edge is the style");
-    paintTiles(device, p, frame, out.gnomon, design.drawing, dial::Part::Gnomon, design.title, QStringLiteral("Gnomon"),
-               gnomonNote, first);
-    int pages = out.plate.count() + out.gnomon.count();
-    if (design.card) {
-        device.newPage();
+    const struct {
+        const TileGrid &grid;
+        dial::Part part;
+        QString what;
+        QString notes;
+    } parts[] = {{plan.plate, dial::Part::Plate, QStringLiteral("Dial plate"), design.notes.join(QStringLiteral("; "))},
+                 {plan.gnomon, dial::Part::Gnomon, QStringLiteral("Gnomon"), gnomonNote}};
+    for (const auto &part : parts)
+        for (int row = 0; going && row < part.grid.rows; ++row)
+            for (int column = 0; going && column < part.grid.columns; ++column) {
+                if (!(going = pager.next(part.grid.orientation, frame)))
+                    break;
+                QString place = QStringLiteral("%1: row %2, column %3 of %4 x %5")
+                                    .arg(part.what)
+                                    .arg(row + 1)
+                                    .arg(column + 1)
+                                    .arg(part.grid.rows)
+                                    .arg(part.grid.columns);
+                if (!part.notes.isEmpty())
+                    place += QStringLiteral(". ") + part.notes;
+                paintHeader(p, frame, design.title, place, pageOf.arg(pager.done()).arg(total));
+                paintRulers(p, frame);
+                paintTile(p, frame, part.grid, row, column, design, part.part);
+            }
+    if (going && plan.card && (going = pager.next(QPageLayout::Portrait, frame)))
         paintCardPage(p, frame.page, design);
-        ++pages;
-    }
-    if (p.end())
-        out.pages = pages;
+    const bool ended = pager.finish();
+    out.stopped = pager.stopped();
+    if (going && ended)
+        out.pages = pager.done();
     return out;
 }
 
-PageJob dialPageJob(const DialDesign &design)
+void setDialPaper(QPrinter &printer)
+{
+    // Letter where people measure in inches, A4 elsewhere.
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setPageSize(
+            QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4));
+}
+
+PageJob dialPageJob(const DialDesign &design, const PageProgress &progress)
 {
     return PageJob{QStringLiteral("dial"), QStringLiteral("Save Dial as PDF"), QStringLiteral("Orvane dial.pdf"),
-                   [design](QPrinter &printer) { return paintDialPages(printer, design).pages > 0; }};
+                   [design, progress](QPrinter &printer) {
+                       setDialPaper(printer);
+                       return paintDialPages(printer, design, progress).pages > 0;
+                   }};
 }
 
 } // namespace orvane

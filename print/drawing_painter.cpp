@@ -1,5 +1,6 @@
 #include "drawing_painter.h"
 #include "page_font.h"
+#include "segment_clip.h"
 
 #include "dial/label_placer.h"
 
@@ -40,7 +41,7 @@ std::vector<std::vector<dial::PlatePoint>> pieces(const dial::Path &path, const 
     std::vector<std::vector<dial::PlatePoint>> out;
     std::vector<dial::PlatePoint> run;
     for (std::size_t i = 1; i < all.size(); ++i) {
-        if (meets(*only, all[i - 1].x, all[i - 1].y, all[i].x, all[i].y)) {
+        if (segmentInside(all[i - 1], all[i], *only)) {
             if (run.empty())
                 run.push_back(all[i - 1]);
             run.push_back(all[i]);

@@ -4,6 +4,7 @@
 #include "text/window_texts.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrinter>
@@ -31,14 +32,21 @@ QString askPdfFileName(QWidget *parent, const PageJob &job)
     return dialog.selectedFiles().constFirst();
 }
 
+void setUpPdf(QPrinter &pdf, const QString &fileName)
+{
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(fileName);
+    pdf.setDocName(kTitle);
+}
+
+bool wasStopped(const PageJob &job) { return job.stopped && job.stopped(); }
+
 } // namespace
 
 bool writePagePdf(const QString &fileName, const PageJob &job)
 {
     QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(fileName);
-    pdf.setDocName(kTitle);
+    setUpPdf(pdf, fileName);
     return job.paint(pdf);
 }
 
@@ -47,8 +55,16 @@ QString savePageAsPdf(QWidget *parent, const PageJob &job)
     const QString fileName = askPdfFileName(parent, job);
     if (fileName.isEmpty())
         return {};
-    if (writePagePdf(fileName, job))
+    QPrinter pdf(QPrinter::HighResolution);
+    setUpPdf(pdf, fileName);
+    if (job.confirm && !job.confirm(pdf))
+        return {};
+    if (job.paint(pdf))
         return QStringLiteral("Saved the %1 as %2.").arg(job.what, QDir::toNativeSeparators(fileName));
+    if (wasStopped(job)) {
+        QFile::remove(fileName); // what was written of it is no use
+        return {};
+    }
     QMessageBox::warning(parent, kTitle, QStringLiteral("The %1 could not be saved as %2.").arg(job.what, fileName));
     return {};
 }
@@ -60,8 +76,14 @@ QString printPage(QWidget *parent, const PageJob &job)
         QPrinter printer(info, QPrinter::HighResolution);
         printer.setDocName(kTitle);
         // Without a print plugin QPrinter falls back to PDF output, which is no printer.
-        if (printer.outputFormat() == QPrinter::NativeFormat && job.paint(printer))
-            return QStringLiteral("Sent the %1 to the printer %2.").arg(job.what, info.printerName());
+        if (printer.outputFormat() == QPrinter::NativeFormat) {
+            if (job.confirm && !job.confirm(printer))
+                return {};
+            if (job.paint(printer))
+                return QStringLiteral("Sent the %1 to the printer %2.").arg(job.what, info.printerName());
+            if (wasStopped(job))
+                return {};
+        }
     }
     const auto answer = QMessageBox::question(
         parent, kTitle,

@@ -18,6 +18,12 @@ struct PageJob {
     // Paints the job's page, or pages (QPrinter::newPage between them), on a
     // printer that is set up already; false when the job could not start.
     std::function<bool(QPrinter &)> paint;
+    // Asked on the printer set up for the job, before it is painted: false
+    // drops the job without a word. None: always painted.
+    std::function<bool(QPrinter &)> confirm = {};
+    // After paint returned false: true when the user stopped it, so that no
+    // box calls it a failure.
+    std::function<bool()> stopped = {};
 };
 
 // The default printer, no dialog. Without a usable printer it offers to

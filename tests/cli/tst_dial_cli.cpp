@@ -321,7 +321,7 @@ private slots:
 
     // A place that cannot be written: a message naming it, status 1, no
     // answer. A file that exists is replaced whole, or kept when the pages
-    // cannot be painted.
+    // cannot be painted. A PDF of many pages says its count.
     void files()
     {
         QTemporaryDir dir;
@@ -349,14 +349,22 @@ private slots:
             return device.write(QByteArray::number(d.layout.hourLines.size())) > 0;
         });
         const QString lines = QString::number(dialJson(site({"--dial", "horizontal"}))["hour_lines"].toArray().size());
-        QCOMPARE(run(site({"--dial", "horizontal", "--pdf", pdf})).status, 0);
+        r = run(site({"--dial", "horizontal", "--pdf", pdf}));
+        QCOMPARE(r.status, 0);
         QCOMPARE(readAll(pdf), lines);
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err)); // a few pages go without a word
         setDialPdfWriter([](QIODevice &device, const DialDesign &) {
             device.write("half");
             return false;
         });
         QCOMPARE(run(site({"--dial", "horizontal", "--pdf", pdf})).status, 1);
         QCOMPARE(readAll(pdf), lines);
+        // Many pages are counted on stderr, the answer unchanged.
+        setDialPdfWriter([](QIODevice &device, const DialDesign &) { return int(device.write("x")) * 47; });
+        const Run many = run(site({"--dial", "horizontal", "--pdf", pdf}));
+        QCOMPARE(many.status, 0);
+        QCOMPARE(many.err, QStringLiteral("--pdf \"%1\": 47 pages\n").arg(pdf));
+        QCOMPARE(many.out, run(site({"--dial", "horizontal"})).out);
         setDialPdfWriter({});
     }
 

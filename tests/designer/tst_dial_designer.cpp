@@ -16,7 +16,9 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -332,6 +334,52 @@ private slots:
         auto *status = w.findChild<QLabel *>("lblDesignerStatus");
         QCOMPARE(status->text(), "Saved the dial as " + QDir::toNativeSeparators(path) + ".");
         QCOMPARE(QAccessible::queryAccessibleInterface(status)->role(), QAccessible::Notification);
+    }
+
+    // A plate of many pages: the count asked before anything is written; No
+    // leaves no file and says nothing, Yes writes as many pages as asked,
+    // unless stopped on the way, which leaves no file either.
+    void manyPagesAskedFirst_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("stop");
+        QTest::newRow("no") << QMessageBox::No << false;
+        QTest::newRow("yes") << QMessageBox::Yes << false;
+        QTest::newRow("yes, then stopped") << QMessageBox::Yes << true;
+    }
+    void manyPagesAskedFirst()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, stop);
+        QTemporaryDir out;
+        const QString path = out.filePath(QStringLiteral("dial.pdf"));
+        FrmDialDesigner w;
+        w.setRequest(site(40.655));
+        w.show();
+        type(w, "txtWidth", QStringLiteral("2000"));
+        type(w, "txtHeight", QStringLiteral("1500"));
+        test::ModalAnswerer boxes(answer);
+        boxes.when<QFileDialog>([&](QFileDialog *d) {
+            d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+            static_cast<QDialog *>(d)->accept();
+        });
+        if (stop)
+            boxes.when<QProgressDialog>([](QProgressDialog *d) { d->cancel(); });
+        QTest::mouseClick(w.findChild<QPushButton *>("cmdSavePdf"), Qt::LeftButton);
+        QCOMPARE(boxes.seen.size(), std::size_t(1));
+        const auto asked = QRegularExpression(QStringLiteral("^This dial takes (\\d+) pages of (A4|Letter) paper\\. "
+                                                             "Save them as a PDF file\\?$"))
+                               .match(boxes.seen.front().text);
+        QVERIFY2(asked.hasMatch(), qPrintable(boxes.seen.front().text));
+        const int pages = asked.captured(1).toInt();
+        QVERIFY(pages > 20);
+        const QString said = w.findChild<QLabel *>("lblDesignerStatus")->text();
+        if (answer == QMessageBox::No || stop) {
+            QVERIFY(!QFile::exists(path));
+            QVERIFY2(said.isEmpty(), qPrintable(said));
+        } else {
+            QCOMPARE(test::pdfPageCount(path), pages);
+        }
     }
 
     // What a screen reader takes from the window: pictures described in

@@ -59,16 +59,32 @@ int count(const QString &text, const QString &word)
         text.count(QRegularExpression(QStringLiteral("(^|\\s)") + QRegularExpression::escape(word) + "(\\s|$)")));
 }
 
+// The words pdftotext finds on page `page` within `mm` (from the paper's
+// top left).
+QStringList wordsIn(const QString &path, int page, const QRectF &mm)
+{
+    const auto pt = [](double v) { return QString::number(qRound(v * 72 / 25.4)); };
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {"-f", QString::number(page), "-l", QString::number(page), "-x", pt(mm.x()),
+                                          "-y", pt(mm.y()), "-W", pt(mm.width()), "-H", pt(mm.height()), path, "-"});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput())
+        .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
 } // namespace
 
 class TestDialPages : public QObject {
     Q_OBJECT
 private slots:
     // Expected counts by hand: the printable area is the paper less 10 mm
-    // margins, less 26 mm of title and rulers (A4 190 x 251 mm, Letter
-    // 195.9 x 233.4 mm); n tiles that overlap by 10 mm cover
-    // 10 + n (side - 10) mm; the plate takes 5 mm more all round. A 20 mm
-    // nodus at 40.655 N puts the root on the plate and the gnomon on one page.
+    // margins, less 26 mm of title and rulers (A4 190 x 251 mm upright,
+    // 277 x 164 mm turned; Letter 195.9 x 233.4 mm, 259.4 x 169.9 mm); n
+    // tiles that overlap by 10 mm cover 10 + n (side - 10) mm; the plate
+    // takes 5 mm more all round; each part is turned the way that takes fewer
+    // tiles, upright on a tie. An overview page comes first when the plate
+    // takes more than one tile. A 20 mm nodus at 40.655 N puts the root on
+    // the plate and the gnomon on one page.
     void pageCount_data()
     {
         QTest::addColumn<QPageSize>("paper");
@@ -80,17 +96,27 @@ private slots:
         QTest::addColumn<int>("pages");
         const QPageSize a4(QPageSize::A4), letter(QPageSize::Letter);
         QTest::newRow("180 x 240 on A4: one tile") << a4 << 40.655 << 20.0 << 180.0 << 240.0 << false << 1 + 1;
-        QTest::newRow("180 x 240 on Letter: two rows") << letter << 40.655 << 20.0 << 180.0 << 240.0 << false << 2 + 1;
-        QTest::newRow("360 x 480 on A4: 2 x 2") << a4 << 40.655 << 20.0 << 360.0 << 480.0 << false << 4 + 1;
-        QTest::newRow("360 x 480 on Letter: 3 x 2") << letter << 40.655 << 20.0 << 360.0 << 480.0 << false << 6 + 1;
-        // The gnomon's page carries its size and angle in the plate's labels' size (33 mm here): two tiles.
-        QTest::newRow("1 m square on A4: 5 x 6") << a4 << 40.655 << 20.0 << 1000.0 << 1000.0 << false << 30 + 2;
+        // 250 mm high: two rows either way.
+        QTest::newRow("180 x 240 on Letter: two rows")
+            << letter << 40.655 << 20.0 << 180.0 << 240.0 << false << 1 + 2 + 1;
+        // Upright 2 x 2, turned 2 columns x 4 rows.
+        QTest::newRow("360 x 480 on A4: 2 x 2") << a4 << 40.655 << 20.0 << 360.0 << 480.0 << false << 1 + 4 + 1;
+        // Upright 2 x 3, turned 2 x 4 (480 mm needs 3.002 rows of 159.9).
+        QTest::newRow("360 x 480 on Letter: 3 x 2") << letter << 40.655 << 20.0 << 360.0 << 480.0 << false << 1 + 6 + 1;
+        // 410 x 310: upright 3 x 2, turned 2 x 2.
+        QTest::newRow("400 x 300 on A4: turned, 2 x 2") << a4 << 40.655 << 20.0 << 400.0 << 300.0 << false << 1 + 4 + 1;
+        // Upright 6 x 5 = 30, turned 4 x 7 = 28. The gnomon's page carries
+        // its size and angle in the plate's labels' size (33 mm here): two
+        // tiles upright, one turned.
+        QTest::newRow("1 m square on A4: 4 x 7 turned")
+            << a4 << 40.655 << 20.0 << 1000.0 << 1000.0 << false << 1 + 28 + 1;
         QTest::newRow("with a card page") << a4 << 40.655 << 20.0 << 180.0 << 240.0 << true << 1 + 1 + 1;
-        // 5 deg: the root lies 1143 mm from the foot, off the pages of a
-        // 300 mm plate (310 mm: 2 x 2); the gnomon is cut square at the
-        // plate's edge, 50 mm along the substyle: one tile.
+        // 5 deg: the root lies 1143 mm from the foot, far off the 300 mm
+        // plate, so the pages hold the plate alone (310 mm: 2 x 2 either
+        // way); the gnomon is cut square at the plate's edge, 50 mm along
+        // the substyle: one tile.
         QTest::newRow("low style on A4: the gnomon cut at the plate's edge")
-            << a4 << 5.0 << 100.0 << 300.0 << 300.0 << false << 4 + 1;
+            << a4 << 5.0 << 100.0 << 300.0 << 300.0 << false << 1 + 4 + 1;
     }
     void pageCount()
     {
@@ -113,7 +139,10 @@ private slots:
         QString error;
         const QString text = test::pdfLines(path, &error).join('\n');
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        const int tiles = pages - (card ? 1 : 0);
+        // The overview first, where the plate takes more than one tile.
+        const bool overview = text.contains(QStringLiteral("Where the pages go"));
+        QCOMPARE(overview, !text.contains(QStringLiteral("Dial plate: row 1, column 1 of 1 x 1")));
+        const int tiles = pages - (card ? 1 : 0) - (overview ? 1 : 0);
         QCOMPARE(count(text, QStringLiteral("100 mm")), tiles);
         QCOMPARE(count(text, QStringLiteral("4 in")), tiles);
         QVERIFY(text.contains(QStringLiteral("row 1, column 1 of")));
@@ -156,7 +185,8 @@ private slots:
     }
 
     // A 2 x 2 plate at 127 dpi (5 px a millimetre; the area starts 10 mm
-    // from the paper's left and 21 mm from its top, 190 x 251 mm): the 10 mm
+    // from the paper's left and 21 mm from its top; 370 x 490 mm shared by
+    // two tiles each way, 190 x 250 mm, after the overview page): the 10 mm
     // a tile shares with its right or lower neighbour shows the same lines
     // on both, blue alignment crosses among them. 1 mm kept off the area's
     // dotted border.
@@ -166,10 +196,10 @@ private slots:
         QTest::addColumn<int>("second");
         QTest::addColumn<QRect>("strip");      // on the first page, px
         QTest::addColumn<QPoint>("neighbour"); // where it lies on the second
-        QTest::newRow("row 1: column 1 beside 2") << 0 << 1 << QRect(955, 110, 40, 1245) << QPoint(-900, 0);
-        QTest::newRow("row 2: column 1 beside 2") << 2 << 3 << QRect(955, 110, 40, 1245) << QPoint(-900, 0);
-        QTest::newRow("column 1: row 1 above 2") << 0 << 2 << QRect(55, 1310, 940, 45) << QPoint(0, -1205);
-        QTest::newRow("column 2: row 1 above 2") << 1 << 3 << QRect(55, 1310, 940, 45) << QPoint(0, -1205);
+        QTest::newRow("row 1: column 1 beside 2") << 1 << 2 << QRect(955, 110, 40, 1240) << QPoint(-900, 0);
+        QTest::newRow("row 2: column 1 beside 2") << 3 << 4 << QRect(955, 110, 40, 1240) << QPoint(-900, 0);
+        QTest::newRow("column 1: row 1 above 2") << 1 << 3 << QRect(55, 1310, 940, 40) << QPoint(0, -1200);
+        QTest::newRow("column 2: row 1 above 2") << 2 << 4 << QRect(55, 1310, 940, 40) << QPoint(0, -1200);
     }
     void tilesOverlap()
     {
@@ -177,8 +207,8 @@ private slots:
         QFETCH(int, second);
         QFETCH(QRect, strip);
         QFETCH(QPoint, neighbour);
-        const QList<QImage> pages = renderedPages(horizontalDial(40.655, 20, 360, 480, false), 127, 4);
-        QCOMPARE(pages.size(), 4);
+        const QList<QImage> pages = renderedPages(horizontalDial(40.655, 20, 360, 480, false), 127, 5);
+        QCOMPARE(pages.size(), 5);
         // Ink on the first page with none within a pixel on the second.
         const auto dark = [](const QImage &page, QPoint at) {
             for (int dy = -1; dy <= 1; ++dy)
@@ -198,6 +228,48 @@ private slots:
             }
         QVERIFY2(ink > 200 && differ < ink / 20, qPrintable(QStringLiteral("%1 of %2").arg(differ).arg(ink)));
         QVERIFY(blue[0] > 20 && blue[1] > 20);
+    }
+    // The 1 m plate's inner tiles, far from the plate's own hour numbers:
+    // each names every hour line that runs well inside it (15 mm in, found
+    // by sampling the line every 0.5%, apart from the painter's clipping).
+    void innerTilesNameTheirHours()
+    {
+        const DialDesign design = horizontalDial(40.655, 20, 1000, 1000, false);
+        QTemporaryDir out;
+        const QString path = out.filePath(QStringLiteral("dial.pdf"));
+        DialPagePlan plan;
+        {
+            QPdfWriter pdf(path);
+            pdf.setResolution(1200);
+            pdf.setPageSize(QPageSize(QPageSize::A4));
+            plan = paintDialPages(pdf, design).plan;
+        }
+        QVERIFY(wordsIn(path, 1, QRectF(0, 0, 210, 30)).contains(QStringLiteral("Where")));
+        const TileGrid &grid = plan.plate;
+        int named = 0;
+        for (int row = 1; row + 1 < grid.rows; ++row)
+            for (int column = 1; column + 1 < grid.columns; ++column) {
+                const dial::PlateRect t = grid.tile(row, column);
+                const QStringList words =
+                    wordsIn(path, 2 + row * grid.columns + column, QRectF(10, 21, grid.tileWidth, grid.tileHeight));
+                for (const dial::HourLine &h : design.layout.hourLines) {
+                    bool inside = false;
+                    for (int i = 0; i <= 200 && !inside; ++i) {
+                        const double x = h.line.from.x + (h.line.to.x - h.line.from.x) * i / 200;
+                        const double y = h.line.from.y + (h.line.to.y - h.line.from.y) * i / 200;
+                        inside = x > t.xMin + 15 && x < t.xMax - 15 && y > t.yMin + 15 && y < t.yMax - 15;
+                    }
+                    if (!inside)
+                        continue;
+                    const QString label = QString::fromStdString(h.label);
+                    QVERIFY2(words.contains(label), qPrintable(QStringLiteral("row %1, column %2: no %3 in %4")
+                                                                   .arg(row + 1)
+                                                                   .arg(column + 1)
+                                                                   .arg(label, words.join(' '))));
+                    ++named;
+                }
+            }
+        QVERIFY2(named >= 10, qPrintable(QString::number(named)));
     }
 };
 
