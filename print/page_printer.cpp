@@ -9,6 +9,9 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
+
+#include <cstdio>
 
 namespace orvane {
 
@@ -41,13 +44,34 @@ void setUpPdf(QPrinter &pdf, const QString &fileName)
 
 bool wasStopped(const PageJob &job) { return job.stopped && job.stopped(); }
 
+enum class PdfOutcome { Written, Declined, Failed };
+
+// Painted into a file beside `fileName`, which it replaces only once whole:
+// a job stopped or failed halfway leaves a file that was there as it was.
+PdfOutcome paintPdfWhole(const QString &fileName, const PageJob &job)
+{
+    QTemporaryFile part(fileName + QStringLiteral(".XXXXXX.part"));
+    if (!part.open())
+        return PdfOutcome::Failed;
+    part.close();
+    QPrinter pdf(QPrinter::HighResolution);
+    setUpPdf(pdf, part.fileName());
+    if (job.confirm && !job.confirm(pdf))
+        return PdfOutcome::Declined;
+    if (!job.paint(pdf))
+        return wasStopped(job) ? PdfOutcome::Declined : PdfOutcome::Failed;
+    // rename() replaces the old file in one step.
+    if (std::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(fileName).constData()) != 0)
+        return PdfOutcome::Failed;
+    part.setAutoRemove(false);
+    return PdfOutcome::Written;
+}
+
 } // namespace
 
 bool writePagePdf(const QString &fileName, const PageJob &job)
 {
-    QPrinter pdf(QPrinter::HighResolution);
-    setUpPdf(pdf, fileName);
-    return job.paint(pdf);
+    return paintPdfWhole(fileName, job) == PdfOutcome::Written;
 }
 
 QString savePageAsPdf(QWidget *parent, const PageJob &job)
@@ -55,16 +79,11 @@ QString savePageAsPdf(QWidget *parent, const PageJob &job)
     const QString fileName = askPdfFileName(parent, job);
     if (fileName.isEmpty())
         return {};
-    QPrinter pdf(QPrinter::HighResolution);
-    setUpPdf(pdf, fileName);
-    if (job.confirm && !job.confirm(pdf))
-        return {};
-    if (job.paint(pdf))
+    const PdfOutcome outcome = paintPdfWhole(fileName, job);
+    if (outcome == PdfOutcome::Written)
         return QStringLiteral("Saved the %1 as %2.").arg(job.what, QDir::toNativeSeparators(fileName));
-    if (wasStopped(job)) {
-        QFile::remove(fileName); // what was written of it is no use
+    if (outcome == PdfOutcome::Declined)
         return {};
-    }
     QMessageBox::warning(parent, kTitle, QStringLiteral("The %1 could not be saved as %2.").arg(job.what, fileName));
     return {};
 }

@@ -353,6 +353,12 @@ private slots:
         QFETCH(bool, stop);
         QTemporaryDir out;
         const QString path = out.filePath(QStringLiteral("dial.pdf"));
+        // A file of the name already there: replaced only by a whole PDF.
+        const QByteArray before("an earlier dial");
+        {
+            QFile earlier(path);
+            QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write(before) == before.size());
+        }
         FrmDialDesigner w;
         w.setRequest(site(40.655));
         w.show();
@@ -360,6 +366,7 @@ private slots:
         type(w, "txtHeight", QStringLiteral("1500"));
         test::ModalAnswerer boxes(answer);
         boxes.when<QFileDialog>([&](QFileDialog *d) {
+            d->setOption(QFileDialog::DontConfirmOverwrite); // the user said yes to replacing it
             d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
             static_cast<QDialog *>(d)->accept();
         });
@@ -374,8 +381,11 @@ private slots:
         const int pages = asked.captured(1).toInt();
         QVERIFY(pages > 20);
         const QString said = w.findChild<QLabel *>("lblDesignerStatus")->text();
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"dial.pdf"});
         if (answer == QMessageBox::No || stop) {
-            QVERIFY(!QFile::exists(path));
+            QFile kept(path);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), before);
             QVERIFY2(said.isEmpty(), qPrintable(said));
         } else {
             QCOMPARE(test::pdfPageCount(path), pages);
