@@ -37,7 +37,8 @@ DialLayout layoutDial(const DialInput &input)
     const bool parallel = std::fabs(pn) < kParallel;
 
     DialLayout out;
-    out.styleHeight = angles::degrees(std::asin(std::min(1.0, std::fabs(pn))));
+    // atan2 keeps a style nearly square to the face exact, where asin would not.
+    out.styleHeight = angles::degrees(std::atan2(std::fabs(pn), std::hypot(axis.x, axis.y)));
     PlatePoint root;
     if (parallel) {
         out.substyle = clipToPlate(input.plate, {0, 0}, axis, -kInf, kInf);

@@ -1,0 +1,163 @@
+// Faces at any orientation against the worked examples of Meeus,
+// Astronomical Algorithms, 2nd ed., chapter 58 (pp. 404-405; D = F - 180,
+// z = Z, stylus a = 1), and the polar and equatorial dials against their
+// closed forms.
+#include "dial/dial_kinds.h"
+#include "dial/face_frame.h"
+#include "dial/plate.h"
+#include "tests/support/near.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <numbers>
+
+using namespace orvane::dial;
+
+namespace {
+
+constexpr double kRad = std::numbers::pi / 180;
+
+DialInput plane(double latitude, double facing, double tilt, double side = 20)
+{
+    DialInput in;
+    in.latitude = latitude;
+    in.type = DialType::Plane;
+    in.facing = facing;
+    in.tilt = tilt;
+    in.nodusHeight = 1;
+    in.plate = {-side, -side, side, side};
+    return in;
+}
+
+// The face the kind makes of `given`, its plate placed around it.
+DialFace onlyFace(DialType type, const DialInput &given, int index = 0)
+{
+    DialFace face = dialKind(type).faces(given).at(std::size_t(index));
+    face.input.plate = plateAround(face.input, 300, 300);
+    return face;
+}
+
+} // namespace
+
+class TestDialPlanes : public QObject {
+    Q_OBJECT
+private slots:
+    // The book's shadow points to its 4 decimals, its root (x0, y0) and its
+    // style height psi to 0.0001 degrees.
+    void meeus_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("facing");
+        QTest::addColumn<double>("tilt");
+        QTest::addColumn<double>("hour");
+        QTest::addColumn<double>("declination");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<double>("x0");
+        QTest::addColumn<double>("y0");
+        QTest::addColumn<double>("psi");
+        QTest::newRow("58.a, 11 h") << 40.0 << 250.0 << 50.0 << 11.0 << -11.47 << -2.0007 << -1.1069 << 3.3880
+                                    << -3.1102 << 12.2672;
+        QTest::newRow("58.a, 14 h") << 40.0 << 250.0 << 50.0 << 14.0 << 23.44 << -0.0390 << -0.3615 << 3.3880 << -3.1102
+                                    << 12.2672;
+        QTest::newRow("58.b, 12 h") << -35.0 << 340.0 << 90.0 << 12.0 << 20.15 << 0.3640 << -0.7410 << 0.3640 << 0.7451
+                                    << 50.3315;
+        QTest::newRow("58.b, 15 h") << -35.0 << 340.0 << 90.0 << 15.0 << 0.0 << -0.8439 << -0.9298 << 0.3640 << 0.7451
+                                    << 50.3315;
+    }
+    void meeus()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, facing);
+        QFETCH(double, tilt);
+        QFETCH(double, hour);
+        QFETCH(double, declination);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(double, x0);
+        QFETCH(double, y0);
+        QFETCH(double, psi);
+        const DialInput in = plane(latitude, facing, tilt);
+        const FaceFrame f = faceFrame(in);
+        const PlatePoint p = shadowOf(f, sunDirection(f, (hour - 12) * 15 * kRad, declination * kRad));
+        CHECK_NEAR(p.x, x, 5e-5);
+        CHECK_NEAR(p.y, y, 5e-5);
+        const DialLayout layout = layoutDial(in);
+        QVERIFY(layout.root);
+        CHECK_NEAR(layout.root->x, x0, 5e-5);
+        CHECK_NEAR(layout.root->y, y0, 5e-5);
+        CHECK_NEAR(layout.styleHeight, psi, 5e-5);
+    }
+
+    // 58.c: the hours the book finds lit (at its seven declinations) on a
+    // face looking 20 degrees west of north, leaning back 15 degrees, at 40 N.
+    void meeusHoursLit()
+    {
+        QList<double> hours;
+        for (const HourLine &h : layoutDial(plane(40, 340, 75, 1e4)).hourLines)
+            hours << h.hour;
+        QCOMPARE(hours, (QList<double>{5, 6, 13, 14, 15, 16, 17, 18, 19}));
+    }
+
+    // A polar dial's lines run parallel to the noon line, h tan(15 n) from
+    // it (n hours from noon); the face holds the Earth's axis.
+    void polarSpacing_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::newRow("40.655 N") << 40.655;
+        QTest::newRow("33.9 S") << -33.9;
+    }
+    void polarSpacing()
+    {
+        QFETCH(double, latitude);
+        DialInput given = plane(latitude, std::nan(""), 0);
+        given.type = DialType::Polar;
+        given.nodusHeight = 50;
+        const DialFace face = onlyFace(DialType::Polar, given);
+        const DialLayout layout = layoutDial(face.input);
+        QVERIFY(!layout.root);
+        QVERIFY(layout.hourLines.size() >= 7);
+        for (const HourLine &h : layout.hourLines) {
+            // Distance of the line from the foot, signed towards +x.
+            const PlatePoint a = h.line.from, b = h.line.to;
+            const double length = std::hypot(b.x - a.x, b.y - a.y);
+            const double offset = (a.x * (b.y - a.y) - a.y * (b.x - a.x)) / length;
+            CHECK_NEAR(std::fabs(offset), 50 * std::fabs(std::tan((h.hour - 12) * 15 * kRad)), 1e-9);
+        }
+    }
+
+    // An equatorial dial's faces: lines from the foot 15 degrees apart, the
+    // upper face lit while the sun is on the elevated pole's side.
+    void equatorialSteps_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<int>("face");
+        QTest::newRow("40.655 N, upper") << 40.655 << 0;
+        QTest::newRow("40.655 N, lower") << 40.655 << 1;
+        QTest::newRow("33.9 S, upper") << -33.9 << 0;
+    }
+    void equatorialSteps()
+    {
+        QFETCH(double, latitude);
+        QFETCH(int, face);
+        DialInput given = plane(latitude, 0, 0);
+        given.type = DialType::Equatorial;
+        given.nodusHeight = 50;
+        const DialFace f = onlyFace(DialType::Equatorial, given, face);
+        QCOMPARE(f.name, std::string(face == 0 ? "upper" : "lower"));
+        QVERIFY((f.input.tilt < 90) == (face == 0));
+        const DialLayout layout = layoutDial(f.input);
+        QVERIFY(layout.root && std::hypot(layout.root->x, layout.root->y) < 1e-9);
+        CHECK_NEAR(layout.styleHeight, 90.0, 1e-9);
+        QVERIFY(layout.hourLines.size() >= 8);
+        for (std::size_t i = 1; i < layout.hourLines.size(); ++i) {
+            const PlateSegment a = layout.hourLines[i - 1].line, b = layout.hourLines[i].line;
+            const double turn = std::atan2(b.to.y, b.to.x) - std::atan2(a.to.y, a.to.x);
+            CHECK_NEAR(std::fabs(std::remainder(turn, 2 * std::numbers::pi)) / kRad, 15.0, 1e-9);
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestDialPlanes)
+#include "tst_dial_planes.moc"
