@@ -47,6 +47,13 @@ QString kindNames(KindsTaking taking = KindsTaking::Any)
     return names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
+// "a horizontal dial", "an equatorial dial".
+QString aKind(const dial::DialKind &kind)
+{
+    const QString title = QString::fromUtf8(kind.title).toLower();
+    return (QStringLiteral("aeiou").contains(title.front()) ? QStringLiteral("an ") : QStringLiteral("a ")) + title;
+}
+
 // The option that carries a setting, and how to give it.
 QString rangeMessage(const QCommandLineParser &p, const SettingProblem &problem)
 {
@@ -85,8 +92,8 @@ std::optional<QString> readShape(const QCommandLineParser &p, const dial::DialKi
                        ? readFacing(p.value(QStringLiteral("facing")), QLocale::c()).value_or(kUnread)
                        : kUnread;
     } else if (p.isSet(QStringLiteral("facing"))) {
-        return QStringLiteral("--facing is for --dial %1; a %2 takes none")
-            .arg(kindNames(KindsTaking::Facing), QString::fromUtf8(kind.title).toLower());
+        return QStringLiteral("--facing is for --dial %1; %2 takes none")
+            .arg(kindNames(KindsTaking::Facing), aKind(kind));
     }
     if (kind.takesTilt) {
         if (!p.isSet(QStringLiteral("tilt")))
@@ -95,8 +102,7 @@ std::optional<QString> readShape(const QCommandLineParser &p, const dial::DialKi
                 .arg(QLatin1String(kind.commandName));
         d.tilt = readDialMeasure(p.value(QStringLiteral("tilt")), MeasureUnit::Degrees, QLocale::c()).value_or(kUnread);
     } else if (p.isSet(QStringLiteral("tilt"))) {
-        return QStringLiteral("--tilt is for --dial %1; a %2 takes none")
-            .arg(kindNames(KindsTaking::Tilt), QString::fromUtf8(kind.title).toLower());
+        return QStringLiteral("--tilt is for --dial %1; %2 takes none").arg(kindNames(KindsTaking::Tilt), aKind(kind));
     }
 
     if (p.isSet(QStringLiteral("plate"))) {

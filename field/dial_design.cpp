@@ -100,6 +100,17 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     d.title = kindTitle + QStringLiteral(", ") + siteText(site.latitude, site.longitude, locale);
     d.notes << QStringLiteral("Style height %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2))
             << timeNote(d.input, site, locale);
+    for (const DesignFace &face : d.faces) {
+        const QString which = QStringLiteral("the %1face").arg(face.name.isEmpty() ? QString() : face.name + u' ');
+        if (!face.lit.isEmpty())
+            d.faceNotes << firstUpper(which) + QStringLiteral(" is ") + face.lit;
+        if (face.layout.hourLines.empty())
+            d.faceNotes << (dial::faceEverLit(face.input)
+                                ? QStringLiteral("No hour line falls on %1's plate").arg(which)
+                                : QStringLiteral("No hour line falls on %1: the sun never lights it above the "
+                                                 "horizon here")
+                                      .arg(which));
+    }
     d.siteLine =
         QStringLiteral("Site: %1, %2").arg(siteText(site.latitude, site.longitude, locale), zoneText(site, choices));
     QString kind = kindTitle;
@@ -108,6 +119,7 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     d.dialLine =
         QStringLiteral("Dial: %1, nodus %2 mm above the plate, %3")
             .arg(kind.left(1).toLower() + kind.mid(1), reportNumberText(settings.nodusHeight, locale), d.notes.last());
+    d.notes << d.faceNotes;
 
     dial::DrawingInput in;
     in.input = d.input;
