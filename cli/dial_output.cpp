@@ -140,6 +140,22 @@ QString dialJson(const DialData &d)
     for (const QString &note : design.faceNotes)
         w.value(nullptr, note);
     w.endArray();
+    if (design.lean.empty()) {
+        w.null("lean_min_per_deg");
+    } else {
+        // Each hour: [June solstice, December solstice], null where unlit.
+        w.beginObject("lean_min_per_deg", true);
+        for (const DialDesign::Lean &lean : design.lean) {
+            w.beginArray(QByteArray::number(lean.hour).constData(), true);
+            for (const std::optional<double> &m : {lean.june, lean.december})
+                if (m)
+                    w.value(nullptr, *m, 2);
+                else
+                    w.null(nullptr);
+            w.endArray();
+        }
+        w.endObject();
+    }
     if (design.faces.size() > 1) {
         w.beginArray("faces");
         for (const DesignFace &face : design.faces) {
@@ -246,6 +262,8 @@ QString dialText(const DialData &d)
     }
     for (const QString &note : design.faceNotes)
         text += QStringLiteral("\nNote: %1.\n").arg(note);
+    if (!design.leanNote.isEmpty())
+        text += QStringLiteral("\nLean: %1.\n").arg(design.leanNote);
     if (d.options.card && design.card) {
         text += QStringLiteral("\nCorrection card %1: add to the dial's reading to get the clock's time\n")
                     .arg(s.date.year());

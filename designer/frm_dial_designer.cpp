@@ -195,6 +195,7 @@ void FrmDialDesigner::redraw()
         preview->setAccessibleDescription(refused);
         lblStyleHeight->setText(QStringLiteral("Style height: not shown while a setting is refused"));
         lblRoot->setText(refused);
+        lblLean->hide();
         QStringList texts;
         for (const SettingProblem &p : problems)
             texts << problemText(p);
@@ -219,6 +220,10 @@ void FrmDialDesigner::redraw()
     }
     if (d.layout.hourLines.empty())
         lblRoot->setText(lblRoot->text() + QStringLiteral("\nNo hour line falls on this plate."));
+    for (const QString &note : d.faceNotes)
+        lblRoot->setText(lblRoot->text() + u'\n' + note + u'.');
+    lblLean->setText(d.leanNote.isEmpty() ? QString() : d.leanNote + u'.');
+    lblLean->setVisible(!d.leanNote.isEmpty());
 
     const std::vector<HourRow> rows = hourRows(d);
     preview->setAccessibleDescription(dialDescription(d, rows, locale));

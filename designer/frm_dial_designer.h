@@ -88,6 +88,7 @@ private:
     QComboBox *cboDateLines = nullptr;
     QLabel *lblStyleHeight = nullptr;
     QLabel *lblRoot = nullptr;
+    QLabel *lblLean = nullptr;
     SpokenLabel *lblSummary = nullptr;
     SpokenLabel *lblStatus = nullptr;
     QTabWidget *tabTables = nullptr;

@@ -157,6 +157,8 @@ void FrmDialDesigner::buildControls()
     lblStyleHeight->setFont(bold);
     lblRoot = namedWidget<QLabel>(this, "lblRoot");
     lblRoot->setWordWrap(true);
+    lblLean = namedWidget<QLabel>(this, "lblLean");
+    lblLean->setWordWrap(true);
     lblSummary = namedWidget<SpokenLabel>(this, "lblDialSummary");
     lblSummary->setWordWrap(true);
     for (QLineEdit *box : {txtFacing, txtTilt, txtNodus, txtWidth, txtHeight})
@@ -201,6 +203,7 @@ void FrmDialDesigner::buildControls()
     left->addLayout(form);
     left->addWidget(lblStyleHeight);
     left->addWidget(lblRoot);
+    left->addWidget(lblLean);
     left->addWidget(lblSummary);
     left->addWidget(tabTables, 1);
 

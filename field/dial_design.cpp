@@ -1,6 +1,7 @@
 #include "dial_design.h"
 #include "dial_dates.h"
 
+#include "dial/lean.h"
 #include "text/report_text.h"
 #include "text/summer_time.h"
 #include "text/time_zones.h"
@@ -110,6 +111,24 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
                                 : QStringLiteral("No hour line falls on %1: the sun never lights it above the "
                                                  "horizon here")
                                       .arg(which));
+    }
+    if (d.faces.size() == 1 && dial::leanMatters(d.input)) {
+        const auto minutes = [&locale](const std::optional<double> &m) {
+            return m ? signedNumberText(*m, 1, locale, NegativeZero::Dropped) : QStringLiteral("unlit");
+        };
+        QStringList at;
+        for (int hour : {9, 12, 15}) {
+            const double solstice = dial::kMaxDeclination;
+            d.lean.push_back({hour, dial::leanMinutesPerDegree(d.input, hour, solstice),
+                              dial::leanMinutesPerDegree(d.input, hour, -solstice)});
+            at << QStringLiteral("%1 h %2 / %3")
+                      .arg(hour)
+                      .arg(minutes(d.lean.back().june), minutes(d.lean.back().december));
+        }
+        d.leanNote = QStringLiteral("Each degree the face leans beyond its tilt of %1° (its top towards where it "
+                                    "looks) moves the readings by, in minutes at the June / December solstice: %2 "
+                                    "(+ reads later; less towards the equinoxes)")
+                         .arg(locale.toString(d.input.tilt, 'f', 0), at.join(QStringLiteral(", ")));
     }
     d.siteLine =
         QStringLiteral("Site: %1, %2").arg(siteText(site.latitude, site.longitude, locale), zoneText(site, choices));

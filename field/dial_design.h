@@ -53,6 +53,16 @@ struct DialDesign {
     dial::DialLayout layout;
     std::vector<DesignDateLine> dateLines;
     std::optional<DesignCard> card;
+    // Within 5° of upright or level: how far the readings at 9, 12 and 15
+    // h move for each degree the face leans beyond its drawn tilt, at the
+    // June and the December solstice (minutes, none where the sun does not
+    // light it then), and that said in words.
+    struct Lean {
+        int hour = 12;
+        std::optional<double> june, december;
+    };
+    std::vector<Lean> lean;
+    QString leanNote;
     QString title;    // "Vertical dial facing 200°, 40.655 N 72.855 W"
     QString siteLine; // "Site: 40.655 N 72.855 W, GMT-5hrs US Eastern Time, Montreal, New York"
     QString dialLine; // "Dial: vertical, facing 200°, nodus 100 mm above the plate, sun time"

@@ -4,6 +4,7 @@
 // closed forms.
 #include "dial/dial_kinds.h"
 #include "dial/face_frame.h"
+#include "dial/lean.h"
 #include "dial/plate.h"
 #include "tests/support/near.h"
 
@@ -156,6 +157,32 @@ private slots:
             const double turn = std::atan2(b.to.y, b.to.x) - std::atan2(a.to.y, a.to.x);
             CHECK_NEAR(std::fabs(std::remainder(turn, 2 * std::numbers::pi)) / kRad, 15.0, 1e-9);
         }
+    }
+
+    // A south wall or a level face leaning about the east-west line turns
+    // the sun's hour angle by sin(t) tan(declination) radians a radian: at
+    // 9 and 15 h at a solstice 4 sin 45° tan 23.44° = 1.226 minutes a degree
+    // (worked by hand), nothing at noon; the two solstices opposite.
+    void leanAtTheSolstices_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::newRow("wall facing south") << int(DialType::Vertical);
+        QTest::newRow("level face") << int(DialType::Horizontal);
+    }
+    void leanAtTheSolstices()
+    {
+        QFETCH(int, type);
+        DialInput in = plane(51.5, 180, 90);
+        in.type = DialType(type);
+        QVERIFY(leanMatters(in));
+        const double expected = 4 * std::sin(45 * kRad) * std::tan(kMaxDeclination * kRad);
+        for (double hour : {9.0, 15.0}) {
+            const double june = leanMinutesPerDegree(in, hour, kMaxDeclination).value();
+            CHECK_NEAR(std::fabs(june), expected, 0.005);
+            CHECK_NEAR(leanMinutesPerDegree(in, hour, -kMaxDeclination).value(), -june, 1e-6);
+        }
+        CHECK_NEAR(leanMinutesPerDegree(in, 12, kMaxDeclination).value(), 0.0, 1e-6);
+        QVERIFY(!leanMatters(plane(51.5, 180, 60)));
     }
 };
 
