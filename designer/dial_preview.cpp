@@ -51,8 +51,13 @@ void DialPreview::paintEvent(QPaintEvent *)
     // Centred in the widget.
     const QPointF at((width() - scale_ * extent.width()) / 2, (height() - scale_ * extent.height()) / 2);
     const QTransform toDevice = plateToDevice(scale_, extent.xMin, extent.yMax, at);
-    const dial::PlateRect &plate = design_.input.plate;
-    p.fillRect(toDevice.mapRect(QRectF(plate.xMin, plate.yMin, plate.width(), plate.height())), Qt::white);
+    // Every face's plate white on the desk.
+    for (const dial::Group &g : design_.drawing.groups)
+        if (g.part == dial::Part::Plate && g.name.rfind("plate", 0) == 0 && !g.paths.empty()) {
+            const dial::PlateRect plate =
+                dial::bounds(dial::Group{g.name, g.part, g.pen, {g.paths.front()}, {}, {}, {}});
+            p.fillRect(toDevice.mapRect(QRectF(plate.xMin, plate.yMin, plate.width(), plate.height())), Qt::white);
+        }
     PaintOptions options;
     options.minPen = 1;
     options.minLabel = 8; // pixels: small plates' labels stay legible

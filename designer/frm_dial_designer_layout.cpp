@@ -143,13 +143,13 @@ void FrmDialDesigner::buildControls()
     add(labelFor(this, "lblFacing", QStringLiteral("&Facing (degrees):"), txtFacing), txtFacing, lblFacingProblem);
     add(labelFor(this, "lblTilt", QStringLiteral("Tilt from the &zenith (degrees):"), txtTilt), txtTilt,
         lblTiltProblem);
+    form->addWidget(sideView, row++, 1, 1, 2, Qt::AlignLeft);
     add(labelFor(this, "lblNodus", QStringLiteral("&Nodus height (mm):"), txtNodus), txtNodus, lblNodusProblem);
     add(labelFor(this, "lblWidth", QStringLiteral("Plate &width (mm):"), txtWidth), txtWidth, lblWidthProblem);
     add(labelFor(this, "lblHeight", QStringLiteral("Plate h&eight (mm):"), txtHeight), txtHeight, lblHeightProblem);
     add(labelFor(this, "lblStep", QStringLiteral("&Hour lines every:"), cboStep), cboStep);
     add(labelFor(this, "lblTime", QStringLiteral("T&ime:"), cboTime), cboTime);
     add(labelFor(this, "lblDateLines", QStringLiteral("Date &lines:"), cboDateLines), cboDateLines);
-    form->addWidget(sideView, 1, 3, 4, 1, Qt::AlignTop);
     form->setColumnStretch(2, 1);
     form->setColumnMinimumWidth(2, 160);
 

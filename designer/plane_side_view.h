@@ -15,7 +15,8 @@ public:
     // Degrees: the face's facing and tilt, and the site's latitude.
     void setPlane(double facing, double tilt, double latitude);
 
-    QSize sizeHint() const override { return QSize(130, 96); }
+    QSize sizeHint() const override { return QSize(150, 70); }
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

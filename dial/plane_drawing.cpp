@@ -2,6 +2,7 @@
 #include "dial/label_placer.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -146,6 +147,12 @@ std::vector<Group> drawFace(const FaceDrawing &in, double fontSize)
     outline.paths.push_back(
         {{{plate.xMin, plate.yMax}, {plate.xMax, plate.yMax}, {plate.xMax, plate.yMin}, {plate.xMin, plate.yMin}},
          true});
+    // Which face this is, under the plate, when the dial has more than one.
+    if (!in.name.empty())
+        outline.labels.push_back(
+            {{(plate.xMin + plate.xMax) / 2, plate.yMin - fontSize},
+             std::string(1, char(std::toupper(static_cast<unsigned char>(in.name[0])))) + in.name.substr(1) + " face",
+             fontSize});
     out.push_back(outline);
 
     // The marks and their words first: the labels keep clear of them.
@@ -223,7 +230,7 @@ Drawing drawPlaneDial(const DrawingInput &given)
     const PlateRect &plate = in.input.plate;
     const double fontSize = plateFontSize(plate);
     Drawing d;
-    d.groups = drawFace({"", in.input, in.layout, in.dateLines}, fontSize);
+    d.groups = drawFace({in.name, in.input, in.layout, in.dateLines}, fontSize);
     double right = plate.xMax;
     for (const FaceDrawing &face : in.otherFaces) {
         const double dx = right + kPartGap - face.input.plate.xMin;

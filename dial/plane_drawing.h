@@ -26,14 +26,15 @@ using NumberText = std::function<std::string(double value, int decimals)>;
 
 // One face's plate: its input (with the plate), layout and date lines.
 struct FaceDrawing {
-    std::string name; // of a second face: its groups' names end in "-" and this
+    std::string name; // its groups' names end in "-" and this; written under its plate
     DialInput input;
     DialLayout layout;
     std::vector<DateLineDrawing> dateLines;
 };
 
 struct DrawingInput {
-    DialInput input; // the first face's
+    std::string name; // the first face's name when it has one: written under its plate
+    DialInput input;  // the first face's
     DialLayout layout;
     std::vector<DateLineDrawing> dateLines;
     // Further faces, each drawn to the right of the one before.

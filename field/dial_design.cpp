@@ -141,6 +141,7 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     d.notes << d.faceNotes;
 
     dial::DrawingInput in;
+    in.name = d.faces.size() > 1 ? d.faces.front().name.toStdString() : std::string();
     in.input = d.input;
     in.layout = d.layout;
     for (const DesignDateLine &line : d.dateLines)

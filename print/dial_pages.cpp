@@ -281,7 +281,8 @@ private:
 
 dial::PlateRect dialPlateExtent(const DialDesign &d)
 {
-    dial::PlateRect r = d.input.plate;
+    // Every face's plate: an equatorial dial's two stand side by side.
+    dial::PlateRect r = united(d.input.plate, dial::bounds(d.drawing, dial::Part::Plate));
     if (d.layout.root) {
         const dial::PlatePoint root = *d.layout.root;
         const double reach = std::max(r.width(), r.height());

@@ -5,6 +5,8 @@
 # GMT-5, daylight saving).
 # Usage: scripts/screenshot-designer.sh [BUILD_DIR] [OUTPUT.png]
 # A wall: FACING=200 (degrees from north through east)
+# Another kind: KIND=N (its place in the chooser, 0 for the first), with
+#   FACING and TILT=35 (degrees from the zenith) where the kind takes them
 # The card's tab: TAB=card
 # Other sites: DATE=12/21/2027 LAT=40.655 LON=72.855 SIDE=west|east
 #              ZONE=6 (list position) CLOCK=daylight|standard
@@ -23,6 +25,8 @@ zone=${ZONE:-6}
 clock=${CLOCK:-daylight}
 facing=${FACING:-}
 tab=${TAB:-}
+kind=${KIND:-}
+tilt=${TILT:-}
 
 LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$build/app/orvane" &
 pid=$!
@@ -48,7 +52,19 @@ xdotool key space
 xdotool key alt+d
 designer=$(xdotool search --sync --name "^Dial Designer$" | head -1)
 sleep 1
-if [ -n "$facing" ]; then
+if [ -n "$kind" ]; then
+  # The dial type has the focus: Down to the kind's place in the chooser.
+  for _ in $(seq 1 "$kind"); do xdotool key Down; done
+  if [ -n "$facing" ]; then
+    xdotool key alt+f ctrl+a
+    xdotool type --delay 20 -- "$facing"
+  fi
+  if [ -n "$tilt" ]; then
+    xdotool key alt+z ctrl+a
+    xdotool type --delay 20 -- "$tilt"
+  fi
+  sleep 0.5
+elif [ -n "$facing" ]; then
   # The dial type has the focus: Down picks Vertical, Tab reaches the facing.
   xdotool key Down Tab ctrl+a
   xdotool type --delay 20 -- "$facing"
