@@ -51,11 +51,12 @@ QLabel *problemLabel(QWidget *parent, const char *name)
     return label;
 }
 
-// The preview and the card's graph are pictures, described in words.
+// The preview, the card's graph and the side view are pictures, described in words.
 QAccessibleInterface *pictureFactory(const QString &className, QObject *object)
 {
     if (className == QLatin1String(DialPreview::staticMetaObject.className()) ||
-        className == QLatin1String(CardGraph::staticMetaObject.className()))
+        className == QLatin1String(CardGraph::staticMetaObject.className()) ||
+        className == QLatin1String(PlaneSideView::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
     return nullptr;
 }

@@ -403,7 +403,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         type(w, "txtFacing", "135");
-        for (const char *name : {"dialPreview", "cardGraph"}) {
+        for (const char *name : {"dialPreview", "cardGraph", "planeSideView"}) {
             QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(w.findChild<QWidget *>(name));
             QCOMPARE(picture->role(), QAccessible::Graphic);
             QVERIFY(picture->state().focusable);
