@@ -4,6 +4,7 @@
 #include "cli/command_line.h"
 #include "cli/field_output.h"
 #include "field/correction_card.h"
+#include "field/dial_design.h"
 #include "field/field_data.h"
 
 #include <QTextStream>
@@ -105,3 +106,21 @@ BENCHMARK(BM_CommandLineDialJson)->Unit(benchmark::kMillisecond);
 } // namespace
 
 BENCHMARK_MAIN();
+
+// A roof's dial designed whole, as the designer does on each change: a
+// plane facing 200 deg, leaning back 35 deg, quarter hours, month lines and
+// the card (its year already worked out by the first run).
+void BM_DesignPlaneDial(benchmark::State &bs)
+{
+    orvane::AcceptedSite site = fortnight();
+    orvane::DialSettings settings;
+    settings.type = orvane::dial::DialType::Plane;
+    settings.facing = 200;
+    settings.tilt = 35;
+    settings.stepMinutes = 15;
+    settings.dateLines = orvane::DateLineChoice::Months;
+    const QLocale locale(QStringLiteral("en_US"));
+    for (auto _ : bs)
+        benchmark::DoNotOptimize(orvane::designDial(site, settings, orvane::DesignChoices{}, locale));
+}
+BENCHMARK(BM_DesignPlaneDial)->Unit(benchmark::kMillisecond);
