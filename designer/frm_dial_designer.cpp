@@ -179,8 +179,9 @@ void FrmDialDesigner::redraw()
         {DialSetting::PlateHeight, {txtHeight, lblHeightProblem}},
         {DialSetting::NodusHeight, {txtNodus, lblNodusProblem}}};
     for (const auto &[setting, box] : boxes) {
+        const DialSetting which = setting; // clang 14 captures no structured binding
         const auto problem = std::find_if(problems.begin(), problems.end(),
-                                          [setting](const SettingProblem &p) { return p.setting == setting; });
+                                          [which](const SettingProblem &p) { return p.setting == which; });
         showProblem(box.first, box.second, problem == problems.end() ? QString() : problemText(*problem));
     }
 
