@@ -105,8 +105,8 @@ void FrmDialDesigner::buildControls()
     for (const dial::DialKind &kind : dial::dialKinds())
         cboType->addItem(QString::fromUtf8(kind.windowName), QString::fromLatin1(kind.commandName));
     txtFacing = numberBox(this, "txtFacing", QStringLiteral("180"));
-    txtFacing->setAccessibleDescription(
-        QStringLiteral("The wall's outward direction, degrees from north through east"));
+    txtFacing->setAccessibleDescription(QStringLiteral(
+        "The direction the face looks out to (a wall's outward direction), degrees from north through east"));
     lblFacingProblem = problemLabel(this, "lblFacingProblem");
     txtTilt = numberBox(this, "txtTilt", QStringLiteral("90"));
     txtTilt->setAccessibleDescription(QStringLiteral(

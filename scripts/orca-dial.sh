@@ -53,7 +53,7 @@ xdotool key Tab; step "Tab"
 xdotool key ctrl+a; xdotool type --delay 80 -- 400; step "facing 400 typed" 3
 echo "## pyatspi, facing 400" >>"$out"; /usr/bin/python3 "$root/scripts/atspi-dump.py" >>"$out" 2>&1
 xdotool key ctrl+a; xdotool type --delay 80 -- 135; step "facing 135 typed" 3
-for _ in 1 2 3 4 5 6 7 8; do xdotool key Tab; step "Tab" 1.5; done
+for _ in 1 2 3 4 5 6 7 8 9; do xdotool key Tab; step "Tab" 1.5; done
 xdotool key Down; step "Down"
 xdotool key Tab; step "Tab" 3
 xdotool key alt+a; step "Alt+A (the card)" 3

@@ -423,7 +423,8 @@ private slots:
         type(w, "txtFacing", "400");
         QCOMPARE(facing->accessibleDescription(), "Type a facing from 0 to 360 degrees.");
         type(w, "txtFacing", "135");
-        QCOMPARE(facing->accessibleDescription(), "The wall's outward direction, degrees from north through east");
+        QCOMPARE(facing->accessibleDescription(),
+                 "The direction the face looks out to (a wall's outward direction), degrees from north through east");
 
         QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier);
         QTRY_COMPARE(QApplication::focusWidget(), w.findChild<QWidget *>("cardGraph"));
