@@ -80,7 +80,8 @@ std::vector<PlatePoint> gnomonShape(const DialInput &input, const DialLayout &la
     return shape;
 }
 
-Group drawGnomon(const DrawingInput &in, double fontSize)
+// The gnomon's shape and words, its left end `left` mm right of the plate's origin.
+Group drawGnomon(const FaceDrawing &in, const NumberText &number, double left, double fontSize)
 {
     const std::vector<PlatePoint> shape = gnomonShape(in.input, in.layout);
     double width = 0, height = 0;
@@ -88,8 +89,8 @@ Group drawGnomon(const DrawingInput &in, double fontSize)
         width = std::max(width, p.x);
         height = std::max(height, p.y);
     }
-    // Beside the plate, its top level with the plate's.
-    const PlatePoint origin{in.input.plate.xMax + kPartGap, in.input.plate.yMax - height};
+    // Its top level with the plate's.
+    const PlatePoint origin{left, in.input.plate.yMax - height};
     const auto at = [origin](double u, double v) { return PlatePoint{origin.x + u, origin.y + v}; };
     Group g = group("gnomon", Part::Gnomon, kLine);
     Group outline = group("gnomon-outline", Part::Gnomon, kLine);
@@ -100,7 +101,6 @@ Group drawGnomon(const DrawingInput &in, double fontSize)
     outline.paths.push_back(path);
     g.groups.push_back(outline);
 
-    const NumberText &number = in.number;
     Group words = group("gnomon-label", Part::Gnomon, kLine);
     const double line = 1.3 * fontSize;
     words.labels.push_back(
@@ -222,17 +222,17 @@ void shift(Group &g, double dx, const std::string &suffix)
 
 } // namespace
 
-Drawing drawPlaneDial(const DrawingInput &given)
+Drawing drawPlaneDial(const DrawingInput &in)
 {
-    DrawingInput in = given;
-    if (!in.number)
-        in.number = plainNumber;
-    const PlateRect &plate = in.input.plate;
+    const NumberText number = in.number ? in.number : NumberText(plainNumber);
+    const FaceDrawing &first = in.faces.front();
+    const PlateRect &plate = first.input.plate;
     const double fontSize = plateFontSize(plate);
     Drawing d;
-    d.groups = drawFace({in.name, in.input, in.layout, in.dateLines}, fontSize);
+    d.groups = drawFace(first, fontSize);
     double right = plate.xMax;
-    for (const FaceDrawing &face : in.otherFaces) {
+    for (std::size_t i = 1; i < in.faces.size(); ++i) {
+        const FaceDrawing &face = in.faces[i];
         const double dx = right + kPartGap - face.input.plate.xMin;
         for (Group g : drawFace(face, plateFontSize(face.input.plate))) {
             shift(g, dx, face.name);
@@ -241,10 +241,7 @@ Drawing drawPlaneDial(const DrawingInput &given)
         right = face.input.plate.xMax + dx;
     }
 
-    // The gnomon beside the last face.
-    DrawingInput beside = in;
-    beside.input.plate.xMax = right;
-    Group gnomon = drawGnomon(beside, fontSize);
+    const Group gnomon = drawGnomon(first, number, right + kPartGap, fontSize);
     d.groups.push_back(gnomon);
     if (in.card) {
         const PlateRect g = bounds(gnomon);

@@ -26,19 +26,18 @@ using NumberText = std::function<std::string(double value, int decimals)>;
 
 // One face's plate: its input (with the plate), layout and date lines.
 struct FaceDrawing {
-    std::string name; // its groups' names end in "-" and this; written under its plate
+    // Written under its plate when not empty; the groups of every face but
+    // the first have their names end in "-" and this.
+    std::string name;
     DialInput input;
     DialLayout layout;
     std::vector<DateLineDrawing> dateLines;
 };
 
 struct DrawingInput {
-    std::string name; // the first face's name when it has one: written under its plate
-    DialInput input;  // the first face's
-    DialLayout layout;
-    std::vector<DateLineDrawing> dateLines;
-    // Further faces, each drawn to the right of the one before.
-    std::vector<FaceDrawing> otherFaces;
+    // At least one; each further face drawn to the right of the one before,
+    // the gnomon beside the last.
+    std::vector<FaceDrawing> faces;
     const CardDrawing *card = nullptr; // none: no card
     NumberText number;                 // none: "12.5"
 };

@@ -141,16 +141,11 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     d.notes << d.faceNotes;
 
     dial::DrawingInput in;
-    in.name = d.faces.size() > 1 ? d.faces.front().name.toStdString() : std::string();
-    in.input = d.input;
-    in.layout = d.layout;
-    for (const DesignDateLine &line : d.dateLines)
-        in.dateLines.push_back({line.label.toStdString(), line.pieces});
-    for (std::size_t i = 1; i < d.faces.size(); ++i) {
-        dial::FaceDrawing face{d.faces[i].name.toStdString(), d.faces[i].input, d.faces[i].layout, {}};
-        for (const DesignDateLine &line : d.faces[i].dateLines)
+    for (const DesignFace &f : d.faces) {
+        dial::FaceDrawing face{f.name.toStdString(), f.input, f.layout, {}};
+        for (const DesignDateLine &line : f.dateLines)
             face.dateLines.push_back({line.label.toStdString(), line.pieces});
-        in.otherFaces.push_back(face);
+        in.faces.push_back(face);
     }
     dial::CardDrawing card;
     if (d.card) {

@@ -85,9 +85,4 @@ std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettin
     return faces;
 }
 
-dial::DialInput dialInput(const AcceptedSite &site, const DialSettings &settings)
-{
-    return dialFaces(site, settings).front().input;
-}
-
 } // namespace orvane

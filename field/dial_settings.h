@@ -51,7 +51,4 @@ std::vector<SettingProblem> checkDialSettings(const DialSettings &settings);
 // orientation and its plate placed around it.
 std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettings &settings);
 
-// The first face's input.
-dial::DialInput dialInput(const AcceptedSite &site, const DialSettings &settings);
-
 } // namespace orvane
