@@ -57,6 +57,8 @@ constexpr OptionSpec kOptions[] = {
     {"tilt", "DEG", "with --dial plane: the angle from the zenith to the face's outward normal (0 level, 90 upright)"},
     {"nodus-height", "MM", "the nodus's height above the dial's face in mm (default 100)"},
     {"plate", "WxH", "the plate's width and height in mm, 50 to 5000 (default 300x300)"},
+    {"half-width", "M",
+     "with --dial analemmatic: the ellipse's half-width east-west in metres, 0.1 to 50 (default 2.5)"},
     {"hour-step", "MIN", "an hour line every 60 (default), 30 or 15 minutes"},
     {"dial-time", "TIME",
      "sun (default): the dial shows local sun time; zone: its 12 line is the zone meridian's mean noon"},
@@ -66,6 +68,7 @@ constexpr OptionSpec kOptions[] = {
     {"svg", "FILE", "with --dial: the dial drawn at full scale as SVG, in millimetres"},
     {"dxf", "FILE", "with --dial: the same drawing as DXF for cutters and routers, in millimetres, one layer per part"},
     {"card-svg", "FILE", "with --dial: the correction card alone as SVG"},
+    {"scale", "1:N", "with --svg or --dxf: the drawing at 1:N, a plan (default 1:1)"},
     {"pdf", "FILE", "with --dial: the dial printed at full scale as PDF, over as many pages as it needs"},
     {"format", "FORMAT", "text (default), json or csv"},
     {"help", "", "show this text"},
@@ -390,6 +393,12 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
     if (c.verdict == CheckVerdict::Refused)
         return CliParse{std::nullopt, refusalText(c, p, locale)};
     static_cast<AcceptedSite &>(r.inputs) = *c.site;
+    if (r.dial)
+        if (const QString problem = dialLatitudeProblem(*r.dial, r.inputs.latitude); !problem.isEmpty())
+            return CliParse{std::nullopt, QStringLiteral("--dial %1 at latitude %2: %3")
+                                              .arg(p.value(QStringLiteral("dial")))
+                                              .arg(r.inputs.latitude)
+                                              .arg(problem)};
     // An offset names no region: its clock holds on every day; --zone gives a
     // zone's own rules.
     if (r.inputs.clock.entryRegion) {
@@ -407,10 +416,10 @@ QString usageText()
                        "               [--days N] [--mark HH:MM[:SS]] [--bearing DEG]... [--altitude DEG]...\n"
                        "               [--wall-reading HH:MM[:SS]@DEG]... [--format text|json|csv]]\n"
                        "       orvane --dial KIND [--facing DEG] [--tilt DEG] [--nodus-height MM]\n"
-                       "               [--plate WxH] [--hour-step 60|30|15] [--dial-time sun|zone]\n"
-                       "               [--date-lines none|solstices|months] [--card] [--svg FILE]\n"
-                       "               [--dxf FILE] [--card-svg FILE] [--pdf FILE], with the date, site\n"
-                       "               and clock\n"
+                       "               [--plate WxH] [--half-width M] [--hour-step 60|30|15]\n"
+                       "               [--dial-time sun|zone] [--date-lines none|solstices|months]\n"
+                       "               [--card] [--svg FILE] [--dxf FILE] [--scale 1:N]\n"
+                       "               [--card-svg FILE] [--pdf FILE], with the date, site and clock\n"
                        "\n"
                        "Without options Orvane opens its window. With them it prints, for the date and\n"
                        "the site, the clock times at which the sun stands exactly east, on the meridian\n"

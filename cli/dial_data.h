@@ -15,6 +15,7 @@ namespace orvane {
 // what the command line does with the dial.
 struct DialOptions : DialSettings {
     bool card = false; // the correction card in the answer and the drawing
+    double scale = 1;  // the SVG and the DXF at 1:scale
     QString svgFile, dxfFile, pdfFile, cardSvgFile;
 };
 

@@ -62,11 +62,12 @@ QString writeDialFiles(const DialData &d, int *pdfPages)
                               "without; write --svg instead")
             .arg(o.pdfFile);
     const DialDesign design = designForFiles(d);
+    const dial::Drawing drawn = o.scale == 1 ? design.drawing : dial::scaled(design.drawing, 1 / o.scale);
     if (!o.svgFile.isEmpty())
-        if (QString error = saveText(o.svgFile, dial::svgText(design.drawing)); !error.isEmpty())
+        if (QString error = saveText(o.svgFile, dial::svgText(drawn)); !error.isEmpty())
             return error;
     if (!o.dxfFile.isEmpty())
-        if (QString error = saveText(o.dxfFile, dial::dxfText(design.drawing)); !error.isEmpty())
+        if (QString error = saveText(o.dxfFile, dial::dxfText(drawn)); !error.isEmpty())
             return error;
     if (!o.cardSvgFile.isEmpty())
         if (QString error = saveText(o.cardSvgFile, dial::svgText(drawingParts(d.design.drawing, {dial::Part::Card})));

@@ -13,10 +13,13 @@ namespace orvane {
 namespace {
 
 // Options that shape the dial or its files, refused without --dial.
-constexpr const char *kDialOnly[] = {"facing", "tilt", "nodus-height", "plate",      "hour-step", "dial-time",
-                                     "svg",    "dxf",  "pdf",          "date-lines", "card",      "card-svg"};
+constexpr const char *kDialOnly[] = {"facing",     "tilt",      "nodus-height", "plate", "half-width",
+                                     "hour-step",  "dial-time", "svg",          "dxf",   "pdf",
+                                     "date-lines", "card",      "card-svg",     "scale"};
 // The field data's own options; with --dial no field data is printed.
 constexpr const char *kFieldOnly[] = {"days", "mark", "bearing", "altitude", "wall-reading"};
+
+constexpr int kMaxScale = 10000;
 
 QString opt(const char *name) { return QStringLiteral("--") + QLatin1String(name); }
 
@@ -34,14 +37,31 @@ QString refused(const QCommandLineParser &p, const char *name, const QString &wa
     return QStringLiteral("%1 \"%2\": %3").arg(opt(name), p.value(QLatin1String(name)), wanted);
 }
 
-enum class KindsTaking { Any, Facing, Tilt };
+enum class KindsTaking { Any, Facing, Tilt, Plate, HalfWidth };
+
+bool takes(const dial::DialKind &k, KindsTaking taking)
+{
+    switch (taking) {
+    case KindsTaking::Any:
+        return true;
+    case KindsTaking::Facing:
+        return k.takesFacing;
+    case KindsTaking::Tilt:
+        return k.takesTilt;
+    case KindsTaking::Plate:
+        return k.takesPlate;
+    case KindsTaking::HalfWidth:
+        return k.takesHalfWidth;
+    }
+    return false;
+}
 
 // "horizontal or vertical": the kinds' names, or those that take a facing or a tilt.
 QString kindNames(KindsTaking taking = KindsTaking::Any)
 {
     QStringList names;
     for (const dial::DialKind &k : dial::dialKinds())
-        if (taking == KindsTaking::Any || (taking == KindsTaking::Facing ? k.takesFacing : k.takesTilt))
+        if (takes(k, taking))
             names << QString::fromLatin1(k.commandName);
     const QString last = names.isEmpty() ? QString() : names.takeLast();
     return names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
@@ -75,6 +95,8 @@ QString rangeMessage(const QCommandLineParser &p, const SettingProblem &problem)
                 .arg(DialSettings{}.nodusHeight);
         return refused(p, "nodus-height",
                        QStringLiteral("give mm from %1 to the plate's smaller side (%2)").arg(low, high));
+    case DialSetting::HalfWidth:
+        return refused(p, "half-width", QStringLiteral("give metres from %1 to %2").arg(low, high));
     }
     return {};
 }
@@ -104,6 +126,14 @@ std::optional<QString> readShape(const QCommandLineParser &p, const dial::DialKi
     } else if (p.isSet(QStringLiteral("tilt"))) {
         return QStringLiteral("--tilt is for --dial %1; %2 takes none").arg(kindNames(KindsTaking::Tilt), aKind(kind));
     }
+
+    for (const auto &[name, taking] : {std::pair{"plate", KindsTaking::Plate},
+                                       {"nodus-height", KindsTaking::Plate},
+                                       {"half-width", KindsTaking::HalfWidth}})
+        if (p.isSet(QLatin1String(name)) && !takes(kind, taking))
+            return QStringLiteral("%1 is for --dial %2; %3 takes none").arg(opt(name), kindNames(taking), aKind(kind));
+    if (p.isSet(QStringLiteral("half-width")))
+        d.halfWidth = number(p.value(QStringLiteral("half-width"))).value_or(kUnread);
 
     if (p.isSet(QStringLiteral("plate"))) {
         static const QRegularExpression re(
@@ -164,6 +194,17 @@ std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optiona
         if (!lines)
             return refused(p, "date-lines", QStringLiteral("give none, solstices or months"));
         d.dateLines = DateLineChoice(*lines);
+    }
+    if (p.isSet(QStringLiteral("scale"))) {
+        static const QRegularExpression re(QStringLiteral("^\\s*1\\s*:\\s*([0-9]+)\\s*$"));
+        const QRegularExpressionMatch m = re.match(p.value(QStringLiteral("scale")));
+        const int n = m.hasMatch() ? m.captured(1).toInt() : 0;
+        if (n < 1 || n > kMaxScale)
+            return refused(p, "scale",
+                           QStringLiteral("give 1:N, N a whole number from 1 to %1, such as 1:50").arg(kMaxScale));
+        if (p.value(QStringLiteral("svg")).isEmpty() && p.value(QStringLiteral("dxf")).isEmpty())
+            return QStringLiteral("--scale goes with --svg or --dxf");
+        d.scale = n;
     }
     d.card = p.isSet(QStringLiteral("card"));
     d.svgFile = p.value(QStringLiteral("svg"));

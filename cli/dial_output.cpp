@@ -1,4 +1,5 @@
 #include "dial_output.h"
+#include "ground_output.h"
 
 #include "cli_options.h"
 #include "dial/card_drawing.h"
@@ -131,6 +132,12 @@ QString dialJson(const DialData &d)
     writeSiteJson(w, d.site, d.zoneName);
     w.beginObject("dial");
     w.value("type", QLatin1String(design.kind->commandName));
+    if (design.layout.ground) {
+        groundJson(w, d);
+        w.endObject();
+        w.endObject();
+        return w.text();
+    }
     w.value("nodus_height_mm", design.input.nodusHeight, kMmDecimals);
     w.value("dial_time", timeName(design.input.time));
     w.value("hour_step_minutes", design.input.stepMinutes);
@@ -240,6 +247,25 @@ QString faceText(const dial::DialKind &kind, const DesignFace &face)
     return text;
 }
 
+namespace {
+
+// With --card, the card by week.
+QString cardText(const DialData &d)
+{
+    if (!d.options.card || !d.design.card)
+        return {};
+    QString text = QStringLiteral("\nCorrection card %1: add to the dial's reading to get the clock's time\n")
+                       .arg(d.site.date.year());
+    Rows card{{QStringLiteral("week from"), QStringLiteral("add"), QStringLiteral("seconds")}};
+    for (const CardDay &day : weeklyRows(*d.design.card))
+        card << QStringList{day.date.toString(Qt::ISODate),
+                            QString::fromStdString(dial::minutesSeconds(day.addSeconds)),
+                            signedFixed(day.addSeconds, 1)};
+    return text + columns(card);
+}
+
+} // namespace
+
 QString dialText(const DialData &d)
 {
     const DialDesign &design = d.design;
@@ -252,6 +278,8 @@ QString dialText(const DialData &d)
                                 ? QStringLiteral("zone time (the 12 line at UTC%1's mean noon)")
                                       .arg(utcOffsetText(s.clock.utcOffsetMinutes))
                                 : QStringLiteral("sun time"));
+    if (design.layout.ground)
+        return text + u'\n' + groundText(d) + cardText(d);
     text += QStringLiteral("Millimetres on the plate from the nodus's foot: x to the %1, y %2.\n\n")
                 .arg(QLatin1String(kind.xWord), QLatin1String(kind.yWord));
     for (const DesignFace &face : design.faces) {
@@ -264,17 +292,7 @@ QString dialText(const DialData &d)
         text += QStringLiteral("\nNote: %1.\n").arg(note);
     if (!design.leanNote.isEmpty())
         text += QStringLiteral("\nLean: %1.\n").arg(design.leanNote);
-    if (d.options.card && design.card) {
-        text += QStringLiteral("\nCorrection card %1: add to the dial's reading to get the clock's time\n")
-                    .arg(s.date.year());
-        Rows card{{QStringLiteral("week from"), QStringLiteral("add"), QStringLiteral("seconds")}};
-        for (const CardDay &day : weeklyRows(*design.card))
-            card << QStringList{day.date.toString(Qt::ISODate),
-                                QString::fromStdString(dial::minutesSeconds(day.addSeconds)),
-                                signedFixed(day.addSeconds, 1)};
-        text += columns(card);
-    }
-    return text;
+    return text + cardText(d);
 }
 
 QString dialCsv(const DialData &d)
@@ -286,6 +304,8 @@ QString dialCsv(const DialData &d)
             text += day.date.toString(Qt::ISODate) + u',' + fixed(day.addSeconds, 1) + u'\n';
         return text;
     }
+    if (d.design.layout.ground)
+        return groundCsv(d);
     text = QStringLiteral("hour,label,x1,y1,x2,y2\n");
     for (const dial::HourLine &h : d.design.layout.hourLines) {
         const dial::PlatePoint a = onPlate(d.design.input.plate, h.line.from),

@@ -62,6 +62,8 @@ QString problemText(const SettingProblem &problem)
         return range(QStringLiteral("a height"), QStringLiteral("mm"));
     case DialSetting::NodusHeight:
         return range(QStringLiteral("a height"), QStringLiteral("mm (the plate's smaller side)"));
+    case DialSetting::HalfWidth:
+        return range(QStringLiteral("a half-width"), QStringLiteral("m"));
     }
     return {};
 }

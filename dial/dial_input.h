@@ -11,8 +11,8 @@
 namespace orvane::dial {
 
 // The kinds of dial (dial_kinds.h). Every one is a plane face, or two, whose
-// orientation the kind works out.
-enum class DialType { Horizontal, Vertical, Plane, Polar, Equatorial };
+// orientation the kind works out; the analemmatic dial's is the level ground.
+enum class DialType { Horizontal, Vertical, Plane, Polar, Equatorial, Analemmatic };
 
 // Sun: local apparent time, the 12 line on the meridian. Zone: the 12 line
 // where the shadow falls at the zone meridian's mean noon, so the dial differs
@@ -51,6 +51,7 @@ struct DialInput {
     int stepMinutes = 60;    // 60, 30 or 15
     DialTime time = DialTime::Sun;
     double zoneMeridian = 0; // degrees east, used by DialTime::Zone
+    double halfWidth = 2.5;  // m, an analemmatic dial's ellipse's east-west half-width
 };
 
 // Bounds the caller checks before laying out a dial (millimetres): each side

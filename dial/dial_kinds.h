@@ -5,6 +5,7 @@
 // new kind is a new entry with its layout and drawing.
 #include "dial/dial_layout.h"
 #include "dial/plane_drawing.h"
+#include "dial/plate.h"
 
 #include <string>
 #include <string_view>
@@ -42,6 +43,16 @@ struct DialKind {
     std::vector<DialFace> (*faces)(const DialInput &given);
     DialLayout (*layout)(const DialInput &);
     Drawing (*draw)(const DrawingInput &);
+    // The plate around a face, from the width and height asked for (mm).
+    PlateRect (*plate)(const DialInput &, double width, double height);
+    // What the face shows for the day of a declination (degrees).
+    std::vector<Polyline> (*dateLine)(const DialInput &, double declination);
+    bool takesPlate;     // a plate's size and the nodus's height (mm)
+    bool takesHalfWidth; // an ellipse's half-width on the ground (m)
+    // Where it can be laid out: |latitude| from minLatitude to maxLatitude,
+    // and the reason when not.
+    double minLatitude, maxLatitude;
+    const char *latitudeReason;
 };
 
 // Every kind, in the order the chooser and the help list them.

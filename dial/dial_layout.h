@@ -1,5 +1,6 @@
 #pragma once
 // The style, the gnomon to cut and the hour lines of a plane dial.
+#include "dial/analemmatic.h"
 #include "dial/dial_input.h"
 #include "dial/plate.h"
 
@@ -42,6 +43,8 @@ struct DialLayout {
     // lights the face while above the horizon on some day of the year; lines
     // that miss the plate are left out.
     std::vector<HourLine> hourLines;
+    // An analemmatic dial's marks on the ground, in place of the above.
+    std::optional<GroundLayout> ground;
 };
 
 DialLayout layoutDial(const DialInput &input);

@@ -65,4 +65,32 @@ PlateRect bounds(const Drawing &drawing)
     return e.rect();
 }
 
+namespace {
+
+void scale(Group &g, double f, double minLabel)
+{
+    g.pen.width *= f;
+    for (Path &p : g.paths)
+        for (PlatePoint &q : p.points)
+            q = {q.x * f, q.y * f};
+    for (Circle &c : g.circles)
+        c = {{c.centre.x * f, c.centre.y * f}, c.radius * f};
+    for (Label &l : g.labels) {
+        l.at = {l.at.x * f, l.at.y * f};
+        l.size = std::max(l.size * f, minLabel);
+    }
+    for (Group &child : g.groups)
+        scale(child, f, minLabel);
+}
+
+} // namespace
+
+Drawing scaled(const Drawing &drawing, double factor, double minLabel)
+{
+    Drawing out = drawing;
+    for (Group &g : out.groups)
+        scale(g, factor, minLabel);
+    return out;
+}
+
 } // namespace orvane::dial

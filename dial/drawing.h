@@ -70,6 +70,10 @@ PlateRect bounds(const Drawing &drawing, Part part);
 PlateRect bounds(const Drawing &drawing);
 PlateRect bounds(const Group &group);
 
+// The drawing shrunk by `factor` (0.02 for 1:50) about the origin, pens and
+// labels too, but no label smaller than `minLabel` mm: a plan to scale.
+Drawing scaled(const Drawing &drawing, double factor, double minLabel = 2);
+
 // Calls `visit` for the group and each group inside it, depth first.
 template <class Visit>
 void forEachGroup(const Group &group, Visit &&visit)

@@ -88,7 +88,7 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
             QString::fromStdString(f.name), QString::fromStdString(f.lit), f.input, d.kind->layout(f.input), {}};
         for (const DateLineSpec &spec : specs)
             face.dateLines.push_back(
-                {spec.name, spec.label, spec.declination, spec.date, dial::dateLine(f.input, spec.declination)});
+                {spec.name, spec.label, spec.declination, spec.date, d.kind->dateLine(f.input, spec.declination)});
         d.faces.push_back(face);
     }
     d.input = d.faces.front().input;
@@ -99,13 +99,19 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
 
     const QString kindTitle = dialKindTitle(*d.kind, d.input.facing, d.input.tilt, locale);
     d.title = kindTitle + QStringLiteral(", ") + siteText(site.latitude, site.longitude, locale);
-    d.notes << QStringLiteral("Style height %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2))
-            << timeNote(d.input, site, locale);
+    if (const std::optional<dial::GroundLayout> &g = d.layout.ground) {
+        d.notes << QStringLiteral("Ellipse %1 m by %2 m")
+                       .arg(locale.toString(2 * g->halfWidth, 'f', 2), locale.toString(2 * g->minorHalfWidth, 'f', 2));
+        d.meridianClock = methodCrossings(site).meridian.clock;
+    } else {
+        d.notes << QStringLiteral("Style height %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2));
+    }
+    d.notes << timeNote(d.input, site, locale);
     for (const DesignFace &face : d.faces) {
         const QString which = QStringLiteral("the %1face").arg(face.name.isEmpty() ? QString() : face.name + u' ');
         if (!face.lit.isEmpty())
             d.faceNotes << firstUpper(which) + QStringLiteral(" is ") + face.lit;
-        if (face.layout.hourLines.empty())
+        if (face.layout.hourLines.empty() && !face.layout.ground)
             d.faceNotes << (dial::faceEverLit(face.input)
                                 ? QStringLiteral("No hour line falls on %1's plate").arg(which)
                                 : QStringLiteral("No hour line falls on %1: the sun never lights it above the "
@@ -135,9 +141,11 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     QString kind = kindTitle;
     kind.replace(QStringLiteral(" dial"), QString());
     kind.replace(QStringLiteral(" facing"), QStringLiteral(", facing"));
-    d.dialLine =
-        QStringLiteral("Dial: %1, nodus %2 mm above the plate, %3")
-            .arg(kind.left(1).toLower() + kind.mid(1), reportNumberText(settings.nodusHeight, locale), d.notes.last());
+    const QString size =
+        d.kind->takesPlate
+            ? QStringLiteral("nodus %1 mm above the plate").arg(reportNumberText(settings.nodusHeight, locale))
+            : QStringLiteral("half-width %1 m").arg(reportNumberText(settings.halfWidth, locale));
+    d.dialLine = QStringLiteral("Dial: %1, %2, %3").arg(kind.left(1).toLower() + kind.mid(1), size, d.notes.last());
     d.notes << d.faceNotes;
 
     dial::DrawingInput in;

@@ -23,6 +23,8 @@ double valueOf(DialSetting setting, const DialSettings &s)
         return s.plateHeight;
     case DialSetting::NodusHeight:
         return s.nodusHeight;
+    case DialSetting::HalfWidth:
+        return s.halfWidth;
     }
     return 0;
 }
@@ -45,6 +47,8 @@ SettingRange settingRange(DialSetting setting, const DialSettings &s)
         const double height = side.holds(s.plateHeight) ? s.plateHeight : dial::kMaxPlateSide;
         return {dial::kMinNodusHeight, std::min(width, height)};
     }
+    case DialSetting::HalfWidth:
+        return {dial::kMinHalfWidth, dial::kMaxHalfWidth};
     }
     return {};
 }
@@ -54,16 +58,35 @@ std::vector<SettingProblem> checkDialSettings(const DialSettings &s)
     std::vector<SettingProblem> problems;
     const dial::DialKind &kind = dial::dialKind(s.type);
     for (DialSetting setting : {DialSetting::Facing, DialSetting::Tilt, DialSetting::PlateWidth,
-                                DialSetting::PlateHeight, DialSetting::NodusHeight}) {
+                                DialSetting::PlateHeight, DialSetting::NodusHeight, DialSetting::HalfWidth}) {
         if (setting == DialSetting::Facing && (!kind.takesFacing || (kind.facingOptional && std::isnan(s.facing))))
             continue;
         if (setting == DialSetting::Tilt && !kind.takesTilt)
+            continue;
+        if (setting == DialSetting::HalfWidth
+                ? !kind.takesHalfWidth
+                : setting != DialSetting::Facing && setting != DialSetting::Tilt && !kind.takesPlate)
             continue;
         const SettingRange range = settingRange(setting, s);
         if (!range.holds(valueOf(setting, s)))
             problems.push_back({setting, range});
     }
     return problems;
+}
+
+QString dialLatitudeProblem(const DialSettings &settings, double latitude)
+{
+    const dial::DialKind &kind = dial::dialKind(settings.type);
+    if (std::fabs(latitude) >= kind.minLatitude && std::fabs(latitude) <= kind.maxLatitude)
+        return {};
+    QString title = QString::fromUtf8(kind.title);
+    title = (QStringLiteral("AEIOU").contains(title.front()) ? QStringLiteral("An ") : QStringLiteral("A ")) +
+            title.front().toLower() + title.mid(1);
+    return QStringLiteral("%1 needs a latitude from %2° to %3°, north or south: %4")
+        .arg(title)
+        .arg(kind.minLatitude)
+        .arg(kind.maxLatitude)
+        .arg(QString::fromUtf8(kind.latitudeReason ? kind.latitudeReason : ""));
 }
 
 std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettings &settings)
@@ -79,9 +102,10 @@ std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettin
     given.stepMinutes = settings.stepMinutes;
     given.time = settings.time;
     given.zoneMeridian = site.clock.zoneMeridian();
+    given.halfWidth = settings.halfWidth;
     std::vector<dial::DialFace> faces = kind.faces(given);
     for (dial::DialFace &face : faces)
-        face.input.plate = dial::plateAround(face.input, settings.plateWidth, settings.plateHeight);
+        face.input.plate = kind.plate(face.input, settings.plateWidth, settings.plateHeight);
     return faces;
 }
 

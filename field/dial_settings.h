@@ -19,13 +19,14 @@ struct DialSettings {
     double nodusHeight = 100; // mm
     double plateWidth = 300;  // mm
     double plateHeight = 300; // mm
+    double halfWidth = 2.5;   // m, for kinds laid out on the ground
     int stepMinutes = 60;
     dial::DialTime time = dial::DialTime::Sun;
     DateLineChoice dateLines = DateLineChoice::Solstices;
 };
 
 // The settings a number is typed for, in the order they are checked.
-enum class DialSetting { Facing, Tilt, PlateWidth, PlateHeight, NodusHeight };
+enum class DialSetting { Facing, Tilt, PlateWidth, PlateHeight, NodusHeight, HalfWidth };
 
 struct SettingRange {
     double low = 0;
@@ -46,6 +47,10 @@ struct SettingProblem {
 // kind can do without also when NaN. A nodus height against a plate side
 // that is refused itself is judged against the largest plate.
 std::vector<SettingProblem> checkDialSettings(const DialSettings &settings);
+
+// Why the kind cannot be laid out at this latitude ("An analemmatic dial
+// needs a latitude from 10° to 80°, north or south: ..."); empty when it can.
+QString dialLatitudeProblem(const DialSettings &settings, double latitude);
 
 // The dial's faces (one, or an equatorial dial's two), each with its
 // orientation and its plate placed around it.

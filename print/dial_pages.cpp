@@ -1,5 +1,6 @@
 #include "dial_pages.h"
 #include "card_page.h"
+#include "staking_sheet.h"
 #include "drawing_painter.h"
 #include "page_font.h"
 #include "tile_labels.h"
@@ -352,10 +353,15 @@ TileGrid tileGrid(const dial::PlateRect &content, double pageWidth, double pageH
 DialPagePlan planDialPages(const DialDesign &design, const QPageSize &paper)
 {
     DialPagePlan plan;
+    plan.card = design.card.has_value();
+    if (design.layout.ground) {
+        plan.plate.rows = plan.plate.columns = plan.gnomon.rows = plan.gnomon.columns = 0;
+        plan.stakingPages = 2;
+        return plan;
+    }
     plan.plate = bestGrid(printedPlateExtent(design), paper);
     plan.gnomon = bestGrid(padded(dial::bounds(design.drawing, dial::Part::Gnomon), 5), paper);
     plan.overview = plan.plate.count() > 1;
-    plan.card = design.card.has_value();
     return plan;
 }
 
@@ -408,6 +414,16 @@ PrintedDial paintDialPages(QPagedPaintDevice &device, const DialDesign &design, 
                 paintRulers(p, frame);
                 paintTile(p, frame, part.grid, row, column, design, part.part);
             }
+    if (plan.stakingPages > 0) {
+        if (going && (going = pager.next(QPageLayout::Portrait, frame))) {
+            paintHeader(p, frame, design.title, design.siteLine, pageOf.arg(pager.done()).arg(total));
+            paintStakingPlan(p, frame.area(), frame.mm, design);
+        }
+        if (going && (going = pager.next(QPageLayout::Portrait, frame))) {
+            paintHeader(p, frame, design.title, design.dialLine, pageOf.arg(pager.done()).arg(total));
+            paintStakingTables(p, frame.area(), frame.mm, design);
+        }
+    }
     if (going && plan.card && (going = pager.next(QPageLayout::Portrait, frame)))
         paintCardPage(p, frame.page, design);
     const bool ended = pager.finish();

@@ -58,8 +58,10 @@ struct DialPagePlan {
     TileGrid plate;
     TileGrid gnomon;
     bool card = false;
+    // A dial on the ground has no tiles: its plan and its tables, a page each.
+    int stakingPages = 0;
 
-    int pages() const { return int(overview) + plate.count() + gnomon.count() + int(card); }
+    int pages() const { return int(overview) + plate.count() + gnomon.count() + stakingPages + int(card); }
 };
 
 DialPagePlan planDialPages(const DialDesign &design, const QPageSize &paper);

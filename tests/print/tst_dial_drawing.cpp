@@ -115,7 +115,8 @@ private slots:
         const dial::PlateRect grown{plate.xMin - 1e-9, plate.yMin - 1e-9, plate.xMax + 1e-9, plate.yMax + 1e-9};
         int lines = 0;
         for (const dial::Group &top : design.drawing.groups)
-            if (top.name == "plate" || top.name == "hour-lines" || top.name == "date-lines" || top.name == "substyle")
+            if (top.name == "plate" || top.name == "hour-lines" || top.name == "date-lines" || top.name == "substyle" ||
+                top.name == "ellipse" || top.name == "date-scale" || top.name == "north-south-line")
                 dial::forEachGroup(top, [&](const dial::Group &g) {
                     for (const dial::Path &path : g.paths)
                         for (dial::PlatePoint p : path.points) {

@@ -1,0 +1,27 @@
+#pragma once
+// A dial on the ground put in words for whoever stakes it out and reads it:
+// the steps with two tapes from the north-south line, and how to stand.
+
+#include "dial_design.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+namespace orvane {
+
+// Metres to the centimetre, in the reader's numbers: "1.96".
+QString metresText(double metres, const QLocale &locale);
+
+// "east", "west" or "on the line".
+QString groundSideWord(int side);
+
+// The staking steps, then how to read the dial; empty for a dial that is
+// not laid out on the ground.
+QStringList stakingSteps(const DialDesign &design, const QLocale &locale);
+
+// "Stand up straight: anyone 1.23 m tall or taller casts a shadow that
+// reaches the marks from 9 to 15 h on every day of the year."
+QString gnomonNote(const DialDesign &design, const QLocale &locale);
+
+} // namespace orvane
