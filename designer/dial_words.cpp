@@ -1,6 +1,7 @@
 #include "dial_words.h"
 
 #include "field/dial_dates.h"
+#include "field/ground_staking.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,7 +30,54 @@ QString hourRange(const std::vector<HourRow> &rows)
     return QStringLiteral("%1 hour lines, from %2 to %3").arg(rows.size()).arg(first->label, last->label);
 }
 
+// "17 hour marks, from 4 to 20".
+QString markRange(const dial::GroundLayout &g)
+{
+    if (g.marks.empty())
+        return QStringLiteral("no hour marks");
+    return QStringLiteral("%1 hour marks, from %2 to %3")
+        .arg(g.marks.size())
+        .arg(QString::fromStdString(g.marks.front().label), QString::fromStdString(g.marks.back().label));
+}
+
+QString northSouth(double y, const QLocale &locale)
+{
+    return QStringLiteral("%1 m %2").arg(metresText(std::fabs(y), locale), y < 0 ? "south" : "north");
+}
+
 } // namespace
+
+QString groundFigures(const DialDesign &design, const QLocale &locale)
+{
+    const dial::GroundLayout &g = *design.layout.ground;
+    return QStringLiteral("Noon point N %1 of the centre C. Foci %2 m east and west of C; string loop %3 m.\n%4")
+        .arg(northSouth(g.noonY, locale), metresText(g.focus, locale), metresText(g.stringLoop, locale),
+             gnomonNote(design, locale));
+}
+
+QString groundDescription(const DialDesign &design, const QLocale &locale)
+{
+    const dial::GroundLayout &g = *design.layout.ground;
+    QString text = QStringLiteral("%1: an ellipse %2 m by %3 m on the ground, %4.")
+                       .arg(design.title, metresText(2 * g.halfWidth, locale), metresText(2 * g.minorHalfWidth, locale),
+                            markRange(g));
+    if (!design.dateLines.empty()) {
+        const auto [south, north] = std::minmax_element(
+            design.dateLines.begin(), design.dateLines.end(),
+            [](const DesignDateLine &a, const DesignDateLine &b) { return a.declination < b.declination; });
+        text += QStringLiteral(" The date scale runs along the north-south line from %1 to %2 of the centre.")
+                    .arg(northSouth(dial::groundDateY(design.input, south->declination), locale),
+                         northSouth(dial::groundDateY(design.input, north->declination), locale));
+    }
+    return text + QStringLiteral(" Stand on today's date and your shadow points to the time.");
+}
+
+QString groundSummary(const DialDesign &design, const QLocale &locale)
+{
+    const dial::GroundLayout &g = *design.layout.ground;
+    return QStringLiteral("Ellipse %1 m by %2 m, %3.")
+        .arg(metresText(2 * g.halfWidth, locale), metresText(2 * g.minorHalfWidth, locale), markRange(g));
+}
 
 QString correctionWords(double seconds)
 {

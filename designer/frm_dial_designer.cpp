@@ -9,9 +9,11 @@
 #include "angles/angles.h"
 #include "dial/dxf_writer.h"
 #include "dial/svg_writer.h"
+#include "field/ground_staking.h"
 #include "forms/spoken_text.h"
 #include "print/dial_pages.h"
 #include "text/dial_measure.h"
+#include "text/input_parsing.h"
 #include "text/report_text.h"
 #include "text/window_texts.h"
 
@@ -73,7 +75,7 @@ QString problemText(const SettingProblem &problem)
 FrmDialDesigner::FrmDialDesigner(QWidget *parent) : QWidget(parent)
 {
     buildControls();
-    for (QLineEdit *e : {txtFacing, txtTilt, txtNodus, txtWidth, txtHeight})
+    for (QLineEdit *e : {txtFacing, txtTilt, txtNodus, txtWidth, txtHeight, txtHalfWidth})
         connect(e, &QLineEdit::textChanged, this, &FrmDialDesigner::redraw);
     for (QComboBox *c : {cboType, cboStep, cboTime, cboDateLines})
         connect(c, &QComboBox::currentIndexChanged, this, &FrmDialDesigner::redraw);
@@ -127,6 +129,7 @@ DialSettings FrmDialDesigner::typedSettings() const
     s.nodusHeight = typed(txtNodus, MeasureUnit::Millimetres);
     s.facing = typed(txtFacing, MeasureUnit::Degrees);
     s.tilt = typed(txtTilt, MeasureUnit::Degrees);
+    s.halfWidth = convertNumberText(txtHalfWidth->text(), QLocale()).value_or(std::numeric_limits<double>::quiet_NaN());
     return s;
 }
 
@@ -171,6 +174,20 @@ void FrmDialDesigner::redraw()
     const dial::DialKind &kind = dial::dialKind(typedIn.type);
     txtFacing->setEnabled(kind.takesFacing);
     txtTilt->setEnabled(kind.takesTilt);
+    for (QLineEdit *e : {txtNodus, txtWidth, txtHeight})
+        e->setEnabled(kind.takesPlate);
+    txtHalfWidth->setEnabled(kind.takesHalfWidth);
+    const bool ground = kind.takesHalfWidth;
+    // The dial's own table takes the other's place, in view if that was.
+    QWidget *shown = ground ? tabStaking : static_cast<QWidget *>(tblHours);
+    QWidget *hidden = ground ? static_cast<QWidget *>(tblHours) : tabStaking;
+    const bool swap = tabTables->currentWidget() == hidden;
+    tabTables->setTabVisible(tabTables->indexOf(shown), true);
+    tabTables->setTabVisible(tabTables->indexOf(hidden), false);
+    if (swap)
+        tabTables->setCurrentWidget(shown);
+    lblStakingSteps->setVisible(ground);
+    sideView->setVisible(!ground); // no face or style to show
 
     // Each box's own problem beside it, from the one check.
     const std::vector<SettingProblem> problems = checkDialSettings(typedIn);
@@ -179,7 +196,8 @@ void FrmDialDesigner::redraw()
         {DialSetting::Tilt, {txtTilt, lblTiltProblem}},
         {DialSetting::PlateWidth, {txtWidth, lblWidthProblem}},
         {DialSetting::PlateHeight, {txtHeight, lblHeightProblem}},
-        {DialSetting::NodusHeight, {txtNodus, lblNodusProblem}}};
+        {DialSetting::NodusHeight, {txtNodus, lblNodusProblem}},
+        {DialSetting::HalfWidth, {txtHalfWidth, lblHalfWidthProblem}}};
     for (const auto &[setting, box] : boxes) {
         const DialSetting which = setting; // clang 14 captures no structured binding
         const auto problem = std::find_if(problems.begin(), problems.end(),
@@ -192,18 +210,18 @@ void FrmDialDesigner::redraw()
         b->setEnabled(s.has_value());
     cmdSaveSvg->setEnabled(s.has_value() && svgWriter_);
     if (!s) {
-        // Nothing of the last dial stays in view as if it were this one.
-        const QString refused = QStringLiteral("Not drawn: a setting is refused (see the message beside its box).");
-        preview->showRefused(refused);
-        preview->setAccessibleDescription(refused);
-        lblStyleHeight->setText(QStringLiteral("Style height: not shown while a setting is refused"));
-        lblRoot->setText(refused);
-        lblLean->hide();
         QStringList texts;
         for (const SettingProblem &p : problems)
             texts << problemText(p);
-        say(lblSummary, QString(), texts.join(u' '));
-        tblHours->setRowCount(0);
+        showRefused(QStringLiteral("Not drawn: a setting is refused (see the message beside its box)."),
+                    texts.join(u' '));
+        return;
+    }
+    // A kind that cannot be laid out at the site's latitude.
+    if (const QString where = dialLatitudeProblem(*s, request_.latitude); !where.isEmpty()) {
+        for (QPushButton *b : {cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdSaveDxf})
+            b->setEnabled(false);
+        showRefused(QStringLiteral("Not drawn: %1.").arg(where), where + u'.');
         return;
     }
 
@@ -228,11 +246,60 @@ void FrmDialDesigner::redraw()
     lblLean->setText(d.leanNote.isEmpty() ? QString() : d.leanNote + u'.');
     lblLean->setVisible(!d.leanNote.isEmpty());
 
+    if (d.layout.ground) {
+        showStaking(d);
+        return;
+    }
     const std::vector<HourRow> rows = hourRows(d);
     preview->setAccessibleDescription(dialDescription(d, rows, locale));
     say(lblSummary, rows.empty() ? QString() : QStringLiteral("%1 hour lines").arg(rows.size()),
         dialSummary(d, rows, locale));
     fillHourTable(rows, *d.kind);
+}
+
+void FrmDialDesigner::showRefused(const QString &why, const QString &spoken)
+{
+    // Nothing of the last dial stays in view as if it were this one.
+    preview->showRefused(why);
+    preview->setAccessibleDescription(why);
+    lblStyleHeight->setText(QStringLiteral("Style height: not shown while a setting is refused"));
+    lblRoot->setText(why);
+    lblLean->hide();
+    say(lblSummary, QString(), spoken);
+    tblHours->setRowCount(0);
+    tblStaking->setRowCount(0);
+    lblStakingSteps->clear();
+}
+
+void FrmDialDesigner::showStaking(const DialDesign &d)
+{
+    const QLocale locale;
+    const dial::GroundLayout &g = *d.layout.ground;
+    lblStyleHeight->setText(QStringLiteral("Ellipse: %1 m by %2 m")
+                                .arg(metresText(2 * g.halfWidth, locale), metresText(2 * g.minorHalfWidth, locale)));
+    lblRoot->setText(groundFigures(d, locale));
+    preview->setAccessibleDescription(groundDescription(d, locale));
+    say(lblSummary, QStringLiteral("%1 hour marks").arg(g.marks.size()), groundSummary(d, locale));
+    QStringList steps;
+    int n = 0;
+    for (const QString &step : stakingSteps(d, locale))
+        steps << QStringLiteral("%1. %2").arg(++n).arg(step);
+    lblStakingSteps->setText(steps.join(u'\n'));
+    const QStringList headers{QStringLiteral("Hour"), QStringLiteral("From C (m)"), QStringLiteral("From N (m)"),
+                              QStringLiteral("Side")};
+    tblStaking->setRowCount(int(g.marks.size()));
+    for (int i = 0; i < int(g.marks.size()); ++i) {
+        const dial::GroundMark &m = g.marks[std::size_t(i)];
+        const QStringList cells{QString::fromStdString(m.label), metresText(m.fromCentre, locale),
+                                metresText(m.fromNoon, locale), groundSideWord(m.side)};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto *item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(c == 0 || c == 3 ? Qt::AlignLeft | Qt::AlignVCenter
+                                                    : Qt::AlignRight | Qt::AlignVCenter);
+            item->setData(Qt::AccessibleTextRole, headers[c] + QStringLiteral(": ") + cells[c]);
+            tblStaking->setItem(i, c, item);
+        }
+    }
 }
 
 void FrmDialDesigner::fillHourTable(const std::vector<HourRow> &rows, const dial::DialKind &kind)

@@ -1,6 +1,7 @@
 #pragma once
-// The Dial Designer window: a plane dial for the main window's site, drawn
-// to scale as its inputs change, printed at full size.
+// The Dial Designer window: a dial for the main window's site, drawn to
+// scale as its inputs change, printed at full size or, laid out on the
+// ground, as a staking sheet.
 
 #include "designer_request.h"
 #include "hour_rows.h"
@@ -65,6 +66,8 @@ private:
     void showProblem(QWidget *box, QLabel *label, const QString &problem);
     void showCard(const DesignCard &card);
     void fillHourTable(const std::vector<HourRow> &rows, const dial::DialKind &kind);
+    void showStaking(const DialDesign &design);
+    void showRefused(const QString &why, const QString &spoken);
     void say(SpokenLabel *label, const QString &shown, const QString &spoken = QString());
 
     DesignerRequest request_;
@@ -83,6 +86,8 @@ private:
     QLabel *lblWidthProblem = nullptr;
     QLineEdit *txtHeight = nullptr;
     QLabel *lblHeightProblem = nullptr;
+    QLineEdit *txtHalfWidth = nullptr;
+    QLabel *lblHalfWidthProblem = nullptr;
     QComboBox *cboStep = nullptr;
     QComboBox *cboTime = nullptr;
     QComboBox *cboDateLines = nullptr;
@@ -93,6 +98,9 @@ private:
     SpokenLabel *lblStatus = nullptr;
     QTabWidget *tabTables = nullptr;
     QTableWidget *tblHours = nullptr;
+    QWidget *tabStaking = nullptr;
+    QLabel *lblStakingSteps = nullptr;
+    QTableWidget *tblStaking = nullptr;
     QLabel *lblClock = nullptr;
     CardGraph *cardGraph = nullptr;
     QTableWidget *tblCard = nullptr;

@@ -119,6 +119,10 @@ void FrmDialDesigner::buildControls()
     lblWidthProblem = problemLabel(this, "lblWidthProblem");
     txtHeight = numberBox(this, "txtHeight", QStringLiteral("300"));
     lblHeightProblem = problemLabel(this, "lblHeightProblem");
+    txtHalfWidth = numberBox(this, "txtHalfWidth", QStringLiteral("2.5"));
+    txtHalfWidth->setAccessibleDescription(
+        QStringLiteral("For a dial on the ground: half its width east to west, from the centre to the 6 o'clock mark"));
+    lblHalfWidthProblem = problemLabel(this, "lblHalfWidthProblem");
     cboStep = namedWidget<SpokenComboBox>(this, "cboStep");
     for (int minutes : {60, 30, 15})
         cboStep->addItem(QStringLiteral("%1 minutes").arg(minutes), minutes);
@@ -148,6 +152,8 @@ void FrmDialDesigner::buildControls()
     add(labelFor(this, "lblNodus", QStringLiteral("&Nodus height (mm):"), txtNodus), txtNodus, lblNodusProblem);
     add(labelFor(this, "lblWidth", QStringLiteral("Plate &width (mm):"), txtWidth), txtWidth, lblWidthProblem);
     add(labelFor(this, "lblHeight", QStringLiteral("Plate h&eight (mm):"), txtHeight), txtHeight, lblHeightProblem);
+    add(labelFor(this, "lblHalfWidth", QStringLiteral("Half-width on the gro&und (m):"), txtHalfWidth), txtHalfWidth,
+        lblHalfWidthProblem);
     add(labelFor(this, "lblStep", QStringLiteral("&Hour lines every:"), cboStep), cboStep);
     add(labelFor(this, "lblTime", QStringLiteral("T&ime:"), cboTime), cboTime);
     add(labelFor(this, "lblDateLines", QStringLiteral("Date &lines:"), cboDateLines), cboDateLines);
@@ -162,7 +168,7 @@ void FrmDialDesigner::buildControls()
     lblLean->setWordWrap(true);
     lblSummary = namedWidget<SpokenLabel>(this, "lblDialSummary");
     lblSummary->setWordWrap(true);
-    for (QLineEdit *box : {txtFacing, txtTilt, txtNodus, txtWidth, txtHeight})
+    for (QLineEdit *box : {txtFacing, txtTilt, txtNodus, txtWidth, txtHeight, txtHalfWidth})
         tellFocusFirst(box);
     tblHours = namedWidget<QTableWidget>(this, "tblHours");
     tblHours->setColumnCount(3);
@@ -195,9 +201,31 @@ void FrmDialDesigner::buildControls()
     cardLayout->addWidget(cardGraph);
     cardLayout->addWidget(tblCard, 1);
 
+    // A dial on the ground: the steps, then each hour's two tapes.
+    tabStaking = namedWidget<QWidget>(this, "tabStaking");
+    lblStakingSteps = namedWidget<QLabel>(this, "lblStakingSteps");
+    lblStakingSteps->setWordWrap(true);
+    lblStakingSteps->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    lblStakingSteps->setFocusPolicy(Qt::StrongFocus);
+    lblStakingSteps->setAccessibleName(QStringLiteral("How to stake the dial out and read it"));
+    tblStaking = namedWidget<QTableWidget>(tabStaking, "tblStaking");
+    tblStaking->setColumnCount(4);
+    tblStaking->setHorizontalHeaderLabels(
+        {QStringLiteral("Hour"), QStringLiteral("From C (m)"), QStringLiteral("From N (m)"), QStringLiteral("Side")});
+    tblStaking->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblStaking->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblStaking->setTabKeyNavigation(false);
+    tblStaking->verticalHeader()->hide();
+    tblStaking->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblStaking->setAccessibleName(QStringLiteral("Two tapes to each hour mark, from C and from N"));
+    auto *stakingLayout = new QVBoxLayout(tabStaking);
+    stakingLayout->addWidget(tblStaking, 1);
+
     tabTables = namedWidget<QTabWidget>(this, "tabTables");
     tabTables->addTab(tblHours, QStringLiteral("Hour line&s"));
+    tabTables->addTab(tabStaking, QStringLiteral("Sta&king out"));
     tabTables->addTab(cardTab, QStringLiteral("Correction c&ard"));
+    tabTables->setTabVisible(tabTables->indexOf(tabStaking), false);
     tabTables->tabBar()->installEventFilter(new TabKeysFocusPage(tabTables));
 
     auto *left = new QVBoxLayout;
@@ -235,16 +263,22 @@ void FrmDialDesigner::buildControls()
 
     auto *body = new QHBoxLayout;
     body->addLayout(left);
-    body->addWidget(preview, 1);
+    // Under the plan, how to stake it out, for a dial on the ground.
+    auto *right = new QVBoxLayout;
+    right->addWidget(preview, 1);
+    right->addWidget(lblStakingSteps);
+    lblStakingSteps->hide();
+    body->addLayout(right, 1);
     auto *main = new QVBoxLayout(this);
     main->addWidget(lblSite);
     main->addLayout(body, 1);
     main->addLayout(buttons);
 
     // The keyboard walks the inputs top to bottom, then the table and the buttons.
-    QWidget *order[] = {cboType, txtFacing,    txtTilt,      sideView,   txtNodus,   txtWidth,        txtHeight,
-                        cboStep, cboTime,      cboDateLines, tabTables,  tblHours,   cardGraph,       tblCard,
-                        preview, cmdPrintDial, cmdSavePdf,   cmdSaveSvg, cmdSaveDxf, cmdCloseDesigner};
+    QWidget *order[] = {cboType,      txtFacing,    txtTilt,    sideView,   txtNodus,        txtWidth,
+                        txtHeight,    txtHalfWidth, cboStep,    cboTime,    cboDateLines,    tabTables,
+                        tblHours,     tblStaking,   cardGraph,  tblCard,    preview,         lblStakingSteps,
+                        cmdPrintDial, cmdSavePdf,   cmdSaveSvg, cmdSaveDxf, cmdCloseDesigner};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     resize(1000, 720);

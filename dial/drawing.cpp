@@ -67,29 +67,42 @@ PlateRect bounds(const Drawing &drawing)
 
 namespace {
 
-void scale(Group &g, double f, double minLabel)
+// Points times f, then moved by (dx, dy); pens and labels times f.
+void scale(Group &g, double f, double minLabel, double dx = 0, double dy = 0)
 {
+    const auto to = [&](PlatePoint p) { return PlatePoint{p.x * f + dx, p.y * f + dy}; };
     g.pen.width *= f;
     for (Path &p : g.paths)
         for (PlatePoint &q : p.points)
-            q = {q.x * f, q.y * f};
+            q = to(q);
     for (Circle &c : g.circles)
-        c = {{c.centre.x * f, c.centre.y * f}, c.radius * f};
+        c = {to(c.centre), c.radius * f};
     for (Label &l : g.labels) {
-        l.at = {l.at.x * f, l.at.y * f};
-        l.size = std::max(l.size * f, minLabel);
+        l.at = to(l.at);
+        l.size = f == 1 ? l.size : std::max(l.size * f, minLabel);
     }
     for (Group &child : g.groups)
-        scale(child, f, minLabel);
+        scale(child, f, minLabel, dx, dy);
 }
 
 } // namespace
 
 Drawing scaled(const Drawing &drawing, double factor, double minLabel)
 {
-    Drawing out = drawing;
+    Drawing out = drawing, dial, before;
     for (Group &g : out.groups)
-        scale(g, factor, minLabel);
+        if (g.part != Part::Card) {
+            before.groups.push_back(g);
+            scale(g, factor, minLabel);
+            dial.groups.push_back(g);
+        }
+    if (dial.groups.empty() || dial.groups.size() == out.groups.size())
+        return out;
+    // The card as far right of the plan, and its top as high, as by the dial.
+    const PlateRect was = bounds(before), plan = bounds(dial);
+    for (Group &g : out.groups)
+        if (g.part == Part::Card)
+            scale(g, 1, minLabel, plan.xMax - was.xMax, plan.yMax - was.yMax);
     return out;
 }
 

@@ -71,7 +71,8 @@ PlateRect bounds(const Drawing &drawing);
 PlateRect bounds(const Group &group);
 
 // The drawing shrunk by `factor` (0.02 for 1:50) about the origin, pens and
-// labels too, but no label smaller than `minLabel` mm: a plan to scale.
+// labels too, but no label smaller than `minLabel` mm: a plan to scale. The
+// card keeps its size, beside the plan as it was beside the dial.
 Drawing scaled(const Drawing &drawing, double factor, double minLabel = 2);
 
 // Calls `visit` for the group and each group inside it, depth first.

@@ -118,7 +118,7 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
                                                  "horizon here")
                                       .arg(which));
     }
-    if (d.faces.size() == 1 && dial::leanMatters(d.input)) {
+    if (d.faces.size() == 1 && !d.layout.ground && dial::leanMatters(d.input)) {
         const auto minutes = [&locale](const std::optional<double> &m) {
             return m ? signedNumberText(*m, 1, locale, NegativeZero::Dropped) : QStringLiteral("unlit");
         };

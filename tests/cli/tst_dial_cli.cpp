@@ -18,6 +18,7 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <numbers>
 
 using namespace orvane;
 
@@ -89,6 +90,20 @@ private slots:
         QTest::newRow("date lines weekly")
             << site({"--dial", "horizontal", "--date-lines", "weeks"}) << "--date-lines \"weeks\"";
         QTest::newRow("svg without a dial") << site({"--svg", "a.svg"}) << "--svg goes with --dial";
+        QTest::newRow("analemmatic near the equator")
+            << QStringList{"--date", "2027-06-21", "--latitude", "5",      "--longitude",
+                           "0",      "--zone",     "UTC",        "--dial", "analemmatic"}
+            << "--dial analemmatic at latitude 5: An analemmatic dial needs a latitude from 10° to 80°";
+        QTest::newRow("analemmatic near the south pole")
+            << QStringList{"--date", "2027-06-21", "--latitude", "-85",    "--longitude",
+                           "0",      "--zone",     "UTC",        "--dial", "analemmatic"}
+            << "--dial analemmatic at latitude -85: An analemmatic dial needs";
+        QTest::newRow("half-width over 50 m")
+            << site({"--dial", "analemmatic", "--half-width", "50.5"}) << "--half-width \"50.5\": give metres from 0.1";
+        QTest::newRow("plate on an analemmatic dial")
+            << site({"--dial", "analemmatic", "--plate", "300x300"}) << "--plate is for --dial horizontal";
+        QTest::newRow("scale without a drawing")
+            << site({"--dial", "analemmatic", "--scale", "1:50"}) << "--scale goes with --svg or --dxf";
         QTest::newRow("field option with a dial")
             << site({"--dial", "horizontal", "--mark", "09:00"}) << "--mark is for the field data";
     }
@@ -179,6 +194,44 @@ private slots:
         QCOMPARE(card.size(), 365);
         QCOMPARE(card.first()["date"].toString(), QStringLiteral("2027-01-01"));
         QCOMPARE(card.last()["date"].toString(), QStringLiteral("2027-12-31"));
+    }
+
+    // A dial on the ground as the command line gives it: the keys, each
+    // mark where its two tapes meet, and a drawing to 1:50 that is the 1:1
+    // one shrunk.
+    void analemmatic()
+    {
+        QTemporaryDir dir;
+        const QString full = dir.filePath("full.svg"), plan = dir.filePath("plan.svg");
+        const QJsonObject d = dialJson(site({"--dial", "analemmatic", "--half-width", "2", "--card", "--svg", full}));
+        run(site({"--dial", "analemmatic", "--half-width", "2", "--card", "--svg", plan, "--scale", "1:50"}));
+        for (const char *key : {"half_width_m", "minor_half_width_m", "hour_points", "date_scale", "foci_m",
+                                "string_loop_m", "noon_point_m", "gnomon_min_height_m", "correction"})
+            QVERIFY2(d.contains(QLatin1String(key)), key);
+        const double noon = d["noon_point_m"][1].toDouble();
+        QVERIFY(std::fabs(noon - 2 * std::sin(40.655 * std::numbers::pi / 180)) < 0.001); // M sin(latitude)
+        for (const QJsonValue &p : d["hour_points"].toArray()) {
+            const double x = p["x_m"].toDouble(), y = p["y_m"].toDouble();
+            const double side = p["side"] == "east" ? 1 : p["side"] == "west" ? -1 : 0;
+            QCOMPARE(side * x >= 0, true);
+            // JSON metres carry 0.001 m.
+            QVERIFY(std::fabs(std::hypot(x, y) - p["from_centre_m"].toDouble()) < 0.002);
+            QVERIFY(std::fabs(std::hypot(x, y - noon) - p["from_noon_m"].toDouble()) < 0.002);
+        }
+        // The ellipse's width: 2 M at 1:1, a fiftieth of that on the plan.
+        const auto ellipseWidth = [](const QString &svg) {
+            const QRegularExpressionMatch m =
+                QRegularExpression(QStringLiteral("<g id=\"ellipse\"[^>]*>\\s*<polygon points=\"([^\"]+)\""))
+                    .match(svg);
+            double low = 1e9, high = -1e9;
+            for (const QString &pair : m.captured(1).split(u' ', Qt::SkipEmptyParts)) {
+                low = std::min(low, pair.section(u',', 0, 0).toDouble());
+                high = std::max(high, pair.section(u',', 0, 0).toDouble());
+            }
+            return high - low;
+        };
+        QVERIFY(std::fabs(ellipseWidth(readAll(full)) - 4000) < 0.01);
+        QVERIFY(std::fabs(ellipseWidth(readAll(plan)) - 80) < 0.01);
     }
 
     // The summer hour is in the card on the days New York's clock keeps it:

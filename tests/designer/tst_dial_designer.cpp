@@ -336,6 +336,39 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(status)->role(), QAccessible::Notification);
     }
 
+    // A dial on the ground: its own box and staking table in place of the
+    // plate's, refused where it cannot be laid out, printed as a staking sheet.
+    void groundDial()
+    {
+        QTemporaryDir out;
+        const QString path = out.filePath(QStringLiteral("ground.pdf"));
+        FrmDialDesigner w;
+        w.setRequest(site(40.655));
+        auto *kinds = w.findChild<QComboBox *>("cboType");
+        kinds->setCurrentIndex(kinds->findData(QStringLiteral("analemmatic")));
+        w.show();
+        QVERIFY(!w.findChild<QLineEdit *>("txtNodus")->isEnabled());
+        auto *staking = w.findChild<QTableWidget *>("tblStaking");
+        QVERIFY(staking->isVisible());
+        QCOMPARE(staking->rowCount(), 15); // 5 to 19 h at 40.655 N
+        type(w, "txtHalfWidth", QStringLiteral("60"));
+        QCOMPARE(w.findChild<QLabel *>("lblHalfWidthProblem")->text(), "Type a half-width from 0.1 to 50 m.");
+        QVERIFY(!w.findChild<DialPreview *>("dialPreview")->hasDesign());
+        type(w, "txtHalfWidth", QStringLiteral("1.5"));
+        QCOMPARE(w.settings().value().halfWidth, 1.5);
+        saveThrough(w, "cmdSavePdf", path);
+        QCOMPARE(test::pdfPageCount(path), 3); // the plan, the tables, the card
+        const QString text = test::pdfLines(path).join('\n');
+        for (const char *words : {"Staking it out", "Stand on today's date and your shadow points to the time",
+                                  "Two tapes to each hour", "Scale 1:"})
+            QVERIFY2(text.contains(QLatin1String(words)), words);
+
+        w.setRequest(site(5));
+        QVERIFY(!w.findChild<DialPreview *>("dialPreview")->hasDesign());
+        QVERIFY(!w.findChild<QPushButton *>("cmdPrintDial")->isEnabled());
+        QVERIFY(w.findChild<QLabel *>("lblRoot")->text().contains("its ellipse flattens to a line"));
+    }
+
     // A plate of many pages: the count asked before anything is written; No
     // leaves no file and says nothing, Yes writes as many pages as asked,
     // unless stopped on the way, which leaves no file either.
