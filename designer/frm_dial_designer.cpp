@@ -70,6 +70,20 @@ QString problemText(const SettingProblem &problem)
     return {};
 }
 
+// Each row's cells, the first `leftColumns` aligned left, each heard with
+// its column's name, also from row to row.
+void fillRows(QTableWidget *table, const QStringList &headers, const QList<QStringList> &rows, int leftColumns = 1)
+{
+    table->setRowCount(int(rows.size()));
+    for (int i = 0; i < int(rows.size()); ++i)
+        for (int c = 0; c < rows[i].size(); ++c) {
+            auto *item = new QTableWidgetItem(rows[i][c]);
+            item->setTextAlignment((c < leftColumns ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            item->setData(Qt::AccessibleTextRole, headers[c] + QStringLiteral(": ") + rows[i][c]);
+            table->setItem(i, c, item);
+        }
+}
+
 } // namespace
 
 FrmDialDesigner::FrmDialDesigner(QWidget *parent) : QWidget(parent)
@@ -287,19 +301,11 @@ void FrmDialDesigner::showStaking(const DialDesign &d)
     lblStakingSteps->setText(steps.join(u'\n'));
     const QStringList headers{QStringLiteral("Hour"), QStringLiteral("From C (m)"), QStringLiteral("From N (m)"),
                               QStringLiteral("Side")};
-    tblStaking->setRowCount(int(g.marks.size()));
-    for (int i = 0; i < int(g.marks.size()); ++i) {
-        const dial::GroundMark &m = g.marks[std::size_t(i)];
-        const QStringList cells{QString::fromStdString(m.label), metresText(m.fromCentre, locale),
-                                metresText(m.fromNoon, locale), groundSideWord(m.side)};
-        for (int c = 0; c < cells.size(); ++c) {
-            auto *item = new QTableWidgetItem(cells[c]);
-            item->setTextAlignment(c == 0 || c == 3 ? Qt::AlignLeft | Qt::AlignVCenter
-                                                    : Qt::AlignRight | Qt::AlignVCenter);
-            item->setData(Qt::AccessibleTextRole, headers[c] + QStringLiteral(": ") + cells[c]);
-            tblStaking->setItem(i, c, item);
-        }
-    }
+    QList<QStringList> rows;
+    for (const dial::GroundMark &m : g.marks)
+        rows << QStringList{QString::fromStdString(m.label), metresText(m.fromCentre, locale),
+                            metresText(m.fromNoon, locale), groundSideWord(m.side)};
+    fillRows(tblStaking, headers, rows);
 }
 
 void FrmDialDesigner::fillHourTable(const std::vector<HourRow> &rows, const dial::DialKind &kind)
@@ -316,18 +322,10 @@ void FrmDialDesigner::fillHourTable(const std::vector<HourRow> &rows, const dial
         shown << h;
     }
     tblHours->setHorizontalHeaderLabels(shown);
-    tblHours->setRowCount(static_cast<int>(rows.size()));
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        const HourRow &r = rows[static_cast<std::size_t>(i)];
-        const QStringList cells{r.label, locale.toString(r.angle, 'f', 2), locale.toString(r.distance, 'f', 1)};
-        for (int c = 0; c < cells.size(); ++c) {
-            auto *item = new QTableWidgetItem(cells[c]);
-            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
-            // Heard with its column's name, also from row to row.
-            item->setData(Qt::AccessibleTextRole, headers[c] + QStringLiteral(": ") + cells[c]);
-            tblHours->setItem(i, c, item);
-        }
-    }
+    QList<QStringList> cells;
+    for (const HourRow &r : rows)
+        cells << QStringList{r.label, locale.toString(r.angle, 'f', 2), locale.toString(r.distance, 'f', 1)};
+    fillRows(tblHours, headers, cells);
 }
 
 void FrmDialDesigner::showCard(const DesignCard &card)

@@ -51,6 +51,23 @@ QLabel *problemLabel(QWidget *parent, const char *name)
     return label;
 }
 
+// A table to read, not edit: whole rows selected, Tab leaving it, its
+// columns as wide as their contents.
+QTableWidget *readingTable(QWidget *parent, const char *name, const QStringList &headers, const QString &accessibleName)
+{
+    auto *table = namedWidget<QTableWidget>(parent, name);
+    table->setColumnCount(int(headers.size()));
+    if (!headers.isEmpty())
+        table->setHorizontalHeaderLabels(headers);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setTabKeyNavigation(false);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setAccessibleName(accessibleName);
+    return table;
+}
+
 // The preview, the card's graph and the side view are pictures, described in words.
 QAccessibleInterface *pictureFactory(const QString &className, QObject *object)
 {
@@ -170,14 +187,8 @@ void FrmDialDesigner::buildControls()
     lblSummary->setWordWrap(true);
     for (QLineEdit *box : {txtFacing, txtTilt, txtNodus, txtWidth, txtHeight, txtHalfWidth})
         tellFocusFirst(box);
-    tblHours = namedWidget<QTableWidget>(this, "tblHours");
+    tblHours = readingTable(this, "tblHours", {}, QStringLiteral("Hour lines"));
     tblHours->setColumnCount(3);
-    tblHours->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblHours->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblHours->setTabKeyNavigation(false);
-    tblHours->verticalHeader()->hide();
-    tblHours->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblHours->setAccessibleName(QStringLiteral("Hour lines"));
 
     // The correction card: its clock, the graph over the year, the table by week.
     auto *cardTab = namedWidget<QWidget>(this, "tabCard");
@@ -186,16 +197,9 @@ void FrmDialDesigner::buildControls()
     cardGraph = namedWidget<CardGraph>(cardTab, "cardGraph");
     cardGraph->setAccessibleName(QStringLiteral("What to add to the dial's reading, over the year"));
     cardGraph->setFocusPolicy(Qt::StrongFocus);
-    tblCard = namedWidget<QTableWidget>(cardTab, "tblCard");
-    tblCard->setColumnCount(3);
-    tblCard->setHorizontalHeaderLabels(
-        {QStringLiteral("Date"), QStringLiteral("Add (min:s)"), QStringLiteral("Add (s)")});
-    tblCard->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblCard->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblCard->setTabKeyNavigation(false);
-    tblCard->verticalHeader()->hide();
-    tblCard->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblCard->setAccessibleName(QStringLiteral("Correction card by week"));
+    tblCard = readingTable(cardTab, "tblCard",
+                           {QStringLiteral("Date"), QStringLiteral("Add (min:s)"), QStringLiteral("Add (s)")},
+                           QStringLiteral("Correction card by week"));
     auto *cardLayout = new QVBoxLayout(cardTab);
     cardLayout->addWidget(lblClock);
     cardLayout->addWidget(cardGraph);
@@ -208,16 +212,10 @@ void FrmDialDesigner::buildControls()
     lblStakingSteps->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     lblStakingSteps->setFocusPolicy(Qt::StrongFocus);
     lblStakingSteps->setAccessibleName(QStringLiteral("How to stake the dial out and read it"));
-    tblStaking = namedWidget<QTableWidget>(tabStaking, "tblStaking");
-    tblStaking->setColumnCount(4);
-    tblStaking->setHorizontalHeaderLabels(
-        {QStringLiteral("Hour"), QStringLiteral("From C (m)"), QStringLiteral("From N (m)"), QStringLiteral("Side")});
-    tblStaking->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblStaking->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblStaking->setTabKeyNavigation(false);
-    tblStaking->verticalHeader()->hide();
-    tblStaking->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblStaking->setAccessibleName(QStringLiteral("Two tapes to each hour mark, from C and from N"));
+    tblStaking = readingTable(
+        tabStaking, "tblStaking",
+        {QStringLiteral("Hour"), QStringLiteral("From C (m)"), QStringLiteral("From N (m)"), QStringLiteral("Side")},
+        QStringLiteral("Two tapes to each hour mark, from C and from N"));
     auto *stakingLayout = new QVBoxLayout(tabStaking);
     stakingLayout->addWidget(tblStaking, 1);
 
