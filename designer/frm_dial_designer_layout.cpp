@@ -211,7 +211,7 @@ void FrmDialDesigner::buildControls()
     lblStakingSteps->setWordWrap(true);
     lblStakingSteps->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     lblStakingSteps->setFocusPolicy(Qt::StrongFocus);
-    lblStakingSteps->setAccessibleName(QStringLiteral("How to stake the dial out and read it"));
+    // Heard as it reads, step by step, when the keyboard reaches it.
     tblStaking = readingTable(
         tabStaking, "tblStaking",
         {QStringLiteral("Hour"), QStringLiteral("From C (m)"), QStringLiteral("From N (m)"), QStringLiteral("Side")},
