@@ -27,23 +27,27 @@ std::pair<QString, QStringList> splitQuery(const QString &query)
     return {foldName(parts.constFirst()), qualifiers};
 }
 
-// Letters inserted, removed or changed between a and b, or more than `most`.
+// Letters inserted, removed, changed or two side by side swapped between a
+// and b, or more than `most`.
 qsizetype boundedDistance(QStringView a, QStringView b, qsizetype most)
 {
     if (std::abs(a.size() - b.size()) > most)
         return most + 1;
-    std::vector<qsizetype> row(std::size_t(b.size()) + 1);
-    for (qsizetype j = 0; j <= b.size(); ++j)
-        row[std::size_t(j)] = j;
+    const std::size_t width = std::size_t(b.size()) + 1;
+    std::vector<qsizetype> before(width), previous(width), row(width);
+    for (std::size_t j = 0; j < width; ++j)
+        row[j] = qsizetype(j);
     for (qsizetype i = 1; i <= a.size(); ++i) {
-        qsizetype diagonal = row[0];
+        before.swap(previous);
+        previous.swap(row);
         row[0] = i;
-        qsizetype smallest = row[0];
+        qsizetype smallest = i;
         for (qsizetype j = 1; j <= b.size(); ++j) {
-            const qsizetype above = row[std::size_t(j)];
-            row[std::size_t(j)] = std::min({above + 1, row[std::size_t(j - 1)] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = above;
-            smallest = std::min(smallest, row[std::size_t(j)]);
+            const std::size_t u = std::size_t(j);
+            row[u] = std::min({previous[u] + 1, row[u - 1] + 1, previous[u - 1] + (a[i - 1] != b[j - 1])});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                row[u] = std::min(row[u], before[u - 2] + 1);
+            smallest = std::min(smallest, row[u]);
         }
         if (smallest > most)
             return most + 1;
