@@ -38,6 +38,10 @@ constexpr OptionSpec kOptions[] = {
     {"zone", "NAME",
      "instead of the three above: a time zone such as America/New_York or Asia/Kolkata, whose "
      "offset and daylight saving on each day come from its rules"},
+    {"place", "NAME",
+     "instead of --latitude, --longitude and the clock: a town or city of 1,000 or more people, with its country or "
+     "region after a comma where the name is shared (Zurich, \"Paris, Texas\", \"Springfield, US\"); its latitude, "
+     "longitude and time zone, each unless given with its own option"},
     {"days", "N", "days in the days table, 1 to 366 (default 1)"},
     {"bearing", "DEG",
      "also when the sun stands at this bearing (0 to under 360, from north through east); up to 8 times"},
@@ -77,6 +81,7 @@ constexpr OptionSpec kOptions[] = {
 
 struct Failure {
     QString message;
+    int status = 2;
 };
 
 QString opt(const char *name) { return QStringLiteral("--") + QLatin1String(name); }
@@ -170,8 +175,9 @@ std::optional<Failure> readSunAt(const QCommandLineParser &p, CliRequest &r)
     for (const QString &reading : readings) {
         const qsizetype at = reading.indexOf(u'@');
         const std::optional<double> clock = parseClockSeconds(reading.left(at));
-        const std::optional<double> angle =
-            at < 0 ? std::nullopt : convertNumberText(reading.mid(at + 1), QLocale::c());
+        std::optional<double> angle;
+        if (at >= 0)
+            angle = convertNumberText(reading.mid(at + 1), QLocale::c());
         if (!clock || !angle)
             return Failure{QStringLiteral("--wall-reading \"%1\": give the clock time and the angle in degrees, "
                                           "such as 10:15:00@-23.5")
@@ -185,19 +191,38 @@ std::optional<Failure> readSunAt(const QCommandLineParser &p, CliRequest &r)
     return std::nullopt;
 }
 
+// --place: the site by name, or why it cannot be had.
+std::optional<Failure> readPlace(const QCommandLineParser &p, CliRequest &r)
+{
+    if (!p.isSet(QStringLiteral("place")))
+        return std::nullopt;
+    PlaceChoice choice = choosePlace(p.value(QStringLiteral("place")));
+    if (!choice.site)
+        return Failure{choice.error, choice.status};
+    r.place = std::move(choice.site);
+    return std::nullopt;
+}
+
 // Options the window has no field for, each refused with a plain message.
 std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r)
 {
+    if (const std::optional<Failure> f = readPlace(p, r))
+        return f;
     for (const char *required : {"date", "latitude", "longitude"})
-        if (!p.isSet(QLatin1String(required)))
+        if (!p.isSet(QLatin1String(required)) && (qstrcmp(required, "date") == 0 || !r.place))
             return Failure{QStringLiteral("%1 is missing").arg(opt(required))};
 
     const bool offset = p.isSet(QStringLiteral("utc-offset")), zone = p.isSet(QStringLiteral("zone"));
-    if (offset == zone)
+    const bool stated = p.isSet(QStringLiteral("standard")) || p.isSet(QStringLiteral("daylight-saving"));
+    if (offset == zone && (offset || !r.place))
         return Failure{QStringLiteral("give either --utc-offset with --standard or --daylight-saving, or --zone")};
-    if (zone && (p.isSet(QStringLiteral("standard")) || p.isSet(QStringLiteral("daylight-saving"))))
+    if (zone && stated)
         return Failure{QStringLiteral("--zone takes the daylight saving from the zone's rules: leave out --standard "
                                       "and --daylight-saving")};
+    if (!offset && !zone && stated)
+        return Failure{QStringLiteral("--place takes the daylight saving from the place's time zone (%1): leave out "
+                                      "--standard and --daylight-saving, or give --utc-offset with them")
+                           .arg(r.place->place.zone)};
 
     if (offset) {
         const QString text = p.value(QStringLiteral("utc-offset"));
@@ -210,7 +235,8 @@ std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r
             return Failure{QStringLiteral("no time zone has the offset %1").arg(utcOffsetText(*minutes))};
         r.inputs.clock.utcOffsetMinutes = *minutes;
     } else {
-        r.zoneName = p.value(QStringLiteral("zone"));
+        // Exactly as if the place's zone were given with --zone.
+        r.zoneName = zone ? p.value(QStringLiteral("zone")) : r.place->place.zone;
         if (!isKnownZoneName(r.zoneName)) {
             const QStringList nearest = nearestZoneNames(r.zoneName);
             return Failure{QStringLiteral("unknown time zone \"%1\"").arg(r.zoneName) +
@@ -366,7 +392,7 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
         if (p.values(QLatin1String(o.name)).size() > 1 && !repeatable(o.name))
             return CliParse{std::nullopt, QStringLiteral("%1 is given more than once").arg(opt(o.name))};
     if (const std::optional<Failure> f = readOwnOptions(p, r))
-        return CliParse{std::nullopt, f->message};
+        return CliParse{std::nullopt, f->message, f->status};
 
     // The window reads a pair pasted into its latitude box; here each
     // coordinate has its own option.
@@ -374,10 +400,17 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
         return CliParse{std::nullopt, QStringLiteral("--latitude \"%1\" holds a latitude and a longitude: give the "
                                                      "longitude with --longitude")
                                           .arg(p.value(QStringLiteral("latitude")))};
+    // A coordinate given with --place wins over the place's.
+    const auto coordinate = [&p](const char *name, double placed) {
+        return p.isSet(QLatin1String(name)) ? p.value(QLatin1String(name)) : QString::number(placed, 'g', 10);
+    };
     InputTexts in;
     in.date = p.value(QStringLiteral("date"));
-    in.latitude = plainCoordinate(p.value(QStringLiteral("latitude")), CoordinateAxis::Latitude, locale);
-    splitLongitude(plainCoordinate(p.value(QStringLiteral("longitude")), CoordinateAxis::Longitude, locale), in);
+    in.latitude = plainCoordinate(coordinate("latitude", r.place ? r.place->place.latitude : 0),
+                                  CoordinateAxis::Latitude, locale);
+    splitLongitude(plainCoordinate(coordinate("longitude", r.place ? r.place->place.longitude : 0),
+                                   CoordinateAxis::Longitude, locale),
+                   in);
     in.standardTime = p.isSet(QStringLiteral("standard"));
     in.daylightSaving = p.isSet(QStringLiteral("daylight-saving"));
     in.zoneIndex = zoneIndexForOffset(r.inputs.clock.utcOffsetMinutes).value_or(-1);
@@ -413,6 +446,7 @@ QString usageText()
     QString text =
         QStringLiteral("Usage: orvane [--date DATE --latitude DEG --longitude DEG\n"
                        "               (--utc-offset H[:MM] (--standard | --daylight-saving) | --zone NAME)\n"
+                       "               or --date DATE --place NAME, the coordinates and clock optional)\n"
                        "               [--days N] [--mark HH:MM[:SS]] [--bearing DEG]... [--altitude DEG]...\n"
                        "               [--wall-reading HH:MM[:SS]@DEG]... [--format text|json|csv]]\n"
                        "       orvane --dial KIND [--facing DEG] [--tilt DEG] [--nodus-height MM]\n"
@@ -442,6 +476,7 @@ QString usageText()
                            "  orvane --date 6/21/2027 --latitude 40.655 --longitude 72.855W --utc-offset -5 \\\n"
                            "         --daylight-saving --format json\n"
                            "  orvane --date 2027-03-20 --latitude 28.61 --longitude 77.21E --zone Asia/Kolkata\n"
+                           "  orvane --date 2027-06-21 --place \"Paris, Texas\"\n"
                            "  orvane --date 6/21/2027 --latitude 40.655 --longitude 72.855W \\\n"
                            "         --zone America/New_York --dial vertical --facing 200 --svg dial.svg\n");
     return text;

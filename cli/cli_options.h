@@ -5,6 +5,7 @@
 
 #include "dial_data.h"
 #include "field/field_data.h"
+#include "site_place.h"
 
 #include <QLocale>
 #include <QString>
@@ -21,13 +22,15 @@ struct CliRequest {
     Action action = Action::Compute;
     FieldInputs inputs;
     OutputFormat format = OutputFormat::Text;
-    QString zoneName;                // the IANA name given with --zone, else empty
+    QString zoneName;                // the IANA name given with --zone or --place's, else empty
+    std::optional<SitePlace> place;  // the place --place names
     std::optional<DialOptions> dial; // with --dial: a dial instead of the field data
 };
 
 struct CliParse {
     std::optional<CliRequest> request;
-    QString error; // one line, when there is no request
+    QString error;  // one line, when there is no request
+    int status = 2; // with `error`: 2 for input refused, 1 when the place names cannot be read
 };
 
 // `args` without the program's name. Dates and numbers are read in `locale`

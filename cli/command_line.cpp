@@ -4,6 +4,7 @@
 #include "dial_files.h"
 #include "dial_output.h"
 #include "field_output.h"
+#include "places/place.h"
 
 #include <QLocale>
 
@@ -19,7 +20,8 @@ constexpr int kPagesToMention = 20;
 // The files first: one that cannot be written leaves stdout empty.
 int runDial(const CliRequest &r, const QLocale &locale, QTextStream &out, QTextStream &err)
 {
-    const DialData d = computeDialData(r.inputs, r.zoneName, *r.dial, locale);
+    DialData d = computeDialData(r.inputs, r.zoneName, *r.dial, locale);
+    d.place = r.place;
     int pdfPages = 0;
     if (const QString error = writeDialFiles(d, &pdfPages); !error.isEmpty()) {
         err << error << Qt::endl;
@@ -50,7 +52,7 @@ int runCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
     const CliParse parse = parseCommandLine(args, locale);
     if (!parse.request) {
         err << parse.error << Qt::endl;
-        return kBadInput;
+        return parse.status;
     }
     const CliRequest &r = *parse.request;
     switch (r.action) {
@@ -58,7 +60,8 @@ int runCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
         out << usageText();
         break;
     case CliRequest::Action::Version:
-        out << QStringLiteral("orvane " ORVANE_VERSION "\n");
+        out << QStringLiteral("orvane " ORVANE_VERSION "\n") << QLatin1String(kPlaceNamesCredit)
+            << QStringLiteral("\n");
         break;
     case CliRequest::Action::Compute: {
         if (r.dial)
@@ -77,10 +80,10 @@ int runCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
         }
         switch (r.format) {
         case OutputFormat::Text:
-            out << fieldText(d, r.zoneName, locale);
+            out << fieldText(d, r.zoneName, locale, r.place);
             break;
         case OutputFormat::Json:
-            out << fieldJson(d, r.zoneName, locale);
+            out << fieldJson(d, r.zoneName, locale, r.place);
             break;
         case OutputFormat::Csv:
             out << fieldCsv(d);

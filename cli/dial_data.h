@@ -5,6 +5,7 @@
 
 #include "field/dial_design.h"
 #include "field/field_data.h"
+#include "site_place.h"
 
 #include <QLocale>
 #include <QString>
@@ -20,8 +21,9 @@ struct DialOptions : DialSettings {
 };
 
 struct DialData {
-    FieldInputs site; // date, latitude, longitude and clock; only these are read
-    QString zoneName; // the IANA name given with --zone, else empty
+    FieldInputs site;               // date, latitude, longitude and clock; only these are read
+    QString zoneName;               // the IANA name given with --zone or --place's, else empty
+    std::optional<SitePlace> place; // the place --place named
     DialOptions options;
     // With its card for --card or --card-svg, for the year of the site's date.
     DialDesign design;

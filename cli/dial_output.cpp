@@ -129,7 +129,7 @@ QString dialJson(const DialData &d)
     const DialDesign &design = d.design;
     JsonWriter w;
     w.beginObject();
-    writeSiteJson(w, d.site, d.zoneName);
+    writeSiteJson(w, d.site, d.zoneName, d.place);
     w.beginObject("dial");
     w.value("type", QLatin1String(design.kind->commandName));
     if (design.layout.ground) {
@@ -271,13 +271,14 @@ QString dialText(const DialData &d)
     const DialDesign &design = d.design;
     const dial::DialKind &kind = *design.kind;
     const FieldInputs &s = d.site;
-    QString text = QStringLiteral("%1 for latitude %2, longitude %3, showing %4\n")
-                       .arg(QString::fromUtf8(kind.title), QString::number(s.latitude, 'g', 10),
-                            QString::number(s.longitude, 'g', 10),
-                            design.input.time == dial::DialTime::Zone
-                                ? QStringLiteral("zone time (the 12 line at UTC%1's mean noon)")
-                                      .arg(utcOffsetText(s.clock.utcOffsetMinutes))
-                                : QStringLiteral("sun time"));
+    QString text = d.place ? sitePlaceText(*d.place) : QString();
+    text += QStringLiteral("%1 for latitude %2, longitude %3, showing %4\n")
+                .arg(QString::fromUtf8(kind.title), QString::number(s.latitude, 'g', 10),
+                     QString::number(s.longitude, 'g', 10),
+                     design.input.time == dial::DialTime::Zone
+                         ? QStringLiteral("zone time (the 12 line at UTC%1's mean noon)")
+                               .arg(utcOffsetText(s.clock.utcOffsetMinutes))
+                         : QStringLiteral("sun time"));
     if (design.layout.ground)
         return text + u'\n' + groundText(d) + cardText(d);
     text += QStringLiteral("Millimetres on the plate from the nodus's foot: x to the %1, y %2.\n\n")

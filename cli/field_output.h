@@ -2,6 +2,7 @@
 // The three forms of the command line's answer, from one field data.
 
 #include "field/field_data.h"
+#include "site_place.h"
 
 #include <QLocale>
 #include <QString>
@@ -10,13 +11,15 @@ namespace orvane {
 
 // The site, the window's result text (in `locale`, CR LF kept), the events,
 // the rows around them, the days, the mark and the warnings. `zoneName` is
-// the IANA name when the clock came from one.
-QString fieldJson(const FieldData &d, const QString &zoneName, const QLocale &locale);
+// the IANA name when the clock came from one; `place` the place --place named.
+QString fieldJson(const FieldData &d, const QString &zoneName, const QLocale &locale,
+                  const std::optional<SitePlace> &place = std::nullopt);
 
 // The days table with a header row; never-seen events leave their cells empty.
 QString fieldCsv(const FieldData &d);
 
 // The window's result text, then the field data in aligned columns.
-QString fieldText(const FieldData &d, const QString &zoneName, const QLocale &locale);
+QString fieldText(const FieldData &d, const QString &zoneName, const QLocale &locale,
+                  const std::optional<SitePlace> &place = std::nullopt);
 
 } // namespace orvane

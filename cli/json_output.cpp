@@ -165,11 +165,12 @@ void sunAt(JsonWriter &w, const FieldData &d)
 
 } // namespace
 
-QString fieldJson(const FieldData &d, const QString &zoneName, const QLocale &locale)
+QString fieldJson(const FieldData &d, const QString &zoneName, const QLocale &locale,
+                  const std::optional<SitePlace> &place)
 {
     JsonWriter w;
     w.beginObject();
-    writeSiteJson(w, d.inputs, zoneName);
+    writeSiteJson(w, d.inputs, zoneName, place);
     w.value("result_text", resultText(d.inputs.date, methodCrossings(d.inputs), locale));
 
     w.beginArray("events");

@@ -2,7 +2,7 @@
 
 namespace orvane {
 
-void writeSiteJson(JsonWriter &w, const FieldInputs &in, const QString &zoneName)
+void writeSiteJson(JsonWriter &w, const FieldInputs &in, const QString &zoneName, const std::optional<SitePlace> &place)
 {
     w.beginObject("site");
     w.value("date", in.date.toString(Qt::ISODate));
@@ -13,6 +13,8 @@ void writeSiteJson(JsonWriter &w, const FieldInputs &in, const QString &zoneName
     w.value("clock_offset_minutes", in.clock.offsetSeconds() / 60);
     if (!zoneName.isEmpty())
         w.value("zone", zoneName);
+    if (place)
+        writeSitePlaceJson(w, *place);
     w.endObject();
 }
 

@@ -3,10 +3,15 @@
 
 #include "field/field_data.h"
 #include "json_writer.h"
+#include "site_place.h"
+
+#include <optional>
 
 namespace orvane {
 
-// The date, the coordinates and the clock; `zoneName` when the clock came from one.
-void writeSiteJson(JsonWriter &w, const FieldInputs &in, const QString &zoneName);
+// The date, the coordinates and the clock; `zoneName` when the clock came
+// from one; `place` when --place named the site.
+void writeSiteJson(JsonWriter &w, const FieldInputs &in, const QString &zoneName,
+                   const std::optional<SitePlace> &place = std::nullopt);
 
 } // namespace orvane

@@ -43,6 +43,25 @@ private slots:
         QCOMPARE(o["events"].toArray().size(), 3);
     }
 
+    // A damaged place names file: one line on stderr, status 1, no answer.
+    void damagedGazetteer()
+    {
+        QTemporaryDir dir;
+        QFile bad(dir.filePath(QStringLiteral("gazetteer.tsv.qz")));
+        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write(QByteArray(4000, '\x11')) == 4000);
+        bad.close();
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ORVANE_GAZETTEER"), bad.fileName());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(ORVANE_EXE), {"--date", "6/21/2027", "--place", "Zurich"});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(p.readAllStandardOutput().isEmpty());
+        QVERIFY(p.readAllStandardError().startsWith("--place: the place names file " + bad.fileName().toUtf8() +
+                                                    " is damaged"));
+    }
+
     // The dial's full-scale pages need Qt Gui, which the program maps only
     // for them, still without a display.
     void dialPdfWithoutDisplay()

@@ -145,6 +145,26 @@ private slots:
             << QStringList{"--help"} << 0
             << "  --wall-reading HH:MM[:SS]@DEG\n" + QString(26, u' ') + "a wall's facing from a plumb line's shadow";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "orvane " ORVANE_VERSION "\n";
+        const auto place = [](const char *name, QStringList extra = {}) {
+            return QStringList{"--date", "6/21/2027", "--place", name} + extra;
+        };
+        QTest::newRow("place named") << place("Zurich") << 0
+                                     << "Place: Zürich, Zurich, Switzerland (population 341,730)\n"
+                                        "Field data for latitude 47.36667, longitude 8.55";
+        QTest::newRow("place shares its name")
+            << place("Springfield") << 0
+            << "Other places named Springfield: Springfield, Massachusetts, US; Springfield, Illinois, US;";
+        QTest::newRow("place with its latitude given")
+            << place("Zurich", {"--latitude", "47"}) << 0 << "Field data for latitude 47, longitude 8.55";
+        QTest::newRow("place misspelt") << place("Zurrich") << 2
+                                        << "no place named \"Zurrich\"; nearest: Zürich, Zülpich, Żurrieq\n";
+        QTest::newRow("place empty") << place("  ") << 2 << "--place must name a town or city";
+        QTest::newRow("place of 201 characters")
+            << place(QByteArray(201, 'a').constData()) << 2 << "--place is longer than 200 characters";
+        QTest::newRow("place with a control character")
+            << place("Zu\x01rich") << 2 << "--place holds a control character";
+        QTest::newRow("place with --standard but no offset")
+            << place("Zurich", {"--standard"}) << 2 << "--place takes the daylight saving from the place's";
         QTest::newRow("far from zone only warns")
             << with("--longitude", "-100") << 0 << "Warning: the longitude is more than 15 degrees";
     }
@@ -294,6 +314,44 @@ private slots:
         QCOMPARE(site["utc_offset_minutes"].toInt(), offset);
         QCOMPARE(site["daylight_saving"].toBool(), daylightSaving);
         QCOMPARE(site["zone"].toString(), zone);
+    }
+
+    // --place sets the coordinates and the zone as --latitude, --longitude
+    // and --zone would; each of those given with it wins, and so does an
+    // offset with --standard or --daylight-saving.
+    void placeSite_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<QString>("zone"); // empty: no "zone" key
+        QTest::addColumn<int>("offset");
+        // Zürich as GeoNames records it (places/data/SOURCE.md), exact.
+        QTest::newRow("the place's own") << QStringList{} << 47.36667 << 8.55 << "Europe/Zurich" << 60;
+        QTest::newRow("longitude given") << QStringList{"--longitude", "8.5E"} << 47.36667 << 8.5 << "Europe/Zurich"
+                                         << 60;
+        QTest::newRow("zone given") << QStringList{"--zone", "UTC"} << 47.36667 << 8.55 << "UTC" << 0;
+        QTest::newRow("offset given") << QStringList{"--utc-offset", "+2", "--standard"} << 47.36667 << 8.55 << ""
+                                      << 120;
+    }
+    void placeSite()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(QString, zone);
+        QFETCH(int, offset);
+        const QJsonObject site =
+            json(QStringList{"--date", "2027-06-21", "--place", "Zurich"} + extra)["site"].toObject();
+        QCOMPARE(site["latitude"].toDouble(), latitude);
+        QCOMPARE(site["longitude"].toDouble(), longitude);
+        QCOMPARE(site["zone"].toString(), zone);
+        QCOMPARE(site.contains("zone"), !zone.isEmpty());
+        QCOMPARE(site["utc_offset_minutes"].toInt(), offset);
+        const QJsonObject place = site["place"].toObject();
+        QCOMPARE(keys(place), QStringList({"country", "name", "others", "population", "region"}));
+        QCOMPARE(place["name"].toString(), QStringLiteral("Zürich"));
+        QCOMPARE(place["country"].toString(), QStringLiteral("Switzerland"));
     }
 
     // One site in the three formats: the side of Greenwich read, the text's

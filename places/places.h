@@ -1,0 +1,27 @@
+#pragma once
+// The program's own gazetteer, read from its file on the first look-up (from
+// any thread), then kept. A missing or damaged file gives no place and a
+// message in placesError(), never a crash.
+
+#include "gazetteer.h"
+
+namespace orvane {
+
+// The gazetteer the look-ups below use.
+const Gazetteer &gazetteer();
+
+// Empty when the places could be read; else one line that says why not.
+QString placesError();
+
+// See Gazetteer::find(), named(), startingWith() and nearestNames().
+QList<Place> findPlaces(const QString &query, int limit = 10);
+QList<Place> placesNamed(const QString &query, int limit = 10);
+QList<Place> placesStartingWith(const QString &prefix, int limit = 10);
+QStringList nearestPlaceNames(const QString &query);
+
+// Where the gazetteer's file is looked for, in order: $ORVANE_GAZETTEER,
+// beside an installed program (../share/orvane), the source tree, then the
+// configured install location.
+QStringList gazetteerCandidates();
+
+} // namespace orvane
