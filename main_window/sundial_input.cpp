@@ -8,10 +8,12 @@
 #include "calc/trig_functions.h"
 #include "designer/dial_designer_link.h"
 #include "link_label.h"
+#include "place_search.h"
 #include "print/report.h"
 #include "sheet/field_sheet_link.h"
 #include "text/coordinate_text.h"
 #include "text/input_check.h"
+#include "text/input_parsing.h"
 #include "text/result_text.h"
 #include "text/time_zones.h"
 #include "text/web_addresses.h"
@@ -26,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QWindow>
 
 namespace orvane {
 
@@ -61,6 +64,17 @@ Sundial_Input::Sundial_Input(QWidget *parent)
         connect(new QShortcut(QKeySequence(Qt::ALT | key), this), &QShortcut::activated, button, &QPushButton::click);
     }
 
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
+            &Sundial_Input::onFindPlace);
+    // A clock chosen by hand is no longer the place's zone's.
+    const auto dropPlaceZone = [this] {
+        if (placeZone_)
+            placeText_ += QStringLiteral(": its zone's rules dropped, the clock was changed by hand");
+        placeZone_.reset();
+    };
+    connect(lstTimeZone, &QComboBox::activated, this, dropPlaceZone);
+    for (QRadioButton *clock : {optStandardInput, optDstInput})
+        connect(clock, &QRadioButton::clicked, this, dropPlaceZone);
     setErrorReporter([this](const std::string &text) {
         QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kMessageTitle), QString::fromStdString(text),
                         QMessageBox::Ok, this);
@@ -77,6 +91,7 @@ Sundial_Input::~Sundial_Input()
     // Hiding the dying window takes the focus from the latitude box, whose
     // editingFinished must not reach this half-destroyed window.
     disconnect(txtLatitude, nullptr, this, nullptr);
+    delete placeSearch_;
     // The sheet's time link and wall readings call back into this window.
     closeFieldSheet();
     closeDialDesigner();
@@ -193,13 +208,22 @@ bool Sundial_Input::dateCheck()
     if (check.eastFromLetter)
         (*check.eastFromLetter ? optEast : optWest)->setChecked(true);
 
+    // The place's zone gives the days after this one their clock; this
+    // day's is the one chosen, as for a list entry's region.
+    const auto accept = [this](AcceptedSite site) {
+        if (placeZone_) {
+            site.clock.zone = placeZone_;
+            site.clock.entryRegion = true;
+        }
+        site_ = site;
+    };
     switch (check.verdict) {
     case CheckVerdict::Accepted:
-        site_ = *check.site;
+        accept(*check.site);
         return true;
     case CheckVerdict::AskFarFromZone:
         if (message(check.message, true) == QMessageBox::Yes) {
-            site_ = *check.site;
+            accept(*check.site);
             return true;
         }
         break;
@@ -284,10 +308,51 @@ void Sundial_Input::onPrintClicked()
 void Sundial_Input::onQuitClicked()
 {
     close();
+    if (placeSearch_)
+        placeSearch_->close();
     closeBrowser();
     closeFieldSheet();
     closeDialDesigner();
     endProgram_();
+}
+
+void Sundial_Input::onFindPlace()
+{
+    if (!placeSearch_) {
+        // A window of its own: the window's Enter and Escape are not its keys.
+        placeSearch_ = new PlaceSearch;
+        placeSearch_->setAttribute(Qt::WA_QuitOnClose, false);
+        connect(placeSearch_, &PlaceSearch::placeChosen, this, &Sundial_Input::onPlaceChosen);
+        placeSearch_->winId();
+        placeSearch_->windowHandle()->setTransientParent(window()->windowHandle());
+    }
+    placeSearch_->setRemembered(placeText_.isEmpty() ? QString() : QStringLiteral("Last chosen: ") + placeText_);
+    placeSearch_->show();
+    placeSearch_->raise();
+    placeSearch_->activateWindow();
+}
+
+void Sundial_Input::onPlaceChosen(const Place &place)
+{
+    CoordinatePair pair;
+    pair.latitude.degrees = place.latitude;
+    pair.longitude.degrees = place.longitude;
+    showCoordinatePair(pair);
+    const QTimeZone zone(place.zone.toUtf8());
+    // The clock the zone keeps on the date typed, or today while none is.
+    const QDate date = parseDateText(txtDate->text(), QLocale()).value_or(QDate::currentDate());
+    const SiteClock clock = zoneClockOn(zone, date);
+    placeText_ = QStringLiteral("%1 (%2)").arg(placeDisplayText(place), place.zone);
+    if (clock.zoneIndex >= 0) {
+        lstTimeZone->setCurrentIndex(clock.zoneIndex);
+        (clock.daylightSaving ? optDstInput : optStandardInput)->setChecked(true);
+        placeZone_ = zone;
+    } else {
+        placeZone_.reset();
+        placeText_ += QStringLiteral(": no time zone entry has its offset; choose the clock by hand");
+    }
+    txtLatitude->setFocus();
+    txtLatitude->selectAll();
 }
 
 void Sundial_Input::onTimeLinkClicked() { openPage_(QString::fromLatin1(kTimeStandardUrl)); }

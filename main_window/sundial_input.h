@@ -5,6 +5,9 @@
 #include "sheet/field_sheet_link.h"
 #include "text/accepted_site.h"
 
+#include <QPointer>
+#include <QTimeZone>
+
 #include <QWidget>
 
 #include <optional>
@@ -24,6 +27,8 @@ namespace orvane {
 
 class LinkLabel;
 class LiveLabel;
+class PlaceSearch;
+struct Place;
 struct InputCheck;
 struct CoordinatePair;
 
@@ -57,6 +62,9 @@ private slots:
     void onTimeLinkClicked();
     void onMakerLinkClicked();
     void onEnterPressed();
+    // Ctrl+L: finding a place by name, which fills the site and the clock.
+    void onFindPlace();
+    void onPlaceChosen(const orvane::Place &place);
 
 private:
     // What the Field Sheet tells: its time link does what this window's
@@ -91,6 +99,12 @@ private:
     SolarState state_;
     AcceptedSite site_;                // the inputs of the latest calculation
     std::optional<double> wallFacing_; // from the Field Sheet's wall readings
+    // The zone of the place last chosen by name, whose rules the coming days,
+    // the card and the pages follow; dropped when the list entry or the
+    // clock is changed by hand.
+    std::optional<QTimeZone> placeZone_;
+    QString placeText_; // "Zürich, Zurich, Switzerland (Europe/Zurich)"
+    QPointer<PlaceSearch> placeSearch_;
     std::vector<QWidget *> tabOrder_;
     std::function<void()> endProgram_;
     std::function<void(const QString &)> openPage_;

@@ -9,8 +9,11 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -31,6 +34,15 @@ QWidget *shownDesigner(int *count = nullptr)
     if (count)
         *count = n;
     return shown;
+}
+
+// The place search, a window of its own.
+QWidget *placeSearch()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("dlgPlaceSearch"))
+            return w;
+    return nullptr;
 }
 
 QString siteLine() { return shownDesigner()->findChild<QLabel *>("lblSite")->text(); }
@@ -65,6 +77,94 @@ private slots:
                     ->text()
                     .contains("summer time by the rules of America/New_York: 14 March to 7 November 2027"));
         orvane::closeDialDesigner();
+    }
+
+    // A place found by name (Ctrl+L) fills the site and the clock its zone
+    // keeps on the date, and the card follows that zone's rules; a list
+    // entry alone follows its region's; the list changed by hand drops the
+    // place's zone. Summer time: the card's 2 July row adds an hour more
+    // than its 1 January row in the north, an hour less in the south (the
+    // equation of time moves it by minutes).
+    void cardFollowsThePlace_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<bool>("byHand");
+        QTest::addColumn<int>("julyHours"); // July's add less January's, in whole hours
+        QTest::addColumn<QString>("clock");
+        QTest::newRow("New York by name") << "New York" << -1 << false << 1 << "America/New_York";
+        QTest::newRow("New York's list entry alone") << "" << 6 << false << 1 << "America/New_York";
+        QTest::newRow("Paris, France by name") << "Paris, France" << -1 << false << 1 << "Europe/Paris";
+        QTest::newRow("Phoenix by name: no summer time") << "Phoenix" << -1 << false << 0 << "UTC-7";
+        QTest::newRow("Phoenix, then its list entry by hand: Denver's rules")
+            << "Phoenix" << -1 << true << 1 << "America/Denver";
+        QTest::newRow("Sydney by name: summer in January")
+            << "Sydney, Australia" << -1 << false << -1 << "Australia/Sydney";
+    }
+    void cardFollowsThePlace()
+    {
+        QFETCH(QString, place);
+        QFETCH(int, zone);
+        QFETCH(bool, byHand);
+        QFETCH(int, julyHours);
+        QFETCH(QString, clock);
+        WindowDriver d;
+        d.window.show();
+        if (place.isEmpty()) {
+            d.enter("1/15/2027", Standard, "40.7", "74", West, zone);
+        } else {
+            d.type("txtDate", "1/15/2027");
+            d.key(Qt::Key_L, Qt::ControlModifier);
+            QWidget *search = placeSearch();
+            QVERIFY(search);
+            QTRY_COMPARE(QApplication::activeWindow(), search);
+            auto *name = search->findChild<QLineEdit *>("txtPlaceName");
+            QTest::keyClicks(name, place);
+            QTest::keyClick(name, Qt::Key_Return);
+            QVERIFY(!search->isVisible());
+        }
+        if (byHand) {
+            QTest::keyClick(d.zones(), Qt::Key_Down);
+            QTest::keyClick(d.zones(), Qt::Key_Up);
+        }
+        d.click("cmdDial");
+        QWidget *designer = shownDesigner();
+        QVERIFY(designer);
+        const QString note = designer->findChild<QLabel *>("lblClock")->text();
+        QVERIFY2(note.contains(clock), qPrintable(note));
+        auto *card = designer->findChild<QTableWidget *>("tblCard");
+        const auto addOn = [card](const QString &day) {
+            for (int row = 0; row < card->rowCount(); ++row)
+                if (card->item(row, 0)->text() == day)
+                    return QLocale().toDouble(card->item(row, 2)->text());
+            return qQNaN();
+        };
+        const double jump = addOn("2 Jul") - addOn("1 Jan");
+        QVERIFY2(std::fabs(jump - 3600 * julyHours) < 900, qPrintable(QString::number(jump)));
+        orvane::closeDialDesigner();
+    }
+
+    void placeFillsTheInputs()
+    {
+        WindowDriver d;
+        d.window.show();
+        d.type("txtDate", "6/21/2027");
+        d.key(Qt::Key_L, Qt::ControlModifier);
+        QWidget *search = placeSearch();
+        QVERIFY(search);
+        QTRY_COMPARE(QApplication::activeWindow(), search);
+        auto *name = search->findChild<QLineEdit *>("txtPlaceName");
+        QTest::keyClicks(name, "zurich");
+        QCOMPARE(search->findChild<QListWidget *>("lstPlaces")->currentItem()->text().left(28),
+                 QStringLiteral("Zürich, Zurich, Switzerland "));
+        QTest::keyClick(name, Qt::Key_Return);
+        // GeoNames: Zürich 47.36667 N, 8.55 E, Europe/Zurich, summer time in June.
+        QCOMPARE(d.edit("txtLatitude")->text(), QStringLiteral("47.36667"));
+        QCOMPARE(d.edit("txtLongitude")->text(), QStringLiteral("8.55"));
+        QVERIFY(d.option("OptEast")->isChecked());
+        QVERIFY(d.option("optDstinput")->isChecked());
+        QVERIFY(d.zones()->currentText().startsWith("GMT+1"));
+        QCOMPARE(d.focusName(), QStringLiteral("txtLatitude"));
     }
 
     // A refusal leaves the same boxes and focus as Calculate's, and no designer.
