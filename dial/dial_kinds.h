@@ -43,16 +43,17 @@ struct DialKind {
     std::vector<DialFace> (*faces)(const DialInput &given);
     DialLayout (*layout)(const DialInput &);
     Drawing (*draw)(const DrawingInput &);
+    // The rest as a plane dial has them unless the entry says otherwise.
     // The plate around a face, from the width and height asked for (mm).
-    PlateRect (*plate)(const DialInput &, double width, double height);
+    PlateRect (*plate)(const DialInput &, double width, double height) = plateAround;
     // What the face shows for the day of a declination (degrees).
-    std::vector<Polyline> (*dateLine)(const DialInput &, double declination);
-    bool takesPlate;     // a plate's size and the nodus's height (mm)
-    bool takesHalfWidth; // an ellipse's half-width on the ground (m)
+    std::vector<Polyline> (*dateLine)(const DialInput &, double declination) = orvane::dial::dateLine;
+    bool takesPlate = true;      // a plate's size and the nodus's height (mm)
+    bool takesHalfWidth = false; // an ellipse's half-width on the ground (m)
     // Where it can be laid out: |latitude| from minLatitude to maxLatitude,
     // and the reason when not.
-    double minLatitude, maxLatitude;
-    const char *latitudeReason;
+    double minLatitude = 0, maxLatitude = 90;
+    const char *latitudeReason = nullptr;
 };
 
 // Every kind, in the order the chooser and the help list them.
