@@ -67,13 +67,6 @@ QString kindNames(KindsTaking taking = KindsTaking::Any)
     return names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
-// "a horizontal dial", "an equatorial dial".
-QString aKind(const dial::DialKind &kind)
-{
-    const QString title = QString::fromUtf8(kind.title).toLower();
-    return (QStringLiteral("aeiou").contains(title.front()) ? QStringLiteral("an ") : QStringLiteral("a ")) + title;
-}
-
 // The option that carries a setting, and how to give it.
 QString rangeMessage(const QCommandLineParser &p, const SettingProblem &problem)
 {
@@ -115,7 +108,7 @@ std::optional<QString> readShape(const QCommandLineParser &p, const dial::DialKi
                        : kUnread;
     } else if (p.isSet(QStringLiteral("facing"))) {
         return QStringLiteral("--facing is for --dial %1; %2 takes none")
-            .arg(kindNames(KindsTaking::Facing), aKind(kind));
+            .arg(kindNames(KindsTaking::Facing), aDialKind(kind));
     }
     if (kind.takesTilt) {
         if (!p.isSet(QStringLiteral("tilt")))
@@ -124,14 +117,16 @@ std::optional<QString> readShape(const QCommandLineParser &p, const dial::DialKi
                 .arg(QLatin1String(kind.commandName));
         d.tilt = readDialMeasure(p.value(QStringLiteral("tilt")), MeasureUnit::Degrees, QLocale::c()).value_or(kUnread);
     } else if (p.isSet(QStringLiteral("tilt"))) {
-        return QStringLiteral("--tilt is for --dial %1; %2 takes none").arg(kindNames(KindsTaking::Tilt), aKind(kind));
+        return QStringLiteral("--tilt is for --dial %1; %2 takes none")
+            .arg(kindNames(KindsTaking::Tilt), aDialKind(kind));
     }
 
     for (const auto &[name, taking] : {std::pair{"plate", KindsTaking::Plate},
                                        {"nodus-height", KindsTaking::Plate},
                                        {"half-width", KindsTaking::HalfWidth}})
         if (p.isSet(QLatin1String(name)) && !takes(kind, taking))
-            return QStringLiteral("%1 is for --dial %2; %3 takes none").arg(opt(name), kindNames(taking), aKind(kind));
+            return QStringLiteral("%1 is for --dial %2; %3 takes none")
+                .arg(opt(name), kindNames(taking), aDialKind(kind));
     if (p.isSet(QStringLiteral("half-width")))
         d.halfWidth = number(p.value(QStringLiteral("half-width"))).value_or(kUnread);
 

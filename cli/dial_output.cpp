@@ -22,8 +22,6 @@ namespace {
 constexpr int kMmDecimals = 2;
 constexpr int kDegDecimals = 3;
 
-QString timeName(dial::DialTime t) { return t == dial::DialTime::Zone ? "zone" : "sun"; }
-
 double rounded(double x) { return std::round(x * 100) / 100; }
 
 // Rounded, then kept on the rounded plate: a point on an edge stays on it.
@@ -124,6 +122,23 @@ void faceJson(JsonWriter &w, const DesignFace &face)
 
 } // namespace
 
+QString dialTimeName(dial::DialTime time) { return time == dial::DialTime::Zone ? "zone" : "sun"; }
+
+bool correctionJson(JsonWriter &w, const DialData &d)
+{
+    if (!d.options.card || !d.design.card)
+        return false;
+    w.beginArray("correction");
+    for (const CardDay &day : d.design.card->days) {
+        w.beginObject(nullptr, true);
+        w.value("date", day.date.toString(Qt::ISODate));
+        w.value("add_s", day.addSeconds, 1);
+        w.endObject();
+    }
+    w.endArray();
+    return true;
+}
+
 QString dialJson(const DialData &d)
 {
     const DialDesign &design = d.design;
@@ -139,7 +154,7 @@ QString dialJson(const DialData &d)
         return w.text();
     }
     w.value("nodus_height_mm", design.input.nodusHeight, kMmDecimals);
-    w.value("dial_time", timeName(design.input.time));
+    w.value("dial_time", dialTimeName(design.input.time));
     w.value("hour_step_minutes", design.input.stepMinutes);
     // The first face's keys at the top, as for every dial of one face.
     faceJson(w, design.faces.front());
@@ -174,16 +189,7 @@ QString dialJson(const DialData &d)
         }
         w.endArray();
     }
-    if (d.options.card && design.card) {
-        w.beginArray("correction");
-        for (const CardDay &day : design.card->days) {
-            w.beginObject(nullptr, true);
-            w.value("date", day.date.toString(Qt::ISODate));
-            w.value("add_s", day.addSeconds, 1);
-            w.endObject();
-        }
-        w.endArray();
-    }
+    correctionJson(w, d);
     w.endObject();
     w.endObject();
     return w.text();

@@ -1,5 +1,6 @@
 #include "ground_output.h"
 
+#include "dial_output.h"
 #include "text_table.h"
 
 #include "field/ground_staking.h"
@@ -16,22 +17,6 @@ constexpr int kM = 3;
 
 QString sideName(int side) { return side > 0 ? "east" : side < 0 ? "west" : "meridian"; }
 
-void correction(JsonWriter &w, const DialData &d)
-{
-    if (!d.options.card || !d.design.card) {
-        w.null("correction");
-        return;
-    }
-    w.beginArray("correction");
-    for (const CardDay &day : d.design.card->days) {
-        w.beginObject(nullptr, true);
-        w.value("date", day.date.toString(Qt::ISODate));
-        w.value("add_s", day.addSeconds, 1);
-        w.endObject();
-    }
-    w.endArray();
-}
-
 } // namespace
 
 void groundJson(JsonWriter &w, const DialData &d)
@@ -40,7 +25,7 @@ void groundJson(JsonWriter &w, const DialData &d)
     const dial::GroundLayout &g = *design.layout.ground;
     w.value("half_width_m", g.halfWidth, kM);
     w.value("minor_half_width_m", g.minorHalfWidth, kM);
-    w.value("dial_time", design.input.time == dial::DialTime::Zone ? "zone" : "sun");
+    w.value("dial_time", dialTimeName(design.input.time));
     w.value("hour_step_minutes", design.input.stepMinutes);
     w.beginArray("hour_points");
     for (const dial::GroundMark &m : g.marks) {
@@ -91,7 +76,8 @@ void groundJson(JsonWriter &w, const DialData &d)
         w.endObject();
     }
     w.endArray();
-    correction(w, d);
+    if (!correctionJson(w, d))
+        w.null("correction");
 }
 
 QString groundText(const DialData &d)

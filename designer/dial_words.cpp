@@ -58,9 +58,8 @@ QString groundFigures(const DialDesign &design, const QLocale &locale)
 QString groundDescription(const DialDesign &design, const QLocale &locale)
 {
     const dial::GroundLayout &g = *design.layout.ground;
-    QString text = QStringLiteral("%1: an ellipse %2 m by %3 m on the ground, %4.")
-                       .arg(design.title, metresText(2 * g.halfWidth, locale), metresText(2 * g.minorHalfWidth, locale),
-                            markRange(g));
+    QString text =
+        QStringLiteral("%1: an ellipse %2 on the ground, %3.").arg(design.title, ellipseSize(g, locale), markRange(g));
     if (!design.dateLines.empty()) {
         const auto [south, north] = std::minmax_element(
             design.dateLines.begin(), design.dateLines.end(),
@@ -75,8 +74,7 @@ QString groundDescription(const DialDesign &design, const QLocale &locale)
 QString groundSummary(const DialDesign &design, const QLocale &locale)
 {
     const dial::GroundLayout &g = *design.layout.ground;
-    return QStringLiteral("Ellipse %1 m by %2 m, %3.")
-        .arg(metresText(2 * g.halfWidth, locale), metresText(2 * g.minorHalfWidth, locale), markRange(g));
+    return QStringLiteral("Ellipse %1, %2.").arg(ellipseSize(g, locale), markRange(g));
 }
 
 QString correctionWords(double seconds)

@@ -289,8 +289,7 @@ void FrmDialDesigner::showStaking(const DialDesign &d)
 {
     const QLocale locale;
     const dial::GroundLayout &g = *d.layout.ground;
-    lblStyleHeight->setText(QStringLiteral("Ellipse: %1 m by %2 m")
-                                .arg(metresText(2 * g.halfWidth, locale), metresText(2 * g.minorHalfWidth, locale)));
+    lblStyleHeight->setText(QStringLiteral("Ellipse: ") + ellipseSize(g, locale));
     lblRoot->setText(groundFigures(d, locale));
     preview->setAccessibleDescription(groundDescription(d, locale));
     say(lblSummary, QStringLiteral("%1 hour marks").arg(g.marks.size()), groundSummary(d, locale));

@@ -1,5 +1,6 @@
 #include "dial_design.h"
 #include "dial_dates.h"
+#include "ground_staking.h"
 
 #include "dial/lean.h"
 #include "text/report_text.h"
@@ -100,8 +101,7 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     const QString kindTitle = dialKindTitle(*d.kind, d.input.facing, d.input.tilt, locale);
     d.title = kindTitle + QStringLiteral(", ") + siteText(site.latitude, site.longitude, locale);
     if (const std::optional<dial::GroundLayout> &g = d.layout.ground) {
-        d.notes << QStringLiteral("Ellipse %1 m by %2 m")
-                       .arg(locale.toString(2 * g->halfWidth, 'f', 2), locale.toString(2 * g->minorHalfWidth, 'f', 2));
+        d.notes << QStringLiteral("Ellipse ") + ellipseSize(*g, locale);
         d.meridianClock = methodCrossings(site).meridian.clock;
     } else {
         d.notes << QStringLiteral("Style height %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2));

@@ -66,9 +66,9 @@ struct DialDesign {
     // A dial laid out on the ground: the clock time of the true noon on the
     // site's date, when a plumb line's shadow lays out its north-south line.
     std::optional<double> meridianClock; // fraction of a day
-    QString title;    // "Vertical dial facing 200°, 40.655 N 72.855 W"
-    QString siteLine; // "Site: 40.655 N 72.855 W, GMT-5hrs US Eastern Time, Montreal, New York"
-    QString dialLine; // "Dial: vertical, facing 200°, nodus 100 mm above the plate, sun time"
+    QString title;                       // "Vertical dial facing 200°, 40.655 N 72.855 W"
+    QString siteLine;                    // "Site: 40.655 N 72.855 W, GMT-5hrs US Eastern Time, Montreal, New York"
+    QString dialLine;                    // "Dial: vertical, facing 200°, nodus 100 mm above the plate, sun time"
     // Which half of the year each face is lit, and a face no hour line
     // falls on: "Upper face lit from the March to the September equinox".
     QStringList faceNotes;

@@ -2,6 +2,7 @@
 
 #include "dial/dial_kinds.h"
 #include "dial/plate.h"
+#include "text/wording.h"
 
 #include <algorithm>
 #include <cmath>
@@ -74,16 +75,19 @@ std::vector<SettingProblem> checkDialSettings(const DialSettings &s)
     return problems;
 }
 
+QString aDialKind(const dial::DialKind &kind)
+{
+    const QString title = QString::fromUtf8(kind.title).toLower();
+    return (QStringLiteral("aeiou").contains(title.front()) ? QStringLiteral("an ") : QStringLiteral("a ")) + title;
+}
+
 QString dialLatitudeProblem(const DialSettings &settings, double latitude)
 {
     const dial::DialKind &kind = dial::dialKind(settings.type);
     if (std::fabs(latitude) >= kind.minLatitude && std::fabs(latitude) <= kind.maxLatitude)
         return {};
-    QString title = QString::fromUtf8(kind.title);
-    title = (QStringLiteral("AEIOU").contains(title.front()) ? QStringLiteral("An ") : QStringLiteral("A ")) +
-            title.front().toLower() + title.mid(1);
     return QStringLiteral("%1 needs a latitude from %2° to %3°, north or south: %4")
-        .arg(title)
+        .arg(firstUpper(aDialKind(kind)))
         .arg(kind.minLatitude)
         .arg(kind.maxLatitude)
         .arg(QString::fromUtf8(kind.latitudeReason ? kind.latitudeReason : ""));

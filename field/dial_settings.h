@@ -48,6 +48,9 @@ struct SettingProblem {
 // that is refused itself is judged against the largest plate.
 std::vector<SettingProblem> checkDialSettings(const DialSettings &settings);
 
+// "a horizontal dial", "an equatorial dial".
+QString aDialKind(const dial::DialKind &kind);
+
 // Why the kind cannot be laid out at this latitude ("An analemmatic dial
 // needs a latitude from 10° to 80°, north or south: ..."); empty when it can.
 QString dialLatitudeProblem(const DialSettings &settings, double latitude);

@@ -18,6 +18,12 @@ QString metresText(double metres, const QLocale &locale)
     return locale.toString(rounded == 0 ? 0.0 : rounded, 'f', 2);
 }
 
+QString ellipseSize(const dial::GroundLayout &ground, const QLocale &locale)
+{
+    return QStringLiteral("%1 m by %2 m")
+        .arg(metresText(2 * ground.halfWidth, locale), metresText(2 * ground.minorHalfWidth, locale));
+}
+
 QString groundSideWord(int side)
 {
     return side > 0 ? QStringLiteral("east") : side < 0 ? QStringLiteral("west") : QStringLiteral("on the line");

@@ -13,6 +13,9 @@ namespace orvane {
 // Metres to the centimetre, in the reader's numbers: "1.96".
 QString metresText(double metres, const QLocale &locale);
 
+// The ellipse's size: "5.00 m by 3.91 m", east-west by north-south.
+QString ellipseSize(const dial::GroundLayout &ground, const QLocale &locale);
+
 // "east", "west" or "on the line".
 QString groundSideWord(int side);
 

@@ -5,23 +5,23 @@
 
 namespace orvane {
 
-QString placeDisplayText(const Place &place)
+namespace {
+
+// "Name, Region, country"; without the region where it is unknown.
+QString withRegion(const Place &place, const QString &country)
 {
     QStringList parts{place.name};
     if (!place.region.isEmpty())
         parts << place.region;
-    parts << place.countryName;
+    parts << country;
     return parts.join(QStringLiteral(", "));
 }
 
-QString placeShortText(const Place &place)
-{
-    QStringList parts{place.name};
-    if (!place.region.isEmpty())
-        parts << place.region;
-    parts << place.countryCode;
-    return parts.join(QStringLiteral(", "));
-}
+} // namespace
+
+QString placeDisplayText(const Place &place) { return withRegion(place, place.countryName); }
+
+QString placeShortText(const Place &place) { return withRegion(place, place.countryCode); }
 
 QString populationText(qint64 population)
 {
