@@ -49,10 +49,15 @@ double table(QPainter &p, double left, double top, double mm, double rowMm, cons
 int planScale(const dial::PlateRect &content, double width, double height)
 {
     const double needed = std::max(content.width() / width, content.height() / height);
-    for (double power = 1;; power *= 10)
-        for (double step : {1.0, 2.0, 2.5, 5.0})
-            if (step * power >= needed)
-                return int(step * power);
+    if (!(needed <= 1e8))
+        return 100000000; // no room, or nothing measurable: the smallest plan
+    for (int power = 1;; power *= 10)
+        for (double step : {1.0, 2.0, 2.5, 5.0}) {
+            const double n = step * power;
+            // 1:2.5 is no whole scale.
+            if (n == std::floor(n) && n >= needed)
+                return int(n);
+        }
 }
 
 void paintStakingPlan(QPainter &p, const QRectF &area, double mm, const DialDesign &design)

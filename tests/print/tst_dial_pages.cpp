@@ -3,6 +3,7 @@
 // measure what they say once rendered, the plate at full size beside them
 // and the tiles sharing their 10 mm strips.
 #include "print/dial_pages.h"
+#include "print/staking_sheet.h"
 #include "support/pdf_text.h"
 
 #include <QDir>
@@ -77,6 +78,23 @@ QStringList wordsIn(const QString &path, int page, const QRectF &mm)
 class TestDialPages : public QObject {
     Q_OBJECT
 private slots:
+    // A plan's scale is a whole 1:N that fits: the next of 1, 2, 5, 10, 20,
+    // 25, 50, ... at or above the reduction needed.
+    void planScaleIsWholeAndFits_data()
+    {
+        QTest::addColumn<double>("needed"); // content width over paper width
+        QTest::addColumn<int>("scale");
+        QTest::newRow("fits at full size") << 0.8 << 1;
+        QTest::newRow("just over half: 1:5, never 1:2.5") << 2.2 << 5;
+        QTest::newRow("exactly 1:25") << 25.0 << 25;
+        QTest::newRow("a 100 m dial on 180 mm") << 100000.0 / 180 << 1000;
+    }
+    void planScaleIsWholeAndFits()
+    {
+        QFETCH(double, needed);
+        QFETCH(int, scale);
+        QCOMPARE(planScale({0, 0, needed * 180, 10}, 180, 250), scale);
+    }
     // Expected counts by hand: the printable area is the paper less 10 mm
     // margins, less 26 mm of title and rulers (A4 190 x 251 mm upright,
     // 277 x 164 mm turned; Letter 195.9 x 233.4 mm, 259.4 x 169.9 mm); n
