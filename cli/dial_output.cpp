@@ -113,6 +113,10 @@ void faceJson(JsonWriter &w, const DesignFace &face)
         w.value("style_length_mm", l.gnomon->styleLength, kMmDecimals);
         w.value("height_mm", l.gnomon->height, kMmDecimals);
         w.value("base_mm", l.gnomon->base, kMmDecimals);
+        // The piece as cut, over the substyle on the plate.
+        w.value("cut_base_mm", l.gnomon->cutBase, kMmDecimals);
+        w.value("cut_edge_mm", l.gnomon->cutEdge, kMmDecimals);
+        w.value("cut_style_mm", l.gnomon->cutStyle, kMmDecimals);
         w.endObject();
     } else {
         w.null("gnomon");
@@ -223,6 +227,12 @@ QString faceText(const dial::DialKind &kind, const DesignFace &face)
             QStringLiteral("gnomon"),
             QStringLiteral("style %1 mm, height %2 mm, base %3 mm")
                 .arg(fixed(l.gnomon->styleLength, 1), fixed(l.gnomon->height, 1), fixed(l.gnomon->base, 1))};
+    if (l.gnomon && l.gnomon->cutEdge > 0)
+        figures << QStringList{
+            QStringLiteral("gnomon as cut"),
+            QStringLiteral("base %1 mm from the plate's edge to the foot, edge %2 mm at the "
+                           "plate's edge, style %3 mm (the root lies off the plate)")
+                .arg(fixed(l.gnomon->cutBase, 1), fixed(l.gnomon->cutEdge, 1), fixed(l.gnomon->cutStyle, 1))};
     QString text = labelled(figures);
 
     text += l.root ? QStringLiteral("\nHour lines (angle at the root from the noon side of the y axis, + towards x)\n")

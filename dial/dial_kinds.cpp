@@ -1,5 +1,6 @@
 #include "dial/dial_kinds.h"
 #include "dial/analemmatic_drawing.h"
+#include "dial/face_frame.h"
 
 #include "angles/angles.h"
 
@@ -75,6 +76,15 @@ DialLayout analemmaticLayout(const DialInput &input)
     return l;
 }
 
+// The direction of the style's shadow at the true noon, on the plate.
+PlatePoint noonShadow(const DialInput &input)
+{
+    const FaceFrame f = faceFrame(input);
+    const Vec3 e = equatorPoint(f, 0);
+    const double pn = dot(f.pole, f.normal);
+    return onPlate(f, (pn > 0 ? 1 : -1) * dot(e, f.normal) * f.pole - std::fabs(pn) * e);
+}
+
 } // namespace
 
 const std::vector<DialKind> &dialKinds()
@@ -145,8 +155,13 @@ double hourLineAngle(const DialInput &input, const DialLayout &layout, const Hou
 {
     const double dx = line.line.to.x - line.line.from.x, dy = line.line.to.y - line.line.from.y;
     if (layout.root) {
-        // The lines run away from the root; the noon shadow falls on the far side of the foot.
-        const double sense = layout.root->y > 0 ? -1 : 1;
+        // The lines run away from the root; the noon shadow falls on the far
+        // side of the foot, or with the root on the foot (a style square to
+        // the face) where the noon shadow itself falls.
+        double side = -layout.root->y;
+        if (std::hypot(layout.root->x, layout.root->y) <= 1e-9 * input.nodusHeight)
+            side = noonShadow(input).y;
+        const double sense = side < 0 ? -1 : 1;
         return angles::degrees(std::atan2(dx, sense * dy));
     }
     // Parallel lines: the half-turn that reads smaller, from the meridian's

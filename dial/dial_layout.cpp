@@ -46,9 +46,19 @@ DialLayout layoutDial(const DialInput &input)
         root = {-h * axis.x / pn, -h * axis.y / pn};
         out.root = root;
         const double base = std::hypot(root.x, root.y);
-        out.gnomon = Gnomon{std::hypot(base, h), h, base};
-        if (base > 1e-9 * h)
+        Gnomon g{std::hypot(base, h), h, base, base, 0, std::hypot(base, h)};
+        if (base > 1e-9 * h) {
             out.substyle = clipToPlate(input.plate, root, {-root.x, -root.y}, 0, kInf);
+            if (out.substyle) {
+                const double enter = std::hypot(out.substyle->from.x - root.x, out.substyle->from.y - root.y);
+                if (enter > 1e-6 && enter < base) {
+                    g.cutBase = base - enter;
+                    g.cutEdge = enter * h / base;
+                    g.cutStyle = std::hypot(g.cutBase, h - g.cutEdge);
+                }
+            }
+        }
+        out.gnomon = g;
     }
 
     const int step = input.stepMinutes > 0 ? input.stepMinutes : 60;
@@ -72,6 +82,8 @@ DialLayout layoutDial(const DialInput &input)
         }
         if (line)
             out.hourLines.push_back({hour, hourLabel(hour), *line});
+        else
+            out.offPlate.push_back(hour);
     }
     return out;
 }

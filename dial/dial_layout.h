@@ -16,6 +16,12 @@ struct Gnomon {
     double styleLength = 0; // root to nodus, along the style
     double height = 0;      // foot to nodus, the nodus height
     double base = 0;        // root to foot, along the substyle
+    // The piece as cut: over the substyle on the plate, so where the root
+    // lies off the plate the triangle ends at the plate's edge in an upright
+    // edge of `cutEdge` (0 where the root is on the plate).
+    double cutBase = 0;  // along the substyle, to the foot
+    double cutEdge = 0;  // at the plate's edge
+    double cutStyle = 0; // along the style, to the nodus
 };
 
 struct HourLine {
@@ -43,6 +49,9 @@ struct DialLayout {
     // lights the face while above the horizon on some day of the year; lines
     // that miss the plate are left out.
     std::vector<HourLine> hourLines;
+    // The hours at which the sun lights the face on some day but whose
+    // lines miss the plate.
+    std::vector<double> offPlate;
     // An analemmatic dial's marks on the ground, in place of the above.
     std::optional<GroundLayout> ground;
 };

@@ -26,8 +26,8 @@ const Polyline *longestPiece(const std::vector<Polyline> &pieces)
 
 class Placer {
 public:
-    Placer(const PlateRect &plate, double gap, const std::vector<LabelBox> &keepClear)
-        : m_plate(plate), m_gap(gap), m_taken(keepClear)
+    Placer(const PlateRect &plate, double gap, const std::vector<LabelBox> &keepClear, const LineObstacles &lines)
+        : m_plate(plate), m_gap(gap), m_taken(keepClear), m_lines(lines)
     {}
 
     // The first of `centres` where the label fits; taken from then on.
@@ -39,6 +39,8 @@ public:
                 continue;
             if (std::any_of(m_taken.begin(), m_taken.end(), [&](const LabelBox &t) { return t.overlaps(box, m_gap); }))
                 continue;
+            if (m_lines.crosses(box, m_gap / 4))
+                continue;
             m_taken.push_back(box);
             return box;
         }
@@ -49,11 +51,21 @@ private:
     PlateRect m_plate;
     double m_gap;
     std::vector<LabelBox> m_taken;
+    const LineObstacles &m_lines;
 };
 
-// Centres on the line, from half a label's height in from its outer end
-// towards the root, every half height.
-std::vector<PlatePoint> alongHourLine(const PlateSegment &line, const std::optional<PlatePoint> &root, LabelSize size)
+// How far from a point along the unit vector `d` a box's centre must lie for
+// the box to clear the point, with half a gap to spare.
+double clearance(PlatePoint d, LabelSize size, double gap)
+{
+    return (size.width * std::fabs(d.x) + size.height * std::fabs(d.y)) / 2 + gap / 2;
+}
+
+// Centres beside the line, just clear of it, from half a label's height in
+// from its outer end towards the root, every half height: first on the side
+// away from the plate's middle line through the root, then on the other.
+std::vector<PlatePoint> besideHourLine(const PlateSegment &line, const std::optional<PlatePoint> &root, LabelSize size,
+                                       double gap)
 {
     std::vector<PlatePoint> centres;
     const double length = distance(line.from, line.to);
@@ -61,16 +73,18 @@ std::vector<PlatePoint> alongHourLine(const PlateSegment &line, const std::optio
         return centres;
     const bool fromRoot = root && distance(*root, line.from) < 1e-6;
     const PlatePoint inward{(line.from.x - line.to.x) / length, (line.from.y - line.to.y) / length};
-    for (double back = size.height / 2; back <= (fromRoot ? kHourReach : 1.0) * length; back += size.height / 2)
-        centres.push_back({line.to.x + inward.x * back, line.to.y + inward.y * back});
+    PlatePoint n{-inward.y, inward.x};
+    if (n.x < 0 || (n.x == 0 && n.y < 0))
+        n = {-n.x, -n.y};
+    // The outward side: towards +x for a line whose outer end lies on the +x side.
+    if ((line.to.x - (root ? root->x : 0)) * n.x + (line.to.y - (root ? root->y : 0)) * n.y < 0)
+        n = {-n.x, -n.y};
+    const double off = clearance(n, size, gap);
+    for (double side : {1.0, -1.0})
+        for (double back = size.height / 2; back <= (fromRoot ? kHourReach : 1.0) * length; back += size.height / 2)
+            centres.push_back(
+                {line.to.x + inward.x * back + side * n.x * off, line.to.y + inward.y * back + side * n.y * off});
     return centres;
-}
-
-// How far from a point along the unit vector `d` a box's centre must lie for
-// the box to clear the point, with half a gap to spare.
-double clearance(PlatePoint d, LabelSize size, double gap)
-{
-    return (size.width * std::fabs(d.x) + size.height * std::fabs(d.y)) / 2 + gap / 2;
 }
 
 // Centres just past either end of the line, where it stops on the plate
@@ -146,6 +160,66 @@ int minutesPast(double hour) { return int(std::lround((hour - std::floor(hour)) 
 
 } // namespace
 
+LineObstacles::LineObstacles(const PlateRect &plate, double cell) : m_plate(plate), m_cell(std::max(cell, 1e-3))
+{
+    m_columns = std::clamp(int(std::ceil(plate.width() / m_cell)), 1, 512);
+    m_rows = std::clamp(int(std::ceil(plate.height() / m_cell)), 1, 512);
+    m_cells.resize(std::size_t(m_columns) * std::size_t(m_rows));
+}
+
+int LineObstacles::cellX(double x) const
+{
+    return std::clamp(int(std::floor((x - m_plate.xMin) / m_plate.width() * m_columns)), 0, m_columns - 1);
+}
+
+int LineObstacles::cellY(double y) const
+{
+    return std::clamp(int(std::floor((y - m_plate.yMin) / m_plate.height() * m_rows)), 0, m_rows - 1);
+}
+
+void LineObstacles::add(PlatePoint from, PlatePoint to)
+{
+    const int index = int(m_segments.size());
+    m_segments.push_back({from, to});
+    for (int x = cellX(std::min(from.x, to.x)); x <= cellX(std::max(from.x, to.x)); ++x)
+        for (int y = cellY(std::min(from.y, to.y)); y <= cellY(std::max(from.y, to.y)); ++y)
+            m_cells[std::size_t(y) * std::size_t(m_columns) + std::size_t(x)].push_back(index);
+}
+
+void LineObstacles::add(const Polyline &line)
+{
+    for (std::size_t i = 1; i < line.size(); ++i)
+        add(line[i - 1], line[i]);
+}
+
+bool LineObstacles::crosses(const LabelBox &box, double gap) const
+{
+    const PlateRect r{box.centre.x - box.width / 2 - gap, box.centre.y - box.height / 2 - gap,
+                      box.centre.x + box.width / 2 + gap, box.centre.y + box.height / 2 + gap};
+    for (int x = cellX(r.xMin); x <= cellX(r.xMax); ++x)
+        for (int y = cellY(r.yMin); y <= cellY(r.yMax); ++y)
+            for (int i : m_cells[std::size_t(y) * std::size_t(m_columns) + std::size_t(x)]) {
+                const PlateSegment &s = m_segments[std::size_t(i)];
+                const PlatePoint d{s.to.x - s.from.x, s.to.y - s.from.y};
+                if (r.contains(s.from) || r.contains(s.to) || clipToPlate(r, s.from, d, 0, 1))
+                    return true;
+            }
+    return false;
+}
+
+LineObstacles dialLines(const PlateRect &plate, const DialLayout &layout,
+                        const std::vector<const Polyline *> &dateLines, double cell)
+{
+    LineObstacles lines(plate, cell);
+    for (const HourLine &h : layout.hourLines)
+        lines.add(h.line.from, h.line.to);
+    if (layout.substyle)
+        lines.add(layout.substyle->from, layout.substyle->to);
+    for (const Polyline *line : dateLines)
+        lines.add(*line);
+    return lines;
+}
+
 bool LabelBox::overlaps(const LabelBox &other, double gap) const
 {
     return std::fabs(centre.x - other.centre.x) < (width + other.width) / 2 + gap &&
@@ -168,9 +242,9 @@ LabelSize estimatedLabelSize(const std::string &text, double fontSize)
 
 DialLabels placeDialLabels(const PlateRect &plate, const DialLayout &layout,
                            const std::vector<DateLineLabel> &dateLines, const LabelMeasure &measure, double gap,
-                           const std::vector<LabelBox> &keepClear)
+                           const std::vector<LabelBox> &keepClear, const LineObstacles &lines)
 {
-    Placer placer(plate, gap, keepClear);
+    Placer placer(plate, gap, keepClear, lines);
     std::vector<std::optional<PlacedLabel>> hours(layout.hourLines.size());
     const auto placeHours = [&](auto wanted) {
         for (std::size_t i = 0; i < layout.hourLines.size(); ++i) {
@@ -178,7 +252,7 @@ DialLabels placeDialLabels(const PlateRect &plate, const DialLayout &layout,
             if (!wanted(minutesPast(h.hour)))
                 continue;
             const LabelSize size = measure(h.label, LabelKind::Hour);
-            if (const std::optional<LabelBox> box = placer.place(size, alongHourLine(h.line, layout.root, size)))
+            if (const std::optional<LabelBox> box = placer.place(size, besideHourLine(h.line, layout.root, size, gap)))
                 hours[i] = PlacedLabel{h.label, *box};
         }
     };

@@ -32,6 +32,30 @@ struct LabelSize {
 // em high.
 LabelSize estimatedLabelSize(const std::string &text, double fontSize);
 
+// The lines labels must not cross, kept in cells so that a box asks only
+// about the pieces near it.
+class LineObstacles {
+public:
+    LineObstacles(const PlateRect &plate, double cell);
+    void add(PlatePoint from, PlatePoint to);
+    void add(const Polyline &line);
+    // Whether a line runs through the box grown by `gap` on every side.
+    bool crosses(const LabelBox &box, double gap) const;
+
+private:
+    PlateRect m_plate;
+    double m_cell;
+    int m_columns = 1, m_rows = 1;
+    std::vector<PlateSegment> m_segments;
+    std::vector<std::vector<int>> m_cells;
+    int cellX(double x) const;
+    int cellY(double y) const;
+};
+
+// The hour lines, the substyle and the date lines of a face.
+LineObstacles dialLines(const PlateRect &plate, const DialLayout &layout,
+                        const std::vector<const Polyline *> &dateLines, double cell);
+
 enum class LabelKind { Hour, Date };
 using LabelMeasure = std::function<LabelSize(const std::string &text, LabelKind kind)>;
 
@@ -52,14 +76,15 @@ struct DialLabels {
 
 // Whole hours first, then the date lines (in the order given, so the
 // solstices and the equinox before the months), then half and quarter
-// hours. An hour's label sits on its line, from near the outer end inwards;
-// a date line's beside its line, from either end inwards. Date lines that
-// run within a label's height of each other at both ends share one label,
-// their texts joined ("21 Dec, 1 Jan"). A label with no free place is left
-// out. Labels keep `gap` mm from each other, from the plate's edges and from
-// the boxes in `keepClear` (the marks).
+// hours. An hour's label sits beside its line, from near the outer end
+// inwards; a date line's beside its line, from either end inwards. Date
+// lines that run within a label's height of each other at both ends share
+// one label, their texts joined ("21 Dec, 1 Jan"). A label with no free
+// place is left out. Labels keep `gap` mm from each other, from the plate's
+// edges and from the boxes in `keepClear` (the marks), and no line in
+// `lines` crosses one: an engraved numeral is never struck through.
 DialLabels placeDialLabels(const PlateRect &plate, const DialLayout &layout,
                            const std::vector<DateLineLabel> &dateLines, const LabelMeasure &measure, double gap,
-                           const std::vector<LabelBox> &keepClear = {});
+                           const std::vector<LabelBox> &keepClear, const LineObstacles &lines);
 
 } // namespace orvane::dial

@@ -43,13 +43,18 @@ void mark(Group &g, PlatePoint p)
     g.paths.push_back({{{p.x, p.y - 2 * kMarkSize}, {p.x, p.y + 2 * kMarkSize}}});
 }
 
-// The mark's word beside it, below or else above, where it fits on the plate.
-std::vector<LabelBox> markWord(Group &g, const PlateRect &plate, PlatePoint p, const std::string &word, double size)
+// The mark's word beside it where it fits on the plate clear of the lines:
+// below, above, then to either side and at the corners.
+std::vector<LabelBox> markWord(Group &g, const PlateRect &plate, const LineObstacles &lines, PlatePoint p,
+                               const std::string &word, double size)
 {
     const LabelSize s = estimatedLabelSize(word, size);
-    for (double side : {-1.0, 1.0}) {
-        const LabelBox box{{p.x, p.y + side * (2 * kMarkSize + s.height)}, s.width, s.height};
-        if (box.inside(plate, kLabelGap * size)) {
+    const double gap = kLabelGap * size;
+    const double dy = 2 * kMarkSize + s.height, dx = 2 * kMarkSize + s.width / 2 + gap;
+    const PlatePoint offsets[] = {{0, -dy}, {0, dy}, {dx, 0}, {-dx, 0}, {dx, -dy}, {-dx, -dy}, {dx, dy}, {-dx, dy}};
+    for (PlatePoint o : offsets) {
+        const LabelBox box{{p.x + o.x, p.y + o.y}, s.width, s.height};
+        if (box.inside(plate, gap) && !lines.crosses(box, gap / 4)) {
             g.labels.push_back({box.centre, word, size});
             return {box};
         }
@@ -57,66 +62,98 @@ std::vector<LabelBox> markWord(Group &g, const PlateRect &plate, PlatePoint p, c
     return {};
 }
 
-// The shape to cut: the triangle root - foot - nodus over the part of the
-// substyle that lies on the plate (a trapezoid when the root lies off it),
-// or with the style parallel to the face a strip of the nodus height. In
-// its own millimetres: u along the substyle from where it enters the plate,
-// v up from the face.
-std::vector<PlatePoint> gnomonShape(const DialInput &input, const DialLayout &layout)
+// The shape to cut, in its own millimetres: u along the substyle from where
+// it enters the plate, v up from the face. The triangle root - foot - nodus
+// over the part of the substyle on the plate (cut at the plate's edge when
+// the root lies off it), with the style parallel to the face a strip of the
+// nodus height, and with the style square to it a pin.
+struct GnomonShape {
+    std::vector<PlatePoint> outline;
+    PlatePoint nodus; // where the date lines take the nodus to be
+};
+
+GnomonShape gnomonShape(const DialInput &input, const DialLayout &layout)
 {
     const double h = input.nodusHeight;
     if (!layout.substyle)
-        return {{0, 0}, {0, h}}; // a pin standing square to the face
+        return {{{0, 0}, {0, h}}, {0, h}};
     const PlateSegment &s = *layout.substyle;
-    if (!layout.root) {
+    if (!layout.gnomon) {
+        // The whole line through the foot, which stands this far along it.
         const double length = std::hypot(s.to.x - s.from.x, s.to.y - s.from.y);
-        return {{0, 0}, {length, 0}, {length, h}, {0, h}};
+        return {{{0, 0}, {length, 0}, {length, h}, {0, h}}, {std::hypot(s.from.x, s.from.y), h}};
     }
-    const double base = layout.gnomon->base;
-    const double enter = std::hypot(s.from.x - layout.root->x, s.from.y - layout.root->y);
-    std::vector<PlatePoint> shape{{0, 0}, {base - enter, 0}, {base - enter, h}};
-    if (enter > 1e-6)
-        shape.push_back({0, enter * h / base});
-    return shape;
+    const Gnomon &g = *layout.gnomon;
+    std::vector<PlatePoint> outline{{0, 0}, {g.cutBase, 0}, {g.cutBase, h}};
+    if (g.cutEdge > 0)
+        outline.push_back({0, g.cutEdge});
+    return {outline, {g.cutBase, h}};
 }
 
-// The gnomon's shape and words, its left end `left` mm right of the plate's origin.
-Group drawGnomon(const FaceDrawing &in, const NumberText &number, double left, double fontSize)
+// The gnomon's shape and words, its left end `left` mm right of the plate's
+// origin. Its own label size: the piece is cut apart from the plate.
+Group drawGnomon(const FaceDrawing &in, bool bothSides, const NumberText &number, double left)
 {
-    const std::vector<PlatePoint> shape = gnomonShape(in.input, in.layout);
+    const GnomonShape shape = gnomonShape(in.input, in.layout);
     double width = 0, height = 0;
-    for (PlatePoint p : shape) {
+    for (PlatePoint p : shape.outline) {
         width = std::max(width, p.x);
         height = std::max(height, p.y);
     }
+    const double fontSize = std::clamp(std::max(width, height) / 20, 3.0, 10.0);
     // Its top level with the plate's.
     const PlatePoint origin{left, in.input.plate.yMax - height};
     const auto at = [origin](double u, double v) { return PlatePoint{origin.x + u, origin.y + v}; };
     Group g = group("gnomon", Part::Gnomon, kLine);
     Group outline = group("gnomon-outline", Part::Gnomon, kLine);
     Path path;
-    for (PlatePoint p : shape)
+    for (PlatePoint p : shape.outline)
         path.points.push_back(at(p.x, p.y));
-    path.closed = shape.size() > 2;
+    path.closed = shape.outline.size() > 2;
     outline.paths.push_back(path);
     g.groups.push_back(outline);
 
     Group words = group("gnomon-label", Part::Gnomon, kLine);
     const double line = 1.3 * fontSize;
-    words.labels.push_back(
-        {at(width / 2, -line),
-         in.layout.root ? number(in.layout.styleHeight, 2) + "\xC2\xB0" : std::string("style parallel to the face"),
-         fontSize});
-    if (width > 0)
-        words.labels.push_back({at(width / 2, -2 * line), number(width, 1) + " mm", fontSize});
-    words.labels.push_back({at(width + fontSize / 2, std::min(height / 2, height - 2 * fontSize)),
-                            number(in.input.nodusHeight, 1) + " mm", fontSize, Anchor::Start});
-    words.labels.push_back({at(width + fontSize / 2, height - fontSize / 2), "Nodus", fontSize, Anchor::Start});
+    const std::string mm = " mm";
+    const double h = in.input.nodusHeight;
+    if (width > 0) {
+        words.labels.push_back(
+            {at(width / 2, -line),
+             in.layout.root ? number(in.layout.styleHeight, 2) + "\xC2\xB0" : std::string("style parallel to the face"),
+             fontSize});
+        words.labels.push_back({at(width / 2, -2 * line), number(width, 1) + mm, fontSize});
+        words.labels.push_back({at(width + fontSize / 2, std::min(height / 2, height - 2 * fontSize)),
+                                number(h, 1) + mm, fontSize, Anchor::Start});
+    } else {
+        words.labels.push_back({at(fontSize, height / 2),
+                                "Rod " + number(h, 1) + mm + (bothSides ? " out of each face" : " out of the face"),
+                                fontSize, Anchor::Start});
+        words.labels.push_back(
+            {at(fontSize, height / 2 - line),
+             bothSides ? "through the plate at the foot, square to it" : "square to the plate at the foot", fontSize,
+             Anchor::Start});
+    }
+    if (in.layout.gnomon && in.layout.gnomon->cutEdge > 0)
+        words.labels.push_back({at(-fontSize / 2, in.layout.gnomon->cutEdge / 2),
+                                number(in.layout.gnomon->cutEdge, 1) + mm, fontSize, Anchor::End});
     g.groups.push_back(words);
+
+    // The nodus marked where the date lines take it, when it is not a corner.
+    Group nodus = group("gnomon-nodus", Part::Gnomon, kFine, kStyleColour);
+    const PlatePoint n = at(shape.nodus.x, shape.nodus.y);
+    if (shape.nodus.x > 1e-6 && shape.nodus.x < width - 1e-6) {
+        nodus.paths.push_back({{n, {n.x, n.y - std::min(2 * fontSize, height / 2)}}});
+        nodus.labels.push_back({{n.x, n.y + line / 2 + fontSize / 2}, "Nodus, above the foot", fontSize});
+    } else if (width > 0) {
+        nodus.labels.push_back({{n.x + fontSize / 2, n.y - fontSize / 2}, "Nodus", fontSize, Anchor::Start});
+    }
+    g.groups.push_back(nodus);
     return g;
 }
 
-DialLabels placeLabels(const FaceDrawing &in, double fontSize, const std::vector<LabelBox> &keepClear)
+DialLabels placeLabels(const FaceDrawing &in, double fontSize, const std::vector<LabelBox> &keepClear,
+                       const LineObstacles &obstacles)
 {
     std::vector<DateLineLabel> lines;
     for (const DateLineDrawing &line : in.dateLines)
@@ -124,7 +161,7 @@ DialLabels placeLabels(const FaceDrawing &in, double fontSize, const std::vector
     const auto measure = [fontSize](const std::string &text, LabelKind kind) {
         return estimatedLabelSize(text, kind == LabelKind::Hour ? fontSize : kDateFont * fontSize);
     };
-    return placeDialLabels(in.input.plate, in.layout, lines, measure, kLabelGap * fontSize, keepClear);
+    return placeDialLabels(in.input.plate, in.layout, lines, measure, kLabelGap * fontSize, keepClear, obstacles);
 }
 
 } // namespace
@@ -137,30 +174,38 @@ double plateFontSize(const PlateRect &plate)
 namespace {
 
 // One face's plate, hour lines, marks and date lines, in its own plate millimetres.
-std::vector<Group> drawFace(const FaceDrawing &in, double fontSize)
+// A further face is the back of the first face's plate: its outline is
+// there to engrave by, not a second plate to cut.
+std::vector<Group> drawFace(const FaceDrawing &in, double fontSize, bool back)
 {
     const PlateRect &plate = in.input.plate;
     const DialLayout &layout = in.layout;
     std::vector<Group> out;
 
-    Group outline = group("plate", Part::Plate, kLine);
+    Group outline = group(back ? "back-of-plate" : "plate", Part::Plate, kLine);
     outline.paths.push_back(
         {{{plate.xMin, plate.yMax}, {plate.xMax, plate.yMax}, {plate.xMax, plate.yMin}, {plate.xMin, plate.yMin}},
          true});
     // Which face this is, under the plate, when the dial has more than one.
     if (!in.name.empty())
-        outline.labels.push_back(
-            {{(plate.xMin + plate.xMax) / 2, plate.yMin - fontSize},
-             std::string(1, char(std::toupper(static_cast<unsigned char>(in.name[0])))) + in.name.substr(1) + " face",
-             fontSize});
+        outline.labels.push_back({{(plate.xMin + plate.xMax) / 2, plate.yMin - fontSize},
+                                  std::string(1, char(std::toupper(static_cast<unsigned char>(in.name[0])))) +
+                                      in.name.substr(1) + (back ? " face, on the back of the same plate" : " face"),
+                                  fontSize});
     out.push_back(outline);
 
-    // The marks and their words first: the labels keep clear of them.
+    // The marks and their words first: the labels keep clear of them. No
+    // label crosses a line.
+    std::vector<const Polyline *> datePieces;
+    for (const DateLineDrawing &line : in.dateLines)
+        for (const Polyline &piece : line.pieces)
+            datePieces.push_back(&piece);
+    const LineObstacles lines = dialLines(plate, layout, datePieces, 2 * fontSize);
     const double wordSize = kDateFont * fontSize;
     std::vector<LabelBox> keepClear{{{0, 0}, 4 * kMarkSize, 4 * kMarkSize}};
     Group foot = group("nodus-foot", Part::Plate, kFine);
     mark(foot, {0, 0});
-    for (const LabelBox &b : markWord(foot, plate, {0, 0}, "Foot", wordSize))
+    for (const LabelBox &b : markWord(foot, plate, lines, {0, 0}, "Foot", wordSize))
         keepClear.push_back(b);
     Group root = group("root", Part::Plate, kFine, kStyleColour);
     // A root on the foot (a style square to the face) is the foot's mark.
@@ -168,10 +213,10 @@ std::vector<Group> drawFace(const FaceDrawing &in, double fontSize)
     if (rootApart && plate.contains(*layout.root)) {
         mark(root, *layout.root);
         keepClear.push_back({*layout.root, 4 * kMarkSize, 4 * kMarkSize});
-        for (const LabelBox &b : markWord(root, plate, *layout.root, "Root", wordSize))
+        for (const LabelBox &b : markWord(root, plate, lines, *layout.root, "Root", wordSize))
             keepClear.push_back(b);
     }
-    const DialLabels labels = placeLabels(in, fontSize, keepClear);
+    const DialLabels labels = placeLabels(in, fontSize, keepClear, lines);
 
     Group hours = group("hour-lines", Part::Plate, kLine);
     Group hourPaths = group("hour-line-paths", Part::Plate, kLine);
@@ -229,19 +274,19 @@ Drawing drawPlaneDial(const DrawingInput &in)
     const PlateRect &plate = first.input.plate;
     const double fontSize = plateFontSize(plate);
     Drawing d;
-    d.groups = drawFace(first, fontSize);
+    d.groups = drawFace(first, fontSize, false);
     double right = plate.xMax;
     for (std::size_t i = 1; i < in.faces.size(); ++i) {
         const FaceDrawing &face = in.faces[i];
         const double dx = right + kPartGap - face.input.plate.xMin;
-        for (Group g : drawFace(face, plateFontSize(face.input.plate))) {
+        for (Group g : drawFace(face, plateFontSize(face.input.plate), true)) {
             shift(g, dx, face.name);
             d.groups.push_back(g);
         }
         right = face.input.plate.xMax + dx;
     }
 
-    const Group gnomon = drawGnomon(first, number, right + kPartGap, fontSize);
+    const Group gnomon = drawGnomon(first, in.faces.size() > 1, number, right + kPartGap);
     d.groups.push_back(gnomon);
     if (in.card) {
         const PlateRect g = bounds(gnomon);

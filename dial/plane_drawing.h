@@ -4,7 +4,9 @@
 //
 // Groups by name: plate, hour-lines (hour-line-paths, hour-labels),
 // substyle, root, nodus-foot, date-lines (date-line-paths, date-labels),
-// gnomon (gnomon-outline, gnomon-label) and card.
+// gnomon (gnomon-outline, gnomon-label, gnomon-nodus) and card. A further
+// face's groups end in "-" and its name, its outline "back-of-plate-...":
+// the other side of the same plate.
 #include "dial/card_drawing.h"
 #include "dial/date_lines.h"
 #include "dial/dial_layout.h"

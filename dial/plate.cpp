@@ -1,5 +1,6 @@
 #include "dial/plate.h"
 
+#include "dial/dial_layout.h"
 #include "dial/face_frame.h"
 
 #include "angles/angles.h"
@@ -10,7 +11,54 @@
 
 namespace orvane::dial {
 
+namespace {
+
+PlateRect firstGuess(const DialInput &input, double width, double height);
+
+// The lit hours whose lines a plate leaves out, then those it shows only
+// as a stub shorter than a tenth of its smaller side.
+std::pair<int, int> hoursLeftOut(DialInput input, const PlateRect &plate)
+{
+    input.plate = plate;
+    const DialLayout layout = layoutDial(input);
+    const double stub = std::min(plate.width(), plate.height()) / 10;
+    int stubs = 0;
+    for (const HourLine &h : layout.hourLines)
+        if (std::hypot(h.line.to.x - h.line.from.x, h.line.to.y - h.line.from.y) < stub)
+            ++stubs;
+    return {int(layout.offPlate.size()), stubs};
+}
+
+} // namespace
+
 PlateRect plateAround(const DialInput &input, double width, double height)
+{
+    const PlateRect guess = firstGuess(input, width, height);
+    std::pair<int, int> best = hoursLeftOut(input, guess);
+    if (best.first == 0)
+        return guess;
+    // Slide the plate about the foot, in twelfths of its size, for the
+    // placement that leaves out the fewest hours; of equals, the nearest the
+    // guess.
+    PlateRect chosen = guess;
+    double moved = 0;
+    for (int i = 1; i < 12; ++i)
+        for (int j = 1; j < 12; ++j) {
+            const PlateRect r{-width * i / 12, -height * j / 12, width - width * i / 12, height - height * j / 12};
+            const std::pair<int, int> left = hoursLeftOut(input, r);
+            const double shift = std::hypot(r.xMin - guess.xMin, r.yMin - guess.yMin);
+            if (left < best || (left == best && shift < moved)) {
+                best = left;
+                chosen = r;
+                moved = shift;
+            }
+        }
+    return chosen;
+}
+
+namespace {
+
+PlateRect firstGuess(const DialInput &input, double width, double height)
 {
     const FaceFrame f = faceFrame(input);
     // Mean of the unit directions from the foot to the shadows.
@@ -44,6 +92,8 @@ PlateRect plateAround(const DialInput &input, double width, double height)
         return {margin - width, -height / 2, margin, height / 2};
     return {-margin, -height / 2, width - margin, height / 2};
 }
+
+} // namespace
 
 std::optional<PlateSegment> clipToPlate(const PlateRect &plate, PlatePoint origin, PlatePoint direction, double tMin,
                                         double tMax)

@@ -54,6 +54,35 @@ QString timeNote(const dial::DialInput &in, const AcceptedSite &site, const QLoc
            (site.clock.daylightSaving ? QStringLiteral(", add an hour in daylight saving time") : QString());
 }
 
+// "16, 17 and 18": the hours as the dial labels them.
+QString hoursText(const std::vector<double> &hours)
+{
+    QStringList names;
+    for (double h : hours)
+        names << QString::fromStdString(dial::hourLabel(h));
+    if (names.size() < 2)
+        return names.join(QString());
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+QString gnomonNote(const std::vector<DesignFace> &faces, const QLocale &locale)
+{
+    const dial::DialLayout &l = faces.front().layout;
+    const QString height = reportNumberText(faces.front().input.nodusHeight, locale);
+    if (l.gnomon && !l.substyle)
+        return faces.size() > 1 ? QStringLiteral("A rod through the plate at the foot, square to it, standing %1 mm "
+                                                 "out of each face; its ends are the nodus")
+                                      .arg(height)
+                                : QStringLiteral("A rod at the foot, square to the plate, standing %1 mm out of it; "
+                                                 "its end is the nodus")
+                                      .arg(height);
+    if (l.gnomon)
+        return QStringLiteral("Cut the shape; stand its lower edge on the substyle, the upright edge on the foot");
+    return QStringLiteral("Cut the rectangle; stand it on the substyle, its top edge is the style, the nodus over the "
+                          "foot where marked");
+}
+
 } // namespace
 
 QString siteText(double latitude, double longitude, const QLocale &locale)
@@ -111,12 +140,26 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
         const QString which = QStringLiteral("the %1face").arg(face.name.isEmpty() ? QString() : face.name + u' ');
         if (!face.lit.isEmpty())
             d.faceNotes << firstUpper(which) + QStringLiteral(" is ") + face.lit;
-        if (face.layout.hourLines.empty() && !face.layout.ground)
+        const QString offPlate = hoursText(face.layout.offPlate);
+        if (face.layout.ground)
+            continue;
+        if (!face.layout.hourLines.empty()) {
+            if (!offPlate.isEmpty())
+                d.faceNotes << QStringLiteral("The plate leaves out the lines of %1 h, when the sun also lights %2")
+                                   .arg(offPlate, which);
+        } else if (!offPlate.isEmpty()) {
+            d.faceNotes << QStringLiteral("No hour line falls on %1's plate: the sun lights it only at %2 h, whose "
+                                          "lines fall off it")
+                               .arg(which, offPlate);
+        } else {
             d.faceNotes << (dial::faceEverLit(face.input)
-                                ? QStringLiteral("No hour line falls on %1's plate").arg(which)
+                                ? QStringLiteral("No hour line falls on %1: the sun lights it only between two hours' "
+                                                 "lines")
+                                      .arg(which)
                                 : QStringLiteral("No hour line falls on %1: the sun never lights it above the "
                                                  "horizon here")
                                       .arg(which));
+        }
     }
     if (d.faces.size() == 1 && !d.layout.ground && dial::leanMatters(d.input)) {
         const auto minutes = [&locale](const std::optional<double> &m) {
@@ -136,6 +179,7 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
                                     "(+ reads later; less towards the equinoxes)")
                          .arg(locale.toString(d.input.tilt, 'f', 0), at.join(QStringLiteral(", ")));
     }
+    d.gnomonNote = gnomonNote(d.faces, locale);
     d.siteLine =
         QStringLiteral("Site: %1, %2").arg(siteText(site.latitude, site.longitude, locale), zoneText(site, choices));
     QString kind = kindTitle;

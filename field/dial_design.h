@@ -72,6 +72,8 @@ struct DialDesign {
     // Which half of the year each face is lit, and a face no hour line
     // falls on: "Upper face lit from the March to the September equinox".
     QStringList faceNotes;
+    // How to cut and stand the gnomon: the gnomon page's note.
+    QString gnomonNote;
     // "Style height 45.47°", "sun time", then the face notes: under the
     // title on the plate's pages.
     QStringList notes;

@@ -1,8 +1,8 @@
 #include "dial_pages.h"
 #include "card_page.h"
-#include "staking_sheet.h"
 #include "drawing_painter.h"
 #include "page_font.h"
+#include "staking_sheet.h"
 #include "tile_labels.h"
 
 #include <QLocale>
@@ -386,17 +386,13 @@ PrintedDial paintDialPages(QPagedPaintDevice &device, const DialDesign &design, 
                     pageOf.arg(1).arg(total));
         paintOverview(p, frame, plan, design);
     }
-    const QString gnomonNote =
-        design.layout.gnomon
-            ? QStringLiteral("Cut the shape; stand its lower edge on the substyle, the upright edge on the foot")
-            : QStringLiteral("Cut the rectangle; stand it on the substyle, its top edge is the style");
     const struct {
         const TileGrid &grid;
         dial::Part part;
         QString what;
         QString notes;
     } parts[] = {{plan.plate, dial::Part::Plate, QStringLiteral("Dial plate"), design.notes.join(QStringLiteral("; "))},
-                 {plan.gnomon, dial::Part::Gnomon, QStringLiteral("Gnomon"), gnomonNote}};
+                 {plan.gnomon, dial::Part::Gnomon, QStringLiteral("Gnomon"), design.gnomonNote}};
     for (const auto &part : parts)
         for (int row = 0; going && row < part.grid.rows; ++row)
             for (int column = 0; going && column < part.grid.columns; ++column) {

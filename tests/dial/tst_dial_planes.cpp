@@ -108,6 +108,7 @@ private slots:
         QTest::addColumn<double>("latitude");
         QTest::newRow("40.655 N") << 40.655;
         QTest::newRow("33.9 S") << -33.9;
+        QTest::newRow("equator: the axis level, the face looking up") << 0.0;
     }
     void polarSpacing()
     {
@@ -128,6 +129,23 @@ private slots:
         }
     }
 
+    // A roof's gnomon whose root lies off the plate is cut at the plate's
+    // edge: its base runs from there to the foot, its top edge keeps the
+    // style height.
+    void gnomonAsCut()
+    {
+        DialInput given = plane(40.655, 200, 35);
+        given.nodusHeight = 100;
+        const DialFace face = onlyFace(DialType::Plane, given);
+        const DialLayout layout = layoutDial(face.input);
+        QVERIFY(layout.root && layout.gnomon && layout.substyle);
+        QVERIFY(!face.input.plate.contains(*layout.root));
+        const Gnomon &g = *layout.gnomon;
+        CHECK_NEAR(g.cutBase, std::hypot(layout.substyle->from.x, layout.substyle->from.y), 1e-9);
+        CHECK_NEAR(std::atan2(g.height - g.cutEdge, g.cutBase) / kRad, layout.styleHeight, 1e-9);
+        QVERIFY(g.cutEdge > 0 && g.cutBase < g.base);
+    }
+
     // An equatorial dial's faces: lines from the foot 15 degrees apart, the
     // upper face lit while the sun is on the elevated pole's side.
     void equatorialSteps_data()
@@ -137,6 +155,7 @@ private slots:
         QTest::newRow("40.655 N, upper") << 40.655 << 0;
         QTest::newRow("40.655 N, lower") << 40.655 << 1;
         QTest::newRow("33.9 S, upper") << -33.9 << 0;
+        QTest::newRow("33.9 S, lower") << -33.9 << 1;
     }
     void equatorialSteps()
     {
@@ -152,6 +171,16 @@ private slots:
         QVERIFY(layout.root && std::hypot(layout.root->x, layout.root->y) < 1e-9);
         CHECK_NEAR(layout.styleHeight, 90.0, 1e-9);
         QVERIFY(layout.hourLines.size() >= 8);
+        // Its words say the half of the year in which the noon sun lights it.
+        const FaceFrame frame = faceFrame(f.input);
+        const bool northernSun = dot(sunDirection(frame, 0, 10 * kRad), frame.normal) > 0;
+        QCOMPARE(f.lit.rfind("lit from the March", 0) == 0, northernSun);
+        // Every face measures from its own noon line, + towards its own x.
+        for (const HourLine &h : layout.hourLines) {
+            const double hourAngle = (h.hour - 12) * 15;
+            const double towardsX = -dot(equatorPoint(frame, hourAngle * kRad), frame.xAxis);
+            CHECK_NEAR(hourLineAngle(f.input, layout, h), std::copysign(std::fabs(hourAngle), towardsX), 1e-9);
+        }
         for (std::size_t i = 1; i < layout.hourLines.size(); ++i) {
             const PlateSegment a = layout.hourLines[i - 1].line, b = layout.hourLines[i].line;
             const double turn = std::atan2(b.to.y, b.to.x) - std::atan2(a.to.y, a.to.x);
@@ -175,10 +204,13 @@ private slots:
         DialInput in = plane(51.5, 180, 90);
         in.type = DialType(type);
         QVERIFY(leanMatters(in));
+        // Leaning out turns the Earth's axis, seen from the face, towards
+        // the noon sun: in June the afternoon reads later, the morning
+        // earlier (dH/dt = sin H tan(declination), worked by hand).
         const double expected = 4 * std::sin(45 * kRad) * std::tan(kMaxDeclination * kRad);
         for (double hour : {9.0, 15.0}) {
             const double june = leanMinutesPerDegree(in, hour, kMaxDeclination).value();
-            CHECK_NEAR(std::fabs(june), expected, 0.005);
+            CHECK_NEAR(june, hour > 12 ? expected : -expected, 0.005);
             CHECK_NEAR(leanMinutesPerDegree(in, hour, -kMaxDeclination).value(), -june, 1e-6);
         }
         CHECK_NEAR(leanMinutesPerDegree(in, 12, kMaxDeclination).value(), 0.0, 1e-6);

@@ -1,8 +1,9 @@
 // Every kind of dial drawn once, and each writer taking the same drawing:
 // every line of the plate on the plate, and the SVG, the DXF and the
 // painter (recorded as SVG by Qt's own generator) each with one element per
-// path, circle and label.
+// path, circle and label; no label on the plate crossed by a line.
 #include "dial/dxf_writer.h"
+#include "dial/label_placer.h"
 #include "dial/svg_writer.h"
 #include "field/dial_design.h"
 #include "print/drawing_painter.h"
@@ -129,6 +130,38 @@ private slots:
                         }
                 });
         QVERIFY(lines > 4);
+
+        // No numeral or word on the plate is struck through by a line: each
+        // line sampled every 0.1 mm against every label's box.
+        std::vector<dial::Path> struck;
+        std::vector<dial::Label> words;
+        const auto named = [](const dial::Group &g, std::initializer_list<const char *> prefixes) {
+            return std::any_of(prefixes.begin(), prefixes.end(),
+                               [&g](const char *p) { return g.name.rfind(p, 0) == 0; });
+        };
+        for (const dial::Group &top : design.drawing.groups)
+            dial::forEachGroup(top, [&](const dial::Group &g) {
+                if (named(g, {"hour-line-paths", "date-line-paths", "substyle"}))
+                    struck.insert(struck.end(), g.paths.begin(), g.paths.end());
+                if (named(g, {"hour-labels", "date-labels", "nodus-foot", "root"}))
+                    words.insert(words.end(), g.labels.begin(), g.labels.end());
+            });
+        for (const dial::Label &l : words) {
+            const dial::LabelSize size = dial::estimatedLabelSize(l.text, l.size);
+            for (const dial::Path &path : struck)
+                for (std::size_t i = 1; i < path.points.size(); ++i) {
+                    const dial::PlatePoint a = path.points[i - 1], b = path.points[i];
+                    const int steps = 1 + int(std::hypot(b.x - a.x, b.y - a.y) / 0.1);
+                    for (int k = 0; k <= steps; ++k) {
+                        const double t = double(k) / steps;
+                        const double x = a.x + t * (b.x - a.x), y = a.y + t * (b.y - a.y);
+                        QVERIFY2(
+                            std::fabs(x - l.at.x) > size.width / 2 || std::fabs(y - l.at.y) > size.height / 2,
+                            qPrintable(QStringLiteral("\"%1\" crossed by %2")
+                                           .arg(QString::fromStdString(l.text), QString::fromStdString(path.name))));
+                    }
+                }
+        }
 
         const Counts drawn = inDrawing(design.drawing);
         QVERIFY(drawn.paths > 0 && drawn.labels > 0);
