@@ -6,6 +6,7 @@
 
 #include "cli_run.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -419,6 +420,48 @@ private slots:
         QCOMPARE(many.err, QStringLiteral("--pdf \"%1\": 47 pages\n").arg(pdf));
         QCOMPARE(many.out, run(site({"--dial", "horizontal"})).out);
         setDialPdfWriter({});
+    }
+
+    // A run that fails writes nothing: the files that could be written are
+    // not put in place, an earlier file of their name stays as it was, and
+    // no half-made file is left beside it. The message says what failed.
+    void nothingWrittenOnFailure_data()
+    {
+        QTest::addColumn<QStringList>("files"); // "%1" the test's folder
+        QTest::addColumn<bool>("pagesPainted");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("svg whole, dxf in /proc") << QStringList{"--svg", "%1/ok.svg", "--dxf", "/proc/x.dxf"} << true
+                                                 << "cannot write \"/proc/x.dxf\": no file can be made in \"/proc\"";
+        QTest::newRow("svg whole, dxf in a missing folder")
+            << QStringList{"--svg", "%1/ok.svg", "--dxf", "%1/no/x.dxf"} << true
+            << "cannot write \"%1/no/x.dxf\": there is no folder \"%1/no\"";
+        QTest::newRow("svg whole, dxf onto a folder") << QStringList{"--svg", "%1/ok.svg", "--dxf", "%1/sub"} << true
+                                                      << "cannot write \"%1/sub\": it is a folder";
+        QTest::newRow("dxf whole, pdf in /proc") << QStringList{"--dxf", "%1/ok.dxf", "--pdf", "/proc/x.pdf"} << true
+                                                 << "cannot write \"/proc/x.pdf\": no file can be made";
+        QTest::newRow("svg and dxf whole, pdf not painted")
+            << QStringList{"--svg", "%1/ok.svg", "--dxf", "%1/ok.dxf", "--pdf", "%1/ok.pdf"} << false
+            << "cannot write \"%1/ok.pdf\": the pages could not be painted";
+    }
+    void nothingWrittenOnFailure()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, pagesPainted);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+        QFile old(dir.filePath("ok.svg"));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        setDialPdfWriter([pagesPainted](QIODevice &device, const DialDesign &) {
+            return device.write("%PDF") == 4 && pagesPainted ? 1 : 0;
+        });
+        const Run r = run(site(QStringList{"--dial", "horizontal"} + files.replaceInStrings("%1", dir.path())));
+        setDialPdfWriter({});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.startsWith(message.replace("%1", dir.path())), qPrintable(r.err));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"ok.svg", "sub"}));
+        QCOMPARE(readAll(dir.filePath("ok.svg")), QStringLiteral("old"));
     }
 
     // The CSV: the hour lines, or with --card the card by day.
