@@ -4,6 +4,7 @@
 #include "dial/dial_kinds.h"
 
 #include "text/coordinate_text.h"
+#include "text/dial_measure.h"
 #include "text/input_check.h"
 #include "text/input_parsing.h"
 #include "text/time_zones.h"
@@ -204,7 +205,7 @@ std::optional<Failure> readPlace(const QCommandLineParser &p, CliRequest &r)
 }
 
 // Options the window has no field for, each refused with a plain message.
-std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r)
+std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r, const QLocale &locale)
 {
     if (const std::optional<Failure> f = readPlace(p, r))
         return f;
@@ -269,7 +270,7 @@ std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r
         else if (f != QLatin1String("text"))
             return Failure{QStringLiteral("--format must be text, json or csv")};
     }
-    if (const std::optional<QString> message = readDialOptions(p, r.dial))
+    if (const std::optional<QString> message = readDialOptions(p, r.dial, locale))
         return Failure{*message};
     return std::nullopt;
 }
@@ -306,14 +307,6 @@ QString wrapped(const QString &description)
         line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
     }
     return text + line;
-}
-
-// The decimal separators a number may use in `locale`.
-QString decimalForms(const QLocale &locale)
-{
-    const QString own = locale.decimalPoint();
-    return own == QLatin1String(".") ? QStringLiteral("a decimal point")
-                                     : QStringLiteral("a decimal point or \"%1\"").arg(own);
 }
 
 // The window's message, then the option, the value received and what it takes.
@@ -391,7 +384,7 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
     for (const OptionSpec &o : kOptions)
         if (p.values(QLatin1String(o.name)).size() > 1 && !repeatable(o.name))
             return CliParse{std::nullopt, QStringLiteral("%1 is given more than once").arg(opt(o.name))};
-    if (const std::optional<Failure> f = readOwnOptions(p, r))
+    if (const std::optional<Failure> f = readOwnOptions(p, r, locale))
         return CliParse{std::nullopt, f->message, f->status};
 
     // The window reads a pair pasted into its latitude box; here each

@@ -3,7 +3,9 @@
 #include "dial/dxf_writer.h"
 #include "dial/svg_writer.h"
 
-#include <QSaveFile>
+#include "text/whole_files.h"
+
+#include <utility>
 
 namespace orvane {
 
@@ -15,26 +17,15 @@ DialPdfWriter &pdfWriter()
     return writer;
 }
 
-// Replaces `file` with what `write` puts in it, or leaves it as it was.
-QString save(const QString &file, const std::function<bool(QIODevice &)> &write)
+// The text written into a new file of `files` for `target`.
+QString addText(WholeFiles &files, const QString &target, const std::string &text)
 {
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return QStringLiteral("cannot write \"%1\": %2").arg(file, out.errorString());
-    if (!write(out)) {
-        out.cancelWriting();
-        return QStringLiteral("cannot write \"%1\": the pages could not be painted").arg(file);
-    }
-    if (!out.commit())
-        return QStringLiteral("cannot write \"%1\": %2").arg(file, out.errorString());
+    QFile *file = files.add(target);
+    if (!file)
+        return files.error();
+    if (file->write(text.data(), qint64(text.size())) != qint64(text.size()))
+        return QStringLiteral("cannot write \"%1\": %2").arg(target, file->errorString());
     return {};
-}
-
-QString saveText(const QString &file, const std::string &text)
-{
-    return save(file, [&text](QIODevice &device) {
-        return device.write(text.data(), qint64(text.size())) == qint64(text.size());
-    });
 }
 
 } // namespace
@@ -63,24 +54,28 @@ QString writeDialFiles(const DialData &d, int *pdfPages)
             .arg(o.pdfFile);
     const DialDesign design = designForFiles(d);
     const dial::Drawing drawn = o.scale == 1 ? design.drawing : dial::scaled(design.drawing, 1 / o.scale);
-    if (!o.svgFile.isEmpty())
-        if (QString error = saveText(o.svgFile, dial::svgText(drawn)); !error.isEmpty())
-            return error;
-    if (!o.dxfFile.isEmpty())
-        if (QString error = saveText(o.dxfFile, dial::dxfText(drawn)); !error.isEmpty())
-            return error;
-    if (!o.cardSvgFile.isEmpty())
-        if (QString error = saveText(o.cardSvgFile, dial::svgText(drawingParts(d.design.drawing, {dial::Part::Card})));
-            !error.isEmpty())
-            return error;
-    if (!o.pdfFile.isEmpty())
-        return save(o.pdfFile, [&design, pdfPages](QIODevice &device) {
-            const int pages = pdfWriter()(device, design);
-            if (pdfPages)
-                *pdfPages = pages;
-            return pages > 0;
-        });
-    return {};
+    // Each file beside its target first; none is put in place unless all are whole.
+    WholeFiles files;
+    const std::pair<const QString &, std::function<std::string()>> texts[] = {
+        {o.svgFile, [&drawn] { return dial::svgText(drawn); }},
+        {o.dxfFile, [&drawn] { return dial::dxfText(drawn); }},
+        {o.cardSvgFile, [&d] { return dial::svgText(drawingParts(d.design.drawing, {dial::Part::Card})); }},
+    };
+    for (const auto &[target, text] : texts)
+        if (!target.isEmpty())
+            if (QString error = addText(files, target, text()); !error.isEmpty())
+                return error;
+    if (!o.pdfFile.isEmpty()) {
+        QFile *file = files.add(o.pdfFile);
+        if (!file)
+            return files.error();
+        const int pages = pdfWriter()(*file, design);
+        if (pdfPages)
+            *pdfPages = pages;
+        if (pages <= 0)
+            return QStringLiteral("cannot write \"%1\": the pages could not be painted").arg(o.pdfFile);
+    }
+    return files.commit() ? QString() : files.error();
 }
 
 } // namespace orvane

@@ -21,9 +21,10 @@ bool hasDialPdfWriter();
 // The design as the files show it: with the card only when --card asked for it.
 DialDesign designForFiles(const DialData &d);
 
-// Writes --svg, --dxf, --card-svg and --pdf as asked. Returns an empty
-// string, or the message for the first file that cannot be written (naming
-// it); files already written stay. `pdfPages`, when given, gets the PDF's
+// Writes --svg, --dxf, --card-svg and --pdf as asked, all or none: each
+// beside its target, put in place once every one is whole. Returns an
+// empty string, or the message for the first file that cannot be written
+// (naming it and what failed). `pdfPages`, when given, gets the PDF's
 // page count (0 without --pdf).
 QString writeDialFiles(const DialData &d, int *pdfPages = nullptr);
 

@@ -23,8 +23,6 @@ constexpr int kMaxScale = 10000;
 
 QString opt(const char *name) { return QStringLiteral("--") + QLatin1String(name); }
 
-std::optional<double> number(const QString &text) { return convertNumberText(text, QLocale::c()); }
-
 // One of `choices` for the option's value, by position.
 std::optional<int> choice(const QCommandLineParser &p, const char *name, const QStringList &choices)
 {
@@ -67,16 +65,40 @@ QString kindNames(KindsTaking taking = KindsTaking::Any)
     return names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
+// What is wrong with a measure beyond its range, as the start of its message.
+QString measureFaultText(const QString &text, MeasureUnit unit, const QLocale &locale)
+{
+    switch (measureFault(text, unit, locale)) {
+    case MeasureFault::None:
+        break;
+    case MeasureFault::OtherUnit:
+        return QStringLiteral("not in %1; ").arg(unitName(unit));
+    case MeasureFault::NotANumber:
+        return QStringLiteral("not a number with %1; ").arg(decimalForms(locale));
+    }
+    return {};
+}
+
+// The option's refusal, with what is wrong with its text when it was not read.
+QString refusedMeasure(const QCommandLineParser &p, const char *name, MeasureUnit unit, const QString &wanted,
+                       const QLocale &locale)
+{
+    return refused(p, name, measureFaultText(p.value(QLatin1String(name)), unit, locale) + wanted);
+}
+
 // The option that carries a setting, and how to give it.
-QString rangeMessage(const QCommandLineParser &p, const SettingProblem &problem)
+QString rangeMessage(const QCommandLineParser &p, const SettingProblem &problem, const QLocale &locale)
 {
     const auto low = QString::number(problem.range.low), high = QString::number(problem.range.high);
     switch (problem.setting) {
     case DialSetting::Facing:
-        return refused(p, "facing",
-                       QStringLiteral("give degrees from %1 to %2, from north through east").arg(low, high));
+        return refusedMeasure(p, "facing", MeasureUnit::Degrees,
+                              QStringLiteral("give degrees from %1 to %2, from north through east").arg(low, high),
+                              locale);
     case DialSetting::Tilt:
-        return refused(p, "tilt", QStringLiteral("give degrees from %1 (level) to %2 (looking down)").arg(low, high));
+        return refusedMeasure(p, "tilt", MeasureUnit::Degrees,
+                              QStringLiteral("give degrees from %1 (level) to %2 (looking down)").arg(low, high),
+                              locale);
     case DialSetting::PlateWidth:
     case DialSetting::PlateHeight:
         return refused(p, "plate", QStringLiteral("each side must lie between %1 and %2 mm").arg(low, high));
@@ -86,17 +108,23 @@ QString rangeMessage(const QCommandLineParser &p, const SettingProblem &problem)
                                   "give --nodus-height")
                 .arg(p.value(QStringLiteral("plate")))
                 .arg(DialSettings{}.nodusHeight);
-        return refused(p, "nodus-height",
-                       QStringLiteral("give mm from %1 to the plate's smaller side (%2)").arg(low, high));
+        return refusedMeasure(p, "nodus-height", MeasureUnit::Millimetres,
+                              QStringLiteral("give mm from %1 to the plate's smaller side (%2)").arg(low, high),
+                              locale);
     case DialSetting::HalfWidth:
-        return refused(p, "half-width", QStringLiteral("give metres from %1 to %2").arg(low, high));
+        return refusedMeasure(p, "half-width", MeasureUnit::Metres,
+                              QStringLiteral("give metres from %1 to %2").arg(low, high), locale);
     }
     return {};
 }
 
-std::optional<QString> readShape(const QCommandLineParser &p, const dial::DialKind &kind, DialOptions &d)
+std::optional<QString> readShape(const QCommandLineParser &p, const dial::DialKind &kind, DialOptions &d,
+                                 const QLocale &locale)
 {
     constexpr double kUnread = std::numeric_limits<double>::quiet_NaN();
+    const auto measure = [&p, &locale, kUnread](const char *name, MeasureUnit unit) {
+        return readDialMeasure(p.value(QLatin1String(name)), unit, locale).value_or(kUnread);
+    };
     if (kind.takesFacing) {
         if (!p.isSet(QStringLiteral("facing")) && !kind.facingOptional)
             return QStringLiteral("--dial %1 needs --facing DEG, the direction the %2 faces from north "
@@ -104,7 +132,7 @@ std::optional<QString> readShape(const QCommandLineParser &p, const dial::DialKi
                 .arg(QLatin1String(kind.commandName),
                      kind.takesTilt ? QStringLiteral("plane") : QStringLiteral("wall"));
         d.facing = p.isSet(QStringLiteral("facing"))
-                       ? readFacing(p.value(QStringLiteral("facing")), QLocale::c()).value_or(kUnread)
+                       ? readFacing(p.value(QStringLiteral("facing")), locale).value_or(kUnread)
                        : kUnread;
     } else if (p.isSet(QStringLiteral("facing"))) {
         return QStringLiteral("--facing is for --dial %1; %2 takes none")
@@ -115,7 +143,7 @@ std::optional<QString> readShape(const QCommandLineParser &p, const dial::DialKi
             return QStringLiteral("--dial %1 needs --tilt DEG, the angle from the zenith to the face's outward "
                                   "normal (0 level, 90 upright, 180 looking down)")
                 .arg(QLatin1String(kind.commandName));
-        d.tilt = readDialMeasure(p.value(QStringLiteral("tilt")), MeasureUnit::Degrees, QLocale::c()).value_or(kUnread);
+        d.tilt = measure("tilt", MeasureUnit::Degrees);
     } else if (p.isSet(QStringLiteral("tilt"))) {
         return QStringLiteral("--tilt is for --dial %1; %2 takes none")
             .arg(kindNames(KindsTaking::Tilt), aDialKind(kind));
@@ -128,31 +156,37 @@ std::optional<QString> readShape(const QCommandLineParser &p, const dial::DialKi
             return QStringLiteral("%1 is for --dial %2; %3 takes none")
                 .arg(opt(name), kindNames(taking), aDialKind(kind));
     if (p.isSet(QStringLiteral("half-width")))
-        d.halfWidth = number(p.value(QStringLiteral("half-width"))).value_or(kUnread);
+        d.halfWidth = measure("half-width", MeasureUnit::Metres);
 
     if (p.isSet(QStringLiteral("plate"))) {
-        static const QRegularExpression re(
-            QStringLiteral("^\\s*([0-9.]+)\\s*(?:mm)?\\s*[xX]\\s*([0-9.]+)\\s*(?:mm)?\\s*$"));
-        const QRegularExpressionMatch m = re.match(p.value(QStringLiteral("plate")));
-        const auto side = [&m](int i) { return m.hasMatch() ? number(m.captured(i)) : std::optional<double>(); };
-        const std::optional<double> w = side(1), h = side(2);
-        if (!w || !h)
-            return refused(p, "plate", QStringLiteral("give the width and height in mm, such as 300x300"));
+        // Each side read as --nodus-height is: "300x300", "300 mm x 300 mm".
+        const QStringList sides = p.value(QStringLiteral("plate")).split(QRegularExpression(QStringLiteral("[xX×]")));
+        const auto side = [&](int i) {
+            return sides.size() == 2 ? readDialMeasure(sides[i], MeasureUnit::Millimetres, locale)
+                                     : std::optional<double>();
+        };
+        const std::optional<double> w = side(0), h = side(1);
+        if (!w || !h) {
+            const QString fault = sides.size() != 2 ? QString()
+                                  : w               ? measureFaultText(sides[1], MeasureUnit::Millimetres, locale)
+                                                    : measureFaultText(sides[0], MeasureUnit::Millimetres, locale);
+            return refused(p, "plate", fault + QStringLiteral("give the width and height in mm, such as 300x300"));
+        }
         d.plateWidth = *w;
         d.plateHeight = *h;
     }
     if (p.isSet(QStringLiteral("nodus-height")))
-        d.nodusHeight = readDialMeasure(p.value(QStringLiteral("nodus-height")), MeasureUnit::Millimetres, QLocale::c())
-                            .value_or(kUnread);
+        d.nodusHeight = measure("nodus-height", MeasureUnit::Millimetres);
     const std::vector<SettingProblem> problems = checkDialSettings(d);
     if (!problems.empty())
-        return rangeMessage(p, problems.front());
+        return rangeMessage(p, problems.front(), locale);
     return std::nullopt;
 }
 
 } // namespace
 
-std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optional<DialOptions> &into)
+std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optional<DialOptions> &into,
+                                       const QLocale &locale)
 {
     if (!p.isSet(QStringLiteral("dial"))) {
         for (const char *name : kDialOnly)
@@ -169,7 +203,7 @@ std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optiona
     if (!kind)
         return refused(p, "dial", QStringLiteral("give ") + kindNames());
     d.type = kind->type;
-    if (const std::optional<QString> message = readShape(p, *kind, d))
+    if (const std::optional<QString> message = readShape(p, *kind, d, locale))
         return message;
 
     if (p.isSet(QStringLiteral("hour-step"))) {

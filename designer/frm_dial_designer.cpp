@@ -143,7 +143,7 @@ DialSettings FrmDialDesigner::typedSettings() const
     s.nodusHeight = typed(txtNodus, MeasureUnit::Millimetres);
     s.facing = typed(txtFacing, MeasureUnit::Degrees);
     s.tilt = typed(txtTilt, MeasureUnit::Degrees);
-    s.halfWidth = convertNumberText(txtHalfWidth->text(), QLocale()).value_or(std::numeric_limits<double>::quiet_NaN());
+    s.halfWidth = typed(txtHalfWidth, MeasureUnit::Metres);
     return s;
 }
 

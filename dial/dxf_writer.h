@@ -1,8 +1,10 @@
 #pragma once
 // A drawing as an ASCII DXF for laser cutters, CNC routers and engravers:
-// AutoCAD R12 entities (LINE, POLYLINE, CIRCLE, TEXT) in millimetres
-// ($INSUNITS 4), one layer per top-level group, y up as on the plate. R12
-// because every cutter's software and every DXF reader takes it.
+// AutoCAD R2000 with LINE, LWPOLYLINE, CIRCLE and TEXT in millimetres
+// ($INSUNITS 4), y up as on the plate. Each top-level group's lines lie on
+// a layer of its name and its texts on one of that name and "-text", so
+// that cut, score and engrave can each be set by layer; every line is
+// continuous.
 #include "dial/drawing.h"
 
 #include <string>

@@ -1,6 +1,7 @@
 // Sending a page to the default printer, or to a PDF file when there is none.
 #include "page_printer.h"
 
+#include "text/whole_files.h"
 #include "text/window_texts.h"
 
 #include <QDir>
@@ -9,9 +10,6 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
-
-#include <cstdio>
 
 namespace orvane {
 
@@ -50,21 +48,18 @@ enum class PdfOutcome { Written, Declined, Failed };
 // a job stopped or failed halfway leaves a file that was there as it was.
 PdfOutcome paintPdfWhole(const QString &fileName, const PageJob &job)
 {
-    QTemporaryFile part(fileName + QStringLiteral(".XXXXXX.part"));
-    if (!part.open())
+    WholeFiles files;
+    QFile *part = files.add(fileName);
+    if (!part)
         return PdfOutcome::Failed;
-    part.close();
+    part->close();
     QPrinter pdf(QPrinter::HighResolution);
-    setUpPdf(pdf, part.fileName());
+    setUpPdf(pdf, part->fileName());
     if (job.confirm && !job.confirm(pdf))
         return PdfOutcome::Declined;
     if (!job.paint(pdf))
         return wasStopped(job) ? PdfOutcome::Declined : PdfOutcome::Failed;
-    // rename() replaces the old file in one step.
-    if (std::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(fileName).constData()) != 0)
-        return PdfOutcome::Failed;
-    part.setAutoRemove(false);
-    return PdfOutcome::Written;
+    return files.commit() ? PdfOutcome::Written : PdfOutcome::Failed;
 }
 
 } // namespace

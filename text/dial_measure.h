@@ -9,11 +9,23 @@
 
 namespace orvane {
 
-enum class MeasureUnit { Degrees, Millimetres };
+enum class MeasureUnit { Degrees, Millimetres, Metres };
 
 // The number, with or without its unit after it ("135", "135°", "135 deg",
-// "100 mm"), read as convertNumberText reads it in `locale`.
+// "100 mm", "2.5 m", "2.5m"), read as convertNumberText reads it in `locale`.
 std::optional<double> readDialMeasure(const QString &text, MeasureUnit unit, const QLocale &locale);
+
+// Why readDialMeasure did not read `text`: another unit after a number
+// ("2.5 mm" for metres), or no number in a form `locale` takes.
+enum class MeasureFault { None, OtherUnit, NotANumber };
+MeasureFault measureFault(const QString &text, MeasureUnit unit, const QLocale &locale);
+
+// The unit as a message names it: "degrees", "mm", "metres".
+QString unitName(MeasureUnit unit);
+
+// The decimal separators a number may use in `locale`: "a decimal point"
+// or "a decimal point or ","".
+QString decimalForms(const QLocale &locale);
 
 // A wall's facing from 0 to 360 degrees (360 is north again), as 0 to under 360.
 std::optional<double> readFacing(const QString &text, const QLocale &locale);

@@ -1,11 +1,13 @@
 // The dial on the command line: its refusals, the JSON's keys and what every
 // answer must keep (lines on the plate, date-line spacing, a card entry a
-// day), the SVG's size and groups, and files written whole or not at all.
+// day), the SVG's size and groups, files written whole or not at all, and
+// measures read alike in every option.
 #include "cli/command_line.h"
 #include "cli/dial_files.h"
 
 #include "cli_run.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -419,6 +421,102 @@ private slots:
         QCOMPARE(many.err, QStringLiteral("--pdf \"%1\": 47 pages\n").arg(pdf));
         QCOMPARE(many.out, run(site({"--dial", "horizontal"})).out);
         setDialPdfWriter({});
+    }
+
+    // A run that fails writes nothing: the files that could be written are
+    // not put in place, an earlier file of their name stays as it was, and
+    // no half-made file is left beside it. The message says what failed.
+    void nothingWrittenOnFailure_data()
+    {
+        QTest::addColumn<QStringList>("files"); // "%1" the test's folder
+        QTest::addColumn<bool>("pagesPainted");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("svg whole, dxf in /proc") << QStringList{"--svg", "%1/ok.svg", "--dxf", "/proc/x.dxf"} << true
+                                                 << "cannot write \"/proc/x.dxf\": no file can be made in \"/proc\"";
+        QTest::newRow("svg whole, dxf in a missing folder")
+            << QStringList{"--svg", "%1/ok.svg", "--dxf", "%1/no/x.dxf"} << true
+            << "cannot write \"%1/no/x.dxf\": there is no folder \"%1/no\"";
+        QTest::newRow("svg whole, dxf onto a folder") << QStringList{"--svg", "%1/ok.svg", "--dxf", "%1/sub"} << true
+                                                      << "cannot write \"%1/sub\": it is a folder";
+        QTest::newRow("dxf whole, pdf in /proc") << QStringList{"--dxf", "%1/ok.dxf", "--pdf", "/proc/x.pdf"} << true
+                                                 << "cannot write \"/proc/x.pdf\": no file can be made";
+        QTest::newRow("svg and dxf whole, pdf not painted")
+            << QStringList{"--svg", "%1/ok.svg", "--dxf", "%1/ok.dxf", "--pdf", "%1/ok.pdf"} << false
+            << "cannot write \"%1/ok.pdf\": the pages could not be painted";
+    }
+    void nothingWrittenOnFailure()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, pagesPainted);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+        QFile old(dir.filePath("ok.svg"));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        setDialPdfWriter([pagesPainted](QIODevice &device, const DialDesign &) {
+            return device.write("%PDF") == 4 && pagesPainted ? 1 : 0;
+        });
+        const Run r = run(site(QStringList{"--dial", "horizontal"} + files.replaceInStrings("%1", dir.path())));
+        setDialPdfWriter({});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.startsWith(message.replace("%1", dir.path())), qPrintable(r.err));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"ok.svg", "sub"}));
+        QCOMPARE(readAll(dir.filePath("ok.svg")), QStringLiteral("old"));
+    }
+
+    // A measure is read alike in every option: its unit after the number,
+    // with or without a space, a decimal comma where the locale writes one;
+    // another unit, or no number, refused saying so and what it takes.
+    void unitsReadAlike_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("key"); // the JSON's value when read
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("refusal"); // how the message starts otherwise
+        const auto ground = [](const char *m) { return QStringList{"--dial", "analemmatic", "--half-width", m}; };
+        const auto plane = [](const char *tilt) {
+            return QStringList{"--dial", "plane", "--facing", "200 deg", "--tilt", tilt};
+        };
+        const auto nodus = [](const char *mm) { return QStringList{"--dial", "horizontal", "--nodus-height", mm}; };
+        QTest::newRow("half-width 2.5 m") << "en_US" << ground("2.5 m") << "half_width_m" << 2.5 << "";
+        QTest::newRow("half-width 2.5m") << "en_US" << ground("2.5m") << "half_width_m" << 2.5 << "";
+        QTest::newRow("half-width 2,5 m, German") << "de_DE" << ground("2,5 m") << "half_width_m" << 2.5 << "";
+        QTest::newRow("half-width 2,5, US") << "en_US" << ground("2,5") << "" << 0.0
+                                            << "--half-width \"2,5\": not a number with a decimal point; give metres";
+        QTest::newRow("half-width in mm") << "en_US" << ground("2.5 mm") << "" << 0.0
+                                          << "--half-width \"2.5 mm\": not in metres; give metres from 0.1 to 50";
+        QTest::newRow("half-width 60 m") << "en_US" << ground("60 m") << "" << 0.0
+                                         << "--half-width \"60 m\": give metres from 0.1 to 50";
+        QTest::newRow("tilt 35°") << "en_US" << plane("35°") << "tilt_deg" << 35.0 << "";
+        QTest::newRow("tilt 35,5 degrees, German") << "de_DE" << plane("35,5 degrees") << "tilt_deg" << 35.5 << "";
+        QTest::newRow("tilt in metres") << "en_US" << plane("35 m") << "" << 0.0
+                                        << "--tilt \"35 m\": not in degrees; give degrees from 0";
+        QTest::newRow("nodus 100 mm") << "en_US" << nodus("100 mm") << "nodus_height_mm" << 100.0 << "";
+        QTest::newRow("nodus 80,5mm, German") << "de_DE" << nodus("80,5mm") << "nodus_height_mm" << 80.5 << "";
+        QTest::newRow("nodus in metres") << "en_US" << nodus("0.1 m") << "" << 0.0
+                                         << "--nodus-height \"0.1 m\": not in mm; give mm";
+        QTest::newRow("plate in metres") << "en_US" << QStringList{"--dial", "horizontal", "--plate", "0.3 m x 0.3 m"}
+                                         << "" << 0.0 << "--plate \"0.3 m x 0.3 m\": not in mm; give the width";
+    }
+    void unitsReadAlike()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, args);
+        QFETCH(QString, key);
+        QFETCH(double, value);
+        QFETCH(QString, refusal);
+        QLocale::setDefault(QLocale(locale));
+        const Run r = run(site(args + QStringList{"--format", "json"}));
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+        if (!refusal.isEmpty()) {
+            QCOMPARE(r.status, 2);
+            QVERIFY2(r.err.startsWith(refusal), qPrintable(r.err));
+            return;
+        }
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(QJsonDocument::fromJson(r.out.toUtf8()).object()["dial"][key].toDouble(), value);
     }
 
     // The CSV: the hour lines, or with --card the card by day.

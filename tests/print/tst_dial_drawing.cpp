@@ -52,7 +52,7 @@ Counts inSvg(const std::string &svg)
 Counts inDxf(const std::string &dxf)
 {
     const QString t = QString::fromStdString(dxf);
-    return {count(t, "(?m)^0\\n(LINE|POLYLINE)$"), count(t, "(?m)^0\\nCIRCLE$"), count(t, "(?m)^0\\nTEXT$")};
+    return {count(t, "(?m)^0\\n(LINE|LWPOLYLINE)$"), count(t, "(?m)^0\\nCIRCLE$"), count(t, "(?m)^0\\nTEXT$")};
 }
 
 // What the painter sends to a paint device, as Qt's SVG generator writes it.
