@@ -1,4 +1,5 @@
 #include "gazetteer.h"
+#include "gazetteer_index.h"
 #include "name_folding.h"
 
 #include <algorithm>
@@ -57,27 +58,55 @@ qsizetype boundedDistance(QStringView a, QStringView b, qsizetype most)
 
 } // namespace
 
-Gazetteer::Range Gazetteer::keysStartingWith(QStringView folded) const
+std::vector<Gazetteer::Key> Gazetteer::keysStartingWith(QStringView folded) const
 {
+    if (m_file)
+        return m_file->keysStartingWith(folded);
     const std::u16string_view text = units(folded);
     const auto first = std::lower_bound(m_index.begin(), m_index.end(), text,
-                                        [this](const Key &k, std::u16string_view s) { return keyText(k) < s; });
+                                        [](const Key &k, std::u16string_view s) { return k.view() < s; });
     const auto last =
-        std::partition_point(first, m_index.end(), [this, text](const Key &k) { return keyText(k).starts_with(text); });
+        std::partition_point(first, m_index.end(), [text](const Key &k) { return k.view().starts_with(text); });
     return {first, last};
 }
 
-std::vector<Gazetteer::Key>::const_iterator Gazetteer::endOfExact(Range range, QStringView folded) const
+namespace {
+
+// How many of `keys` (all starting with `folded`) are `folded` itself: the
+// name sorts before every longer one that starts with it.
+template <typename Key>
+std::size_t exactCount(std::span<const Key> keys, QStringView folded)
 {
-    // The name itself sorts before every longer one that starts with it.
-    return std::partition_point(range.first, range.last,
-                                [this, text = units(folded)](const Key &k) { return keyText(k) == text; });
+    const auto end = std::partition_point(keys.begin(), keys.end(),
+                                          [text = units(folded)](const Key &k) { return k.view() == text; });
+    return std::size_t(end - keys.begin());
 }
 
-bool Gazetteer::matches(const Row &row, const QStringList &qualifiers) const
+} // namespace
+
+QString Gazetteer::error() const
 {
-    const Country &country = m_countries[row.country];
-    const QString region = row.region < 0 ? QString() : m_regions[std::size_t(row.region)].folded;
+    if (!m_error.isEmpty() || !m_file)
+        return m_error;
+    return m_file->damage();
+}
+
+qsizetype Gazetteer::size() const { return m_file ? m_file->size() : qsizetype(m_rows.size()); }
+
+QString Gazetteer::region(int index, bool folded) const
+{
+    if (index < 0)
+        return {};
+    if (m_file)
+        return m_file->region(index, folded);
+    const Region &r = m_regions[std::size_t(index)];
+    return folded ? r.folded : r.name;
+}
+
+bool Gazetteer::matches(const Key &key, const QStringList &qualifiers) const
+{
+    const Country &country = m_countries[key.country];
+    const QString region = qualifiers.isEmpty() ? QString() : this->region(key.region, true);
     for (const QString &q : qualifiers) {
         bool alias = false;
         for (const auto &[written, code] : kCountryAliases)
@@ -89,15 +118,14 @@ bool Gazetteer::matches(const Row &row, const QStringList &qualifiers) const
     return true;
 }
 
-std::vector<qint32> Gazetteer::rowsIn(Range range, const QStringList &qualifiers, int limit,
+std::vector<qint32> Gazetteer::rowsIn(Keys keys, const QStringList &qualifiers, int limit,
                                       const std::vector<qint32> &skip) const
 {
     std::vector<qint32> rows;
-    for (auto k = range.first; k != range.last; ++k)
-        if (matches(m_rows[std::size_t(k->row)], qualifiers) &&
-            std::find(skip.begin(), skip.end(), k->row) == skip.end())
-            rows.push_back(k->row);
-    // Rows are stored most populous first.
+    for (const Key &k : keys)
+        if (matches(k, qualifiers) && std::find(skip.begin(), skip.end(), k.row) == skip.end())
+            rows.push_back(k.row);
+    // Rows are numbered most populous first.
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (rows.size() > std::size_t(std::max(limit, 0)))
@@ -105,13 +133,15 @@ std::vector<qint32> Gazetteer::rowsIn(Range range, const QStringList &qualifiers
     return rows;
 }
 
-Place Gazetteer::place(qint32 index) const
+std::optional<Place> Gazetteer::place(qint32 index) const
 {
+    if (m_file)
+        return m_file->place(*this, index);
     const Row &r = m_rows[std::size_t(index)];
     const Country &c = m_countries[r.country];
     return Place{m_names.mid(r.name, r.nameLength),
                  m_names.mid(r.ascii, r.asciiLength),
-                 r.region < 0 ? QString() : m_regions[std::size_t(r.region)].name,
+                 region(r.region, false),
                  c.code,
                  c.name,
                  r.latitude,
@@ -120,20 +150,30 @@ Place Gazetteer::place(qint32 index) const
                  m_zones[r.zone]};
 }
 
+QList<Place> Gazetteer::places(std::initializer_list<const std::vector<qint32> *> rows) const
+{
+    QList<Place> found;
+    for (const std::vector<qint32> *some : rows)
+        for (qint32 row : *some) {
+            std::optional<Place> p = place(row);
+            if (!p)
+                return {};
+            found << *p;
+        }
+    return found;
+}
+
 QList<Place> Gazetteer::find(const QString &query, int limit) const
 {
     const auto [name, qualifiers] = splitQuery(query);
     if (name.isEmpty())
         return {};
-    const Range all = keysStartingWith(name);
-    const auto exactEnd = endOfExact(all, name);
-    const std::vector<qint32> exact = rowsIn({all.first, exactEnd}, qualifiers, limit);
-    const std::vector<qint32> longer = rowsIn({exactEnd, all.last}, qualifiers, limit - int(exact.size()), exact);
-    QList<Place> places;
-    for (const std::vector<qint32> *rows : {&exact, &longer})
-        for (qint32 row : *rows)
-            places << place(row);
-    return places;
+    const std::vector<Key> all = keysStartingWith(name);
+    const Keys keys(all);
+    const std::size_t exactEnd = exactCount(keys, name);
+    const std::vector<qint32> exact = rowsIn(keys.first(exactEnd), qualifiers, limit);
+    const std::vector<qint32> longer = rowsIn(keys.subspan(exactEnd), qualifiers, limit - int(exact.size()), exact);
+    return places({&exact, &longer});
 }
 
 QList<Place> Gazetteer::named(const QString &query, int limit) const
@@ -141,22 +181,19 @@ QList<Place> Gazetteer::named(const QString &query, int limit) const
     const auto [name, qualifiers] = splitQuery(query);
     if (name.isEmpty())
         return {};
-    const Range all = keysStartingWith(name);
-    QList<Place> places;
-    for (qint32 row : rowsIn({all.first, endOfExact(all, name)}, qualifiers, limit))
-        places << place(row);
-    return places;
+    const std::vector<Key> all = keysStartingWith(name);
+    const Keys keys(all);
+    const std::vector<qint32> rows = rowsIn(keys.first(exactCount(keys, name)), qualifiers, limit);
+    return places({&rows});
 }
 
 QList<Place> Gazetteer::startingWith(const QString &prefix, int limit) const
 {
     const QString folded = foldName(prefix);
-    QList<Place> places;
     if (folded.isEmpty())
-        return places;
-    for (qint32 row : rowsIn(keysStartingWith(folded), {}, limit))
-        places << place(row);
-    return places;
+        return {};
+    const std::vector<qint32> rows = rowsIn(keysStartingWith(folded), {}, limit);
+    return places({&rows});
 }
 
 QStringList Gazetteer::nearestNames(const QString &query) const
@@ -171,19 +208,19 @@ QStringList Gazetteer::nearestNames(const QString &query) const
         qint32 row;
     };
     std::vector<Near> near;
-    const Range range = keysStartingWith(name.left(1));
-    for (auto k = range.first; k != range.last; ++k)
-        if (const qsizetype d = boundedDistance(name, QStringView(keyText(*k)), most); d <= most)
-            near.push_back(Near{d, k->row});
+    for (const Key &k : keysStartingWith(name.left(1)))
+        if (const qsizetype d = boundedDistance(name, QStringView(k.view()), most); d <= most)
+            near.push_back(Near{d, k.row});
     std::sort(near.begin(), near.end(), [](const Near &a, const Near &b) {
         return a.distance != b.distance ? a.distance < b.distance : a.row < b.row;
     });
     QStringList names;
     for (const Near &n : near) {
-        const Row &r = m_rows[std::size_t(n.row)];
-        const QString shown = m_names.mid(r.name, r.nameLength);
-        if (!names.contains(shown))
-            names << shown;
+        const std::optional<Place> p = place(n.row);
+        if (!p)
+            return {};
+        if (!names.contains(p->name))
+            names << p->name;
         if (names.size() == 3)
             break;
     }

@@ -1,6 +1,7 @@
 // Reading the gazetteer's file, all of it or nothing: see
 // places/tools/make-gazetteer.mjs for its format.
 #include "gazetteer.h"
+#include "gazetteer_format.h"
 #include "name_folding.h"
 
 #include <QFile>
@@ -11,67 +12,44 @@
 
 namespace orvane {
 
+using namespace gazetteer_format;
+
 namespace {
 
 // Far above the real file (about 7 MB unpacked): a length beyond it is not ours.
 constexpr quint32 kMostBytes = 64u << 20;
-constexpr int kPlaceFields = 8;
-
-class Lines {
-public:
-    explicit Lines(QByteArrayView text) : m_text(text) {}
-    bool next(QByteArrayView &line)
-    {
-        if (m_pos >= m_text.size())
-            return false;
-        const qsizetype end = m_text.indexOf('\n', m_pos);
-        const qsizetype stop = end < 0 ? m_text.size() : end;
-        line = m_text.sliced(m_pos, stop - m_pos);
-        m_pos = stop + 1;
-        ++m_number;
-        return true;
-    }
-    int number() const { return m_number; }
-    bool atEnd() const { return m_pos >= m_text.size(); }
-
-private:
-    QByteArrayView m_text;
-    qsizetype m_pos = 0;
-    int m_number = 0;
-};
-
-// Splits `line` at tabs into exactly `fields.size()` fields.
-template <std::size_t N>
-bool splitFields(QByteArrayView line, std::array<QByteArrayView, N> &fields)
-{
-    std::size_t i = 0;
-    qsizetype from = 0;
-    for (;;) {
-        const qsizetype tab = line.indexOf('\t', from);
-        if (i == N)
-            return false;
-        fields[i++] = line.sliced(from, (tab < 0 ? line.size() : tab) - from);
-        if (tab < 0)
-            return i == N;
-        from = tab + 1;
-    }
-}
-
-// An index into a table of `size` entries.
-bool readIndex(QByteArrayView field, qsizetype size, int &into)
-{
-    bool ok = false;
-    into = field.toInt(&ok);
-    return ok && into >= 0 && into < size;
-}
 
 } // namespace
+
+QString gazetteer_format::readPlaceLine(QByteArrayView line, qsizetype countries, qsizetype regions, qsizetype zones,
+                                        PlaceLine &into)
+{
+    std::array<QByteArrayView, kPlaceFields> f;
+    if (!splitFields(line, f))
+        return QStringLiteral("a place must have %1 fields").arg(kPlaceFields);
+    bool latOk = false, lonOk = false, popOk = false;
+    into.latitude = f[4].toDouble(&latOk);
+    into.longitude = f[5].toDouble(&lonOk);
+    into.population = f[6].toLongLong(&popOk);
+    into.region = -1;
+    if (f[0].isEmpty() || !readIndex(f[2], countries, into.country) ||
+        (!f[3].isEmpty() && !readIndex(f[3], regions, into.region)) || !readIndex(f[7], zones, into.zone))
+        return QStringLiteral("a place's name, country, region or time zone is missing or unknown");
+    if (!latOk || !lonOk || !popOk || std::abs(into.latitude) > 90 || std::abs(into.longitude) > 180 ||
+        into.population < 0)
+        return QStringLiteral("a place's latitude, longitude or population is out of range");
+    into.name = f[0];
+    into.ascii = f[1];
+    return {};
+}
 
 Gazetteer Gazetteer::fromFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return unavailable(QStringLiteral("the place names cannot be read from %1: %2").arg(path, file.errorString()));
+    if (file.peek(sizeof kIndexMagic) == QByteArrayView(kIndexMagic, sizeof kIndexMagic))
+        return fromIndex(path);
     return fromBytes(file.readAll(), path);
 }
 
@@ -152,36 +130,31 @@ QString Gazetteer::read(QByteArrayView text)
     m_rows.reserve(std::size_t(count));
     m_names.reserve(qsizetype(count) * 12);
     for (int i = 0; i < count; ++i) {
-        std::array<QByteArrayView, kPlaceFields> f;
-        if (!lines.next(line) || !splitFields(line, f))
+        PlaceLine p;
+        if (!lines.next(line))
             return at(QStringLiteral("a place must have %1 fields").arg(kPlaceFields));
-        Row row;
-        int country = 0, region = -1, zone = 0;
-        bool latOk = false, lonOk = false, popOk = false;
-        row.latitude = f[4].toDouble(&latOk);
-        row.longitude = f[5].toDouble(&lonOk);
-        row.population = f[6].toLongLong(&popOk);
-        if (f[0].isEmpty() || !readIndex(f[2], qsizetype(m_countries.size()), country) ||
-            (!f[3].isEmpty() && !readIndex(f[3], qsizetype(m_regions.size()), region)) ||
-            !readIndex(f[7], m_zones.size(), zone))
-            return at(QStringLiteral("a place's name, country, region or time zone is missing or unknown"));
-        if (!latOk || !lonOk || !popOk || std::abs(row.latitude) > 90 || std::abs(row.longitude) > 180 ||
-            row.population < 0)
-            return at(QStringLiteral("a place's latitude, longitude or population is out of range"));
-        const QString name = QString::fromUtf8(f[0]);
-        const QString ascii = f[1].isEmpty() ? name : QString::fromUtf8(f[1]);
+        if (const QString e =
+                readPlaceLine(line, qsizetype(m_countries.size()), qsizetype(m_regions.size()), m_zones.size(), p);
+            !e.isEmpty())
+            return at(e);
+        const QString name = QString::fromUtf8(p.name);
+        const QString ascii = p.ascii.isEmpty() ? name : QString::fromUtf8(p.ascii);
         if (name.size() > 0xffff || ascii.size() > 0xffff)
             return at(QStringLiteral("a place's name is too long"));
+        Row row;
         row.name = qint32(m_names.size());
         row.nameLength = quint16(name.size());
         m_names += name;
-        row.ascii = f[1].isEmpty() ? row.name : qint32(m_names.size());
+        row.ascii = p.ascii.isEmpty() ? row.name : qint32(m_names.size());
         row.asciiLength = quint16(ascii.size());
-        if (!f[1].isEmpty())
+        if (!p.ascii.isEmpty())
             m_names += ascii;
-        row.country = quint16(country);
-        row.region = qint16(region);
-        row.zone = quint16(zone);
+        row.country = quint16(p.country);
+        row.region = qint16(p.region);
+        row.zone = quint16(p.zone);
+        row.latitude = p.latitude;
+        row.longitude = p.longitude;
+        row.population = p.population;
         m_rows.push_back(row);
     }
     if (!lines.atEnd())
@@ -191,11 +164,17 @@ QString Gazetteer::read(QByteArrayView text)
 
 void Gazetteer::buildKeys()
 {
-    m_index.reserve(m_rows.size() * 5 / 4);
-    const auto add = [this](const QString &folded, std::size_t row) {
-        if (folded.isEmpty())
+    struct At {
+        qint32 offset;
+        quint16 length;
+        std::size_t row;
+    };
+    std::vector<At> at;
+    at.reserve(m_rows.size() * 5 / 4);
+    const auto add = [this, &at](const QString &folded, std::size_t row) {
+        if (folded.isEmpty() || folded.size() > 0xffff)
             return;
-        m_index.push_back(Key{qint32(m_keys.size()), quint16(folded.size()), qint32(row)});
+        at.push_back(At{qint32(m_keys.size()), quint16(folded.size()), row});
         m_keys += folded;
     };
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
@@ -209,9 +188,16 @@ void Gazetteer::buildKeys()
         }
     }
     m_keys.squeeze();
+    // m_keys no longer changes: the keys can point into it.
+    const auto *text = reinterpret_cast<const char16_t *>(m_keys.utf16());
+    m_index.reserve(at.size());
+    for (const At &a : at) {
+        const Row &r = m_rows[a.row];
+        m_index.push_back(Key{text + a.offset, a.length, r.country, r.region, qint32(a.row)});
+    }
     // Equal names keep the rows' order: most populous first.
-    std::sort(m_index.begin(), m_index.end(), [this](const Key &a, const Key &b) {
-        const int c = keyText(a).compare(keyText(b));
+    std::sort(m_index.begin(), m_index.end(), [](const Key &a, const Key &b) {
+        const int c = a.view().compare(b.view());
         return c < 0 || (c == 0 && a.row < b.row);
     });
 }

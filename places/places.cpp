@@ -34,7 +34,7 @@ QStringList gazetteerCandidates()
         return {own};
     paths << QDir::cleanPath(programDir() +
                              QStringLiteral("/../" ORVANE_GAZETTEER_RELATIVE_DIR "/" ORVANE_GAZETTEER_FILE))
-          << QStringLiteral(ORVANE_GAZETTEER_SOURCE_PATH)
+          << QStringLiteral(ORVANE_GAZETTEER_BUILD_PATH)
           << QStringLiteral(ORVANE_GAZETTEER_INSTALL_DIR "/" ORVANE_GAZETTEER_FILE);
     return paths;
 }

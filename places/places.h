@@ -1,7 +1,8 @@
 #pragma once
-// The program's own gazetteer, read from its file on the first look-up (from
-// any thread), then kept. A missing or damaged file gives no place and a
-// message in placesError(), never a crash.
+// The program's own gazetteer, opened on the first look-up (from any
+// thread), then kept; each look-up reads only the blocks of the index it
+// needs. A missing or damaged file gives no place and a message in
+// placesError(), never a crash.
 
 #include "gazetteer.h"
 
@@ -20,7 +21,7 @@ QList<Place> placesStartingWith(const QString &prefix, int limit = 10);
 QStringList nearestPlaceNames(const QString &query);
 
 // Where the gazetteer's file is looked for, in order: $ORVANE_GAZETTEER,
-// beside an installed program (../share/orvane), the source tree, then the
+// beside an installed program (../share/orvane), the build tree, then the
 // configured install location.
 QStringList gazetteerCandidates();
 

@@ -23,7 +23,7 @@ metainfo=$stage/share/metainfo/$app_id.metainfo.xml
 [ -n "$(find "$stage" -path '*/lib*/orvane/liborvane_designer.so')" ] || fail "no dial designer module under lib"
 [ -n "$(find "$stage" -path '*/lib*/orvane/liborvane_window.so')" ] || fail "no window module under lib"
 [ -f "$stage/share/icons/hicolor/32x32/apps/$app_id.png" ] || fail "no hicolor icon"
-[ -f "$stage/share/orvane/gazetteer.tsv.qz" ] || fail "no place names under share/orvane"
+[ -f "$stage/share/orvane/gazetteer.index" ] || fail "no place names under share/orvane"
 desktop-file-validate "$desktop" || fail "desktop entry invalid"
 appstreamcli validate --no-net --explain "$metainfo" || fail "AppStream metadata invalid"
 grep -q "^Icon=$app_id$" "$desktop" || fail "desktop entry names another icon"
@@ -38,7 +38,7 @@ for dep in libqt6widgets6 libqt6printsupport6 libqt6webenginewidgets6 fonts-libe
   grep -q "$dep" <<<"$depends" || fail "package does not depend on $dep"
 done
 contents=$(dpkg-deb -c "$deb")
-for f in ./usr/bin/orvane ./usr/share/orvane/gazetteer.tsv.qz ./usr/share/applications/$app_id.desktop ./usr/share/metainfo/$app_id.metainfo.xml; do
+for f in ./usr/bin/orvane ./usr/share/orvane/gazetteer.index ./usr/share/applications/$app_id.desktop ./usr/share/metainfo/$app_id.metainfo.xml; do
   grep -q " $f\$" <<<"$contents" || fail "package lacks $f"
 done
 echo "PASS: staged install and package are valid"
