@@ -115,10 +115,11 @@ QString groundText(const DialData &d)
         text += columns(dates);
     }
 
-    text += QStringLiteral("\nThe person as gnomon (the height whose shadow reaches the mark on its worst day)\n");
+    text += QStringLiteral("\nThe person as gnomon (the height whose shadow reaches the mark on its worst day, "
+                           "rounded up to the cm)\n");
     Rows people{{QStringLiteral("hour"), QStringLiteral("height"), QStringLiteral("worst at declination")}};
     for (const dial::GnomonNeed &n : g.gnomon)
-        people << QStringList{QString::fromStdString(n.label), fixed(n.height, 2) + QStringLiteral(" m"),
+        people << QStringList{QString::fromStdString(n.label), heightNeededText(n.height, c) + QStringLiteral(" m"),
                               signedFixed(n.declination, 2)};
     text += columns(people);
 

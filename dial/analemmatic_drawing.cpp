@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace orvane::dial {
 
@@ -37,46 +38,78 @@ void cross(Group &g, PlatePoint p, double size)
     g.paths.push_back({{{p.x, p.y - 2 * size}, {p.x, p.y + 2 * size}}});
 }
 
-// Each date's label east of the line, or west where the east is taken; one
-// with no room on either side joins the date label in its way, east first
-// ("1 Jun, 1 Jul").
-Group dateScale(const FaceDrawing &face, double font, std::vector<LabelBox> placed)
+// Each date's label level with its tick, east of the line or west, moved
+// out past whatever is in the way (`keepClear`: the marks, their letters and
+// numbers, the ellipse) on the side where it moves least, within `reach` of
+// the line. Ticks within a label's height of a labelled one share its label
+// ("21 Jun, 1 Jul"); a label with no room is left out, its tick kept.
+Group dateScale(const FaceDrawing &face, double font, const std::vector<LabelBox> &keepClear, double reach)
 {
     const double size = 0.7 * font, tick = 0.6 * font, gap = 0.1 * size;
     Group ticks = group("date-ticks", font / 40, kDateColour), labels = group("date-labels", font / 40, kDateColour);
-    const std::size_t kept = placed.size(); // the marks' boxes, not labels of this group
+    std::vector<LabelBox> boxes;  // the date labels', in the order of labels.labels
+    std::vector<double> labelled; // the y of the tick each label stands at
+    const auto inTheWay = [&](const LabelBox &box) -> const LabelBox * {
+        for (const std::vector<LabelBox> *all : {&keepClear, static_cast<const std::vector<LabelBox> *>(&boxes)})
+            for (const LabelBox &b : *all)
+                if (b.overlaps(box, gap))
+                    return &b;
+        return nullptr;
+    };
     for (const DateLineDrawing &line : face.dateLines) {
         if (line.pieces.empty() || line.pieces.front().empty())
             continue;
         ticks.paths.push_back({line.pieces.front(), false, line.label});
         const double y = line.pieces.front().front().y;
         const LabelSize s = estimatedLabelSize(line.label, size);
-        const auto boxOn = [&](double side) {
-            return LabelBox{{side * (tick + 0.3 * font + s.width / 2), y}, s.width, s.height};
-        };
-        const auto inTheWay = [&](const LabelBox &box) {
-            return std::find_if(placed.begin(), placed.end(), [&](const LabelBox &b) { return b.overlaps(box, gap); });
-        };
-        bool done = false;
-        for (double side : {1.0, -1.0})
-            if (!done && inTheWay(boxOn(side)) == placed.end()) {
-                placed.push_back(boxOn(side));
-                labels.labels.push_back({placed.back().centre, line.label, size});
-                done = true;
+        std::optional<LabelBox> best;
+        for (double side : {1.0, -1.0}) {
+            double out = tick + 0.3 * font; // the box's inner edge from the line
+            for (std::size_t tries = 0; tries <= keepClear.size() + boxes.size(); ++tries) {
+                const LabelBox box{{side * (out + s.width / 2), y}, s.width, s.height};
+                if (out + s.width > reach)
+                    break;
+                const LabelBox *other = inTheWay(box);
+                if (!other) {
+                    if (!best || std::fabs(box.centre.x) < std::fabs(best->centre.x))
+                        best = box;
+                    break;
+                }
+                const double past = side * other->centre.x + other->width / 2 + gap;
+                if (past <= out)
+                    break;
+                out = past;
             }
-        if (done)
+        }
+        if (!best) {
+            // No room of its own: a tick within a label's height of a
+            // labelled one shares its label, where the longer text fits.
+            const auto near = std::find_if(labelled.begin(), labelled.end(),
+                                           [&](double other) { return std::fabs(other - y) < s.height; });
+            if (near == labelled.end())
+                continue;
+            const std::size_t i = std::size_t(near - labelled.begin());
+            Label &joined = labels.labels[i];
+            const std::string text = joined.text + ", " + line.label;
+            const LabelSize wider = estimatedLabelSize(text, size);
+            const double side = joined.at.x < 0 ? -1 : 1;
+            // Widened outwards from where it stood.
+            const LabelBox box{
+                {joined.at.x + side * (wider.width - boxes[i].width) / 2, joined.at.y}, wider.width, wider.height};
+            const LabelBox was = boxes[i];
+            boxes[i] = LabelBox{};
+            if (inTheWay(box)) {
+                boxes[i] = was;
+                continue;
+            }
+            boxes[i] = box;
+            joined.text = text;
+            joined.at = box.centre;
             continue;
-        auto other = inTheWay(boxOn(1));
-        if (other - placed.begin() < std::ptrdiff_t(kept))
-            other = inTheWay(boxOn(-1));
-        if (other - placed.begin() < std::ptrdiff_t(kept))
-            continue; // marks' letters both sides: the tick alone
-        Label &joined = labels.labels[std::size_t(other - placed.begin()) - kept];
-        joined.text += ", " + line.label;
-        const LabelSize wider = estimatedLabelSize(joined.text, size);
-        const double side = joined.at.x < 0 ? -1 : 1;
-        joined.at.x = side * (tick + 0.3 * font + wider.width / 2);
-        *other = LabelBox{joined.at, wider.width, wider.height};
+        }
+        boxes.push_back(*best);
+        labelled.push_back(y);
+        labels.labels.push_back({best->centre, line.label, size});
     }
     Group g = group("date-scale", font / 40, kDateColour);
     g.groups = {ticks, labels};
@@ -157,12 +190,22 @@ Drawing drawAnalemmaticDial(const DrawingInput &in)
         taken.push_back({{-0.8 * font - s.width / 2, y}, s.width, s.height});
         stakes.labels.push_back({taken.back().centre, name, 0.8 * font});
     }
-    d.groups.push_back(dateScale(face, font, taken));
-    d.groups.push_back(stakes);
-
     Group foci = group("foci", pen / 2);
     for (double side : {-1.0, 1.0})
         cross(foci, {side * l.focus * kMm, 0}, font / 8);
+
+    // The date labels keep clear of every mark, letter and number, and of the ellipse.
+    for (const Group *marked : {&stakes, &foci, &dots})
+        for (const Circle &c : marked->circles)
+            taken.push_back({c.centre, 4 * c.radius, 4 * c.radius});
+    for (const Label &n : numbers.labels) {
+        const LabelSize s = estimatedLabelSize(n.text, n.size);
+        taken.push_back({n.at, s.width, s.height});
+    }
+    for (PlatePoint p : points)
+        taken.push_back({p, 0, 0});
+    d.groups.push_back(dateScale(face, font, taken, plate.xMax));
+    d.groups.push_back(stakes);
     d.groups.push_back(foci);
 
     if (in.card)

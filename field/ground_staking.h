@@ -16,11 +16,20 @@ QString metresText(double metres, const QLocale &locale);
 // The ellipse's size: "5.00 m by 3.91 m", east-west by north-south.
 QString ellipseSize(const dial::GroundLayout &ground, const QLocale &locale);
 
+// A height the person needs at least, rounded up to the centimetre so that
+// whoever is that tall is tall enough: "2.41" for 2.403 m.
+QString heightNeededText(double metres, const QLocale &locale);
+
+// The clock that shows the site's times on its date: "summer time (UTC+1;
+// the zone's standard time is UTC+0)", "standard time (UTC-5)".
+QString siteClockWords(const AcceptedSite &site);
+
 // "east", "west" or "on the line".
 QString groundSideWord(int side);
 
 // The staking steps, then how to read the dial; empty for a dial that is
-// not laid out on the ground.
+// not laid out on the ground. The reading step names the card only when the
+// design carries one.
 QStringList stakingSteps(const DialDesign &design, const QLocale &locale);
 
 // "Stand up straight: anyone 1.23 m tall or taller casts a shadow that

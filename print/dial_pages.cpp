@@ -5,6 +5,7 @@
 #include "staking_sheet.h"
 #include "tile_labels.h"
 
+#include <QLineF>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace orvane {
 
@@ -21,8 +23,10 @@ constexpr double kPageMarginMm = 10;
 constexpr double kHeaderMm = 11;
 constexpr double kFooterMm = 15;
 constexpr double kMmPerInch = 25.4;
-constexpr double kThinnestMm = 0.2;              // no printed line finer
-constexpr double kTileLabelMm = 4;               // the hour names on the tiles
+constexpr double kThinnestMm = 0.2;       // no printed line finer
+constexpr double kTileLabelMm = 4;        // the line names on the tiles
+constexpr double kGnomonLabelMinMm = 3.5; // the gnomon's words, a twentieth of its size within these
+constexpr double kGnomonLabelMaxMm = 8;
 constexpr double kRootNearMm = 20;               // a root this close to the plate is printed with it
 constexpr std::uint32_t kGuideColour = 0x005ac8; // what is there to put the tiles together
 const QColor kGuide(0, 90, 200);
@@ -119,45 +123,94 @@ void paintRulers(QPainter &p, const PageFrame &f)
                QStringLiteral("Print at actual size, not fitted to the page; check both rulers."));
 }
 
-// The plate's own labels on `tile`, which the tile's hour names keep clear of.
-std::vector<dial::LabelBox> labelsOn(const dial::Drawing &drawing, const dial::PlateRect &tile)
+dial::LabelBox boxOf(const dial::Label &l)
+{
+    const dial::LabelSize s = dial::estimatedLabelSize(l.text, l.size);
+    const double shift = l.anchor == dial::Anchor::Start ? s.width / 2
+                         : l.anchor == dial::Anchor::End ? -s.width / 2
+                                                         : 0;
+    return {{l.at.x + shift, l.at.y}, s.width, s.height};
+}
+
+// The boxes of every label and mark of `part`.
+std::vector<dial::LabelBox> labelBoxes(const dial::Drawing &drawing, dial::Part part)
 {
     std::vector<dial::LabelBox> out;
     for (const dial::Group &top : drawing.groups)
-        if (top.part == dial::Part::Plate)
+        if (top.part == part)
             dial::forEachGroup(top, [&](const dial::Group &g) {
-                for (const dial::Label &l : g.labels) {
-                    const dial::LabelSize s = dial::estimatedLabelSize(l.text, l.size);
-                    const double shift = l.anchor == dial::Anchor::Start ? s.width / 2
-                                         : l.anchor == dial::Anchor::End ? -s.width / 2
-                                                                         : 0;
-                    const dial::LabelBox box{{l.at.x + shift, l.at.y}, s.width, s.height};
-                    if (box.overlaps(dial::LabelBox{
-                            {(tile.xMin + tile.xMax) / 2, (tile.yMin + tile.yMax) / 2}, tile.width(), tile.height()}))
-                        out.push_back(box);
-                }
+                for (const dial::Label &l : g.labels)
+                    out.push_back(boxOf(l));
+                for (const dial::Circle &c : g.circles)
+                    out.push_back({c.centre, 2 * c.radius, 2 * c.radius});
             });
     return out;
 }
 
-// The hour of each hour line across the tile, in a drawing of its own.
-dial::Drawing hourNames(const DialDesign &design, const TileGrid &grid, int row, int column)
+// The plate's own labels and marks on `tile`, which the tile's guides keep clear of.
+std::vector<dial::LabelBox> labelsOn(const dial::Drawing &drawing, const dial::PlateRect &tile)
+{
+    const dial::LabelBox t{{(tile.xMin + tile.xMax) / 2, (tile.yMin + tile.yMax) / 2}, tile.width(), tile.height()};
+    std::vector<dial::LabelBox> out = labelBoxes(drawing, dial::Part::Plate);
+    out.erase(std::remove_if(out.begin(), out.end(), [&](const dial::LabelBox &b) { return !b.overlaps(t); }),
+              out.end());
+    return out;
+}
+
+// The name of each hour line and date line across the tile, in a drawing of its own.
+dial::Drawing lineNames(const DialDesign &design, const TileGrid &grid, int row, int column)
 {
     dial::Group g;
-    g.name = "tile-hour-names";
+    g.name = "tile-line-names";
     g.pen.colour = kGuideColour;
     const dial::PlateRect t = grid.tile(row, column);
     const double o = grid.overlap;
     const dial::PlateRect inner{t.xMin + (column > 0 ? o : 0), t.yMin + (row + 1 < grid.rows ? o : 0),
                                 t.xMax - (column + 1 < grid.columns ? o : 0), t.yMax - (row > 0 ? o : 0)};
-    for (const TileLabel &l : tileHourLabels(design.layout.hourLines, inner, kTileLabelMm, labelsOn(design.drawing, t)))
+    for (const TileLabel &l :
+         tileLineLabels(tileLines(design.drawing, t), inner, kTileLabelMm, labelsOn(design.drawing, t)))
         g.labels.push_back({l.box.centre, l.text, kTileLabelMm});
     return dial::Drawing{{g}};
 }
 
-// One tile of `grid`, with the drawing's `part` that meets it.
+// The gnomon with words of its own size: the plate's can stand 30 mm high
+// on a 2 m plate, beside a 100 mm gnomon. A word off the shape keeps its
+// side, its distance from the shape shrunk with it.
+dial::Drawing printedGnomon(const DialDesign &design)
+{
+    dial::Drawing d = drawingParts(design.drawing, {dial::Part::Gnomon});
+    double xMin = 1e300, yMin = 1e300, xMax = -1e300, yMax = -1e300;
+    for (const dial::Group &top : d.groups)
+        dial::forEachGroup(top, [&](const dial::Group &g) {
+            for (const dial::Path &path : g.paths)
+                for (dial::PlatePoint p : path.points) {
+                    xMin = std::min(xMin, p.x), xMax = std::max(xMax, p.x);
+                    yMin = std::min(yMin, p.y), yMax = std::max(yMax, p.y);
+                }
+        });
+    if (xMin > xMax)
+        return d;
+    const double size = std::clamp(std::max(xMax - xMin, yMax - yMin) / 20, kGnomonLabelMinMm, kGnomonLabelMaxMm);
+    const auto closer = [](double v, double lo, double hi, double r) {
+        return v < lo ? lo - (lo - v) * r : v > hi ? hi + (v - hi) * r : v;
+    };
+    std::function<void(dial::Group &)> resize = [&](dial::Group &g) {
+        for (dial::Label &l : g.labels) {
+            const double r = std::min(1.0, size / l.size);
+            l.size *= r;
+            l.at = {closer(l.at.x, xMin, xMax, r), closer(l.at.y, yMin, yMax, r)};
+        }
+        for (dial::Group &child : g.groups)
+            resize(child);
+    };
+    for (dial::Group &g : d.groups)
+        resize(g);
+    return d;
+}
+
+// One tile of `grid`, with what of `drawing` meets it; a plate's tile names its lines.
 void paintTile(QPainter &p, const PageFrame &f, const TileGrid &grid, int row, int column, const DialDesign &design,
-               dial::Part part)
+               const dial::Drawing &drawing, dial::Part part)
 {
     const double mm = f.mm;
     const QRectF area = f.area();
@@ -169,9 +222,9 @@ void paintTile(QPainter &p, const PageFrame &f, const TileGrid &grid, int row, i
     PaintOptions options;
     options.minPen = kThinnestMm * mm;
     options.only = t;
-    paintDrawing(p, design.drawing, part, toDevice, options);
+    paintDrawing(p, drawing, part, toDevice, options);
     if (part == dial::Part::Plate)
-        paintDrawing(p, hourNames(design, grid, row, column), std::nullopt, toDevice, options);
+        paintDrawing(p, lineNames(design, grid, row, column), std::nullopt, toDevice, options);
     p.setPen(QPen(kGuide, 0.2 * mm));
     for (dial::PlatePoint m : grid.alignmentMarks())
         if (t.contains(m))
@@ -179,6 +232,31 @@ void paintTile(QPainter &p, const PageFrame &f, const TileGrid &grid, int row, i
     p.restore();
     p.setPen(QPen(Qt::gray, 0.1 * mm, Qt::DotLine));
     p.drawRect(onPage);
+}
+
+// Where a tile's number goes on the overview: in the tile's outline `r`,
+// the place nearest its middle that covers no label, mark or other number.
+QRectF numberPlace(const QRectF &r, QSizeF size, const std::vector<QRectF> &taken)
+{
+    std::vector<QPointF> places;
+    constexpr int kSteps = 6;
+    for (int i = 0; i <= kSteps; ++i)
+        for (int j = 0; j <= kSteps; ++j)
+            places.push_back(QPointF(r.left() + size.width() / 2 + (r.width() - size.width()) * i / kSteps,
+                                     r.top() + size.height() / 2 + (r.height() - size.height()) * j / kSteps));
+    const QPointF middle = r.center();
+    std::stable_sort(places.begin(), places.end(),
+                     [&](QPointF a, QPointF b) { return QLineF(a, middle).length() < QLineF(b, middle).length(); });
+    places.insert(places.begin(), middle);
+    for (QPointF at : places) {
+        QRectF box(QPointF(), size);
+        box.moveCenter(at);
+        if (std::none_of(taken.begin(), taken.end(), [&](const QRectF &t) { return t.intersects(box); }))
+            return box;
+    }
+    QRectF box(QPointF(), size);
+    box.moveCenter(middle);
+    return box;
 }
 
 // The plate and the gnomon small, each tile's outline on them with the
@@ -194,8 +272,20 @@ void paintOverview(QPainter &p, const PageFrame &f, const DialPagePlan &plan, co
     PaintOptions options;
     options.minPen = 0.1 * mm;
     options.minLabel = 1.5 * mm;
+    const dial::Drawing gnomon = printedGnomon(design);
     paintDrawing(p, design.drawing, dial::Part::Plate, toDevice, options);
-    paintDrawing(p, design.drawing, dial::Part::Gnomon, toDevice, options);
+    paintDrawing(p, gnomon, dial::Part::Gnomon, toDevice, options);
+    // The drawing's words as painted, no smaller than minLabel.
+    std::vector<QRectF> taken;
+    for (const auto &[drawing, part] :
+         {std::pair<const dial::Drawing *, dial::Part>{&design.drawing, dial::Part::Plate},
+          {&gnomon, dial::Part::Gnomon}})
+        for (const dial::LabelBox &box : labelBoxes(*drawing, part)) {
+            const double grow = std::max(1.0, options.minLabel / std::max(box.height * scale, 1e-9));
+            QRectF r(0, 0, box.width * scale * grow, box.height * scale * grow);
+            r.moveCenter(toDevice.map(toQt(box.centre)));
+            taken.push_back(r);
+        }
     int page = 2;
     for (const TileGrid *grid : {&plan.plate, &plan.gnomon}) {
         for (int row = 0; row < grid->rows; ++row)
@@ -207,12 +297,26 @@ void paintOverview(QPainter &p, const PageFrame &f, const DialPagePlan &plan, co
                 p.drawRect(r);
                 p.setFont(pagePixelFont(std::clamp(std::min(r.width(), r.height()) / 3, 2.5 * mm, 8 * mm), true));
                 const QString number = QString::number(page);
-                QRectF box = p.fontMetrics().boundingRect(number);
-                box.moveCenter(r.center());
-                p.fillRect(box.adjusted(-0.5 * mm, 0, 0.5 * mm, 0), Qt::white);
+                const QRectF box = numberPlace(r, p.fontMetrics().boundingRect(number).size() + QSizeF(mm, 0), taken);
+                taken.push_back(box);
+                p.fillRect(box, Qt::white);
                 p.drawText(box, Qt::AlignCenter, number);
             }
     }
+}
+
+// "Dial plate: column 2 of 10, row 1 of 8" in the plate's own order,
+// across then down; "Gnomon, whole on this page".
+QString tileCaption(const QString &what, const TileGrid &grid, int row, int column)
+{
+    if (grid.count() == 1)
+        return what + QStringLiteral(", whole on this page");
+    return QStringLiteral("%1: column %2 of %3, row %4 of %5")
+        .arg(what)
+        .arg(column + 1)
+        .arg(grid.columns)
+        .arg(row + 1)
+        .arg(grid.rows);
 }
 
 // The overview's page turned the way that shows the parts larger.
@@ -360,7 +464,7 @@ DialPagePlan planDialPages(const DialDesign &design, const QPageSize &paper)
         return plan;
     }
     plan.plate = bestGrid(printedPlateExtent(design), paper);
-    plan.gnomon = bestGrid(padded(dial::bounds(design.drawing, dial::Part::Gnomon), 5), paper);
+    plan.gnomon = bestGrid(padded(dial::bounds(printedGnomon(design), dial::Part::Gnomon), 5), paper);
     plan.overview = plan.plate.count() > 1;
     return plan;
 }
@@ -372,6 +476,7 @@ PrintedDial paintDialPages(QPagedPaintDevice &device, const DialDesign &design, 
                           QPageLayout::Millimeter);
     out.plan = planDialPages(design, device.pageLayout().pageSize());
     const DialPagePlan &plan = out.plan;
+    const dial::Drawing gnomon = printedGnomon(design);
     const int total = plan.pages();
     const QString pageOf = QStringLiteral("Page %1 of %2");
     PageFrame frame;
@@ -382,33 +487,33 @@ PrintedDial paintDialPages(QPagedPaintDevice &device, const DialDesign &design, 
     bool going = true;
     if (plan.overview && (going = pager.next(overviewOrientation(plan, device.pageLayout().pageSize()), frame))) {
         paintHeader(p, frame, design.title,
-                    QStringLiteral("Where the pages go: each outline carries the number of its page."),
+                    QStringLiteral("Where the pages go: the plate in %1 across x %2 down; each outline carries "
+                                   "the number of its page.")
+                        .arg(plan.plate.columns)
+                        .arg(plan.plate.rows),
                     pageOf.arg(1).arg(total));
         paintOverview(p, frame, plan, design);
     }
     const struct {
         const TileGrid &grid;
+        const dial::Drawing &drawing;
         dial::Part part;
         QString what;
         QString notes;
-    } parts[] = {{plan.plate, dial::Part::Plate, QStringLiteral("Dial plate"), design.notes.join(QStringLiteral("; "))},
-                 {plan.gnomon, dial::Part::Gnomon, QStringLiteral("Gnomon"), design.gnomonNote}};
+    } parts[] = {{plan.plate, design.drawing, dial::Part::Plate, QStringLiteral("Dial plate"),
+                  design.notes.join(QStringLiteral("; "))},
+                 {plan.gnomon, gnomon, dial::Part::Gnomon, QStringLiteral("Gnomon"), design.gnomonNote}};
     for (const auto &part : parts)
         for (int row = 0; going && row < part.grid.rows; ++row)
             for (int column = 0; going && column < part.grid.columns; ++column) {
                 if (!(going = pager.next(part.grid.orientation, frame)))
                     break;
-                QString place = QStringLiteral("%1: row %2, column %3 of %4 x %5")
-                                    .arg(part.what)
-                                    .arg(row + 1)
-                                    .arg(column + 1)
-                                    .arg(part.grid.rows)
-                                    .arg(part.grid.columns);
+                QString place = tileCaption(part.what, part.grid, row, column);
                 if (!part.notes.isEmpty())
                     place += QStringLiteral(". ") + part.notes;
                 paintHeader(p, frame, design.title, place, pageOf.arg(pager.done()).arg(total));
                 paintRulers(p, frame);
-                paintTile(p, frame, part.grid, row, column, design, part.part);
+                paintTile(p, frame, part.grid, row, column, design, part.drawing, part.part);
             }
     if (plan.stakingPages > 0) {
         if (going && (going = pager.next(QPageLayout::Portrait, frame))) {

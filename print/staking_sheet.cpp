@@ -137,11 +137,15 @@ void paintStakingTables(QPainter &p, const QRectF &area, double mm, const DialDe
     }
     top += tallest + 5 * mm;
 
+    // The date scale and the person's heights side by side, each under its heading.
+    const double column = 92 * mm, headingWidth = column - 4 * mm;
     if (!design.dateLines.empty()) {
         p.setFont(pagePixelFont(3.4 * mm, true));
-        top += paragraph(p, area.left(), top, area.width(),
-                         QStringLiteral("The date scale: where to stand, from C along the line (+ north)")) +
-               2 * mm;
+        const double y = top +
+                         paragraph(p, area.left(), top, headingWidth,
+                                   QStringLiteral("The date scale: where to stand, from C along the line "
+                                                  "(+ north, - south)")) +
+                         2 * mm;
         // North to south, as they lie on the line.
         std::vector<const DesignDateLine *> lines;
         for (const DesignDateLine &line : design.dateLines)
@@ -151,13 +155,26 @@ void paintStakingTables(QPainter &p, const QRectF &area, double mm, const DialDe
         });
         QList<QStringList> rows{{QStringLiteral("Date"), QStringLiteral("From C (m)")}};
         for (const DesignDateLine *line : lines) {
-            const double y = dial::groundDateY(design.input, line->declination);
-            rows << QStringList{line->label, (y >= 0.005 ? QStringLiteral("+") : QString()) + metresText(y, locale)};
+            const double at = dial::groundDateY(design.input, line->declination);
+            rows << QStringList{line->label, (at >= 0.005 ? QStringLiteral("+") : QString()) + metresText(at, locale)};
         }
-        top += table(p, area.left(), top, mm, std::min(rowMm, 4.0), {30, 24}, rows) + 5 * mm;
+        table(p, area.left(), y, mm, std::min(rowMm, 4.0), {30, 24}, rows);
     }
-    p.setFont(pagePixelFont(3.1 * mm));
-    paragraph(p, area.left(), top, area.width(), gnomonNote(design, locale));
+    if (!g.gnomon.empty()) {
+        // The plan's page says the smallest height that serves every hour;
+        // here each hour's, by the same rounding, so the largest is that one.
+        const double left = area.left() + (design.dateLines.empty() ? 0 : column);
+        p.setFont(pagePixelFont(3.4 * mm, true));
+        const double y = top +
+                         paragraph(p, left, top, headingWidth,
+                                   QStringLiteral("The person as gnomon: the height whose shadow reaches the "
+                                                  "hour's mark on every day (rounded up to the cm)")) +
+                         2 * mm;
+        QList<QStringList> rows{{QStringLiteral("Hour"), QStringLiteral("Height (m)")}};
+        for (const dial::GnomonNeed &n : g.gnomon)
+            rows << QStringList{QString::fromStdString(n.label), heightNeededText(n.height, locale)};
+        table(p, left, y, mm, std::min(rowMm, 4.0), {30, 24}, rows);
+    }
     p.restore();
 }
 

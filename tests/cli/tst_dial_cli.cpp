@@ -542,6 +542,55 @@ private slots:
         for (const QString &line : lines)
             QCOMPARE(line.count(u','), header.count(u','));
     }
+
+    // The ground dial's CSV and JSON: the columns, x east and y north of C
+    // (before noon the mark lies west, the noon mark on the noon side of C),
+    // the side word matching x's sign, and the meridian time the main
+    // answer's for the same site and date.
+    void groundColumns_data()
+    {
+        QTest::addColumn<QStringList>("where");
+        QTest::addColumn<double>("noonSign"); // the 12's y: + north of C
+        QTest::newRow("London") << QStringList{"--date",      "2027-06-21", "--latitude", "51.5",
+                                               "--longitude", "0.12W",      "--zone",     "Europe/London"}
+                                << 1.0;
+        QTest::newRow("Sydney") << QStringList{"--date",      "2027-06-21", "--latitude", "33.87S",
+                                               "--longitude", "151.2E",     "--zone",     "Australia/Sydney"}
+                                << -1.0;
+    }
+    void groundColumns()
+    {
+        QFETCH(QStringList, where);
+        QFETCH(double, noonSign);
+        const QStringList args = where + QStringList{"--dial", "analemmatic"};
+        QStringList csv = run(args + QStringList{"--format", "csv"}).out.split(u'\n', Qt::SkipEmptyParts);
+        const QStringList header = csv.takeFirst().split(u',');
+        for (const char *column : {"hour", "label", "x_m", "y_m", "from_centre_m", "from_noon_m", "side"})
+            QVERIFY2(header.contains(QLatin1String(column)), column);
+        const QJsonArray points = dialJson(args)["hour_points"].toArray();
+        QCOMPARE(csv.size(), points.size());
+        for (int i = 0; i < csv.size(); ++i) {
+            const QStringList cells = csv[i].split(u',');
+            const auto cell = [&](const char *column) { return cells.value(header.indexOf(QLatin1String(column))); };
+            const double hour = cell("hour").toDouble(), x = cell("x_m").toDouble(), y = cell("y_m").toDouble();
+            const QString side = hour < 12 ? "west" : hour > 12 ? "east" : "meridian";
+            QCOMPARE(cell("side"), side);
+            QCOMPARE(points[i]["side"].toString(), side);
+            QCOMPARE(QString(x < 0 ? "west" : x > 0 ? "east" : "meridian"), side);
+            QVERIFY(std::fabs(points[i]["x_m"].toDouble() - x) < 0.001);
+            QVERIFY(std::fabs(points[i]["y_m"].toDouble() - y) < 0.001);
+            if (hour == 12)
+                QVERIFY2(y * noonSign > 1, qPrintable(csv[i]));
+        }
+        QString meridian;
+        const QJsonObject answer =
+            QJsonDocument::fromJson(run(where + QStringList{"--format", "json"}).out.toUtf8()).object();
+        for (const QJsonValue &e : answer["events"].toArray())
+            if (e["event"] == "meridian")
+                meridian = e["clock"].toString();
+        QVERIFY(!meridian.isEmpty());
+        QCOMPARE(dialJson(args)["meridian_time"].toString(), meridian);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDialCli)

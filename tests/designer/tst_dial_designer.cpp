@@ -322,7 +322,7 @@ private slots:
         const QStringList lines = test::pdfLines(path);
         const QString text = lines.join('\n');
         QVERIFY(text.contains(QStringLiteral("Horizontal dial, 40.655 N 72.855 W")));
-        QVERIFY(text.contains(QStringLiteral("Gnomon: row 1, column 1 of 1 x 1")));
+        QVERIFY(text.contains(QStringLiteral("Gnomon, whole on this page")));
         QVERIFY(text.contains(QStringLiteral("Style height 40.66°")));
         // The card's page closes the job, with its first day as the card has it.
         QVERIFY(text.contains(QStringLiteral("Correction card")));

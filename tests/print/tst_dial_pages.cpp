@@ -2,8 +2,10 @@
 // Letter take, that every page carries its rulers, and that the rulers
 // measure what they say once rendered, the plate at full size beside them
 // and the tiles sharing their 10 mm strips.
+#include "field/ground_staking.h"
 #include "print/dial_pages.h"
 #include "print/staking_sheet.h"
+#include "print/tile_labels.h"
 #include "support/pdf_text.h"
 
 #include <QDir>
@@ -32,6 +34,54 @@ DialDesign horizontalDial(double latitude, double nodus, double width, double he
     DesignChoices choices;
     choices.card = card;
     return designDial(site, settings, choices, QLocale::c());
+}
+
+DialDesign dialOf(dial::DialType type, double facing, double tilt, double width, double height, DateLineChoice dates,
+                  int step)
+{
+    AcceptedSite site;
+    site.date = QDate(2027, 6, 21);
+    site.latitude = 40.655;
+    site.longitude = -72.855;
+    site.clock = SiteClock(-300, true);
+    DialSettings settings;
+    settings.type = type;
+    settings.facing = facing;
+    settings.tilt = tilt;
+    settings.plateWidth = width;
+    settings.plateHeight = height;
+    settings.dateLines = dates;
+    settings.stepMinutes = step;
+    DesignChoices choices;
+    choices.card = false;
+    return designDial(site, settings, choices, QLocale::c());
+}
+
+// An analemmatic dial of 2.5 m at the site on 21 June 2027, on the clock
+// its zone keeps that day, without its card.
+DialDesign groundDial(double latitude, double longitude, SiteClock clock)
+{
+    AcceptedSite site;
+    site.date = QDate(2027, 6, 21);
+    site.latitude = latitude;
+    site.longitude = longitude;
+    site.clock = clock;
+    DialSettings settings;
+    settings.type = dial::DialType::Analemmatic;
+    settings.dateLines = DateLineChoice::Months;
+    DesignChoices choices;
+    choices.card = false;
+    return designDial(site, settings, choices, QLocale::c());
+}
+
+QString writePdf(const QTemporaryDir &dir, const DialDesign &design)
+{
+    const QString path = dir.filePath(QStringLiteral("dial.pdf"));
+    QPdfWriter pdf(path);
+    pdf.setResolution(1200);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    paintDialPages(pdf, design);
+    return path;
 }
 
 // The first `count` pages of the drawing's PDF, rendered at `dpi`.
@@ -159,11 +209,13 @@ private slots:
         QVERIFY2(error.isEmpty(), qPrintable(error));
         // The overview first, where the plate takes more than one tile.
         const bool overview = text.contains(QStringLiteral("Where the pages go"));
-        QCOMPARE(overview, !text.contains(QStringLiteral("Dial plate: row 1, column 1 of 1 x 1")));
+        QCOMPARE(overview, !text.contains(QStringLiteral("Dial plate, whole on this page")));
         const int tiles = pages - (card ? 1 : 0) - (overview ? 1 : 0);
         QCOMPARE(count(text, QStringLiteral("100 mm")), tiles);
         QCOMPARE(count(text, QStringLiteral("4 in")), tiles);
-        QVERIFY(text.contains(QStringLiteral("row 1, column 1 of")));
+        // Across then down, as --plate gives width x height.
+        if (overview)
+            QVERIFY(text.contains(QRegularExpression(QStringLiteral("column 1 of \\d+, row 1 of \\d+"))));
     }
 
     // The rulers and the plate's outline rendered at 254 dpi (10 px a
@@ -288,6 +340,136 @@ private slots:
                 }
             }
         QVERIFY2(named >= 10, qPrintable(QString::number(named)));
+    }
+
+    // The names on the tiles stand clear of every line and of each other,
+    // on dials whose lines crowd: near the root of a large wall dial with
+    // quarter hours and months, and round the equatorial dial's foot; and
+    // the date lines are named as well as the hours.
+    void tileNamesKeepOffTheLines_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<double>("facing");
+        QTest::addColumn<double>("tilt");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::newRow("2000 x 1500 plane facing 200, tilt 35")
+            << int(dial::DialType::Plane) << 200.0 << 35.0 << 2000.0 << 1500.0;
+        QTest::newRow("1 m equatorial") << int(dial::DialType::Equatorial) << 180.0 << 90.0 << 1000.0 << 1000.0;
+    }
+    void tileNamesKeepOffTheLines()
+    {
+        QFETCH(int, type);
+        QFETCH(double, facing);
+        QFETCH(double, tilt);
+        QFETCH(double, width);
+        QFETCH(double, height);
+        const DialDesign design = dialOf(dial::DialType(type), facing, tilt, width, height, DateLineChoice::Months, 15);
+        const DialPagePlan plan = planDialPages(design, QPageSize(QPageSize::A4));
+        const TileGrid &grid = plan.plate;
+        QVERIFY(grid.count() > 4);
+        QStringList dates;
+        for (const DesignDateLine &line : design.dateLines)
+            dates << line.label;
+        int names = 0, dateNames = 0;
+        for (int row = 0; row < grid.rows; ++row)
+            for (int column = 0; column < grid.columns; ++column) {
+                const dial::PlateRect t = grid.tile(row, column);
+                const std::vector<TileLine> lines = tileLines(design.drawing, t);
+                const std::vector<TileLabel> labels = tileLineLabels(lines, t, 4, {});
+                for (std::size_t i = 0; i < labels.size(); ++i) {
+                    const TileLabel &l = labels[i];
+                    for (const TileLine &line : lines)
+                        for (std::size_t k = 1; k < line.points.size(); ++k)
+                            QVERIFY2(
+                                !segmentMeetsBox(line.points[k - 1], line.points[k], l.box),
+                                qPrintable(QStringLiteral("%1 crosses %2 on row %3, column %4")
+                                               .arg(QString::fromStdString(l.text), QString::fromStdString(line.name))
+                                               .arg(row + 1)
+                                               .arg(column + 1)));
+                    for (std::size_t j = 0; j < i; ++j)
+                        QVERIFY2(!l.box.overlaps(labels[j].box), l.text.c_str());
+                    ++names;
+                    dateNames += dates.contains(QString::fromStdString(l.text));
+                }
+            }
+        QVERIFY2(names > 20 && dateNames > 5,
+                 qPrintable(QStringLiteral("%1 names, %2 of dates").arg(names).arg(dateNames)));
+    }
+
+    // The staking sheet's plan: the scale bar measures what the scale says
+    // (rendered at 254 dpi, 10 px a mm, the bar starting at the 10 mm
+    // margin); the steps put N on the noon side of C and name the clock;
+    // the date table's signs follow the declination (+ north: the person
+    // stands north of C in June in both hemispheres, y = M tan(dec) cos(lat)).
+    void stakingSheet_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<int>("standardOffset");
+        QTest::addColumn<bool>("summer");
+        QTest::addColumn<QString>("noonSide");
+        QTest::addColumn<QString>("clock");
+        QTest::newRow("London in summer time") << 51.5 << -0.12 << 0 << true << "north of C"
+                                               << "summer time (UTC+1; the zone's standard time is UTC+0)";
+        QTest::newRow("Sydney in winter") << -33.87 << 151.2 << 600 << false << "south of C"
+                                          << "standard time (UTC+10)";
+    }
+    void stakingSheet()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(int, standardOffset);
+        QFETCH(bool, summer);
+        QFETCH(QString, noonSide);
+        QFETCH(QString, clock);
+        const DialDesign design = groundDial(latitude, longitude, SiteClock(standardOffset, summer));
+        const QStringList steps = stakingSteps(design, QLocale::c());
+        QVERIFY2(steps.value(0).contains(clock), qPrintable(steps.value(0)));
+        QVERIFY2(steps.value(1).contains(noonSide), qPrintable(steps.value(1)));
+        QTemporaryDir dir;
+        const QString path = writePdf(dir, design);
+        QString error;
+        const QStringList lines = test::pdfLines(path, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const QString text = lines.join('\n');
+        const QRegularExpressionMatch stated =
+            QRegularExpression(QStringLiteral("([0-9.]+) m\\.\\s+Scale 1:(\\d+)")).match(text);
+        QVERIFY2(stated.hasMatch(), qPrintable(text));
+        const double wantPx = stated.captured(1).toDouble() * 1000 / stated.captured(2).toDouble() * 10;
+        QTemporaryDir out;
+        QProcess::execute(QStringLiteral("pdftoppm"), {"-r", "254", "-l", "1", path, out.filePath("page")});
+        const QImage page(out.filePath(QDir(out.path()).entryList({"page*.ppm"}).value(0)));
+        QVERIFY(!page.isNull());
+        bool found = false;
+        for (int y = 0; y < page.height() && !found; ++y) {
+            int x = 95;
+            while (x < 105 && qGray(page.pixel(x, y)) >= 128)
+                ++x;
+            if (x == 105)
+                continue;
+            int end = x;
+            while (end < page.width() && qGray(page.pixel(end, y)) < 128)
+                ++end;
+            found = std::fabs(end - x - wantPx) <= 6; // 0.3 mm pen and anti-aliased ends
+        }
+        QVERIFY2(found, qPrintable(QStringLiteral("no bar of %1 px at the margin").arg(wantPx)));
+
+        QProcess layout;
+        layout.start(QStringLiteral("pdftotext"), {"-layout", "-f", "2", "-l", "2", path, "-"});
+        layout.waitForFinished();
+        const QStringList tables = QString::fromUtf8(layout.readAllStandardOutput()).split(u'\n');
+        for (const DesignDateLine &line : design.dateLines) {
+            if (std::fabs(line.declination) < 1)
+                continue; // the equinox lies on C
+            const QRegularExpression row(
+                QStringLiteral("^\\s*%1\\s+([-+])\\d").arg(QRegularExpression::escape(line.label)));
+            QString sign;
+            for (const QString &l : tables)
+                if (const QRegularExpressionMatch m = row.match(l); m.hasMatch())
+                    sign = m.captured(1);
+            QCOMPARE(sign, line.declination > 0 ? QStringLiteral("+") : QStringLiteral("-"));
+        }
     }
 };
 
