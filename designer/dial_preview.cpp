@@ -34,32 +34,45 @@ double distance(const dial::PlateRect &r, dial::PlatePoint p)
     return std::hypot(std::max({r.xMin - p.x, 0.0, p.x - r.xMax}), std::max({r.yMin - p.y, 0.0, p.y - r.yMax}));
 }
 
-// The labels, grown to the smallest legible size on a small preview, moved
-// back onto the nearest plate where they would run off it: two faces'
-// labels would otherwise meet between their plates.
-dial::Drawing labelsOnTheirPlates(dial::Drawing drawing, const std::vector<dial::PlateRect> &plates, double scale)
+// A label grown to the smallest legible size on a small preview, moved back
+// onto the nearest plate where it would run off it: two faces' labels
+// would otherwise meet between their plates.
+void keepOnPlate(dial::Label &l, const std::vector<dial::PlateRect> &plates, double scale)
 {
-    if (plates.empty())
-        return drawing;
-    for (dial::Group &g : drawing.groups) {
+    const dial::PlateRect &plate =
+        *std::min_element(plates.begin(), plates.end(), [&l](const dial::PlateRect &a, const dial::PlateRect &b) {
+            return distance(a, l.at) < distance(b, l.at);
+        });
+    const QFontMetricsF fm(pagePixelFont(std::max(l.size * scale, kMinLabel)));
+    // With the white ground's margin and as much again clear of the edge.
+    const double pad = 0.2 * fm.height() / scale;
+    const double text = fm.horizontalAdvance(QString::fromStdString(l.text)) / scale;
+    const double w = text + 2 * pad, h = fm.height() / scale;
+    const double left = (l.anchor == dial::Anchor::Start ? l.at.x
+                         : l.anchor == dial::Anchor::End ? l.at.x - text
+                                                         : l.at.x - text / 2) -
+                        pad;
+    if (w <= plate.width())
+        l.at.x += std::max(plate.xMin - left, 0.0) + std::min(plate.xMax - (left + w), 0.0);
+    if (h <= plate.height())
+        l.at.y += std::max(plate.yMin - (l.at.y - h / 2), 0.0) + std::min(plate.yMax - (l.at.y + h / 2), 0.0);
+}
+
+void keepOnPlates(std::vector<dial::Group> &groups, const std::vector<dial::PlateRect> &plates, double scale)
+{
+    for (dial::Group &g : groups) {
         if (g.part != dial::Part::Plate)
             continue;
-        for (dial::Label &l : g.labels) {
-            const dial::PlateRect &plate = *std::min_element(plates.begin(), plates.end(),
-                                                             [&l](const dial::PlateRect &a, const dial::PlateRect &b) {
-                                                                 return distance(a, l.at) < distance(b, l.at);
-                                                             });
-            const QFontMetricsF fm(pagePixelFont(std::max(l.size * scale, kMinLabel)));
-            const double w = fm.horizontalAdvance(QString::fromStdString(l.text)) / scale, h = fm.height() / scale;
-            const double left = l.anchor == dial::Anchor::Start ? l.at.x
-                                : l.anchor == dial::Anchor::End ? l.at.x - w
-                                                                : l.at.x - w / 2;
-            if (w <= plate.width())
-                l.at.x += std::max(plate.xMin - left, 0.0) + std::min(plate.xMax - (left + w), 0.0);
-            if (h <= plate.height())
-                l.at.y += std::max(plate.yMin - (l.at.y - h / 2), 0.0) + std::min(plate.yMax - (l.at.y + h / 2), 0.0);
-        }
+        for (dial::Label &l : g.labels)
+            keepOnPlate(l, plates, scale);
+        keepOnPlates(g.groups, plates, scale);
     }
+}
+
+dial::Drawing labelsOnTheirPlates(dial::Drawing drawing, const std::vector<dial::PlateRect> &plates, double scale)
+{
+    if (!plates.empty())
+        keepOnPlates(drawing.groups, plates, scale);
     return drawing;
 }
 

@@ -101,14 +101,22 @@ void PlaneSideView::paintEvent(QPaintEvent *)
     p.setPen(QPen(QColor(0, 90, 200), 1.5));
     p.drawLine(o, front);
     p.drawEllipse(front, 2.5, 2.5);
-    labelAt(p, area, o, front, QStringLiteral("front"));
 
     // The Earth's axis seen in this section, towards the pole above the horizon.
     const double up = latitude_ >= 0 ? 1 : -1;
     const QPointF pole = s.at(up * std::cos(phi) * std::cos(f), up * std::sin(phi));
     p.setPen(QPen(QColor(150, 0, 0), 1.5));
     p.drawLine(o, pole);
-    labelAt(p, area, o, pole, QStringLiteral("style"));
+    // A style square to the face (an equatorial dial's) lies along its front: one label for both.
+    p.setPen(palette().text().color());
+    const QPointF a = front - o, b = pole - o;
+    const double cosine = (a.x() * b.x() + a.y() * b.y()) / (std::hypot(a.x(), a.y()) * std::hypot(b.x(), b.y()));
+    if (cosine > std::cos(angles::radians(20))) {
+        labelAt(p, area, o, front, QStringLiteral("front, style"));
+    } else {
+        labelAt(p, area, o, front, QStringLiteral("front"));
+        labelAt(p, area, o, pole, QStringLiteral("style"));
+    }
     paintFocusFrame(p, this);
 }
 
