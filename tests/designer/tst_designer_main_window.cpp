@@ -191,8 +191,9 @@ private slots:
         QCOMPARE(d.result(), said);
     }
 
-    // Up and Down in the name box go through the places a row at a time,
-    // each said once with its place in the list, and stop at either end.
+    // Up and Down in the name box go through the places a row at a time and
+    // stop at either end; the list's row is what a reader says, the status
+    // line shows its place in the list without announcing it a second time.
     void placeListUpAndDown_data()
     {
         QTest::addColumn<QList<int>>("keys");
@@ -221,19 +222,16 @@ private slots:
         QTest::keyClicks(name, "Springfield");
         QCOMPARE(list->count(), 12);
         QSignalSpy announced(status, &orvane::SpokenLabel::announced);
-        QTRY_COMPARE(announced.count(), 1); // the first place, on typing
-        int row = 0, expected = 1;
         for (int i = 0; i < keys.size(); ++i) {
             QTest::keyClick(name, Qt::Key(keys[i]));
             const int want = rows[i] < 0 ? list->count() - 1 : rows[i];
             QCOMPARE(list->currentRow(), want);
-            expected += want != row ? 1 : 0;
-            row = want;
-            QTRY_COMPARE(announced.count(), expected);
-            const QString spoken = status->spokenText();
-            QVERIFY2(spoken.startsWith(QStringLiteral("%1 of 12: ").arg(want + 1)), qPrintable(spoken));
-            QCOMPARE(spoken.count(list->item(want)->text()), 1);
+            const QString shown = status->spokenText();
+            QVERIFY2(shown.startsWith(QStringLiteral("%1 of 12: ").arg(want + 1)), qPrintable(shown));
+            QCOMPARE(shown.count(list->item(want)->text()), 1);
         }
+        QTest::qWait(2 * orvane::SpokenLabel::kRestMs);
+        QCOMPARE(announced.count(), 0);
         static_cast<QDialog *>(search)->reject();
     }
 
