@@ -3,13 +3,80 @@
 #include "forms/focus_frame.h"
 #include "print/dial_pages.h"
 #include "print/drawing_painter.h"
+#include "print/page_font.h"
 
 #include <QElapsedTimer>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace orvane {
+
+namespace {
+
+// Pixels: small plates' labels stay legible.
+constexpr double kMinLabel = 8;
+
+// Every face's plate, by the outline that opens its group.
+std::vector<dial::PlateRect> platesOf(const dial::Drawing &drawing)
+{
+    std::vector<dial::PlateRect> plates;
+    for (const dial::Group &g : drawing.groups)
+        if (g.part == dial::Part::Plate && g.name.rfind("plate", 0) == 0 && !g.paths.empty())
+            plates.push_back(dial::bounds(dial::Group{g.name, g.part, g.pen, {g.paths.front()}, {}, {}, {}}));
+    return plates;
+}
+
+double distance(const dial::PlateRect &r, dial::PlatePoint p)
+{
+    return std::hypot(std::max({r.xMin - p.x, 0.0, p.x - r.xMax}), std::max({r.yMin - p.y, 0.0, p.y - r.yMax}));
+}
+
+// A label grown to the smallest legible size on a small preview, moved back
+// onto the nearest plate where it would run off it: two faces' labels
+// would otherwise meet between their plates.
+void keepOnPlate(dial::Label &l, const std::vector<dial::PlateRect> &plates, double scale)
+{
+    const dial::PlateRect &plate =
+        *std::min_element(plates.begin(), plates.end(), [&l](const dial::PlateRect &a, const dial::PlateRect &b) {
+            return distance(a, l.at) < distance(b, l.at);
+        });
+    const QFontMetricsF fm(pagePixelFont(std::max(l.size * scale, kMinLabel)));
+    // With the white ground's margin and as much again clear of the edge.
+    const double pad = 0.2 * fm.height() / scale;
+    const double text = fm.horizontalAdvance(QString::fromStdString(l.text)) / scale;
+    const double w = text + 2 * pad, h = fm.height() / scale;
+    const double left = (l.anchor == dial::Anchor::Start ? l.at.x
+                         : l.anchor == dial::Anchor::End ? l.at.x - text
+                                                         : l.at.x - text / 2) -
+                        pad;
+    if (w <= plate.width())
+        l.at.x += std::max(plate.xMin - left, 0.0) + std::min(plate.xMax - (left + w), 0.0);
+    if (h <= plate.height())
+        l.at.y += std::max(plate.yMin - (l.at.y - h / 2), 0.0) + std::min(plate.yMax - (l.at.y + h / 2), 0.0);
+}
+
+void keepOnPlates(std::vector<dial::Group> &groups, const std::vector<dial::PlateRect> &plates, double scale)
+{
+    for (dial::Group &g : groups) {
+        if (g.part != dial::Part::Plate)
+            continue;
+        for (dial::Label &l : g.labels)
+            keepOnPlate(l, plates, scale);
+        keepOnPlates(g.groups, plates, scale);
+    }
+}
+
+dial::Drawing labelsOnTheirPlates(dial::Drawing drawing, const std::vector<dial::PlateRect> &plates, double scale)
+{
+    if (!plates.empty())
+        keepOnPlates(drawing.groups, plates, scale);
+    return drawing;
+}
+
+} // namespace
 
 DialPreview::DialPreview(QWidget *parent) : QWidget(parent)
 {
@@ -52,16 +119,13 @@ void DialPreview::paintEvent(QPaintEvent *)
     const QPointF at((width() - scale_ * extent.width()) / 2, (height() - scale_ * extent.height()) / 2);
     const QTransform toDevice = plateToDevice(scale_, extent.xMin, extent.yMax, at);
     // Every face's plate white on the desk.
-    for (const dial::Group &g : design_.drawing.groups)
-        if (g.part == dial::Part::Plate && g.name.rfind("plate", 0) == 0 && !g.paths.empty()) {
-            const dial::PlateRect plate =
-                dial::bounds(dial::Group{g.name, g.part, g.pen, {g.paths.front()}, {}, {}, {}});
-            p.fillRect(toDevice.mapRect(QRectF(plate.xMin, plate.yMin, plate.width(), plate.height())), Qt::white);
-        }
+    const std::vector<dial::PlateRect> plates = platesOf(design_.drawing);
+    for (const dial::PlateRect &plate : plates)
+        p.fillRect(toDevice.mapRect(QRectF(plate.xMin, plate.yMin, plate.width(), plate.height())), Qt::white);
     PaintOptions options;
     options.minPen = 1;
-    options.minLabel = 8; // pixels: small plates' labels stay legible
-    paintDrawing(p, design_.drawing, dial::Part::Plate, toDevice, options);
+    options.minLabel = kMinLabel;
+    paintDrawing(p, labelsOnTheirPlates(design_.drawing, plates, scale_), dial::Part::Plate, toDevice, options);
     paintFocusFrame(p, this);
     lastPaintMs_ = timer.nsecsElapsed() / 1e6;
 }

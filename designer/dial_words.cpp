@@ -60,14 +60,17 @@ QString groundDescription(const DialDesign &design, const QLocale &locale)
     const dial::GroundLayout &g = *design.layout.ground;
     QString text =
         QStringLiteral("%1: an ellipse %2 on the ground, %3.").arg(design.title, ellipseSize(g, locale), markRange(g));
-    if (!design.dateLines.empty()) {
-        const auto [south, north] = std::minmax_element(
-            design.dateLines.begin(), design.dateLines.end(),
-            [](const DesignDateLine &a, const DesignDateLine &b) { return a.declination < b.declination; });
-        text += QStringLiteral(" The date scale runs along the north-south line from %1 to %2 of the centre.")
-                    .arg(northSouth(dial::groundDateY(design.input, south->declination), locale),
-                         northSouth(dial::groundDateY(design.input, north->declination), locale));
+    // Each date where it is staked, as the plan's scale shows it.
+    QStringList dates;
+    for (const DesignDateLine &line : design.dateLines) {
+        const double y = dial::groundDateY(design.input, line.declination);
+        dates << line.label + QStringLiteral(": ") +
+                     (metresText(y, locale) == metresText(0, locale) ? QStringLiteral("at the centre")
+                                                                     : northSouth(y, locale));
     }
+    if (!dates.isEmpty())
+        text += QStringLiteral(" The date scale on the north-south line, from the centre C: %1.")
+                    .arg(dates.join(QStringLiteral("; ")));
     return text + QStringLiteral(" Stand on today's date and your shadow points to the time.");
 }
 

@@ -4,6 +4,7 @@
 #include "dial_files.h"
 #include "dial_preview.h"
 #include "dial_words.h"
+#include "held_box.h"
 #include "plane_side_view.h"
 
 #include "angles/angles.h"
@@ -42,7 +43,7 @@ namespace {
 
 double typed(const QLineEdit *box, MeasureUnit unit)
 {
-    return readDialMeasure(box->text(), unit, QLocale()).value_or(std::numeric_limits<double>::quiet_NaN());
+    return readDialMeasure(typedText(box), unit, QLocale()).value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
 // "Type a width from 50 to 5000 mm.": what the box takes, from the check's range.
@@ -120,8 +121,9 @@ void FrmDialDesigner::setRequest(const DesignerRequest &request)
 
 void FrmDialDesigner::setWallFacing(double degrees)
 {
-    txtFacing->setText(reportNumberText(degrees, QLocale()));
+    // The kind first: a greyed box would not keep the facing.
     cboType->setCurrentIndex(cboType->findData(QString::fromLatin1(dial::wallDialKind().commandName)));
+    txtFacing->setText(reportNumberText(degrees, QLocale()));
 }
 
 void FrmDialDesigner::setSvgWriter(std::function<bool(const QString &, const DialDesign &)> writer)
@@ -185,39 +187,9 @@ void FrmDialDesigner::say(SpokenLabel *label, const QString &shown, const QStrin
 void FrmDialDesigner::redraw()
 {
     const DialSettings typedIn = typedSettings();
-    const dial::DialKind &kind = dial::dialKind(typedIn.type);
-    txtFacing->setEnabled(kind.takesFacing);
-    txtTilt->setEnabled(kind.takesTilt);
-    for (QLineEdit *e : {txtNodus, txtWidth, txtHeight})
-        e->setEnabled(kind.takesPlate);
-    txtHalfWidth->setEnabled(kind.takesHalfWidth);
-    const bool ground = kind.takesHalfWidth;
-    // The dial's own table takes the other's place, in view if that was.
-    QWidget *shown = ground ? tabStaking : static_cast<QWidget *>(tblHours);
-    QWidget *hidden = ground ? static_cast<QWidget *>(tblHours) : tabStaking;
-    const bool swap = tabTables->currentWidget() == hidden;
-    tabTables->setTabVisible(tabTables->indexOf(shown), true);
-    tabTables->setTabVisible(tabTables->indexOf(hidden), false);
-    if (swap)
-        tabTables->setCurrentWidget(shown);
-    lblStakingSteps->setVisible(ground);
-    sideView->setVisible(!ground); // no face or style to show
-
-    // Each box's own problem beside it, from the one check.
+    showKind(dial::dialKind(typedIn.type), typedIn);
     const std::vector<SettingProblem> problems = checkDialSettings(typedIn);
-    const std::pair<DialSetting, std::pair<QLineEdit *, QLabel *>> boxes[] = {
-        {DialSetting::Facing, {txtFacing, lblFacingProblem}},
-        {DialSetting::Tilt, {txtTilt, lblTiltProblem}},
-        {DialSetting::PlateWidth, {txtWidth, lblWidthProblem}},
-        {DialSetting::PlateHeight, {txtHeight, lblHeightProblem}},
-        {DialSetting::NodusHeight, {txtNodus, lblNodusProblem}},
-        {DialSetting::HalfWidth, {txtHalfWidth, lblHalfWidthProblem}}};
-    for (const auto &[setting, box] : boxes) {
-        const DialSetting which = setting; // clang 14 captures no structured binding
-        const auto problem = std::find_if(problems.begin(), problems.end(),
-                                          [which](const SettingProblem &p) { return p.setting == which; });
-        showProblem(box.first, box.second, problem == problems.end() ? QString() : problemText(*problem));
-    }
+    showProblems(problems);
 
     const std::optional<DialSettings> s = settings();
     for (QPushButton *b : {cmdPrintDial, cmdSavePdf, cmdSaveDxf})
@@ -244,6 +216,60 @@ void FrmDialDesigner::redraw()
     const DialDesign &d = preview->design();
     sideView->setPlane(d.input.facing, d.input.tilt, d.input.latitude);
     showCard(card());
+    showFigures(d);
+    if (d.layout.ground) {
+        showStaking(d);
+        return;
+    }
+    const std::vector<HourRow> rows = hourRows(d);
+    preview->setAccessibleDescription(dialDescription(d, rows, locale));
+    say(lblSummary, rows.empty() ? QString() : QStringLiteral("%1 hour lines").arg(rows.size()),
+        dialSummary(d, rows, locale));
+    fillHourTable(rows, *d.kind);
+}
+
+void FrmDialDesigner::showKind(const dial::DialKind &kind, const DialSettings &typedIn)
+{
+    // A box the kind has no say in shows the face the kind makes (an
+    // equatorial dial's upper face, a polar dial's tilt from its facing), or
+    // nothing where the dial has no such figure: no facing for a level face.
+    const dial::DialInput face = dialFaces(request_, typedIn).front().input;
+    const QLocale locale;
+    const auto figure = [&locale](double v) { return reportNumberText(std::round(v * 100) / 100, locale); };
+    const bool level = std::fabs(std::sin(angles::radians(face.tilt))) < 1e-9;
+    holdBox(txtFacing, kind.takesFacing, level ? QString() : figure(face.facing));
+    holdBox(txtTilt, kind.takesTilt, figure(face.tilt));
+    for (QLineEdit *e : {txtNodus, txtWidth, txtHeight})
+        holdBox(e, kind.takesPlate, QString());
+    holdBox(txtHalfWidth, kind.takesHalfWidth, QString());
+    const bool ground = kind.takesHalfWidth;
+    showOwnTable(ground);
+    lblStakingSteps->setVisible(ground);
+    sideView->setVisible(!ground); // no face or style to show
+}
+
+// Each box's own problem beside it, from the one check.
+void FrmDialDesigner::showProblems(const std::vector<SettingProblem> &problems)
+{
+    const std::pair<DialSetting, std::pair<QLineEdit *, QLabel *>> boxes[] = {
+        {DialSetting::Facing, {txtFacing, lblFacingProblem}},
+        {DialSetting::Tilt, {txtTilt, lblTiltProblem}},
+        {DialSetting::PlateWidth, {txtWidth, lblWidthProblem}},
+        {DialSetting::PlateHeight, {txtHeight, lblHeightProblem}},
+        {DialSetting::NodusHeight, {txtNodus, lblNodusProblem}},
+        {DialSetting::HalfWidth, {txtHalfWidth, lblHalfWidthProblem}}};
+    for (const auto &[setting, box] : boxes) {
+        const DialSetting which = setting; // clang 14 captures no structured binding
+        const auto problem = std::find_if(problems.begin(), problems.end(),
+                                          [which](const SettingProblem &p) { return p.setting == which; });
+        showProblem(box.first, box.second, problem == problems.end() ? QString() : problemText(*problem));
+    }
+}
+
+// The style height, the root, the face's notes and the lean, under the inputs.
+void FrmDialDesigner::showFigures(const DialDesign &d)
+{
+    const QLocale locale;
     lblStyleHeight->setText(QStringLiteral("Style height: %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2)));
     if (d.layout.root) {
         const dial::PlatePoint r = *d.layout.root;
@@ -259,16 +285,6 @@ void FrmDialDesigner::redraw()
         lblRoot->setText(lblRoot->text() + u'\n' + note + u'.');
     lblLean->setText(d.leanNote.isEmpty() ? QString() : d.leanNote + u'.');
     lblLean->setVisible(!d.leanNote.isEmpty());
-
-    if (d.layout.ground) {
-        showStaking(d);
-        return;
-    }
-    const std::vector<HourRow> rows = hourRows(d);
-    preview->setAccessibleDescription(dialDescription(d, rows, locale));
-    say(lblSummary, rows.empty() ? QString() : QStringLiteral("%1 hour lines").arg(rows.size()),
-        dialSummary(d, rows, locale));
-    fillHourTable(rows, *d.kind);
 }
 
 void FrmDialDesigner::showRefused(const QString &why, const QString &spoken)

@@ -15,6 +15,8 @@
 #include <optional>
 
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -60,6 +62,20 @@ private slots:
 
 private:
     void buildControls();
+    void buildInputs();
+    QGridLayout *inputForm();
+    void buildTables();
+    QWidget *cardPage();
+    void buildButtons();
+    QHBoxLayout *buttonRow();
+    QHBoxLayout *bodyLayout(const QFont &bold);
+    void setKeyboardOrder();
+    // The kind's boxes, its face's orientation in those it has no say in,
+    // and its own table and side view.
+    void showKind(const dial::DialKind &kind, const DialSettings &typedIn);
+    void showOwnTable(bool ground);
+    void showProblems(const std::vector<SettingProblem> &problems);
+    void showFigures(const DialDesign &design);
     // Typed numbers, NaN where one cannot be read.
     DialSettings typedSettings() const;
     void saveFile(const QString &kind, const std::function<bool(const QString &, const DialDesign &)> &writer);

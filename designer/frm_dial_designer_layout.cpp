@@ -68,13 +68,18 @@ QTableWidget *readingTable(QWidget *parent, const char *name, const QStringList 
     return table;
 }
 
-// The preview, the card's graph and the side view are pictures, described in words.
-QAccessibleInterface *pictureFactory(const QString &className, QObject *object)
+// The preview, the card's graph and the side view are pictures, described
+// in words. The tables' pages lie in a stack that Qt calls a layered pane,
+// which a reader names before every table in it: a plain filler instead.
+QAccessibleInterface *designerFactory(const QString &className, QObject *object)
 {
     if (className == QLatin1String(DialPreview::staticMetaObject.className()) ||
         className == QLatin1String(CardGraph::staticMetaObject.className()) ||
         className == QLatin1String(PlaneSideView::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    if (className == QLatin1String("QStackedWidget") && object->parent() &&
+        object->parent()->objectName() == QLatin1String("tabTables"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Client);
     return nullptr;
 }
 
@@ -90,6 +95,7 @@ public:
                 // The page itself, or the first of its controls that Tab reaches.
                 QWidget *page = tabs->currentWidget();
                 QWidget *to = page;
+
                 for (QWidget *w = page->nextInFocusChain(); !(to->focusPolicy() & Qt::TabFocus) && w != page;
                      w = w->nextInFocusChain())
                     if (page->isAncestorOf(w) && w->isVisible() && (w->focusPolicy() & Qt::TabFocus))
@@ -107,7 +113,7 @@ private:
 
 void FrmDialDesigner::buildControls()
 {
-    static const bool pictures = (QAccessible::installFactory(pictureFactory), true);
+    static const bool pictures = (QAccessible::installFactory(designerFactory), true);
     Q_UNUSED(pictures)
     setObjectName(QStringLiteral("frmDialDesigner"));
     setWindowTitle(QStringLiteral("Dial Designer"));
@@ -117,7 +123,29 @@ void FrmDialDesigner::buildControls()
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     lblSite->setFont(bold);
+    buildInputs();
+    buildTables();
+    preview = namedWidget<DialPreview>(this, "dialPreview");
+    preview->setAccessibleName(QStringLiteral("The dial, drawn to scale"));
+    preview->setFocusPolicy(Qt::StrongFocus);
+    lblStakingSteps = namedWidget<QLabel>(this, "lblStakingSteps");
+    lblStakingSteps->setWordWrap(true);
+    lblStakingSteps->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    // Heard as it reads, step by step, when the keyboard reaches it.
+    lblStakingSteps->setFocusPolicy(Qt::StrongFocus);
+    lblStakingSteps->hide();
+    buildButtons();
 
+    auto *main = new QVBoxLayout(this);
+    main->addWidget(lblSite);
+    main->addLayout(bodyLayout(bold), 1);
+    main->addLayout(buttonRow());
+    setKeyboardOrder();
+    resize(1000, 720);
+}
+
+void FrmDialDesigner::buildInputs()
+{
     cboType = namedWidget<SpokenComboBox>(this, "cboType");
     for (const dial::DialKind &kind : dial::dialKinds())
         cboType->addItem(QString::fromUtf8(kind.windowName), QString::fromLatin1(kind.commandName));
@@ -140,6 +168,8 @@ void FrmDialDesigner::buildControls()
     txtHalfWidth->setAccessibleDescription(
         QStringLiteral("For a dial on the ground: half its width east to west, from the centre to the 6 o'clock mark"));
     lblHalfWidthProblem = problemLabel(this, "lblHalfWidthProblem");
+    for (QLineEdit *box : {txtFacing, txtTilt, txtNodus, txtWidth, txtHeight, txtHalfWidth})
+        tellFocusFirst(box);
     cboStep = namedWidget<SpokenComboBox>(this, "cboStep");
     for (int minutes : {60, 30, 15})
         cboStep->addItem(QStringLiteral("%1 minutes").arg(minutes), minutes);
@@ -151,46 +181,60 @@ void FrmDialDesigner::buildControls()
     cboDateLines->addItems(
         {QStringLiteral("None"), QStringLiteral("Solstices and equinoxes"), QStringLiteral("Months")});
     cboDateLines->setCurrentIndex(static_cast<int>(DateLineChoice::Solstices));
+}
 
+QGridLayout *FrmDialDesigner::inputForm()
+{
     auto *form = new QGridLayout;
     int row = 0;
-    auto add = [&](QLabel *label, QWidget *input, QLabel *problem = nullptr) {
-        form->addWidget(label, row, 0);
+    auto add = [&](const char *name, const QString &caption, QWidget *input, QLabel *problem = nullptr) {
+        form->addWidget(labelFor(this, name, caption, input), row, 0);
         form->addWidget(input, row, 1);
         if (problem)
             form->addWidget(problem, row, 2);
         ++row;
     };
-    add(labelFor(this, "lblType", QStringLiteral("Dial &type:"), cboType), cboType);
-    add(labelFor(this, "lblFacing", QStringLiteral("&Facing (degrees):"), txtFacing), txtFacing, lblFacingProblem);
-    add(labelFor(this, "lblTilt", QStringLiteral("Tilt from the &zenith (degrees):"), txtTilt), txtTilt,
-        lblTiltProblem);
+    add("lblType", QStringLiteral("Dial &type:"), cboType);
+    add("lblFacing", QStringLiteral("&Facing (degrees):"), txtFacing, lblFacingProblem);
+    add("lblTilt", QStringLiteral("Tilt from the &zenith (degrees):"), txtTilt, lblTiltProblem);
     form->addWidget(sideView, row++, 1, 1, 2, Qt::AlignLeft);
-    add(labelFor(this, "lblNodus", QStringLiteral("&Nodus height (mm):"), txtNodus), txtNodus, lblNodusProblem);
-    add(labelFor(this, "lblWidth", QStringLiteral("Plate &width (mm):"), txtWidth), txtWidth, lblWidthProblem);
-    add(labelFor(this, "lblHeight", QStringLiteral("Plate h&eight (mm):"), txtHeight), txtHeight, lblHeightProblem);
-    add(labelFor(this, "lblHalfWidth", QStringLiteral("Half-width on the gro&und (m):"), txtHalfWidth), txtHalfWidth,
-        lblHalfWidthProblem);
-    add(labelFor(this, "lblStep", QStringLiteral("&Hour lines every:"), cboStep), cboStep);
-    add(labelFor(this, "lblTime", QStringLiteral("T&ime:"), cboTime), cboTime);
-    add(labelFor(this, "lblDateLines", QStringLiteral("Date &lines:"), cboDateLines), cboDateLines);
+    add("lblNodus", QStringLiteral("&Nodus height (mm):"), txtNodus, lblNodusProblem);
+    add("lblWidth", QStringLiteral("Plate &width (mm):"), txtWidth, lblWidthProblem);
+    add("lblHeight", QStringLiteral("Plate h&eight (mm):"), txtHeight, lblHeightProblem);
+    add("lblHalfWidth", QStringLiteral("Half-width on the gro&und (m):"), txtHalfWidth, lblHalfWidthProblem);
+    add("lblStep", QStringLiteral("&Hour lines every:"), cboStep);
+    add("lblTime", QStringLiteral("T&ime:"), cboTime);
+    add("lblDateLines", QStringLiteral("Date &lines:"), cboDateLines);
     form->setColumnStretch(2, 1);
     form->setColumnMinimumWidth(2, 160);
+    return form;
+}
 
-    lblStyleHeight = namedWidget<QLabel>(this, "lblStyleHeight");
-    lblStyleHeight->setFont(bold);
-    lblRoot = namedWidget<QLabel>(this, "lblRoot");
-    lblRoot->setWordWrap(true);
-    lblLean = namedWidget<QLabel>(this, "lblLean");
-    lblLean->setWordWrap(true);
-    lblSummary = namedWidget<SpokenLabel>(this, "lblDialSummary");
-    lblSummary->setWordWrap(true);
-    for (QLineEdit *box : {txtFacing, txtTilt, txtNodus, txtWidth, txtHeight, txtHalfWidth})
-        tellFocusFirst(box);
+// The dial's own table (the hour lines, or the staking out), then the card.
+void FrmDialDesigner::buildTables()
+{
     tblHours = readingTable(this, "tblHours", {}, QStringLiteral("Hour lines"));
     tblHours->setColumnCount(3);
+    QWidget *card = cardPage();
+    // A dial on the ground: each hour's two tapes.
+    tabStaking = namedWidget<QWidget>(this, "tabStaking");
+    tblStaking = readingTable(
+        tabStaking, "tblStaking",
+        {QStringLiteral("Hour"), QStringLiteral("From C (m)"), QStringLiteral("From N (m)"), QStringLiteral("Side")},
+        QStringLiteral("Two tapes to each hour mark, from C and from N"));
+    auto *stakingLayout = new QVBoxLayout(tabStaking);
+    stakingLayout->addWidget(tblStaking, 1);
+    tabStaking->hide(); // until a dial on the ground takes the tab
 
-    // The correction card: its clock, the graph over the year, the table by week.
+    tabTables = namedWidget<QTabWidget>(this, "tabTables");
+    tabTables->addTab(tblHours, QStringLiteral("Hour line&s"));
+    tabTables->addTab(card, QStringLiteral("Correction c&ard"));
+    tabTables->tabBar()->installEventFilter(new TabKeysFocusPage(tabTables));
+}
+
+// The correction card: its clock, the graph over the year, the table by week.
+QWidget *FrmDialDesigner::cardPage()
+{
     auto *cardTab = namedWidget<QWidget>(this, "tabCard");
     lblClock = namedWidget<QLabel>(cardTab, "lblClock");
     lblClock->setWordWrap(true);
@@ -204,40 +248,11 @@ void FrmDialDesigner::buildControls()
     cardLayout->addWidget(lblClock);
     cardLayout->addWidget(cardGraph);
     cardLayout->addWidget(tblCard, 1);
+    return cardTab;
+}
 
-    // A dial on the ground: the steps, then each hour's two tapes.
-    tabStaking = namedWidget<QWidget>(this, "tabStaking");
-    lblStakingSteps = namedWidget<QLabel>(this, "lblStakingSteps");
-    lblStakingSteps->setWordWrap(true);
-    lblStakingSteps->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    lblStakingSteps->setFocusPolicy(Qt::StrongFocus);
-    // Heard as it reads, step by step, when the keyboard reaches it.
-    tblStaking = readingTable(
-        tabStaking, "tblStaking",
-        {QStringLiteral("Hour"), QStringLiteral("From C (m)"), QStringLiteral("From N (m)"), QStringLiteral("Side")},
-        QStringLiteral("Two tapes to each hour mark, from C and from N"));
-    auto *stakingLayout = new QVBoxLayout(tabStaking);
-    stakingLayout->addWidget(tblStaking, 1);
-
-    tabTables = namedWidget<QTabWidget>(this, "tabTables");
-    tabTables->addTab(tblHours, QStringLiteral("Hour line&s"));
-    tabTables->addTab(tabStaking, QStringLiteral("Sta&king out"));
-    tabTables->addTab(cardTab, QStringLiteral("Correction c&ard"));
-    tabTables->setTabVisible(tabTables->indexOf(tabStaking), false);
-    tabTables->tabBar()->installEventFilter(new TabKeysFocusPage(tabTables));
-
-    auto *left = new QVBoxLayout;
-    left->addLayout(form);
-    left->addWidget(lblStyleHeight);
-    left->addWidget(lblRoot);
-    left->addWidget(lblLean);
-    left->addWidget(lblSummary);
-    left->addWidget(tabTables, 1);
-
-    preview = namedWidget<DialPreview>(this, "dialPreview");
-    preview->setAccessibleName(QStringLiteral("The dial, drawn to scale"));
-    preview->setFocusPolicy(Qt::StrongFocus);
-
+void FrmDialDesigner::buildButtons()
+{
     cmdPrintDial = namedWidget<QPushButton>(this, "cmdPrintDial");
     cmdPrintDial->setText(QStringLiteral("&Print"));
     cmdSavePdf = namedWidget<QPushButton>(this, "cmdSavePdf");
@@ -252,34 +267,71 @@ void FrmDialDesigner::buildControls()
     // Where a print or a save went, shown and read out.
     lblStatus = namedWidget<SpokenLabel>(this, "lblDesignerStatus");
     lblStatus->setWordWrap(true);
+}
+
+QHBoxLayout *FrmDialDesigner::buttonRow()
+{
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(lblStatus, 1);
     for (QPushButton *b : {cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdSaveDxf, cmdCloseDesigner}) {
         b->setAutoDefault(false);
         buttons->addWidget(b);
     }
+    return buttons;
+}
 
-    auto *body = new QHBoxLayout;
-    body->addLayout(left);
-    // Under the plan, how to stake it out, for a dial on the ground.
+// The inputs and the dial's figures and tables on the left, the preview on
+// the right with, for a dial on the ground, how to stake it out under it.
+QHBoxLayout *FrmDialDesigner::bodyLayout(const QFont &bold)
+{
+    lblStyleHeight = namedWidget<QLabel>(this, "lblStyleHeight");
+    lblStyleHeight->setFont(bold);
+    lblRoot = namedWidget<QLabel>(this, "lblRoot");
+    lblRoot->setWordWrap(true);
+    lblLean = namedWidget<QLabel>(this, "lblLean");
+    lblLean->setWordWrap(true);
+    lblSummary = namedWidget<SpokenLabel>(this, "lblDialSummary");
+    lblSummary->setWordWrap(true);
+    auto *left = new QVBoxLayout;
+    left->addLayout(inputForm());
+    for (QWidget *w : std::initializer_list<QWidget *>{lblStyleHeight, lblRoot, lblLean, lblSummary})
+        left->addWidget(w);
+    left->addWidget(tabTables, 1);
     auto *right = new QVBoxLayout;
     right->addWidget(preview, 1);
     right->addWidget(lblStakingSteps);
-    lblStakingSteps->hide();
+    auto *body = new QHBoxLayout;
+    body->addLayout(left);
     body->addLayout(right, 1);
-    auto *main = new QVBoxLayout(this);
-    main->addWidget(lblSite);
-    main->addLayout(body, 1);
-    main->addLayout(buttons);
+    return body;
+}
 
-    // The keyboard walks the inputs top to bottom, then the table and the buttons.
+// The keyboard walks the inputs top to bottom, then the table and the buttons.
+void FrmDialDesigner::setKeyboardOrder()
+{
     QWidget *order[] = {cboType,      txtFacing,    txtTilt,    sideView,   txtNodus,        txtWidth,
                         txtHeight,    txtHalfWidth, cboStep,    cboTime,    cboDateLines,    tabTables,
                         tblHours,     tblStaking,   cardGraph,  tblCard,    preview,         lblStakingSteps,
                         cmdPrintDial, cmdSavePdf,   cmdSaveSvg, cmdSaveDxf, cmdCloseDesigner};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    resize(1000, 720);
+}
+
+void FrmDialDesigner::showOwnTable(bool ground)
+{
+    // One page for the dial's own table: the other kind's is taken out of
+    // the tab bar, where the arrows and a screen reader would still find it
+    // hidden, and keeps no rows of its own.
+    QWidget *own = ground ? tabStaking : static_cast<QWidget *>(tblHours);
+    QTableWidget *other = ground ? tblHours : tblStaking;
+    other->setRowCount(0);
+    if (tabTables->indexOf(own) >= 0)
+        return;
+    const bool inView = tabTables->currentIndex() == 0;
+    tabTables->removeTab(0);
+    tabTables->insertTab(0, own, ground ? QStringLiteral("Sta&king out") : QStringLiteral("Hour line&s"));
+    if (inView)
+        tabTables->setCurrentIndex(0);
 }
 
 } // namespace orvane

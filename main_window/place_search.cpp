@@ -135,9 +135,10 @@ void PlaceSearch::tellCurrent()
     const int row = lstPlaces->currentRow();
     if (row < 0 || row >= found_.size())
         return;
+    // Shown, not announced: a reader already says the list's new row, and a
+    // notification would say the place again with the dialog's credit line.
     lblPlaceStatus->setSpokenText(
         QStringLiteral("%1 of %2: %3").arg(row + 1).arg(found_.size()).arg(entryText(found_[row])));
-    lblPlaceStatus->announce();
 }
 
 void PlaceSearch::choose()

@@ -351,8 +351,32 @@ void Sundial_Input::onPlaceChosen(const Place &place)
         placeZone_.reset();
         placeText_ += QStringLiteral(": no time zone entry has its offset; choose the clock by hand");
     }
+    // The focus shows the latitude alone: the rest filled is said once, in
+    // the result's place, whose times were for the last site.
+    const QString before = lblResult->text();
+    lblResult->setText(placeFilledText(placeDisplayText(place), clock.zoneIndex >= 0));
+    fitResultLabel();
+    lblResult->announceChange(before);
     txtLatitude->setFocus();
     txtLatitude->selectAll();
+}
+
+// "Filled from Paris, France: latitude 48.85341 N, longitude 2.3488 E,
+// GMT+1hrs Middle European Time, Standard Time."
+QString Sundial_Input::placeFilledText(const QString &place, bool zoneFilled) const
+{
+    const QString latitude = txtLatitude->text();
+    const bool south = latitude.startsWith(u'-');
+    QString text =
+        QStringLiteral("Filled from %1: latitude %2 %3, longitude %4 %5")
+            .arg(place, south ? latitude.mid(1) : latitude, south ? QStringLiteral("S") : QStringLiteral("N"),
+                 txtLongitude->text(), optWest->isChecked() ? QStringLiteral("W") : QStringLiteral("E"));
+    if (!zoneFilled)
+        return text + QStringLiteral("; no time zone entry has its offset: choose the clock by hand.");
+    return text + QStringLiteral(", %1, %2.")
+                      .arg(lstTimeZone->currentText().simplified(), optDstInput->isChecked()
+                                                                        ? QStringLiteral("Daylight Savings Time")
+                                                                        : QStringLiteral("Standard Time"));
 }
 
 void Sundial_Input::onTimeLinkClicked() { openPage_(QString::fromLatin1(kTimeStandardUrl)); }

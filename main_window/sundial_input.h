@@ -93,6 +93,7 @@ private:
     // lblResult keeps its size unless the text needs more height; then it
     // and everything below it move down.
     void fitResultLabel();
+    QString placeFilledText(const QString &place, bool zoneFilled) const;
     void fitWindow();
     int message(const char *text, bool yesNo = false);
 

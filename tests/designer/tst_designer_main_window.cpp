@@ -2,6 +2,7 @@
 // only after the first click, the button checks the inputs as Calculate
 // does, and one designer follows the later calculations until Quit.
 #include "designer/dial_designer_link.h"
+#include "forms/spoken_text.h"
 #include "sheet/field_sheet_link.h"
 #include "support/loaded_libraries.h"
 #include "support/modal_answerer.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 
@@ -144,8 +146,21 @@ private slots:
         orvane::closeDialDesigner();
     }
 
+    // What the place filled, said once where the result was: the words
+    // as the boxes and the options hold them.
+    void placeFillsTheInputs_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("from");
+        QTest::newRow("Zürich, north and east") << "zurich"
+                                                << "Zürich, Zurich, Switzerland";
+        QTest::newRow("Buenos Aires, south and west") << "buenos aires"
+                                                      << "Buenos Aires, Buenos Aires F.D., Argentina";
+    }
     void placeFillsTheInputs()
     {
+        QFETCH(QString, query);
+        QFETCH(QString, from);
         WindowDriver d;
         d.window.show();
         d.type("txtDate", "6/21/2027");
@@ -154,17 +169,70 @@ private slots:
         QVERIFY(search);
         QTRY_COMPARE(QApplication::activeWindow(), search);
         auto *name = search->findChild<QLineEdit *>("txtPlaceName");
-        QTest::keyClicks(name, "zurich");
-        QCOMPARE(search->findChild<QListWidget *>("lstPlaces")->currentItem()->text().left(28),
-                 QStringLiteral("Zürich, Zurich, Switzerland "));
+        QTest::keyClicks(name, query);
+        const QString entry = search->findChild<QListWidget *>("lstPlaces")->currentItem()->text();
+        QVERIFY2(entry.startsWith(from + " ("), qPrintable(entry));
         QTest::keyClick(name, Qt::Key_Return);
-        // GeoNames: Zürich 47.36667 N, 8.55 E, Europe/Zurich, summer time in June.
-        QCOMPARE(d.edit("txtLatitude")->text(), QStringLiteral("47.36667"));
-        QCOMPARE(d.edit("txtLongitude")->text(), QStringLiteral("8.55"));
-        QVERIFY(d.option("OptEast")->isChecked());
-        QVERIFY(d.option("optDstinput")->isChecked());
-        QVERIFY(d.zones()->currentText().startsWith("GMT+1"));
+        if (query == "zurich") {
+            // GeoNames: Zürich 47.36667 N, 8.55 E, Europe/Zurich, summer time in June.
+            QCOMPARE(d.edit("txtLatitude")->text(), QStringLiteral("47.36667"));
+            QCOMPARE(d.edit("txtLongitude")->text(), QStringLiteral("8.55"));
+            QVERIFY(d.option("OptEast")->isChecked());
+            QVERIFY(d.option("optDstinput")->isChecked());
+            QVERIFY(d.zones()->currentText().startsWith("GMT+1"));
+        }
         QCOMPARE(d.focusName(), QStringLiteral("txtLatitude"));
+        const double latitude = QLocale().toDouble(d.edit("txtLatitude")->text());
+        const QString said = QStringLiteral("Filled from %1: latitude %2 %3, longitude %4 %5, %6, %7.")
+                                 .arg(from, QString::number(std::fabs(latitude), 'g', 12), latitude < 0 ? "S" : "N",
+                                      d.edit("txtLongitude")->text(), d.option("OptWest")->isChecked() ? "W" : "E",
+                                      d.zones()->currentText().simplified(),
+                                      d.option("optDstinput")->isChecked() ? "Daylight Savings Time" : "Standard Time");
+        QCOMPARE(d.result(), said);
+    }
+
+    // Up and Down in the name box go through the places a row at a time and
+    // stop at either end; the list's row is what a reader says, the status
+    // line shows its place in the list without announcing it a second time.
+    void placeListUpAndDown_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QList<int>>("rows"); // after each key, -1: the last row
+        QTest::newRow("down and back up") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up} << QList<int>{1, 2, 1};
+        QTest::newRow("up stops at the first")
+            << QList<int>{Qt::Key_Up, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up} << QList<int>{0, 1, 0, 0};
+        QList<int> downs(13, Qt::Key_Down), rows;
+        for (int i = 1; i <= 13; ++i)
+            rows << (i < 11 ? i : -1);
+        QTest::newRow("down stops at the last") << downs << rows;
+    }
+    void placeListUpAndDown()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(QList<int>, rows);
+        WindowDriver d;
+        d.window.show();
+        d.key(Qt::Key_L, Qt::ControlModifier);
+        QWidget *search = placeSearch();
+        QTRY_COMPARE(QApplication::activeWindow(), search);
+        auto *name = search->findChild<QLineEdit *>("txtPlaceName");
+        auto *list = search->findChild<QListWidget *>("lstPlaces");
+        auto *status = search->findChild<orvane::SpokenLabel *>("lblPlaceStatus");
+        name->clear();
+        QTest::keyClicks(name, "Springfield");
+        QCOMPARE(list->count(), 12);
+        QSignalSpy announced(status, &orvane::SpokenLabel::announced);
+        for (int i = 0; i < keys.size(); ++i) {
+            QTest::keyClick(name, Qt::Key(keys[i]));
+            const int want = rows[i] < 0 ? list->count() - 1 : rows[i];
+            QCOMPARE(list->currentRow(), want);
+            const QString shown = status->spokenText();
+            QVERIFY2(shown.startsWith(QStringLiteral("%1 of 12: ").arg(want + 1)), qPrintable(shown));
+            QCOMPARE(shown.count(list->item(want)->text()), 1);
+        }
+        QTest::qWait(2 * orvane::SpokenLabel::kRestMs);
+        QCOMPARE(announced.count(), 0);
+        static_cast<QDialog *>(search)->reject();
     }
 
     // A refusal leaves the same boxes and focus as Calculate's, and no designer.

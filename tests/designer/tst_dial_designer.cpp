@@ -19,6 +19,8 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -38,6 +40,12 @@ DesignerRequest site(double latitude)
     DesignerRequest r{QDate(2027, 6, 21), latitude, -72.855, true, SiteClock(-300, true)};
     r.clock.zoneIndex = 6; // "GMT-5hrs   US Eastern Time, Montreal, New York"
     return r;
+}
+
+void choose(FrmDialDesigner &w, const char *kind)
+{
+    auto *kinds = w.findChild<QComboBox *>("cboType");
+    kinds->setCurrentIndex(kinds->findData(QLatin1String(kind)));
 }
 
 void type(FrmDialDesigner &w, const char *box, const QString &text)
@@ -461,6 +469,141 @@ private slots:
 
         QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier);
         QTRY_COMPARE(QApplication::focusWidget(), w.findChild<QWidget *>("cardGraph"));
+    }
+
+    // The tab bar holds the kind's own table and the card, and the arrows
+    // never reach a table of another kind, left over from a plane dial.
+    void oneTabSetPerKind_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("ownTab");
+        QTest::newRow("vertical") << "vertical"
+                                  << "Hour lines";
+        QTest::newRow("equatorial") << "equatorial"
+                                    << "Hour lines";
+        QTest::newRow("analemmatic, after a vertical dial") << "analemmatic"
+                                                            << "Staking out";
+    }
+    void oneTabSetPerKind()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, ownTab);
+        FrmDialDesigner w;
+        w.setRequest(site(40.655));
+        choose(w, "vertical");
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        choose(w, qPrintable(kind));
+        QTabBar *bar = w.findChild<QTabWidget *>("tabTables")->tabBar();
+        bar->setFocus();
+        QSet<QString> reached;
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}) {
+            QTest::keyClick(bar, key);
+            reached << bar->tabText(bar->currentIndex()).remove(u'&');
+        }
+        QCOMPARE(reached, (QSet<QString>{ownTab, "Correction card"}));
+        // Nor does a screen reader find a third.
+        QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(bar);
+        int tabs = 0;
+        for (int i = 0; i < heard->childCount(); ++i)
+            tabs += heard->child(i)->role() == QAccessible::PageTab ? 1 : 0;
+        QCOMPARE(tabs, 2);
+        // The other kind's table keeps no rows.
+        const bool ground = ownTab == "Staking out";
+        QCOMPARE(w.findChild<QTableWidget *>("tblHours")->rowCount() > 0, !ground);
+        QCOMPARE(w.findChild<QTableWidget *>("tblStaking")->rowCount() > 0, ground);
+    }
+
+    // A greyed box shows the face the kind makes, not the last kind's: an
+    // equatorial dial's upper face squares to the axis (facing the pole
+    // above the horizon, tilt 90 - |latitude|), a polar face holds it, a
+    // level face has no facing; plate and ground sizes a kind
+    // has no use for are empty. What was typed comes back with a kind that
+    // takes it. Empty expected text: the box shows nothing.
+    void greyedBoxesShowTheFace_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<QString>("facing");
+        QTest::addColumn<double>("tilt");
+        QTest::addColumn<bool>("plate");
+        QTest::newRow("horizontal") << "horizontal" << 40.655 << "" << 0.0 << true;
+        QTest::newRow("vertical") << "vertical" << 40.655 << "135" << 90.0 << true;
+        // The normal square to the axis: tan Z = -tan(phi) / cos F.
+        const double polar = std::atan(-std::tan(40.655 * kDegree) / std::cos(135 * kDegree)) / kDegree;
+        QTest::newRow("polar facing 135, north") << "polar" << 40.655 << "135" << polar << true;
+        QTest::newRow("equatorial, north") << "equatorial" << 40.655 << "0" << 90 - 40.655 << true;
+        QTest::newRow("equatorial, south") << "equatorial" << -33.9 << "180" << 90 - 33.9 << true;
+        QTest::newRow("analemmatic") << "analemmatic" << 40.655 << "" << 0.0 << false;
+    }
+    void greyedBoxesShowTheFace()
+    {
+        QFETCH(QString, kind);
+        QFETCH(double, latitude);
+        QFETCH(QString, facing);
+        QFETCH(double, tilt);
+        QFETCH(bool, plate);
+        FrmDialDesigner w;
+        w.setRequest(site(latitude));
+        choose(w, "plane");
+        type(w, "txtFacing", "135");
+        type(w, "txtTilt", "35");
+        choose(w, qPrintable(kind));
+        auto *facingBox = w.findChild<QLineEdit *>("txtFacing");
+        auto *tiltBox = w.findChild<QLineEdit *>("txtTilt");
+        QCOMPARE(facingBox->text(), facing);
+        QVERIFY(!tiltBox->isEnabled());
+        CHECK_NEAR(QLocale().toDouble(tiltBox->text()), tilt, 0.006);
+        for (const char *box : {"txtNodus", "txtWidth", "txtHeight"})
+            QCOMPARE(w.findChild<QLineEdit *>(box)->text().isEmpty(), !plate);
+        QCOMPARE(w.findChild<QLineEdit *>("txtHalfWidth")->text().isEmpty(), plate);
+        choose(w, "plane");
+        QCOMPARE(facingBox->text(), "135");
+        QCOMPARE(tiltBox->text(), "35");
+        QCOMPARE(w.findChild<QLineEdit *>("txtNodus")->text(), "100");
+    }
+
+    // North and south in the words as in the figures: the style points at
+    // the pole above the horizon; the noon point lies on that side of the
+    // ellipse's centre (y = W sin(phi)), and each date W tan(d) cos(phi)
+    // from it, north for a sun north of the equator in either hemisphere
+    // (Meeus-free: the textbook ellipse, W the half-width, 2.5 m). Stated
+    // to the centimetre: 0.006 m.
+    void northAndSouthInWords_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::newRow("40.655 N") << 40.655;
+        QTest::newRow("33.9 S") << -33.9;
+    }
+    void northAndSouthInWords()
+    {
+        QFETCH(double, latitude);
+        const QString poleSide = latitude > 0 ? "north" : "south";
+        FrmDialDesigner w;
+        w.setRequest(site(latitude));
+        QVERIFY2(
+            w.findChild<QWidget *>("planeSideView")->accessibleDescription().endsWith("towards the " + poleSide + "."),
+            qPrintable(w.findChild<QWidget *>("planeSideView")->accessibleDescription()));
+        choose(w, "analemmatic");
+        const double phi = latitude * kDegree;
+        const QString noon = w.findChild<QLabel *>("lblRoot")->text();
+        QVERIFY2(noon.startsWith(QStringLiteral("Noon point N %1 m %2 of the centre C")
+                                     .arg(QLocale().toString(2.5 * std::fabs(std::sin(phi)), 'f', 2), poleSide)),
+                 qPrintable(noon));
+        const QString said = w.findChild<QWidget *>("dialPreview")->accessibleDescription();
+        const QRegularExpression date(
+            QStringLiteral("(21 Jun|Equinox|21 Dec): (at the centre|([0-9.]+) m (north|south))"));
+        const QMap<QString, double> declinations{{"21 Jun", 23.4357}, {"Equinox", 0}, {"21 Dec", -23.4357}};
+        int found = 0;
+        for (auto it = date.globalMatch(said); it.hasNext(); ++found) {
+            const QRegularExpressionMatch m = it.next();
+            const double want = 2.5 * std::tan(declinations[m.captured(1)] * kDegree) * std::cos(phi);
+            const double got = m.captured(2) == "at the centre"
+                                   ? 0
+                                   : QLocale().toDouble(m.captured(3)) * (m.captured(4) == "north" ? 1 : -1);
+            CHECK_NEAR(got, want, 0.006);
+        }
+        QVERIFY2(found == 3, qPrintable(said));
     }
 
     void correctionInWords_data()
