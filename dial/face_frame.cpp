@@ -78,7 +78,8 @@ bool hourLit(const FaceFrame &f, double hourAngle)
         const double a = dot(e, m);
         const double b = dot(f.pole, m);
         if (std::fabs(b) < 1e-12) {
-            if (a <= 0)
+            // On the boundary to rounding (6 h on the equator) is not lit.
+            if (a <= 1e-12)
                 return false;
         } else if (b > 0) {
             lo = std::max(lo, -a / b);

@@ -15,6 +15,8 @@ constexpr double kHourReach = 0.75;
 
 double distance(PlatePoint a, PlatePoint b) { return std::hypot(b.x - a.x, b.y - a.y); }
 
+int minutesPast(double hour) { return int(std::lround((hour - std::floor(hour)) * 60)) % 60; }
+
 const Polyline *longestPiece(const std::vector<Polyline> &pieces)
 {
     const Polyline *longest = nullptr;
@@ -31,7 +33,9 @@ public:
     {}
 
     // The first of `centres` where the label fits; taken from then on.
-    std::optional<LabelBox> place(LabelSize size, const std::vector<PlatePoint> &centres)
+    // Lines: all, all but the date lines, or none (a label that must stand).
+    enum class Lines { All, NotDates, None };
+    std::optional<LabelBox> place(LabelSize size, const std::vector<PlatePoint> &centres, Lines lines = Lines::All)
     {
         for (PlatePoint c : centres) {
             const LabelBox box{c, size.width, size.height};
@@ -39,7 +43,7 @@ public:
                 continue;
             if (std::any_of(m_taken.begin(), m_taken.end(), [&](const LabelBox &t) { return t.overlaps(box, m_gap); }))
                 continue;
-            if (m_lines.crosses(box, m_gap / 4))
+            if (lines != Lines::None && m_lines.crosses(box, m_gap / 4, lines == Lines::All))
                 continue;
             m_taken.push_back(box);
             return box;
@@ -134,6 +138,8 @@ std::vector<PlatePoint> besideDateLine(const Polyline &line, LabelSize size, dou
 struct DateGroup {
     const Polyline *line; // the first line's longest piece, which the label follows
     std::string text;
+    // Each line's own piece and text, for when the joined label finds no room.
+    std::vector<std::pair<const Polyline *, std::string>> members;
 };
 
 // Lines whose ends both lie within a label's height of a group's first line join it.
@@ -148,15 +154,15 @@ std::vector<DateGroup> dateGroups(const std::vector<DateLineLabel> &lines, const
         const auto together = [&](const DateGroup &g) {
             return distance(g.line->front(), piece->front()) < near && distance(g.line->back(), piece->back()) < near;
         };
-        if (const auto g = std::find_if(groups.begin(), groups.end(), together); g != groups.end())
+        if (const auto g = std::find_if(groups.begin(), groups.end(), together); g != groups.end()) {
             g->text += ", " + line.text;
-        else
-            groups.push_back({piece, line.text});
+            g->members.push_back({piece, line.text});
+        } else {
+            groups.push_back({piece, line.text, {{piece, line.text}}});
+        }
     }
     return groups;
 }
-
-int minutesPast(double hour) { return int(std::lround((hour - std::floor(hour)) * 60)) % 60; }
 
 } // namespace
 
@@ -177,28 +183,31 @@ int LineObstacles::cellY(double y) const
     return std::clamp(int(std::floor((y - m_plate.yMin) / m_plate.height() * m_rows)), 0, m_rows - 1);
 }
 
-void LineObstacles::add(PlatePoint from, PlatePoint to)
+void LineObstacles::add(PlatePoint from, PlatePoint to, bool dateLine)
 {
     const int index = int(m_segments.size());
     m_segments.push_back({from, to});
+    m_dateLine.push_back(dateLine);
     for (int x = cellX(std::min(from.x, to.x)); x <= cellX(std::max(from.x, to.x)); ++x)
         for (int y = cellY(std::min(from.y, to.y)); y <= cellY(std::max(from.y, to.y)); ++y)
             m_cells[std::size_t(y) * std::size_t(m_columns) + std::size_t(x)].push_back(index);
 }
 
-void LineObstacles::add(const Polyline &line)
+void LineObstacles::add(const Polyline &line, bool dateLine)
 {
     for (std::size_t i = 1; i < line.size(); ++i)
-        add(line[i - 1], line[i]);
+        add(line[i - 1], line[i], dateLine);
 }
 
-bool LineObstacles::crosses(const LabelBox &box, double gap) const
+bool LineObstacles::crosses(const LabelBox &box, double gap, bool withDateLines) const
 {
     const PlateRect r{box.centre.x - box.width / 2 - gap, box.centre.y - box.height / 2 - gap,
                       box.centre.x + box.width / 2 + gap, box.centre.y + box.height / 2 + gap};
     for (int x = cellX(r.xMin); x <= cellX(r.xMax); ++x)
         for (int y = cellY(r.yMin); y <= cellY(r.yMax); ++y)
             for (int i : m_cells[std::size_t(y) * std::size_t(m_columns) + std::size_t(x)]) {
+                if (!withDateLines && m_dateLine[std::size_t(i)])
+                    continue;
                 const PlateSegment &s = m_segments[std::size_t(i)];
                 const PlatePoint d{s.to.x - s.from.x, s.to.y - s.from.y};
                 if (r.contains(s.from) || r.contains(s.to) || clipToPlate(r, s.from, d, 0, 1))
@@ -211,12 +220,15 @@ LineObstacles dialLines(const PlateRect &plate, const DialLayout &layout,
                         const std::vector<const Polyline *> &dateLines, double cell)
 {
     LineObstacles lines(plate, cell);
+    // Half and quarter hours' lines crowd too close for a numeral between
+    // them; each label keeps clear of its own line by where it stands.
     for (const HourLine &h : layout.hourLines)
-        lines.add(h.line.from, h.line.to);
+        if (minutesPast(h.hour) == 0)
+            lines.add(h.line.from, h.line.to);
     if (layout.substyle)
         lines.add(layout.substyle->from, layout.substyle->to);
     for (const Polyline *line : dateLines)
-        lines.add(*line);
+        lines.add(*line, true);
     return lines;
 }
 
@@ -259,10 +271,27 @@ DialLabels placeDialLabels(const PlateRect &plate, const DialLayout &layout,
 
     DialLabels out;
     placeHours([](int minutes) { return minutes == 0; });
+    const auto placeDate = [&](const Polyline &line, const std::string &text, Placer::Lines lines) {
+        const LabelSize size = measure(text, LabelKind::Date);
+        if (const std::optional<LabelBox> box = placer.place(size, besideDateLine(line, size, gap), lines)) {
+            out.dates.push_back({text, *box});
+            return true;
+        }
+        return false;
+    };
+    // The solstices and the equinox come first and are named whatever lines
+    // they must cross; the months where they find room.
+    std::size_t index = 0;
     for (const DateGroup &g : dateGroups(dateLines, measure)) {
-        const LabelSize size = measure(g.text, LabelKind::Date);
-        if (const std::optional<LabelBox> box = placer.place(size, besideDateLine(*g.line, size, gap)))
-            out.dates.push_back({g.text, *box});
+        const bool mustStand = index++ < 3;
+        bool named = placeDate(*g.line, g.text, Placer::Lines::NotDates);
+        if (!named && g.members.size() > 1) {
+            named = placeDate(*g.line, g.members.front().second, Placer::Lines::NotDates);
+            for (std::size_t m = 1; m < g.members.size(); ++m)
+                placeDate(*g.members[m].first, g.members[m].second, Placer::Lines::NotDates);
+        }
+        if (!named && mustStand)
+            placeDate(*g.line, g.members.front().second, Placer::Lines::None);
     }
     placeHours([](int minutes) { return minutes == 30; });
     placeHours([](int minutes) { return minutes != 0 && minutes != 30; });

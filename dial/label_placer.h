@@ -37,22 +37,24 @@ LabelSize estimatedLabelSize(const std::string &text, double fontSize);
 class LineObstacles {
 public:
     LineObstacles(const PlateRect &plate, double cell);
-    void add(PlatePoint from, PlatePoint to);
-    void add(const Polyline &line);
-    // Whether a line runs through the box grown by `gap` on every side.
-    bool crosses(const LabelBox &box, double gap) const;
+    void add(PlatePoint from, PlatePoint to, bool dateLine = false);
+    void add(const Polyline &line, bool dateLine = false);
+    // Whether a line runs through the box grown by `gap` on every side;
+    // date lines only `withDateLines`.
+    bool crosses(const LabelBox &box, double gap, bool withDateLines = true) const;
 
 private:
     PlateRect m_plate;
     double m_cell;
     int m_columns = 1, m_rows = 1;
     std::vector<PlateSegment> m_segments;
+    std::vector<bool> m_dateLine;
     std::vector<std::vector<int>> m_cells;
     int cellX(double x) const;
     int cellY(double y) const;
 };
 
-// The hour lines, the substyle and the date lines of a face.
+// The whole hours' lines, the substyle and the date lines of a face.
 LineObstacles dialLines(const PlateRect &plate, const DialLayout &layout,
                         const std::vector<const Polyline *> &dateLines, double cell);
 
@@ -81,8 +83,9 @@ struct DialLabels {
 // lines that run within a label's height of each other at both ends share
 // one label, their texts joined ("21 Dec, 1 Jan"). A label with no free
 // place is left out. Labels keep `gap` mm from each other, from the plate's
-// edges and from the boxes in `keepClear` (the marks), and no line in
-// `lines` crosses one: an engraved numeral is never struck through.
+// edges and from the boxes in `keepClear` (the marks), no line in `lines`
+// crosses one (but for other date lines a date label, where months crowd
+// near the solstices), and none is crossed by its own line.
 DialLabels placeDialLabels(const PlateRect &plate, const DialLayout &layout,
                            const std::vector<DateLineLabel> &dateLines, const LabelMeasure &measure, double gap,
                            const std::vector<LabelBox> &keepClear, const LineObstacles &lines);

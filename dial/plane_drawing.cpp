@@ -135,8 +135,9 @@ Group drawGnomon(const FaceDrawing &in, bool bothSides, const NumberText &number
              Anchor::Start});
     }
     if (in.layout.gnomon && in.layout.gnomon->cutEdge > 0)
-        words.labels.push_back({at(-fontSize / 2, in.layout.gnomon->cutEdge / 2),
-                                number(in.layout.gnomon->cutEdge, 1) + mm, fontSize, Anchor::End});
+        // Inside the edge: the piece's words stay within its own width.
+        words.labels.push_back({at(fontSize / 2, in.layout.gnomon->cutEdge / 2),
+                                number(in.layout.gnomon->cutEdge, 1) + mm, fontSize, Anchor::Start});
     g.groups.push_back(words);
 
     // The nodus marked where the date lines take it, when it is not a corner.

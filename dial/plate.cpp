@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace orvane::dial {
 
@@ -15,18 +16,42 @@ namespace {
 
 PlateRect firstGuess(const DialInput &input, double width, double height);
 
-// The lit hours whose lines a plate leaves out, then those it shows only
-// as a stub shorter than a tenth of its smaller side.
+// The whole lit hours whose lines a plate leaves out, then those it shows
+// only as a stub shorter than a tenth of its smaller side.
 std::pair<int, int> hoursLeftOut(DialInput input, const PlateRect &plate)
 {
     input.plate = plate;
     const DialLayout layout = layoutDial(input);
     const double stub = std::min(plate.width(), plate.height()) / 10;
+    const auto whole = [](double hour) { return hour == std::floor(hour); };
     int stubs = 0;
     for (const HourLine &h : layout.hourLines)
-        if (std::hypot(h.line.to.x - h.line.from.x, h.line.to.y - h.line.from.y) < stub)
+        if (whole(h.hour) && std::hypot(h.line.to.x - h.line.from.x, h.line.to.y - h.line.from.y) < stub)
             ++stubs;
-    return {int(layout.offPlate.size()), stubs};
+    return {int(std::count_if(layout.offPlate.begin(), layout.offPlate.end(), whole)), stubs};
+}
+
+// The shadows of the solstices and the equinox every quarter hour the sun
+// lights the face: a plate holds some of a date line where it holds one.
+std::vector<std::vector<PlatePoint>> dateShadows(const DialInput &input)
+{
+    const FaceFrame f = faceFrame(input);
+    std::vector<std::vector<PlatePoint>> out;
+    for (double d : {-kMaxDeclination, 0.0, kMaxDeclination}) {
+        std::vector<PlatePoint> line;
+        for (int q = -48; q < 48; ++q) {
+            const Vec3 s = sunDirection(f, q * angles::kPi / 48, angles::radians(d));
+            if (dot(s, f.normal) > 1e-9 && s.u > 0)
+                line.push_back(shadowOf(f, s));
+        }
+        out.push_back(line);
+    }
+    return out;
+}
+
+bool holdsSome(const PlateRect &r, const std::vector<PlatePoint> &points)
+{
+    return std::any_of(points.begin(), points.end(), [&r](PlatePoint p) { return r.contains(p); });
 }
 
 } // namespace
@@ -34,6 +59,12 @@ std::pair<int, int> hoursLeftOut(DialInput input, const PlateRect &plate)
 PlateRect plateAround(const DialInput &input, double width, double height)
 {
     const PlateRect guess = firstGuess(input, width, height);
+    // A placement that shows more hours must not lose a solstice's or the
+    // equinox's line.
+    std::vector<std::vector<PlatePoint>> keep;
+    for (const std::vector<PlatePoint> &line : dateShadows(input))
+        if (holdsSome(guess, line))
+            keep.push_back(line);
     std::pair<int, int> best = hoursLeftOut(input, guess);
     if (best.first == 0)
         return guess;
@@ -45,6 +76,8 @@ PlateRect plateAround(const DialInput &input, double width, double height)
     for (int i = 1; i < 12; ++i)
         for (int j = 1; j < 12; ++j) {
             const PlateRect r{-width * i / 12, -height * j / 12, width - width * i / 12, height - height * j / 12};
+            if (!std::all_of(keep.begin(), keep.end(), [&r](const auto &line) { return holdsSome(r, line); }))
+                continue;
             const std::pair<int, int> left = hoursLeftOut(input, r);
             const double shift = std::hypot(r.xMin - guess.xMin, r.yMin - guess.yMin);
             if (left < best || (left == best && shift < moved)) {

@@ -21,9 +21,10 @@ struct PlateSegment {
 // [-150, -250, 150, 50] for 300 x 300; a horizontal dial in the north
 // [-150, -50, 150, 250], in the south [-150, -250, 150, 50]. Where shadows
 // fall evenly all round (a horizontal dial on the equator) the plate is
-// centred on the foot. Where that placement leaves out the line of an hour
-// at which the sun lights the face, the plate slides about the foot, in
-// twelfths of its size, to the nearest placement that leaves out the fewest.
+// centred on the foot. Where that placement leaves out the line of a whole
+// hour at which the sun lights the face, the plate slides about the foot, in
+// twelfths of its size, to the nearest placement that leaves out the fewest
+// while still holding some of each solstice's and the equinox's line it held.
 PlateRect plateAround(const DialInput &input, double width = 300, double height = 300);
 
 // The part of origin + t * direction, tMin <= t <= tMax (either may be

@@ -176,8 +176,14 @@ private slots:
         QTest::addColumn<QRectF>("expected"); // x min, y min, width, height
         QTest::newRow("south wall 40N: foot 50 from the top") << dial(kV, 40, 180) << QRectF(-150, -250, 300, 300);
         QTest::newRow("north wall 40N: shadows below too") << dial(kV, 40, 0) << QRectF(-150, -250, 300, 300);
-        QTest::newRow("horizontal 35S: foot 50 from the north") << dial(kH, -35, 0) << QRectF(-150, -250, 300, 300);
-        QTest::newRow("horizontal on the equator: centred") << dial(kH, 0, 0) << QRectF(-150, -150, 300, 300);
+        // Foot 50 from the north would leave out the 5 and 19 h lines, which
+        // run north of the root 71 mm north of the foot: slid 50 mm north.
+        QTest::newRow("horizontal 35S: slid north for the early and late hours")
+            << dial(kH, -35, 0) << QRectF(-150, -200, 300, 300);
+        // Centred, the 7 and 17 h lines (50 tan 75° = 187 mm out) are both
+        // off; slid 50 mm, one of them is on.
+        QTest::newRow("horizontal on the equator: slid for one more hour")
+            << dial(kH, 0, 0) << QRectF(-100, -150, 300, 300);
     }
     void plateAround()
     {

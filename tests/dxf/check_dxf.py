@@ -75,10 +75,13 @@ def check_kind(name, args, work):
         check(group.get('id') in doc.layers, f'{name}: no layer {group.get("id")}')
 
     # Hour lines: each face's, in the JSON's order; a later face lies
-    # beside the first, as far as its plate's outline.
+    # beside the first, as far as its outline, which is the back of the same
+    # plate: the only outline to cut is the first face's.
+    check(len(msp.query('LWPOLYLINE[layer=="plate"]')) == 1, f'{name}: not one plate to cut')
     for i, face in enumerate(dial.get('faces', [dial]) if 'hour_lines' in dial else []):
         suffix = '' if i == 0 else '-' + face['name']
-        outline = [p for e in msp.query(f'LWPOLYLINE[layer=="plate{suffix}"]') for p in e.get_points('xy')]
+        layer = 'plate' if i == 0 else 'back-of-plate' + suffix
+        outline = [p for e in msp.query(f'LWPOLYLINE[layer=="{layer}"]') for p in e.get_points('xy')]
         dx = min(p[0] for p in outline) - face['plate_mm'][0]
         lines = msp.query(f'LINE[layer=="hour-lines{suffix}"]')
         check(len(lines) == len(face['hour_lines']), f'{name}: {len(lines)} hour LINEs, JSON {len(face["hour_lines"])}')
