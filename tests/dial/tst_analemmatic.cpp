@@ -181,7 +181,8 @@ private slots:
             QCOMPARE(m.side, m.hour < 12 ? -1 : m.hour > 12 ? 1 : 0);
             QCOMPARE(m.side, m.at.x > 1e-9 ? 1 : m.at.x < -1e-9 ? -1 : 0);
         }
-        const Group *stakes = findGroup(drawnWithMonths(latitude).groups, "stakes");
+        const Drawing drawn = drawnWithMonths(latitude);
+        const Group *stakes = findGroup(drawn.groups, "stakes");
         QVERIFY(stakes);
         QCOMPARE(stakes->labels.size(), std::size_t(2));
         const Label &n = stakes->labels[1];
