@@ -2,6 +2,7 @@
 #include "field_math.h"
 
 #include "sky/sun.h"
+#include "text/zone_clocks.h"
 
 #include <QDateTime>
 
@@ -51,46 +52,6 @@ std::shared_ptr<const sky::DailyTermsTable> yearTerms(int year, bool evaluate = 
         recent.pop_back();
     return recent.front().second;
 }
-
-// The zone's clock day after day, as zoneClockOn gives it, looked up again
-// only around the zone's transitions rather than 365 times.
-class ZoneClocks {
-public:
-    ZoneClocks(const QTimeZone &zone, int year) : zone_(zone)
-    {
-        const QDateTime from(QDate(year - 1, 12, 30), QTime(0, 0), Qt::UTC);
-        const QDateTime to(QDate(year + 1, 1, 3), QTime(0, 0), Qt::UTC);
-        known_ = zone.hasTransitions() && from.isValid() && to.isValid();
-        if (!known_)
-            return;
-        for (const QTimeZone::OffsetData &t : zone.transitions(from, to))
-            transitions_.push_back(static_cast<double>(t.atUtc.toSecsSinceEpoch()));
-    }
-
-    SiteClock on(const QDate &date)
-    {
-        // A day's clock is the one at its local noon, which lies within 14
-        // hours of noon UTC: with no transition from 15 hours before the
-        // day before's noon UTC to 15 hours after this one, it is the day
-        // before's.
-        const double noon = utcSecondsOf(date) + angles::kSecondsPerDay / 2;
-        const auto near = [noon](double t) {
-            return t > noon - angles::kSecondsPerDay - 15 * 3600 && t < noon + 15 * 3600;
-        };
-        if (!known_ || !last_ || lastDate_.addDays(1) != date ||
-            std::any_of(transitions_.begin(), transitions_.end(), near))
-            last_ = zoneClockOn(zone_, date);
-        lastDate_ = date;
-        return *last_;
-    }
-
-private:
-    QTimeZone zone_;
-    bool known_ = false;
-    std::vector<double> transitions_; // UTC, POSIX seconds
-    std::optional<SiteClock> last_;
-    QDate lastDate_;
-};
 
 } // namespace
 

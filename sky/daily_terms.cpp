@@ -3,7 +3,9 @@
 #include <erfa.h>
 #include <erfam.h>
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace orvane::sky {
 
@@ -84,20 +86,25 @@ DailyTermsTable::DailyTermsTable(double fromUtc, double toUtc)
 {
     const double from = std::floor(daysSinceJ2000(timeScalesFromUtc(fromUtc).tt));
     const double to = std::floor(daysSinceJ2000(timeScalesFromUtc(toUtc).tt));
-    // An instant interpolates between the noons either side of it.
-    firstOrientation_ = static_cast<long long>(from);
-    for (long long day = firstOrientation_; day <= static_cast<long long>(to) + 1; ++day)
+    // An instant interpolates between the two anchors either side of it.
+    firstOrientation_ = kOrientationAnchorSpan * (static_cast<long long>(std::floor(from / kOrientationAnchorSpan)) - 1);
+    const long long lastOrientation =
+        kOrientationAnchorSpan * (static_cast<long long>(std::floor(to / kOrientationAnchorSpan)) + 2);
+    for (long long day = firstOrientation_; day <= lastOrientation; day += kOrientationAnchorSpan)
         orientations_.push_back(orientationAt(day));
-    firstOrbit_ = kOrbitAnchorSpan * static_cast<long long>(std::floor(from / kOrbitAnchorSpan));
-    const long long lastOrbit = kOrbitAnchorSpan * static_cast<long long>(std::floor(to / kOrbitAnchorSpan) + 1);
+    firstOrbit_ = kOrbitAnchorSpan * (static_cast<long long>(std::floor(from / kOrbitAnchorSpan)) - 1);
+    const long long lastOrbit = kOrbitAnchorSpan * (static_cast<long long>(std::floor(to / kOrbitAnchorSpan)) + 2);
     for (long long day = firstOrbit_; day <= lastOrbit; day += kOrbitAnchorSpan)
         orbits_.push_back(orbitAt(day));
 }
 
 const OrientationAnchor *DailyTermsTable::orientation(long long day) const
 {
-    const long long i = day - firstOrientation_;
-    return i >= 0 && i < static_cast<long long>(orientations_.size()) ? &orientations_[std::size_t(i)] : nullptr;
+    const long long offset = day - firstOrientation_;
+    if (offset < 0 || offset % kOrientationAnchorSpan != 0)
+        return nullptr;
+    const long long i = offset / kOrientationAnchorSpan;
+    return i < static_cast<long long>(orientations_.size()) ? &orientations_[std::size_t(i)] : nullptr;
 }
 
 const OrbitAnchor *DailyTermsTable::orbit(long long day) const
@@ -141,40 +148,102 @@ const OrbitAnchor &DailyTermsCache::orbit(long long day)
     return anchor(orbits_, day, orbitAt);
 }
 
+namespace {
+
+// Lagrange's weights for the four anchors at -1, 0, 1, 2 (in anchor steps)
+// at u in [0, 1] between the middle two.
+std::array<double, 4> cubicWeights(double u)
+{
+    return {-u * (u - 1) * (u - 2) / 6, (u + 1) * (u - 1) * (u - 2) / 2, -(u + 1) * u * (u - 2) / 2,
+            (u + 1) * u * (u - 1) / 6};
+}
+
+// The polynomial of degree 7 through four values and their slopes at -1, 0,
+// 1, 2 (in anchor steps), in Newton's form on those nodes each taken twice.
+constexpr double kHermiteNode[8] = {-1, -1, 0, 0, 1, 1, 2, 2};
+
+void hermiteCoefficients(const double (&value)[4], const double (&slope)[4], double (&d)[8])
+{
+    for (int i = 0; i < 8; ++i)
+        d[i] = value[i / 2];
+    // Divided differences column by column, in place from the bottom; a
+    // repeated node's first difference is its slope.
+    for (int k = 1; k < 8; ++k)
+        for (int i = 7; i >= k; --i)
+            d[i] = kHermiteNode[i] == kHermiteNode[i - k] ? slope[i / 2]
+                                                          : (d[i] - d[i - 1]) / (kHermiteNode[i] - kHermiteNode[i - k]);
+}
+
+// The value and the slope (per anchor step) at u.
+std::pair<double, double> hermiteAt(const double (&d)[8], double u)
+{
+    double value = d[7], slope = 0;
+    for (int i = 6; i >= 0; --i) {
+        slope = slope * (u - kHermiteNode[i]) + value;
+        value = value * (u - kHermiteNode[i]) + d[i];
+    }
+    return {value, slope};
+}
+
+} // namespace
+
+void DailyTermsCache::loadOrientationWindow(long long first)
+{
+    // Each anchor is copied before the next is loaded, which may evict it.
+    for (int k = 0; k < 4; ++k)
+        orientationWindow_.anchors[k] = orientation(first + (k - 1) * kOrientationAnchorSpan);
+    orientationWindow_.first = first;
+}
+
+void DailyTermsCache::loadOrbitWindow(long long first)
+{
+    double value[3][4], slope[3][4];
+    for (int k = 0; k < 4; ++k) {
+        const OrbitAnchor &b = orbit(first + (k - 1) * kOrbitAnchorSpan);
+        for (int i = 0; i < 3; ++i) {
+            value[i][k] = b.position[i];
+            slope[i][k] = static_cast<double>(kOrbitAnchorSpan) * b.velocity[i]; // au per anchor step
+            if (k == 1 || k == 2)
+                orbitWindow_.sunBaryVelocity[k - 1][i] = b.sunBaryVelocity[i];
+        }
+    }
+    for (int i = 0; i < 3; ++i)
+        hermiteCoefficients(value[i], slope[i], orbitWindow_.newton[i]);
+    orbitWindow_.first = first;
+}
+
 DailyTerms DailyTermsCache::at(const JulianDate &tt)
 {
     beforeSeries();
     const double sinceJ2000 = daysSinceJ2000(tt);
     DailyTerms t;
 
-    const double whole = std::floor(sinceJ2000);
-    const long long day = static_cast<long long>(whole);
-    // Loading the end evicts the least recently used slot, never the start.
-    const OrientationAnchor &o0 = orientation(day);
-    const OrientationAnchor &o1 = orientation(day + 1);
-    const double f = sinceJ2000 - whole;
+    constexpr auto oStep = static_cast<double>(kOrientationAnchorSpan);
+    const double oFirst = oStep * std::floor(sinceJ2000 / oStep);
+    if (static_cast<long long>(oFirst) != orientationWindow_.first)
+        loadOrientationWindow(static_cast<long long>(oFirst));
+    const OrientationAnchor(&o)[4] = orientationWindow_.anchors;
+    const std::array<double, 4> w = cubicWeights((sinceJ2000 - oFirst) / oStep);
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
-            t.npb[i][j] = (1 - f) * o0.npb[i][j] + f * o1.npb[i][j];
-    // EO grows by precession over the centuries; keep the pair on one branch.
-    t.equationOfOrigins =
-        o0.equationOfOrigins + f * std::remainder(o1.equationOfOrigins - o0.equationOfOrigins, ERFA_D2PI);
+            t.npb[i][j] = w[0] * o[0].npb[i][j] + w[1] * o[1].npb[i][j] + w[2] * o[2].npb[i][j] + w[3] * o[3].npb[i][j];
+    // EO grows by precession over the centuries; keep the four on one branch.
+    t.equationOfOrigins = o[1].equationOfOrigins;
+    for (int k = 0; k < 4; ++k)
+        t.equationOfOrigins += w[k] * std::remainder(o[k].equationOfOrigins - o[1].equationOfOrigins, ERFA_D2PI);
 
     constexpr auto span = static_cast<double>(kOrbitAnchorSpan);
     const double first = span * std::floor(sinceJ2000 / span);
-    const OrbitAnchor &b0 = orbit(static_cast<long long>(first));
-    const OrbitAnchor &b1 = orbit(static_cast<long long>(first + span));
-    // Hermite basis over the span and its derivative, with the velocities in au/day.
-    const double u = (sinceJ2000 - first) / span, u2 = u * u, u3 = u2 * u;
-    const double h00 = 2 * u3 - 3 * u2 + 1, h10 = u3 - 2 * u2 + u, h01 = -2 * u3 + 3 * u2, h11 = u3 - u2;
-    const double d00 = 6 * u2 - 6 * u, d10 = 3 * u2 - 4 * u + 1, d11 = 3 * u2 - 2 * u;
+    if (static_cast<long long>(first) != orbitWindow_.first)
+        loadOrbitWindow(static_cast<long long>(first));
+    const double u = (sinceJ2000 - first) / span;
     for (int i = 0; i < 3; ++i) {
-        t.earthPosition[i] =
-            h00 * b0.position[i] + span * h10 * b0.velocity[i] + h01 * b1.position[i] + span * h11 * b1.velocity[i];
-        t.earthVelocity[i] =
-            d00 * (b0.position[i] - b1.position[i]) / span + d10 * b0.velocity[i] + d11 * b1.velocity[i];
+        const auto [value, slope] = hermiteAt(orbitWindow_.newton[i], u);
+        t.earthPosition[i] = value;
+        t.earthVelocity[i] = slope / span;
         // The Sun's barycentric motion (Jupiter's 12 years) is as good as straight.
-        t.earthBaryVelocity[i] = t.earthVelocity[i] + (1 - u) * b0.sunBaryVelocity[i] + u * b1.sunBaryVelocity[i];
+        t.earthBaryVelocity[i] =
+            t.earthVelocity[i] + (1 - u) * orbitWindow_.sunBaryVelocity[0][i] + u * orbitWindow_.sunBaryVelocity[1][i];
     }
     return t;
 }

@@ -1,13 +1,14 @@
 #pragma once
 // The slowly changing inputs of the sun's position: the Earth's orbit and the
 // orientation of its axis. The precession-nutation and the Earth's ephemeris
-// cost tens of microseconds each, so a search evaluates them once a day or
-// two (with IAU 2000B nutation) and interpolates between; a single position
+// cost tens of microseconds each, so a search evaluates them every few days
+// (with IAU 2000B nutation) and interpolates between; a single position
 // takes the full IAU 2006/2000A chain.
 #include "time_scales.h"
 
 #include <array>
 #include <cstddef>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -25,8 +26,8 @@ struct DailyTerms {
 DailyTerms exactTerms(const JulianDate &tt);
 
 // The evaluations that DailyTermsCache interpolates between: the axis's
-// orientation (IAU 2000B) at a TT noon, `day` days from J2000, and the
-// Earth's orbit at every third such noon.
+// orientation (IAU 2000B) at TT noons every kOrientationAnchorSpan days from
+// J2000, and the Earth's orbit at every kOrbitAnchorSpan days' noon.
 struct OrientationAnchor {
     double npb[3][3] = {};
     double equationOfOrigins = 0;
@@ -36,7 +37,8 @@ struct OrbitAnchor {
     double velocity[3] = {};        // heliocentric, au/day
     double sunBaryVelocity[3] = {}; // the Sun's barycentric velocity, au/day
 };
-constexpr long long kOrbitAnchorSpan = 3; // days
+constexpr long long kOrientationAnchorSpan = 2; // days
+constexpr long long kOrbitAnchorSpan = 6;       // days
 
 // Every anchor that instants from fromUtc to toUtc (POSIX seconds) need,
 // evaluated once. The terms depend on the time alone, not on the site, so
@@ -53,16 +55,17 @@ public:
 private:
     long long firstOrientation_ = 0;
     long long firstOrbit_ = 0;
-    std::vector<OrientationAnchor> orientations_;
+    std::vector<OrientationAnchor> orientations_; // kOrientationAnchorSpan days apart
     std::vector<OrbitAnchor> orbits_; // kOrbitAnchorSpan days apart
 };
 
-// Interpolates between evaluations at TT noons: linear over one day for the
-// axis's orientation (precession-nutation, EO), cubic Hermite over three
-// days for the Earth's orbit, whose ephemeris is most of the cost and which
-// bends far less in three days than nutation's 13.7-day term does in one.
-// Agrees with exactTerms to 7 milliarcseconds (0.000002 degree). A search
-// steps back and forth over a day boundary, so the last few evaluations are
+// Interpolates between evaluations at TT noons, four around the instant: a
+// cubic through the axis's orientation (precession-nutation, EO) every two
+// days, and through the Earth's orbit every six days a curve that also
+// takes its velocity at each (the ephemeris is most of the cost; the Moon's
+// monthly pull on the Earth is the part that bends fastest). Agrees with
+// exactTerms to 10 milliarcseconds (0.000003 degree) in each. A search
+// steps back and forth over an anchor, so the last few evaluations are
 // kept; anchors in a shared table are taken from it instead. Not
 // thread-safe; copies are independent (and share the table).
 class DailyTermsCache {
@@ -83,11 +86,27 @@ private:
     const T &anchor(std::array<Slot<T>, N> &slots, long long day, Make &&make);
     const OrientationAnchor &orientation(long long day);
     const OrbitAnchor &orbit(long long day);
+    void loadOrientationWindow(long long first);
+    void loadOrbitWindow(long long first);
+
+    // The four anchors around the last instant, ready to interpolate: the
+    // orientations as they are, the orbit as Newton's coefficients.
+    struct OrientationWindow {
+        long long first = std::numeric_limits<long long>::min();
+        OrientationAnchor anchors[4];
+    };
+    struct OrbitWindow {
+        long long first = std::numeric_limits<long long>::min();
+        double newton[3][8] = {};
+        double sunBaryVelocity[2][3] = {}; // at the middle two anchors
+    };
 
     std::shared_ptr<const DailyTermsTable> table_;
-    std::array<Slot<OrientationAnchor>, 6> orientations_;
-    std::array<Slot<OrbitAnchor>, 4> orbits_;
+    std::array<Slot<OrientationAnchor>, 8> orientations_;
+    std::array<Slot<OrbitAnchor>, 8> orbits_;
     unsigned long long uses_ = 0;
+    OrientationWindow orientationWindow_;
+    OrbitWindow orbitWindow_;
 };
 
 } // namespace orvane::sky

@@ -1,4 +1,5 @@
 #include "summer_time.h"
+#include "zone_clocks.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -33,8 +34,9 @@ SummerTime summerTimeIn(const QTimeZone &zone, int year)
     // standard time, also where the rules call winter the daylight time
     // (Ireland) or the summer is not a whole hour ahead (Lord Howe).
     std::vector<int> clocks;
+    ZoneClocks days(zone, year);
     for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1))
-        clocks.push_back(zoneClockOn(zone, date).offsetSeconds() / 60);
+        clocks.push_back(days.on(date).offsetSeconds() / 60);
     SummerTime s;
     s.standardMinutes = *std::min_element(clocks.begin(), clocks.end());
     const QDate first(year, 1, 1);
