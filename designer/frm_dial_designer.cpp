@@ -71,16 +71,15 @@ QString problemText(const SettingProblem &problem)
     return {};
 }
 
-// Each row's cells, the first `leftColumns` aligned left, each heard with
-// its column's name, also from row to row.
-void fillRows(QTableWidget *table, const QStringList &headers, const QList<QStringList> &rows, int leftColumns = 1)
+// Each row's cells, the first `leftColumns` aligned left. A reader names the
+// column on its own as the focus moves across: a cell is its figure alone.
+void fillRows(QTableWidget *table, const QList<QStringList> &rows, int leftColumns = 1)
 {
     table->setRowCount(int(rows.size()));
     for (int i = 0; i < int(rows.size()); ++i)
         for (int c = 0; c < rows[i].size(); ++c) {
             auto *item = new QTableWidgetItem(rows[i][c]);
             item->setTextAlignment((c < leftColumns ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
-            item->setData(Qt::AccessibleTextRole, headers[c] + QStringLiteral(": ") + rows[i][c]);
             table->setItem(i, c, item);
         }
 }
@@ -314,13 +313,11 @@ void FrmDialDesigner::showStaking(const DialDesign &d)
     for (const QString &step : stakingSteps(d, locale))
         steps << QStringLiteral("%1. %2").arg(++n).arg(step);
     lblStakingSteps->setText(steps.join(u'\n'));
-    const QStringList headers{QStringLiteral("Hour"), QStringLiteral("From C (m)"), QStringLiteral("From N (m)"),
-                              QStringLiteral("Side")};
     QList<QStringList> rows;
     for (const dial::GroundMark &m : g.marks)
         rows << QStringList{QString::fromStdString(m.label), metresText(m.fromCentre, locale),
                             metresText(m.fromNoon, locale), groundSideWord(m.side)};
-    fillRows(tblStaking, headers, rows);
+    fillRows(tblStaking, rows);
 }
 
 void FrmDialDesigner::fillHourTable(const std::vector<HourRow> &rows, const dial::DialKind &kind)
@@ -328,19 +325,22 @@ void FrmDialDesigner::fillHourTable(const std::vector<HourRow> &rows, const dial
     const QLocale locale;
     const QStringList headers{QStringLiteral("Hour"), QString::fromUtf8(kind.angleHeading),
                               QStringLiteral("Distance from the foot to the line (mm)")};
-    // Long headings take two lines on screen, so that the table fits its pane.
-    QStringList shown;
-    for (QString h : headers) {
-        const qsizetype middle = h.lastIndexOf(u' ', h.size() / 2);
-        if (h.size() > 16 && middle > 0)
-            h[middle] = u'\n';
-        shown << h;
+    // Long headings take two lines on screen, so that the table fits its
+    // pane; a reader hears them whole.
+    tblHours->setColumnCount(int(headers.size()));
+    for (int c = 0; c < int(headers.size()); ++c) {
+        QString shown = headers[c];
+        const qsizetype middle = shown.lastIndexOf(u' ', shown.size() / 2);
+        if (shown.size() > 16 && middle > 0)
+            shown[middle] = u'\n';
+        auto *header = new QTableWidgetItem(shown);
+        header->setData(Qt::AccessibleTextRole, headers[c]);
+        tblHours->setHorizontalHeaderItem(c, header);
     }
-    tblHours->setHorizontalHeaderLabels(shown);
     QList<QStringList> cells;
     for (const HourRow &r : rows)
         cells << QStringList{r.label, locale.toString(r.angle, 'f', 2), locale.toString(r.distance, 'f', 1)};
-    fillRows(tblHours, headers, cells);
+    fillRows(tblHours, cells);
 }
 
 void FrmDialDesigner::showCard(const DesignCard &card)
@@ -361,11 +361,10 @@ void FrmDialDesigner::showCard(const DesignCard &card)
         for (int c = 0; c < cells.size(); ++c) {
             auto *item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
-            // The row heard as a sentence, "2 July: add 4 minutes 32 seconds",
-            // then each figure with its column's name.
-            item->setData(Qt::AccessibleTextRole,
-                          c == 0 ? cardRowSentence(day, locale)
-                                 : tblCard->horizontalHeaderItem(c)->text() + QStringLiteral(": ") + cells[c]);
+            // The row's first cell heard as a sentence, "2 July: add 4
+            // minutes 32 seconds"; the figures after it as they stand.
+            if (c == 0)
+                item->setData(Qt::AccessibleTextRole, cardRowSentence(day, locale));
             tblCard->setItem(i, c, item);
         }
     }

@@ -29,9 +29,8 @@ void SheetTable::setRows(const QStringList &headers, const QList<QStringList> &r
     setVerticalHeaderLabels(QStringList(rows.size(), QString()));
     for (int r = 0; r < rows.size(); ++r)
         for (int c = 0; c < rows[r].size(); ++c) {
-            auto *item = new QTableWidgetItem(rows[r][c]);
-            item->setData(Qt::AccessibleTextRole, headers.value(c) + QLatin1Char(' ') + rows[r][c]);
-            setItem(r, c, item);
+            // A reader names the column as the focus moves across.
+            setItem(r, c, new QTableWidgetItem(rows[r][c]));
         }
     // Every column in view: the tables scroll down only.
     resizeColumnsToContents();
@@ -48,8 +47,7 @@ void SheetTable::markRow(int row, const QString &what)
     for (int c = 0; c < columnCount(); ++c)
         item(row, c)->setFont(bold);
     QTableWidgetItem *first = item(row, 0);
-    first->setData(Qt::AccessibleTextRole,
-                   what + QStringLiteral(", ") + first->data(Qt::AccessibleTextRole).toString());
+    first->setData(Qt::AccessibleTextRole, what + QStringLiteral(", ") + first->text());
     setCurrentCell(row, 0);
     scrollToItem(first, QAbstractItemView::PositionAtCenter);
 }
