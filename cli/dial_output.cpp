@@ -98,11 +98,11 @@ void faceJson(JsonWriter &w, const DesignFace &face)
         w.null("substyle_mm");
 
     w.beginArray("hour_lines");
-    for (const dial::HourLine &h : l.hourLines) {
+    for (const dial::HourLineRow &h : face.hourLines) {
         w.beginObject(nullptr, true);
         w.value("hour", h.hour, 2);
         w.value("label", QString::fromStdString(h.label));
-        w.value("angle_deg", dial::hourLineAngle(face.input, l, h), kDegDecimals);
+        w.value("angle_deg", h.angleDeg, kDegDecimals);
         segment(w, "points_mm", plate, h.line);
         w.endObject();
     }
@@ -239,10 +239,9 @@ QString faceText(const dial::DialKind &kind, const DesignFace &face)
                    : QStringLiteral("\nHour lines (parallel: angle from %1, + towards x)\n")
                          .arg(QLatin1String(kind.reference));
     Rows lines{{QStringLiteral("hour"), QStringLiteral("angle"), QStringLiteral("from"), QStringLiteral("to")}};
-    for (const dial::HourLine &h : l.hourLines) {
-        lines << QStringList{QString::fromStdString(h.label), signedFixed(dial::hourLineAngle(face.input, l, h), 3),
-                             pointText(h.line.from), pointText(h.line.to)};
-    }
+    for (const dial::HourLineRow &h : face.hourLines)
+        lines << QStringList{QString::fromStdString(h.label), signedFixed(h.angleDeg, 3), pointText(h.line.from),
+                             pointText(h.line.to)};
     text += columns(lines);
 
     if (!face.dateLines.empty()) {
@@ -323,19 +322,22 @@ QString dialCsv(const DialData &d)
     }
     if (d.design.layout.ground)
         return groundCsv(d);
-    text = QStringLiteral("hour,label,x1,y1,x2,y2\n");
-    for (const dial::HourLine &h : d.design.layout.hourLines) {
-        const dial::PlatePoint a = onPlate(d.design.input.plate, h.line.from),
-                               b = onPlate(d.design.input.plate, h.line.to);
-        text += QStringList{QString::number(h.hour, 'g', 6),
-                            QString::fromStdString(h.label),
-                            fixed(a.x, 2),
-                            fixed(a.y, 2),
-                            fixed(b.x, 2),
-                            fixed(b.y, 2)}
-                    .join(u',') +
-                u'\n';
-    }
+    // A dial of two faces names each row's face first.
+    const bool named = d.design.faces.size() > 1;
+    text = QStringLiteral("%1hour,label,x1,y1,x2,y2\n").arg(named ? QStringLiteral("face,") : QString());
+    for (const DesignFace &face : d.design.faces)
+        for (const dial::HourLineRow &h : face.hourLines) {
+            const dial::PlatePoint a = onPlate(face.input.plate, h.line.from), b = onPlate(face.input.plate, h.line.to);
+            QStringList cells{QString::number(h.hour, 'g', 6),
+                              QString::fromStdString(h.label),
+                              fixed(a.x, 2),
+                              fixed(a.y, 2),
+                              fixed(b.x, 2),
+                              fixed(b.y, 2)};
+            if (named)
+                cells.prepend(face.name);
+            text += cells.join(u',') + u'\n';
+        }
     return text;
 }
 

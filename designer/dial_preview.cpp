@@ -112,12 +112,11 @@ void DialPreview::paintEvent(QPaintEvent *)
     }
     const dial::PlateRect extent = dialPlateExtent(design_);
     const double margin = 12;
-    scale_ = std::min((width() - 2 * margin) / extent.width(), (height() - 2 * margin) / extent.height());
+    const QRectF area = QRectF(rect()).adjusted(margin, margin, -margin, -margin);
+    scale_ = fittingScale(extent, area.size());
     if (scale_ <= 0)
         return;
-    // Centred in the widget.
-    const QPointF at((width() - scale_ * extent.width()) / 2, (height() - scale_ * extent.height()) / 2);
-    const QTransform toDevice = plateToDevice(scale_, extent.xMin, extent.yMax, at);
+    const QTransform toDevice = placedIn(extent, area, scale_, true);
     // Every face's plate white on the desk.
     const std::vector<dial::PlateRect> plates = platesOf(design_.drawing);
     for (const dial::PlateRect &plate : plates)

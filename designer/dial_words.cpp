@@ -21,13 +21,15 @@ QString longDate(const QDate &date, const QLocale &locale)
 }
 
 // "5 to 19", from the first and last hour lines' labels.
-QString hourRange(const std::vector<HourRow> &rows)
+QString hourRange(const std::vector<dial::HourLineRow> &rows)
 {
     if (rows.empty())
         return QString();
-    const auto [first, last] = std::minmax_element(rows.begin(), rows.end(),
-                                                   [](const HourRow &a, const HourRow &b) { return a.hour < b.hour; });
-    return QStringLiteral("%1 hour lines, from %2 to %3").arg(rows.size()).arg(first->label, last->label);
+    const auto [first, last] =
+        std::minmax_element(rows.begin(), rows.end(), [](const auto &a, const auto &b) { return a.hour < b.hour; });
+    return QStringLiteral("%1 hour lines, from %2 to %3")
+        .arg(rows.size())
+        .arg(QString::fromStdString(first->label), QString::fromStdString(last->label));
 }
 
 // "17 hour marks, from 4 to 20".
@@ -100,7 +102,7 @@ QString cardRowSentence(const CardDay &day, const QLocale &locale)
     return longDate(day.date, locale) + QStringLiteral(": ") + correctionWords(day.addSeconds);
 }
 
-QString dialDescription(const DialDesign &design, const std::vector<HourRow> &rows, const QLocale &locale)
+QString dialDescription(const DialDesign &design, const std::vector<dial::HourLineRow> &rows, const QLocale &locale)
 {
     const dial::DialKind &kind = *design.kind;
     QString text = dialKindTitle(kind, design.input.facing, design.input.tilt, locale);
@@ -108,18 +110,18 @@ QString dialDescription(const DialDesign &design, const std::vector<HourRow> &ro
     if (rows.empty())
         return text + QStringLiteral(" No hour line falls on this plate.");
     text += u' ' + hourRange(rows) + u'.';
-    const auto noon = std::find_if(rows.begin(), rows.end(), [](const HourRow &r) { return r.hour == 12; });
+    const auto noon = std::find_if(rows.begin(), rows.end(), [](const auto &r) { return r.hour == 12; });
     if (noon == rows.end())
         return text + QStringLiteral(" No 12 o'clock line on this plate.");
     const QString reference = QString::fromUtf8(kind.reference);
-    const QString side = QString::fromUtf8(noon->angle > 0 ? kind.positiveSide : kind.negativeSide);
-    if (std::fabs(noon->angle) < 0.005)
+    const QString side = QString::fromUtf8(noon->angleDeg > 0 ? kind.positiveSide : kind.negativeSide);
+    if (std::fabs(noon->angleDeg) < 0.005)
         return text + QStringLiteral(" The 12 o'clock line lies on %1 through the foot.").arg(reference);
     return text + QStringLiteral(" The 12 o'clock line lies %1° %2 of %3.")
-                      .arg(locale.toString(std::fabs(noon->angle), 'f', 2), side, reference);
+                      .arg(locale.toString(std::fabs(noon->angleDeg), 'f', 2), side, reference);
 }
 
-QString dialSummary(const DialDesign &design, const std::vector<HourRow> &rows, const QLocale &locale)
+QString dialSummary(const DialDesign &design, const std::vector<dial::HourLineRow> &rows, const QLocale &locale)
 {
     QString text = QStringLiteral("Style height %1°").arg(locale.toString(design.layout.styleHeight, 'f', 2));
     if (design.layout.root)

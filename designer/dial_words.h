@@ -2,7 +2,7 @@
 // The Dial Designer in sentences, for those who hear it: the dial and the
 // card described in words, the card's corrections as they are said.
 
-#include "hour_rows.h"
+#include "field/dial_design.h"
 
 #include <QLocale>
 #include <QString>
@@ -17,10 +17,10 @@ QString cardRowSentence(const CardDay &day, const QLocale &locale);
 
 // The dial's kind, facing, style height, its hours from first to last and
 // where the noon line lies; `rows` are the drawing's hour rows.
-QString dialDescription(const DialDesign &design, const std::vector<HourRow> &rows, const QLocale &locale);
+QString dialDescription(const DialDesign &design, const std::vector<dial::HourLineRow> &rows, const QLocale &locale);
 
 // The same, short, for when it changes: style height, root, hour lines.
-QString dialSummary(const DialDesign &design, const std::vector<HourRow> &rows, const QLocale &locale);
+QString dialSummary(const DialDesign &design, const std::vector<dial::HourLineRow> &rows, const QLocale &locale);
 
 // The card's range over the year, with its largest and smallest figure.
 QString cardDescription(const DesignCard &card, const QLocale &locale);

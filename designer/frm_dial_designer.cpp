@@ -220,11 +220,11 @@ void FrmDialDesigner::redraw()
         showStaking(d);
         return;
     }
-    const std::vector<HourRow> rows = hourRows(d);
+    const std::vector<dial::HourLineRow> &rows = d.faces.front().hourLines;
     preview->setAccessibleDescription(dialDescription(d, rows, locale));
     say(lblSummary, rows.empty() ? QString() : QStringLiteral("%1 hour lines").arg(rows.size()),
         dialSummary(d, rows, locale));
-    fillHourTable(rows, *d.kind);
+    fillHourTable(d);
 }
 
 void FrmDialDesigner::showKind(const dial::DialKind &kind, const DialSettings &typedIn)
@@ -313,18 +313,21 @@ void FrmDialDesigner::showStaking(const DialDesign &d)
     for (const QString &step : stakingSteps(d, locale))
         steps << QStringLiteral("%1. %2").arg(++n).arg(step);
     lblStakingSteps->setText(steps.join(u'\n'));
-    QList<QStringList> rows;
-    for (const dial::GroundMark &m : g.marks)
-        rows << QStringList{QString::fromStdString(m.label), metresText(m.fromCentre, locale),
-                            metresText(m.fromNoon, locale), groundSideWord(m.side)};
-    fillRows(tblStaking, rows);
+    const StakingTable staking = stakingTable(g, locale);
+    tblStaking->setColumnCount(int(staking.headings.size()));
+    tblStaking->setHorizontalHeaderLabels(staking.headings);
+    fillRows(tblStaking, staking.rows);
 }
 
-void FrmDialDesigner::fillHourTable(const std::vector<HourRow> &rows, const dial::DialKind &kind)
+void FrmDialDesigner::fillHourTable(const DialDesign &design)
 {
     const QLocale locale;
-    const QStringList headers{QStringLiteral("Hour"), QString::fromUtf8(kind.angleHeading),
-                              QStringLiteral("Distance from the foot to the line (mm)")};
+    // A dial of two faces names each row's face first.
+    const bool named = design.faces.size() > 1;
+    QStringList headers{QStringLiteral("Hour"), QString::fromUtf8(design.kind->angleHeading),
+                        QStringLiteral("Distance from the foot to the line (mm)")};
+    if (named)
+        headers.prepend(QStringLiteral("Face"));
     // Long headings take two lines on screen, so that the table fits its
     // pane; a reader hears them whole.
     tblHours->setColumnCount(int(headers.size()));
@@ -338,9 +341,14 @@ void FrmDialDesigner::fillHourTable(const std::vector<HourRow> &rows, const dial
         tblHours->setHorizontalHeaderItem(c, header);
     }
     QList<QStringList> cells;
-    for (const HourRow &r : rows)
-        cells << QStringList{r.label, locale.toString(r.angle, 'f', 2), locale.toString(r.distance, 'f', 1)};
-    fillRows(tblHours, cells);
+    for (const DesignFace &face : design.faces)
+        for (const dial::HourLineRow &r : face.hourLines) {
+            cells << QStringList{QString::fromStdString(r.label), locale.toString(r.angleDeg, 'f', 2),
+                                 locale.toString(r.distanceMm, 'f', 1)};
+            if (named)
+                cells.back().prepend(face.name);
+        }
+    fillRows(tblHours, cells, named ? 2 : 1);
 }
 
 void FrmDialDesigner::showCard(const DesignCard &card)

@@ -4,7 +4,6 @@
 // ground, as a staking sheet.
 
 #include "designer_request.h"
-#include "hour_rows.h"
 
 #include "field/dial_design.h"
 #include "print/page_printer.h"
@@ -81,7 +80,7 @@ private:
     void saveFile(const QString &kind, const std::function<bool(const QString &, const DialDesign &)> &writer);
     void showProblem(QWidget *box, QLabel *label, const QString &problem);
     void showCard(const DesignCard &card);
-    void fillHourTable(const std::vector<HourRow> &rows, const dial::DialKind &kind);
+    void fillHourTable(const DialDesign &design);
     void showStaking(const DialDesign &design);
     void showRefused(const QString &why, const QString &spoken);
     void say(SpokenLabel *label, const QString &shown, const QString &spoken = QString());

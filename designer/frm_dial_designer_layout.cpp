@@ -218,10 +218,8 @@ void FrmDialDesigner::buildTables()
     QWidget *card = cardPage();
     // A dial on the ground: each hour's two tapes.
     tabStaking = namedWidget<QWidget>(this, "tabStaking");
-    tblStaking = readingTable(
-        tabStaking, "tblStaking",
-        {QStringLiteral("Hour"), QStringLiteral("From C (m)"), QStringLiteral("From N (m)"), QStringLiteral("Side")},
-        QStringLiteral("Two tapes to each hour mark, from C and from N"));
+    tblStaking =
+        readingTable(tabStaking, "tblStaking", {}, QStringLiteral("Two tapes to each hour mark, from C and from N"));
     auto *stakingLayout = new QVBoxLayout(tabStaking);
     stakingLayout->addWidget(tblStaking, 1);
     tabStaking->hide(); // until a dial on the ground takes the tab

@@ -115,7 +115,8 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
         dateLineSpecs(year, site.latitude, site.longitude, settings.dateLines, locale);
     for (const dial::DialFace &f : dialFaces(site, settings)) {
         DesignFace face{
-            QString::fromStdString(f.name), QString::fromStdString(f.lit), f.input, d.kind->layout(f.input), {}};
+            QString::fromStdString(f.name), QString::fromStdString(f.lit), f.input, d.kind->layout(f.input), {}, {}};
+        face.hourLines = dial::hourLineRows(face.input, face.layout);
         for (const DateLineSpec &spec : specs)
             face.dateLines.push_back(
                 {spec.name, spec.label, spec.declination, spec.date, d.kind->dateLine(f.input, spec.declination)});

@@ -8,6 +8,7 @@
 
 #include "dial/dial_kinds.h"
 #include "dial/drawing.h"
+#include "dial/hour_table.h"
 
 #include <QDate>
 #include <QLocale>
@@ -33,6 +34,7 @@ struct DesignFace {
     QString lit;  // "lit from the March to the September equinox", or empty
     dial::DialInput input;
     dial::DialLayout layout;
+    std::vector<dial::HourLineRow> hourLines; // the layout's, as every output reports them
     std::vector<DesignDateLine> dateLines;
 };
 

@@ -62,6 +62,17 @@ QString gnomonNote(const DialDesign &design, const QLocale &locale)
     return note;
 }
 
+StakingTable stakingTable(const dial::GroundLayout &ground, const QLocale &locale)
+{
+    StakingTable t{
+        {QStringLiteral("Hour"), QStringLiteral("From C (m)"), QStringLiteral("From N (m)"), QStringLiteral("Side")},
+        {}};
+    for (const dial::GroundMark &m : ground.marks)
+        t.rows << QStringList{QString::fromStdString(m.label), metresText(m.fromCentre, locale),
+                              metresText(m.fromNoon, locale), groundSideWord(m.side)};
+    return t;
+}
+
 QStringList stakingSteps(const DialDesign &design, const QLocale &locale)
 {
     const std::optional<dial::GroundLayout> &g = design.layout.ground;

@@ -27,6 +27,15 @@ QString siteClockWords(const AcceptedSite &site);
 // "east", "west" or "on the line".
 QString groundSideWord(int side);
 
+// Each hour mark's two tapes: its label, its distance from C and from N
+// (metres) and its side of the line, under the headings every table of
+// them carries.
+struct StakingTable {
+    QStringList headings; // "Hour", "From C (m)", "From N (m)", "Side"
+    QList<QStringList> rows;
+};
+StakingTable stakingTable(const dial::GroundLayout &ground, const QLocale &locale);
+
 // The staking steps, then how to read the dial; empty for a dial that is
 // not laid out on the ground. The reading step names the card only when the
 // design carries one.

@@ -25,14 +25,6 @@ dial::Drawing cardGroups(const dial::Drawing &drawing, std::initializer_list<con
     return out;
 }
 
-// A drawing of bounds `b` fitted into `rect` below its top, centred across, at most at full size.
-QTransform fitted(const dial::PlateRect &b, const QRectF &rect, double mm)
-{
-    const double scale = std::min({rect.width() / b.width(), rect.height() / b.height(), mm});
-    const QPointF at(rect.center().x() - scale * b.width() / 2, rect.top());
-    return plateToDevice(scale, b.xMin, b.yMax, at);
-}
-
 } // namespace
 
 void paintCardGraph(QPainter &p, const QRectF &rect, const dial::Drawing &drawing, double fontPixels)
@@ -79,8 +71,9 @@ void paintCardPage(QPainter &p, const QRectF &page, const DialDesign &d)
         PaintOptions options;
         options.minPen = 0.2 * mm;
         options.labelGround = false;
-        paintDrawing(p, card, std::nullopt, fitted(b, QRectF(page.left(), top, page.width(), page.bottom() - top), mm),
-                     options);
+        // At most at full size.
+        const QRectF area(page.left(), top, page.width(), page.bottom() - top);
+        paintDrawing(p, card, std::nullopt, placedIn(b, area, fittingScale(b, area.size(), mm)), options);
     }
     p.restore();
 }

@@ -266,9 +266,8 @@ void paintOverview(QPainter &p, const PageFrame &f, const DialPagePlan &plan, co
     const double mm = f.mm;
     const QRectF area = f.area().adjusted(0, 0, 0, kFooterMm * mm);
     const dial::PlateRect b = padded(united(plan.plate.content, plan.gnomon.content), 2);
-    const double scale = std::min(area.width() / b.width(), area.height() / b.height());
-    const QPointF at(area.center().x() - scale * b.width() / 2, area.top());
-    const QTransform toDevice = plateToDevice(scale, b.xMin, b.yMax, at);
+    const double scale = fittingScale(b, area.size());
+    const QTransform toDevice = placedIn(b, area, scale);
     PaintOptions options;
     options.minPen = 0.1 * mm;
     options.minLabel = 1.5 * mm;
@@ -325,7 +324,7 @@ QPageLayout::Orientation overviewOrientation(const DialPagePlan &plan, const QPa
     const dial::PlateRect b = united(plan.plate.content, plan.gnomon.content);
     const auto scale = [&](QPageLayout::Orientation o) {
         const QSizeF area = tileArea(paper, o) + QSizeF(0, kFooterMm);
-        return std::min(area.width() / b.width(), area.height() / b.height());
+        return fittingScale(b, area);
     };
     return scale(QPageLayout::Landscape) > scale(QPageLayout::Portrait) ? QPageLayout::Landscape
                                                                         : QPageLayout::Portrait;

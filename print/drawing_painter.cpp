@@ -91,6 +91,18 @@ QTransform plateToDevice(double scale, double plateLeft, double plateTop, const 
     return QTransform(scale, 0, 0, -scale, at.x() - scale * plateLeft, at.y() + scale * plateTop);
 }
 
+double fittingScale(const dial::PlateRect &b, const QSizeF &area, double most)
+{
+    return std::min({area.width() / b.width(), area.height() / b.height(), most});
+}
+
+QTransform placedIn(const dial::PlateRect &b, const QRectF &area, double scale, bool middle)
+{
+    const QPointF at(area.center().x() - scale * b.width() / 2,
+                     middle ? area.center().y() - scale * b.height() / 2 : area.top());
+    return plateToDevice(scale, b.xMin, b.yMax, at);
+}
+
 void paintDrawing(QPainter &p, const dial::Drawing &drawing, std::optional<dial::Part> part, const QTransform &toDevice,
                   const PaintOptions &options)
 {

@@ -6,6 +6,7 @@
 
 #include <QTransform>
 
+#include <limits>
 #include <optional>
 
 class QPainter;
@@ -22,6 +23,15 @@ struct PaintOptions {
 // Plate millimetres (y up) to device units (y down), `scale` units per mm,
 // with the plate point (plateLeft, plateTop) at device point `at`.
 QTransform plateToDevice(double scale, double plateLeft, double plateTop, const QPointF &at);
+
+// The largest scale (device units per mm, at most `most`) at which bounds
+// `b` fit within `area`.
+double fittingScale(const dial::PlateRect &b, const QSizeF &area,
+                    double most = std::numeric_limits<double>::infinity());
+
+// Bounds `b` at `scale`, centred across `area` and hanging from its top, or
+// with `middle` centred both ways.
+QTransform placedIn(const dial::PlateRect &b, const QRectF &area, double scale, bool middle = false);
 
 // The groups of `part` (all groups without one), each item once.
 void paintDrawing(QPainter &painter, const dial::Drawing &drawing, std::optional<dial::Part> part,

@@ -72,9 +72,7 @@ void paintStakingPlan(QPainter &p, const QRectF &area, double mm, const DialDesi
     PaintOptions options;
     options.minPen = 0.2 * mm;
     options.minLabel = 2.2 * mm;
-    paintDrawing(p, plan, std::nullopt,
-                 plateToDevice(scale, b.xMin, b.yMax, QPointF(area.center().x() - scale * b.width() / 2, area.top())),
-                 options);
+    paintDrawing(p, plan, std::nullopt, placedIn(b, area, scale), options);
 
     // The scale, and a bar one round length long to check it by.
     double top = area.top() + scale * b.height() + 4 * mm;
@@ -118,21 +116,15 @@ void paintStakingTables(QPainter &p, const QRectF &area, double mm, const DialDe
            2 * mm;
 
     // Up to two blocks side by side, so that quarter hours fit on the page.
-    const QStringList heading{QStringLiteral("Hour"), QStringLiteral("From C (m)"), QStringLiteral("From N (m)"),
-                              QStringLiteral("Side")};
+    const StakingTable staking = stakingTable(g, locale);
     const std::vector<double> widths{14, 24, 24, 24};
-    const int count = int(g.marks.size());
+    const int count = int(staking.rows.size());
     const int blocks = count > 36 ? 2 : 1;
     const int perBlock = (count + blocks - 1) / blocks;
     const double rowMm = std::clamp(0.55 * area.height() / mm / (perBlock + 1), 2.6, 5.0);
     double tallest = 0;
     for (int b = 0; b < blocks; ++b) {
-        QList<QStringList> rows{heading};
-        for (int i = b * perBlock; i < std::min(count, (b + 1) * perBlock); ++i) {
-            const dial::GroundMark &m = g.marks[std::size_t(i)];
-            rows << QStringList{QString::fromStdString(m.label), metresText(m.fromCentre, locale),
-                                metresText(m.fromNoon, locale), groundSideWord(m.side)};
-        }
+        const QList<QStringList> rows = QList<QStringList>{staking.headings} + staking.rows.mid(b * perBlock, perBlock);
         tallest = std::max(tallest, table(p, area.left() + b * 92 * mm, top, mm, rowMm, widths, rows));
     }
     top += tallest + 5 * mm;

@@ -548,6 +548,53 @@ private slots:
             QCOMPARE(line.count(u','), header.count(u','));
     }
 
+    // Every face's hour lines in every answer, as the JSON gives them: the
+    // CSV's rows (named by face where there are two) and the text's table
+    // under each face's heading, angle for angle.
+    void everyFaceEverywhere_data()
+    {
+        QTest::addColumn<QStringList>("dial");
+        QTest::newRow("horizontal") << QStringList{"--dial", "horizontal"};
+        QTest::newRow("roof") << QStringList{"--dial", "plane", "--facing", "200", "--tilt", "35"};
+        QTest::newRow("polar") << QStringList{"--dial", "polar", "--facing", "180"};
+        QTest::newRow("equatorial, two faces") << QStringList{"--dial", "equatorial", "--hour-step", "30"};
+    }
+    void everyFaceEverywhere()
+    {
+        QFETCH(QStringList, dial);
+        const QJsonObject d = dialJson(site(dial));
+        const QJsonArray faces = d.contains("faces") ? d["faces"].toArray() : QJsonArray{d};
+        QStringList csv = run(site(dial) + QStringList{"--format", "csv"}).out.split(u'\n', Qt::SkipEmptyParts);
+        const QString text = run(site(dial)).out;
+        const bool named = faces.size() > 1;
+        QCOMPARE(csv.takeFirst().startsWith("face,"), named);
+        qsizetype from = 0;
+        for (const QJsonValue &face : faces) {
+            if (named) {
+                from = text.indexOf("The " + face["name"].toString() + " face", from);
+                QVERIFY(from >= 0);
+            }
+            for (const QJsonValue &h : face["hour_lines"].toArray()) {
+                const QJsonArray ends = h["points_mm"].toArray();
+                QStringList row{QString::number(h["hour"].toDouble()), h["label"].toString()};
+                for (const QJsonValue &p : ends)
+                    row << QString::number(p[0].toDouble(), 'f', 2) << QString::number(p[1].toDouble(), 'f', 2);
+                if (named)
+                    row.prepend(face["name"].toString());
+                QCOMPARE(csv.takeFirst(), row.join(u','));
+                // The text's row: the label, then the signed angle.
+                const double angle = h["angle_deg"].toDouble();
+                const QRegularExpression line(
+                    "\\n  " + QRegularExpression::escape(h["label"].toString()) + " +" +
+                    QRegularExpression::escape((angle > 0 ? "+" : "") + QString::number(angle, 'f', 3)) + " ");
+                const qsizetype at = text.indexOf(line, from);
+                QVERIFY2(at >= 0, qPrintable(h["label"].toString()));
+                from = at;
+            }
+        }
+        QVERIFY(csv.isEmpty());
+    }
+
     // The ground dial's CSV and JSON: the columns, x east and y north of C
     // (before noon the mark lies west, the noon mark on the noon side of C),
     // the side word matching x's sign, and the meridian time the main

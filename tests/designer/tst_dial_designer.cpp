@@ -517,6 +517,21 @@ private slots:
         const bool ground = ownTab == "Staking out";
         QCOMPARE(w.findChild<QTableWidget *>("tblHours")->rowCount() > 0, !ground);
         QCOMPARE(w.findChild<QTableWidget *>("tblStaking")->rowCount() > 0, ground);
+        if (ground)
+            return;
+        // Every face's lines, each row named by its face where there are two.
+        const DialDesign &design = w.findChild<DialPreview *>("dialPreview")->design();
+        auto *hours = w.findChild<QTableWidget *>("tblHours");
+        int row = 0;
+        for (const DesignFace &face : design.faces)
+            for (const dial::HourLineRow &h : face.hourLines) {
+                const int c = design.faces.size() > 1 ? 1 : 0;
+                QCOMPARE(hours->item(row, c)->text(), QString::fromStdString(h.label));
+                if (c == 1)
+                    QCOMPARE(hours->item(row, 0)->text(), face.name);
+                ++row;
+            }
+        QCOMPARE(hours->rowCount(), row);
     }
 
     // A greyed box shows the face the kind makes, not the last kind's: an
