@@ -24,13 +24,13 @@ struct DialFace {
 
 struct DialKind {
     DialType type;
-    const char *commandName; // --dial's value: "vertical"
-    const char *otherName;   // another value --dial takes for it, or null
-    const char *windowName;  // the designer's chooser: "Vertical"
-    const char *title;       // "Vertical dial", followed by the facing and the tilt when it takes them
-    bool takesFacing;        // the face's facing, degrees from north through east
-    bool facingOptional;     // ... which has a default
-    bool takesTilt;          // the face's tilt from the zenith, degrees
+    const char *commandName;         // --dial's value: "vertical"
+    const char *otherName = nullptr; // another value --dial takes for it, or null
+    const char *windowName;          // the designer's chooser: "Vertical"
+    const char *title;               // "Vertical dial", followed by the facing and the tilt when it takes them
+    bool takesFacing = false;        // the face's facing, degrees from north through east
+    bool facingOptional = false;     // ... which has a default
+    bool takesTilt = false;          // the face's tilt from the zenith, degrees
     // The plate's axes and the hour lines' reference, as the tables name them.
     const char *xWord;                       // "right": x points right
     const char *yWord;                       // "up"
@@ -40,9 +40,9 @@ struct DialKind {
     // The faces for the site and the settings in `given` (latitude,
     // longitude, facing, tilt, nodus, step, time); a facing it may do
     // without is NaN when not given. The plates are placed afterwards.
-    std::vector<DialFace> (*faces)(const DialInput &given);
-    DialLayout (*layout)(const DialInput &);
-    Drawing (*draw)(const DrawingInput &);
+    std::vector<DialFace> (*faces)(const DialInput &given) = nullptr;
+    DialLayout (*layout)(const DialInput &) = nullptr;
+    Drawing (*draw)(const DrawingInput &) = nullptr;
     // The rest as a plane dial has them unless the entry says otherwise.
     // The plate around a face, from the width and height asked for (mm).
     PlateRect (*plate)(const DialInput &, double width, double height) = plateAround;
