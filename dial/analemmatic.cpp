@@ -20,10 +20,10 @@ constexpr int kDeclinationSteps = 200;
 double declinationAt(int i) { return -kMaxDeclination + 2 * kMaxDeclination * i / kDeclinationSteps; }
 
 // The sun's altitude's sine at this hour angle and declination (radians).
-double sinAltitude(double latitude, double hourAngle, double declination)
+double sinAltitude(double latitudeRad, double hourAngleRad, double declinationRad)
 {
-    return std::sin(latitude) * std::sin(declination) +
-           std::cos(latitude) * std::cos(declination) * std::cos(hourAngle);
+    return std::sin(latitudeRad) * std::sin(declinationRad) +
+           std::cos(latitudeRad) * std::cos(declinationRad) * std::cos(hourAngleRad);
 }
 
 bool everUp(double latitude, double hourAngle)
@@ -41,9 +41,9 @@ bool groundLatitudeHolds(double latitude)
     return std::fabs(latitude) >= kGroundMinLatitude && std::fabs(latitude) <= kGroundMaxLatitude;
 }
 
-double groundDateY(const DialInput &input, double declination)
+double groundDateY(const DialInput &input, double declinationDeg)
 {
-    return input.halfWidth * std::tan(radians(declination)) * std::cos(radians(input.latitude));
+    return input.halfWidth * std::tan(radians(declinationDeg)) * std::cos(radians(input.latitude));
 }
 
 GroundLayout layoutGround(const DialInput &input)

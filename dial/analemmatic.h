@@ -65,7 +65,7 @@ GroundLayout layoutGround(const DialInput &input);
 
 // Where a person stands on the day the sun has this declination (degrees):
 // y on the date scale, metres.
-double groundDateY(const DialInput &input, double declination);
+double groundDateY(const DialInput &input, double declinationDeg);
 
 // The point on the given side of the north-south line that lies these
 // distances from C and from N: staking with two tapes. None when the

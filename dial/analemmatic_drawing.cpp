@@ -127,9 +127,9 @@ PlateRect groundPlate(const DialInput &input, double, double)
     return {-across, -along, across, along};
 }
 
-std::vector<Polyline> groundDateTick(const DialInput &input, double declination)
+std::vector<Polyline> groundDateTick(const DialInput &input, double declinationDeg)
 {
-    const double y = groundDateY(input, declination) * kMm, tick = 0.6 * fontFor(input);
+    const double y = groundDateY(input, declinationDeg) * kMm, tick = 0.6 * fontFor(input);
     return {{{-tick, y}, {tick, y}}};
 }
 

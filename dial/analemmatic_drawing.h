@@ -17,7 +17,7 @@ PlateRect groundPlate(const DialInput &input, double width, double height);
 
 // A tick across the north-south line where a person stands on the day of
 // this declination: the date scale's "line".
-std::vector<Polyline> groundDateTick(const DialInput &input, double declination);
+std::vector<Polyline> groundDateTick(const DialInput &input, double declinationDeg);
 
 // The first face's layout must hold the ground layout.
 Drawing drawAnalemmaticDial(const DrawingInput &in);

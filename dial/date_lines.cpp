@@ -60,9 +60,9 @@ std::vector<Arc> intersect(Arc a, Arc b)
 // the plate close together and stride quickly where the shadow is far off.
 class Tracer {
 public:
-    Tracer(const FaceFrame &f, double declination, const PlateRect &plate, std::vector<Polyline> &out)
-        : m_f(f), m_sunPole(std::sin(declination) * f.pole), m_cosDeclination(std::cos(declination)), m_plate(plate),
-          m_out(out)
+    Tracer(const FaceFrame &f, double declinationRad, const PlateRect &plate, std::vector<Polyline> &out)
+        : m_f(f), m_sunPole(std::sin(declinationRad) * f.pole), m_cosDeclination(std::cos(declinationRad)),
+          m_plate(plate), m_out(out)
     {}
 
     void trace(Arc arc)
@@ -192,10 +192,10 @@ private:
 
 } // namespace
 
-std::vector<Polyline> dateLine(const DialInput &input, double declination)
+std::vector<Polyline> dateLine(const DialInput &input, double declinationDeg)
 {
     const FaceFrame f = faceFrame(input);
-    const double d = angles::radians(declination);
+    const double d = angles::radians(declinationDeg);
     // The sun lights a plane with normal m when
     // cos d (cos H dot(noon, m) + sin H dot(west, m)) + sin d dot(pole, m) > floor.
     const auto litBy = [&](Vec3 m, double floor) {

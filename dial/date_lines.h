@@ -16,7 +16,7 @@ inline constexpr double kDateLineSpacing = 2;
 // input.plate. One polyline per piece on the plate, in the order of the day,
 // each with its points in order along the line; every point lies on the
 // plate. Declination 0 gives the equinox line.
-std::vector<Polyline> dateLine(const DialInput &input, double declination);
+std::vector<Polyline> dateLine(const DialInput &input, double declinationDeg);
 
 // The mean obliquity of the ecliptic (degrees) for a year such as 2026.5,
 // after IAU 2006; the solstice lines lie at plus and minus this declination.

@@ -47,7 +47,7 @@ struct DialKind {
     // The plate around a face, from the width and height asked for (mm).
     PlateRect (*plate)(const DialInput &, double width, double height) = plateAround;
     // What the face shows for the day of a declination (degrees).
-    std::vector<Polyline> (*dateLine)(const DialInput &, double declination) = orvane::dial::dateLine;
+    std::vector<Polyline> (*dateLine)(const DialInput &, double declinationDeg) = orvane::dial::dateLine;
     bool takesPlate = true;      // a plate's size and the nodus's height (mm)
     bool takesHalfWidth = false; // an ellipse's half-width on the ground (m)
     // Where it can be laid out: |latitude| from minLatitude to maxLatitude,

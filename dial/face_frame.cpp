@@ -47,14 +47,14 @@ FaceFrame faceFrame(const DialInput &input)
     return f;
 }
 
-Vec3 equatorPoint(const FaceFrame &f, double hourAngle)
+Vec3 equatorPoint(const FaceFrame &f, double hourAngleRad)
 {
-    return std::cos(hourAngle) * f.equatorNoon + std::sin(hourAngle) * f.equatorWest;
+    return std::cos(hourAngleRad) * f.equatorNoon + std::sin(hourAngleRad) * f.equatorWest;
 }
 
-Vec3 sunDirection(const FaceFrame &f, double hourAngle, double declination)
+Vec3 sunDirection(const FaceFrame &f, double hourAngleRad, double declinationRad)
 {
-    return std::cos(declination) * equatorPoint(f, hourAngle) + std::sin(declination) * f.pole;
+    return std::cos(declinationRad) * equatorPoint(f, hourAngleRad) + std::sin(declinationRad) * f.pole;
 }
 
 PlatePoint onPlate(const FaceFrame &f, Vec3 v) { return {dot(v, f.xAxis), dot(v, f.yAxis)}; }
@@ -66,11 +66,11 @@ PlatePoint shadowOf(const FaceFrame &f, Vec3 s)
     return {k * dot(s, f.xAxis), k * dot(s, f.yAxis)};
 }
 
-bool hourLit(const FaceFrame &f, double hourAngle)
+bool hourLit(const FaceFrame &f, double hourAngleRad)
 {
     // With t = tan(declination), the sun lights a plane with normal m when
     // dot(e, m) + t dot(pole, m) > 0: one bound on t per plane.
-    const Vec3 e = equatorPoint(f, hourAngle);
+    const Vec3 e = equatorPoint(f, hourAngleRad);
     const double tMax = std::tan(angles::radians(kMaxDeclination));
     double lo = -tMax;
     double hi = tMax;

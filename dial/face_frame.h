@@ -31,8 +31,8 @@ FaceFrame faceFrame(const DialInput &input);
 
 // Unit vectors towards the sun; hour angle and declination in radians, the
 // hour angle positive to the west.
-Vec3 equatorPoint(const FaceFrame &f, double hourAngle);
-Vec3 sunDirection(const FaceFrame &f, double hourAngle, double declination);
+Vec3 equatorPoint(const FaceFrame &f, double hourAngleRad);
+Vec3 sunDirection(const FaceFrame &f, double hourAngleRad, double declinationRad);
 
 // Where the nodus's shadow falls for the sun in direction s; needs s to light
 // the face (dot(s, normal) > 0).
@@ -41,7 +41,7 @@ PlatePoint onPlate(const FaceFrame &f, Vec3 v);
 
 // Whether, on some day of the year, the sun lights the face while above the
 // horizon at this hour angle.
-bool hourLit(const FaceFrame &f, double hourAngle);
+bool hourLit(const FaceFrame &f, double hourAngleRad);
 
 // Hour angle (radians, in (-pi, pi]) of the line labelled `hour`.
 double hourAngleOf(const DialInput &input, double hour);

@@ -32,10 +32,10 @@ double readingAt(const FaceFrame &f, PlatePoint p)
     return 12 + angles::degrees(hourAngle) / 15;
 }
 
-std::optional<double> readingWhenLeaning(const DialInput &drawn, double hour, double declination, double lean)
+std::optional<double> readingWhenLeaning(const DialInput &drawn, double hour, double declinationDeg, double lean)
 {
     const FaceFrame real = faceFrame(asPlane(drawn, lean));
-    const Vec3 sun = sunDirection(real, angles::radians(15 * (hour - 12)), angles::radians(declination));
+    const Vec3 sun = sunDirection(real, angles::radians(15 * (hour - 12)), angles::radians(declinationDeg));
     if (dot(sun, real.normal) <= 1e-9 || sun.u <= 0)
         return std::nullopt;
     return readingAt(faceFrame(asPlane(drawn, 0)), shadowOf(real, sun));
@@ -49,11 +49,11 @@ bool leanMatters(const DialInput &drawn)
     return std::fabs(tilt - 90) <= kLeanCheckedWithin || tilt <= kLeanCheckedWithin;
 }
 
-std::optional<double> leanMinutesPerDegree(const DialInput &drawn, double hour, double declination)
+std::optional<double> leanMinutesPerDegree(const DialInput &drawn, double hour, double declinationDeg)
 {
     // Half a degree either way: the rate at the drawn tilt itself.
-    const std::optional<double> ahead = readingWhenLeaning(drawn, hour, declination, 0.5);
-    const std::optional<double> back = readingWhenLeaning(drawn, hour, declination, -0.5);
+    const std::optional<double> ahead = readingWhenLeaning(drawn, hour, declinationDeg, 0.5);
+    const std::optional<double> back = readingWhenLeaning(drawn, hour, declinationDeg, -0.5);
     if (!ahead || !back)
         return std::nullopt;
     return 60 * std::remainder(*ahead - *back, 24);

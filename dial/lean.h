@@ -21,6 +21,6 @@ bool leanMatters(const DialInput &drawn);
 // that hour then. A lean about the east-west line turns the readings
 // against the tangent of the declination: nothing at the equinoxes, most at
 // the solstices, the two solstices opposite.
-std::optional<double> leanMinutesPerDegree(const DialInput &drawn, double hour, double declination);
+std::optional<double> leanMinutesPerDegree(const DialInput &drawn, double hour, double declinationDeg);
 
 } // namespace orvane::dial

@@ -98,9 +98,9 @@ PlateRect firstGuess(const DialInput &input, double width, double height)
     PlatePoint side;
     int lit = 0;
     for (int d = -2; d <= 2; ++d) {
-        const double declination = angles::radians(d * kMaxDeclination / 2);
+        const double declinationRad = angles::radians(d * kMaxDeclination / 2);
         for (int i = 0; i < 48; ++i) {
-            const Vec3 s = sunDirection(f, (i + 0.5) / 24 * angles::kPi - angles::kPi, declination);
+            const Vec3 s = sunDirection(f, (i + 0.5) / 24 * angles::kPi - angles::kPi, declinationRad);
             if (dot(s, f.normal) <= 1e-9 || s.u <= 0)
                 continue;
             const PlatePoint p = shadowOf(f, s);
