@@ -151,15 +151,15 @@ QString dialJson(const DialData &d)
     writeSiteJson(w, d.site, d.zoneName, d.place);
     w.beginObject("dial");
     w.value("type", QLatin1String(design.kind->commandName));
-    if (design.layout.ground) {
+    if (design.faces.front().layout.ground) {
         groundJson(w, d);
         w.endObject();
         w.endObject();
         return w.text();
     }
-    w.value("nodus_height_mm", design.input.nodusHeight, kMmDecimals);
-    w.value("dial_time", dialTimeName(design.input.time));
-    w.value("hour_step_minutes", design.input.stepMinutes);
+    w.value("nodus_height_mm", design.faces.front().input.nodusHeight, kMmDecimals);
+    w.value("dial_time", dialTimeName(design.faces.front().input.time));
+    w.value("hour_step_minutes", design.faces.front().input.stepMinutes);
     // The first face's keys at the top, as for every dial of one face.
     faceJson(w, design.faces.front());
     w.beginArray("notes");
@@ -290,11 +290,11 @@ QString dialText(const DialData &d)
     text += QStringLiteral("%1 for latitude %2, longitude %3, showing %4\n")
                 .arg(QString::fromUtf8(kind.title), QString::number(s.latitude, 'g', 10),
                      QString::number(s.longitude, 'g', 10),
-                     design.input.time == dial::DialTime::Zone
+                     design.faces.front().input.time == dial::DialTime::Zone
                          ? QStringLiteral("zone time (the 12 line at UTC%1's mean noon)")
                                .arg(utcOffsetText(s.clock.utcOffsetMinutes))
                          : QStringLiteral("sun time"));
-    if (design.layout.ground)
+    if (design.faces.front().layout.ground)
         return text + u'\n' + groundText(d) + cardText(d);
     text += QStringLiteral("Millimetres on the plate from the nodus's foot: x to the %1, y %2.\n\n")
                 .arg(QLatin1String(kind.xWord), QLatin1String(kind.yWord));
@@ -320,7 +320,7 @@ QString dialCsv(const DialData &d)
             text += day.date.toString(Qt::ISODate) + u',' + fixed(day.addSeconds, 1) + u'\n';
         return text;
     }
-    if (d.design.layout.ground)
+    if (d.design.faces.front().layout.ground)
         return groundCsv(d);
     // A dial of two faces names each row's face first.
     const bool named = d.design.faces.size() > 1;

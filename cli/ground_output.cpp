@@ -22,11 +22,11 @@ QString sideName(int side) { return side > 0 ? "east" : side < 0 ? "west" : "mer
 void groundJson(JsonWriter &w, const DialData &d)
 {
     const DialDesign &design = d.design;
-    const dial::GroundLayout &g = *design.layout.ground;
+    const dial::GroundLayout &g = *design.faces.front().layout.ground;
     w.value("half_width_m", g.halfWidth, kM);
     w.value("minor_half_width_m", g.minorHalfWidth, kM);
-    w.value("dial_time", dialTimeName(design.input.time));
-    w.value("hour_step_minutes", design.input.stepMinutes);
+    w.value("dial_time", dialTimeName(design.faces.front().input.time));
+    w.value("hour_step_minutes", design.faces.front().input.stepMinutes);
     w.beginArray("hour_points");
     for (const dial::GroundMark &m : g.marks) {
         w.beginObject(nullptr, true);
@@ -41,13 +41,13 @@ void groundJson(JsonWriter &w, const DialData &d)
     }
     w.endArray();
     w.beginArray("date_scale");
-    for (const DesignDateLine &line : design.dateLines) {
+    for (const DesignDateLine &line : design.faces.front().dateLines) {
         w.beginObject(nullptr, true);
         w.value("label", line.label);
         if (line.date.isValid())
             w.value("date", line.date.toString(Qt::ISODate));
         w.value("declination_deg", line.declination, 3);
-        w.value("y_m", dial::groundDateY(design.input, line.declination), kM);
+        w.value("y_m", dial::groundDateY(design.faces.front().input, line.declination), kM);
         w.endObject();
     }
     w.endArray();
@@ -83,7 +83,7 @@ void groundJson(JsonWriter &w, const DialData &d)
 QString groundText(const DialData &d)
 {
     const DialDesign &design = d.design;
-    const dial::GroundLayout &g = *design.layout.ground;
+    const dial::GroundLayout &g = *design.faces.front().layout.ground;
     const QLocale c = QLocale::c();
     Rows figures;
     figures << QStringList{QStringLiteral("ellipse"),
@@ -106,12 +106,12 @@ QString groundText(const DialData &d)
                             groundSideWord(m.side),          signedFixed(m.at.x, 3), signedFixed(m.at.y, 3)};
     text += columns(rows);
 
-    if (!design.dateLines.empty()) {
+    if (!design.faces.front().dateLines.empty()) {
         text += QStringLiteral("\nDate scale (metres from C along the line, + north)\n");
         Rows dates{{QStringLiteral("date"), QStringLiteral("declination"), QStringLiteral("from C")}};
-        for (const DesignDateLine &line : design.dateLines)
+        for (const DesignDateLine &line : design.faces.front().dateLines)
             dates << QStringList{line.label, signedFixed(line.declination, 3),
-                                 signedFixed(dial::groundDateY(design.input, line.declination), 3)};
+                                 signedFixed(dial::groundDateY(design.faces.front().input, line.declination), 3)};
         text += columns(dates);
     }
 
@@ -133,7 +133,7 @@ QString groundText(const DialData &d)
 QString groundCsv(const DialData &d)
 {
     QString text = QStringLiteral("hour,label,x_m,y_m,from_centre_m,from_noon_m,side\n");
-    for (const dial::GroundMark &m : d.design.layout.ground->marks)
+    for (const dial::GroundMark &m : d.design.faces.front().layout.ground->marks)
         text +=
             QStringList{
                 QString::number(m.hour, 'g', 6), QString::fromStdString(m.label), fixed(m.at.x, kM), fixed(m.at.y, kM),

@@ -51,7 +51,7 @@ QString northSouth(double y, const QLocale &locale)
 
 QString groundFigures(const DialDesign &design, const QLocale &locale)
 {
-    const dial::GroundLayout &g = *design.layout.ground;
+    const dial::GroundLayout &g = *design.faces.front().layout.ground;
     return QStringLiteral("Noon point N %1 of the centre C. Foci %2 m east and west of C; string loop %3 m.\n%4")
         .arg(northSouth(g.noonY, locale), metresText(g.focus, locale), metresText(g.stringLoop, locale),
              gnomonNote(design, locale));
@@ -59,13 +59,13 @@ QString groundFigures(const DialDesign &design, const QLocale &locale)
 
 QString groundDescription(const DialDesign &design, const QLocale &locale)
 {
-    const dial::GroundLayout &g = *design.layout.ground;
+    const dial::GroundLayout &g = *design.faces.front().layout.ground;
     QString text =
         QStringLiteral("%1: an ellipse %2 on the ground, %3.").arg(design.title, ellipseSize(g, locale), markRange(g));
     // Each date where it is staked, as the plan's scale shows it.
     QStringList dates;
-    for (const DesignDateLine &line : design.dateLines) {
-        const double y = dial::groundDateY(design.input, line.declination);
+    for (const DesignDateLine &line : design.faces.front().dateLines) {
+        const double y = dial::groundDateY(design.faces.front().input, line.declination);
         dates << line.label + QStringLiteral(": ") +
                      (metresText(y, locale) == metresText(0, locale) ? QStringLiteral("at the centre")
                                                                      : northSouth(y, locale));
@@ -78,7 +78,7 @@ QString groundDescription(const DialDesign &design, const QLocale &locale)
 
 QString groundSummary(const DialDesign &design, const QLocale &locale)
 {
-    const dial::GroundLayout &g = *design.layout.ground;
+    const dial::GroundLayout &g = *design.faces.front().layout.ground;
     return QStringLiteral("Ellipse %1, %2.").arg(ellipseSize(g, locale), markRange(g));
 }
 
@@ -105,8 +105,8 @@ QString cardRowSentence(const CardDay &day, const QLocale &locale)
 QString dialDescription(const DialDesign &design, const std::vector<dial::HourLineRow> &rows, const QLocale &locale)
 {
     const dial::DialKind &kind = *design.kind;
-    QString text = dialKindTitle(kind, design.input.facing, design.input.tilt, locale);
-    text += QStringLiteral(", style height %1°.").arg(locale.toString(design.layout.styleHeight, 'f', 2));
+    QString text = dialKindTitle(kind, design.faces.front().input.facing, design.faces.front().input.tilt, locale);
+    text += QStringLiteral(", style height %1°.").arg(locale.toString(design.faces.front().layout.styleHeight, 'f', 2));
     if (rows.empty())
         return text + QStringLiteral(" No hour line falls on this plate.");
     text += u' ' + hourRange(rows) + u'.';
@@ -123,10 +123,12 @@ QString dialDescription(const DialDesign &design, const std::vector<dial::HourLi
 
 QString dialSummary(const DialDesign &design, const std::vector<dial::HourLineRow> &rows, const QLocale &locale)
 {
-    QString text = QStringLiteral("Style height %1°").arg(locale.toString(design.layout.styleHeight, 'f', 2));
-    if (design.layout.root)
+    QString text =
+        QStringLiteral("Style height %1°").arg(locale.toString(design.faces.front().layout.styleHeight, 'f', 2));
+    if (design.faces.front().layout.root)
         text += QStringLiteral(", root %1 mm from the foot")
-                    .arg(locale.toString(std::hypot(design.layout.root->x, design.layout.root->y), 'f', 1));
+                    .arg(locale.toString(
+                        std::hypot(design.faces.front().layout.root->x, design.faces.front().layout.root->y), 'f', 1));
     else
         text += QStringLiteral(", no root");
     return text + QStringLiteral(", ") +

@@ -213,10 +213,10 @@ void FrmDialDesigner::redraw()
     const QLocale locale;
     preview->setDesign(designDial(request_, *s, DesignChoices{}, locale));
     const DialDesign &d = preview->design();
-    sideView->setPlane(d.input.facing, d.input.tilt, d.input.latitude);
+    sideView->setPlane(d.faces.front().input.facing, d.faces.front().input.tilt, d.faces.front().input.latitude);
     showCard(card());
     showFigures(d);
-    if (d.layout.ground) {
+    if (d.faces.front().layout.ground) {
         showStaking(d);
         return;
     }
@@ -269,16 +269,17 @@ void FrmDialDesigner::showProblems(const std::vector<SettingProblem> &problems)
 void FrmDialDesigner::showFigures(const DialDesign &d)
 {
     const QLocale locale;
-    lblStyleHeight->setText(QStringLiteral("Style height: %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2)));
-    if (d.layout.root) {
-        const dial::PlatePoint r = *d.layout.root;
+    lblStyleHeight->setText(
+        QStringLiteral("Style height: %1°").arg(locale.toString(d.faces.front().layout.styleHeight, 'f', 2)));
+    if (d.faces.front().layout.root) {
+        const dial::PlatePoint r = *d.faces.front().layout.root;
         lblRoot->setText(QStringLiteral("Root: %1 mm from the nodus's foot (x %2, y %3 mm)")
                              .arg(locale.toString(std::hypot(r.x, r.y), 'f', 1), locale.toString(r.x, 'f', 1),
                                   locale.toString(r.y, 'f', 1)));
     } else {
         lblRoot->setText(QStringLiteral("No root: the style runs parallel to the face, and so do the hour lines."));
     }
-    if (d.layout.hourLines.empty())
+    if (d.faces.front().layout.hourLines.empty())
         lblRoot->setText(lblRoot->text() + QStringLiteral("\nNo hour line falls on this plate."));
     for (const QString &note : d.faceNotes)
         lblRoot->setText(lblRoot->text() + u'\n' + note + u'.');
@@ -303,7 +304,7 @@ void FrmDialDesigner::showRefused(const QString &why, const QString &spoken)
 void FrmDialDesigner::showStaking(const DialDesign &d)
 {
     const QLocale locale;
-    const dial::GroundLayout &g = *d.layout.ground;
+    const dial::GroundLayout &g = *d.faces.front().layout.ground;
     lblStyleHeight->setText(QStringLiteral("Ellipse: ") + ellipseSize(g, locale));
     lblRoot->setText(groundFigures(d, locale));
     preview->setAccessibleDescription(groundDescription(d, locale));

@@ -122,21 +122,18 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
                 {spec.name, spec.label, spec.declination, spec.date, d.kind->dateLine(f.input, spec.declination)});
         d.faces.push_back(face);
     }
-    d.input = d.faces.front().input;
-    d.layout = d.faces.front().layout;
-    d.dateLines = d.faces.front().dateLines;
     if (choices.card)
         d.card = designCard(site, settings, year, choices);
 
-    const QString kindTitle = dialKindTitle(*d.kind, d.input.facing, d.input.tilt, locale);
+    const QString kindTitle = dialKindTitle(*d.kind, d.faces.front().input.facing, d.faces.front().input.tilt, locale);
     d.title = kindTitle + QStringLiteral(", ") + siteText(site.latitude, site.longitude, locale);
-    if (const std::optional<dial::GroundLayout> &g = d.layout.ground) {
+    if (const std::optional<dial::GroundLayout> &g = d.faces.front().layout.ground) {
         d.notes << QStringLiteral("Ellipse ") + ellipseSize(*g, locale);
         d.meridianClock = methodCrossings(site).meridian.clock;
     } else {
-        d.notes << QStringLiteral("Style height %1°").arg(locale.toString(d.layout.styleHeight, 'f', 2));
+        d.notes << QStringLiteral("Style height %1°").arg(locale.toString(d.faces.front().layout.styleHeight, 'f', 2));
     }
-    d.notes << timeNote(d.input, site, locale);
+    d.notes << timeNote(d.faces.front().input, site, locale);
     for (const DesignFace &face : d.faces) {
         const QString which = QStringLiteral("the %1face").arg(face.name.isEmpty() ? QString() : face.name + u' ');
         if (!face.lit.isEmpty())
@@ -162,15 +159,15 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
                                       .arg(which));
         }
     }
-    if (d.faces.size() == 1 && !d.layout.ground && dial::leanMatters(d.input)) {
+    if (d.faces.size() == 1 && !d.faces.front().layout.ground && dial::leanMatters(d.faces.front().input)) {
         const auto minutes = [&locale](const std::optional<double> &m) {
             return m ? signedNumberText(*m, 1, locale, NegativeZero::Dropped) : QStringLiteral("unlit");
         };
         QStringList at;
         for (int hour : {9, 12, 15}) {
             const double solstice = dial::kMaxDeclination;
-            d.lean.push_back({hour, dial::leanMinutesPerDegree(d.input, hour, solstice),
-                              dial::leanMinutesPerDegree(d.input, hour, -solstice)});
+            d.lean.push_back({hour, dial::leanMinutesPerDegree(d.faces.front().input, hour, solstice),
+                              dial::leanMinutesPerDegree(d.faces.front().input, hour, -solstice)});
             at << QStringLiteral("%1 h %2 / %3")
                       .arg(hour)
                       .arg(minutes(d.lean.back().june), minutes(d.lean.back().december));
@@ -178,7 +175,7 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
         d.leanNote = QStringLiteral("Each degree the face leans beyond its tilt of %1° (its top towards where it "
                                     "looks) moves the readings by, in minutes at the June / December solstice: %2 "
                                     "(+ reads later; less towards the equinoxes)")
-                         .arg(locale.toString(d.input.tilt, 'f', 0), at.join(QStringLiteral(", ")));
+                         .arg(locale.toString(d.faces.front().input.tilt, 'f', 0), at.join(QStringLiteral(", ")));
     }
     d.gnomonNote = gnomonNote(d.faces, locale);
     d.siteLine =

@@ -49,11 +49,9 @@ struct DialDesign {
     AcceptedSite site;
     DialSettings settings;
     const dial::DialKind *kind = nullptr;
-    std::vector<DesignFace> faces; // at least one
-    // The first face's (the upper one of two), which most outputs show.
-    dial::DialInput input; // with the plate placed around the dial
-    dial::DialLayout layout;
-    std::vector<DesignDateLine> dateLines;
+    // At least one; the first is the upper of two, whose orientation
+    // names the dial.
+    std::vector<DesignFace> faces;
     std::optional<DesignCard> card;
     // Within 5° of upright or level: how far the readings at 9, 12 and 15
     // h move for each degree the face leans beyond its drawn tilt, at the

@@ -47,9 +47,9 @@ QString groundSideWord(int side)
 
 QString gnomonNote(const DialDesign &design, const QLocale &locale)
 {
-    if (!design.layout.ground || design.layout.ground->gnomon.empty())
+    if (!design.faces.front().layout.ground || design.faces.front().layout.ground->gnomon.empty())
         return {};
-    const QString height = heightNeededText(design.layout.ground->gnomonHeight, locale);
+    const QString height = heightNeededText(design.faces.front().layout.ground->gnomonHeight, locale);
     QString note = QStringLiteral("Stand up straight: anyone %1 m tall or taller casts a shadow that reaches the "
                                   "marks from %2 to %3 h on every day of the year.")
                        .arg(height)
@@ -57,7 +57,7 @@ QString gnomonNote(const DialDesign &design, const QLocale &locale)
                        .arg(dial::kGnomonLastHour);
     // Taller than most people: their shadow falls short near noon in summer,
     // but still points the way.
-    if (design.layout.ground->gnomonHeight > kTallPerson)
+    if (design.faces.front().layout.ground->gnomonHeight > kTallPerson)
         note += QStringLiteral(" A shorter shadow still points along the line to the time.");
     return note;
 }
@@ -75,7 +75,7 @@ StakingTable stakingTable(const dial::GroundLayout &ground, const QLocale &local
 
 QStringList stakingSteps(const DialDesign &design, const QLocale &locale)
 {
-    const std::optional<dial::GroundLayout> &g = design.layout.ground;
+    const std::optional<dial::GroundLayout> &g = design.faces.front().layout.ground;
     if (!g)
         return {};
     const bool north = g->noonY >= 0;

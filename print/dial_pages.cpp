@@ -386,9 +386,9 @@ private:
 dial::PlateRect dialPlateExtent(const DialDesign &d)
 {
     // Every face's plate: an equatorial dial's two stand side by side.
-    dial::PlateRect r = united(d.input.plate, dial::bounds(d.drawing, dial::Part::Plate));
-    if (d.layout.root) {
-        const dial::PlatePoint root = *d.layout.root;
+    dial::PlateRect r = united(d.faces.front().input.plate, dial::bounds(d.drawing, dial::Part::Plate));
+    if (d.faces.front().layout.root) {
+        const dial::PlatePoint root = *d.faces.front().layout.root;
         const double reach = std::max(r.width(), r.height());
         if (root.x > r.xMin - reach && root.x < r.xMax + reach && root.y > r.yMin - reach && root.y < r.yMax + reach)
             r = united(r, padded(dial::PlateRect{root.x, root.y, root.x, root.y}, 8));
@@ -399,11 +399,13 @@ dial::PlateRect dialPlateExtent(const DialDesign &d)
 
 dial::PlateRect printedPlateExtent(const DialDesign &d)
 {
-    dial::PlateRect r = united(d.input.plate, dial::bounds(d.drawing, dial::Part::Plate));
+    dial::PlateRect r = united(d.faces.front().input.plate, dial::bounds(d.drawing, dial::Part::Plate));
     // The root mark is worth a page's edge only where the lines visibly meet at it.
-    if (d.layout.root && padded(d.input.plate, kRootNearMm).contains(*d.layout.root))
-        r = united(r,
-                   padded(dial::PlateRect{d.layout.root->x, d.layout.root->y, d.layout.root->x, d.layout.root->y}, 8));
+    if (d.faces.front().layout.root &&
+        padded(d.faces.front().input.plate, kRootNearMm).contains(*d.faces.front().layout.root))
+        r = united(r, padded(dial::PlateRect{d.faces.front().layout.root->x, d.faces.front().layout.root->y,
+                                             d.faces.front().layout.root->x, d.faces.front().layout.root->y},
+                             8));
     return padded(r, 5);
 }
 
@@ -457,7 +459,7 @@ DialPagePlan planDialPages(const DialDesign &design, const QPageSize &paper)
 {
     DialPagePlan plan;
     plan.card = design.card.has_value();
-    if (design.layout.ground) {
+    if (design.faces.front().layout.ground) {
         plan.plate.rows = plan.plate.columns = plan.gnomon.rows = plan.gnomon.columns = 0;
         plan.stakingPages = 2;
         return plan;

@@ -106,7 +106,7 @@ void paintStakingPlan(QPainter &p, const QRectF &area, double mm, const DialDesi
 void paintStakingTables(QPainter &p, const QRectF &area, double mm, const DialDesign &design)
 {
     const QLocale locale;
-    const dial::GroundLayout &g = *design.layout.ground;
+    const dial::GroundLayout &g = *design.faces.front().layout.ground;
     p.save();
     p.setPen(Qt::black);
     p.setFont(pagePixelFont(3.4 * mm, true));
@@ -131,7 +131,7 @@ void paintStakingTables(QPainter &p, const QRectF &area, double mm, const DialDe
 
     // The date scale and the person's heights side by side, each under its heading.
     const double column = 92 * mm, headingWidth = column - 4 * mm;
-    if (!design.dateLines.empty()) {
+    if (!design.faces.front().dateLines.empty()) {
         p.setFont(pagePixelFont(3.4 * mm, true));
         const double y = top +
                          paragraph(p, area.left(), top, headingWidth,
@@ -140,14 +140,14 @@ void paintStakingTables(QPainter &p, const QRectF &area, double mm, const DialDe
                          2 * mm;
         // North to south, as they lie on the line.
         std::vector<const DesignDateLine *> lines;
-        for (const DesignDateLine &line : design.dateLines)
+        for (const DesignDateLine &line : design.faces.front().dateLines)
             lines.push_back(&line);
         std::stable_sort(lines.begin(), lines.end(), [](const DesignDateLine *a, const DesignDateLine *b) {
             return a->declination > b->declination;
         });
         QList<QStringList> rows{{QStringLiteral("Date"), QStringLiteral("From C (m)")}};
         for (const DesignDateLine *line : lines) {
-            const double at = dial::groundDateY(design.input, line->declination);
+            const double at = dial::groundDateY(design.faces.front().input, line->declination);
             rows << QStringList{line->label, (at >= 0.005 ? QStringLiteral("+") : QString()) + metresText(at, locale)};
         }
         table(p, area.left(), y, mm, std::min(rowMm, 4.0), {30, 24}, rows);
@@ -155,7 +155,7 @@ void paintStakingTables(QPainter &p, const QRectF &area, double mm, const DialDe
     if (!g.gnomon.empty()) {
         // The plan's page says the smallest height that serves every hour;
         // here each hour's, by the same rounding, so the largest is that one.
-        const double left = area.left() + (design.dateLines.empty() ? 0 : column);
+        const double left = area.left() + (design.faces.front().dateLines.empty() ? 0 : column);
         p.setFont(pagePixelFont(3.4 * mm, true));
         const double y = top +
                          paragraph(p, left, top, headingWidth,

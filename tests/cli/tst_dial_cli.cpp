@@ -406,7 +406,7 @@ private slots:
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.startsWith(QStringLiteral("--pdf \"%1\": PDF output needs").arg(pdf)), qPrintable(r.err));
         setDialPdfWriter([](QIODevice &device, const DialDesign &d) {
-            return device.write(QByteArray::number(d.layout.hourLines.size())) > 0;
+            return device.write(QByteArray::number(d.faces.front().layout.hourLines.size())) > 0;
         });
         const QString lines = QString::number(dialJson(site({"--dial", "horizontal"}))["hour_lines"].toArray().size());
         r = run(site({"--dial", "horizontal", "--pdf", pdf}));

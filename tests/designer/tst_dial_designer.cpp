@@ -156,8 +156,8 @@ private slots:
         FrmDialDesigner w;
         w.setRequest(site(40.655));
         w.findChild<QComboBox *>("cboDateLines")->setCurrentIndex(static_cast<int>(DateLineChoice::Months));
-        QCOMPARE(w.design().dateLines.size(), std::size_t(15));
-        for (const DesignDateLine &line : w.design().dateLines) {
+        QCOMPARE(w.design().faces.front().dateLines.size(), std::size_t(15));
+        for (const DesignDateLine &line : w.design().faces.front().dateLines) {
             if (line.label != label)
                 continue;
             for (const dial::Polyline &piece : line.pieces)
@@ -232,13 +232,13 @@ private slots:
         auto *facing = w.findChild<QLineEdit *>("txtFacing");
         QVERIFY(!facing->isEnabled());
         type(w, "txtWidth", "500");
-        CHECK_NEAR(preview->design().input.plate.width(), 500.0, 1e-9);
+        CHECK_NEAR(preview->design().faces.front().input.plate.width(), 500.0, 1e-9);
         w.findChild<QComboBox *>("cboType")->setCurrentIndex(1);
         QVERIFY(facing->isEnabled());
         type(w, "txtFacing", "90");
-        QCOMPARE(preview->design().input.type, dial::DialType::Vertical);
+        QCOMPARE(preview->design().faces.front().input.type, dial::DialType::Vertical);
         // An east wall: the style parallel to the face, no root.
-        QVERIFY(!preview->design().layout.root);
+        QVERIFY(!preview->design().faces.front().layout.root);
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTRY_VERIFY(preview->scale() > 0);
     }

@@ -114,7 +114,7 @@ private slots:
         const DialDesign design = designDial(site, settings, DesignChoices{}, QLocale());
 
         // The lines a maker transfers all lie on the plate.
-        const dial::PlateRect plate = design.input.plate;
+        const dial::PlateRect plate = design.faces.front().input.plate;
         const dial::PlateRect grown{plate.xMin - 1e-9, plate.yMin - 1e-9, plate.xMax + 1e-9, plate.yMax + 1e-9};
         int lines = 0;
         for (const dial::Group &top : design.drawing.groups)

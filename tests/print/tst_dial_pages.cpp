@@ -322,7 +322,7 @@ private slots:
                 const dial::PlateRect t = grid.tile(row, column);
                 const QStringList words =
                     wordsIn(path, 2 + row * grid.columns + column, QRectF(10, 21, grid.tileWidth, grid.tileHeight));
-                for (const dial::HourLine &h : design.layout.hourLines) {
+                for (const dial::HourLine &h : design.faces.front().layout.hourLines) {
                     bool inside = false;
                     for (int i = 0; i <= 200 && !inside; ++i) {
                         const double x = h.line.from.x + (h.line.to.x - h.line.from.x) * i / 200;
@@ -369,7 +369,7 @@ private slots:
         const TileGrid &grid = plan.plate;
         QVERIFY(grid.count() > 4);
         QStringList dates;
-        for (const DesignDateLine &line : design.dateLines)
+        for (const DesignDateLine &line : design.faces.front().dateLines)
             dates << line.label;
         int names = 0, dateNames = 0;
         for (int row = 0; row < grid.rows; ++row)
@@ -459,7 +459,7 @@ private slots:
         layout.start(QStringLiteral("pdftotext"), {"-layout", "-f", "2", "-l", "2", path, "-"});
         layout.waitForFinished();
         const QStringList tables = QString::fromUtf8(layout.readAllStandardOutput()).split(u'\n');
-        for (const DesignDateLine &line : design.dateLines) {
+        for (const DesignDateLine &line : design.faces.front().dateLines) {
             if (std::fabs(line.declination) < 1)
                 continue; // the equinox lies on C
             const QRegularExpression row(
