@@ -1,7 +1,6 @@
 #include "frm_dial_designer.h"
 
 #include "card_graph.h"
-#include "dial_files.h"
 #include "dial_preview.h"
 #include "dial_words.h"
 #include "held_box.h"
@@ -16,6 +15,7 @@
 #include "text/dial_measure.h"
 #include "text/input_parsing.h"
 #include "text/report_text.h"
+#include "text/whole_files.h"
 #include "text/window_texts.h"
 
 #include <QComboBox>

@@ -96,4 +96,14 @@ bool WholeFiles::commit()
     return true;
 }
 
+bool writeWholeFile(const QString &target, QByteArrayView data, QString *error)
+{
+    WholeFiles files;
+    QFile *file = files.add(target);
+    const bool whole = file && file->write(data.data(), data.size()) == data.size() && files.commit();
+    if (!whole && error)
+        *error = files.error().isEmpty() && file ? file->errorString() : files.error();
+    return whole;
+}
+
 } // namespace orvane

@@ -3,6 +3,7 @@
 // every one of them is whole: a run or a job that fails halfway leaves
 // each target as it was, and no file of it behind.
 
+#include <QByteArrayView>
 #include <QFile>
 #include <QString>
 
@@ -40,5 +41,9 @@ private:
     std::vector<Entry> entries_;
     QString error_;
 };
+
+// One file written whole in place of `target`, or the target left as it
+// was; false when it cannot be, `error` then saying why.
+bool writeWholeFile(const QString &target, QByteArrayView data, QString *error = nullptr);
 
 } // namespace orvane
