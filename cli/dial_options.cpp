@@ -1,5 +1,7 @@
 #include "dial_options.h"
 
+#include "field/dial_choices.h"
+
 #include "dial/dial_kinds.h"
 #include "text/dial_measure.h"
 #include "text/input_parsing.h"
@@ -24,10 +26,15 @@ constexpr int kMaxScale = 10000;
 QString opt(const char *name) { return QStringLiteral("--") + QLatin1String(name); }
 
 // One of `choices` for the option's value, by position.
-std::optional<int> choice(const QCommandLineParser &p, const char *name, const QStringList &choices)
+// The value whose word the option gives, none for a word no entry has.
+template <typename T, std::size_t N>
+std::optional<T> choice(const QCommandLineParser &p, const char *name, const std::array<DialChoice<T>, N> &table)
 {
-    const qsizetype i = choices.indexOf(p.value(QLatin1String(name)));
-    return i < 0 ? std::nullopt : std::optional<int>(int(i));
+    const QString given = p.value(QLatin1String(name));
+    for (const DialChoice<T> &c : table)
+        if (given == QLatin1String(c.option))
+            return c.value;
+    return std::nullopt;
 }
 
 QString refused(const QCommandLineParser &p, const char *name, const QString &wanted)
@@ -207,22 +214,22 @@ std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optiona
         return message;
 
     if (p.isSet(QStringLiteral("hour-step"))) {
-        const std::optional<int> step = choice(p, "hour-step", {"60", "30", "15"});
+        const auto step = choice(p, "hour-step", kHourSteps);
         if (!step)
             return refused(p, "hour-step", QStringLiteral("give 60, 30 or 15 minutes"));
-        d.stepMinutes = 60 >> *step;
+        d.stepMinutes = *step;
     }
     if (p.isSet(QStringLiteral("dial-time"))) {
-        const std::optional<int> time = choice(p, "dial-time", {"sun", "zone"});
+        const auto time = choice(p, "dial-time", kDialTimes);
         if (!time)
             return refused(p, "dial-time", QStringLiteral("give sun or zone"));
-        d.time = *time == 0 ? dial::DialTime::Sun : dial::DialTime::Zone;
+        d.time = *time;
     }
     if (p.isSet(QStringLiteral("date-lines"))) {
-        const std::optional<int> lines = choice(p, "date-lines", {"none", "solstices", "months"});
+        const auto lines = choice(p, "date-lines", kDateLineChoices);
         if (!lines)
             return refused(p, "date-lines", QStringLiteral("give none, solstices or months"));
-        d.dateLines = DateLineChoice(*lines);
+        d.dateLines = *lines;
     }
     if (p.isSet(QStringLiteral("scale"))) {
         static const QRegularExpression re(QStringLiteral("^\\s*1\\s*:\\s*([0-9]+)\\s*$"));

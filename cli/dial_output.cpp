@@ -1,4 +1,5 @@
 #include "dial_output.h"
+#include "field/dial_choices.h"
 #include "ground_output.h"
 
 #include "cli_options.h"
@@ -126,7 +127,7 @@ void faceJson(JsonWriter &w, const DesignFace &face)
 
 } // namespace
 
-QString dialTimeName(dial::DialTime time) { return time == dial::DialTime::Zone ? "zone" : "sun"; }
+QString dialTimeName(dial::DialTime time) { return QLatin1String(choiceOf(kDialTimes, time).option); }
 
 bool correctionJson(JsonWriter &w, const DialData &d)
 {

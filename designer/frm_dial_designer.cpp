@@ -137,8 +137,8 @@ DialSettings FrmDialDesigner::typedSettings() const
     const dial::DialKind *kind = dial::findDialKind(cboType->currentData().toString().toStdString());
     s.type = (kind ? *kind : dial::dialKinds().front()).type;
     s.stepMinutes = cboStep->currentData().toInt();
-    s.time = cboTime->currentIndex() == 1 ? dial::DialTime::Zone : dial::DialTime::Sun;
-    s.dateLines = static_cast<DateLineChoice>(cboDateLines->currentIndex());
+    s.time = cboTime->currentData().value<dial::DialTime>();
+    s.dateLines = cboDateLines->currentData().value<DateLineChoice>();
     s.plateWidth = typed(txtWidth, MeasureUnit::Millimetres);
     s.plateHeight = typed(txtHeight, MeasureUnit::Millimetres);
     s.nodusHeight = typed(txtNodus, MeasureUnit::Millimetres);

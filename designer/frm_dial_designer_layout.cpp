@@ -1,6 +1,8 @@
 // Building the Dial Designer's controls and their keyboard walk.
 #include "frm_dial_designer.h"
 
+#include "field/dial_choices.h"
+
 #include "dial/dial_kinds.h"
 
 #include "card_graph.h"
@@ -171,16 +173,17 @@ void FrmDialDesigner::buildInputs()
     for (QLineEdit *box : {txtFacing, txtTilt, txtNodus, txtWidth, txtHeight, txtHalfWidth})
         tellFocusFirst(box);
     cboStep = namedWidget<SpokenComboBox>(this, "cboStep");
-    for (int minutes : {60, 30, 15})
-        cboStep->addItem(QStringLiteral("%1 minutes").arg(minutes), minutes);
+    for (const auto &c : kHourSteps)
+        cboStep->addItem(QString::fromUtf8(c.shown), c.value);
     cboTime = namedWidget<SpokenComboBox>(this, "cboTime");
-    cboTime->addItems({QStringLiteral("Sun time"), QStringLiteral("Zone time")});
+    for (const auto &c : kDialTimes)
+        cboTime->addItem(QString::fromUtf8(c.shown), QVariant::fromValue(c.value));
     cboTime->setAccessibleDescription(QStringLiteral(
         "Sun time puts noon on the meridian; zone time differs from the clock by the equation of time only"));
     cboDateLines = namedWidget<SpokenComboBox>(this, "cboDateLines");
-    cboDateLines->addItems(
-        {QStringLiteral("None"), QStringLiteral("Solstices and equinoxes"), QStringLiteral("Months")});
-    cboDateLines->setCurrentIndex(static_cast<int>(DateLineChoice::Solstices));
+    for (const auto &c : kDateLineChoices)
+        cboDateLines->addItem(QString::fromUtf8(c.shown), QVariant::fromValue(c.value));
+    cboDateLines->setCurrentIndex(cboDateLines->findData(QVariant::fromValue(DialSettings{}.dateLines)));
 }
 
 QGridLayout *FrmDialDesigner::inputForm()
