@@ -31,18 +31,20 @@ struct DialKind {
     bool takesFacing = false;        // the face's facing, degrees from north through east
     bool facingOptional = false;     // ... which has a default
     bool takesTilt = false;          // the face's tilt from the zenith, degrees
-    // The plate's axes and the hour lines' reference, as the tables name them.
-    const char *xWord;                       // "right": x points right
-    const char *yWord;                       // "up"
-    const char *reference;                   // "the vertical"
-    const char *positiveSide, *negativeSide; // "right", "left": the angle's sides
-    const char *angleHeading;                // "From the vertical (°, + right)"
+    // The plate's axes and the hour lines' reference, as the tables name
+    // them; a face read from in front, y up its slope, unless the entry says
+    // otherwise.
+    const char *xWord = "right";                                // x points right
+    const char *yWord = "up the slope";                         // "up"
+    const char *reference = "the line of steepest slope";       // "the vertical"
+    const char *positiveSide = "right", *negativeSide = "left"; // the angle's sides
+    const char *angleHeading = "From the line of steepest slope (\xC2\xB0, + right)";
     // The faces for the site and the settings in `given` (latitude,
     // longitude, facing, tilt, nodus, step, time); a facing it may do
     // without is NaN when not given. The plates are placed afterwards.
     std::vector<DialFace> (*faces)(const DialInput &given) = nullptr;
-    DialLayout (*layout)(const DialInput &) = nullptr;
-    Drawing (*draw)(const DrawingInput &) = nullptr;
+    DialLayout (*layout)(const DialInput &) = layoutDial;
+    Drawing (*draw)(const DrawingInput &) = drawPlaneDial;
     // The rest as a plane dial has them unless the entry says otherwise.
     // The plate around a face, from the width and height asked for (mm).
     PlateRect (*plate)(const DialInput &, double width, double height) = plateAround;
