@@ -480,7 +480,7 @@ private slots:
                 QCOMPARE(m.captured(2), QString(hour < 12 ? "west" : hour > 12 ? "east" : "on the line"));
                 ++hours;
             }
-        QCOMPARE(hours, int(design.layout.ground->marks.size()));
+        QCOMPARE(hours, int(design.faces.front().layout.ground->marks.size()));
     }
 };
 
