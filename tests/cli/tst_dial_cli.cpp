@@ -548,12 +548,10 @@ private slots:
             QCOMPARE(line.count(u','), header.count(u','));
     }
 
-    // The ground dial's CSV, JSON and text: the columns, x east and y north
-    // of C (before noon the mark lies west, the noon mark on the noon side
-    // of C), the side word matching x's sign, N on the noon side, each date
-    // north of C while the sun is north of the equator (y = M tan(dec)
-    // cos(lat)), and the meridian time the main answer's for the same site
-    // and date.
+    // The ground dial's CSV and JSON: the columns, x east and y north of C
+    // (before noon the mark lies west, the noon mark on the noon side of C),
+    // the side word matching x's sign, and the meridian time the main
+    // answer's for the same site and date.
     void groundColumns_data()
     {
         QTest::addColumn<QStringList>("where");
@@ -598,6 +596,8 @@ private slots:
         QVERIFY(!meridian.isEmpty());
         QCOMPARE(dialJson(args)["meridian_time"].toString(), meridian);
 
+        // The text says the same, and each date lies north of C while the sun
+        // is north of the equator (y = M tan(dec) cos(lat)), in the JSON too.
         const QStringList months = args + QStringList{"--date-lines", "months"};
         const QJsonArray dates = dialJson(months)["date_scale"].toArray();
         QCOMPARE(dates.size(), 15);
