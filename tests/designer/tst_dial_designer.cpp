@@ -359,6 +359,11 @@ private slots:
         auto *staking = w.findChild<QTableWidget *>("tblStaking");
         QVERIFY(staking->isVisible());
         QCOMPARE(staking->rowCount(), 15); // 5 to 19 h at 40.655 N
+        for (int row = 0; row < staking->rowCount(); ++row) {
+            // Before noon the sun is east, so the hour's mark west.
+            const int hour = staking->item(row, 0)->text().toInt();
+            QCOMPARE(staking->item(row, 3)->text(), QString(hour < 12 ? "west" : hour > 12 ? "east" : "on the line"));
+        }
         type(w, "txtHalfWidth", QStringLiteral("60"));
         QCOMPARE(w.findChild<QLabel *>("lblHalfWidthProblem")->text(), "Type a half-width from 0.1 to 50 m.");
         QVERIFY(!w.findChild<DialPreview *>("dialPreview")->hasDesign());

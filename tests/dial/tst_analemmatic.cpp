@@ -160,9 +160,10 @@ private slots:
         QVERIFY(std::fabs(2 * std::hypot(l.focus, l.minorHalfWidth) + 2 * l.focus - l.stringLoop) < 1e-9);
     }
 
-    // The staking table's side of each mark against its x, and the noon
-    // point and its drawn stake on the side of C the layout says: north in
-    // the north, south in the south.
+    // The staking table's side of each mark against its x, the noon point
+    // and its drawn stake on the side of C the layout says (north in the
+    // north, south in the south), and the foci's pins drawn either side of
+    // C on the east-west line, as far out as the worked figures above.
     void sidesAndTheNoonStake_data()
     {
         QTest::addColumn<double>("latitude");
@@ -190,6 +191,11 @@ private slots:
         QVERIFY2(std::fabs(n.at.y - l.noonY * 1000) < 1e-6, qPrintable(QString::number(n.at.y)));
         QCOMPARE(stakes->circles.size(), std::size_t(2));
         QVERIFY(std::fabs(stakes->circles[1].centre.y - l.noonY * 1000) < 1e-6);
+        const Group *foci = findGroup(drawn.groups, "foci");
+        QVERIFY(foci && foci->circles.size() == 2);
+        for (const Circle &pin : foci->circles)
+            QVERIFY(std::fabs(std::fabs(pin.centre.x) - l.focus * 1000) < 1e-6 && pin.centre.y == 0);
+        QVERIFY(foci->circles[0].centre.x * foci->circles[1].centre.x < 0);
     }
 
     // Every date label stands level with a tick it names, within its own

@@ -1,5 +1,6 @@
 // Plane dials against closed forms and against shadows cast in the test's own
 // east-north-up frame, with the sun found from its altitude and azimuth.
+#include "dial/card_drawing.h"
 #include "dial/date_lines.h"
 #include "dial/dial_layout.h"
 #include "tests/support/near.h"
@@ -250,6 +251,37 @@ private slots:
             CHECK_NEAR(lines.front().front().x, in.plate.xMin, 1e-9);
             CHECK_NEAR(lines.front().back().x, in.plate.xMax, 1e-9);
         }
+    }
+
+    // The card's table signs each day's add, rounded to the second, and its
+    // curve climbs as the add grows: 337.1 s and -1490.6 s are the almanac's
+    // 11 February and 8 November at 40.655 N, 72.855 W (tst_correction_card).
+    void cardSigns_data()
+    {
+        QTest::addColumn<double>("add");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("clock ahead of the dial: add") << 337.1 << "+5:37";
+        QTest::newRow("clock behind the dial: take off") << -1490.6 << "-24:51";
+    }
+    void cardSigns()
+    {
+        QFETCH(double, add);
+        QFETCH(QString, shown);
+        CardDrawing card;
+        card.addSeconds = {0.9 * add, add};
+        card.rows = {{"1 Jan", add}};
+        const Group drawn = drawCard(card, {0, 0});
+        const auto named = [&drawn](const char *name) -> const Group * {
+            for (const Group &g : drawn.groups)
+                if (g.name == name)
+                    return &g;
+            return nullptr;
+        };
+        const Group *table = named("card-table"), *graph = named("card-graph");
+        QVERIFY(table && graph);
+        QCOMPARE(QString::fromStdString(table->labels.at(1).text), shown);
+        const std::vector<PlatePoint> &curve = graph->paths.at(0).points;
+        QCOMPARE(curve.at(1).y > curve.at(0).y, add > 0);
     }
 
     // IAU 2006: 84381.406" at J2000, falling about 46.84" a century.

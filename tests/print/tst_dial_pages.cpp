@@ -401,7 +401,8 @@ private slots:
     // (rendered at 254 dpi, 10 px a mm, the bar starting at the 10 mm
     // margin); the steps put N on the noon side of C and name the clock;
     // the date table's signs follow the declination (+ north: the person
-    // stands north of C in June in both hemispheres, y = M tan(dec) cos(lat)).
+    // stands north of C in June in both hemispheres, y = M tan(dec) cos(lat));
+    // the hours' marks lie west before noon, the sun being east.
     void stakingSheet_data()
     {
         QTest::addColumn<double>("latitude");
@@ -470,6 +471,16 @@ private slots:
                     sign = m.captured(1);
             QCOMPARE(sign, line.declination > 0 ? QStringLiteral("+") : QStringLiteral("-"));
         }
+        const QRegularExpression hourRow(
+            QStringLiteral("^\\s*(\\d+)\\s+[0-9.]+\\s+[0-9.]+\\s+(west|east|on the line)\\s*$"));
+        int hours = 0;
+        for (const QString &l : tables)
+            if (const QRegularExpressionMatch m = hourRow.match(l); m.hasMatch()) {
+                const int hour = m.captured(1).toInt();
+                QCOMPARE(m.captured(2), QString(hour < 12 ? "west" : hour > 12 ? "east" : "on the line"));
+                ++hours;
+            }
+        QCOMPARE(hours, int(design.faces.front().layout.ground->marks.size()));
     }
 };
 
