@@ -82,38 +82,50 @@ DailyTerms exactAt(double tt1, double tt2)
 
 DailyTerms exactTerms(const JulianDate &tt) { return exactAt(tt.day, tt.fraction); }
 
+namespace {
+
+// Anchors `span` days apart, from the one before day `from` to the second
+// after day `to`: an instant interpolates between the two either side of
+// it and one more each way. Returns the first anchor's day.
+template <typename T, typename Make>
+long long evaluateAnchors(std::vector<T> &anchors, double from, double to, long long span, Make make)
+{
+    const long long first = span * (static_cast<long long>(std::floor(from / static_cast<double>(span))) - 1);
+    const long long last = span * (static_cast<long long>(std::floor(to / static_cast<double>(span))) + 2);
+    for (long long day = first; day <= last; day += span)
+        anchors.push_back(make(day));
+    return first;
+}
+
+// The anchor of `day`, none where no anchor falls on it.
+template <typename T>
+const T *anchorOn(const std::vector<T> &anchors, long long first, long long span, long long day)
+{
+    const long long offset = day - first;
+    if (offset < 0 || offset % span != 0)
+        return nullptr;
+    const long long i = offset / span;
+    return i < static_cast<long long>(anchors.size()) ? &anchors[std::size_t(i)] : nullptr;
+}
+
+} // namespace
+
 DailyTermsTable::DailyTermsTable(double fromUtc, double toUtc)
 {
     const double from = std::floor(daysSinceJ2000(timeScalesFromUtc(fromUtc).tt));
     const double to = std::floor(daysSinceJ2000(timeScalesFromUtc(toUtc).tt));
-    // An instant interpolates between the two anchors either side of it.
-    firstOrientation_ = kOrientationAnchorSpan * (static_cast<long long>(std::floor(from / kOrientationAnchorSpan)) - 1);
-    const long long lastOrientation =
-        kOrientationAnchorSpan * (static_cast<long long>(std::floor(to / kOrientationAnchorSpan)) + 2);
-    for (long long day = firstOrientation_; day <= lastOrientation; day += kOrientationAnchorSpan)
-        orientations_.push_back(orientationAt(day));
-    firstOrbit_ = kOrbitAnchorSpan * (static_cast<long long>(std::floor(from / kOrbitAnchorSpan)) - 1);
-    const long long lastOrbit = kOrbitAnchorSpan * (static_cast<long long>(std::floor(to / kOrbitAnchorSpan)) + 2);
-    for (long long day = firstOrbit_; day <= lastOrbit; day += kOrbitAnchorSpan)
-        orbits_.push_back(orbitAt(day));
+    firstOrientation_ = evaluateAnchors(orientations_, from, to, kOrientationAnchorSpan, orientationAt);
+    firstOrbit_ = evaluateAnchors(orbits_, from, to, kOrbitAnchorSpan, orbitAt);
 }
 
 const OrientationAnchor *DailyTermsTable::orientation(long long day) const
 {
-    const long long offset = day - firstOrientation_;
-    if (offset < 0 || offset % kOrientationAnchorSpan != 0)
-        return nullptr;
-    const long long i = offset / kOrientationAnchorSpan;
-    return i < static_cast<long long>(orientations_.size()) ? &orientations_[std::size_t(i)] : nullptr;
+    return anchorOn(orientations_, firstOrientation_, kOrientationAnchorSpan, day);
 }
 
 const OrbitAnchor *DailyTermsTable::orbit(long long day) const
 {
-    const long long offset = day - firstOrbit_;
-    if (offset < 0 || offset % kOrbitAnchorSpan != 0)
-        return nullptr;
-    const long long i = offset / kOrbitAnchorSpan;
-    return i < static_cast<long long>(orbits_.size()) ? &orbits_[std::size_t(i)] : nullptr;
+    return anchorOn(orbits_, firstOrbit_, kOrbitAnchorSpan, day);
 }
 
 template <typename T, std::size_t N, typename Make>
