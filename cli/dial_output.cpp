@@ -48,19 +48,19 @@ void segment(JsonWriter &w, const char *key, const dial::PlateRect &plate, const
     w.endArray();
 }
 
-void dateLines(JsonWriter &w, const DesignFace &face)
+void dateLines(JsonWriter &w, const dial::DialFace &face)
 {
     w.beginArray("date_lines");
-    for (const DesignDateLine &line : face.dateLines) {
+    for (const dial::DateLine &line : face.dateLines) {
         // One entry per piece the plate leaves, one with no points when it leaves none.
         const std::vector<dial::Polyline> none(1);
         for (const dial::Polyline &piece : line.pieces.empty() ? none : line.pieces) {
             w.beginObject();
-            w.value("name", line.name);
-            w.value("label", line.label);
-            if (line.date.isValid())
-                w.value("date", line.date.toString(Qt::ISODate));
-            w.value("declination_deg", line.declination, kDegDecimals);
+            w.value("name", line.name.c_str());
+            w.value("label", line.label.c_str());
+            if (!line.date.empty())
+                w.value("date", line.date.c_str());
+            w.value("declination_deg", line.declinationDeg, kDegDecimals);
             w.beginArray("points_mm", true);
             for (dial::PlatePoint p : piece)
                 point(w, onPlate(face.input.plate, p));
@@ -74,7 +74,7 @@ void dateLines(JsonWriter &w, const DesignFace &face)
 QString pointText(dial::PlatePoint p) { return QStringLiteral("(%1, %2)").arg(fixed(p.x, 1), fixed(p.y, 1)); }
 
 // What one face shows: its orientation, plate, style, hour lines, gnomon and date lines.
-void faceJson(JsonWriter &w, const DesignFace &face)
+void faceJson(JsonWriter &w, const dial::DialFace &face)
 {
     const dial::DialLayout &l = face.layout;
     const dial::PlateRect &plate = face.input.plate;
@@ -185,10 +185,10 @@ QString dialJson(const DialData &d)
     }
     if (design.faces.size() > 1) {
         w.beginArray("faces");
-        for (const DesignFace &face : design.faces) {
+        for (const dial::DialFace &face : design.faces) {
             w.beginObject();
-            w.value("name", face.name);
-            w.value("lit", face.lit);
+            w.value("name", face.name.c_str());
+            w.value("lit", face.lit.c_str());
             faceJson(w, face);
             w.endObject();
         }
@@ -201,7 +201,7 @@ QString dialJson(const DialData &d)
 }
 
 // One face's figures, hour lines and date lines.
-QString faceText(const dial::DialKind &kind, const DesignFace &face)
+QString faceText(const dial::DialKind &kind, const dial::DialFace &face)
 {
     const dial::DialLayout &l = face.layout;
     const dial::PlateRect &plate = face.input.plate;
@@ -249,12 +249,13 @@ QString faceText(const dial::DialKind &kind, const DesignFace &face)
         text += QStringLiteral("\nDate lines\n");
         Rows dates{{QStringLiteral("line"), QStringLiteral("declination"), QStringLiteral("points"),
                     QStringLiteral("from"), QStringLiteral("to")}};
-        for (const DesignDateLine &line : face.dateLines) {
+        for (const dial::DateLine &line : face.dateLines) {
             std::size_t count = 0;
             for (const dial::Polyline &piece : line.pieces)
                 count += piece.size();
             const bool seen = count > 0;
-            dates << QStringList{line.label, signedFixed(line.declination, 3), QString::number(count),
+            dates << QStringList{QString::fromStdString(line.label), signedFixed(line.declinationDeg, 3),
+                                 QString::number(count),
                                  seen ? pointText(line.pieces.front().front()) : QStringLiteral("off the plate"),
                                  seen ? pointText(line.pieces.back().back()) : QString()};
         }
@@ -299,10 +300,11 @@ QString dialText(const DialData &d)
         return text + u'\n' + groundText(d) + cardText(d);
     text += QStringLiteral("Millimetres on the plate from the nodus's foot: x to the %1, y %2.\n\n")
                 .arg(QLatin1String(kind.xWord), QLatin1String(kind.yWord));
-    for (const DesignFace &face : design.faces) {
-        if (!face.name.isEmpty())
+    for (const dial::DialFace &face : design.faces) {
+        if (!face.name.empty())
             text += QStringLiteral("%1The %2 face, %3\n")
-                        .arg(&face == &design.faces.front() ? QString() : QStringLiteral("\n"), face.name, face.lit);
+                        .arg(&face == &design.faces.front() ? QString() : QStringLiteral("\n"),
+                             QString::fromStdString(face.name), QString::fromStdString(face.lit));
         text += faceText(kind, face);
     }
     for (const QString &note : design.faceNotes)
@@ -326,7 +328,7 @@ QString dialCsv(const DialData &d)
     // A dial of two faces names each row's face first.
     const bool named = d.design.faces.size() > 1;
     text = QStringLiteral("%1hour,label,x1,y1,x2,y2\n").arg(named ? QStringLiteral("face,") : QString());
-    for (const DesignFace &face : d.design.faces)
+    for (const dial::DialFace &face : d.design.faces)
         for (const dial::HourLineRow &h : face.hourLines) {
             const dial::PlatePoint a = onPlate(face.input.plate, h.line.from), b = onPlate(face.input.plate, h.line.to);
             QStringList cells{QString::number(h.hour, 'g', 6),
@@ -336,7 +338,7 @@ QString dialCsv(const DialData &d)
                               fixed(b.x, 2),
                               fixed(b.y, 2)};
             if (named)
-                cells.prepend(face.name);
+                cells.prepend(QString::fromStdString(face.name));
             text += cells.join(u',') + u'\n';
         }
     return text;

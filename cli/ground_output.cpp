@@ -41,13 +41,13 @@ void groundJson(JsonWriter &w, const DialData &d)
     }
     w.endArray();
     w.beginArray("date_scale");
-    for (const DesignDateLine &line : design.faces.front().dateLines) {
+    for (const dial::DateLine &line : design.faces.front().dateLines) {
         w.beginObject(nullptr, true);
-        w.value("label", line.label);
-        if (line.date.isValid())
-            w.value("date", line.date.toString(Qt::ISODate));
-        w.value("declination_deg", line.declination, 3);
-        w.value("y_m", dial::groundDateY(design.faces.front().input, line.declination), kM);
+        w.value("label", line.label.c_str());
+        if (!line.date.empty())
+            w.value("date", line.date.c_str());
+        w.value("declination_deg", line.declinationDeg, 3);
+        w.value("y_m", dial::groundDateY(design.faces.front().input, line.declinationDeg), kM);
         w.endObject();
     }
     w.endArray();
@@ -109,9 +109,9 @@ QString groundText(const DialData &d)
     if (!design.faces.front().dateLines.empty()) {
         text += QStringLiteral("\nDate scale (metres from C along the line, + north)\n");
         Rows dates{{QStringLiteral("date"), QStringLiteral("declination"), QStringLiteral("from C")}};
-        for (const DesignDateLine &line : design.faces.front().dateLines)
-            dates << QStringList{line.label, signedFixed(line.declination, 3),
-                                 signedFixed(dial::groundDateY(design.faces.front().input, line.declination), 3)};
+        for (const dial::DateLine &line : design.faces.front().dateLines)
+            dates << QStringList{QString::fromStdString(line.label), signedFixed(line.declinationDeg, 3),
+                                 signedFixed(dial::groundDateY(design.faces.front().input, line.declinationDeg), 3)};
         text += columns(dates);
     }
 

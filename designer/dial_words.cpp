@@ -64,9 +64,9 @@ QString groundDescription(const DialDesign &design, const QLocale &locale)
         QStringLiteral("%1: an ellipse %2 on the ground, %3.").arg(design.title, ellipseSize(g, locale), markRange(g));
     // Each date where it is staked, as the plan's scale shows it.
     QStringList dates;
-    for (const DesignDateLine &line : design.faces.front().dateLines) {
-        const double y = dial::groundDateY(design.faces.front().input, line.declination);
-        dates << line.label + QStringLiteral(": ") +
+    for (const dial::DateLine &line : design.faces.front().dateLines) {
+        const double y = dial::groundDateY(design.faces.front().input, line.declinationDeg);
+        dates << QString::fromStdString(line.label) + QStringLiteral(": ") +
                      (metresText(y, locale) == metresText(0, locale) ? QStringLiteral("at the centre")
                                                                      : northSouth(y, locale));
     }

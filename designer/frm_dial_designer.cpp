@@ -342,12 +342,12 @@ void FrmDialDesigner::fillHourTable(const DialDesign &design)
         tblHours->setHorizontalHeaderItem(c, header);
     }
     QList<QStringList> cells;
-    for (const DesignFace &face : design.faces)
+    for (const dial::DialFace &face : design.faces)
         for (const dial::HourLineRow &r : face.hourLines) {
             cells << QStringList{QString::fromStdString(r.label), locale.toString(r.angleDeg, 'f', 2),
                                  locale.toString(r.distanceMm, 'f', 1)};
             if (named)
-                cells.back().prepend(face.name);
+                cells.back().prepend(QString::fromStdString(face.name));
         }
     fillRows(tblHours, cells, named ? 2 : 1);
 }

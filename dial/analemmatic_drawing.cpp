@@ -43,7 +43,7 @@ void cross(Group &g, PlatePoint p, double size)
 // numbers, the ellipse) on the side where it moves least, within `reach` of
 // the line. Ticks within a label's height of a labelled one share its label
 // ("21 Jun, 1 Jul"); a label with no room is left out, its tick kept.
-Group dateScale(const FaceDrawing &face, double font, const std::vector<LabelBox> &keepClear, double reach)
+Group dateScale(const DialFace &face, double font, const std::vector<LabelBox> &keepClear, double reach)
 {
     const double size = 0.7 * font, tick = 0.6 * font, gap = 0.1 * size;
     Group ticks = group("date-ticks", font / 40, kDateColour), labels = group("date-labels", font / 40, kDateColour);
@@ -56,7 +56,7 @@ Group dateScale(const FaceDrawing &face, double font, const std::vector<LabelBox
                     return &b;
         return nullptr;
     };
-    for (const DateLineDrawing &line : face.dateLines) {
+    for (const DateLine &line : face.dateLines) {
         if (line.pieces.empty() || line.pieces.front().empty())
             continue;
         ticks.paths.push_back({line.pieces.front(), false, line.label});
@@ -135,7 +135,7 @@ std::vector<Polyline> groundDateTick(const DialInput &input, double declinationD
 
 Drawing drawAnalemmaticDial(const DrawingInput &in)
 {
-    const FaceDrawing &face = in.faces.front();
+    const DialFace &face = in.faces.front();
     const GroundLayout &l = *face.layout.ground;
     const PlateRect &plate = face.input.plate;
     const double font = fontFor(face.input), pen = font / 40;

@@ -3,6 +3,7 @@
 // call it, which settings it takes, how it is laid out and drawn, and the
 // words its tables use. Nothing outside this folder tells kinds apart; a
 // new kind is a new entry with its layout and drawing.
+#include "dial/dial_face.h"
 #include "dial/dial_layout.h"
 #include "dial/plane_drawing.h"
 #include "dial/plate.h"
@@ -12,15 +13,6 @@
 #include <vector>
 
 namespace orvane::dial {
-
-// One face of a dial: most kinds have one, an equatorial dial two.
-struct DialFace {
-    std::string name; // "upper", "lower"; empty for a kind's only face
-    DialInput input;  // with the face's orientation (facing, tilt)
-    // "lit from the March to the September equinox"; empty for a face the
-    // sun may light on any day.
-    std::string lit;
-};
 
 struct DialKind {
     DialType type;

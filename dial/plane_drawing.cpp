@@ -92,7 +92,7 @@ GnomonShape gnomonShape(const DialInput &input, const DialLayout &layout)
 
 // The gnomon's shape and words, its left end `left` mm right of the plate's
 // origin. Its own label size: the piece is cut apart from the plate.
-Group drawGnomon(const FaceDrawing &in, bool bothSides, const NumberText &number, double left)
+Group drawGnomon(const DialFace &in, bool bothSides, const NumberText &number, double left)
 {
     const GnomonShape shape = gnomonShape(in.input, in.layout);
     double width = 0, height = 0;
@@ -153,11 +153,11 @@ Group drawGnomon(const FaceDrawing &in, bool bothSides, const NumberText &number
     return g;
 }
 
-DialLabels placeLabels(const FaceDrawing &in, double fontSize, const std::vector<LabelBox> &keepClear,
+DialLabels placeLabels(const DialFace &in, double fontSize, const std::vector<LabelBox> &keepClear,
                        const LineObstacles &obstacles)
 {
     std::vector<DateLineLabel> lines;
-    for (const DateLineDrawing &line : in.dateLines)
+    for (const DateLine &line : in.dateLines)
         lines.push_back({line.label, &line.pieces});
     const auto measure = [fontSize](const std::string &text, LabelKind kind) {
         return estimatedLabelSize(text, kind == LabelKind::Hour ? fontSize : kDateFont * fontSize);
@@ -177,7 +177,7 @@ namespace {
 // One face's plate, hour lines, marks and date lines, in its own plate millimetres.
 // A further face is the back of the first face's plate: its outline is
 // there to engrave by, not a second plate to cut.
-std::vector<Group> drawFace(const FaceDrawing &in, double fontSize, bool back)
+std::vector<Group> drawFace(const DialFace &in, double fontSize, bool back)
 {
     const PlateRect &plate = in.input.plate;
     const DialLayout &layout = in.layout;
@@ -198,7 +198,7 @@ std::vector<Group> drawFace(const FaceDrawing &in, double fontSize, bool back)
     // The marks and their words first: the labels keep clear of them. No
     // label crosses a line.
     std::vector<const Polyline *> datePieces;
-    for (const DateLineDrawing &line : in.dateLines)
+    for (const DateLine &line : in.dateLines)
         for (const Polyline &piece : line.pieces)
             datePieces.push_back(&piece);
     const LineObstacles lines = dialLines(plate, layout, datePieces, 2 * fontSize);
@@ -239,7 +239,7 @@ std::vector<Group> drawFace(const FaceDrawing &in, double fontSize, bool back)
 
     Group dates = group("date-lines", Part::Plate, kFine, kDateColour);
     Group datePaths = group("date-line-paths", Part::Plate, kFine, kDateColour);
-    for (const DateLineDrawing &line : in.dateLines)
+    for (const DateLine &line : in.dateLines)
         for (const Polyline &piece : line.pieces)
             if (piece.size() > 1)
                 datePaths.paths.push_back({piece, false, line.label});
@@ -271,14 +271,14 @@ void shift(Group &g, double dx, const std::string &suffix)
 Drawing drawPlaneDial(const DrawingInput &in)
 {
     const NumberText number = in.number ? in.number : NumberText(plainNumber);
-    const FaceDrawing &first = in.faces.front();
+    const DialFace &first = in.faces.front();
     const PlateRect &plate = first.input.plate;
     const double fontSize = plateFontSize(plate);
     Drawing d;
     d.groups = drawFace(first, fontSize, false);
     double right = plate.xMax;
     for (std::size_t i = 1; i < in.faces.size(); ++i) {
-        const FaceDrawing &face = in.faces[i];
+        const DialFace &face = in.faces[i];
         const double dx = right + kPartGap - face.input.plate.xMin;
         for (Group g : drawFace(face, plateFontSize(face.input.plate), true)) {
             shift(g, dx, face.name);

@@ -9,6 +9,7 @@
 // the other side of the same plate.
 #include "dial/card_drawing.h"
 #include "dial/date_lines.h"
+#include "dial/dial_face.h"
 #include "dial/dial_layout.h"
 #include "dial/drawing.h"
 
@@ -18,28 +19,14 @@
 
 namespace orvane::dial {
 
-struct DateLineDrawing {
-    std::string label; // "21 Jun", "Equinox", "1 Mar"
-    std::vector<Polyline> pieces;
-};
-
 // A number as the reader writes it, to `decimals` places.
 using NumberText = std::function<std::string(double value, int decimals)>;
 
-// One face's plate: its input (with the plate), layout and date lines.
-struct FaceDrawing {
-    // Written under its plate when not empty; the groups of every face but
-    // the first have their names end in "-" and this.
-    std::string name;
-    DialInput input;
-    DialLayout layout;
-    std::vector<DateLineDrawing> dateLines;
-};
-
 struct DrawingInput {
     // At least one; each further face drawn to the right of the one before,
-    // the gnomon beside the last.
-    std::vector<FaceDrawing> faces;
+    // the gnomon beside the last. A face's name is written under its plate,
+    // and the groups of every face but the first end in "-" and its name.
+    std::vector<DialFace> faces;
     const CardDrawing *card = nullptr; // none: no card
     NumberText number;                 // none: "12.5"
 };

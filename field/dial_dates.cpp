@@ -9,22 +9,26 @@ QString dayMonth(int day, int month, const QLocale &locale)
     return QStringLiteral("%1 %2").arg(day).arg(locale.monthName(month, QLocale::ShortFormat));
 }
 
-std::vector<DateLineSpec> dateLineSpecs(int year, double latitude, double longitude, DateLineChoice choice,
-                                        const QLocale &locale)
+std::vector<dial::DateLine> dateLineSpecs(int year, double latitude, double longitude, DateLineChoice choice,
+                                          const QLocale &locale)
 {
-    std::vector<DateLineSpec> lines;
+    std::vector<dial::DateLine> lines;
     if (choice == DateLineChoice::None)
         return lines;
     const double obliquity = dial::meanObliquity(year + 0.5);
-    lines.push_back({QStringLiteral("summer solstice"), dayMonth(21, 6, locale), obliquity, {}});
-    lines.push_back({QStringLiteral("equinox"), QStringLiteral("Equinox"), 0, {}});
-    lines.push_back({QStringLiteral("winter solstice"), dayMonth(21, 12, locale), -obliquity, {}});
+    lines.push_back({"summer solstice", dayMonth(21, 6, locale).toStdString(), {}, obliquity, {}});
+    lines.push_back({"equinox", "Equinox", {}, 0, {}});
+    lines.push_back({"winter solstice", dayMonth(21, 12, locale).toStdString(), {}, -obliquity, {}});
     if (choice == DateLineChoice::Months)
         for (int month = 1; month <= 12; ++month) {
             const QDate first(year, month, 1);
             // None only in polar night, where the nodus casts no shadow at noon.
             if (const std::optional<double> declination = noonDeclination(first, latitude, longitude))
-                lines.push_back({QStringLiteral("month"), dayMonth(1, month, locale), *declination, first});
+                lines.push_back({"month",
+                                 dayMonth(1, month, locale).toStdString(),
+                                 first.toString(Qt::ISODate).toStdString(),
+                                 *declination,
+                                 {}});
         }
     return lines;
 }

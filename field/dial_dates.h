@@ -4,6 +4,7 @@
 
 #include "correction_card.h"
 #include "dial/card_drawing.h"
+#include "dial/dial_face.h"
 
 #include <QDate>
 #include <QLocale>
@@ -15,18 +16,12 @@ namespace orvane {
 
 enum class DateLineChoice { None, Solstices, Months };
 
-struct DateLineSpec {
-    QString name;           // "summer solstice" (positive declination), "equinox", "winter solstice", "month"
-    QString label;          // "21 Jun", "Equinox", "1 Mar": month names in the user's language
-    double declination = 0; // degrees
-    QDate date;             // month lines: the first of the month whose noon declination this is
-};
-
 // The solstices at plus and minus the mean obliquity of the year and the
 // equinox; with Months also the sun's declination at noon on the first of
-// each month at the site (none in polar night).
-std::vector<DateLineSpec> dateLineSpecs(int year, double latitude, double longitude, DateLineChoice choice,
-                                        const QLocale &locale);
+// each month at the site (none in polar night); each without its pieces,
+// which the face draws.
+std::vector<dial::DateLine> dateLineSpecs(int year, double latitude, double longitude, DateLineChoice choice,
+                                          const QLocale &locale);
 
 // "21 Jun": the day and the month's short name in `locale`.
 QString dayMonth(int day, int month, const QLocale &locale);

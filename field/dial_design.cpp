@@ -66,7 +66,7 @@ QString hoursText(const std::vector<double> &hours)
     return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
 }
 
-QString gnomonNote(const std::vector<DesignFace> &faces, const QLocale &locale)
+QString gnomonNote(const std::vector<dial::DialFace> &faces, const QLocale &locale)
 {
     const dial::DialLayout &l = faces.front().layout;
     const QString height = reportNumberText(faces.front().input.nodusHeight, locale);
@@ -111,16 +111,16 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     d.settings = settings;
     d.kind = &dial::dialKind(settings.type);
     const int year = site.date.isValid() ? site.date.year() : 2000;
-    const std::vector<DateLineSpec> specs =
+    const std::vector<dial::DateLine> specs =
         dateLineSpecs(year, site.latitude, site.longitude, settings.dateLines, locale);
-    for (const dial::DialFace &f : dialFaces(site, settings)) {
-        DesignFace face{
-            QString::fromStdString(f.name), QString::fromStdString(f.lit), f.input, d.kind->layout(f.input), {}, {}};
+    for (dial::DialFace &face : dialFaces(site, settings)) {
+        face.layout = d.kind->layout(face.input);
         face.hourLines = dial::hourLineRows(face.input, face.layout);
-        for (const DateLineSpec &spec : specs)
-            face.dateLines.push_back(
-                {spec.name, spec.label, spec.declination, spec.date, d.kind->dateLine(f.input, spec.declination)});
-        d.faces.push_back(face);
+        for (dial::DateLine line : specs) {
+            line.pieces = d.kind->dateLine(face.input, line.declinationDeg);
+            face.dateLines.push_back(std::move(line));
+        }
+        d.faces.push_back(std::move(face));
     }
     if (choices.card)
         d.card = designCard(site, settings, year, choices);
@@ -134,10 +134,11 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
         d.notes << QStringLiteral("Style height %1°").arg(locale.toString(d.faces.front().layout.styleHeight, 'f', 2));
     }
     d.notes << timeNote(d.faces.front().input, site, locale);
-    for (const DesignFace &face : d.faces) {
-        const QString which = QStringLiteral("the %1face").arg(face.name.isEmpty() ? QString() : face.name + u' ');
-        if (!face.lit.isEmpty())
-            d.faceNotes << firstUpper(which) + QStringLiteral(" is ") + face.lit;
+    for (const dial::DialFace &face : d.faces) {
+        const QString which =
+            QStringLiteral("the %1face").arg(face.name.empty() ? QString() : QString::fromStdString(face.name) + u' ');
+        if (!face.lit.empty())
+            d.faceNotes << firstUpper(which) + QStringLiteral(" is ") + QString::fromStdString(face.lit);
         const QString offPlate = hoursText(face.layout.offPlate);
         if (face.layout.ground)
             continue;
@@ -191,12 +192,7 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     d.notes << d.faceNotes;
 
     dial::DrawingInput in;
-    for (const DesignFace &f : d.faces) {
-        dial::FaceDrawing face{f.name.toStdString(), f.input, f.layout, {}};
-        for (const DesignDateLine &line : f.dateLines)
-            face.dateLines.push_back({line.label.toStdString(), line.pieces});
-        in.faces.push_back(face);
-    }
+    in.faces = d.faces;
     dial::CardDrawing card;
     if (d.card) {
         QLocale months = locale;

@@ -20,24 +20,6 @@
 
 namespace orvane {
 
-struct DesignDateLine {
-    QString name;           // "summer solstice" (positive declination), "equinox", "winter solstice", "month"
-    QString label;          // "21 Jun", "Equinox", "1 Mar": month names in the user's language
-    double declination = 0; // degrees
-    QDate date;             // month lines: the first of the month whose noon declination this is
-    std::vector<dial::Polyline> pieces; // on the plate, in the order of the day
-};
-
-// One face of the dial: an equatorial dial has two, "upper" and "lower".
-struct DesignFace {
-    QString name; // empty for a kind's only face
-    QString lit;  // "lit from the March to the September equinox", or empty
-    dial::DialInput input;
-    dial::DialLayout layout;
-    std::vector<dial::HourLineRow> hourLines; // the layout's, as every output reports them
-    std::vector<DesignDateLine> dateLines;
-};
-
 struct DesignCard {
     int year = 0;
     std::vector<CardDay> days;
@@ -51,7 +33,7 @@ struct DialDesign {
     const dial::DialKind *kind = nullptr;
     // At least one; the first is the upper of two, whose orientation
     // names the dial.
-    std::vector<DesignFace> faces;
+    std::vector<dial::DialFace> faces;
     std::optional<DesignCard> card;
     // Within 5° of upright or level: how far the readings at 9, 12 and 15
     // h move for each degree the face leans beyond its drawn tilt, at the

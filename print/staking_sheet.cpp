@@ -139,16 +139,17 @@ void paintStakingTables(QPainter &p, const QRectF &area, double mm, const DialDe
                                                   "(+ north, - south)")) +
                          2 * mm;
         // North to south, as they lie on the line.
-        std::vector<const DesignDateLine *> lines;
-        for (const DesignDateLine &line : design.faces.front().dateLines)
+        std::vector<const dial::DateLine *> lines;
+        for (const dial::DateLine &line : design.faces.front().dateLines)
             lines.push_back(&line);
-        std::stable_sort(lines.begin(), lines.end(), [](const DesignDateLine *a, const DesignDateLine *b) {
-            return a->declination > b->declination;
+        std::stable_sort(lines.begin(), lines.end(), [](const dial::DateLine *a, const dial::DateLine *b) {
+            return a->declinationDeg > b->declinationDeg;
         });
         QList<QStringList> rows{{QStringLiteral("Date"), QStringLiteral("From C (m)")}};
-        for (const DesignDateLine *line : lines) {
-            const double at = dial::groundDateY(design.faces.front().input, line->declination);
-            rows << QStringList{line->label, (at >= 0.005 ? QStringLiteral("+") : QString()) + metresText(at, locale)};
+        for (const dial::DateLine *line : lines) {
+            const double at = dial::groundDateY(design.faces.front().input, line->declinationDeg);
+            rows << QStringList{QString::fromStdString(line->label),
+                                (at >= 0.005 ? QStringLiteral("+") : QString()) + metresText(at, locale)};
         }
         table(p, area.left(), y, mm, std::min(rowMm, 4.0), {30, 24}, rows);
     }

@@ -157,8 +157,8 @@ private slots:
         w.setRequest(site(40.655));
         w.findChild<QComboBox *>("cboDateLines")->setCurrentIndex(static_cast<int>(DateLineChoice::Months));
         QCOMPARE(w.design().faces.front().dateLines.size(), std::size_t(15));
-        for (const DesignDateLine &line : w.design().faces.front().dateLines) {
-            if (line.label != label)
+        for (const dial::DateLine &line : w.design().faces.front().dateLines) {
+            if (QString::fromStdString(line.label) != label)
                 continue;
             for (const dial::Polyline &piece : line.pieces)
                 for (std::size_t i = 1; i < piece.size(); ++i) {
@@ -532,12 +532,12 @@ private slots:
         const DialDesign &design = w.findChild<DialPreview *>("dialPreview")->design();
         auto *hours = w.findChild<QTableWidget *>("tblHours");
         int row = 0;
-        for (const DesignFace &face : design.faces)
+        for (const dial::DialFace &face : design.faces)
             for (const dial::HourLineRow &h : face.hourLines) {
                 const int c = design.faces.size() > 1 ? 1 : 0;
                 QCOMPARE(hours->item(row, c)->text(), QString::fromStdString(h.label));
                 if (c == 1)
-                    QCOMPARE(hours->item(row, 0)->text(), face.name);
+                    QCOMPARE(hours->item(row, 0)->text(), QString::fromStdString(face.name));
                 ++row;
             }
         QCOMPARE(hours->rowCount(), row);

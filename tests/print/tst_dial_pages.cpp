@@ -369,8 +369,8 @@ private slots:
         const TileGrid &grid = plan.plate;
         QVERIFY(grid.count() > 4);
         QStringList dates;
-        for (const DesignDateLine &line : design.faces.front().dateLines)
-            dates << line.label;
+        for (const dial::DateLine &line : design.faces.front().dateLines)
+            dates << QString::fromStdString(line.label);
         int names = 0, dateNames = 0;
         for (int row = 0; row < grid.rows; ++row)
             for (int column = 0; column < grid.columns; ++column) {
@@ -460,16 +460,16 @@ private slots:
         layout.start(QStringLiteral("pdftotext"), {"-layout", "-f", "2", "-l", "2", path, "-"});
         layout.waitForFinished();
         const QStringList tables = QString::fromUtf8(layout.readAllStandardOutput()).split(u'\n');
-        for (const DesignDateLine &line : design.faces.front().dateLines) {
-            if (std::fabs(line.declination) < 1)
+        for (const dial::DateLine &line : design.faces.front().dateLines) {
+            if (std::fabs(line.declinationDeg) < 1)
                 continue; // the equinox lies on C
-            const QRegularExpression row(
-                QStringLiteral("^\\s*%1\\s+([-+])\\d").arg(QRegularExpression::escape(line.label)));
+            const QRegularExpression row(QStringLiteral("^\\s*%1\\s+([-+])\\d")
+                                             .arg(QRegularExpression::escape(QString::fromStdString(line.label))));
             QString sign;
             for (const QString &l : tables)
                 if (const QRegularExpressionMatch m = row.match(l); m.hasMatch())
                     sign = m.captured(1);
-            QCOMPARE(sign, line.declination > 0 ? QStringLiteral("+") : QStringLiteral("-"));
+            QCOMPARE(sign, line.declinationDeg > 0 ? QStringLiteral("+") : QStringLiteral("-"));
         }
         const QRegularExpression hourRow(
             QStringLiteral("^\\s*(\\d+)\\s+[0-9.]+\\s+[0-9.]+\\s+(west|east|on the line)\\s*$"));
