@@ -2,18 +2,10 @@
 // The three forms of the command line's answer for a dial.
 
 #include "dial_data.h"
-#include "json_writer.h"
 
 #include <QString>
 
 namespace orvane {
-
-// "sun" or "zone", as --dial-time takes it.
-QString dialTimeName(dial::DialTime time);
-
-// With --card, the "correction" array: what to add on each day of the
-// year; true when written.
-bool correctionJson(JsonWriter &w, const DialData &d);
 
 // The site, then "dial": the inputs, the plate, the style, the hour lines,
 // the gnomon, the date lines and, with --card, the correction by day.

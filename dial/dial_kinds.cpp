@@ -1,6 +1,7 @@
 #include "dial/dial_kinds.h"
 #include "dial/analemmatic_drawing.h"
 #include "dial/face_frame.h"
+#include "dial/ground_report.h"
 
 #include "angles/angles.h"
 
@@ -10,7 +11,12 @@ namespace orvane::dial {
 
 namespace {
 
-DialFace asGiven(const DialInput &given) { return {"", given, ""}; }
+DialFace asGiven(const DialInput &given)
+{
+    DialFace face;
+    face.input = given;
+    return face;
+}
 
 std::vector<DialFace> oneFace(const DialInput &given) { return {asGiven(given)}; }
 
@@ -148,6 +154,7 @@ const std::vector<DialKind> &dialKinds()
          .draw = drawAnalemmaticDial,
          .plate = groundPlate,
          .dateLine = groundDateTick,
+         .report = groundReport,
          .takesPlate = false,
          .takesHalfWidth = true,
          .minLatitude = kGroundMinLatitude,

@@ -6,6 +6,7 @@
 #include "dial/dial_face.h"
 #include "dial/dial_layout.h"
 #include "dial/plane_drawing.h"
+#include "dial/plane_report.h"
 #include "dial/plate.h"
 
 #include <string>
@@ -42,6 +43,8 @@ struct DialKind {
     PlateRect (*plate)(const DialInput &, double width, double height) = plateAround;
     // What the face shows for the day of a declination (degrees).
     std::vector<Polyline> (*dateLine)(const DialInput &, double declinationDeg) = orvane::dial::dateLine;
+    // The figures, tables and steps every answer writes.
+    Report (*report)(const ReportInput &) = planeReport;
     bool takesPlate = true;      // a plate's size and the nodus's height (mm)
     bool takesHalfWidth = false; // an ellipse's half-width on the ground (m)
     // Where it can be laid out: |latitude| from minLatitude to maxLatitude,

@@ -1,4 +1,5 @@
 #include "dial_design.h"
+#include "dial_choices.h"
 #include "dial_dates.h"
 #include "ground_staking.h"
 
@@ -14,6 +15,25 @@
 namespace orvane {
 
 namespace {
+
+// What the kind's report needs beyond the faces.
+dial::ReportInput reportInput(const DialDesign &d)
+{
+    dial::ReportInput in;
+    in.faces = &d.faces;
+    in.kind = d.kind;
+    for (const QString &note : d.faceNotes)
+        in.faceNotes.push_back(note.toStdString());
+    in.leanNote = d.leanNote.toStdString();
+    for (const DialDesign::Lean &l : d.lean)
+        in.lean.push_back({l.hour, l.june, l.december});
+    in.day = d.site.date.toString(Qt::ISODate).toStdString();
+    in.meridianClock = [site = d.site] { return methodCrossings(site).meridian.clock; };
+    in.clockWords = siteClockWords(d.site).toStdString();
+    in.card = d.card.has_value();
+    in.dialTime = choiceOf(kDialTimes, d.faces.front().input.time).option;
+    return in;
+}
 
 // The card writes a zero offset as plain "UTC".
 QString clockOffsetName(int minutes) { return minutes == 0 ? QStringLiteral("UTC") : utcOffsetName(minutes); }
@@ -205,6 +225,7 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
         return plain.toString(value, 'f', decimals).toStdString();
     };
     d.drawing = d.kind->draw(in);
+    d.report = d.kind->report(reportInput(d));
     return d;
 }
 

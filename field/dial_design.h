@@ -62,6 +62,8 @@ struct DialDesign {
     // The plate, the gnomon and, with the card, the card (its table on the
     // 1st and 16th of each month).
     dial::Drawing drawing;
+    // The figures, tables and steps, as every answer writes them.
+    dial::Report report;
 };
 
 struct DesignChoices {

@@ -1,0 +1,232 @@
+#include "dial/plane_report.h"
+#include "dial/dial_kinds.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvane::dial {
+
+namespace {
+
+// Plate positions to 0.01 mm in JSON and CSV, 0.1 mm in words; degrees to 0.001.
+constexpr int kMm = 2;
+constexpr int kDeg = 3;
+
+double rounded(double x) { return std::round(x * 100) / 100; }
+
+// Rounded, then kept on the rounded plate: a point on an edge stays on it.
+PlatePoint onPlate(const PlateRect &plate, PlatePoint p)
+{
+    return {std::clamp(rounded(p.x), rounded(plate.xMin), rounded(plate.xMax)),
+            std::clamp(rounded(p.y), rounded(plate.yMin), rounded(plate.yMax))};
+}
+
+Value point(PlatePoint p) { return Value::list(true).add(Value::num(p.x, kMm)).add(Value::num(p.y, kMm)); }
+
+Value segment(const PlateRect &plate, const PlateSegment &s)
+{
+    return Value::list(true).add(point(onPlate(plate, s.from))).add(point(onPlate(plate, s.to)));
+}
+
+Value pointWords(PlatePoint p) { return Value::words("(%1, %2)", {Value::num(p.x, 1), Value::num(p.y, 1)}); }
+
+Value dateLinesJson(const DialFace &face)
+{
+    Value lines = Value::list();
+    for (const DateLine &line : face.dateLines) {
+        // One entry per piece the plate leaves, one with no points when it leaves none.
+        const std::vector<Polyline> none(1);
+        for (const Polyline &piece : line.pieces.empty() ? none : line.pieces) {
+            Value entry = Value::record();
+            entry.add("name", Value::word(line.name)).add("label", Value::word(line.label));
+            if (!line.date.empty())
+                entry.add("date", Value::word(line.date));
+            entry.add("declination_deg", Value::num(line.declinationDeg, kDeg));
+            Value points = Value::list(true);
+            for (PlatePoint p : piece)
+                points.add(point(onPlate(face.input.plate, p)));
+            entry.add("points_mm", std::move(points));
+            lines.add(std::move(entry));
+        }
+    }
+    return lines;
+}
+
+// What one face shows: its orientation, plate, style, hour lines, gnomon and date lines.
+void faceJson(Value &json, const DialFace &face)
+{
+    const DialLayout &l = face.layout;
+    const PlateRect &plate = face.input.plate;
+    // A level face looks nowhere in particular.
+    json.add("facing_deg", face.input.tilt != 0 ? Value::num(face.input.facing, kDeg) : Value());
+    json.add("tilt_deg", Value::num(face.input.tilt, kDeg));
+    Value corners = Value::list(true);
+    for (double x : {plate.xMin, plate.yMin, plate.xMax, plate.yMax})
+        corners.add(Value::num(x, kMm));
+    json.add("plate_mm", std::move(corners));
+    json.add("style_height_deg", Value::num(l.styleHeight, kDeg));
+    json.add("root_mm", l.root ? point(*l.root) : Value()); // may lie off the plate
+    json.add("substyle_mm", l.substyle ? segment(plate, *l.substyle) : Value());
+    Value hours = Value::list();
+    for (const HourLineRow &h : face.hourLines)
+        hours.add(Value::record(true)
+                      .add("hour", Value::num(h.hour, 2))
+                      .add("label", Value::word(h.label))
+                      .add("angle_deg", Value::num(h.angleDeg, kDeg))
+                      .add("points_mm", segment(plate, h.line)));
+    json.add("hour_lines", std::move(hours));
+    if (l.gnomon) {
+        // The piece as cut, over the substyle on the plate, after its triangle.
+        json.add("gnomon", Value::record(true)
+                               .add("style_length_mm", Value::num(l.gnomon->styleLength, kMm))
+                               .add("height_mm", Value::num(l.gnomon->height, kMm))
+                               .add("base_mm", Value::num(l.gnomon->base, kMm))
+                               .add("cut_base_mm", Value::num(l.gnomon->cutBase, kMm))
+                               .add("cut_edge_mm", Value::num(l.gnomon->cutEdge, kMm))
+                               .add("cut_style_mm", Value::num(l.gnomon->cutStyle, kMm)));
+    } else {
+        json.add("gnomon", Value());
+    }
+    json.add("date_lines", dateLinesJson(face));
+}
+
+// One face's figures, hour lines and date lines in words.
+void faceText(std::vector<TextBlock> &text, const DialFace &face, const ReportInput &in)
+{
+    const DialLayout &l = face.layout;
+    const PlateRect &plate = face.input.plate;
+    TextBlock figures{TextBlock::Form::Figures, {}, {}, {}, {}};
+    auto &f = figures.figures;
+    if (face.input.tilt != 0)
+        f.emplace_back(face.input.tilt == 90 ? "the wall faces" : "the face looks", Value::num(face.input.facing, 3));
+    // A kind whose tilt is given, or a face neither level nor upright, says its tilt.
+    if (in.kind->takesTilt || (face.input.tilt != 0 && face.input.tilt != 90))
+        f.emplace_back("tilt from the zenith", Value::num(face.input.tilt, 3));
+    f.emplace_back("nodus height", Value::words("%1 mm", {Value::num(face.input.nodusHeight, 1)}));
+    f.emplace_back("plate",
+                   Value::words("x %1 to %2, y %3 to %4", {Value::num(plate.xMin, 1), Value::num(plate.xMax, 1),
+                                                           Value::num(plate.yMin, 1), Value::num(plate.yMax, 1)}));
+    f.emplace_back("style height", Value::num(l.styleHeight, 3));
+    f.emplace_back("root", l.root ? pointWords(*l.root)
+                                  : Value::word("none: the style runs parallel to the face, the hour lines are "
+                                                "parallel"));
+    if (l.substyle)
+        f.emplace_back("substyle",
+                       Value::words("%1 to %2", {pointWords(l.substyle->from), pointWords(l.substyle->to)}));
+    if (l.gnomon)
+        f.emplace_back("gnomon", Value::words("style %1 mm, height %2 mm, base %3 mm",
+                                              {Value::num(l.gnomon->styleLength, 1), Value::num(l.gnomon->height, 1),
+                                               Value::num(l.gnomon->base, 1)}));
+    if (l.gnomon && l.gnomon->cutEdge > 0)
+        f.emplace_back("gnomon as cut",
+                       Value::words("base %1 mm from the plate's edge to the foot, edge %2 mm at the plate's edge, "
+                                    "style %3 mm (the root lies off the plate)",
+                                    {Value::num(l.gnomon->cutBase, 1), Value::num(l.gnomon->cutEdge, 1),
+                                     Value::num(l.gnomon->cutStyle, 1)}));
+    text.push_back(std::move(figures));
+
+    TextBlock hours{TextBlock::Form::Table, {}, {}, {}, {}};
+    hours.table.title = l.root
+                            ? "Hour lines (angle at the root from the noon side of the y axis, + towards x)"
+                            : std::string("Hour lines (parallel: angle from ") + in.kind->reference + ", + towards x)";
+    hours.table.headings = {"hour", "angle", "from", "to"};
+    for (const HourLineRow &h : face.hourLines)
+        hours.table.rows.push_back({Value::word(h.label), Value::num(h.angleDeg, 3, Value::Form::Signed),
+                                    pointWords(h.line.from), pointWords(h.line.to)});
+    text.push_back(std::move(hours));
+
+    if (face.dateLines.empty())
+        return;
+    TextBlock dates{TextBlock::Form::Table, {}, {}, {}, {}};
+    dates.table.title = "Date lines";
+    dates.table.headings = {"line", "declination", "points", "from", "to"};
+    for (const DateLine &line : face.dateLines) {
+        std::size_t count = 0;
+        for (const Polyline &piece : line.pieces)
+            count += piece.size();
+        const bool seen = count > 0;
+        dates.table.rows.push_back({Value::word(line.label), Value::num(line.declinationDeg, 3, Value::Form::Signed),
+                                    Value::num(double(count), 0),
+                                    seen ? pointWords(line.pieces.front().front()) : Value::word("off the plate"),
+                                    seen ? pointWords(line.pieces.back().back()) : Value::word("")});
+    }
+    text.push_back(std::move(dates));
+}
+
+TextBlock line(std::string text) { return {TextBlock::Form::Line, std::move(text), {}, {}, {}}; }
+
+} // namespace
+
+Report planeReport(const ReportInput &in)
+{
+    const std::vector<DialFace> &faces = *in.faces;
+    const DialFace &first = faces.front();
+    Report r;
+    r.json.add("nodus_height_mm", Value::num(first.input.nodusHeight, kMm));
+    r.json.add("dial_time", Value::word(in.dialTime));
+    r.json.add("hour_step_minutes", Value::num(first.input.stepMinutes, 0));
+    // The first face's keys at the top, as for every dial of one face.
+    faceJson(r.json, first);
+    Value notes = Value::list();
+    for (const std::string &note : in.faceNotes)
+        notes.add(Value::word(note));
+    r.json.add("notes", std::move(notes));
+    if (in.lean.empty()) {
+        r.json.add("lean_min_per_deg", Value());
+    } else {
+        // Each hour: [June solstice, December solstice], null where unlit.
+        Value lean = Value::record(true);
+        for (const ReportInput::Lean &l : in.lean) {
+            Value pair = Value::list(true);
+            for (const std::optional<double> &m : {l.june, l.december})
+                pair.add(m ? Value::num(*m, 2) : Value());
+            lean.add(std::to_string(l.hour), std::move(pair));
+        }
+        r.json.add("lean_min_per_deg", std::move(lean));
+    }
+    if (faces.size() > 1) {
+        Value all = Value::list();
+        for (const DialFace &face : faces) {
+            Value entry = Value::record();
+            entry.add("name", Value::word(face.name)).add("lit", Value::word(face.lit));
+            faceJson(entry, face);
+            all.add(std::move(entry));
+        }
+        r.json.add("faces", std::move(all));
+    }
+
+    r.text.push_back(line(std::string("Millimetres on the plate from the nodus's foot: x to the ") + in.kind->xWord +
+                          ", y " + in.kind->yWord + ".\n\n"));
+    for (const DialFace &face : faces) {
+        if (!face.name.empty())
+            r.text.push_back(
+                line((&face == &first ? "" : "\n") + std::string("The ") + face.name + " face, " + face.lit + "\n"));
+        faceText(r.text, face, in);
+    }
+    for (const std::string &note : in.faceNotes)
+        r.text.push_back(line("\nNote: " + note + ".\n"));
+    if (!in.leanNote.empty())
+        r.text.push_back(line("\nLean: " + in.leanNote + ".\n"));
+
+    // A dial of two faces names each row's face first.
+    const bool named = faces.size() > 1;
+    r.csv.headings = {"hour", "label", "x1", "y1", "x2", "y2"};
+    if (named)
+        r.csv.headings.insert(r.csv.headings.begin(), "face");
+    for (const DialFace &face : faces)
+        for (const HourLineRow &h : face.hourLines) {
+            const PlatePoint a = onPlate(face.input.plate, h.line.from), b = onPlate(face.input.plate, h.line.to);
+            std::vector<Value> row{Value::num(h.hour, 6, Value::Form::Shortest),
+                                   Value::word(h.label),
+                                   Value::num(a.x, kMm),
+                                   Value::num(a.y, kMm),
+                                   Value::num(b.x, kMm),
+                                   Value::num(b.y, kMm)};
+            if (named)
+                row.insert(row.begin(), Value::word(face.name));
+            r.csv.rows.push_back(std::move(row));
+        }
+    return r;
+}
+
+} // namespace orvane::dial

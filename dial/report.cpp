@@ -1,0 +1,74 @@
+#include "dial/report.h"
+
+namespace orvane::dial {
+
+Value Value::num(double x, int decimals, Form form)
+{
+    Value v;
+    v.type = Type::Number;
+    v.number = x;
+    v.decimals = decimals;
+    v.form = form;
+    return v;
+}
+
+Value Value::word(std::string text)
+{
+    Value v;
+    v.type = Type::Text;
+    v.text = std::move(text);
+    return v;
+}
+
+Value Value::words(std::string pattern, std::vector<Value> args)
+{
+    Value v = word(std::move(pattern));
+    v.type = Type::Words;
+    for (Value &a : args)
+        v.items.emplace_back(std::string(), std::move(a));
+    return v;
+}
+
+Value Value::date(std::string iso)
+{
+    Value v = word(std::move(iso));
+    v.type = Type::Date;
+    return v;
+}
+
+Value Value::clock(double fractionOfDay)
+{
+    Value v;
+    v.type = Type::Clock;
+    v.number = fractionOfDay;
+    return v;
+}
+
+Value Value::list(bool oneLine)
+{
+    Value v;
+    v.type = Type::List;
+    v.oneLine = oneLine;
+    return v;
+}
+
+Value Value::record(bool oneLine)
+{
+    Value v = list(oneLine);
+    v.type = Type::Record;
+    return v;
+}
+
+Value &Value::add(Value v)
+{
+    items.emplace_back(std::string(), std::move(v));
+    return *this;
+}
+
+Value &Value::add(std::string key, Value v)
+{
+    items.emplace_back(std::move(key), std::move(v));
+    return *this;
+}
+
+} // namespace orvane::dial

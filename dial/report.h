@@ -1,0 +1,93 @@
+#pragma once
+// What a dial reports: its figures, tables and steps as values that keep
+// their numbers, made once by the kind's entry, so that each answer (the
+// JSON, the text, the CSV, the designer, the printed pages) only writes
+// them, in its own locale, without knowing what kind of dial it has.
+#include "dial/dial_face.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace orvane::dial {
+
+struct DialKind;
+
+struct Value {
+    enum class Type { Null, Number, Text, Words, Date, Clock, List, Record };
+    // How a number is written: to its decimals ("-0" never), with a plus
+    // sign above zero, in its shortest form (up to 6 digits), or in metres
+    // to the centimetre, rounded or rounded up.
+    enum class Form { Fixed, Signed, Shortest, Metres, MetresUp };
+    Type type = Type::Null;
+    double number = 0; // Number; Clock: a fraction of a day
+    int decimals = 0;
+    Form form = Form::Fixed;
+    std::string text;     // Text; Words: "x %1 to %2", each %n one of `items`; Date: "2027-06-21"
+    bool oneLine = false; // List, Record: on one line in JSON
+    std::vector<std::pair<std::string, Value>> items; // Record: keyed; List, Words: keys empty
+
+    static Value num(double x, int decimals, Form form = Form::Fixed);
+    static Value word(std::string text);
+    static Value words(std::string pattern, std::vector<Value> args);
+    static Value date(std::string iso);
+    static Value clock(double fractionOfDay);
+    static Value list(bool oneLine = false);
+    static Value record(bool oneLine = false);
+    Value &add(Value v);
+    Value &add(std::string key, Value v);
+};
+
+// A table as the text and the pages show it: headings over rows.
+struct Table {
+    std::string title; // the line above it
+    std::vector<std::string> headings;
+    std::vector<std::vector<Value>> rows;
+};
+
+// The text answer as blocks in order: a line written as it is, figures as
+// labelled pairs, a table, or numbered steps.
+struct TextBlock {
+    enum class Form { Line, Figures, Table, Steps };
+    Form form = Form::Line;
+    std::string line;
+    std::vector<std::pair<std::string, Value>> figures;
+    Table table;
+    std::vector<Value> steps;
+};
+
+// What the design knows beyond the faces, in words already.
+struct ReportInput {
+    const std::vector<DialFace> *faces = nullptr;
+    std::vector<std::string> faceNotes; // "Upper face lit from ...", without a full stop
+    std::string leanNote;               // empty where the lean does not matter
+    struct Lean {
+        int hour = 12;
+        std::optional<double> june, december; // minutes per degree
+    };
+    std::vector<Lean> lean;
+    std::string day; // the site's date, "2027-06-21"
+    // The clock time of the true noon that day, a fraction of a day: asked
+    // only by a kind that needs it.
+    std::function<double()> meridianClock;
+    std::string clockWords; // "summer time (UTC-4; the zone's standard time is UTC-5)"
+    bool card = false;      // a correction card comes with the dial
+    std::string dialTime;   // "sun", "zone"
+    const DialKind *kind = nullptr;
+};
+
+struct Report {
+    // The members of the answer's "dial" object after its "type", up to the
+    // correction card, which the answer adds: "correction" or, where the
+    // kind's answer always has the key, null.
+    Value json = Value::record();
+    bool correctionKey = false;
+    std::vector<TextBlock> text; // after the heading line, before the card
+    Table csv;                   // the headings are the CSV's header
+    // The steps to lay it out, where it is laid out on the ground.
+    std::vector<Value> steps;
+};
+
+} // namespace orvane::dial
