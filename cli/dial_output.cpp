@@ -210,7 +210,7 @@ QString faceText(const dial::DialKind &kind, const DesignFace &face)
         figures << QStringList{face.input.tilt == 90 ? QStringLiteral("the wall faces")
                                                      : QStringLiteral("the face looks"),
                                fixed(face.input.facing, 3)};
-    if (kind.takesTilt || (face.input.tilt != 0 && face.input.tilt != 90))
+    if (kind.takes(dial::DialSetting::Tilt) || (face.input.tilt != 0 && face.input.tilt != 90))
         figures << QStringList{QStringLiteral("tilt from the zenith"), fixed(face.input.tilt, 3)};
     figures << QStringList{QStringLiteral("nodus height"), fixed(face.input.nodusHeight, 1) + QStringLiteral(" mm")};
     figures << QStringList{QStringLiteral("plate"), QStringLiteral("x %1 to %2, y %3 to %4")
