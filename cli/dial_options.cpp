@@ -155,6 +155,9 @@ std::optional<QString> readShape(const QCommandLineParser &p, const dial::DialKi
         if (p.isSet(QLatin1String(row.option))) {
             if (const std::optional<QString> message = readOption(p, rows, d, locale))
                 return message;
+            // Given but not read: refused, not taken for the kind's own.
+            if (kind.mayOmit(row.setting) && std::isnan(d.*row.value))
+                return rangeMessage(p, {row.setting, row.range(d)}, d, locale);
         } else if (row.needs) {
             d.*row.value = std::numeric_limits<double>::quiet_NaN(); // the kind's own
         }
