@@ -129,15 +129,15 @@ std::optional<QString> readOption(const QCommandLineParser &p, const std::vector
             (row.compass ? readFacing(text, locale) : readDialMeasure(text, row.unit, locale)).value_or(kUnread);
         return std::nullopt;
     }
+    const QString wanted = QStringLiteral("give the width and height in mm, such as 300x300");
     const QStringList sides = text.split(QRegularExpression(QStringLiteral("[xX×]")));
     if (sides.size() != qsizetype(rows.size()))
-        return refused(p, name, QStringLiteral("give the width and height in mm, such as 300x300"));
+        return refused(p, name, wanted);
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::optional<double> v = readDialMeasure(sides[qsizetype(i)], rows[i]->unit, locale);
+        const QString &side = sides[qsizetype(i)];
+        const std::optional<double> v = readDialMeasure(side, rows[i]->unit, locale);
         if (!v)
-            return refused(p, name,
-                           measureFaultText(sides[qsizetype(i)], rows[i]->unit, locale) +
-                               QStringLiteral("give the width and height in mm, such as 300x300"));
+            return refused(p, name, measureFaultText(side, rows[i]->unit, locale) + wanted);
         d.*rows[i]->value = *v;
     }
     return std::nullopt;
