@@ -2,6 +2,7 @@
 #include "dial_options.h"
 
 #include "dial/dial_kinds.h"
+#include "field/dial_setting_table.h"
 
 #include "text/coordinate_text.h"
 #include "text/dial_measure.h"
@@ -337,6 +338,21 @@ QString refusalText(const InputCheck &c, const QCommandLineParser &p, const QLoc
     return message;
 }
 
+// " (with --facing and --tilt)", " (--facing optional)": the options the
+// kind has no default for, those it needs first.
+QString settingsWanted(const dial::DialKind &kind)
+{
+    QStringList needed, optional;
+    for (const SettingRow &row : settingRows())
+        if (row.needs && kind.takes(row.setting))
+            (kind.mayOmit(row.setting) ? optional : needed) << QStringLiteral("--") + QLatin1String(row.option);
+    if (!needed.isEmpty())
+        return QStringLiteral(" (with %1)").arg(needed.join(QStringLiteral(" and ")));
+    if (!optional.isEmpty())
+        return QStringLiteral(" (%1 optional)").arg(optional.join(QStringLiteral(" and ")));
+    return {};
+}
+
 // --dial's kinds from the table of kinds, each with what it takes.
 QString description(const OptionSpec &o)
 {
@@ -347,10 +363,7 @@ QString description(const OptionSpec &o)
     for (const dial::DialKind &k : dial::dialKinds())
         kinds << QLatin1String(k.commandName) +
                      (k.otherName ? QStringLiteral(" or ") + QLatin1String(k.otherName) : QString()) +
-                     (k.takesTilt        ? QStringLiteral(" (with --facing and --tilt)")
-                      : k.facingOptional ? QStringLiteral(" (--facing optional)")
-                      : k.takesFacing    ? QStringLiteral(" (with --facing)")
-                                         : QString());
+                     settingsWanted(k);
     return text + kinds.join(QStringLiteral(", "));
 }
 

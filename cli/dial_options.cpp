@@ -1,6 +1,7 @@
 #include "dial_options.h"
 
 #include "field/dial_choices.h"
+#include "field/dial_setting_table.h"
 
 #include "dial/dial_kinds.h"
 #include "text/dial_measure.h"
@@ -8,6 +9,7 @@
 
 #include <QRegularExpression>
 
+#include <cmath>
 #include <limits>
 
 namespace orvane {
@@ -42,31 +44,12 @@ QString refused(const QCommandLineParser &p, const char *name, const QString &wa
     return QStringLiteral("%1 \"%2\": %3").arg(opt(name), p.value(QLatin1String(name)), wanted);
 }
 
-enum class KindsTaking { Any, Facing, Tilt, Plate, HalfWidth };
-
-bool takes(const dial::DialKind &k, KindsTaking taking)
-{
-    switch (taking) {
-    case KindsTaking::Any:
-        return true;
-    case KindsTaking::Facing:
-        return k.takesFacing;
-    case KindsTaking::Tilt:
-        return k.takesTilt;
-    case KindsTaking::Plate:
-        return k.takesPlate;
-    case KindsTaking::HalfWidth:
-        return k.takesHalfWidth;
-    }
-    return false;
-}
-
-// "horizontal or vertical": the kinds' names, or those that take a facing or a tilt.
-QString kindNames(KindsTaking taking = KindsTaking::Any)
+// "horizontal or vertical": the kinds' names, or those that take the setting.
+QString kindNames(std::optional<dial::DialSetting> taking = std::nullopt)
 {
     QStringList names;
     for (const dial::DialKind &k : dial::dialKinds())
-        if (takes(k, taking))
+        if (!taking || k.takes(*taking))
             names << QString::fromLatin1(k.commandName);
     const QString last = names.isEmpty() ? QString() : names.takeLast();
     return names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
@@ -86,107 +69,102 @@ QString measureFaultText(const QString &text, MeasureUnit unit, const QLocale &l
     return {};
 }
 
-// The option's refusal, with what is wrong with its text when it was not read.
-QString refusedMeasure(const QCommandLineParser &p, const char *name, MeasureUnit unit, const QString &wanted,
-                       const QLocale &locale)
+// The option that carries a setting, and how to give it; a number it could
+// not read says why first.
+QString rangeMessage(const QCommandLineParser &p, const SettingProblem &problem, const DialSettings &d,
+                     const QLocale &locale)
 {
-    return refused(p, name, measureFaultText(p.value(QLatin1String(name)), unit, locale) + wanted);
+    const SettingRow &row = settingRow(problem.setting);
+    const QString option = QLatin1String(row.option);
+    // Not given, and its default does not fit: the nodus height on a small plate.
+    if (!p.isSet(option))
+        return QStringLiteral("--plate \"%1\": the nodus height (%2 mm) must not exceed the plate's smaller side; "
+                              "give --%3")
+            .arg(p.value(QStringLiteral("plate")), QString::number(DialSettings{}.*row.value), option);
+    const QString fault = std::isnan(d.*row.value) ? measureFaultText(p.value(option), row.unit, locale) : QString();
+    return refused(
+        p, row.option,
+        fault +
+            QString::fromUtf8(row.wanted).arg(QString::number(problem.range.low), QString::number(problem.range.high)));
 }
 
-// The option that carries a setting, and how to give it.
-QString rangeMessage(const QCommandLineParser &p, const SettingProblem &problem, const QLocale &locale)
+// Each option refused by a kind that does not take its setting, or missing
+// for one that needs it, in the table's order.
+std::optional<QString> takenOptions(const QCommandLineParser &p, const dial::DialKind &kind)
 {
-    const auto low = QString::number(problem.range.low), high = QString::number(problem.range.high);
-    switch (problem.setting) {
-    case DialSetting::Facing:
-        return refusedMeasure(p, "facing", MeasureUnit::Degrees,
-                              QStringLiteral("give degrees from %1 to %2, from north through east").arg(low, high),
-                              locale);
-    case DialSetting::Tilt:
-        return refusedMeasure(p, "tilt", MeasureUnit::Degrees,
-                              QStringLiteral("give degrees from %1 (level) to %2 (looking down)").arg(low, high),
-                              locale);
-    case DialSetting::PlateWidth:
-    case DialSetting::PlateHeight:
-        return refused(p, "plate", QStringLiteral("each side must lie between %1 and %2 mm").arg(low, high));
-    case DialSetting::NodusHeight:
-        if (!p.isSet(QStringLiteral("nodus-height")))
-            return QStringLiteral("--plate \"%1\": the nodus height (%2 mm) must not exceed the plate's smaller side; "
-                                  "give --nodus-height")
-                .arg(p.value(QStringLiteral("plate")))
-                .arg(DialSettings{}.nodusHeight);
-        return refusedMeasure(p, "nodus-height", MeasureUnit::Millimetres,
-                              QStringLiteral("give mm from %1 to the plate's smaller side (%2)").arg(low, high),
-                              locale);
-    case DialSetting::HalfWidth:
-        return refusedMeasure(p, "half-width", MeasureUnit::Metres,
-                              QStringLiteral("give metres from %1 to %2").arg(low, high), locale);
+    for (const SettingRow &row : settingRows()) {
+        const bool given = p.isSet(QLatin1String(row.option));
+        if (!kind.takes(row.setting)) {
+            if (given)
+                return QStringLiteral("%1 is for --dial %2; %3 takes none")
+                    .arg(opt(row.option), kindNames(row.setting), aDialKind(kind));
+        } else if (!given && row.needs && !kind.mayOmit(row.setting)) {
+            return row.needs(kind);
+        }
     }
-    return {};
+    return std::nullopt;
+}
+
+// The settings an option gives: most one number, the plate its two sides.
+std::vector<const SettingRow *> rowsOf(const char *option)
+{
+    std::vector<const SettingRow *> rows;
+    for (const SettingRow &row : settingRows())
+        if (qstrcmp(row.option, option) == 0)
+            rows.push_back(&row);
+    return rows;
+}
+
+// The option's numbers into their settings, NaN for one not read; the
+// plate's "300x300", "300 mm x 300 mm" refused unless both sides are read.
+std::optional<QString> readOption(const QCommandLineParser &p, const std::vector<const SettingRow *> &rows,
+                                  DialOptions &d, const QLocale &locale)
+{
+    constexpr double kUnread = std::numeric_limits<double>::quiet_NaN();
+    const char *name = rows.front()->option;
+    const QString text = p.value(QLatin1String(name));
+    if (rows.size() == 1) {
+        const SettingRow &row = *rows.front();
+        d.*row.value =
+            (row.compass ? readFacing(text, locale) : readDialMeasure(text, row.unit, locale)).value_or(kUnread);
+        return std::nullopt;
+    }
+    const QString wanted = QStringLiteral("give the width and height in mm, such as 300x300");
+    const QStringList sides = text.split(QRegularExpression(QStringLiteral("[xX×]")));
+    if (sides.size() != qsizetype(rows.size()))
+        return refused(p, name, wanted);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const QString &side = sides[qsizetype(i)];
+        const std::optional<double> v = readDialMeasure(side, rows[i]->unit, locale);
+        if (!v)
+            return refused(p, name, measureFaultText(side, rows[i]->unit, locale) + wanted);
+        d.*rows[i]->value = *v;
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> readShape(const QCommandLineParser &p, const dial::DialKind &kind, DialOptions &d,
                                  const QLocale &locale)
 {
-    constexpr double kUnread = std::numeric_limits<double>::quiet_NaN();
-    const auto measure = [&p, &locale, kUnread](const char *name, MeasureUnit unit) {
-        return readDialMeasure(p.value(QLatin1String(name)), unit, locale).value_or(kUnread);
-    };
-    if (kind.takesFacing) {
-        if (!p.isSet(QStringLiteral("facing")) && !kind.facingOptional)
-            return QStringLiteral("--dial %1 needs --facing DEG, the direction the %2 faces from north "
-                                  "through east (180 = south)")
-                .arg(QLatin1String(kind.commandName),
-                     kind.takesTilt ? QStringLiteral("plane") : QStringLiteral("wall"));
-        d.facing = p.isSet(QStringLiteral("facing"))
-                       ? readFacing(p.value(QStringLiteral("facing")), locale).value_or(kUnread)
-                       : kUnread;
-    } else if (p.isSet(QStringLiteral("facing"))) {
-        return QStringLiteral("--facing is for --dial %1; %2 takes none")
-            .arg(kindNames(KindsTaking::Facing), aDialKind(kind));
-    }
-    if (kind.takesTilt) {
-        if (!p.isSet(QStringLiteral("tilt")))
-            return QStringLiteral("--dial %1 needs --tilt DEG, the angle from the zenith to the face's outward "
-                                  "normal (0 level, 90 upright, 180 looking down)")
-                .arg(QLatin1String(kind.commandName));
-        d.tilt = measure("tilt", MeasureUnit::Degrees);
-    } else if (p.isSet(QStringLiteral("tilt"))) {
-        return QStringLiteral("--tilt is for --dial %1; %2 takes none")
-            .arg(kindNames(KindsTaking::Tilt), aDialKind(kind));
-    }
-
-    for (const auto &[name, taking] : {std::pair{"plate", KindsTaking::Plate},
-                                       {"nodus-height", KindsTaking::Plate},
-                                       {"half-width", KindsTaking::HalfWidth}})
-        if (p.isSet(QLatin1String(name)) && !takes(kind, taking))
-            return QStringLiteral("%1 is for --dial %2; %3 takes none")
-                .arg(opt(name), kindNames(taking), aDialKind(kind));
-    if (p.isSet(QStringLiteral("half-width")))
-        d.halfWidth = measure("half-width", MeasureUnit::Metres);
-
-    if (p.isSet(QStringLiteral("plate"))) {
-        // Each side read as --nodus-height is: "300x300", "300 mm x 300 mm".
-        const QStringList sides = p.value(QStringLiteral("plate")).split(QRegularExpression(QStringLiteral("[xX×]")));
-        const auto side = [&](int i) {
-            return sides.size() == 2 ? readDialMeasure(sides[i], MeasureUnit::Millimetres, locale)
-                                     : std::optional<double>();
-        };
-        const std::optional<double> w = side(0), h = side(1);
-        if (!w || !h) {
-            const QString fault = sides.size() != 2 ? QString()
-                                  : w               ? measureFaultText(sides[1], MeasureUnit::Millimetres, locale)
-                                                    : measureFaultText(sides[0], MeasureUnit::Millimetres, locale);
-            return refused(p, "plate", fault + QStringLiteral("give the width and height in mm, such as 300x300"));
+    if (const std::optional<QString> message = takenOptions(p, kind))
+        return message;
+    for (const SettingRow &row : settingRows()) {
+        const std::vector<const SettingRow *> rows = rowsOf(row.option);
+        if (rows.front() != &row || !kind.takes(row.setting))
+            continue; // each option once, for a kind that takes it
+        if (p.isSet(QLatin1String(row.option))) {
+            if (const std::optional<QString> message = readOption(p, rows, d, locale))
+                return message;
+            // Given but not read: refused, not taken for the kind's own.
+            if (kind.mayOmit(row.setting) && std::isnan(d.*row.value))
+                return rangeMessage(p, {row.setting, row.range(d)}, d, locale);
+        } else if (row.needs) {
+            d.*row.value = std::numeric_limits<double>::quiet_NaN(); // the kind's own
         }
-        d.plateWidth = *w;
-        d.plateHeight = *h;
     }
-    if (p.isSet(QStringLiteral("nodus-height")))
-        d.nodusHeight = measure("nodus-height", MeasureUnit::Millimetres);
     const std::vector<SettingProblem> problems = checkDialSettings(d);
     if (!problems.empty())
-        return rangeMessage(p, problems.front(), locale);
+        return rangeMessage(p, problems.front(), d, locale);
     return std::nullopt;
 }
 

@@ -9,6 +9,7 @@
 #include "angles/angles.h"
 #include "dial/dxf_writer.h"
 #include "dial/svg_writer.h"
+#include "field/dial_setting_table.h"
 #include "field/ground_staking.h"
 #include "forms/spoken_text.h"
 #include "print/dial_pages.h"
@@ -50,25 +51,10 @@ double typed(const QLineEdit *box, MeasureUnit unit)
 QString problemText(const SettingProblem &problem)
 {
     const QLocale locale;
-    const auto range = [&](const QString &what, const QString &unit) {
-        return QStringLiteral("Type %1 from %2 to %3 %4.")
-            .arg(what, reportNumberText(problem.range.low, locale), reportNumberText(problem.range.high, locale), unit);
-    };
-    switch (problem.setting) {
-    case DialSetting::Facing:
-        return range(QStringLiteral("a facing"), QStringLiteral("degrees"));
-    case DialSetting::Tilt:
-        return range(QStringLiteral("a tilt"), QStringLiteral("degrees"));
-    case DialSetting::PlateWidth:
-        return range(QStringLiteral("a width"), QStringLiteral("mm"));
-    case DialSetting::PlateHeight:
-        return range(QStringLiteral("a height"), QStringLiteral("mm"));
-    case DialSetting::NodusHeight:
-        return range(QStringLiteral("a height"), QStringLiteral("mm (the plate's smaller side)"));
-    case DialSetting::HalfWidth:
-        return range(QStringLiteral("a half-width"), QStringLiteral("m"));
-    }
-    return {};
+    const SettingRow &row = settingRow(problem.setting);
+    return QStringLiteral("Type %1 from %2 to %3 %4.")
+        .arg(QLatin1String(row.typeWhat), reportNumberText(problem.range.low, locale),
+             reportNumberText(problem.range.high, locale), QLatin1String(row.typeUnit));
 }
 
 // Each row's cells, the first `leftColumns` aligned left. A reader names the
@@ -89,8 +75,8 @@ void fillRows(QTableWidget *table, const QList<QStringList> &rows, int leftColum
 FrmDialDesigner::FrmDialDesigner(QWidget *parent) : QWidget(parent)
 {
     buildControls();
-    for (QLineEdit *e : {txtFacing, txtTilt, txtNodus, txtWidth, txtHeight, txtHalfWidth})
-        connect(e, &QLineEdit::textChanged, this, &FrmDialDesigner::redraw);
+    for (const auto &[setting, b] : settingBoxes)
+        connect(b.box, &QLineEdit::textChanged, this, &FrmDialDesigner::redraw);
     for (QComboBox *c : {cboType, cboStep, cboTime, cboDateLines})
         connect(c, &QComboBox::currentIndexChanged, this, &FrmDialDesigner::redraw);
     connect(cmdPrintDial, &QPushButton::clicked, this, [this] { say(lblStatus, printPage(this, pageJob())); });
@@ -122,7 +108,7 @@ void FrmDialDesigner::setWallFacing(double degrees)
 {
     // The kind first: a greyed box would not keep the facing.
     cboType->setCurrentIndex(cboType->findData(QString::fromLatin1(dial::wallDialKind().commandName)));
-    txtFacing->setText(reportNumberText(degrees, QLocale()));
+    box(DialSetting::Facing)->setText(reportNumberText(degrees, QLocale()));
 }
 
 void FrmDialDesigner::setSvgWriter(std::function<bool(const QString &, const DialDesign &)> writer)
@@ -139,12 +125,8 @@ DialSettings FrmDialDesigner::typedSettings() const
     s.stepMinutes = cboStep->currentData().toInt();
     s.time = cboTime->currentData().value<dial::DialTime>();
     s.dateLines = cboDateLines->currentData().value<DateLineChoice>();
-    s.plateWidth = typed(txtWidth, MeasureUnit::Millimetres);
-    s.plateHeight = typed(txtHeight, MeasureUnit::Millimetres);
-    s.nodusHeight = typed(txtNodus, MeasureUnit::Millimetres);
-    s.facing = typed(txtFacing, MeasureUnit::Degrees);
-    s.tilt = typed(txtTilt, MeasureUnit::Degrees);
-    s.halfWidth = typed(txtHalfWidth, MeasureUnit::Metres);
+    for (const SettingRow &row : settingRows())
+        s.*row.value = typed(box(row.setting), row.unit);
     return s;
 }
 
@@ -153,7 +135,7 @@ std::optional<DialSettings> FrmDialDesigner::settings() const
     DialSettings s = typedSettings();
     if (!checkDialSettings(s).empty())
         return std::nullopt;
-    s.facing = dial::dialKind(s.type).takesFacing ? angles::wrap360(s.facing) : DialSettings{}.facing;
+    s.facing = dial::dialKind(s.type).takes(DialSetting::Facing) ? angles::wrap360(s.facing) : DialSettings{}.facing;
     return s;
 }
 
@@ -236,12 +218,11 @@ void FrmDialDesigner::showKind(const dial::DialKind &kind, const DialSettings &t
     const QLocale locale;
     const auto figure = [&locale](double v) { return reportNumberText(std::round(v * 100) / 100, locale); };
     const bool level = std::fabs(std::sin(angles::radians(face.tilt))) < 1e-9;
-    holdBox(txtFacing, kind.takesFacing, level ? QString() : figure(face.facing));
-    holdBox(txtTilt, kind.takesTilt, figure(face.tilt));
-    for (QLineEdit *e : {txtNodus, txtWidth, txtHeight})
-        holdBox(e, kind.takesPlate, QString());
-    holdBox(txtHalfWidth, kind.takesHalfWidth, QString());
-    const bool ground = kind.takesHalfWidth;
+    for (const SettingRow &row : settingRows()) {
+        const bool shown = row.faceValue && !(row.compass && level); // a level face looks nowhere
+        holdBox(box(row.setting), kind.takes(row.setting), shown ? figure(face.*row.faceValue) : QString());
+    }
+    const bool ground = kind.takes(DialSetting::HalfWidth);
     showOwnTable(ground);
     lblStakingSteps->setVisible(ground);
     sideView->setVisible(!ground); // no face or style to show
@@ -250,18 +231,11 @@ void FrmDialDesigner::showKind(const dial::DialKind &kind, const DialSettings &t
 // Each box's own problem beside it, from the one check.
 void FrmDialDesigner::showProblems(const std::vector<SettingProblem> &problems)
 {
-    const std::pair<DialSetting, std::pair<QLineEdit *, QLabel *>> boxes[] = {
-        {DialSetting::Facing, {txtFacing, lblFacingProblem}},
-        {DialSetting::Tilt, {txtTilt, lblTiltProblem}},
-        {DialSetting::PlateWidth, {txtWidth, lblWidthProblem}},
-        {DialSetting::PlateHeight, {txtHeight, lblHeightProblem}},
-        {DialSetting::NodusHeight, {txtNodus, lblNodusProblem}},
-        {DialSetting::HalfWidth, {txtHalfWidth, lblHalfWidthProblem}}};
-    for (const auto &[setting, box] : boxes) {
+    for (const auto &[setting, b] : settingBoxes) {
         const DialSetting which = setting; // clang 14 captures no structured binding
         const auto problem = std::find_if(problems.begin(), problems.end(),
                                           [which](const SettingProblem &p) { return p.setting == which; });
-        showProblem(box.first, box.second, problem == problems.end() ? QString() : problemText(*problem));
+        showProblem(b.box, b.problem, problem == problems.end() ? QString() : problemText(*problem));
     }
 }
 

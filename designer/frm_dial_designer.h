@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 #include <optional>
 
 class QComboBox;
@@ -90,19 +91,14 @@ private:
 
     QLabel *lblSite = nullptr;
     QComboBox *cboType = nullptr;
-    QLineEdit *txtFacing = nullptr;
-    QLabel *lblFacingProblem = nullptr;
-    QLineEdit *txtTilt = nullptr;
-    QLabel *lblTiltProblem = nullptr;
+    // A box for each number of the settings' table, its refusal beside it.
+    struct SettingBox {
+        QLineEdit *box = nullptr;
+        QLabel *problem = nullptr;
+    };
+    std::map<DialSetting, SettingBox> settingBoxes;
+    QLineEdit *box(DialSetting setting) const { return settingBoxes.at(setting).box; }
     PlaneSideView *sideView = nullptr;
-    QLineEdit *txtNodus = nullptr;
-    QLabel *lblNodusProblem = nullptr;
-    QLineEdit *txtWidth = nullptr;
-    QLabel *lblWidthProblem = nullptr;
-    QLineEdit *txtHeight = nullptr;
-    QLabel *lblHeightProblem = nullptr;
-    QLineEdit *txtHalfWidth = nullptr;
-    QLabel *lblHalfWidthProblem = nullptr;
     QComboBox *cboStep = nullptr;
     QComboBox *cboTime = nullptr;
     QComboBox *cboDateLines = nullptr;

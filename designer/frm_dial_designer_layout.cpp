@@ -2,6 +2,7 @@
 #include "frm_dial_designer.h"
 
 #include "field/dial_choices.h"
+#include "field/dial_setting_table.h"
 
 #include "dial/dial_kinds.h"
 
@@ -39,6 +40,18 @@ QLineEdit *numberBox(QWidget *parent, const char *name, const QString &text)
     box->setText(text);
     box->setMaximumWidth(90);
     return box;
+}
+
+// The form's order of the settings' boxes: the face's orientation above
+// its side view, then its size, the nodus first.
+constexpr DialSetting kAboveSideView[] = {DialSetting::Facing, DialSetting::Tilt};
+constexpr DialSetting kBelowSideView[] = {DialSetting::NodusHeight, DialSetting::PlateWidth, DialSetting::PlateHeight,
+                                          DialSetting::HalfWidth};
+
+// "txtFacing", "lblFacingProblem": a setting's widget by its row's name.
+QByteArray widgetName(const char *prefix, const SettingRow &row, const char *suffix = "")
+{
+    return QByteArray(prefix) + row.name + suffix;
 }
 
 // Where a refused number is explained, beside its box.
@@ -151,27 +164,21 @@ void FrmDialDesigner::buildInputs()
     cboType = namedWidget<SpokenComboBox>(this, "cboType");
     for (const dial::DialKind &kind : dial::dialKinds())
         cboType->addItem(QString::fromUtf8(kind.windowName), QString::fromLatin1(kind.commandName));
-    txtFacing = numberBox(this, "txtFacing", QStringLiteral("180"));
-    txtFacing->setAccessibleDescription(QStringLiteral(
-        "The direction the face looks out to (a wall's outward direction), degrees from north through east"));
-    lblFacingProblem = problemLabel(this, "lblFacingProblem");
-    txtTilt = numberBox(this, "txtTilt", QStringLiteral("90"));
-    txtTilt->setAccessibleDescription(QStringLiteral(
-        "The angle from the zenith to the face's outward normal: 0 level, 90 upright, over 90 leaning over"));
-    lblTiltProblem = problemLabel(this, "lblTiltProblem");
+    // Each setting's box with its default, the side view after the face's orientation.
+    const auto addBoxes = [this](const auto &settings) {
+        for (DialSetting setting : settings) {
+            const SettingRow &row = settingRow(setting);
+            SettingBox &b = settingBoxes[setting];
+            b.box = numberBox(this, widgetName("txt", row).constData(), QString::number(DialSettings{}.*row.value));
+            if (row.description)
+                b.box->setAccessibleDescription(QString::fromUtf8(row.description));
+            b.problem = problemLabel(this, widgetName("lbl", row, "Problem").constData());
+            tellFocusFirst(b.box);
+        }
+    };
+    addBoxes(kAboveSideView);
     sideView = namedWidget<PlaneSideView>(this, "planeSideView");
-    txtNodus = numberBox(this, "txtNodus", QStringLiteral("100"));
-    lblNodusProblem = problemLabel(this, "lblNodusProblem");
-    txtWidth = numberBox(this, "txtWidth", QStringLiteral("300"));
-    lblWidthProblem = problemLabel(this, "lblWidthProblem");
-    txtHeight = numberBox(this, "txtHeight", QStringLiteral("300"));
-    lblHeightProblem = problemLabel(this, "lblHeightProblem");
-    txtHalfWidth = numberBox(this, "txtHalfWidth", QStringLiteral("2.5"));
-    txtHalfWidth->setAccessibleDescription(
-        QStringLiteral("For a dial on the ground: half its width east to west, from the centre to the 6 o'clock mark"));
-    lblHalfWidthProblem = problemLabel(this, "lblHalfWidthProblem");
-    for (QLineEdit *box : {txtFacing, txtTilt, txtNodus, txtWidth, txtHeight, txtHalfWidth})
-        tellFocusFirst(box);
+    addBoxes(kBelowSideView);
     cboStep = namedWidget<SpokenComboBox>(this, "cboStep");
     for (const auto &c : kHourSteps)
         cboStep->addItem(QString::fromUtf8(c.shown), c.value);
@@ -198,13 +205,16 @@ QGridLayout *FrmDialDesigner::inputForm()
         ++row;
     };
     add("lblType", QStringLiteral("Dial &type:"), cboType);
-    add("lblFacing", QStringLiteral("&Facing (degrees):"), txtFacing, lblFacingProblem);
-    add("lblTilt", QStringLiteral("Tilt from the &zenith (degrees):"), txtTilt, lblTiltProblem);
+    const auto addBoxes = [&](const auto &settings) {
+        for (DialSetting setting : settings) {
+            const SettingRow &r = settingRow(setting);
+            add(widgetName("lbl", r).constData(), QString::fromUtf8(r.caption), box(setting),
+                settingBoxes.at(setting).problem);
+        }
+    };
+    addBoxes(kAboveSideView);
     form->addWidget(sideView, row++, 1, 1, 2, Qt::AlignLeft);
-    add("lblNodus", QStringLiteral("&Nodus height (mm):"), txtNodus, lblNodusProblem);
-    add("lblWidth", QStringLiteral("Plate &width (mm):"), txtWidth, lblWidthProblem);
-    add("lblHeight", QStringLiteral("Plate h&eight (mm):"), txtHeight, lblHeightProblem);
-    add("lblHalfWidth", QStringLiteral("Half-width on the gro&und (m):"), txtHalfWidth, lblHalfWidthProblem);
+    addBoxes(kBelowSideView);
     add("lblStep", QStringLiteral("&Hour lines every:"), cboStep);
     add("lblTime", QStringLiteral("T&ime:"), cboTime);
     add("lblDateLines", QStringLiteral("Date &lines:"), cboDateLines);
@@ -310,11 +320,16 @@ QHBoxLayout *FrmDialDesigner::bodyLayout(const QFont &bold)
 // The keyboard walks the inputs top to bottom, then the table and the buttons.
 void FrmDialDesigner::setKeyboardOrder()
 {
-    QWidget *order[] = {cboType,      txtFacing,    txtTilt,    sideView,   txtNodus,        txtWidth,
-                        txtHeight,    txtHalfWidth, cboStep,    cboTime,    cboDateLines,    tabTables,
-                        tblHours,     tblStaking,   cardGraph,  tblCard,    preview,         lblStakingSteps,
-                        cmdPrintDial, cmdSavePdf,   cmdSaveSvg, cmdSaveDxf, cmdCloseDesigner};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    std::vector<QWidget *> order{cboType};
+    for (DialSetting setting : kAboveSideView)
+        order.push_back(box(setting));
+    order.push_back(sideView);
+    for (DialSetting setting : kBelowSideView)
+        order.push_back(box(setting));
+    order.insert(order.end(),
+                 {cboStep, cboTime, cboDateLines, tabTables, tblHours, tblStaking, cardGraph, tblCard, preview,
+                  lblStakingSteps, cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdSaveDxf, cmdCloseDesigner});
+    for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 

@@ -5,6 +5,7 @@
 
 #include "angles/angles.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane::dial {
@@ -91,6 +92,16 @@ PlatePoint noonShadow(const DialInput &input)
     return onPlate(f, (pn > 0 ? 1 : -1) * dot(e, f.normal) * f.pole - std::fabs(pn) * e);
 }
 
+// The face's own settings, then the plate's and the nodus's as a plain
+// entry has them.
+std::vector<DialSetting> withPlate(std::initializer_list<DialSetting> own)
+{
+    std::vector<DialSetting> settings(own);
+    const std::vector<DialSetting> plate = DialKind{}.settings;
+    settings.insert(settings.end(), plate.begin(), plate.end());
+    return settings;
+}
+
 } // namespace
 
 const std::vector<DialKind> &dialKinds()
@@ -111,7 +122,7 @@ const std::vector<DialKind> &dialKinds()
          .commandName = "vertical",
          .windowName = "Vertical",
          .title = "Vertical dial",
-         .takesFacing = true,
+         .settings = withPlate({DialSetting::Facing}),
          .xWord = "right",
          .yWord = "up",
          .reference = "the vertical",
@@ -124,14 +135,13 @@ const std::vector<DialKind> &dialKinds()
          .otherName = "reclining",
          .windowName = "Reclining or inclining (any plane)",
          .title = "Plane dial",
-         .takesFacing = true,
-         .takesTilt = true,
+         .settings = withPlate({DialSetting::Facing, DialSetting::Tilt}),
          .faces = oneFace},
         {.type = DialType::Polar,
          .commandName = "polar",
          .windowName = "Polar",
          .title = "Polar dial",
-         .takesFacing = true,
+         .settings = withPlate({DialSetting::Facing}),
          .facingOptional = true,
          .faces = polarFace},
         {.type = DialType::Equatorial,
@@ -143,6 +153,7 @@ const std::vector<DialKind> &dialKinds()
          .commandName = "analemmatic",
          .windowName = "Analemmatic (a person is the gnomon)",
          .title = "Analemmatic dial",
+         .settings = {DialSetting::HalfWidth},
          .xWord = "east",
          .yWord = "north",
          .reference = "the meridian",
@@ -155,14 +166,17 @@ const std::vector<DialKind> &dialKinds()
          .plate = groundPlate,
          .dateLine = groundDateTick,
          .report = groundReport,
-         .takesPlate = false,
-         .takesHalfWidth = true,
          .minLatitude = kGroundMinLatitude,
          .maxLatitude = kGroundMaxLatitude,
          .latitudeReason =
              "its ellipse flattens to a line near the equator, and its date scale to a point near a pole"},
     };
     return kinds;
+}
+
+bool DialKind::takes(DialSetting setting) const
+{
+    return std::find(settings.begin(), settings.end(), setting) != settings.end();
 }
 
 const DialKind &dialKind(DialType type)

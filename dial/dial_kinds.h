@@ -5,6 +5,7 @@
 // new kind is a new entry with its layout and drawing.
 #include "dial/dial_face.h"
 #include "dial/dial_layout.h"
+#include "dial/dial_setting.h"
 #include "dial/plane_drawing.h"
 #include "dial/plane_report.h"
 #include "dial/plate.h"
@@ -21,9 +22,10 @@ struct DialKind {
     const char *otherName = nullptr; // another value --dial takes for it, or null
     const char *windowName;          // the designer's chooser: "Vertical"
     const char *title;               // "Vertical dial", followed by the facing and the tilt when it takes them
-    bool takesFacing = false;        // the face's facing, degrees from north through east
-    bool facingOptional = false;     // ... which has a default
-    bool takesTilt = false;          // the face's tilt from the zenith, degrees
+    // The settings it takes; a plate's size and the nodus's height unless
+    // the entry says otherwise.
+    std::vector<DialSetting> settings = {DialSetting::PlateWidth, DialSetting::PlateHeight, DialSetting::NodusHeight};
+    bool facingOptional = false; // the facing, when taken, has a default
     // The plate's axes and the hour lines' reference, as the tables name
     // them; a face read from in front, y up its slope, unless the entry says
     // otherwise.
@@ -45,12 +47,14 @@ struct DialKind {
     std::vector<Polyline> (*dateLine)(const DialInput &, double declinationDeg) = orvane::dial::dateLine;
     // The figures, tables and steps every answer writes.
     Report (*report)(const ReportInput &) = planeReport;
-    bool takesPlate = true;      // a plate's size and the nodus's height (mm)
-    bool takesHalfWidth = false; // an ellipse's half-width on the ground (m)
     // Where it can be laid out: |latitude| from minLatitude to maxLatitude,
     // and the reason when not.
     double minLatitude = 0, maxLatitude = 90;
     const char *latitudeReason = nullptr;
+
+    bool takes(DialSetting setting) const;
+    // Taken, and may be left out (NaN) for the kind's own.
+    bool mayOmit(DialSetting setting) const { return setting == DialSetting::Facing && facingOptional; }
 };
 
 // Every kind, in the order the chooser and the help list them.

@@ -100,7 +100,7 @@ void faceText(std::vector<TextBlock> &text, const DialFace &face, const ReportIn
     if (face.input.tilt != 0)
         f.emplace_back(face.input.tilt == 90 ? "the wall faces" : "the face looks", Value::num(face.input.facing, 3));
     // A kind whose tilt is given, or a face neither level nor upright, says its tilt.
-    if (in.kind->takesTilt || (face.input.tilt != 0 && face.input.tilt != 90))
+    if (in.kind->takes(DialSetting::Tilt) || (face.input.tilt != 0 && face.input.tilt != 90))
         f.emplace_back("tilt from the zenith", Value::num(face.input.tilt, 3));
     f.emplace_back("nodus height", Value::words("%1 mm", {Value::num(face.input.nodusHeight, 1)}));
     f.emplace_back("plate",

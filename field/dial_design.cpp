@@ -116,9 +116,9 @@ QString siteText(double latitude, double longitude, const QLocale &locale)
 QString dialKindTitle(const dial::DialKind &kind, double facing, double tilt, const QLocale &locale)
 {
     QString title = QString::fromUtf8(kind.title);
-    if (kind.takesFacing && !std::isnan(facing))
+    if (kind.takes(DialSetting::Facing) && !std::isnan(facing))
         title += QStringLiteral(" facing %1°").arg(reportNumberText(facing, locale));
-    if (kind.takesTilt)
+    if (kind.takes(DialSetting::Tilt))
         title += QStringLiteral(", tilt %1°").arg(reportNumberText(tilt, locale));
     return title;
 }
@@ -205,7 +205,7 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     kind.replace(QStringLiteral(" dial"), QString());
     kind.replace(QStringLiteral(" facing"), QStringLiteral(", facing"));
     const QString size =
-        d.kind->takesPlate
+        d.kind->takes(DialSetting::NodusHeight)
             ? QStringLiteral("nodus %1 mm above the plate").arg(reportNumberText(settings.nodusHeight, locale))
             : QStringLiteral("half-width %1 m").arg(reportNumberText(settings.halfWidth, locale));
     d.dialLine = QStringLiteral("Dial: %1, %2, %3").arg(kind.left(1).toLower() + kind.mid(1), size, d.notes.last());

@@ -1,76 +1,26 @@
 #include "dial_settings.h"
+#include "dial_setting_table.h"
 
 #include "dial/dial_kinds.h"
-#include "dial/plate.h"
 #include "text/wording.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace orvane {
 
-namespace {
-
-double valueOf(DialSetting setting, const DialSettings &s)
-{
-    switch (setting) {
-    case DialSetting::Facing:
-        return s.facing;
-    case DialSetting::Tilt:
-        return s.tilt;
-    case DialSetting::PlateWidth:
-        return s.plateWidth;
-    case DialSetting::PlateHeight:
-        return s.plateHeight;
-    case DialSetting::NodusHeight:
-        return s.nodusHeight;
-    case DialSetting::HalfWidth:
-        return s.halfWidth;
-    }
-    return 0;
-}
-
-} // namespace
-
-SettingRange settingRange(DialSetting setting, const DialSettings &s)
-{
-    switch (setting) {
-    case DialSetting::Facing:
-        return {0, 360};
-    case DialSetting::Tilt:
-        return {0, 180};
-    case DialSetting::PlateWidth:
-    case DialSetting::PlateHeight:
-        return {dial::kMinPlateSide, dial::kMaxPlateSide};
-    case DialSetting::NodusHeight: {
-        const SettingRange side{dial::kMinPlateSide, dial::kMaxPlateSide};
-        const double width = side.holds(s.plateWidth) ? s.plateWidth : dial::kMaxPlateSide;
-        const double height = side.holds(s.plateHeight) ? s.plateHeight : dial::kMaxPlateSide;
-        return {dial::kMinNodusHeight, std::min(width, height)};
-    }
-    case DialSetting::HalfWidth:
-        return {dial::kMinHalfWidth, dial::kMaxHalfWidth};
-    }
-    return {};
-}
+SettingRange settingRange(DialSetting setting, const DialSettings &s) { return settingRow(setting).range(s); }
 
 std::vector<SettingProblem> checkDialSettings(const DialSettings &s)
 {
     std::vector<SettingProblem> problems;
     const dial::DialKind &kind = dial::dialKind(s.type);
-    for (DialSetting setting : {DialSetting::Facing, DialSetting::Tilt, DialSetting::PlateWidth,
-                                DialSetting::PlateHeight, DialSetting::NodusHeight, DialSetting::HalfWidth}) {
-        if (setting == DialSetting::Facing && (!kind.takesFacing || (kind.facingOptional && std::isnan(s.facing))))
+    for (const SettingRow &row : settingRows()) {
+        const double value = s.*row.value;
+        if (!kind.takes(row.setting) || (kind.mayOmit(row.setting) && std::isnan(value)))
             continue;
-        if (setting == DialSetting::Tilt && !kind.takesTilt)
-            continue;
-        if (setting == DialSetting::HalfWidth
-                ? !kind.takesHalfWidth
-                : setting != DialSetting::Facing && setting != DialSetting::Tilt && !kind.takesPlate)
-            continue;
-        const SettingRange range = settingRange(setting, s);
-        if (!range.holds(valueOf(setting, s)))
-            problems.push_back({setting, range});
+        const SettingRange range = row.range(s);
+        if (!range.holds(value))
+            problems.push_back({row.setting, range});
     }
     return problems;
 }
@@ -100,8 +50,9 @@ std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettin
     given.latitude = site.latitude;
     given.longitude = site.longitude;
     given.type = settings.type;
-    given.facing = kind.takesFacing ? settings.facing : 180;
-    given.tilt = kind.takesTilt ? settings.tilt : 0;
+    // A kind that takes no facing or tilt works its face out from the input's own.
+    given.facing = kind.takes(DialSetting::Facing) ? settings.facing : dial::DialInput{}.facing;
+    given.tilt = kind.takes(DialSetting::Tilt) ? settings.tilt : dial::DialInput{}.tilt;
     given.nodusHeight = settings.nodusHeight;
     given.stepMinutes = settings.stepMinutes;
     given.time = settings.time;

@@ -6,6 +6,7 @@
 #include "dial_dates.h"
 
 #include "dial/dial_kinds.h"
+#include "dial/dial_setting.h"
 #include "text/accepted_site.h"
 
 #include <vector>
@@ -25,8 +26,7 @@ struct DialSettings {
     DateLineChoice dateLines = DateLineChoice::Solstices;
 };
 
-// The settings a number is typed for, in the order they are checked.
-enum class DialSetting { Facing, Tilt, PlateWidth, PlateHeight, NodusHeight, HalfWidth };
+using dial::DialSetting;
 
 struct SettingRange {
     double low = 0;

@@ -75,6 +75,14 @@ private slots:
         QTest::newRow("vertical without a facing") << site({"--dial", "vertical"}) << "--dial vertical needs --facing";
         QTest::newRow("facing over 360") << site({"--dial", "vertical", "--facing", "360.5"})
                                          << "--facing \"360.5\": give";
+        QTest::newRow("polar facing over 360, not its own facing")
+            << site({"--dial", "polar", "--facing", "361"}) << "--facing \"361\": give degrees from 0 to 360";
+        QTest::newRow("polar facing unread, not its own facing")
+            << site({"--dial", "polar", "--facing", "south"}) << "--facing \"south\": not a number";
+        QTest::newRow("plane without a tilt")
+            << site({"--dial", "plane", "--facing", "200"}) << "--dial plane needs --tilt";
+        QTest::newRow("tilt on a polar dial")
+            << site({"--dial", "polar", "--tilt", "30"}) << "--tilt is for --dial plane;";
         QTest::newRow("facing on a horizontal dial")
             << site({"--dial", "horizontal", "--facing", "180"}) << "--facing is for --dial vertical";
         QTest::newRow("plate under 50 mm")

@@ -93,7 +93,8 @@ private slots:
         } sites[] = {{"40.655 N", 40.655}, {"33.9 S", -33.9}, {"the equator", 0}};
         for (const dial::DialKind &k : dial::dialKinds())
             for (const auto &site : sites)
-                for (double facing : k.takesFacing ? std::vector<double>{200, 90} : std::vector<double>{180})
+                for (double facing :
+                     k.takes(dial::DialSetting::Facing) ? std::vector<double>{200, 90} : std::vector<double>{180})
                     QTest::addRow("%s, %s, facing %g", k.commandName, site.name, facing)
                         << QString::fromLatin1(k.commandName) << site.latitude << facing;
     }

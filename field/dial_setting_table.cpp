@@ -1,0 +1,129 @@
+#include "dial_setting_table.h"
+
+#include "dial/dial_kinds.h"
+#include "dial/plate.h"
+
+#include <algorithm>
+
+namespace orvane {
+
+namespace {
+
+SettingRange plateSide(const DialSettings &) { return {dial::kMinPlateSide, dial::kMaxPlateSide}; }
+
+// Up to the plate's smaller side; a side refused itself counts as the
+// largest, so that only the side is refused.
+SettingRange nodusHeight(const DialSettings &s)
+{
+    const SettingRange side = plateSide(s);
+    const double width = side.holds(s.plateWidth) ? s.plateWidth : dial::kMaxPlateSide;
+    const double height = side.holds(s.plateHeight) ? s.plateHeight : dial::kMaxPlateSide;
+    return {dial::kMinNodusHeight, std::min(width, height)};
+}
+
+} // namespace
+
+const std::vector<SettingRow> &settingRows()
+{
+    static const std::vector<SettingRow> rows{
+        {.setting = DialSetting::Facing,
+         .value = &DialSettings::facing,
+         .unit = MeasureUnit::Degrees,
+         .range =
+             [](const DialSettings &) {
+                 return SettingRange{0, 360};
+             },
+         .compass = true,
+         .option = "facing",
+         .wanted = "give degrees from %1 to %2, from north through east",
+         .needs =
+             [](const dial::DialKind &kind) {
+                 return QStringLiteral("--dial %1 needs --facing DEG, the direction the %2 faces from north "
+                                       "through east (180 = south)")
+                     .arg(QLatin1String(kind.commandName),
+                          kind.takes(DialSetting::Tilt) ? QStringLiteral("plane") : QStringLiteral("wall"));
+             },
+         .name = "Facing",
+         .caption = "&Facing (degrees):",
+         .description =
+             "The direction the face looks out to (a wall's outward direction), degrees from north through east",
+         .faceValue = &dial::DialInput::facing,
+         .typeWhat = "a facing",
+         .typeUnit = "degrees"},
+        {.setting = DialSetting::Tilt,
+         .value = &DialSettings::tilt,
+         .unit = MeasureUnit::Degrees,
+         .range =
+             [](const DialSettings &) {
+                 return SettingRange{0, 180};
+             },
+         .option = "tilt",
+         .wanted = "give degrees from %1 (level) to %2 (looking down)",
+         .needs =
+             [](const dial::DialKind &kind) {
+                 return QStringLiteral("--dial %1 needs --tilt DEG, the angle from the zenith to the face's outward "
+                                       "normal (0 level, 90 upright, 180 looking down)")
+                     .arg(QLatin1String(kind.commandName));
+             },
+         .name = "Tilt",
+         .caption = "Tilt from the &zenith (degrees):",
+         .description =
+             "The angle from the zenith to the face's outward normal: 0 level, 90 upright, over 90 leaning over",
+         .faceValue = &dial::DialInput::tilt,
+         .typeWhat = "a tilt",
+         .typeUnit = "degrees"},
+        {.setting = DialSetting::PlateWidth,
+         .value = &DialSettings::plateWidth,
+         .unit = MeasureUnit::Millimetres,
+         .range = plateSide,
+         .option = "plate",
+         .wanted = "each side must lie between %1 and %2 mm",
+         .name = "Width",
+         .caption = "Plate &width (mm):",
+         .typeWhat = "a width",
+         .typeUnit = "mm"},
+        {.setting = DialSetting::PlateHeight,
+         .value = &DialSettings::plateHeight,
+         .unit = MeasureUnit::Millimetres,
+         .range = plateSide,
+         .option = "plate",
+         .wanted = "each side must lie between %1 and %2 mm",
+         .name = "Height",
+         .caption = "Plate h&eight (mm):",
+         .typeWhat = "a height",
+         .typeUnit = "mm"},
+        {.setting = DialSetting::NodusHeight,
+         .value = &DialSettings::nodusHeight,
+         .unit = MeasureUnit::Millimetres,
+         .range = nodusHeight,
+         .option = "nodus-height",
+         .wanted = "give mm from %1 to the plate's smaller side (%2)",
+         .name = "Nodus",
+         .caption = "&Nodus height (mm):",
+         .typeWhat = "a height",
+         .typeUnit = "mm (the plate's smaller side)"},
+        {.setting = DialSetting::HalfWidth,
+         .value = &DialSettings::halfWidth,
+         .unit = MeasureUnit::Metres,
+         .range =
+             [](const DialSettings &) {
+                 return SettingRange{dial::kMinHalfWidth, dial::kMaxHalfWidth};
+             },
+         .option = "half-width",
+         .wanted = "give metres from %1 to %2",
+         .name = "HalfWidth",
+         .caption = "Half-width on the gro&und (m):",
+         .description = "For a dial on the ground: half its width east to west, from the centre to the 6 o'clock mark",
+         .typeWhat = "a half-width",
+         .typeUnit = "m"},
+    };
+    return rows;
+}
+
+const SettingRow &settingRow(DialSetting setting)
+{
+    const std::vector<SettingRow> &rows = settingRows();
+    return *std::find_if(rows.begin(), rows.end(), [setting](const SettingRow &r) { return r.setting == setting; });
+}
+
+} // namespace orvane
