@@ -72,7 +72,7 @@ void groundJson(JsonWriter &w, const DialData &d)
         w.value("hour", n.hour, 2);
         w.value("label", QString::fromStdString(n.label));
         w.value("height_m", n.height, kM);
-        w.value("worst_declination_deg", n.declination, 2);
+        w.value("worst_declination_deg", n.declinationDeg, 2);
         w.endObject();
     }
     w.endArray();
@@ -120,7 +120,7 @@ QString groundText(const DialData &d)
     Rows people{{QStringLiteral("hour"), QStringLiteral("height"), QStringLiteral("worst at declination")}};
     for (const dial::GnomonNeed &n : g.gnomon)
         people << QStringList{QString::fromStdString(n.label), heightNeededText(n.height, c) + QStringLiteral(" m"),
-                              signedFixed(n.declination, 2)};
+                              signedFixed(n.declinationDeg, 2)};
     text += columns(people);
 
     text += u'\n';

@@ -28,8 +28,8 @@ DialInput asPlane(const DialInput &drawn, double tiltChange)
 double readingAt(const FaceFrame &f, PlatePoint p)
 {
     const Vec3 toNodus = f.height * f.normal - (p.x * f.xAxis + p.y * f.yAxis);
-    const double hourAngle = std::atan2(dot(toNodus, f.equatorWest), dot(toNodus, f.equatorNoon));
-    return 12 + angles::degrees(hourAngle) / 15;
+    const double hourAngleRad = std::atan2(dot(toNodus, f.equatorWest), dot(toNodus, f.equatorNoon));
+    return 12 + angles::degrees(hourAngleRad) / 15;
 }
 
 std::optional<double> readingWhenLeaning(const DialInput &drawn, double hour, double declinationDeg, double lean)
