@@ -1,6 +1,6 @@
 #pragma once
 // Pi, the degree and the day, and the angle conversions and wraps every
-// library above calc/ shares. Plain C++: no Qt here.
+// library shares, calc/ included. Plain C++: no Qt here.
 
 #include <cmath>
 #include <numbers>
@@ -9,6 +9,9 @@ namespace orvane::angles {
 
 inline constexpr double kPi = std::numbers::pi;
 inline constexpr double kDegree = kPi / 180; // one degree in radians
+// One radian in degrees, rounded once. The sun's ephemeris multiplies by it,
+// and x * kRadToDeg is not always the same last bit as degrees(x), x / kDegree.
+inline constexpr double kRadToDeg = 180 / kPi;
 inline constexpr double kSecondsPerDay = 86400;
 
 constexpr double radians(double deg) { return deg * kDegree; }

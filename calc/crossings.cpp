@@ -3,6 +3,8 @@
 #include "solar_position.h"
 #include "trig_functions.h"
 
+#include "angles/angles.h"
+
 #include <cmath>
 
 namespace orvane {
@@ -15,16 +17,16 @@ double wrapToDay(double v)
 
 double crossingRatio(const SolarState &s, int slot)
 {
-    return std::tan((90 - s.latitude) * kDegToRad) / std::tan(90 * kDegToRad - s.eventSun[0][slot]);
+    return std::tan(angles::radians(90 - s.latitude)) / std::tan(angles::radians(90) - s.eventSun[0][slot]);
 }
 
 namespace {
 
 double altitudeSine(const SolarState &s, int slot, double hourAngle)
 {
-    const double phi = s.latitude * kDegToRad;
+    const double phi = angles::radians(s.latitude);
     const double delta = s.eventSun[0][slot];
-    return std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(hourAngle * kPi * 2);
+    return std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(hourAngle * angles::kPi * 2);
 }
 
 // Local apparent noon as a clock time: zone offset, equation of time and
@@ -48,7 +50,7 @@ SolarEvent crossing(SolarState &s, int slot, double sign, bool dst, int k)
         ev.equationOfTime = s.eventSun[1][slot];
         return ev;
     }
-    const double H = arcCos(R) / (2 * kPi);
+    const double H = arcCos(R) / (2 * angles::kPi);
     ev.firstHourAngle = H;
     s.eventTime[slot] = 0.5 + sign * H;
     solarPosition(s, slot, dst);
@@ -61,7 +63,7 @@ SolarEvent crossing(SolarState &s, int slot, double sign, bool dst, int k)
     ev.altitudeSine = altitudeSine(s, slot, H);
     if (ev.altitudeSine < 0)
         return ev;
-    const double Hr = arcCos(R) / (2 * kPi);
+    const double Hr = arcCos(R) / (2 * angles::kPi);
     ev.hourAngle = Hr;
     ev.seen = true;
     ev.clock = wrapToDay(noonClock(s, slot, k) + sign * Hr);
@@ -82,7 +84,8 @@ Crossings computeCrossings(SolarState &s, bool daylightSaving)
     c.meridian.declination = s.eventSun[0][kSlotMeridian];
     c.meridian.equationOfTime = s.eventSun[1][kSlotMeridian];
     c.meridian.clock = wrapToDay(noonClock(s, kSlotMeridian, k));
-    c.direction = s.latitude > c.meridian.declination / kDegToRad ? MeridianDirection::South : MeridianDirection::North;
+    c.direction =
+        s.latitude > angles::degrees(c.meridian.declination) ? MeridianDirection::South : MeridianDirection::North;
 
     c.west = crossing(s, kSlotWest, +1, daylightSaving, k);
     return c;

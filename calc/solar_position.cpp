@@ -3,6 +3,8 @@
 #include "date_value.h"
 #include "trig_functions.h"
 
+#include "angles/angles.h"
+
 #include <cassert>
 #include <cmath>
 
@@ -32,12 +34,12 @@ SolarTerms computeSolarTerms(const SolarState &s, int slot, bool daylightSaving)
     t.L = reduce360(279.697 + 36000.769 * T);
     t.M = reduce360(358.476 + 35999.05 * T);
     t.epsilon = 23.452 - 0.013 * T;
-    const double k = kDegToRad;
+    const double k = angles::kDegree;
     t.lambda = (1.919 - 0.005 * T) * std::sin(t.M * k) + t.L + 0.02 * std::sin(2 * t.M * k);
 
     t.declination = arcSin(std::sin(t.lambda * k) * std::sin(t.epsilon * k));
 
-    t.alphaRaw = arcTan(std::tan(t.lambda * k) * std::cos(t.epsilon * k)) * kRadToDeg;
+    t.alphaRaw = arcTan(std::tan(t.lambda * k) * std::cos(t.epsilon * k)) * angles::kRadToDeg;
     t.alpha = t.alphaRaw;
     if (std::cos(t.lambda * k) >= 0) {
         if (t.lambda - t.alpha > 300)

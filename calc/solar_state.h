@@ -8,12 +8,6 @@ constexpr int kSlotEast = 1;
 constexpr int kSlotWest = 2;
 constexpr int kSlotCount = 4; // slot 3 is spare
 
-// The angle constants: 4 atan(1) is pi to the last bit in IEEE doubles,
-// and the conversions are the same quotients the program always used.
-inline constexpr double kPi = 3.141592653589793;
-inline constexpr double kDegToRad = kPi / 180;
-inline constexpr double kRadToDeg = 180 / kPi;
-
 struct SolarState {
     // Accepted inputs. InputDate is a date value: days from 30 December 1899.
     double inputDate = 0;

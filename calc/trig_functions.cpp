@@ -2,6 +2,8 @@
 
 #include "solar_state.h"
 
+#include "angles/angles.h"
+
 #include <cmath>
 #include <utility>
 
@@ -31,7 +33,7 @@ double arcSin(double x)
     if (ax < 1)
         return std::atan(x / std::sqrt(1 - x * x));
     if (ax < 1.00000000001)
-        return (kPi / 2) * x;
+        return (angles::kPi / 2) * x;
     report("Input out of ArcSine range");
     return 0;
 }

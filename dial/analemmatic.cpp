@@ -17,7 +17,7 @@ using angles::radians;
 // Declinations sampled across the year: every day's lies within them.
 constexpr int kDeclinationSteps = 200;
 
-double declinationAt(int i) { return -kMaxDeclination + 2 * kMaxDeclination * i / kDeclinationSteps; }
+double declinationDegAt(int i) { return -kMaxDeclination + 2 * kMaxDeclination * i / kDeclinationSteps; }
 
 // The sun's altitude's sine at this hour angle and declination (radians).
 double sinAltitude(double latitudeRad, double hourAngleRad, double declinationRad)
@@ -26,10 +26,10 @@ double sinAltitude(double latitudeRad, double hourAngleRad, double declinationRa
            std::cos(latitudeRad) * std::cos(declinationRad) * std::cos(hourAngleRad);
 }
 
-bool everUp(double latitude, double hourAngle)
+bool everUp(double latitudeRad, double hourAngleRad)
 {
     for (int i = 0; i <= kDeclinationSteps; ++i)
-        if (sinAltitude(latitude, hourAngle, radians(declinationAt(i))) > 0)
+        if (sinAltitude(latitudeRad, hourAngleRad, radians(declinationDegAt(i))) > 0)
             return true;
     return false;
 }
@@ -59,10 +59,11 @@ GroundLayout layoutGround(const DialInput &input)
     const int perDay = 24 * 60 / std::max(1, input.stepMinutes);
     for (int i = 0; i < perDay; ++i) {
         const double hour = i * 24.0 / perDay;
-        const double h = hourAngleOf(input, hour);
-        if (!everUp(phi, h))
+        const double hourAngleRad = hourAngleOf(input, hour);
+        if (!everUp(phi, hourAngleRad))
             continue;
-        GroundMark mark{hour, hourLabel(hour), {m * std::sin(h), m * std::sin(phi) * std::cos(h)}, 0, 0, 0};
+        GroundMark mark{
+            hour, hourLabel(hour), {m * std::sin(hourAngleRad), m * std::sin(phi) * std::cos(hourAngleRad)}, 0, 0, 0};
         mark.fromCentre = std::hypot(mark.at.x, mark.at.y);
         mark.fromNoon = std::hypot(mark.at.x, mark.at.y - l.noonY);
         mark.side = std::fabs(mark.at.x) < 1e-9 * m ? 0 : mark.at.x > 0 ? 1 : -1;
@@ -74,15 +75,15 @@ GroundLayout layoutGround(const DialInput &input)
         // must reach from where they stand to the mark.
         std::optional<GnomonNeed> need;
         for (int k = 0; k <= kDeclinationSteps; ++k) {
-            const double dec = declinationAt(k);
-            const double s = sinAltitude(phi, h, radians(dec));
+            const double declinationDeg = declinationDegAt(k);
+            const double s = sinAltitude(phi, hourAngleRad, radians(declinationDeg));
             if (s <= 0)
                 continue;
             const double c = std::sqrt(std::max(0.0, 1 - s * s));
-            const double reach = std::hypot(mark.at.x, mark.at.y - groundDateY(input, dec));
+            const double reach = std::hypot(mark.at.x, mark.at.y - groundDateY(input, declinationDeg));
             const double g = c < 1e-12 ? 0 : reach * s / c;
             if (!need || g > need->height)
-                need = GnomonNeed{hour, mark.label, g, dec};
+                need = GnomonNeed{hour, mark.label, g, declinationDeg};
         }
         if (need) {
             l.gnomon.push_back(*need);

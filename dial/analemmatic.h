@@ -38,8 +38,8 @@ struct GroundMark {
 struct GnomonNeed {
     double hour = 0;
     std::string label;
-    double height = 0;      // m
-    double declination = 0; // degrees
+    double height = 0; // m
+    double declinationDeg = 0;
 };
 
 struct GroundLayout {

@@ -106,10 +106,10 @@ private:
         double speed = 0; // mm per radian of hour angle
     };
 
-    Sample sample(double hourAngle) const
+    Sample sample(double hourAngleRad) const
     {
-        const double c = std::cos(hourAngle);
-        const double sn = std::sin(hourAngle);
+        const double c = std::cos(hourAngleRad);
+        const double sn = std::sin(hourAngleRad);
         const Vec3 s = m_cosDeclination * (c * m_f.equatorNoon + sn * m_f.equatorWest) + m_sunPole;
         const Vec3 ds = m_cosDeclination * (c * m_f.equatorWest - sn * m_f.equatorNoon);
         const double sNormal = dot(s, m_f.normal);
@@ -121,7 +121,7 @@ private:
         const double dy = k * dot(ds, m_f.yAxis) - p.y * rate;
         return {p, std::max(1e-9, std::hypot(dx, dy))};
     }
-    PlatePoint at(double hourAngle) const { return sample(hourAngle).point; }
+    PlatePoint at(double hourAngleRad) const { return sample(hourAngleRad).point; }
 
     double distanceToPlate(PlatePoint p) const
     {
@@ -195,12 +195,13 @@ private:
 std::vector<Polyline> dateLine(const DialInput &input, double declinationDeg)
 {
     const FaceFrame f = faceFrame(input);
-    const double d = angles::radians(declinationDeg);
+    const double declinationRad = angles::radians(declinationDeg);
     // The sun lights a plane with normal m when
     // cos d (cos H dot(noon, m) + sin H dot(west, m)) + sin d dot(pole, m) > floor.
     const auto litBy = [&](Vec3 m, double floor) {
-        return positiveArc(std::cos(d) * dot(f.equatorNoon, m), std::cos(d) * dot(f.equatorWest, m),
-                           std::sin(d) * dot(f.pole, m) - floor);
+        return positiveArc(std::cos(declinationRad) * dot(f.equatorNoon, m),
+                           std::cos(declinationRad) * dot(f.equatorWest, m),
+                           std::sin(declinationRad) * dot(f.pole, m) - floor);
     };
     // The shadow lies within r of the foot just when dot(sun, normal) >=
     // h / hypot(h, r); beyond the plate's farthest corner it need not be traced.
@@ -217,7 +218,7 @@ std::vector<Polyline> dateLine(const DialInput &input, double declinationDeg)
     for (Arc &arc : arcs)
         arc.start = std::remainder(arc.start, 2 * kPi);
     std::sort(arcs.begin(), arcs.end(), [](Arc a, Arc b) { return a.start < b.start; });
-    Tracer tracer(f, d, input.plate, out);
+    Tracer tracer(f, declinationRad, input.plate, out);
     for (const Arc &arc : arcs)
         tracer.trace(arc);
     return out;

@@ -42,8 +42,8 @@ struct DialInput {
     // The face's orientation: F, the azimuth of its outward normal's
     // horizontal part (degrees from north through east), and Z, the angle
     // between that normal and the zenith (0 level looking up, 90 upright,
-    // 180 looking down). A horizontal dial is F 180, Z 0 whatever these say;
-    // a vertical one takes F with Z 90.
+    // 180 looking down). The kind's faces (dial_kinds.h) set both; the
+    // frame and the layout take them as they stand, whatever the type.
     double facing = 180;
     double tilt = 0;
     double nodusHeight = 50; // mm, the nodus's perpendicular height above the face

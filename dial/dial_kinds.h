@@ -36,7 +36,9 @@ struct DialKind {
     const char *angleHeading = "From the line of steepest slope (\xC2\xB0, + right)";
     // The faces for the site and the settings in `given` (latitude,
     // longitude, facing, tilt, nodus, step, time); a facing it may do
-    // without is NaN when not given. The plates are placed afterwards.
+    // without is NaN when not given. The one place a face's facing and tilt
+    // are decided: a setting the kind does not take is overwritten, whatever
+    // `given` holds. The plates are placed afterwards.
     std::vector<DialFace> (*faces)(const DialInput &given) = nullptr;
     DialLayout (*layout)(const DialInput &) = layoutDial;
     Drawing (*draw)(const DrawingInput &) = drawPlaneDial;

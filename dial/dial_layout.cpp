@@ -64,10 +64,10 @@ DialLayout layoutDial(const DialInput &input)
     const int step = input.stepMinutes > 0 ? input.stepMinutes : 60;
     for (int minutes = 0; minutes < 24 * 60; minutes += step) {
         const double hour = minutes / 60.0;
-        const double hourAngle = hourAngleOf(input, hour);
-        if (!hourLit(f, hourAngle))
+        const double hourAngleRad = hourAngleOf(input, hour);
+        if (!hourLit(f, hourAngleRad))
             continue;
-        const Vec3 e = equatorPoint(f, hourAngle);
+        const Vec3 e = equatorPoint(f, hourAngleRad);
         std::optional<PlateSegment> line;
         if (parallel) {
             // A lit hour has dot(e, normal) > 0 here, so the equinox shadow exists.

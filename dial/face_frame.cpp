@@ -26,14 +26,8 @@ double cosDeg(double d) { return sinDeg(d + 90); }
 FaceFrame faceFrame(const DialInput &input)
 {
     const double phi = angles::radians(input.latitude);
-    double facing = input.facing, tilt = input.tilt;
-    if (input.type == DialType::Horizontal) {
-        facing = 180;
-        tilt = 0;
-    } else if (input.type == DialType::Vertical) {
-        tilt = 90;
-    }
-    const double sf = sinDeg(facing), cf = cosDeg(facing), sz = sinDeg(tilt), cz = cosDeg(tilt);
+    const double sf = sinDeg(input.facing), cf = cosDeg(input.facing);
+    const double sz = sinDeg(input.tilt), cz = cosDeg(input.tilt);
     FaceFrame f;
     f.normal = {sz * sf, sz * cf, cz};
     // To the right of someone looking at the face, level; y = normal x x,

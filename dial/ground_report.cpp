@@ -64,7 +64,7 @@ Value json(const ReportInput &in, const GroundLayout &g, double noon)
                        .add("hour", Value::num(n.hour, 2))
                        .add("label", Value::word(n.label))
                        .add("height_m", Value::num(n.height, kM))
-                       .add("worst_declination_deg", Value::num(n.declination, 2)));
+                       .add("worst_declination_deg", Value::num(n.declinationDeg, 2)));
     j.add("gnomon_by_hour", std::move(people));
     return j;
 }
@@ -150,7 +150,7 @@ Report groundReport(const ReportInput &in)
     for (const GnomonNeed &n : g.gnomon)
         people.table.rows.push_back({Value::word(n.label),
                                      Value::words("%1 m", {Value::num(n.height, 2, Value::Form::MetresUp)}),
-                                     Value::num(n.declination, 2, Value::Form::Signed)});
+                                     Value::num(n.declinationDeg, 2, Value::Form::Signed)});
     r.text.push_back(std::move(people));
     r.text.push_back(line("\n"));
     r.text.push_back({TextBlock::Form::Steps, {}, {}, {}, r.steps});

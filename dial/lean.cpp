@@ -10,17 +10,17 @@ namespace orvane::dial {
 
 namespace {
 
-// The face as drawn, at its own facing and tilt, as a plane of any kind.
-DialInput asPlane(const DialInput &drawn, double tiltChange)
+// The face as drawn, its tilt changed; facing and tilt are read back from
+// its normal, so that the tilt lies in [0, 180] and the facing in [0, 360).
+DialInput leaned(const DialInput &drawn, double tiltChange)
 {
     DialInput in = drawn;
     const FaceFrame f = faceFrame(drawn);
-    in.type = DialType::Plane;
     in.tilt = angles::degrees(std::acos(std::clamp(f.normal.u, -1.0, 1.0))) + tiltChange;
     // A level face's facing is the way it was given to lean.
     in.facing = std::hypot(f.normal.e, f.normal.n) > 1e-12
                     ? angles::wrap360(angles::degrees(std::atan2(f.normal.e, f.normal.n)))
-                    : (drawn.type == DialType::Horizontal ? 180 : drawn.facing);
+                    : drawn.facing;
     return in;
 }
 
@@ -28,24 +28,24 @@ DialInput asPlane(const DialInput &drawn, double tiltChange)
 double readingAt(const FaceFrame &f, PlatePoint p)
 {
     const Vec3 toNodus = f.height * f.normal - (p.x * f.xAxis + p.y * f.yAxis);
-    const double hourAngle = std::atan2(dot(toNodus, f.equatorWest), dot(toNodus, f.equatorNoon));
-    return 12 + angles::degrees(hourAngle) / 15;
+    const double hourAngleRad = std::atan2(dot(toNodus, f.equatorWest), dot(toNodus, f.equatorNoon));
+    return 12 + angles::degrees(hourAngleRad) / 15;
 }
 
 std::optional<double> readingWhenLeaning(const DialInput &drawn, double hour, double declinationDeg, double lean)
 {
-    const FaceFrame real = faceFrame(asPlane(drawn, lean));
+    const FaceFrame real = faceFrame(leaned(drawn, lean));
     const Vec3 sun = sunDirection(real, angles::radians(15 * (hour - 12)), angles::radians(declinationDeg));
     if (dot(sun, real.normal) <= 1e-9 || sun.u <= 0)
         return std::nullopt;
-    return readingAt(faceFrame(asPlane(drawn, 0)), shadowOf(real, sun));
+    return readingAt(faceFrame(leaned(drawn, 0)), shadowOf(real, sun));
 }
 
 } // namespace
 
 bool leanMatters(const DialInput &drawn)
 {
-    const double tilt = asPlane(drawn, 0).tilt;
+    const double tilt = leaned(drawn, 0).tilt;
     return std::fabs(tilt - 90) <= kLeanCheckedWithin || tilt <= kLeanCheckedWithin;
 }
 

@@ -16,7 +16,7 @@ bool leanMatters(const DialInput &drawn);
 
 // Minutes by which the dial's reading of sun time `hour` moves for each
 // degree the real face's tilt exceeds the drawn one (its top leaning out,
-// towards where it looks), with the sun at `declination` (degrees);
+// towards where it looks), with the sun at `declinationDeg`;
 // positive: it reads later. None when the sun does not light the face at
 // that hour then. A lean about the east-west line turns the readings
 // against the tangent of the declination: nothing at the equinoxes, most at

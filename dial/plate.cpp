@@ -37,10 +37,10 @@ std::vector<std::vector<PlatePoint>> dateShadows(const DialInput &input)
 {
     const FaceFrame f = faceFrame(input);
     std::vector<std::vector<PlatePoint>> out;
-    for (double d : {-kMaxDeclination, 0.0, kMaxDeclination}) {
+    for (double declinationDeg : {-kMaxDeclination, 0.0, kMaxDeclination}) {
         std::vector<PlatePoint> line;
         for (int q = -48; q < 48; ++q) {
-            const Vec3 s = sunDirection(f, q * angles::kPi / 48, angles::radians(d));
+            const Vec3 s = sunDirection(f, q * angles::kPi / 48, angles::radians(declinationDeg));
             if (dot(s, f.normal) > 1e-9 && s.u > 0)
                 line.push_back(shadowOf(f, s));
         }

@@ -51,8 +51,8 @@ std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettin
     given.longitude = site.longitude;
     given.type = settings.type;
     // A kind that takes no facing or tilt works its face out from the input's own.
-    given.facing = kind.takes(DialSetting::Facing) ? settings.facing : dial::DialInput{}.facing;
-    given.tilt = kind.takes(DialSetting::Tilt) ? settings.tilt : dial::DialInput{}.tilt;
+    given.facing = settings.facing; // the kind keeps or replaces them
+    given.tilt = settings.tilt;
     given.nodusHeight = settings.nodusHeight;
     given.stepMinutes = settings.stepMinutes;
     given.time = settings.time;

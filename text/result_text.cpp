@@ -1,5 +1,6 @@
 #include "result_text.h"
 
+#include "angles/angles.h"
 #include "calc/solar_state.h"
 #include "format_pattern.h"
 
@@ -84,7 +85,7 @@ QString sunDataText(double declinationRad, double eotMinutes, const QLocale &loc
     const QLocale l = withoutGrouping(locale);
     // Whole seconds first, so that 2.995 minutes reads 3 minutes, 0 seconds.
     const long long totalSeconds = std::llround(std::fabs(eotMinutes) * 60);
-    QString text = QStringLiteral(" (declination=") + declinationText(kRadToDeg * declinationRad, locale);
+    QString text = QStringLiteral(" (declination=") + declinationText(angles::kRadToDeg * declinationRad, locale);
     text += eotMinutes < 0 ? QStringLiteral(" degrees, EoT = MINUS ") : QStringLiteral(" degrees, EoT = ");
     text += l.toString(totalSeconds / 60) + QStringLiteral(" minutes, ");
     text += l.toString(totalSeconds % 60) + QStringLiteral(" seconds)");

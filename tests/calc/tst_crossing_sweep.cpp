@@ -1,6 +1,7 @@
 // Sweep over dates, latitudes and longitudes: every reported crossing is
 // checked against an independent re-evaluation of the sun's azimuth, and
 // the clock shifts of daylight saving and of longitude are checked.
+#include "angles/angles.h"
 #include "calc/crossings.h"
 #include "calc/date_value.h"
 #include "calc/solar_position.h"
@@ -70,11 +71,11 @@ double azimuthAtClock(const Site &site, double clock, bool dst)
     const double delta = s.eventSun[0][3];
     double h = s.eventTime[3] - 0.5;
     h -= std::round(h);
-    const double H = h * 2 * kPi;
-    const double phi = site.lat * kDegToRad;
+    const double H = h * 2 * angles::kPi;
+    const double phi = angles::radians(site.lat);
     const double az = std::atan2(-std::cos(delta) * std::sin(H),
                                  std::sin(delta) * std::cos(phi) - std::cos(delta) * std::sin(phi) * std::cos(H));
-    const double deg = az * kRadToDeg;
+    const double deg = az * angles::kRadToDeg;
     return deg < 0 ? deg + 360 : deg;
 }
 

@@ -1,4 +1,5 @@
 // Crossing times and decisions.
+#include "angles/angles.h"
 #include "calc/crossings.h"
 #include "calc/date_value.h"
 #include "calc/solar_position.h"
@@ -52,7 +53,7 @@ private slots:
         QVERIFY(c.meridian.seen);
         QCOMPARE(c.direction, MeridianDirection::South);
         CHECK_NEAR(c.meridian.declination, 0.408994, 0.5e-6);
-        CHECK_NEAR(c.meridian.declination * kRadToDeg, 23.4336, 0.5e-4);
+        CHECK_NEAR(c.meridian.declination * angles::kRadToDeg, 23.4336, 0.5e-4);
         CHECK_NEAR(c.meridian.equationOfTime, -1.96283, 0.5e-5);
         CHECK_NEAR(c.meridian.clock, 0.537071, 0.5e-6);
         CHECK_NEAR(c.meridian.clock, (12 * 3600 + 53 * 60 + 23.0) * kSecond, 0.05 * kSecond);
@@ -83,7 +84,7 @@ private slots:
         CHECK_NEAR(c.east.altitudeSine, -0.6105, 1e-4);
         CHECK_NEAR(c.west.altitudeSine, -0.6105, 1e-4);
         QCOMPARE(c.direction, MeridianDirection::South);
-        CHECK_NEAR(c.meridian.declination * kRadToDeg, -23.4353, 0.5e-4);
+        CHECK_NEAR(c.meridian.declination * angles::kRadToDeg, -23.4353, 0.5e-4);
         CHECK_NEAR(c.meridian.clock, 0.492940, 0.5e-6);
         CHECK_NEAR(c.meridian.clock, (11 * 3600 + 49 * 60 + 50.0) * kSecond, 0.05 * kSecond);
     }
@@ -149,7 +150,7 @@ private slots:
     {
         SolarState s = site(0, -72.855, -75, 2024, 6, 21);
         solarPosition(s, kSlotMeridian, false);
-        s.latitude = s.eventSun[0][kSlotMeridian] / kDegToRad;
+        s.latitude = angles::degrees(s.eventSun[0][kSlotMeridian]);
         QCOMPARE(computeCrossings(s, false).direction, MeridianDirection::North);
         s.latitude = std::nextafter(s.latitude, 90.0);
         QCOMPARE(computeCrossings(s, false).direction, MeridianDirection::South);
@@ -162,7 +163,7 @@ private slots:
     {
         SolarState s = site(0, -72.855, -75, 2024, 6, 1);
         solarPosition(s, kSlotMeridian, false);
-        const double delta = s.eventSun[0][kSlotMeridian] * kRadToDeg;
+        const double delta = s.eventSun[0][kSlotMeridian] * angles::kRadToDeg;
         auto eastAt = [&](double lat) {
             s.latitude = lat;
             return computeCrossings(s, false);

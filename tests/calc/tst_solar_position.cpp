@@ -1,5 +1,6 @@
 // Declination and equation of time against the worked values of the
 // low-order solar theory (site 72.855 W, noon slot).
+#include "angles/angles.h"
 #include "calc/date_value.h"
 #include "calc/solar_position.h"
 
@@ -39,7 +40,7 @@ private slots:
         CHECK_NEAR(t.lambda, 90.7625, 0.5e-4);
         CHECK_NEAR(t.alpha, 90.8310, 0.5e-4);
         CHECK_NEAR(t.declination, 0.408994, 0.5e-6);
-        CHECK_NEAR(t.declination * kRadToDeg, 23.4336, 0.5e-4);
+        CHECK_NEAR(t.declination * angles::kRadToDeg, 23.4336, 0.5e-4);
         CHECK_NEAR(t.equationOfTime, -1.96283, 0.5e-5);
     }
 
@@ -92,7 +93,7 @@ private slots:
     {
         SolarState s = site(2024, 11, 3);
         solarPosition(s, kSlotMeridian, false);
-        CHECK_NEAR(s.eventSun[0][kSlotMeridian] * kRadToDeg, -15.3637, 0.5e-4);
+        CHECK_NEAR(s.eventSun[0][kSlotMeridian] * angles::kRadToDeg, -15.3637, 0.5e-4);
     }
 
     // Daylight saving evaluates one hour earlier: the worked difference on
@@ -128,7 +129,7 @@ private slots:
         QVERIFY(t.T < 0);
         QVERIFY(t.L >= 0 && t.L < 360);
         QVERIFY(t.M >= 0 && t.M < 360);
-        CHECK_NEAR(t.declination * kRadToDeg, 22.0, 0.3);
+        CHECK_NEAR(t.declination * angles::kRadToDeg, 22.0, 0.3);
         QVERIFY(std::fabs(t.equationOfTime) < 17);
     }
 

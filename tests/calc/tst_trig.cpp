@@ -1,4 +1,5 @@
 // Angle constants and the guarded inverse functions.
+#include "angles/angles.h"
 #include "calc/solar_state.h"
 #include "calc/trig_functions.h"
 
@@ -36,9 +37,9 @@ private slots:
         QCOMPARE(once.eventTime[kSlotMeridian], 0.5);
         // The constants are the values 4 atan(1) and its quotients give at run time, to the last bit.
         const double atanPi = 4 * std::atan(1.0);
-        QCOMPARE(kPi, atanPi);
-        QCOMPARE(kDegToRad, atanPi / 180);
-        QCOMPARE(kRadToDeg, 180 / atanPi);
+        QCOMPARE(angles::kPi, atanPi);
+        QCOMPARE(angles::kDegree, atanPi / 180);
+        QCOMPARE(angles::kRadToDeg, 180 / atanPi);
     }
 
     // Expected values are the closed forms named in the row.

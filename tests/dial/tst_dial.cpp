@@ -2,6 +2,7 @@
 // east-north-up frame, with the sun found from its altitude and azimuth.
 #include "dial/card_drawing.h"
 #include "dial/date_lines.h"
+#include "dial/dial_kinds.h"
 #include "dial/dial_layout.h"
 #include "tests/support/near.h"
 
@@ -24,13 +25,15 @@ double dotEnu(Enu a, Enu b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
 PlatePoint along(PlateSegment s) { return {s.to.x - s.from.x, s.to.y - s.from.y}; }
 double cross(PlatePoint a, PlatePoint b) { return a.x * b.y - a.y * b.x; }
 
-// The default 50 mm nodus, on a square plate placed around the dial.
+// The default 50 mm nodus, on a square plate placed around the dial; the
+// kind sets the face's orientation, as for the program.
 DialInput dial(DialType type, double latitude, double facing, double side = 300)
 {
-    DialInput in;
-    in.latitude = latitude;
-    in.type = type;
-    in.facing = facing;
+    DialInput given;
+    given.latitude = latitude;
+    given.type = type;
+    given.facing = facing;
+    DialInput in = dialKind(type).faces(given).front().input;
     in.plate = plateAround(in, side, side);
     return in;
 }

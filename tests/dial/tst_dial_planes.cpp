@@ -12,8 +12,10 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 using namespace orvane::dial;
+Q_DECLARE_METATYPE(Vec3)
 
 namespace {
 
@@ -188,6 +190,36 @@ private slots:
         }
     }
 
+    // The kind alone sets its face's orientation: a facing or tilt it does
+    // not take is overwritten, whatever the settings hold (here F 200, Z 35).
+    // Level faces look up with x east; a wall facing 200 looks 20 degrees
+    // west of south, x to the right of someone looking at it, towards 110
+    // (sin and cos of 200 and 110 degrees, to 4 decimals).
+    void kindSetsOrientation_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<Vec3>("normal");
+        QTest::addColumn<Vec3>("xAxis");
+        QTest::newRow("horizontal") << int(DialType::Horizontal) << Vec3{0, 0, 1} << Vec3{1, 0, 0};
+        QTest::newRow("analemmatic") << int(DialType::Analemmatic) << Vec3{0, 0, 1} << Vec3{1, 0, 0};
+        QTest::newRow("vertical, upright")
+            << int(DialType::Vertical) << Vec3{-0.3420, -0.9397, 0} << Vec3{0.9397, -0.3420, 0};
+    }
+    void kindSetsOrientation()
+    {
+        QFETCH(int, type);
+        QFETCH(Vec3, normal);
+        QFETCH(Vec3, xAxis);
+        DialInput given = plane(40.655, 200, 35);
+        given.type = DialType(type);
+        const FaceFrame f = faceFrame(onlyFace(DialType(type), given).input);
+        for (const auto &[got, want] : {std::pair{f.normal, normal}, std::pair{f.xAxis, xAxis}}) {
+            CHECK_NEAR(got.e, want.e, 5e-5);
+            CHECK_NEAR(got.n, want.n, 5e-5);
+            CHECK_NEAR(got.u, want.u, 5e-5);
+        }
+    }
+
     // A south wall or a level face leaning about the east-west line turns
     // the sun's hour angle by sin(t) tan(declination) radians a radian: at
     // 9 and 15 h at a solstice 4 sin 45° tan 23.44° = 1.226 minutes a degree
@@ -201,8 +233,9 @@ private slots:
     void leanAtTheSolstices()
     {
         QFETCH(int, type);
-        DialInput in = plane(51.5, 180, 90);
-        in.type = DialType(type);
+        DialInput given = plane(51.5, 180, 90);
+        given.type = DialType(type);
+        const DialInput in = onlyFace(DialType(type), given).input;
         QVERIFY(leanMatters(in));
         // Leaning out turns the Earth's axis, seen from the face, towards
         // the noon sun: in June the afternoon reads later, the morning

@@ -1,5 +1,6 @@
 // The result text: the two worked examples in three locales, and the
 // number-to-text rules on their edges.
+#include "angles/angles.h"
 #include "calc/crossings.h"
 #include "calc/date_value.h"
 #include "calc/solar_state.h"
@@ -102,7 +103,7 @@ private slots:
         QFETCH(double, declinationDeg);
         QFETCH(double, eotMinutes);
         QFETCH(QString, expected);
-        const double toDeg = kRadToDeg;
+        const double toDeg = angles::kRadToDeg;
         QCOMPARE(orvane::sunDataText(declinationDeg / toDeg, eotMinutes, QLocale(locale)), expected + crLf + crLf);
     }
 
@@ -180,7 +181,7 @@ private slots:
         QFETCH(bool, westSeen);
         QFETCH(bool, north);
         QFETCH(QString, expected);
-        const double toDeg = kRadToDeg;
+        const double toDeg = angles::kRadToDeg;
         const double decl = 10.0 / toDeg;
         Crossings c;
         c.east = {eastSeen, 0.25, decl, 0.0};
@@ -249,7 +250,7 @@ private slots:
         s.zoneMeridian = -75;
         s.latitude = 0;
         computeCrossings(s, true);
-        s.latitude = s.eventSun[0][kSlotMeridian] / kDegToRad;
+        s.latitude = angles::degrees(s.eventSun[0][kSlotMeridian]);
         const Crossings c = computeCrossings(s, true);
         QVERIFY(orvane::eventsText(c, QLocale("en_US")).contains("The sun will be exactly north at "));
     }
