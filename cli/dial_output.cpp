@@ -46,7 +46,7 @@ QString blockText(const dial::TextBlock &block)
     const QLocale c = QLocale::c();
     switch (block.form) {
     case dial::TextBlock::Form::Line:
-        return QString::fromStdString(block.line);
+        return valueText(block.line, c);
     case dial::TextBlock::Form::Figures: {
         Rows figures;
         for (const auto &[label, value] : block.figures)

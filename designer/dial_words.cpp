@@ -1,7 +1,6 @@
 #include "dial_words.h"
 
 #include "field/dial_dates.h"
-#include "field/ground_staking.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,55 +31,7 @@ QString hourRange(const std::vector<dial::HourLineRow> &rows)
         .arg(QString::fromStdString(first->label), QString::fromStdString(last->label));
 }
 
-// "17 hour marks, from 4 to 20".
-QString markRange(const dial::GroundLayout &g)
-{
-    if (g.marks.empty())
-        return QStringLiteral("no hour marks");
-    return QStringLiteral("%1 hour marks, from %2 to %3")
-        .arg(g.marks.size())
-        .arg(QString::fromStdString(g.marks.front().label), QString::fromStdString(g.marks.back().label));
-}
-
-QString northSouth(double y, const QLocale &locale)
-{
-    return QStringLiteral("%1 m %2").arg(metresText(std::fabs(y), locale), y < 0 ? "south" : "north");
-}
-
 } // namespace
-
-QString groundFigures(const DialDesign &design, const QLocale &locale)
-{
-    const dial::GroundLayout &g = *design.faces.front().layout.ground;
-    return QStringLiteral("Noon point N %1 of the centre C. Foci %2 m east and west of C; string loop %3 m.\n%4")
-        .arg(northSouth(g.noonY, locale), metresText(g.focus, locale), metresText(g.stringLoop, locale),
-             gnomonNote(design, locale));
-}
-
-QString groundDescription(const DialDesign &design, const QLocale &locale)
-{
-    const dial::GroundLayout &g = *design.faces.front().layout.ground;
-    QString text =
-        QStringLiteral("%1: an ellipse %2 on the ground, %3.").arg(design.title, ellipseSize(g, locale), markRange(g));
-    // Each date where it is staked, as the plan's scale shows it.
-    QStringList dates;
-    for (const dial::DateLine &line : design.faces.front().dateLines) {
-        const double y = dial::groundDateY(design.faces.front().input, line.declinationDeg);
-        dates << QString::fromStdString(line.label) + QStringLiteral(": ") +
-                     (metresText(y, locale) == metresText(0, locale) ? QStringLiteral("at the centre")
-                                                                     : northSouth(y, locale));
-    }
-    if (!dates.isEmpty())
-        text += QStringLiteral(" The date scale on the north-south line, from the centre C: %1.")
-                    .arg(dates.join(QStringLiteral("; ")));
-    return text + QStringLiteral(" Stand on today's date and your shadow points to the time.");
-}
-
-QString groundSummary(const DialDesign &design, const QLocale &locale)
-{
-    const dial::GroundLayout &g = *design.faces.front().layout.ground;
-    return QStringLiteral("Ellipse %1, %2.").arg(ellipseSize(g, locale), markRange(g));
-}
 
 QString correctionWords(double seconds)
 {

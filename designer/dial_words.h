@@ -25,11 +25,4 @@ QString dialSummary(const DialDesign &design, const std::vector<dial::HourLineRo
 // The card's range over the year, with its largest and smallest figure.
 QString cardDescription(const DesignCard &card, const QLocale &locale);
 
-// A dial on the ground: its stakes and the person as gnomon ("Noon point
-// N 1.96 m north of the centre C. ..."), the preview's description, and
-// the summary heard when it changes.
-QString groundFigures(const DialDesign &design, const QLocale &locale);
-QString groundDescription(const DialDesign &design, const QLocale &locale);
-QString groundSummary(const DialDesign &design, const QLocale &locale);
-
 } // namespace orvane

@@ -11,6 +11,7 @@
 #include "dial/svg_writer.h"
 #include "field/dial_setting_table.h"
 #include "field/ground_staking.h"
+#include "field/report_words.h"
 #include "forms/spoken_text.h"
 #include "print/dial_pages.h"
 #include "text/dial_measure.h"
@@ -198,7 +199,7 @@ void FrmDialDesigner::redraw()
     sideView->setPlane(d.faces.front().input.facing, d.faces.front().input.tilt, d.faces.front().input.latitude);
     showCard(card());
     showFigures(d);
-    if (d.faces.front().layout.ground) {
+    if (!d.report.steps.empty()) {
         showStaking(d);
         return;
     }
@@ -278,17 +279,17 @@ void FrmDialDesigner::showRefused(const QString &why, const QString &spoken)
 void FrmDialDesigner::showStaking(const DialDesign &d)
 {
     const QLocale locale;
-    const dial::GroundLayout &g = *d.faces.front().layout.ground;
-    lblStyleHeight->setText(QStringLiteral("Ellipse: ") + ellipseSize(g, locale));
-    lblRoot->setText(groundFigures(d, locale));
-    preview->setAccessibleDescription(groundDescription(d, locale));
-    say(lblSummary, QStringLiteral("%1 hour marks").arg(g.marks.size()), groundSummary(d, locale));
+    const dial::Report &r = d.report;
+    lblStyleHeight->setText(valueText(r.caption, locale));
+    lblRoot->setText(valueText(r.figures, locale));
+    preview->setAccessibleDescription(d.title + QStringLiteral(": ") + valueText(r.description, locale));
+    say(lblSummary, valueText(r.count, locale), valueText(r.summary, locale));
     QStringList steps;
     int n = 0;
     for (const QString &step : stakingSteps(d, locale))
         steps << QStringLiteral("%1. %2").arg(++n).arg(step);
     lblStakingSteps->setText(steps.join(u'\n'));
-    const StakingTable staking = stakingTable(g, locale);
+    const StakingTable staking = stakingTable(d, locale);
     tblStaking->setColumnCount(int(staking.headings.size()));
     tblStaking->setHorizontalHeaderLabels(staking.headings);
     fillRows(tblStaking, staking.rows);

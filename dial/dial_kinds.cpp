@@ -166,6 +166,7 @@ const std::vector<DialKind> &dialKinds()
          .plate = groundPlate,
          .dateLine = groundDateTick,
          .report = groundReport,
+         .paper = Paper::ScalePlan,
          .minLatitude = kGroundMinLatitude,
          .maxLatitude = kGroundMaxLatitude,
          .latitudeReason =

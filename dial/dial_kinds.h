@@ -16,6 +16,8 @@
 
 namespace orvane::dial {
 
+enum class Paper { FullSizeTiles, ScalePlan };
+
 struct DialKind {
     DialType type;
     const char *commandName;         // --dial's value: "vertical"
@@ -49,6 +51,9 @@ struct DialKind {
     std::vector<Polyline> (*dateLine)(const DialInput &, double declinationDeg) = orvane::dial::dateLine;
     // The figures, tables and steps every answer writes.
     Report (*report)(const ReportInput &) = planeReport;
+    // The paper its drawing goes on: full size in tiles with the gnomon's
+    // page, or a plan to a round scale with the report's tables and steps.
+    Paper paper = Paper::FullSizeTiles;
     // Where it can be laid out: |latitude| from minLatitude to maxLatitude,
     // and the reason when not.
     double minLatitude = 0, maxLatitude = 90;

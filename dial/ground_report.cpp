@@ -1,6 +1,7 @@
 #include "dial/ground_report.h"
 #include "dial/analemmatic.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane::dial {
@@ -17,7 +18,7 @@ const char *sideWord(int side) { return side > 0 ? "east" : side < 0 ? "west" : 
 Value metres(double m) { return Value::num(m, 2, Value::Form::Metres); }
 Value pair(double a, double b) { return Value::list(true).add(Value::num(a, kM)).add(Value::num(b, kM)); }
 
-TextBlock line(std::string text) { return {TextBlock::Form::Line, std::move(text), {}, {}, {}}; }
+TextBlock line(std::string text) { return {TextBlock::Form::Line, Value::word(std::move(text)), {}, {}, {}}; }
 TextBlock table(std::string title, std::vector<std::string> headings)
 {
     return {TextBlock::Form::Table, {}, {}, {std::move(title), std::move(headings), {}}, {}};
@@ -69,6 +70,23 @@ Value json(const ReportInput &in, const GroundLayout &g, double noon)
     return j;
 }
 
+// "Stand up straight: anyone 1.23 m tall or taller casts a shadow that
+// reaches the marks from 9 to 15 h on every day of the year"; empty where no
+// hour between them is lit.
+Value personNote(const GroundLayout &g)
+{
+    if (g.gnomon.empty())
+        return Value::word("");
+    std::string note = "Stand up straight: anyone %1 m tall or taller casts a shadow that reaches the marks from %2 "
+                       "to %3 h on every day of the year.";
+    // Taller than most people: their shadow falls short near noon in
+    // summer, but still points the way.
+    if (g.gnomonHeight > kTallPerson)
+        note += " A shorter shadow still points along the line to the time.";
+    return Value::words(note, {Value::num(g.gnomonHeight, 2, Value::Form::MetresUp), Value::num(kGnomonFirstHour, 0),
+                               Value::num(kGnomonLastHour, 0)});
+}
+
 std::vector<Value> steps(const ReportInput &in, const GroundLayout &g, double noon)
 {
     std::vector<Value> s;
@@ -88,17 +106,80 @@ std::vector<Value> steps(const ReportInput &in, const GroundLayout &g, double no
                                     : "Stand on today's date and your shadow points to the dial's time; for the "
                                       "clock's, add the correction of a card (--card on the command line, or the "
                                       "Dial Designer's card)."));
-    if (!g.gnomon.empty()) {
-        std::string note = "Stand up straight: anyone %1 m tall or taller casts a shadow that reaches the marks from "
-                           "%2 to %3 h on every day of the year.";
-        // Taller than most people: their shadow falls short near noon in
-        // summer, but still points the way.
-        if (g.gnomonHeight > kTallPerson)
-            note += " A shorter shadow still points along the line to the time.";
-        s.push_back(Value::words(note, {Value::num(g.gnomonHeight, 2, Value::Form::MetresUp),
-                                        Value::num(kGnomonFirstHour, 0), Value::num(kGnomonLastHour, 0)}));
-    }
+    if (const Value note = personNote(g); note.type != Value::Type::Text)
+        s.push_back(note);
     return s;
+}
+
+Value northSouth(double y)
+{
+    return Value::words("%1 m %2", {metres(std::fabs(y)), Value::word(y < 0 ? "south" : "north")});
+}
+
+void designerWords(Report &r, const DialFace &face, const GroundLayout &g)
+{
+    r.caption = Value::words("Ellipse: %1 m by %2 m", {metres(2 * g.halfWidth), metres(2 * g.minorHalfWidth)});
+    r.figures = Value::words("Noon point N %1 of the centre C. Foci %2 m east and west of C; string loop %3 m.\n%4",
+                             {northSouth(g.noonY), metres(g.focus), metres(g.stringLoop), personNote(g)});
+    const Value size = Value::words("%1 m by %2 m", {metres(2 * g.halfWidth), metres(2 * g.minorHalfWidth)});
+    const Value marks = g.marks.empty()
+                            ? Value::word("no hour marks")
+                            : Value::words("%1 hour marks, from %2 to %3",
+                                           {Value::num(double(g.marks.size()), 0), Value::word(g.marks.front().label),
+                                            Value::word(g.marks.back().label)});
+    r.summary = Value::words("Ellipse %1, %2.", {size, marks});
+    r.count = Value::words("%1 hour marks", {Value::num(double(g.marks.size()), 0)});
+    // Each date where it is staked, as the plan's scale shows it.
+    std::string pattern;
+    std::vector<Value> dates;
+    for (const DateLine &line : face.dateLines) {
+        const double y = groundDateY(face.input, line.declinationDeg);
+        dates.push_back(Value::words(line.label + ": %1",
+                                     {std::round(y * 100) == 0 ? Value::word("at the centre") : northSouth(y)}));
+        pattern += (pattern.empty() ? "%" : "; %") + std::to_string(dates.size());
+    }
+    const Value scale =
+        dates.empty()
+            ? Value::word("")
+            : Value::words(" The date scale on the north-south line, from the centre C: " + pattern + ".", dates);
+    r.description = Value::words("an ellipse %1 on the ground, %2.%3 Stand on today's date and your shadow points to "
+                                 "the time.",
+                                 {size, marks, scale});
+}
+
+// The staking table, the date scale north to south and the person's height by hour.
+std::vector<Table> pageTables(const DialFace &face, const GroundLayout &g)
+{
+    std::vector<Table> tables(1);
+    tables[0].title = "Two tapes to each hour: from C and from N, on the hour's side of the line";
+    tables[0].headings = {"Hour", "From C (m)", "From N (m)", "Side"};
+    for (const GroundMark &m : g.marks)
+        tables[0].rows.push_back(
+            {Value::word(m.label), metres(m.fromCentre), metres(m.fromNoon), Value::word(sideWord(m.side))});
+    if (!face.dateLines.empty()) {
+        std::vector<const DateLine *> lines;
+        for (const DateLine &line : face.dateLines)
+            lines.push_back(&line);
+        std::stable_sort(lines.begin(), lines.end(),
+                         [](const DateLine *a, const DateLine *b) { return a->declinationDeg > b->declinationDeg; });
+        Table &dates = tables.emplace_back();
+        dates.title = "The date scale: where to stand, from C along the line (+ north, - south)";
+        dates.headings = {"Date", "From C (m)"};
+        for (const DateLine *line : lines)
+            dates.rows.push_back({Value::word(line->label), Value::num(groundDateY(face.input, line->declinationDeg), 2,
+                                                                       Value::Form::MetresSigned)});
+    }
+    if (!g.gnomon.empty()) {
+        // The plan's page says the smallest height that serves every hour;
+        // here each hour's, by the same rounding, so the largest is that one.
+        Table &people = tables.emplace_back();
+        people.title = "The person as gnomon: the height whose shadow reaches the hour's mark on every day (rounded "
+                       "up to the cm)";
+        people.headings = {"Hour", "Height (m)"};
+        for (const GnomonNeed &n : g.gnomon)
+            people.rows.push_back({Value::word(n.label), Value::num(n.height, 2, Value::Form::MetresUp)});
+    }
+    return tables;
 }
 
 } // namespace
@@ -112,6 +193,11 @@ Report groundReport(const ReportInput &in)
     r.json = json(in, g, noon);
     r.correctionKey = true;
     r.steps = steps(in, g, noon);
+    r.headline = Value::words("Ellipse %1 m by %2 m", {metres(2 * g.halfWidth), metres(2 * g.minorHalfWidth)});
+    for (const DialFace &f : *in.faces)
+        addLitNote(r.notes, f);
+    designerWords(r, face, g);
+    r.tables = pageTables(face, g);
 
     r.text.push_back(line("\n"));
     TextBlock figures{TextBlock::Form::Figures, {}, {}, {}, {}};

@@ -1,5 +1,6 @@
 #include "dial/plane_report.h"
 #include "dial/dial_kinds.h"
+#include "dial/lean.h"
 
 #include <algorithm>
 #include <cmath>
@@ -153,7 +154,75 @@ void faceText(std::vector<TextBlock> &text, const DialFace &face, const ReportIn
     text.push_back(std::move(dates));
 }
 
-TextBlock line(std::string text) { return {TextBlock::Form::Line, std::move(text), {}, {}, {}}; }
+TextBlock line(std::string text) { return {TextBlock::Form::Line, Value::word(std::move(text)), {}, {}, {}}; }
+
+// "16, 17 and 18": the hours as the dial labels them.
+std::string hoursText(const std::vector<double> &hours)
+{
+    std::string text;
+    for (std::size_t i = 0; i < hours.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == hours.size() ? " and " : ", ") + hourLabel(hours[i]);
+    return text;
+}
+
+// Which half of the year each face is lit, and the hours the plate leaves out.
+std::vector<std::string> faceNotes(const std::vector<DialFace> &faces)
+{
+    std::vector<std::string> notes;
+    for (const DialFace &face : faces) {
+        addLitNote(notes, face);
+        const std::string which = faceWords(face), offPlate = hoursText(face.layout.offPlate);
+        if (!face.layout.hourLines.empty()) {
+            if (!offPlate.empty())
+                notes.push_back("The plate leaves out the lines of " + offPlate + " h, when the sun also lights " +
+                                which);
+        } else if (!offPlate.empty()) {
+            notes.push_back("No hour line falls on " + which + "'s plate: the sun lights it only at " + offPlate +
+                            " h, whose lines fall off it");
+        } else {
+            notes.push_back("No hour line falls on " + which +
+                            (faceEverLit(face.input) ? ": the sun lights it only between two hours' lines"
+                                                     : ": the sun never lights it above the horizon here"));
+        }
+    }
+    return notes;
+}
+
+// Within 5° of upright or level: how far the readings at 9, 12 and 15 h
+// move for each degree the face leans beyond its drawn tilt, at the June
+// and the December solstice (minutes, none where the sun does not light it
+// then).
+struct LeanRow {
+    int hour = 12;
+    std::optional<double> june, december;
+};
+
+std::vector<LeanRow> leanRows(const std::vector<DialFace> &faces)
+{
+    std::vector<LeanRow> rows;
+    if (faces.size() != 1 || !leanMatters(faces.front().input))
+        return rows;
+    for (int hour : {9, 12, 15})
+        rows.push_back({hour, leanMinutesPerDegree(faces.front().input, hour, kMaxDeclination),
+                        leanMinutesPerDegree(faces.front().input, hour, -kMaxDeclination)});
+    return rows;
+}
+
+Value leanWords(const DialInput &input, const std::vector<LeanRow> &rows)
+{
+    if (rows.empty())
+        return {};
+    const auto minutes = [](const std::optional<double> &m) {
+        return m ? Value::num(*m, 1, Value::Form::Signed) : Value::word("unlit");
+    };
+    std::vector<Value> at;
+    for (const LeanRow &row : rows)
+        at.push_back(Value::words("%1 h %2 / %3", {Value::num(row.hour, 0), minutes(row.june), minutes(row.december)}));
+    return Value::words("Each degree the face leans beyond its tilt of %1° (its top towards where it looks) moves "
+                        "the readings by, in minutes at the June / December solstice: %2, %3, %4 (+ reads later; "
+                        "less towards the equinoxes)",
+                        {Value::num(input.tilt, 0), at[0], at[1], at[2]});
+}
 
 } // namespace
 
@@ -167,22 +236,26 @@ Report planeReport(const ReportInput &in)
     r.json.add("hour_step_minutes", Value::num(first.input.stepMinutes, 0));
     // The first face's keys at the top, as for every dial of one face.
     faceJson(r.json, first);
+    r.headline = Value::words("Style height %1°", {Value::num(first.layout.styleHeight, 2)});
+    r.notes = faceNotes(faces);
     Value notes = Value::list();
-    for (const std::string &note : in.faceNotes)
+    for (const std::string &note : r.notes)
         notes.add(Value::word(note));
     r.json.add("notes", std::move(notes));
-    if (in.lean.empty()) {
+    const std::vector<LeanRow> lean = leanRows(faces);
+    r.leanNote = leanWords(first.input, lean);
+    if (lean.empty()) {
         r.json.add("lean_min_per_deg", Value());
     } else {
         // Each hour: [June solstice, December solstice], null where unlit.
-        Value lean = Value::record(true);
-        for (const ReportInput::Lean &l : in.lean) {
+        Value json = Value::record(true);
+        for (const LeanRow &l : lean) {
             Value pair = Value::list(true);
             for (const std::optional<double> &m : {l.june, l.december})
                 pair.add(m ? Value::num(*m, 2) : Value());
-            lean.add(std::to_string(l.hour), std::move(pair));
+            json.add(std::to_string(l.hour), std::move(pair));
         }
-        r.json.add("lean_min_per_deg", std::move(lean));
+        r.json.add("lean_min_per_deg", std::move(json));
     }
     if (faces.size() > 1) {
         Value all = Value::list();
@@ -203,10 +276,10 @@ Report planeReport(const ReportInput &in)
                 line((&face == &first ? "" : "\n") + std::string("The ") + face.name + " face, " + face.lit + "\n"));
         faceText(r.text, face, in);
     }
-    for (const std::string &note : in.faceNotes)
+    for (const std::string &note : r.notes)
         r.text.push_back(line("\nNote: " + note + ".\n"));
-    if (!in.leanNote.empty())
-        r.text.push_back(line("\nLean: " + in.leanNote + ".\n"));
+    if (!lean.empty())
+        r.text.push_back({TextBlock::Form::Line, Value::words("\nLean: %1.\n", {r.leanNote}), {}, {}, {}});
 
     // A dial of two faces names each row's face first.
     const bool named = faces.size() > 1;

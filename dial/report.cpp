@@ -71,4 +71,12 @@ Value &Value::add(std::string key, Value v)
     return *this;
 }
 
+std::string faceWords(const DialFace &face) { return "the " + (face.name.empty() ? "" : face.name + " ") + "face"; }
+
+void addLitNote(std::vector<std::string> &notes, const DialFace &face)
+{
+    if (!face.lit.empty())
+        notes.push_back("T" + faceWords(face).substr(1) + " is " + face.lit);
+}
+
 } // namespace orvane::dial

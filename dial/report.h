@@ -19,8 +19,8 @@ struct Value {
     enum class Type { Null, Number, Text, Words, Date, Clock, List, Record };
     // How a number is written: to its decimals ("-0" never), with a plus
     // sign above zero, in its shortest form (up to 6 digits), or in metres
-    // to the centimetre, rounded or rounded up.
-    enum class Form { Fixed, Signed, Shortest, Metres, MetresUp };
+    // to the centimetre, rounded (with a plus sign above zero) or rounded up.
+    enum class Form { Fixed, Signed, Shortest, Metres, MetresSigned, MetresUp };
     Type type = Type::Null;
     double number = 0; // Number; Clock: a fraction of a day
     int decimals = 0;
@@ -52,7 +52,7 @@ struct Table {
 struct TextBlock {
     enum class Form { Line, Figures, Table, Steps };
     Form form = Form::Line;
-    std::string line;
+    Value line;
     std::vector<std::pair<std::string, Value>> figures;
     Table table;
     std::vector<Value> steps;
@@ -61,13 +61,6 @@ struct TextBlock {
 // What the design knows beyond the faces, in words already.
 struct ReportInput {
     const std::vector<DialFace> *faces = nullptr;
-    std::vector<std::string> faceNotes; // "Upper face lit from ...", without a full stop
-    std::string leanNote;               // empty where the lean does not matter
-    struct Lean {
-        int hour = 12;
-        std::optional<double> june, december; // minutes per degree
-    };
-    std::vector<Lean> lean;
     std::string day; // the site's date, "2027-06-21"
     // The clock time of the true noon that day, a fraction of a day: asked
     // only by a kind that needs it.
@@ -86,8 +79,29 @@ struct Report {
     bool correctionKey = false;
     std::vector<TextBlock> text; // after the heading line, before the card
     Table csv;                   // the headings are the CSV's header
-    // The steps to lay it out, where it is laid out on the ground.
+    // Under the title on every page: "Style height 45.47°".
+    Value headline;
+    // Beside the designer's preview, where the kind says more than the
+    // style: its main figure ("Ellipse: 5.00 m by 3.26 m"), the others in a
+    // sentence or two, a summary, its count ("17 hour marks") and the
+    // preview's description after the dial's title.
+    Value caption, figures, summary, count, description;
+    // Which half of the year each face is lit, and a face no hour line
+    // falls on: "The upper face is lit from the March to the September
+    // equinox"; without a full stop.
+    std::vector<std::string> notes;
+    // How far the readings move for each degree the face leans beyond its
+    // tilt; null where that does not matter.
+    Value leanNote;
+    // The steps to lay it out, where it is laid out on the ground, and the
+    // tables they use, the first the main one, each with its page heading.
     std::vector<Value> steps;
+    std::vector<Table> tables;
 };
+
+// "the upper face", "the face".
+std::string faceWords(const DialFace &face);
+// "The upper face is lit from ...", for a face lit on part of the year only.
+void addLitNote(std::vector<std::string> &notes, const DialFace &face);
 
 } // namespace orvane::dial

@@ -2,6 +2,7 @@
 #include "dial_choices.h"
 #include "dial_dates.h"
 #include "ground_staking.h"
+#include "report_words.h"
 
 #include "dial/lean.h"
 #include "text/report_text.h"
@@ -22,11 +23,6 @@ dial::ReportInput reportInput(const DialDesign &d)
     dial::ReportInput in;
     in.faces = &d.faces;
     in.kind = d.kind;
-    for (const QString &note : d.faceNotes)
-        in.faceNotes.push_back(note.toStdString());
-    in.leanNote = d.leanNote.toStdString();
-    for (const DialDesign::Lean &l : d.lean)
-        in.lean.push_back({l.hour, l.june, l.december});
     in.day = d.site.date.toString(Qt::ISODate).toStdString();
     in.meridianClock = [site = d.site] { return methodCrossings(site).meridian.clock; };
     in.clockWords = siteClockWords(d.site).toStdString();
@@ -72,18 +68,6 @@ QString timeNote(const dial::DialInput &in, const AcceptedSite &site, const QLoc
                .arg(reportNumberText(std::fabs(in.zoneMeridian), locale),
                     u' ' + compassLetter(in.zoneMeridian < 0 ? Compass::West : Compass::East)) +
            (site.clock.daylightSaving ? QStringLiteral(", add an hour in daylight saving time") : QString());
-}
-
-// "16, 17 and 18": the hours as the dial labels them.
-QString hoursText(const std::vector<double> &hours)
-{
-    QStringList names;
-    for (double h : hours)
-        names << QString::fromStdString(dial::hourLabel(h));
-    if (names.size() < 2)
-        return names.join(QString());
-    const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
 }
 
 QString gnomonNote(const std::vector<dial::DialFace> &faces, const QLocale &locale)
@@ -147,57 +131,13 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
 
     const QString kindTitle = dialKindTitle(*d.kind, d.faces.front().input.facing, d.faces.front().input.tilt, locale);
     d.title = kindTitle + QStringLiteral(", ") + siteText(site.latitude, site.longitude, locale);
-    if (const std::optional<dial::GroundLayout> &g = d.faces.front().layout.ground) {
-        d.notes << QStringLiteral("Ellipse ") + ellipseSize(*g, locale);
-        d.meridianClock = methodCrossings(site).meridian.clock;
-    } else {
-        d.notes << QStringLiteral("Style height %1°").arg(locale.toString(d.faces.front().layout.styleHeight, 'f', 2));
-    }
+    // The kind's report says what lies under the title and what to note.
+    d.report = d.kind->report(reportInput(d));
+    d.notes << valueText(d.report.headline, locale);
     d.notes << timeNote(d.faces.front().input, site, locale);
-    for (const dial::DialFace &face : d.faces) {
-        const QString which =
-            QStringLiteral("the %1face").arg(face.name.empty() ? QString() : QString::fromStdString(face.name) + u' ');
-        if (!face.lit.empty())
-            d.faceNotes << firstUpper(which) + QStringLiteral(" is ") + QString::fromStdString(face.lit);
-        const QString offPlate = hoursText(face.layout.offPlate);
-        if (face.layout.ground)
-            continue;
-        if (!face.layout.hourLines.empty()) {
-            if (!offPlate.isEmpty())
-                d.faceNotes << QStringLiteral("The plate leaves out the lines of %1 h, when the sun also lights %2")
-                                   .arg(offPlate, which);
-        } else if (!offPlate.isEmpty()) {
-            d.faceNotes << QStringLiteral("No hour line falls on %1's plate: the sun lights it only at %2 h, whose "
-                                          "lines fall off it")
-                               .arg(which, offPlate);
-        } else {
-            d.faceNotes << (dial::faceEverLit(face.input)
-                                ? QStringLiteral("No hour line falls on %1: the sun lights it only between two hours' "
-                                                 "lines")
-                                      .arg(which)
-                                : QStringLiteral("No hour line falls on %1: the sun never lights it above the "
-                                                 "horizon here")
-                                      .arg(which));
-        }
-    }
-    if (d.faces.size() == 1 && !d.faces.front().layout.ground && dial::leanMatters(d.faces.front().input)) {
-        const auto minutes = [&locale](const std::optional<double> &m) {
-            return m ? signedNumberText(*m, 1, locale, NegativeZero::Dropped) : QStringLiteral("unlit");
-        };
-        QStringList at;
-        for (int hour : {9, 12, 15}) {
-            const double solstice = dial::kMaxDeclination;
-            d.lean.push_back({hour, dial::leanMinutesPerDegree(d.faces.front().input, hour, solstice),
-                              dial::leanMinutesPerDegree(d.faces.front().input, hour, -solstice)});
-            at << QStringLiteral("%1 h %2 / %3")
-                      .arg(hour)
-                      .arg(minutes(d.lean.back().june), minutes(d.lean.back().december));
-        }
-        d.leanNote = QStringLiteral("Each degree the face leans beyond its tilt of %1° (its top towards where it "
-                                    "looks) moves the readings by, in minutes at the June / December solstice: %2 "
-                                    "(+ reads later; less towards the equinoxes)")
-                         .arg(locale.toString(d.faces.front().input.tilt, 'f', 0), at.join(QStringLiteral(", ")));
-    }
+    for (const std::string &note : d.report.notes)
+        d.faceNotes << QString::fromStdString(note);
+    d.leanNote = valueText(d.report.leanNote, locale);
     d.gnomonNote = gnomonNote(d.faces, locale);
     d.siteLine =
         QStringLiteral("Site: %1, %2").arg(siteText(site.latitude, site.longitude, locale), zoneText(site, choices));
@@ -225,7 +165,6 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
         return plain.toString(value, 'f', decimals).toStdString();
     };
     d.drawing = d.kind->draw(in);
-    d.report = d.kind->report(reportInput(d));
     return d;
 }
 

@@ -35,22 +35,12 @@ struct DialDesign {
     // names the dial.
     std::vector<dial::DialFace> faces;
     std::optional<DesignCard> card;
-    // Within 5° of upright or level: how far the readings at 9, 12 and 15
-    // h move for each degree the face leans beyond its drawn tilt, at the
-    // June and the December solstice (minutes, none where the sun does not
-    // light it then), and that said in words.
-    struct Lean {
-        int hour = 12;
-        std::optional<double> june, december;
-    };
-    std::vector<Lean> lean;
+    // Within 5° of upright or level: how far the readings move for each
+    // degree the face leans beyond its drawn tilt, in words.
     QString leanNote;
-    // A dial laid out on the ground: the clock time of the true noon on the
-    // site's date, when a plumb line's shadow lays out its north-south line.
-    std::optional<double> meridianClock; // fraction of a day
-    QString title;                       // "Vertical dial facing 200°, 40.655 N 72.855 W"
-    QString siteLine;                    // "Site: 40.655 N 72.855 W, GMT-5hrs US Eastern Time, Montreal, New York"
-    QString dialLine;                    // "Dial: vertical, facing 200°, nodus 100 mm above the plate, sun time"
+    QString title;    // "Vertical dial facing 200°, 40.655 N 72.855 W"
+    QString siteLine; // "Site: 40.655 N 72.855 W, GMT-5hrs US Eastern Time, Montreal, New York"
+    QString dialLine; // "Dial: vertical, facing 200°, nodus 100 mm above the plate, sun time"
     // Which half of the year each face is lit, and a face no hour line
     // falls on: "Upper face lit from the March to the September equinox".
     QStringList faceNotes;

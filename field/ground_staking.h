@@ -13,9 +13,6 @@ namespace orvane {
 // Metres to the centimetre, in the reader's numbers: "1.96".
 QString metresText(double metres, const QLocale &locale);
 
-// The ellipse's size: "5.00 m by 3.91 m", east-west by north-south.
-QString ellipseSize(const dial::GroundLayout &ground, const QLocale &locale);
-
 // A height the person needs at least, rounded up to the centimetre so that
 // whoever is that tall is tall enough: "2.41" for 2.403 m.
 QString heightNeededText(double metres, const QLocale &locale);
@@ -24,9 +21,6 @@ QString heightNeededText(double metres, const QLocale &locale);
 // the zone's standard time is UTC+0)", "standard time (UTC-5)".
 QString siteClockWords(const AcceptedSite &site);
 
-// "east", "west" or "on the line".
-QString groundSideWord(int side);
-
 // Each hour mark's two tapes: its label, its distance from C and from N
 // (metres) and its side of the line, under the headings every table of
 // them carries.
@@ -34,15 +28,11 @@ struct StakingTable {
     QStringList headings; // "Hour", "From C (m)", "From N (m)", "Side"
     QList<QStringList> rows;
 };
-StakingTable stakingTable(const dial::GroundLayout &ground, const QLocale &locale);
+StakingTable stakingTable(const DialDesign &design, const QLocale &locale);
 
-// The staking steps, then how to read the dial; empty for a dial that is
-// not laid out on the ground. The reading step names the card only when the
-// design carries one.
+// The staking steps, then how to read the dial and how to stand; empty for
+// a dial that is not laid out on the ground. The reading step names the card
+// only when the design carries one.
 QStringList stakingSteps(const DialDesign &design, const QLocale &locale);
-
-// "Stand up straight: anyone 1.23 m tall or taller casts a shadow that
-// reaches the marks from 9 to 15 h on every day of the year."
-QString gnomonNote(const DialDesign &design, const QLocale &locale);
 
 } // namespace orvane

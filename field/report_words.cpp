@@ -24,6 +24,10 @@ QString numberText(const dial::Value &v, const QLocale &locale)
         return plain.toString(v.number, 'g', v.decimals);
     case dial::Value::Form::Metres:
         return metresText(v.number, locale);
+    case dial::Value::Form::MetresSigned: {
+        const QString text = metresText(v.number, locale);
+        return v.number > 0 && text != metresText(0, locale) ? plain.positiveSign() + text : text;
+    }
     case dial::Value::Form::MetresUp:
         return heightNeededText(v.number, locale);
     }
@@ -45,7 +49,8 @@ QString valueText(const dial::Value &v, const QLocale &locale)
         return QString::fromStdString(v.text);
     case dial::Value::Type::Words: {
         QString text = QString::fromStdString(v.text);
-        for (std::size_t i = 0; i < v.items.size(); ++i)
+        // From the last, so that %1 does not take the start of %12.
+        for (std::size_t i = v.items.size(); i-- > 0;)
             text.replace(QStringLiteral("%") + QString::number(i + 1), valueText(v.items[i].second, locale));
         return text;
     }

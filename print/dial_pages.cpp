@@ -459,7 +459,7 @@ DialPagePlan planDialPages(const DialDesign &design, const QPageSize &paper)
 {
     DialPagePlan plan;
     plan.card = design.card.has_value();
-    if (design.faces.front().layout.ground) {
+    if (design.kind->paper == dial::Paper::ScalePlan) {
         plan.plate.rows = plan.plate.columns = plan.gnomon.rows = plan.gnomon.columns = 0;
         plan.stakingPages = 2;
         return plan;

@@ -3,6 +3,7 @@
 #include "page_font.h"
 
 #include "field/ground_staking.h"
+#include "field/report_words.h"
 
 #include <QPainter>
 #include <QRegularExpression>
@@ -106,67 +107,35 @@ void paintStakingPlan(QPainter &p, const QRectF &area, double mm, const DialDesi
 void paintStakingTables(QPainter &p, const QRectF &area, double mm, const DialDesign &design)
 {
     const QLocale locale;
-    const dial::GroundLayout &g = *design.faces.front().layout.ground;
+    const std::vector<dial::Table> &tables = design.report.tables;
     p.save();
     p.setPen(Qt::black);
     p.setFont(pagePixelFont(3.4 * mm, true));
     double top = area.top();
-    top += paragraph(p, area.left(), top, area.width(),
-                     QStringLiteral("Two tapes to each hour: from C and from N, on the hour's side of the line")) +
-           2 * mm;
+    top += paragraph(p, area.left(), top, area.width(), QString::fromStdString(tables.front().title)) + 2 * mm;
 
-    // Up to two blocks side by side, so that quarter hours fit on the page.
-    const StakingTable staking = stakingTable(g, locale);
+    // The main table in up to two blocks side by side, so that quarter hours fit on the page.
+    QList<QStringList> main = tableText(tables.front(), locale);
+    const QStringList headings = main.takeFirst();
     const std::vector<double> widths{14, 24, 24, 24};
-    const int count = int(staking.rows.size());
+    const int count = int(main.size());
     const int blocks = count > 36 ? 2 : 1;
     const int perBlock = (count + blocks - 1) / blocks;
     const double rowMm = std::clamp(0.55 * area.height() / mm / (perBlock + 1), 2.6, 5.0);
     double tallest = 0;
     for (int b = 0; b < blocks; ++b) {
-        const QList<QStringList> rows = QList<QStringList>{staking.headings} + staking.rows.mid(b * perBlock, perBlock);
+        const QList<QStringList> rows = QList<QStringList>{headings} + main.mid(b * perBlock, perBlock);
         tallest = std::max(tallest, table(p, area.left() + b * 92 * mm, top, mm, rowMm, widths, rows));
     }
     top += tallest + 5 * mm;
 
-    // The date scale and the person's heights side by side, each under its heading.
+    // The others side by side, each under its heading.
     const double column = 92 * mm, headingWidth = column - 4 * mm;
-    if (!design.faces.front().dateLines.empty()) {
+    for (std::size_t i = 1; i < tables.size(); ++i) {
+        const double left = area.left() + double(i - 1) * column;
         p.setFont(pagePixelFont(3.4 * mm, true));
-        const double y = top +
-                         paragraph(p, area.left(), top, headingWidth,
-                                   QStringLiteral("The date scale: where to stand, from C along the line "
-                                                  "(+ north, - south)")) +
-                         2 * mm;
-        // North to south, as they lie on the line.
-        std::vector<const dial::DateLine *> lines;
-        for (const dial::DateLine &line : design.faces.front().dateLines)
-            lines.push_back(&line);
-        std::stable_sort(lines.begin(), lines.end(), [](const dial::DateLine *a, const dial::DateLine *b) {
-            return a->declinationDeg > b->declinationDeg;
-        });
-        QList<QStringList> rows{{QStringLiteral("Date"), QStringLiteral("From C (m)")}};
-        for (const dial::DateLine *line : lines) {
-            const double at = dial::groundDateY(design.faces.front().input, line->declinationDeg);
-            rows << QStringList{QString::fromStdString(line->label),
-                                (at >= 0.005 ? QStringLiteral("+") : QString()) + metresText(at, locale)};
-        }
-        table(p, area.left(), y, mm, std::min(rowMm, 4.0), {30, 24}, rows);
-    }
-    if (!g.gnomon.empty()) {
-        // The plan's page says the smallest height that serves every hour;
-        // here each hour's, by the same rounding, so the largest is that one.
-        const double left = area.left() + (design.faces.front().dateLines.empty() ? 0 : column);
-        p.setFont(pagePixelFont(3.4 * mm, true));
-        const double y = top +
-                         paragraph(p, left, top, headingWidth,
-                                   QStringLiteral("The person as gnomon: the height whose shadow reaches the "
-                                                  "hour's mark on every day (rounded up to the cm)")) +
-                         2 * mm;
-        QList<QStringList> rows{{QStringLiteral("Hour"), QStringLiteral("Height (m)")}};
-        for (const dial::GnomonNeed &n : g.gnomon)
-            rows << QStringList{QString::fromStdString(n.label), heightNeededText(n.height, locale)};
-        table(p, left, y, mm, std::min(rowMm, 4.0), {30, 24}, rows);
+        const double y = top + paragraph(p, left, top, headingWidth, QString::fromStdString(tables[i].title)) + 2 * mm;
+        table(p, left, y, mm, std::min(rowMm, 4.0), {30, 24}, tableText(tables[i], locale));
     }
     p.restore();
 }
