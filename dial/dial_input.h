@@ -8,6 +8,8 @@
 // horizontal, to the right of someone facing the face, and y runs up the
 // face's slope (towards the zenith's side).
 
+#include "dial/sun_year.h"
+
 namespace orvane::dial {
 
 // The kinds of dial (dial_kinds.h). Every one is a plane face, or two, whose
@@ -52,6 +54,9 @@ struct DialInput {
     DialTime time = DialTime::Sun;
     double zoneMeridian = 0; // degrees east, used by DialTime::Zone
     double halfWidth = 2.5;  // m, an analemmatic dial's ellipse's east-west half-width
+    // The sun day by day through the design's year at the site, for a
+    // kind's layout that needs it; empty in an input made by hand.
+    SunYear sunYear;
 };
 
 // Bounds the caller checks before laying out a dial (millimetres): each side

@@ -42,6 +42,8 @@ struct DialKind {
     // are decided: a setting the kind does not take is overwritten, whatever
     // `given` holds. The plates are placed afterwards.
     std::vector<DialFace> (*faces)(const DialInput &given) = nullptr;
+    // The face's lines; beyond the hour angle and the declination a layout
+    // may ask the input's sunYear for the clock's noon, sunrise and sunset.
     DialLayout (*layout)(const DialInput &) = layoutDial;
     Drawing (*draw)(const DrawingInput &) = drawPlaneDial;
     // The rest as a plane dial has them unless the entry says otherwise.

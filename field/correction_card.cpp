@@ -1,5 +1,6 @@
 #include "correction_card.h"
 #include "field_math.h"
+#include "year_terms.h"
 
 #include "sky/sun.h"
 #include "text/zone_clocks.h"
@@ -24,13 +25,15 @@ double utcSecondsOf(const QDate &date)
     return static_cast<double>(QDate(1970, 1, 1).daysTo(date)) * angles::kSecondsPerDay;
 }
 
+} // namespace
+
 // The sun's terms for a year and two days either side, which hold every
 // local day of the year and the searches' reach around it. They depend on
 // the time alone, so the Dial Designer, which works the card out again at
 // each change of the site or the dial, evaluates them once a year; the
 // card's passages then cost a few positions a day. With `evaluate` false,
 // none if the year's are not at hand.
-std::shared_ptr<const sky::DailyTermsTable> yearTerms(int year, bool evaluate = true)
+std::shared_ptr<const sky::DailyTermsTable> yearTerms(int year, bool evaluate)
 {
     static std::mutex mutex;
     static std::deque<std::pair<int, std::shared_ptr<const sky::DailyTermsTable>>> recent; // the latest first
@@ -52,8 +55,6 @@ std::shared_ptr<const sky::DailyTermsTable> yearTerms(int year, bool evaluate = 
         recent.pop_back();
     return recent.front().second;
 }
-
-} // namespace
 
 std::vector<CardDay> correctionCard(const CardInputs &in)
 {
@@ -84,10 +85,15 @@ std::optional<double> noonDeclination(const QDate &date, double latitude, double
     const auto transit = sun.crossing(sky::Crossing::Meridian, start);
     if (!transit)
         return std::nullopt;
+    return transitDeclination(*transit, latitude);
+}
+
+double transitDeclination(const sky::SunEvent &transit, double latitude)
+{
     // South of the zenith the sun stands 90 - altitude below the latitude's
     // line towards the equator; north of it, above.
-    const double zenith = 90 - transit->altitudeDeg;
-    return transit->azimuthDeg > 90 && transit->azimuthDeg < 270 ? latitude - zenith : latitude + zenith;
+    const double zenith = 90 - transit.altitudeDeg;
+    return transit.azimuthDeg > 90 && transit.azimuthDeg < 270 ? latitude - zenith : latitude + zenith;
 }
 
 } // namespace orvane

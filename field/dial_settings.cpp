@@ -1,5 +1,6 @@
 #include "dial_settings.h"
 #include "dial_setting_table.h"
+#include "sun_year.h"
 
 #include "dial/dial_kinds.h"
 #include "text/wording.h"
@@ -58,6 +59,7 @@ std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettin
     given.time = settings.time;
     given.zoneMeridian = site.clock.zoneMeridian();
     given.halfWidth = settings.halfWidth;
+    given.sunYear = sunYear(site.latitude, site.longitude, site.date.isValid() ? site.date.year() : 2000);
     std::vector<dial::DialFace> faces = kind.faces(given);
     for (dial::DialFace &face : faces)
         face.input.plate = kind.plate(face.input, settings.plateWidth, settings.plateHeight);

@@ -1,0 +1,24 @@
+#pragma once
+// The sun through the design's year at the site, day by day, for a kind
+// whose lines need more than the hour angle and the declination: the clock's
+// noon (the equation of time), sunrise and sunset.
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace orvane::dial {
+
+struct SunDay {
+    int dayOfYear = 0;            // 0 on 1 January
+    double declinationDeg = 0;    // at the true noon
+    double equationOfTimeMin = 0; // true noon this many minutes before the mean sun's
+    // The sun's centre on the geometric horizon, in hours from the true noon
+    // (sunrise negative); none on a day it does not rise or set.
+    std::optional<double> sunriseHours, sunsetHours;
+};
+
+// The year's days, worked out on the first call and kept; days of polar
+// night, with no true noon, are left out.
+using SunYear = std::function<const std::vector<SunDay> &()>;
+
+} // namespace orvane::dial
