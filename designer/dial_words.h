@@ -15,13 +15,6 @@ QString correctionWords(double seconds);
 // "2 July: add 4 minutes 32 seconds".
 QString cardRowSentence(const CardDay &day, const QLocale &locale);
 
-// The dial's kind, facing, style height, its hours from first to last and
-// where the noon line lies; `rows` are the drawing's hour rows.
-QString dialDescription(const DialDesign &design, const std::vector<dial::HourLineRow> &rows, const QLocale &locale);
-
-// The same, short, for when it changes: style height, root, hour lines.
-QString dialSummary(const DialDesign &design, const std::vector<dial::HourLineRow> &rows, const QLocale &locale);
-
 // The card's range over the year, with its largest and smallest figure.
 QString cardDescription(const DesignCard &card, const QLocale &locale);
 

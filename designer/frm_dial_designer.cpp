@@ -199,15 +199,12 @@ void FrmDialDesigner::redraw()
     sideView->setPlane(d.faces.front().input.facing, d.faces.front().input.tilt, d.faces.front().input.latitude);
     showCard(card());
     showFigures(d);
-    if (!d.report.steps.empty()) {
+    preview->setAccessibleDescription(valueText(d.report.description, locale));
+    say(lblSummary, valueText(d.report.count, locale), valueText(d.report.summary, locale));
+    if (d.kind->paper == dial::Paper::ScalePlan)
         showStaking(d);
-        return;
-    }
-    const std::vector<dial::HourLineRow> &rows = d.faces.front().hourLines;
-    preview->setAccessibleDescription(dialDescription(d, rows, locale));
-    say(lblSummary, rows.empty() ? QString() : QStringLiteral("%1 hour lines").arg(rows.size()),
-        dialSummary(d, rows, locale));
-    fillHourTable(d);
+    else
+        fillHourTable(d);
 }
 
 void FrmDialDesigner::showKind(const dial::DialKind &kind, const DialSettings &typedIn)
@@ -223,7 +220,7 @@ void FrmDialDesigner::showKind(const dial::DialKind &kind, const DialSettings &t
         const bool shown = row.faceValue && !(row.compass && level); // a level face looks nowhere
         holdBox(box(row.setting), kind.takes(row.setting), shown ? figure(face.*row.faceValue) : QString());
     }
-    const bool ground = kind.takes(DialSetting::HalfWidth);
+    const bool ground = kind.paper == dial::Paper::ScalePlan;
     showOwnTable(ground);
     lblStakingSteps->setVisible(ground);
     sideView->setVisible(!ground); // no face or style to show
@@ -244,18 +241,8 @@ void FrmDialDesigner::showProblems(const std::vector<SettingProblem> &problems)
 void FrmDialDesigner::showFigures(const DialDesign &d)
 {
     const QLocale locale;
-    lblStyleHeight->setText(
-        QStringLiteral("Style height: %1°").arg(locale.toString(d.faces.front().layout.styleHeight, 'f', 2)));
-    if (d.faces.front().layout.root) {
-        const dial::PlatePoint r = *d.faces.front().layout.root;
-        lblRoot->setText(QStringLiteral("Root: %1 mm from the nodus's foot (x %2, y %3 mm)")
-                             .arg(locale.toString(std::hypot(r.x, r.y), 'f', 1), locale.toString(r.x, 'f', 1),
-                                  locale.toString(r.y, 'f', 1)));
-    } else {
-        lblRoot->setText(QStringLiteral("No root: the style runs parallel to the face, and so do the hour lines."));
-    }
-    if (d.faces.front().layout.hourLines.empty())
-        lblRoot->setText(lblRoot->text() + QStringLiteral("\nNo hour line falls on this plate."));
+    lblStyleHeight->setText(valueText(d.report.caption, locale));
+    lblRoot->setText(valueText(d.report.figures, locale));
     for (const QString &note : d.faceNotes)
         lblRoot->setText(lblRoot->text() + u'\n' + note + u'.');
     lblLean->setText(d.leanNote.isEmpty() ? QString() : d.leanNote + u'.');
@@ -279,11 +266,6 @@ void FrmDialDesigner::showRefused(const QString &why, const QString &spoken)
 void FrmDialDesigner::showStaking(const DialDesign &d)
 {
     const QLocale locale;
-    const dial::Report &r = d.report;
-    lblStyleHeight->setText(valueText(r.caption, locale));
-    lblRoot->setText(valueText(r.figures, locale));
-    preview->setAccessibleDescription(d.title + QStringLiteral(": ") + valueText(r.description, locale));
-    say(lblSummary, valueText(r.count, locale), valueText(r.summary, locale));
     QStringList steps;
     int n = 0;
     for (const QString &step : stakingSteps(d, locale))

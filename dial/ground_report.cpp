@@ -116,7 +116,7 @@ Value northSouth(double y)
     return Value::words("%1 m %2", {metres(std::fabs(y)), Value::word(y < 0 ? "south" : "north")});
 }
 
-void designerWords(Report &r, const DialFace &face, const GroundLayout &g)
+void designerWords(Report &r, const std::string &title, const DialFace &face, const GroundLayout &g)
 {
     r.caption = Value::words("Ellipse: %1 m by %2 m", {metres(2 * g.halfWidth), metres(2 * g.minorHalfWidth)});
     r.figures = Value::words("Noon point N %1 of the centre C. Foci %2 m east and west of C; string loop %3 m.\n%4",
@@ -142,9 +142,10 @@ void designerWords(Report &r, const DialFace &face, const GroundLayout &g)
         dates.empty()
             ? Value::word("")
             : Value::words(" The date scale on the north-south line, from the centre C: " + pattern + ".", dates);
-    r.description = Value::words("an ellipse %1 on the ground, %2.%3 Stand on today's date and your shadow points to "
-                                 "the time.",
-                                 {size, marks, scale});
+    r.description =
+        Value::words(title + ": an ellipse %1 on the ground, %2.%3 Stand on today's date and your shadow points to "
+                             "the time.",
+                     {size, marks, scale});
 }
 
 // The staking table, the date scale north to south and the person's height by hour.
@@ -196,7 +197,7 @@ Report groundReport(const ReportInput &in)
     r.headline = Value::words("Ellipse %1 m by %2 m", {metres(2 * g.halfWidth), metres(2 * g.minorHalfWidth)});
     for (const DialFace &f : *in.faces)
         addLitNote(r.notes, f);
-    designerWords(r, face, g);
+    designerWords(r, in.title, face, g);
     r.tables = pageTables(face, g);
 
     r.text.push_back(line("\n"));

@@ -224,6 +224,56 @@ Value leanWords(const DialInput &input, const std::vector<LeanRow> &rows)
                         {Value::num(input.tilt, 0), at[0], at[1], at[2]});
 }
 
+// "15 hour lines, from 5 to 19", by the first and the last hour.
+Value hourRange(const std::vector<HourLineRow> &rows)
+{
+    const auto [first, last] =
+        std::minmax_element(rows.begin(), rows.end(), [](const auto &a, const auto &b) { return a.hour < b.hour; });
+    return Value::words("%1 hour lines, from %2 to %3",
+                        {Value::num(double(rows.size()), 0), Value::word(first->label), Value::word(last->label)});
+}
+
+// Where the 12 o'clock line lies from the kind's reference, or why none does.
+Value noonWords(const DialKind &kind, const std::vector<HourLineRow> &rows)
+{
+    const auto noon = std::find_if(rows.begin(), rows.end(), [](const auto &r) { return r.hour == 12; });
+    if (noon == rows.end())
+        return Value::word(" No 12 o'clock line on this plate.");
+    if (std::fabs(noon->angleDeg) < 0.005)
+        return Value::word(std::string(" The 12 o'clock line lies on ") + kind.reference + " through the foot.");
+    return Value::words(std::string(" The 12 o'clock line lies %1° ") +
+                            (noon->angleDeg > 0 ? kind.positiveSide : kind.negativeSide) + " of " + kind.reference +
+                            ".",
+                        {Value::num(std::fabs(noon->angleDeg), 2, Value::Form::Grouped)});
+}
+
+// The first face as the designer shows it beside the preview.
+void designerWords(Report &r, const ReportInput &in)
+{
+    const DialFace &face = in.faces->front();
+    const std::vector<HourLineRow> &rows = face.hourLines;
+    const Value style = Value::num(face.layout.styleHeight, 2, Value::Form::Grouped);
+    r.caption = Value::words("Style height: %1°", {style});
+    Value root = Value::word("No root: the style runs parallel to the face, and so do the hour lines.");
+    Value distance = Value::word(", no root");
+    if (const std::optional<PlatePoint> &p = face.layout.root) {
+        const Value far = Value::num(std::hypot(p->x, p->y), 1, Value::Form::Grouped);
+        root =
+            Value::words("Root: %1 mm from the nodus's foot (x %2, y %3 mm)",
+                         {far, Value::num(p->x, 1, Value::Form::Grouped), Value::num(p->y, 1, Value::Form::Grouped)});
+        distance = Value::words(", root %1 mm from the foot", {far});
+    }
+    r.figures = Value::words("%1%2", {root, Value::word(rows.empty() ? "\nNo hour line falls on this plate." : "")});
+    r.count = rows.empty() ? Value::word("") : Value::words("%1 hour lines", {Value::num(double(rows.size()), 0)});
+    r.summary =
+        Value::words("Style height %1°%2, %3.",
+                     {style, distance, rows.empty() ? Value::word("no hour line on the plate") : hourRange(rows)});
+    r.description = rows.empty()
+                        ? Value::words(in.kindTitle + ", style height %1°. No hour line falls on this plate.", {style})
+                        : Value::words(in.kindTitle + ", style height %1°. %2.%3",
+                                       {style, hourRange(rows), noonWords(*in.kind, rows)});
+}
+
 } // namespace
 
 Report planeReport(const ReportInput &in)
@@ -236,7 +286,8 @@ Report planeReport(const ReportInput &in)
     r.json.add("hour_step_minutes", Value::num(first.input.stepMinutes, 0));
     // The first face's keys at the top, as for every dial of one face.
     faceJson(r.json, first);
-    r.headline = Value::words("Style height %1°", {Value::num(first.layout.styleHeight, 2)});
+    r.headline = Value::words("Style height %1°", {Value::num(first.layout.styleHeight, 2, Value::Form::Grouped)});
+    designerWords(r, in);
     r.notes = faceNotes(faces);
     Value notes = Value::list();
     for (const std::string &note : r.notes)

@@ -17,10 +17,11 @@ struct DialKind;
 
 struct Value {
     enum class Type { Null, Number, Text, Words, Date, Clock, List, Record };
-    // How a number is written: to its decimals ("-0" never), with a plus
+    // How a number is written: to its decimals ("-0" never; Grouped with
+    // the locale's thousands separators), with a plus
     // sign above zero, in its shortest form (up to 6 digits), or in metres
     // to the centimetre, rounded (with a plus sign above zero) or rounded up.
-    enum class Form { Fixed, Signed, Shortest, Metres, MetresSigned, MetresUp };
+    enum class Form { Fixed, Grouped, Signed, Shortest, Metres, MetresSigned, MetresUp };
     Type type = Type::Null;
     double number = 0; // Number; Clock: a fraction of a day
     int decimals = 0;
@@ -68,6 +69,8 @@ struct ReportInput {
     std::string clockWords; // "summer time (UTC-4; the zone's standard time is UTC-5)"
     bool card = false;      // a correction card comes with the dial
     std::string dialTime;   // "sun", "zone"
+    std::string title;      // "Vertical dial facing 200°, 40.655 N 72.855 W"
+    std::string kindTitle;  // "Vertical dial facing 200°"
     const DialKind *kind = nullptr;
 };
 
@@ -81,10 +84,9 @@ struct Report {
     Table csv;                   // the headings are the CSV's header
     // Under the title on every page: "Style height 45.47°".
     Value headline;
-    // Beside the designer's preview, where the kind says more than the
-    // style: its main figure ("Ellipse: 5.00 m by 3.26 m"), the others in a
-    // sentence or two, a summary, its count ("17 hour marks") and the
-    // preview's description after the dial's title.
+    // Beside the designer's preview: its main figure ("Style height:
+    // 45.47°"), the others in a sentence or two, a summary, its count ("15
+    // hour lines") and the preview's description.
     Value caption, figures, summary, count, description;
     // Which half of the year each face is lit, and a face no hour line
     // falls on: "The upper face is lit from the March to the September

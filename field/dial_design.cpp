@@ -18,7 +18,7 @@ namespace orvane {
 namespace {
 
 // What the kind's report needs beyond the faces.
-dial::ReportInput reportInput(const DialDesign &d)
+dial::ReportInput reportInput(const DialDesign &d, const QLocale &locale)
 {
     dial::ReportInput in;
     in.faces = &d.faces;
@@ -28,6 +28,9 @@ dial::ReportInput reportInput(const DialDesign &d)
     in.clockWords = siteClockWords(d.site).toStdString();
     in.card = d.card.has_value();
     in.dialTime = choiceOf(kDialTimes, d.faces.front().input.time).option;
+    in.title = d.title.toStdString();
+    in.kindTitle =
+        dialKindTitle(*d.kind, d.faces.front().input.facing, d.faces.front().input.tilt, locale).toStdString();
     return in;
 }
 
@@ -132,7 +135,7 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     const QString kindTitle = dialKindTitle(*d.kind, d.faces.front().input.facing, d.faces.front().input.tilt, locale);
     d.title = kindTitle + QStringLiteral(", ") + siteText(site.latitude, site.longitude, locale);
     // The kind's report says what lies under the title and what to note.
-    d.report = d.kind->report(reportInput(d));
+    d.report = d.kind->report(reportInput(d, locale));
     d.notes << valueText(d.report.headline, locale);
     d.notes << timeNote(d.faces.front().input, site, locale);
     for (const std::string &note : d.report.notes)

@@ -18,6 +18,8 @@ QString numberText(const dial::Value &v, const QLocale &locale)
         const QString text = plain.toString(v.number, 'f', v.decimals);
         return text == plain.negativeSign() + zero ? zero : text;
     }
+    case dial::Value::Form::Grouped:
+        return locale.toString(v.number, 'f', v.decimals);
     case dial::Value::Form::Signed:
         return signedNumberText(v.number, v.decimals, locale, NegativeZero::Dropped);
     case dial::Value::Form::Shortest:
