@@ -198,6 +198,7 @@ Report groundReport(const ReportInput &in)
     for (const DialFace &f : *in.faces)
         addLitNote(r.notes, f);
     designerWords(r, in.title, face, g);
+    r.size = Value::words("half-width %1 m", {Value::num(face.input.halfWidth, 15, Value::Form::Shortest)});
     r.tables = pageTables(face, g);
 
     r.text.push_back(line("\n"));

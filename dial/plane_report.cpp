@@ -247,6 +247,24 @@ Value noonWords(const DialKind &kind, const std::vector<HourLineRow> &rows)
                         {Value::num(std::fabs(noon->angleDeg), 2, Value::Form::Grouped)});
 }
 
+// How to cut and stand the gnomon.
+Value gnomonWords(const std::vector<DialFace> &faces, const Value &nodus)
+{
+    const DialLayout &l = faces.front().layout;
+    if (l.gnomon && !l.substyle)
+        return faces.size() > 1 ? Value::words("A rod through the plate at the foot, square to it, standing %1 mm out "
+                                               "of each face; its ends are the nodus",
+                                               {nodus})
+                                : Value::words("A rod at the foot, square to the plate, standing %1 mm out of it; its "
+                                               "end is the nodus",
+                                               {nodus});
+    if (l.gnomon)
+        return Value::word("Cut the shape; stand its lower edge on the substyle, the upright edge on the foot");
+    return Value::word(
+        "Cut the rectangle; stand it on the substyle, its top edge is the style, the nodus over the foot "
+        "where marked");
+}
+
 // The first face as the designer shows it beside the preview.
 void designerWords(Report &r, const ReportInput &in)
 {
@@ -288,6 +306,9 @@ Report planeReport(const ReportInput &in)
     faceJson(r.json, first);
     r.headline = Value::words("Style height %1°", {Value::num(first.layout.styleHeight, 2, Value::Form::Grouped)});
     designerWords(r, in);
+    const Value nodus = Value::num(first.input.nodusHeight, 15, Value::Form::Shortest);
+    r.size = Value::words("nodus %1 mm above the plate", {nodus});
+    r.gnomonNote = gnomonWords(faces, nodus);
     r.notes = faceNotes(faces);
     Value notes = Value::list();
     for (const std::string &note : r.notes)

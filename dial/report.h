@@ -82,8 +82,10 @@ struct Report {
     bool correctionKey = false;
     std::vector<TextBlock> text; // after the heading line, before the card
     Table csv;                   // the headings are the CSV's header
-    // Under the title on every page: "Style height 45.47°".
-    Value headline;
+    // Under the title on every page: "Style height 45.47°"; its size in the
+    // dial's line: "nodus 100 mm above the plate"; how to cut and stand the
+    // gnomon, on the gnomon's page.
+    Value headline, size, gnomonNote;
     // Beside the designer's preview: its main figure ("Style height:
     // 45.47°"), the others in a sentence or two, a summary, its count ("15
     // hour lines") and the preview's description.

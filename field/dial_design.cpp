@@ -73,23 +73,6 @@ QString timeNote(const dial::DialInput &in, const AcceptedSite &site, const QLoc
            (site.clock.daylightSaving ? QStringLiteral(", add an hour in daylight saving time") : QString());
 }
 
-QString gnomonNote(const std::vector<dial::DialFace> &faces, const QLocale &locale)
-{
-    const dial::DialLayout &l = faces.front().layout;
-    const QString height = reportNumberText(faces.front().input.nodusHeight, locale);
-    if (l.gnomon && !l.substyle)
-        return faces.size() > 1 ? QStringLiteral("A rod through the plate at the foot, square to it, standing %1 mm "
-                                                 "out of each face; its ends are the nodus")
-                                      .arg(height)
-                                : QStringLiteral("A rod at the foot, square to the plate, standing %1 mm out of it; "
-                                                 "its end is the nodus")
-                                      .arg(height);
-    if (l.gnomon)
-        return QStringLiteral("Cut the shape; stand its lower edge on the substyle, the upright edge on the foot");
-    return QStringLiteral("Cut the rectangle; stand it on the substyle, its top edge is the style, the nodus over the "
-                          "foot where marked");
-}
-
 } // namespace
 
 QString siteText(double latitude, double longitude, const QLocale &locale)
@@ -141,16 +124,13 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     for (const std::string &note : d.report.notes)
         d.faceNotes << QString::fromStdString(note);
     d.leanNote = valueText(d.report.leanNote, locale);
-    d.gnomonNote = gnomonNote(d.faces, locale);
+    d.gnomonNote = valueText(d.report.gnomonNote, locale);
     d.siteLine =
         QStringLiteral("Site: %1, %2").arg(siteText(site.latitude, site.longitude, locale), zoneText(site, choices));
     QString kind = kindTitle;
     kind.replace(QStringLiteral(" dial"), QString());
     kind.replace(QStringLiteral(" facing"), QStringLiteral(", facing"));
-    const QString size =
-        d.kind->takes(DialSetting::NodusHeight)
-            ? QStringLiteral("nodus %1 mm above the plate").arg(reportNumberText(settings.nodusHeight, locale))
-            : QStringLiteral("half-width %1 m").arg(reportNumberText(settings.halfWidth, locale));
+    const QString size = valueText(d.report.size, locale);
     d.dialLine = QStringLiteral("Dial: %1, %2, %3").arg(kind.left(1).toLower() + kind.mid(1), size, d.notes.last());
     d.notes << d.faceNotes;
 
