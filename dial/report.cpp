@@ -59,13 +59,13 @@ Value Value::record(bool oneLine)
     return v;
 }
 
-Value &Value::add(Value v)
+Value &Value::add(Value v) &
 {
     items.emplace_back(std::string(), std::move(v));
     return *this;
 }
 
-Value &Value::add(std::string key, Value v)
+Value &Value::add(std::string key, Value v) &
 {
     items.emplace_back(std::move(key), std::move(v));
     return *this;

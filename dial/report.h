@@ -37,8 +37,11 @@ struct Value {
     static Value clock(double fractionOfDay);
     static Value list(bool oneLine = false);
     static Value record(bool oneLine = false);
-    Value &add(Value v);
-    Value &add(std::string key, Value v);
+    // A chain on a new value moves it along rather than copy it.
+    Value &add(Value v) &;
+    Value &add(std::string key, Value v) &;
+    Value &&add(Value v) && { return std::move(add(std::move(v))); }
+    Value &&add(std::string key, Value v) && { return std::move(add(std::move(key), std::move(v))); }
 };
 
 // A table as the text and the pages show it: headings over rows.
