@@ -36,6 +36,28 @@ QString numberText(const dial::Value &v, const QLocale &locale)
     return {};
 }
 
+// The pattern read once: %12 is the twelfth value where there are twelve,
+// and a value's own words are not read again, whatever they hold.
+QString wordsText(const dial::Value &v, const QLocale &locale)
+{
+    const QString pattern = QString::fromStdString(v.text);
+    QString text;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        std::size_t n = 0;
+        qsizetype end = i + 1;
+        while (pattern[i] == u'%' && end < pattern.size() && pattern[end].isDigit() &&
+               n * 10 + pattern[end].digitValue() <= v.items.size())
+            n = n * 10 + pattern[end++].digitValue();
+        if (n == 0) {
+            text += pattern[i];
+            continue;
+        }
+        text += valueText(v.items[n - 1].second, locale);
+        i = end - 1;
+    }
+    return text;
+}
+
 } // namespace
 
 QString valueText(const dial::Value &v, const QLocale &locale)
@@ -49,13 +71,8 @@ QString valueText(const dial::Value &v, const QLocale &locale)
         return numberText(v, locale);
     case dial::Value::Type::Text:
         return QString::fromStdString(v.text);
-    case dial::Value::Type::Words: {
-        QString text = QString::fromStdString(v.text);
-        // From the last, so that %1 does not take the start of %12.
-        for (std::size_t i = v.items.size(); i-- > 0;)
-            text.replace(QStringLiteral("%") + QString::number(i + 1), valueText(v.items[i].second, locale));
-        return text;
-    }
+    case dial::Value::Type::Words:
+        return wordsText(v, locale);
     case dial::Value::Type::Date:
         return locale.toString(QDate::fromString(QString::fromStdString(v.text), Qt::ISODate), QLocale::LongFormat);
     case dial::Value::Type::Clock:

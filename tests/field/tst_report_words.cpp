@@ -21,6 +21,9 @@ private slots:
         QTest::newRow("%1 does not take the start of %12")
             << Value::words("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12", twelve) << "a b c d e f g h i j k l"
             << "a b c d e f g h i j k l";
+        QTest::newRow("a value's own words are not read again")
+            << Value::words("%1, %2", {Value::word("100%2"), Value::word("b")}) << "100%2, b"
+            << "100%2, b";
         QTest::newRow("a negative that rounds to zero loses its sign") << Value::num(-0.004, 2) << "0.00"
                                                                        << "0,00";
         QTest::newRow("signed above zero") << Value::num(1.24, 1, Value::Form::Signed) << "+1.2"
