@@ -25,7 +25,7 @@ Value Value::words(std::string pattern, std::vector<Value> args)
     Value v = word(std::move(pattern));
     v.type = Type::Words;
     for (Value &a : args)
-        v.items.emplace_back(std::string(), std::move(a));
+        v.items.push_back({std::string(), std::move(a)});
     return v;
 }
 
@@ -61,15 +61,19 @@ Value Value::record(bool oneLine)
 
 Value &Value::add(Value v) &
 {
-    items.emplace_back(std::string(), std::move(v));
+    items.push_back({std::string(), std::move(v)});
     return *this;
 }
 
 Value &Value::add(std::string key, Value v) &
 {
-    items.emplace_back(std::move(key), std::move(v));
+    items.push_back({std::move(key), std::move(v)});
     return *this;
 }
+
+Value &&Value::add(Value v) && { return std::move(add(std::move(v))); }
+
+Value &&Value::add(std::string key, Value v) && { return std::move(add(std::move(key), std::move(v))); }
 
 std::string faceWords(const DialFace &face) { return "the " + (face.name.empty() ? "" : face.name + " ") + "face"; }
 

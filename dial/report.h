@@ -14,6 +14,7 @@
 namespace orvane::dial {
 
 struct DialKind;
+struct Member;
 
 struct Value {
     enum class Type { Null, Number, Text, Words, Date, Clock, List, Record };
@@ -26,9 +27,9 @@ struct Value {
     double number = 0; // Number; Clock: a fraction of a day
     int decimals = 0;
     Form form = Form::Fixed;
-    std::string text;     // Text; Words: "x %1 to %2", each %n one of `items`; Date: "2027-06-21"
-    bool oneLine = false; // List, Record: on one line in JSON
-    std::vector<std::pair<std::string, Value>> items; // Record: keyed; List, Words: keys empty
+    std::string text;          // Text; Words: "x %1 to %2", each %n one of `items`; Date: "2027-06-21"
+    bool oneLine = false;      // List, Record: on one line in JSON
+    std::vector<Member> items; // Record: keyed; List, Words: keys empty
 
     static Value num(double x, int decimals, Form form = Form::Fixed);
     static Value word(std::string text);
@@ -40,8 +41,13 @@ struct Value {
     // A chain on a new value moves it along rather than copy it.
     Value &add(Value v) &;
     Value &add(std::string key, Value v) &;
-    Value &&add(Value v) && { return std::move(add(std::move(v))); }
-    Value &&add(std::string key, Value v) && { return std::move(add(std::move(key), std::move(v))); }
+    Value &&add(Value v) &&;
+    Value &&add(std::string key, Value v) &&;
+};
+
+struct Member {
+    std::string key;
+    Value value;
 };
 
 // A table as the text and the pages show it: headings over rows.

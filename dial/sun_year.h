@@ -3,6 +3,7 @@
 // whose lines need more than the hour angle and the declination: the clock's
 // noon (the equation of time), sunrise and sunset.
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -17,8 +18,8 @@ struct SunDay {
     std::optional<double> sunriseHours, sunsetHours;
 };
 
-// The year's days, worked out on the first call and kept; days of polar
-// night, with no true noon, are left out.
-using SunYear = std::function<const std::vector<SunDay> &()>;
+// The year's days, worked out on the first call and shared by every later
+// one; days of polar night, with no true noon, are left out.
+using SunYear = std::function<std::shared_ptr<const std::vector<SunDay>>()>;
 
 } // namespace orvane::dial

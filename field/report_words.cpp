@@ -52,7 +52,7 @@ QString wordsText(const dial::Value &v, const QLocale &locale)
             text += pattern[i];
             continue;
         }
-        text += valueText(v.items[n - 1].second, locale);
+        text += valueText(v.items[n - 1].value, locale);
         i = end - 1;
     }
     return text;

@@ -47,11 +47,13 @@ dial::SunYear sunYear(double latitude, double longitude, int year)
 {
     struct Cache {
         std::once_flag once;
-        std::vector<dial::SunDay> days;
+        std::shared_ptr<const std::vector<dial::SunDay>> days;
     };
     auto cache = std::make_shared<Cache>();
-    return [cache, latitude, longitude, year]() -> const std::vector<dial::SunDay> & {
-        std::call_once(cache->once, [&] { cache->days = sunDays(latitude, longitude, year); });
+    return [cache, latitude, longitude, year] {
+        std::call_once(cache->once, [&] {
+            cache->days = std::make_shared<const std::vector<dial::SunDay>>(sunDays(latitude, longitude, year));
+        });
         return cache->days;
     };
 }
