@@ -4,7 +4,6 @@
 #include "ground_staking.h"
 #include "report_words.h"
 
-#include "dial/lean.h"
 #include "text/report_text.h"
 #include "text/summer_time.h"
 #include "text/time_zones.h"

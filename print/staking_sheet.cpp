@@ -115,16 +115,15 @@ void paintStakingTables(QPainter &p, const QRectF &area, double mm, const DialDe
     top += paragraph(p, area.left(), top, area.width(), QString::fromStdString(tables.front().title)) + 2 * mm;
 
     // The main table in up to two blocks side by side, so that quarter hours fit on the page.
-    QList<QStringList> main = tableText(tables.front(), locale);
-    const QStringList headings = main.takeFirst();
+    const StakingTable staking = stakingTable(design, locale);
     const std::vector<double> widths{14, 24, 24, 24};
-    const int count = int(main.size());
+    const int count = int(staking.rows.size());
     const int blocks = count > 36 ? 2 : 1;
     const int perBlock = (count + blocks - 1) / blocks;
     const double rowMm = std::clamp(0.55 * area.height() / mm / (perBlock + 1), 2.6, 5.0);
     double tallest = 0;
     for (int b = 0; b < blocks; ++b) {
-        const QList<QStringList> rows = QList<QStringList>{headings} + main.mid(b * perBlock, perBlock);
+        const QList<QStringList> rows = QList<QStringList>{staking.headings} + staking.rows.mid(b * perBlock, perBlock);
         tallest = std::max(tallest, table(p, area.left() + b * 92 * mm, top, mm, rowMm, widths, rows));
     }
     top += tallest + 5 * mm;
