@@ -76,6 +76,9 @@ constexpr OptionSpec kOptions[] = {
     {"card-svg", "FILE", "with --dial: the correction card alone as SVG"},
     {"scale", "1:N", "with --svg or --dxf: the drawing at 1:N, a plan (default 1:1)"},
     {"pdf", "FILE", "with --dial: the dial printed at full scale as PDF, over as many pages as it needs"},
+    {"check-reading", "\"DATE HH:MM[:SS]=HH:MM[:SS]\"",
+     "with --dial: a standing dial checked against the clock: the date, the clock's time and what the dial showed "
+     "then (in its own time, sun or zone); up to 100 times, fitted for how the dial stands turned and leaned"},
     {"format", "FORMAT", "text (default), json or csv"},
     {"help", "", "show this text"},
     {"version", "", "show the program's version"},
@@ -90,7 +93,8 @@ QString opt(const char *name) { return QStringLiteral("--") + QLatin1String(name
 
 bool repeatable(const char *name)
 {
-    return qstrcmp(name, "bearing") == 0 || qstrcmp(name, "altitude") == 0 || qstrcmp(name, "wall-reading") == 0;
+    return qstrcmp(name, "bearing") == 0 || qstrcmp(name, "altitude") == 0 || qstrcmp(name, "wall-reading") == 0 ||
+           qstrcmp(name, "check-reading") == 0;
 }
 
 std::optional<int> parseOffsetMinutes(const QString &text)

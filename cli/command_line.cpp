@@ -22,6 +22,18 @@ int runDial(const CliRequest &r, const QLocale &locale, QTextStream &out, QTextS
 {
     DialData d = computeDialData(r.inputs, r.zoneName, *r.dial, locale);
     d.place = r.place;
+    if (!d.check.refusal.isEmpty()) {
+        const int i = d.check.refusedIndex;
+        if (i < 0)
+            err << QStringLiteral("--check-reading: %1").arg(d.check.refusal) << Qt::endl;
+        else
+            err << QStringLiteral("--check-reading \"%1\" (reading %2): %3")
+                       .arg(r.dial->readings[std::size_t(i)].given)
+                       .arg(i + 1)
+                       .arg(d.check.refusal)
+                << Qt::endl;
+        return kBadInput;
+    }
     int pdfPages = 0;
     if (const QString error = writeDialFiles(d, &pdfPages); !error.isEmpty()) {
         err << error << Qt::endl;

@@ -14,6 +14,8 @@ DialData computeDialData(const FieldInputs &site, const QString &zoneName, const
     choices.zoneName = zoneName;
     choices.withoutZoneRules = QStringLiteral("; give --zone for a zone's own rules");
     d.design = designDial(site, options, choices, locale);
+    if (!options.readings.empty())
+        d.check = checkDialReadings(d.design, options.readings, locale);
     return d;
 }
 

@@ -3,6 +3,7 @@
 // write, and the design that the JSON, the text, the CSV, the SVG, the DXF
 // and the PDF all take.
 
+#include "field/dial_check.h"
 #include "field/dial_design.h"
 #include "field/field_data.h"
 #include "site_place.h"
@@ -18,6 +19,7 @@ struct DialOptions : DialSettings {
     bool card = false; // the correction card in the answer and the drawing
     double scale = 1;  // the SVG and the DXF at 1:scale
     QString svgFile, dxfFile, pdfFile, cardSvgFile;
+    std::vector<DialCheckEntry> readings; // --check-reading: the standing dial against the clock
 };
 
 struct DialData {
@@ -27,6 +29,7 @@ struct DialData {
     DialOptions options;
     // With its card for --card or --card-svg, for the year of the site's date.
     DialDesign design;
+    DialCheckResult check; // with readings
 };
 
 DialData computeDialData(const FieldInputs &site, const QString &zoneName, const DialOptions &options,

@@ -19,7 +19,7 @@ namespace {
 // Options that shape the dial or its files, refused without --dial.
 constexpr const char *kDialOnly[] = {"facing",     "tilt",      "nodus-height", "plate", "half-width",
                                      "hour-step",  "dial-time", "svg",          "dxf",   "pdf",
-                                     "date-lines", "card",      "card-svg",     "scale"};
+                                     "date-lines", "card",      "card-svg",     "scale", "check-reading"};
 // The field data's own options; with --dial no field data is printed.
 constexpr const char *kFieldOnly[] = {"days", "mark", "bearing", "altitude", "wall-reading"};
 
@@ -168,6 +168,32 @@ std::optional<QString> readShape(const QCommandLineParser &p, const dial::DialKi
     return std::nullopt;
 }
 
+// "2027-03-01 10:15=10:27": the day, the clock's time and the dial's.
+std::optional<QString> readCheckReadings(const QCommandLineParser &p, DialOptions &d)
+{
+    const QStringList given = p.values(QStringLiteral("check-reading"));
+    if (given.size() > kMaxCheckReadings)
+        return QStringLiteral("--check-reading may be given at most %1 times").arg(kMaxCheckReadings);
+    static const QRegularExpression re(
+        QStringLiteral("^\\s*(\\d{4}-\\d{2}-\\d{2})[ "
+                       "T]+(\\d{1,2}):(\\d{2})(?::(\\d{2}))?\\s*=\\s*(\\d{1,2}):(\\d{2})(?::(\\d{2}))?\\s*$"));
+    for (const QString &text : given) {
+        const QRegularExpressionMatch m = re.match(text);
+        const auto seconds = [&](int first) {
+            const int h = m.captured(first).toInt(), min = m.captured(first + 1).toInt();
+            const int s = m.captured(first + 2).toInt();
+            return h < 24 && min < 60 && s < 60 ? h * 3600.0 + min * 60 + s : -1;
+        };
+        const QDate date = m.hasMatch() ? QDate::fromString(m.captured(1), Qt::ISODate) : QDate();
+        if (!date.isValid() || seconds(2) < 0 || seconds(5) < 0)
+            return QStringLiteral("--check-reading \"%1\": give the date, the clock's time and what the dial showed "
+                                  "then, such as \"2027-03-01 10:15=10:27\" (YYYY-MM-DD HH:MM[:SS]=HH:MM[:SS])")
+                .arg(text);
+        d.readings.push_back({date, seconds(2), seconds(5), text});
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optional<DialOptions> &into,
@@ -220,6 +246,8 @@ std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optiona
             return QStringLiteral("--scale goes with --svg or --dxf");
         d.scale = n;
     }
+    if (const std::optional<QString> message = readCheckReadings(p, d))
+        return message;
     d.card = p.isSet(QStringLiteral("card"));
     d.svgFile = p.value(QStringLiteral("svg"));
     d.dxfFile = p.value(QStringLiteral("dxf"));

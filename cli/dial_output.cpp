@@ -3,6 +3,7 @@
 #include "field/dial_choices.h"
 #include "field/report_words.h"
 
+#include "check_output.h"
 #include "dial/card_drawing.h"
 #include "json_writer.h"
 #include "site_json.h"
@@ -106,6 +107,8 @@ QString dialJson(const DialData &d)
         w.null("correction");
     }
     w.endObject();
+    if (d.check.check)
+        writeCheckJson(w, *d.check.check);
     w.endObject();
     return w.text();
 }
@@ -124,12 +127,14 @@ QString dialText(const DialData &d)
                          : QStringLiteral("sun time"));
     for (const dial::TextBlock &block : design.report.text)
         text += blockText(block);
-    return text + cardText(d);
+    return text + cardText(d) + (d.check.check ? checkText(*d.check.check) : QString());
 }
 
 QString dialCsv(const DialData &d)
 {
     QString text;
+    if (d.check.check)
+        return checkCsv(*d.check.check);
     if (d.options.card && d.design.card) {
         text = QStringLiteral("date,add_s\n");
         for (const CardDay &day : d.design.card->days)

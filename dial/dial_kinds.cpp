@@ -170,7 +170,9 @@ const std::vector<DialKind> &dialKinds()
          .minLatitude = kGroundMinLatitude,
          .maxLatitude = kGroundMaxLatitude,
          .latitudeReason =
-             "its ellipse flattens to a line near the equator, and its date scale to a point near a pole"},
+             "its ellipse flattens to a line near the equator, and its date scale to a point near a pole",
+         .checkRefusal = "an analemmatic dial has no style that could stand turned: check its north-south line and "
+                         "its date scale instead"},
     };
     return kinds;
 }

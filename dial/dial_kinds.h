@@ -60,6 +60,9 @@ struct DialKind {
     // and the reason when not.
     double minLatitude = 0, maxLatitude = 90;
     const char *latitudeReason = nullptr;
+    // Why readings of a standing dial cannot check it (no style to turn),
+    // or null where they can.
+    const char *checkRefusal = nullptr;
 
     bool takes(DialSetting setting) const;
     // Taken, and may be left out (NaN) for the kind's own.

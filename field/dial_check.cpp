@@ -1,0 +1,161 @@
+#include "dial_check.h"
+
+#include "angles/angles.h"
+#include "sky/sun.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+
+// The instant of a clock time on a day, by the site's clock as it stands
+// that day; none for a time the clock skips (the spring's lost hour).
+std::optional<double> clockInstant(const SiteClock &clock, const QDate &date, double seconds)
+{
+    const QTime time = QTime(0, 0).addMSecs(qRound64(seconds * 1000));
+    if (clock.zone) {
+        const QDateTime at(date, time, *clock.zone);
+        if (!at.isValid() || at.time() != time || at.date() != date)
+            return std::nullopt;
+        return at.toMSecsSinceEpoch() / 1000.0;
+    }
+    const QDateTime at(date, time, Qt::UTC);
+    return at.toMSecsSinceEpoch() / 1000.0 - clock.offsetSeconds();
+}
+
+dial::Vec3 towards(const sky::SunPosition &p)
+{
+    const double a = angles::radians(p.azimuthDeg), h = angles::radians(p.altitudeDeg);
+    return {std::cos(h) * std::sin(a), std::cos(h) * std::cos(a), std::sin(h)};
+}
+
+QString addWhat(const dial::CheckFit &f)
+{
+    QStringList add;
+    if (f.fewDays)
+        add << QStringLiteral("readings on other days, a month or more apart");
+    if (f.nearNoon)
+        add << QStringLiteral("readings in the morning and the afternoon, two hours or more from noon");
+    if (add.isEmpty())
+        add << QStringLiteral("readings on other days and at other hours");
+    return add.join(QStringLiteral(", and "));
+}
+
+QString mm(double v, const QLocale &l) { return l.toString(v, 'f', 1); }
+QString deg(double v, const QLocale &l) { return l.toString(v, 'f', 1) + QChar(0xB0); }
+
+// Turns and leans smaller than this, and offsets under a minute, are left be.
+constexpr double kWorthTurningDeg = 0.1;
+constexpr double kWorthMentioningMin = 1;
+
+QStringList adviceFor(const DialCheck &c, const dial::DialFace &face, const QLocale &l)
+{
+    const dial::CheckFit &f = c.fit;
+    QStringList advice;
+    switch (f.confusion) {
+    case dial::CheckConfusion::None:
+        break;
+    case dial::CheckConfusion::TooFew:
+        return {QStringLiteral("Four readings at least are needed to find the turn, the lean and the clock's offset: "
+                               "add %1.")
+                    .arg(addWhat(f))};
+    case dial::CheckConfusion::TurnLean:
+    case dial::CheckConfusion::TurnOffset:
+    case dial::CheckConfusion::LeanOffset: {
+        const QString pair = f.confusion == dial::CheckConfusion::TurnLean ? QStringLiteral("the turn from the lean")
+                             : f.confusion == dial::CheckConfusion::TurnOffset
+                                 ? QStringLiteral("the turn from the clock's offset")
+                                 : QStringLiteral("the lean from the clock's offset");
+        return {QStringLiteral("These readings cannot tell %1: add %2.").arg(pair, addWhat(f))};
+    }
+    }
+    const dial::PlateRect &plate = face.input.plate;
+    if (std::fabs(f.turnDeg) >= kWorthTurningDeg)
+        advice << QStringLiteral("Turn the dial %1 %2 seen from above: across this %3 mm wide plate, %4 mm.")
+                      .arg(deg(std::fabs(f.turnDeg), l),
+                           f.turnDeg > 0 ? QStringLiteral("anticlockwise") : QStringLiteral("clockwise"),
+                           l.toString(plate.width(), 'f', 0),
+                           mm(plate.width() * std::sin(angles::radians(std::fabs(f.turnDeg))), l));
+    if (std::fabs(f.leanDeg) >= kWorthTurningDeg) {
+        const double lift = plate.height() * std::sin(angles::radians(std::fabs(f.leanDeg)));
+        const dial::FaceFrame frame = dial::faceFrame(face.input);
+        if (std::fabs(frame.yAxis.u) < 1e-9) {
+            // A level face: its y edge tips up as the face leans on.
+            const QString edge = frame.yAxis.n > 0 ? QStringLiteral("north") : QStringLiteral("south");
+            const QString other = frame.yAxis.n > 0 ? QStringLiteral("south") : QStringLiteral("north");
+            advice << QStringLiteral("The face leans %1 down towards the %2: raise its %2 edge %3 mm over the "
+                                     "plate's %4 mm.")
+                          .arg(deg(std::fabs(f.leanDeg), l), f.leanDeg > 0 ? other : edge, mm(lift, l),
+                               l.toString(plate.height(), 'f', 0));
+        } else {
+            advice << QStringLiteral("The face leans %1 %2: tip its top edge %3 mm %4 over the plate's %5 mm.")
+                          .arg(deg(std::fabs(f.leanDeg), l),
+                               f.leanDeg > 0 ? QStringLiteral("forward") : QStringLiteral("back"), mm(lift, l),
+                               f.leanDeg > 0 ? QStringLiteral("back") : QStringLiteral("forward"),
+                               l.toString(plate.height(), 'f', 0));
+        }
+    }
+    if (std::fabs(f.offsetMin) >= kWorthMentioningMin)
+        advice << QStringLiteral("The rest is %1 minutes, the dial %2 the clock: check the clock, and that the "
+                                 "readings were taken in the dial's own time.")
+                      .arg(l.toString(std::fabs(f.offsetMin), 'f', 1),
+                           f.offsetMin > 0 ? QStringLiteral("ahead of") : QStringLiteral("behind"));
+    if (advice.isEmpty())
+        advice << QStringLiteral("The dial stands true: within %1 of turn and lean and a minute of time.")
+                      .arg(deg(kWorthTurningDeg, l));
+    return advice;
+}
+
+} // namespace
+
+DialCheckResult checkDialReadings(const DialDesign &design, const std::vector<DialCheckEntry> &entries,
+                                  const QLocale &locale)
+{
+    DialCheckResult result;
+    if (design.kind->checkRefusal) {
+        result.refusal = QString::fromUtf8(design.kind->checkRefusal);
+        return result;
+    }
+    const dial::DialFace &face = design.faces.front();
+    sky::Sun sun(sky::Site{design.site.latitude, design.site.longitude, 0});
+    std::vector<dial::CheckReading> readings;
+    for (int i = 0; i < int(entries.size()); ++i) {
+        const DialCheckEntry &e = entries[std::size_t(i)];
+        const std::optional<double> utc = clockInstant(design.site.clock, e.date, e.clock);
+        if (!utc) {
+            result.refusedIndex = i;
+            result.refusal = QStringLiteral("the clock skips that time on that day");
+            return result;
+        }
+        double gap = std::fmod(std::fabs(e.dial - e.clock), 86400.0);
+        gap = std::fmin(gap, 86400 - gap);
+        if (gap > kMaxCheckGapHours * 3600) {
+            result.refusedIndex = i;
+            result.refusal =
+                QStringLiteral("the dial's reading is more than %1 hours from the clock's").arg(kMaxCheckGapHours);
+            return result;
+        }
+        const sky::SunPosition p = sun.position(*utc);
+        if (!(p.altitudeDeg > 0)) {
+            result.refusedIndex = i;
+            result.refusal = QStringLiteral("the sun is below the horizon then");
+            return result;
+        }
+        readings.push_back({towards(p), e.dial / 3600, long(e.date.toJulianDay())});
+    }
+    DialCheck check;
+    check.entries = entries;
+    check.fit = dial::checkDial(face.input, readings);
+    for (double hours : check.fit.expectedHours)
+        check.expectedDial.push_back(hours * 3600);
+    check.advice = adviceFor(check, face, locale);
+    result.check = std::move(check);
+    return result;
+}
+
+} // namespace orvane
