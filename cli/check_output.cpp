@@ -63,7 +63,7 @@ QString checkText(const DialCheck &c)
         };
         text += labelled(
             {{QStringLiteral("turn (clockwise from above)"), pm(f.turnDeg, f.turnSdDeg, 3) + u'°'},
-             {QStringLiteral("lean (top forward)"), pm(f.leanDeg, f.leanSdDeg, 3) + u'°'},
+             {QStringLiteral("lean (more tilt from the zenith)"), pm(f.leanDeg, f.leanSdDeg, 3) + u'°'},
              {QStringLiteral("offset (dial late)"), pm(f.offsetMin, f.offsetSdMin, 2) + QStringLiteral(" min")},
              {QStringLiteral("rms after the fit"), fixed(f.rmsMin, 2) + QStringLiteral(" min")}});
     }

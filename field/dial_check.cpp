@@ -75,16 +75,28 @@ QStringList adviceFor(const DialCheck &c, const dial::DialFace &face, const QLoc
     }
     }
     const dial::PlateRect &plate = face.input.plate;
-    if (std::fabs(f.turnDeg) >= kWorthTurningDeg)
-        advice << QStringLiteral("Turn the dial %1 %2 seen from above: across this %3 mm wide plate, %4 mm.")
+    const dial::FaceFrame frame = dial::faceFrame(face.input);
+    const bool level = std::fabs(frame.yAxis.u) < 1e-9;
+    if (std::fabs(f.turnDeg) >= kWorthTurningDeg) {
+        // Turned back anticlockwise, a level plate's north end goes west and
+        // an upright one's right edge back towards the wall.
+        const double t = angles::radians(std::fabs(f.turnDeg));
+        const bool back = f.turnDeg > 0;
+        const QString how =
+            level ? QStringLiteral("the noon line's north end %1 mm to the %2 on this %3 mm plate")
+                        .arg(mm(plate.height() * std::tan(t), l),
+                             back ? QStringLiteral("west") : QStringLiteral("east"), l.toString(plate.height(), 'f', 0))
+                  : QStringLiteral("its right edge %1 mm %2 on this %3 mm wide plate")
+                        .arg(mm(plate.width() * std::sin(t), l),
+                             back ? QStringLiteral("back") : QStringLiteral("forward"),
+                             l.toString(plate.width(), 'f', 0));
+        advice << QStringLiteral("Turn the dial %1 %2 seen from above: %3.")
                       .arg(deg(std::fabs(f.turnDeg), l),
-                           f.turnDeg > 0 ? QStringLiteral("anticlockwise") : QStringLiteral("clockwise"),
-                           l.toString(plate.width(), 'f', 0),
-                           mm(plate.width() * std::sin(angles::radians(std::fabs(f.turnDeg))), l));
+                           back ? QStringLiteral("anticlockwise") : QStringLiteral("clockwise"), how);
+    }
     if (std::fabs(f.leanDeg) >= kWorthTurningDeg) {
         const double lift = plate.height() * std::sin(angles::radians(std::fabs(f.leanDeg)));
-        const dial::FaceFrame frame = dial::faceFrame(face.input);
-        if (std::fabs(frame.yAxis.u) < 1e-9) {
+        if (level) {
             // A level face: its y edge tips up as the face leans on.
             const QString edge = frame.yAxis.n > 0 ? QStringLiteral("north") : QStringLiteral("south");
             const QString other = frame.yAxis.n > 0 ? QStringLiteral("south") : QStringLiteral("north");

@@ -114,6 +114,20 @@ private slots:
             << site({"--dial", "analemmatic", "--plate", "300x300"}) << "--plate is for --dial horizontal";
         QTest::newRow("scale without a drawing")
             << site({"--dial", "analemmatic", "--scale", "1:50"}) << "--scale goes with --svg or --dxf";
+        QTest::newRow("reading without the dial's time")
+            << site({"--dial", "horizontal", "--check-reading", "2027-03-15 10:00"})
+            << "--check-reading \"2027-03-15 10:00\": give";
+        QTest::newRow("reading in the spring's lost hour")
+            << site({"--dial", "horizontal", "--check-reading", "2027-03-14 02:30=01:30"})
+            << "--check-reading \"2027-03-14 02:30=01:30\" (reading 1): the clock skips";
+        QTest::newRow("reading over 3 hours from the clock")
+            << site({"--dial", "horizontal", "--check-reading", "2027-03-15 10:00=13:01"})
+            << "--check-reading \"2027-03-15 10:00=13:01\" (reading 1): the dial's reading is more than 3 hours";
+        QTest::newRow("reading without a dial")
+            << site({"--check-reading", "2027-03-15 10:00=09:00"}) << "--check-reading goes with --dial";
+        QTest::newRow("101 readings") << site(QStringList{"--dial", "horizontal"} +
+                                              QStringList(101, "--check-reading=2027-03-15 10:00=09:00"))
+                                      << "--check-reading may be given at most 100 times";
         QTest::newRow("field option with a dial")
             << site({"--dial", "horizontal", "--mark", "09:00"}) << "--mark is for the field data";
     }
@@ -125,6 +139,82 @@ private slots:
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.startsWith(message) && r.err.count(u'\n') == 1, qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
+    }
+
+    // Readings of turned and leaned dials made by an independent model: the
+    // NOAA solar position formulas, and the shadow of the turned style on the
+    // turned plate matched to the line of the dial standing true. To the
+    // second the fit returns turn and lean within 0.05° and the offset within
+    // 0.1 min; read to the minute, each within 3 of its own standard deviation.
+    void checkRecovers_data()
+    {
+        QTest::addColumn<QStringList>("dial");
+        QTest::addColumn<QString>("readings");
+        QTest::addColumn<QList<double>>("truth"); // turn, lean, offset; none when not told
+        QTest::addColumn<bool>("rounded");
+        const QString wall = "2027-03-15 10:00=08:53:19;2027-03-15 16:30=15:23:11;2027-04-15 09:30=08:32:16;2027-04-15 "
+                             "13:00=12:03:11;2027-04-15 17:00=16:03:15;2027-05-15 10:00=09:06:22;2027-05-15 "
+                             "13:30=12:37:55;2027-05-15 16:00=15:08:02";
+        QTest::newRow("wall facing 200 turned 2, leaned 1")
+            << site({"--dial", "vertical", "--facing", "200"}) << wall << QList<double>{2, 1, 0} << false;
+        QTest::newRow("the same read to the minute")
+            << site({"--dial", "vertical", "--facing", "200"})
+            << "2027-03-15 10:00=08:53;2027-03-15 16:30=15:23;2027-04-15 09:30=08:32;2027-04-15 13:00=12:03;2027-04-15 "
+               "17:00=16:03;2027-05-15 10:00=09:06;2027-05-15 13:30=12:38;2027-05-15 16:00=15:08"
+            << QList<double>{2, 1, 0} << true;
+        QTest::newRow("level dial turned -1.5, leaned 0.8, 2 min early")
+            << site({"--dial", "horizontal"})
+            << "2027-03-15 10:00=09:01:47;2027-03-15 16:30=15:31:39;2027-04-15 09:30=08:39:32;2027-04-15 "
+               "13:00=12:09:41;2027-04-15 17:00=16:10:40;2027-05-15 10:00=09:12:17;2027-05-15 "
+               "13:30=12:42:48;2027-05-15 "
+               "16:00=15:13:56"
+            << QList<double>{-1.5, 0.8, -2} << false;
+        QTest::newRow("plane 150/50 turned 1, leaned -1.5, 3 min late")
+            << site({"--dial", "plane", "--facing", "150", "--tilt", "50"})
+            << "2027-03-15 10:00=08:57:36;2027-03-15 16:30=15:28:01;2027-04-15 09:30=08:37:27;2027-04-15 "
+               "13:00=12:06:51;2027-04-15 17:00=16:06:03;2027-05-15 10:00=09:11:49;2027-05-15 "
+               "13:30=12:40:26;2027-05-15 "
+               "16:00=15:09:20"
+            << QList<double>{1, -1.5, 3} << false;
+        QTest::newRow("level dial at Sydney turned 1, leaned 1")
+            << QStringList{"--date", "2027-09-15", "--latitude",       "-33.87", "--longitude",
+                           "151.21", "--zone",     "Australia/Sydney", "--dial", "horizontal"}
+            << "2027-09-15 10:00=10:11:39;2027-09-15 15:00=15:11:56;2027-10-15 09:30=08:51:11;2027-10-15 "
+               "12:00=11:20:45;2027-10-15 16:00=15:20:23;2027-11-15 10:00=09:22:35;2027-11-15 "
+               "13:30=12:51:13;2027-11-15 "
+               "16:00=15:20:48"
+            << QList<double>{1, 1, 0} << false;
+        QTest::newRow("one day only") << site({"--dial", "vertical", "--facing", "200"})
+                                      << "2027-05-15 09:00=08:05:46;2027-05-15 11:00=10:06:55;2027-05-15 "
+                                         "13:00=12:07:46;2027-05-15 15:00=14:08:06;2027-05-15 17:00=16:07:49"
+                                      << QList<double>{} << false;
+    }
+    void checkRecovers()
+    {
+        QFETCH(QStringList, dial);
+        QFETCH(QString, readings);
+        QFETCH(QList<double>, truth);
+        QFETCH(bool, rounded);
+        for (const QString &reading : readings.split(u';'))
+            dial << "--check-reading" << reading;
+        const Run r = run(dial + QStringList{"--format", "json"});
+        QCOMPARE(r.status, 0);
+        const QJsonObject check = QJsonDocument::fromJson(r.out.toUtf8()).object()["check"].toObject();
+        QCOMPARE(check["readings"].toArray().size(), readings.count(u';') + 1);
+        const QString advice = check["advice"].toArray().first().toString();
+        if (truth.isEmpty()) {
+            QVERIFY(check["turn_deg"].isNull() && check["lean_deg"].isNull());
+            QVERIFY2(advice.contains("cannot tell") && advice.contains("other days"), qPrintable(advice));
+            return;
+        }
+        const char *keys[][2] = {
+            {"turn_deg", "turn_sd_deg"}, {"lean_deg", "lean_sd_deg"}, {"offset_min", "offset_sd_min"}};
+        for (int i = 0; i < 3; ++i) {
+            const double tolerance = rounded ? 3 * check[keys[i][1]].toDouble() : i < 2 ? 0.05 : 0.1;
+            QVERIFY2(std::fabs(check[keys[i][0]].toDouble() - truth[i]) <= tolerance, keys[i][0]);
+        }
+        // The advice turns the dial back: anticlockwise for a clockwise turn.
+        QVERIFY2(advice.contains(truth[0] > 0 ? "anticlockwise" : " clockwise"), qPrintable(advice));
     }
 
     // What holds for any dial: the keys, hour lines ending on the plate,
