@@ -96,13 +96,23 @@ CheckConfusion mostConfused(const Matrix3 &c)
 
 } // namespace
 
+Vec3 leanAxis(const DialInput &face)
+{
+    const FaceFrame f = faceFrame(face);
+    // A level face leans towards the equator: its y edge, north, rises in
+    // the north and falls in the south.
+    if (std::fabs(f.yAxis.u) < 1e-9 && face.latitude < 0)
+        return -1.0 * f.xAxis;
+    return f.xAxis;
+}
+
 double turnedDialReading(const DialInput &face, Vec3 sun, double turnDeg, double leanDeg)
 {
     const FaceFrame f = faceFrame(face);
     // The dial stands as drawn turned by the lean about its x axis, then by
     // the turn about the vertical; the sun seen from the dial is turned back.
     const Vec3 down{0, 0, -1};
-    const Vec3 s = rotated(rotated(sun, down, -angles::radians(turnDeg)), f.xAxis, -angles::radians(leanDeg));
+    const Vec3 s = rotated(rotated(sun, down, -angles::radians(turnDeg)), leanAxis(face), -angles::radians(leanDeg));
     double degrees = angles::degrees(std::atan2(dot(s, f.equatorWest), dot(s, f.equatorNoon)));
     if (face.time == DialTime::Zone)
         degrees -= face.longitude - face.zoneMeridian;

@@ -1,9 +1,9 @@
 #pragma once
 // A dial that stands, checked against the clock. The whole dial, plate and
 // style together, may stand turned about the vertical (clockwise seen from
-// above: the facing grows) and leaned about the face's x axis (the tilt from
-// the zenith grows: the +y edge tips out along the normal), and may besides
-// show every time `offset` minutes late. A least-squares fit over readings
+// above: the facing grows) and leaned (the tilt from the zenith grows: the
+// top edge tips out along the normal; a level face tips down towards the
+// equator), and may besides show every time `offset` minutes late. A least-squares fit over readings
 // of the dial against the true sun finds the three.
 //
 // Any dial whose shadow is cast by a style along the Earth's axis reads the
@@ -41,6 +41,9 @@ struct CheckFit {
     double offsetMin = 0, offsetSdMin = 0;
     double rmsMin = 0; // of the residuals
 };
+
+// The level line the face leans about, right-handed for a positive lean.
+Vec3 leanAxis(const DialInput &face);
 
 // The reading of a dial laid out from `face`, turned and leaned so, for the
 // sun in direction `sun`: hours after midnight in the dial's time, [0, 24).

@@ -97,13 +97,11 @@ QStringList adviceFor(const DialCheck &c, const dial::DialFace &face, const QLoc
     if (std::fabs(f.leanDeg) >= kWorthTurningDeg) {
         const double lift = plate.height() * std::sin(angles::radians(std::fabs(f.leanDeg)));
         if (level) {
-            // A level face: its y edge tips up as the face leans on.
-            const QString edge = frame.yAxis.n > 0 ? QStringLiteral("north") : QStringLiteral("south");
-            const QString other = frame.yAxis.n > 0 ? QStringLiteral("south") : QStringLiteral("north");
+            const bool towardsSouth = (f.leanDeg > 0) == (face.input.latitude >= 0);
+            const QString low = towardsSouth ? QStringLiteral("south") : QStringLiteral("north");
             advice << QStringLiteral("The face leans %1 down towards the %2: raise its %2 edge %3 mm over the "
                                      "plate's %4 mm.")
-                          .arg(deg(std::fabs(f.leanDeg), l), f.leanDeg > 0 ? other : edge, mm(lift, l),
-                               l.toString(plate.height(), 'f', 0));
+                          .arg(deg(std::fabs(f.leanDeg), l), low, mm(lift, l), l.toString(plate.height(), 'f', 0));
         } else {
             advice << QStringLiteral("The face leans %1 %2: tip its top edge %3 mm %4 over the plate's %5 mm.")
                           .arg(deg(std::fabs(f.leanDeg), l),
