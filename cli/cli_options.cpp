@@ -79,6 +79,12 @@ constexpr OptionSpec kOptions[] = {
     {"check-reading", "\"DATE HH:MM[:SS]=HH:MM[:SS]\"",
      "with --dial: a standing dial checked against the clock: the date, the clock's time and what the dial showed "
      "then (in its own time, sun or zone); up to 100 times, fitted for how the dial stands turned and leaned"},
+    {"find-dial", "KIND",
+     "instead of the field data, with no site: an old dial's latitude (and for vertical its wall's facing) from its "
+     "hour lines; KIND is horizontal or vertical"},
+    {"line-angle", "HOUR=DEG",
+     "with --find-dial, once a line: its hour in sun time and its angle at the root from the noon line, as --dial's "
+     "angle_deg: + towards x, east on a level dial, right on a wall"},
     {"format", "FORMAT", "text (default), json or csv"},
     {"help", "", "show this text"},
     {"version", "", "show the program's version"},
@@ -94,7 +100,7 @@ QString opt(const char *name) { return QStringLiteral("--") + QLatin1String(name
 bool repeatable(const char *name)
 {
     return qstrcmp(name, "bearing") == 0 || qstrcmp(name, "altitude") == 0 || qstrcmp(name, "wall-reading") == 0 ||
-           qstrcmp(name, "check-reading") == 0;
+           qstrcmp(name, "check-reading") == 0 || qstrcmp(name, "line-angle") == 0;
 }
 
 std::optional<int> parseOffsetMinutes(const QString &text)
@@ -401,6 +407,11 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
     for (const OptionSpec &o : kOptions)
         if (p.values(QLatin1String(o.name)).size() > 1 && !repeatable(o.name))
             return CliParse{std::nullopt, QStringLiteral("%1 is given more than once").arg(opt(o.name))};
+    if (asksToFindDial(p)) {
+        if (const std::optional<QString> message = readFindDial(p, r))
+            return CliParse{std::nullopt, *message};
+        return CliParse{r, {}};
+    }
     if (const std::optional<Failure> f = readOwnOptions(p, r, locale))
         return CliParse{std::nullopt, f->message, f->status};
 
@@ -464,12 +475,15 @@ QString usageText()
                        "               [--dial-time sun|zone] [--date-lines none|solstices|months]\n"
                        "               [--card] [--svg FILE] [--dxf FILE] [--scale 1:N]\n"
                        "               [--card-svg FILE] [--pdf FILE], with the date, site and clock\n"
+                       "       orvane --find-dial horizontal|vertical --line-angle HOUR=DEG...\n"
+                       "               [--format text|json|csv]\n"
                        "\n"
                        "Without options Orvane opens its window. With them it prints, for the date and\n"
                        "the site, the clock times at which the sun stands exactly east, on the meridian\n"
                        "and exactly west, the true sun's instants beside them, where the shadow points\n"
                        "and how fast it turns, and the same times for the coming days. With --dial it\n"
-                       "lays out a sundial for the site instead.\n"
+                       "lays out a sundial for the site instead; with --find-dial it finds an old\n"
+                       "dial's latitude, and its wall's facing, from the angles of its hour lines.\n"
                        "\n"
                        "Options:\n");
     for (const OptionSpec &o : kOptions) {

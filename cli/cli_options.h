@@ -5,6 +5,7 @@
 
 #include "dial_data.h"
 #include "field/field_data.h"
+#include "find_dial_options.h"
 #include "site_place.h"
 
 #include <QLocale>
@@ -22,9 +23,10 @@ struct CliRequest {
     Action action = Action::Compute;
     FieldInputs inputs;
     OutputFormat format = OutputFormat::Text;
-    QString zoneName;                // the IANA name given with --zone or --place's, else empty
-    std::optional<SitePlace> place;  // the place --place names
-    std::optional<DialOptions> dial; // with --dial: a dial instead of the field data
+    QString zoneName;                        // the IANA name given with --zone or --place's, else empty
+    std::optional<SitePlace> place;          // the place --place names
+    std::optional<DialOptions> dial;         // with --dial: a dial instead of the field data
+    std::optional<FindDialOptions> findDial; // with --find-dial: a dial's latitude from its lines, no site
 };
 
 struct CliParse {

@@ -4,6 +4,7 @@
 #include "dial_files.h"
 #include "dial_output.h"
 #include "field_output.h"
+#include "find_dial_output.h"
 #include "places/place.h"
 
 #include <QLocale>
@@ -78,6 +79,10 @@ int runCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
     case CliRequest::Action::Compute: {
         if (r.dial)
             return runDial(r, locale, out, err);
+        if (r.findDial) {
+            out << findDialAnswer(*r.findDial, r.format);
+            break;
+        }
         const FieldData d = computeFieldData(r.inputs);
         if (!d.wallRefusals.empty()) {
             const WallReadingRefusal &refusal = d.wallRefusals.front();

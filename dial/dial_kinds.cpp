@@ -84,13 +84,7 @@ DialLayout analemmaticLayout(const DialInput &input)
 }
 
 // The direction of the style's shadow at the true noon, on the plate.
-PlatePoint noonShadow(const DialInput &input)
-{
-    const FaceFrame f = faceFrame(input);
-    const Vec3 e = equatorPoint(f, 0);
-    const double pn = dot(f.pole, f.normal);
-    return onPlate(f, (pn > 0 ? 1 : -1) * dot(e, f.normal) * f.pole - std::fabs(pn) * e);
-}
+PlatePoint noonShadow(const DialInput &input) { return hourLineDirection(faceFrame(input), 0); }
 
 // The face's own settings, then the plate's and the nodus's as a plain
 // entry has them.

@@ -12,9 +12,6 @@ namespace orvane::dial {
 
 namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
-// Below this |cos| between the axis and the face normal the style counts as
-// parallel to the face: the root would lie beyond any plate.
-constexpr double kParallel = 1e-12;
 } // namespace
 
 std::string hourLabel(double hour)
@@ -34,7 +31,8 @@ DialLayout layoutDial(const DialInput &input)
     const double h = input.nodusHeight;
     const double pn = dot(f.pole, f.normal);
     const PlatePoint axis = onPlate(f, f.pole);
-    const bool parallel = std::fabs(pn) < kParallel;
+    const std::optional<PlatePoint> styleFoot = styleRoot(f);
+    const bool parallel = !styleFoot;
 
     DialLayout out;
     // atan2 keeps a style nearly square to the face exact, where asin would not.
@@ -43,7 +41,7 @@ DialLayout layoutDial(const DialInput &input)
     if (parallel) {
         out.substyle = clipToPlate(input.plate, {0, 0}, axis, -kInf, kInf);
     } else {
-        root = {-h * axis.x / pn, -h * axis.y / pn};
+        root = *styleFoot;
         out.root = root;
         const double base = std::hypot(root.x, root.y);
         Gnomon g{std::hypot(base, h), h, base, base, 0, std::hypot(base, h)};
@@ -67,19 +65,11 @@ DialLayout layoutDial(const DialInput &input)
         const double hourAngleRad = hourAngleOf(input, hour);
         if (!hourLit(f, hourAngleRad))
             continue;
-        const Vec3 e = equatorPoint(f, hourAngleRad);
-        std::optional<PlateSegment> line;
-        if (parallel) {
-            // A lit hour has dot(e, normal) > 0 here, so the equinox shadow exists.
-            line = clipToPlate(input.plate, shadowOf(f, e), axis, -kInf, kInf);
-        } else {
-            // The style's shadow, in the plane of the style and the hour circle,
-            // runs from the root away from the sun: this direction for every
-            // declination of that hour.
-            const double sign = pn > 0 ? 1 : -1;
-            const Vec3 away = sign * dot(e, f.normal) * f.pole - std::fabs(pn) * e;
-            line = clipToPlate(input.plate, root, onPlate(f, away), 0, kInf);
-        }
+        // With parallel lines a lit hour has dot(e, normal) > 0, so the
+        // equinox shadow exists.
+        const std::optional<PlateSegment> line =
+            parallel ? clipToPlate(input.plate, shadowOf(f, equatorPoint(f, hourAngleRad)), axis, -kInf, kInf)
+                     : clipToPlate(input.plate, root, hourLineDirection(f, hourAngleRad), 0, kInf);
         if (line)
             out.hourLines.push_back({hour, hourLabel(hour), *line});
         else

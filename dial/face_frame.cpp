@@ -10,6 +10,10 @@ namespace orvane::dial {
 
 namespace {
 
+// Below this |cos| between the axis and the face normal the style counts as
+// parallel to the face: the root would lie beyond any plate.
+constexpr double kParallel = 1e-12;
+
 // Exact at the multiples of 90 degrees, so that level and upright faces
 // keep their axes without rounding.
 double sinDeg(double d)
@@ -58,6 +62,24 @@ PlatePoint shadowOf(const FaceFrame &f, Vec3 s)
     // The ray from the nodus (height * normal) away from the sun meets the face.
     const double k = -f.height / dot(s, f.normal);
     return {k * dot(s, f.xAxis), k * dot(s, f.yAxis)};
+}
+
+std::optional<PlatePoint> styleRoot(const FaceFrame &f)
+{
+    const double pn = dot(f.pole, f.normal);
+    if (std::fabs(pn) < kParallel)
+        return std::nullopt;
+    const PlatePoint axis = onPlate(f, f.pole);
+    return PlatePoint{-f.height * axis.x / pn, -f.height * axis.y / pn};
+}
+
+PlatePoint hourLineDirection(const FaceFrame &f, double hourAngleRad)
+{
+    // The shadow runs from the root away from the sun.
+    const Vec3 e = equatorPoint(f, hourAngleRad);
+    const double pn = dot(f.pole, f.normal);
+    const double sign = pn > 0 ? 1 : -1;
+    return onPlate(f, sign * dot(e, f.normal) * f.pole - std::fabs(pn) * e);
 }
 
 bool hourLit(const FaceFrame &f, double hourAngleRad)

@@ -3,6 +3,8 @@
 // the Earth's axis, and where the nodus throws its shadow.
 #include "dial/dial_input.h"
 
+#include <optional>
+
 namespace orvane::dial {
 
 // East, north, up.
@@ -38,6 +40,15 @@ Vec3 sunDirection(const FaceFrame &f, double hourAngleRad, double declinationRad
 // the face (dot(s, normal) > 0).
 PlatePoint shadowOf(const FaceFrame &f, Vec3 s);
 PlatePoint onPlate(const FaceFrame &f, Vec3 v);
+
+// Where the style meets the face's plane (mm); none when it runs parallel
+// to the face, whose hour lines are then parallel too.
+std::optional<PlatePoint> styleRoot(const FaceFrame &f);
+
+// The direction on the plate in which the style's shadow runs from the root
+// at this hour angle: the same for every declination, in the plane of the
+// style and the hour circle. Needs a root.
+PlatePoint hourLineDirection(const FaceFrame &f, double hourAngleRad);
 
 // Whether, on some day of the year, the sun lights the face while above the
 // horizon at this hour angle.

@@ -12,6 +12,20 @@ constexpr double kSpreadLimitDeg = 1;
 
 } // namespace
 
+WallDeclination wallDeclination(double facingDeg, double latitudeDeg)
+{
+    WallDeclination d;
+    d.equatorBearingDeg = latitudeDeg >= 0 ? 180 : 0;
+    d.declinationDeg = std::fabs(angles::wrap180(facingDeg - d.equatorBearingDeg));
+    // Turned towards the east is facing with an eastward component, in
+    // either hemisphere.
+    if (facingDeg > 0 && facingDeg < 180)
+        d.side = DeclinationSide::East;
+    else if (facingDeg > 180)
+        d.side = DeclinationSide::West;
+    return d;
+}
+
 WallFacingResult wallFacing(const std::vector<WallReading> &readings, const Site &site)
 {
     WallFacingResult result;
@@ -42,14 +56,10 @@ WallFacingResult wallFacing(const std::vector<WallReading> &readings, const Site
     }
     wall.spreadWarning = wall.spreadDeg > kSpreadLimitDeg;
 
-    wall.equatorBearingDeg = site.latitudeDeg >= 0 ? 180 : 0;
-    wall.declinationDeg = std::fabs(angles::wrap180(wall.facingDeg - wall.equatorBearingDeg));
-    // Turned towards the east is facing with an eastward component, in
-    // either hemisphere.
-    if (wall.facingDeg > 0 && wall.facingDeg < 180)
-        wall.side = DeclinationSide::East;
-    else if (wall.facingDeg > 180)
-        wall.side = DeclinationSide::West;
+    const WallDeclination declination = wallDeclination(wall.facingDeg, site.latitudeDeg);
+    wall.equatorBearingDeg = declination.equatorBearingDeg;
+    wall.declinationDeg = declination.declinationDeg;
+    wall.side = declination.side;
     result.facing = wall;
     return result;
 }

@@ -45,6 +45,15 @@ struct WallFacing {
     DeclinationSide side = DeclinationSide::None;
 };
 
+// The sundial maker's declination of a wall facing `facingDeg` at
+// `latitudeDeg`, as WallFacing gives it.
+struct WallDeclination {
+    double equatorBearingDeg = 180;
+    double declinationDeg = 0;
+    DeclinationSide side = DeclinationSide::None;
+};
+WallDeclination wallDeclination(double facingDeg, double latitudeDeg);
+
 enum class WallReadingProblem { SunBelowHorizon, AngleOutOfRange };
 
 struct WallReadingError {

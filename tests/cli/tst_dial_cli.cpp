@@ -130,6 +130,31 @@ private slots:
                                       << "--check-reading may be given at most 100 times";
         QTest::newRow("field option with a dial")
             << site({"--dial", "horizontal", "--mark", "09:00"}) << "--mark is for the field data";
+        const auto find = [](const char *kind, const QStringList &lines) {
+            QStringList args{"--find-dial", kind};
+            for (const QString &l : lines)
+                args << "--line-angle" << l;
+            return args;
+        };
+        QTest::newRow("find-dial with a date")
+            << site(find("horizontal", {"9=-33"})) << "--date is not taken by --find-dial";
+        QTest::newRow("find-dial with a facing")
+            << find("vertical", {"9=-46", "15=33"}) + QStringList{"--facing", "200"}
+            << "--facing is not taken by --find-dial";
+        QTest::newRow("find-dial plane") << find("plane", {"9=-46"})
+                                         << "--find-dial \"plane\": give horizontal or vertical";
+        QTest::newRow("one line besides noon for a wall")
+            << find("vertical", {"9=-46", "12=0"}) << "--find-dial vertical needs 2 lines besides noon's";
+        QTest::newRow("no line for a level dial") << find("horizontal", {}) << "--find-dial horizontal needs a line";
+        QTest::newRow("angle of 90") << find("horizontal", {"9=-33", "18=90"}) << "--line-angle \"18=90\": the angle";
+        QTest::newRow("angle of -95") << find("horizontal", {"6=-95"}) << "--line-angle \"6=-95\": the angle";
+        QTest::newRow("hour twice") << find("horizontal", {"9=-33", "9.0=-34"})
+                                    << "--line-angle \"9.0=-34\": hour 9 is given twice";
+        QTest::newRow("no equals sign") << find("horizontal", {"9:-33"}) << "--line-angle \"9:-33\": give the hour";
+        QTest::newRow("angle not a number") << find("horizontal", {"9=west"}) << "--line-angle \"9=west\": give";
+        QTest::newRow("hour 24") << find("horizontal", {"24=10"}) << "--line-angle \"24=10\": the hour must";
+        QTest::newRow("line angle without find-dial")
+            << site({"--line-angle", "9=-33"}) << "--line-angle goes with --find-dial horizontal or vertical";
     }
     void refused()
     {
@@ -215,6 +240,68 @@ private slots:
         }
         // The advice turns the dial back: anticlockwise for a clockwise turn.
         QVERIFY2(advice.contains(truth[0] > 0 ? "anticlockwise" : " clockwise"), qPrintable(advice));
+    }
+
+    // The angles --dial prints, fed to --find-dial, give the site's latitude
+    // and the wall's facing back to 0.01 degrees (the angles carry 0.001);
+    // the text names the hemisphere and the side the wall turns to as the
+    // wall readings do: a wall facing 200 in the north turns west of south,
+    // one facing 20 in the south east of north. A level dial's lines fit
+    // both hemispheres alike. Lines no dial makes leave the list empty and
+    // say why.
+    void foundFromPrintedLines_data()
+    {
+        QTest::addColumn<QStringList>("args");  // the site and the dial, or the lines themselves
+        QTest::addColumn<QStringList>("words"); // each in the text answer
+        QTest::addColumn<double>("latitude");   // the first found; NaN: none found
+        QTest::addColumn<double>("facing");     // NaN on a level dial
+        const QStringList sydney{"--date",      "2027-06-21", "--latitude", "-33.87",
+                                 "--longitude", "151.21",     "--zone",     "Australia/Sydney"};
+        QTest::newRow("wall facing 200, New York")
+            << site({"--dial", "vertical", "--facing", "200"}) << QStringList{"40.655 N", "20.000 west of south"}
+            << 40.655 << 200.0;
+        QTest::newRow("wall facing 20, Sydney") << sydney + QStringList{"--dial", "vertical", "--facing", "20"}
+                                                << QStringList{"33.870 S", "20.000 east of north"} << -33.87 << 20.0;
+        QTest::newRow("level, Sydney, both hemispheres")
+            << sydney + QStringList{"--dial", "horizontal"} << QStringList{"2 fit", "33.870 N", "33.870 S"} << 33.87
+            << qQNaN();
+        QTest::newRow("lines no level dial makes")
+            << QStringList{"--line-angle", "9=-80", "--line-angle", "15=10"}
+            << QStringList{"none fits", "No horizontal dial fits these lines"} << qQNaN() << qQNaN();
+    }
+    void foundFromPrintedLines()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, words);
+        QFETCH(double, latitude);
+        QFETCH(double, facing);
+        QStringList find{"--find-dial", "horizontal"};
+        if (args.contains("--dial")) {
+            const QJsonObject dial = dialJson(args);
+            find[1] = dial["type"].toString();
+            for (const QJsonValue &line : dial["hour_lines"].toArray())
+                if (std::fabs(line["angle_deg"].toDouble()) < 90)
+                    find << "--line-angle"
+                         << QStringLiteral("%1=%2").arg(line["hour"].toDouble()).arg(line["angle_deg"].toDouble());
+        } else {
+            find += args;
+        }
+        const Run text = run(find);
+        QCOMPARE(text.status, 0);
+        for (const QString &w : words)
+            QVERIFY2(text.out.contains(w), qPrintable(w + " in:\n" + text.out));
+        const Run json = run(find + QStringList{"--format", "json"});
+        const QJsonArray found = QJsonDocument::fromJson(json.out.toUtf8())["found"].toArray();
+        QCOMPARE(found.isEmpty(), std::isnan(latitude));
+        if (found.isEmpty())
+            return;
+        QVERIFY(std::fabs(found[0]["latitude_deg"].toDouble() - latitude) <= 0.01);
+        QCOMPARE(found[0]["facing_deg"].isNull(), std::isnan(facing));
+        if (!std::isnan(facing))
+            QVERIFY(std::fabs(found[0]["facing_deg"].toDouble() - facing) <= 0.01);
+        // CSV: a row per dial and line.
+        const int lines = int(found[0]["lines"].toArray().size());
+        QCOMPARE(run(find + QStringList{"--format", "csv"}).out.count(u'\n'), 1 + int(found.size()) * lines);
     }
 
     // What holds for any dial: the keys, hour lines ending on the plate,

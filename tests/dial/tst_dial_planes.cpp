@@ -1,9 +1,10 @@
 // Faces at any orientation against the worked examples of Meeus,
 // Astronomical Algorithms, 2nd ed., chapter 58 (pp. 404-405; D = F - 180,
 // z = Z, stylus a = 1), and the polar and equatorial dials against their
-// closed forms.
+// closed forms; and a dial found back from the angles its lines make.
 #include "dial/dial_kinds.h"
 #include "dial/face_frame.h"
+#include "dial/find_dial.h"
 #include "dial/lean.h"
 #include "dial/plate.h"
 #include "tests/support/near.h"
@@ -248,6 +249,71 @@ private slots:
         }
         CHECK_NEAR(leanMinutesPerDegree(in, 12, kMaxDeclination).value(), 0.0, 1e-6);
         QVERIFY(!leanMatters(plane(51.5, 180, 60)));
+    }
+
+    // A dial laid out as --dial lays it, its lines' angles rounded as the
+    // JSON prints them (0.001 degrees) and fed back, gives its latitude and
+    // facing back to 0.01 degrees (the rounding moves them by up to 0.003).
+    // A level face's lines cannot tell the hemispheres apart: both are listed,
+    // north first.
+    void foundFromItsLines_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("facing");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QList<double>>("latitudes"); // listed, in order
+        const int level = int(DialType::Horizontal), wall = int(DialType::Vertical);
+        QTest::newRow("level, 40.655 N and its mirror") << level << 40.655 << 180.0 << 60 << QList{40.655, -40.655};
+        QTest::newRow("level, 33.87 S, half hours") << level << -33.87 << 180.0 << 30 << QList{33.87, -33.87};
+        QTest::newRow("level, 62 N") << level << 62.0 << 180.0 << 60 << QList{62.0, -62.0};
+        QTest::newRow("wall 180, 51.5 N") << wall << 51.5 << 180.0 << 60 << QList{51.5};
+        QTest::newRow("wall 160, 40.655 N") << wall << 40.655 << 160.0 << 60 << QList{40.655};
+        QTest::newRow("wall 200, 40.655 N, quarter hours") << wall << 40.655 << 200.0 << 15 << QList{40.655};
+        QTest::newRow("wall 200, 10 N") << wall << 10.0 << 200.0 << 60 << QList{10.0};
+        QTest::newRow("wall 100, 51.5 N") << wall << 51.5 << 100.0 << 60 << QList{51.5};
+        QTest::newRow("wall 20, 33.87 S") << wall << -33.87 << 20.0 << 60 << QList{-33.87};
+    }
+    void foundFromItsLines()
+    {
+        QFETCH(int, type);
+        QFETCH(double, latitude);
+        QFETCH(double, facing);
+        QFETCH(int, step);
+        QFETCH(QList<double>, latitudes);
+        const DialKind &kind = dialKind(DialType(type));
+        DialInput given = plane(latitude, facing, 0);
+        given.type = kind.type;
+        given.stepMinutes = step;
+        const DialFace face = onlyFace(DialType(type), given);
+        std::vector<MeasuredLine> lines;
+        for (const HourLineRow &row : hourLineRows(face.input, layoutDial(face.input)))
+            if (std::fabs(row.angleDeg) < 90) // the command line takes no others
+                lines.push_back({row.hour, std::round(row.angleDeg * 1000) / 1000});
+        const DialSearch search = findDial(kind, lines);
+        QCOMPARE(search.found.size(), std::size_t(latitudes.size()));
+        for (std::size_t i = 0; i < search.found.size(); ++i) {
+            const FoundDial &d = search.found[i];
+            CHECK_NEAR(d.latitude, latitudes[qsizetype(i)], 0.01);
+            QCOMPARE(d.facing.has_value(), kind.takes(DialSetting::Facing));
+            if (d.facing)
+                CHECK_NEAR(d.facing.value(), facing, 0.01);
+            QVERIFY(d.rmsDeg < 0.001);
+        }
+    }
+
+    // The finder's angles against the closed forms of the level dial,
+    // tan a = sin(latitude) tan H, and of the wall facing the equator,
+    // tan a = cos(latitude) tan H (H = 15 degrees an hour from noon).
+    void lineAngleClosedForms()
+    {
+        const DialKind &level = dialKind(DialType::Horizontal), &wall = dialKind(DialType::Vertical);
+        for (double hour : {8.5, 15.0}) {
+            const double t = std::tan((hour - 12) * 15 * kRad);
+            CHECK_NEAR(lineAngleOn(level, 40.655, 0, hour), std::atan(std::sin(40.655 * kRad) * t) / kRad, 1e-9);
+            CHECK_NEAR(lineAngleOn(level, -33.87, 0, hour), std::atan(std::sin(33.87 * kRad) * t) / kRad, 1e-9);
+            CHECK_NEAR(lineAngleOn(wall, 51.5, 180, hour), std::atan(std::cos(51.5 * kRad) * t) / kRad, 1e-9);
+        }
     }
 };
 
