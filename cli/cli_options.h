@@ -4,6 +4,7 @@
 // messages; the options it lacks get a plain one-line message.
 
 #include "dial_data.h"
+#include "field/compass_words.h"
 #include "field/field_data.h"
 #include "site_place.h"
 
@@ -22,9 +23,10 @@ struct CliRequest {
     Action action = Action::Compute;
     FieldInputs inputs;
     OutputFormat format = OutputFormat::Text;
-    QString zoneName;                // the IANA name given with --zone or --place's, else empty
-    std::optional<SitePlace> place;  // the place --place names
-    std::optional<DialOptions> dial; // with --dial: a dial instead of the field data
+    QString zoneName;                      // the IANA name given with --zone or --place's, else empty
+    std::optional<SitePlace> place;        // the place --place names
+    std::optional<DialOptions> dial;       // with --dial: a dial instead of the field data
+    std::optional<CompassReading> compass; // with --magnetic: the compass at the site on the date
 };
 
 struct CliParse {

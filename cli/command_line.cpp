@@ -22,6 +22,7 @@ int runDial(const CliRequest &r, const QLocale &locale, QTextStream &out, QTextS
 {
     DialData d = computeDialData(r.inputs, r.zoneName, *r.dial, locale);
     d.place = r.place;
+    d.compass = r.compass;
     int pdfPages = 0;
     if (const QString error = writeDialFiles(d, &pdfPages); !error.isEmpty()) {
         err << error << Qt::endl;
@@ -60,8 +61,8 @@ int runCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
         out << usageText();
         break;
     case CliRequest::Action::Version:
-        out << QStringLiteral("orvane " ORVANE_VERSION "\n") << QLatin1String(kPlaceNamesCredit)
-            << QStringLiteral("\n");
+        out << QStringLiteral("orvane " ORVANE_VERSION "\n") << QLatin1String(kPlaceNamesCredit) << QStringLiteral("\n")
+            << QLatin1String(kMagneticModelCredit) << QStringLiteral("\n");
         break;
     case CliRequest::Action::Compute: {
         if (r.dial)
@@ -80,10 +81,10 @@ int runCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
         }
         switch (r.format) {
         case OutputFormat::Text:
-            out << fieldText(d, r.zoneName, locale, r.place);
+            out << fieldText(d, r.zoneName, locale, r.place, r.compass);
             break;
         case OutputFormat::Json:
-            out << fieldJson(d, r.zoneName, locale, r.place);
+            out << fieldJson(d, r.zoneName, locale, r.place, r.compass);
             break;
         case OutputFormat::Csv:
             out << fieldCsv(d);
