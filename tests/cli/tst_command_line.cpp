@@ -151,8 +151,6 @@ private slots:
             << with("--date", "2031-03-01") + QStringList{"--magnetic"} << 2
             << "--magnetic: the date 2031-03-01 lies outside the years of the World Magnetic Model WMM2025 (2025.0 "
                "to 2030.0)";
-        QTest::newRow("magnetic on the last day of 2024") << with("--date", "2024-12-31") + QStringList{"--magnetic"}
-                                                          << 2 << "--magnetic: the date 2024-12-31 lies outside";
         const auto place = [](const char *name, QStringList extra = {}) {
             return QStringList{"--date", "6/21/2027", "--place", name} + extra;
         };
@@ -487,7 +485,6 @@ private slots:
         CHECK_NEAR(m["declination_deg"].toDouble(), -17.49, 0.01);
         CHECK_NEAR(m["inclination_deg"].toDouble(), -15.26, 0.01);
         const double change = m["annual_change_deg"].toDouble();
-        QVERIFY(std::abs(change) >= 0.05); // a drift the words name
         const QString line = QStringLiteral("Compass: its needle points %1° west of true north here (WMM2025 for "
                                             "this date, moving %2° a year %3ward)")
                                  .arg(std::abs(m["declination_deg"].toDouble()), 0, 'f', 1)
