@@ -85,6 +85,9 @@ constexpr OptionSpec kOptions[] = {
     {"line-angle", "HOUR=DEG",
      "with --find-dial, once a line: its hour in sun time and its angle at the root from the noon line, as --dial's "
      "angle_deg: + towards x, east on a level dial, right on a wall"},
+    {"magnetic", "",
+     "also how far a compass points from true north at the site on the date, from the World Magnetic Model WMM2025 "
+     "(2025.0 to 2030.0)"},
     {"format", "FORMAT", "text (default), json or csv"},
     {"help", "", "show this text"},
     {"version", "", "show the program's version"},
@@ -453,6 +456,12 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
                                               .arg(p.value(QStringLiteral("dial")))
                                               .arg(r.inputs.latitude)
                                               .arg(problem)};
+    if (p.isSet(QStringLiteral("magnetic")))
+        if (r.compass = compassReading(r.inputs.latitude, r.inputs.longitude, r.inputs.date); !r.compass)
+            return CliParse{std::nullopt,
+                            QStringLiteral("--magnetic: the date %1 lies outside the years of the World "
+                                           "Magnetic Model %2 (%3)")
+                                .arg(r.inputs.date.toString(Qt::ISODate), magneticModelName(), magneticModelYears())};
     // An offset names no region: its clock holds on every day; --zone gives a
     // zone's own rules.
     if (r.inputs.clock.entryRegion) {

@@ -4,6 +4,7 @@
 // messages; the options it lacks get a plain one-line message.
 
 #include "dial_data.h"
+#include "field/compass_words.h"
 #include "field/field_data.h"
 #include "find_dial_options.h"
 #include "site_place.h"
@@ -27,6 +28,7 @@ struct CliRequest {
     std::optional<SitePlace> place;          // the place --place names
     std::optional<DialOptions> dial;         // with --dial: a dial instead of the field data
     std::optional<FindDialOptions> findDial; // with --find-dial: a dial's latitude from its lines, no site
+    std::optional<CompassReading> compass;   // with --magnetic: the compass at the site on the date
 };
 
 struct CliParse {

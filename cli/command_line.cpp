@@ -23,6 +23,7 @@ int runDial(const CliRequest &r, const QLocale &locale, QTextStream &out, QTextS
 {
     DialData d = computeDialData(r.inputs, r.zoneName, *r.dial, locale);
     d.place = r.place;
+    d.compass = r.compass;
     if (!d.check.refusal.isEmpty()) {
         const int i = d.check.refusedIndex;
         if (i < 0)
@@ -73,8 +74,8 @@ int runCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
         out << usageText();
         break;
     case CliRequest::Action::Version:
-        out << QStringLiteral("orvane " ORVANE_VERSION "\n") << QLatin1String(kPlaceNamesCredit)
-            << QStringLiteral("\n");
+        out << QStringLiteral("orvane " ORVANE_VERSION "\n") << QLatin1String(kPlaceNamesCredit) << QStringLiteral("\n")
+            << QLatin1String(kMagneticModelCredit) << QStringLiteral("\n");
         break;
     case CliRequest::Action::Compute: {
         if (r.dial)
@@ -97,10 +98,10 @@ int runCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
         }
         switch (r.format) {
         case OutputFormat::Text:
-            out << fieldText(d, r.zoneName, locale, r.place);
+            out << fieldText(d, r.zoneName, locale, r.place, r.compass);
             break;
         case OutputFormat::Json:
-            out << fieldJson(d, r.zoneName, locale, r.place);
+            out << fieldJson(d, r.zoneName, locale, r.place, r.compass);
             break;
         case OutputFormat::Csv:
             out << fieldCsv(d);

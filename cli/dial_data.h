@@ -3,6 +3,7 @@
 // write, and the design that the JSON, the text, the CSV, the SVG, the DXF
 // and the PDF all take.
 
+#include "field/compass_words.h"
 #include "field/dial_check.h"
 #include "field/dial_design.h"
 #include "field/field_data.h"
@@ -23,9 +24,10 @@ struct DialOptions : DialSettings {
 };
 
 struct DialData {
-    FieldInputs site;               // date, latitude, longitude and clock; only these are read
-    QString zoneName;               // the IANA name given with --zone or --place's, else empty
-    std::optional<SitePlace> place; // the place --place named
+    FieldInputs site;                      // date, latitude, longitude and clock; only these are read
+    QString zoneName;                      // the IANA name given with --zone or --place's, else empty
+    std::optional<SitePlace> place;        // the place --place named
+    std::optional<CompassReading> compass; // with --magnetic
     DialOptions options;
     // With its card for --card or --card-svg, for the year of the site's date.
     DialDesign design;

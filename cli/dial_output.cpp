@@ -89,7 +89,7 @@ QString dialJson(const DialData &d)
     const DialDesign &design = d.design;
     JsonWriter w;
     w.beginObject();
-    writeSiteJson(w, d.site, d.zoneName, d.place);
+    writeSiteJson(w, d.site, d.zoneName, d.place, d.compass);
     w.beginObject("dial");
     w.value("type", QLatin1String(design.kind->commandName));
     for (const auto &[key, value] : design.report.json.items)
@@ -127,6 +127,9 @@ QString dialText(const DialData &d)
                          : QStringLiteral("sun time"));
     for (const dial::TextBlock &block : design.report.text)
         text += blockText(block);
+    // Last, beside the setting-up: the compass is the rough way to north.
+    if (d.compass)
+        text += u'\n' + compassLine(d.compass, QLocale::c()) + u'\n';
     return text + cardText(d) + (d.check.check ? checkText(*d.check.check) : QString());
 }
 

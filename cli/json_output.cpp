@@ -166,11 +166,11 @@ void sunAt(JsonWriter &w, const FieldData &d)
 } // namespace
 
 QString fieldJson(const FieldData &d, const QString &zoneName, const QLocale &locale,
-                  const std::optional<SitePlace> &place)
+                  const std::optional<SitePlace> &place, const std::optional<CompassReading> &compass)
 {
     JsonWriter w;
     w.beginObject();
-    writeSiteJson(w, d.inputs, zoneName, place);
+    writeSiteJson(w, d.inputs, zoneName, place, compass);
     w.value("result_text", resultText(d.inputs.date, methodCrossings(d.inputs), locale));
 
     w.beginArray("events");

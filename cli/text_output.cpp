@@ -165,13 +165,15 @@ QString sunAtBlocks(const FieldData &d)
 } // namespace
 
 QString fieldText(const FieldData &d, const QString &zoneName, const QLocale &locale,
-                  const std::optional<SitePlace> &place)
+                  const std::optional<SitePlace> &place, const std::optional<CompassReading> &compass)
 {
     QString text = resultText(d.inputs.date, methodCrossings(d.inputs), locale);
     text.replace(QLatin1String(kCrLf), QStringLiteral("\n"));
     while (text.endsWith(u'\n'))
         text.chop(1);
     text += QStringLiteral("\n\n") + (place ? sitePlaceText(*place) : QString()) + heading(d, zoneName);
+    if (compass)
+        text += compassLine(compass, QLocale::c()) + u'\n';
     for (const EventField &f : d.events)
         text += eventBlock(f, d.around);
     text += daysTable(d);

@@ -9,6 +9,7 @@
 #include "angles/angles.h"
 #include "dial/dxf_writer.h"
 #include "dial/svg_writer.h"
+#include "field/compass_words.h"
 #include "field/dial_setting_table.h"
 #include "field/ground_staking.h"
 #include "field/report_words.h"
@@ -102,6 +103,7 @@ void FrmDialDesigner::setRequest(const DesignerRequest &request)
     request_ = request;
     lblSite->setText(siteText(request_.latitude, request_.longitude, QLocale()) + QStringLiteral(", ") +
                      QLocale().toString(request_.date, QLocale::LongFormat));
+    lblCompass->setText(compassLine(compassReading(request_.latitude, request_.longitude, request_.date), QLocale()));
     redraw();
 }
 

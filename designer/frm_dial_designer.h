@@ -90,6 +90,7 @@ private:
     std::function<bool(const QString &, const DialDesign &)> svgWriter_;
 
     QLabel *lblSite = nullptr;
+    QLabel *lblCompass = nullptr;
     QComboBox *cboType = nullptr;
     // A box for each number of the settings' table, its refusal beside it.
     struct SettingBox {

@@ -138,6 +138,8 @@ void FrmDialDesigner::buildControls()
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     lblSite->setFont(bold);
+    lblCompass = namedWidget<QLabel>(this, "lblCompass");
+    lblCompass->setWordWrap(true);
     buildInputs();
     buildTables();
     preview = namedWidget<DialPreview>(this, "dialPreview");
@@ -153,6 +155,7 @@ void FrmDialDesigner::buildControls()
 
     auto *main = new QVBoxLayout(this);
     main->addWidget(lblSite);
+    main->addWidget(lblCompass);
     main->addLayout(bodyLayout(bold), 1);
     main->addLayout(buttonRow());
     setKeyboardOrder();

@@ -12,6 +12,7 @@
 #include "wall_panel.h"
 
 #include "angles/angles.h"
+#include "field/compass_words.h"
 #include "text/result_text.h"
 
 #include <QApplication>
@@ -86,6 +87,7 @@ void FrmFieldSheet::showFigures()
     lblDate->setText(dateText(request_.date, locale));
     const QString summer = summerTimeLine(request_);
     lblClockMode->setText(clockDescription(request_) + (summer.isEmpty() ? QString() : u'\n' + summer));
+    lblCompass->setText(compassLine(compassReading(request_.latitude, request_.longitude, request_.date), locale));
     showWarnings();
 
     plan->setPlan(data_, heightM_);

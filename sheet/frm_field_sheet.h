@@ -97,6 +97,7 @@ private:
     QLabel *lblSite = nullptr;
     QLabel *lblDate = nullptr;
     QLabel *lblClockMode = nullptr;
+    QLabel *lblCompass = nullptr;
     QLabel *lblWarnings = nullptr;
     PlanView *plan = nullptr;
     QLineEdit *txtHeight = nullptr;

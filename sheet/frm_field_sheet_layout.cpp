@@ -3,12 +3,12 @@
 
 #include "bearing_block.h"
 #include "event_block.h"
+#include "forms/spoken_text.h"
 #include "link_button.h"
 #include "mark_time_edit.h"
 #include "plan_view.h"
 #include "sheet_table.h"
 #include "sheet_text.h"
-#include "forms/spoken_text.h"
 #include "wall_panel.h"
 
 #include "forms/named_controls.h"
@@ -60,12 +60,14 @@ void FrmFieldSheet::buildHeader(QVBoxLayout *main)
     lblSite->setFont(bold);
     lblDate = namedWidget<QLabel>(this, "lblDate");
     lblClockMode = namedWidget<QLabel>(this, "lblClockMode");
+    lblCompass = namedWidget<QLabel>(this, "lblCompass");
+    lblCompass->setWordWrap(true);
     lblWarnings = namedWidget<QLabel>(this, "lblWarnings");
     lblWarnings->setWordWrap(true);
     QPalette red = lblWarnings->palette();
     red.setColor(QPalette::WindowText, QColor(170, 0, 0));
     lblWarnings->setPalette(red);
-    for (QLabel *l : {lblSite, lblDate, lblClockMode, lblWarnings})
+    for (QLabel *l : {lblSite, lblDate, lblClockMode, lblCompass, lblWarnings})
         main->addWidget(l);
 }
 

@@ -145,6 +145,12 @@ private slots:
             << QStringList{"--help"} << 0
             << "  --wall-reading HH:MM[:SS]@DEG\n" + QString(26, u' ') + "a wall's facing from a plumb line's shadow";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "orvane " ORVANE_VERSION "\n";
+        QTest::newRow("version credits the magnetic model")
+            << QStringList{"--version"} << 0 << "\nMagnetic declination from the World Magnetic Model WMM2025 (";
+        QTest::newRow("magnetic after the model's years")
+            << with("--date", "2031-03-01") + QStringList{"--magnetic"} << 2
+            << "--magnetic: the date 2031-03-01 lies outside the years of the World Magnetic Model WMM2025 (2025.0 "
+               "to 2030.0)";
         const auto place = [](const char *name, QStringList extra = {}) {
             return QStringList{"--date", "6/21/2027", "--place", name} + extra;
         };
@@ -454,6 +460,39 @@ private slots:
         CHECK_NEAR(wall["facing_deg"].toDouble(), 160.0, 0.01);
         CHECK_NEAR(wall["declination_deg"].toDouble(), 20.0, 0.01);
         QCOMPARE(wall["declination_side"].toString(), QStringLiteral("east"));
+    }
+
+    // --magnetic: the site's "magnetic" member against the WMM2025 test point
+    // (2027.5, height 0, 13 S 59 W: declination -17.49, inclination -15.26,
+    // from npm geomagnetism 0.2.0's test/values.csv, to 0.01 degree); 2 July
+    // 2027 at noon UTC is 2027.5. The text's line says the JSON's figures,
+    // east or west by their signs.
+    void magnetic_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::newRow("field data") << QStringList{};
+        QTest::newRow("horizontal dial") << QStringList{"--dial", "horizontal"};
+    }
+    void magnetic()
+    {
+        QFETCH(QStringList, extra);
+        const QStringList args = QStringList{"--date", "2027-07-02",   "--latitude", "-13",        "--longitude",
+                                             "-59",    "--utc-offset", "-4",         "--standard", "--magnetic"} +
+                                 extra;
+        const QJsonObject m = json(args)["site"].toObject()["magnetic"].toObject();
+        QCOMPARE(keys(m), QStringList({"annual_change_deg", "declination_deg", "inclination_deg", "model"}));
+        QCOMPARE(m["model"].toString(), QStringLiteral("WMM2025"));
+        CHECK_NEAR(m["declination_deg"].toDouble(), -17.49, 0.01);
+        CHECK_NEAR(m["inclination_deg"].toDouble(), -15.26, 0.01);
+        const double change = m["annual_change_deg"].toDouble();
+        const QString line = QStringLiteral("Compass: its needle points %1° west of true north here (WMM2025 for "
+                                            "this date, moving %2° a year %3ward)")
+                                 .arg(std::abs(m["declination_deg"].toDouble()), 0, 'f', 1)
+                                 .arg(std::abs(change), 0, 'f', 1)
+                                 .arg(QLatin1String(change > 0 ? "east" : "west"));
+        const QString text = run(args).out;
+        QVERIFY2(text.contains(line), qPrintable(text.left(600)));
+        QVERIFY(!run(args.mid(0, 9) + extra).out.contains(QStringLiteral("Compass")));
     }
 
     // New York's clock goes forward on 14 March 2027: each day says its own offset.

@@ -223,6 +223,16 @@ private slots:
         QCOMPARE(w.findChild<QTableWidget *>("tblCard")->rowCount(), 53);
     }
 
+    // The compass's line under the site, as the Field Sheet's: New York's
+    // needle lies about 13 degrees west (NOAA's declination map).
+    void compassLine()
+    {
+        FrmDialDesigner w;
+        w.setRequest(site(40.655));
+        const QString line = w.findChild<QLabel *>("lblCompass")->text();
+        QVERIFY2(line.contains(QRegularExpression("^Compass: its needle points 1[23]\\.\\d° west ")), qPrintable(line));
+    }
+
     void previewFollowsTheInputs()
     {
         FrmDialDesigner w;

@@ -1,10 +1,11 @@
 // The Field Sheet window on its own: its figures against the field data for
 // the same inputs, the countdown and its tick with an injected clock, and
 // the keyboard and assistive technology's view of it.
+#include "field/compass_words.h"
 #include "field/field_data.h"
+#include "forms/spoken_text.h"
 #include "sheet/frm_field_sheet.h"
 #include "sheet/sheet_text.h"
-#include "forms/spoken_text.h"
 #include "sheet/sun_at_text.h"
 #include "support/named_child.h"
 #include "text/clock_text.h"
@@ -247,6 +248,40 @@ private slots:
         QVERIFY(test::namedChild<QLabel>(block, "lblNotes")->font().bold());
         QCOMPARE(test::namedChild<QLabel>(block, "lblClock")->palette().color(QPalette::WindowText), QColor(170, 0, 0));
         QVERIFY(test::namedChild<QLabel>(&sheet, "lblShadowless")->text().contains("Meridian: sun below the horizon"));
+    }
+
+    // The compass's line in the header, in the locale's numbers, west or east
+    // as the model's declination lies (New York's about 13 degrees west,
+    // Tromsø's about 12 east: NOAA's declination maps); 2031 is past the model.
+    void compassLine_data()
+    {
+        QTest::addColumn<Site>("site");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("side"); // empty: not covered
+        QTest::newRow("New York, June 2027: west") << kNewYorkSummer << "en_US"
+                                                   << "west";
+        QTest::newRow("Tromsø, December 2027, in German: east")
+            << Site{QDate(2027, 12, 21), 69.65, 18.96, 60, false} << "de_DE"
+            << "east";
+        QTest::newRow("New York, June 2031: past the model")
+            << Site{QDate(2031, 6, 21), 40.655, -72.855, -300, true} << "en_US"
+            << "";
+    }
+    void compassLine()
+    {
+        QFETCH(Site, site);
+        QFETCH(QString, locale);
+        QFETCH(QString, side);
+        QLocale::setDefault(QLocale(locale));
+        FrmFieldSheet sheet;
+        sheet.setRequest(requestFor(site));
+        const QString line = test::namedChild<QLabel>(&sheet, "lblCompass")->text();
+        const double d =
+            compassReading(site.latitude, site.longitude, site.date).value_or(CompassReading{}).declinationDeg;
+        const QString points = side.isEmpty()
+                                   ? "not given for this date"
+                                   : "its needle points " + degrees(std::abs(d), QLocale(locale)) + u' ' + side;
+        QVERIFY2(line.startsWith("Compass: " + points), qPrintable(line));
     }
 
     // A site changed as the sheet opens refills the table before the sheet
