@@ -41,10 +41,10 @@ void marker(QPainter &p, QPointF at, bool before, double r)
     }
 }
 
-QString describe(const std::vector<CheckPoint> &points, const QLocale &l)
+QString describe(const std::vector<CheckPoint> &points, const QString &none, const QLocale &l)
 {
     if (points.empty())
-        return QStringLiteral("No readings to show yet.");
+        return none + u'.';
     const auto [low, high] = std::minmax_element(points.begin(), points.end(),
                                                  [](const auto &a, const auto &b) { return a.errorMin < b.errorMin; });
     QString text = QStringLiteral("Each reading's error in minutes against the clock time: before the fit from %1 "
@@ -68,10 +68,11 @@ CheckPlot::CheckPlot(QWidget *parent) : QWidget(parent)
     setPoints({});
 }
 
-void CheckPlot::setPoints(const std::vector<CheckPoint> &points)
+void CheckPlot::setPoints(const std::vector<CheckPoint> &points, const QString &none)
 {
     points_ = points;
-    setAccessibleDescription(describe(points_, QLocale()));
+    none_ = none;
+    setAccessibleDescription(describe(points_, none_, QLocale()));
     update();
 }
 
@@ -101,8 +102,10 @@ void CheckPlot::paintEvent(QPaintEvent *)
     const int yDecimals = yStep < 1 ? int(std::ceil(-std::log10(yStep))) : 0;
 
     const QString widest = locale.toString(-yTop, 'f', yDecimals);
+    // Room for the last hour's label past the right edge.
+    const double right = fm.horizontalAdvance(QStringLiteral("00:00")) / 2 + 4;
     const QRectF plot =
-        QRectF(rect()).adjusted(line * 1.4 + fm.horizontalAdvance(widest) + 6, line * 1.6, -10, -line * 2.4);
+        QRectF(rect()).adjusted(line * 1.4 + fm.horizontalAdvance(widest) + 6, line * 1.6, -right, -line * 2.4);
     const auto at = [&](double h, double m) {
         return QPointF(plot.left() + (h - x0) / (x1 - x0) * plot.width(),
                        plot.center().y() - m / yTop * plot.height() / 2);
@@ -134,7 +137,7 @@ void CheckPlot::paintEvent(QPaintEvent *)
     p.translate(rect().left() + 2, plot.center().y());
     p.rotate(-90);
     p.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line), Qt::AlignHCenter | Qt::AlignTop,
-               QStringLiteral("Minutes, dial less expected"));
+               QStringLiteral("Minutes"));
     p.restore();
 
     const double r = std::max(3.0, line / 4);
@@ -145,7 +148,7 @@ void CheckPlot::paintEvent(QPaintEvent *)
     }
     if (points_.empty()) {
         p.setPen(Qt::darkGray);
-        p.drawText(plot, Qt::AlignCenter, QStringLiteral("No readings yet"));
+        p.drawText(plot, Qt::AlignCenter, none_);
     }
 
     // The legend over the plot, right-aligned.

@@ -20,8 +20,9 @@ class CheckPlot : public QWidget {
 public:
     explicit CheckPlot(QWidget *parent = nullptr);
 
-    // The points, and the description a reader hears in their place.
-    void setPoints(const std::vector<CheckPoint> &points);
+    // The points, and the description a reader hears in their place;
+    // `none` says why there are none.
+    void setPoints(const std::vector<CheckPoint> &points, const QString &none = QStringLiteral("No readings yet"));
 
     QSize sizeHint() const override { return QSize(360, 170); }
     QSize minimumSizeHint() const override { return QSize(220, 120); }
@@ -31,6 +32,7 @@ protected:
 
 private:
     std::vector<CheckPoint> points_;
+    QString none_;
 };
 
 } // namespace orvane

@@ -69,7 +69,9 @@ CheckTab::CheckTab(QWidget *parent) : QWidget(parent)
         {QStringLiteral("Date"), QStringLiteral("Clock"), QStringLiteral("Dial showed")});
     tblReadings->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblReadings->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblReadings->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // The arrows move between cells, typing over one replaces it, F2 edits it.
+    tblReadings->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                 QAbstractItemView::AnyKeyPressed);
     tblReadings->setSelectionMode(QAbstractItemView::SingleSelection);
     // Tab leaves the table; the arrows walk its cells and typing fills one.
     tblReadings->setTabKeyNavigation(false);
@@ -274,7 +276,7 @@ void CheckTab::showNoFit(const QString &fit, const QString &advice)
     lblFit->setText(fit);
     lblAdvice->setText(advice);
     lblAdvice->setVisible(!advice.isEmpty());
-    plot->setPoints({});
+    plot->setPoints({}, QStringLiteral("Not checked"));
 }
 
 } // namespace orvane
