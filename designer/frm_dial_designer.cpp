@@ -1,6 +1,7 @@
 #include "frm_dial_designer.h"
 
 #include "card_graph.h"
+#include "check_tab.h"
 #include "dial_preview.h"
 #include "dial_words.h"
 #include "held_box.h"
@@ -201,6 +202,7 @@ void FrmDialDesigner::redraw()
     sideView->setPlane(d.faces.front().input.facing, d.faces.front().input.tilt, d.faces.front().input.latitude);
     showCard(card());
     showFigures(d);
+    checkTab->setDesign(&d);
     preview->setAccessibleDescription(valueText(d.report.description, locale));
     say(lblSummary, valueText(d.report.count, locale), valueText(d.report.summary, locale));
     if (d.kind->paper == dial::Paper::ScalePlan)
@@ -253,6 +255,7 @@ void FrmDialDesigner::showFigures(const DialDesign &d)
 
 void FrmDialDesigner::showRefused(const QString &why, const QString &spoken)
 {
+    checkTab->setDesign(nullptr);
     // Nothing of the last dial stays in view as if it were this one.
     preview->showRefused(why);
     preview->setAccessibleDescription(why);

@@ -26,6 +26,7 @@ class QTableWidget;
 namespace orvane {
 
 class CardGraph;
+class CheckTab;
 class SpokenLabel;
 class DialPreview;
 class PlaneSideView;
@@ -116,6 +117,7 @@ private:
     QLabel *lblClock = nullptr;
     CardGraph *cardGraph = nullptr;
     QTableWidget *tblCard = nullptr;
+    CheckTab *checkTab = nullptr;
     DialPreview *preview = nullptr;
     QPushButton *cmdPrintDial = nullptr;
     QPushButton *cmdSavePdf = nullptr;

@@ -7,6 +7,8 @@
 #include "dial/dial_kinds.h"
 
 #include "card_graph.h"
+#include "check_plot.h"
+#include "check_tab.h"
 #include "dial_preview.h"
 #include "plane_side_view.h"
 
@@ -90,6 +92,7 @@ QAccessibleInterface *designerFactory(const QString &className, QObject *object)
 {
     if (className == QLatin1String(DialPreview::staticMetaObject.className()) ||
         className == QLatin1String(CardGraph::staticMetaObject.className()) ||
+        className == QLatin1String(CheckPlot::staticMetaObject.className()) ||
         className == QLatin1String(PlaneSideView::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
     if (className == QLatin1String("QStackedWidget") && object->parent() &&
@@ -243,6 +246,9 @@ void FrmDialDesigner::buildTables()
     tabTables = namedWidget<QTabWidget>(this, "tabTables");
     tabTables->addTab(tblHours, QStringLiteral("Hour line&s"));
     tabTables->addTab(card, QStringLiteral("Correction c&ard"));
+    // Readings of the dial once it stands; they stay whatever the settings.
+    checkTab = new CheckTab(this);
+    tabTables->addTab(checkTab, QStringLiteral("Check &readings"));
     tabTables->tabBar()->installEventFilter(new TabKeysFocusPage(tabTables));
 }
 
@@ -329,9 +335,11 @@ void FrmDialDesigner::setKeyboardOrder()
     order.push_back(sideView);
     for (DialSetting setting : kBelowSideView)
         order.push_back(box(setting));
+    order.insert(order.end(), {cboStep, cboTime, cboDateLines, tabTables, tblHours, tblStaking, cardGraph, tblCard});
+    for (QWidget *w : checkTab->keyboardOrder())
+        order.push_back(w);
     order.insert(order.end(),
-                 {cboStep, cboTime, cboDateLines, tabTables, tblHours, tblStaking, cardGraph, tblCard, preview,
-                  lblStakingSteps, cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdSaveDxf, cmdCloseDesigner});
+                 {preview, lblStakingSteps, cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdSaveDxf, cmdCloseDesigner});
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -97,17 +97,15 @@ QStringList adviceFor(const DialCheck &c, const dial::DialFace &face, const QLoc
     if (std::fabs(f.leanDeg) >= kWorthTurningDeg) {
         const double lift = plate.height() * std::sin(angles::radians(std::fabs(f.leanDeg)));
         if (level) {
-            const bool towardsSouth = (f.leanDeg > 0) == (face.input.latitude >= 0);
-            const QString low = towardsSouth ? QStringLiteral("south") : QStringLiteral("north");
-            advice << QStringLiteral("The face leans %1 down towards the %2: raise its %2 edge %3 mm over the "
-                                     "plate's %4 mm.")
-                          .arg(deg(std::fabs(f.leanDeg), l), low, mm(lift, l), l.toString(plate.height(), 'f', 0));
+            // A level face: the edge it leans down towards is raised.
+            const QString edge = checkLeanWords(face.input, f.leanDeg).section(u' ', -1);
+            advice << QStringLiteral("The face leans %1 %2: raise its %3 edge %4 mm over the plate's %5 mm.")
+                          .arg(deg(std::fabs(f.leanDeg), l), checkLeanWords(face.input, f.leanDeg), edge, mm(lift, l),
+                               l.toString(plate.height(), 'f', 0));
         } else {
             advice << QStringLiteral("The face leans %1 %2: tip its top edge %3 mm %4 over the plate's %5 mm.")
-                          .arg(deg(std::fabs(f.leanDeg), l),
-                               f.leanDeg > 0 ? QStringLiteral("forward") : QStringLiteral("back"), mm(lift, l),
-                               f.leanDeg > 0 ? QStringLiteral("back") : QStringLiteral("forward"),
-                               l.toString(plate.height(), 'f', 0));
+                          .arg(deg(std::fabs(f.leanDeg), l), checkLeanWords(face.input, f.leanDeg), mm(lift, l),
+                               checkLeanWords(face.input, -f.leanDeg), l.toString(plate.height(), 'f', 0));
         }
     }
     if (std::fabs(f.offsetMin) >= kWorthMentioningMin)
@@ -122,6 +120,16 @@ QStringList adviceFor(const DialCheck &c, const dial::DialFace &face, const QLoc
 }
 
 } // namespace
+
+QString checkLeanWords(const dial::DialInput &face, double leanDeg)
+{
+    const dial::FaceFrame frame = dial::faceFrame(face);
+    if (std::fabs(frame.yAxis.u) >= 1e-9)
+        return leanDeg > 0 ? QStringLiteral("forward") : QStringLiteral("back");
+    // A level face leans down towards the equator as the lean grows.
+    const bool south = (leanDeg > 0) == (face.latitude >= 0);
+    return south ? QStringLiteral("down towards the south") : QStringLiteral("down towards the north");
+}
 
 DialCheckResult checkDialReadings(const DialDesign &design, const std::vector<DialCheckEntry> &entries,
                                   const QLocale &locale)

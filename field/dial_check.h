@@ -45,6 +45,10 @@ struct DialCheckResult {
     QString refusal;
 };
 
+// Which way a fitted lean tips the face, for "leans 1.0° ...": its top edge
+// "forward" or "back", or a level face "down towards the south".
+QString checkLeanWords(const dial::DialInput &face, double leanDeg);
+
 DialCheckResult checkDialReadings(const DialDesign &design, const std::vector<DialCheckEntry> &entries,
                                   const QLocale &locale);
 

@@ -8,6 +8,8 @@
 # Another kind: KIND=N (its place in the chooser, 0 for the first), with
 #   FACING and TILT=35 (degrees from the zenith) where the kind takes them
 # The card's tab: TAB=card
+# The check's tab with readings: TAB=check READINGS="2027-04-15 09:30 08:32:16;..."
+#   (each the date, the clock's time and what the dial showed)
 # Other sites: DATE=12/21/2027 LAT=40.655 LON=72.855 SIDE=west|east
 #              ZONE=6 (list position) CLOCK=daylight|standard
 set -euo pipefail
@@ -71,6 +73,23 @@ elif [ -n "$facing" ]; then
   sleep 0.5
 fi
 if [ "$tab" = card ]; then xdotool key alt+a; fi
+if [ "$tab" = check ]; then
+  xdotool key alt+r
+  IFS=';' read -ra readings <<< "${READINGS:-}"
+  for reading in "${readings[@]}"; do
+    read -r day clock shown <<< "$reading"
+    # Add reading opens the new row's clock cell; typing over a cell replaces it.
+    xdotool key alt+g
+    sleep 0.5 # the button's click comes a moment after its key
+    xdotool type --delay 20 -- "$clock"
+    # Return keeps a cell a moment later; the arrows then move between cells.
+    xdotool key Return; sleep 0.3; xdotool key Right
+    xdotool type --delay 20 -- "$shown"
+    xdotool key Return; sleep 0.3; xdotool key Left Left
+    xdotool type --delay 20 -- "$day"
+    xdotool key Return; sleep 0.3
+  done
+fi
 sleep 1
 import -window "$designer" "$out"
 echo "saved $out"

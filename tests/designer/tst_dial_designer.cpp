@@ -459,7 +459,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         type(w, "txtFacing", "135");
-        for (const char *name : {"dialPreview", "cardGraph", "planeSideView"}) {
+        for (const char *name : {"dialPreview", "cardGraph", "planeSideView", "checkPlot"}) {
             QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(w.findChild<QWidget *>(name));
             QCOMPARE(picture->role(), QAccessible::Graphic);
             QVERIFY(picture->state().focusable);
@@ -525,13 +525,13 @@ private slots:
             QTest::keyClick(bar, key);
             reached << bar->tabText(bar->currentIndex()).remove(u'&');
         }
-        QCOMPARE(reached, (QSet<QString>{ownTab, "Correction card"}));
+        QCOMPARE(reached, (QSet<QString>{ownTab, "Correction card", "Check readings"}));
         // Nor does a screen reader find a third.
         QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(bar);
         int tabs = 0;
         for (int i = 0; i < heard->childCount(); ++i)
             tabs += heard->child(i)->role() == QAccessible::PageTab ? 1 : 0;
-        QCOMPARE(tabs, 2);
+        QCOMPARE(tabs, 3);
         // The other kind's table keeps no rows.
         const bool ground = ownTab == "Staking out";
         QCOMPARE(w.findChild<QTableWidget *>("tblHours")->rowCount() > 0, !ground);
@@ -684,6 +684,88 @@ private slots:
         QVERIFY(!xml.hasError());
         for (const char *id : {"plate", "hour-lines", "date-lines", "gnomon", "card"})
             QVERIFY2(groups.contains(QLatin1String(id)), id);
+    }
+
+    // Readings typed into the check's table by keyboard. The good ones are
+    // of a vertical dial facing 200° (sun time) turned and leaned as named,
+    // from an independent model of the shadow on the turned plate (NOAA sun),
+    // rounded to the second. That rounding and the two suns' difference leave
+    // about 0.01° of sd on the turn and lean (the fit's own), so 0.05° holds
+    // them yet catches a swapped sign or word; the residuals stay under 0.1
+    // minute. A refused reading is named under the table, by its row.
+    void checkTab_data()
+    {
+        QTest::addColumn<QStringList>("readings"); // date, clock, dial
+        QTest::addColumn<double>("turn");          // clockwise from above
+        QTest::addColumn<double>("lean");          // top edge forward
+        QTest::addColumn<QString>("problem");
+        const QStringList turned{"2027-04-15 09:30 08:32:16", "2027-05-20 15:00 14:08:03", "2027-06-21 11:00 10:01:41",
+                                 "2027-08-10 16:30 15:28:34", "2027-09-20 10:00 09:08:51"};
+        QTest::newRow("turned 2° clockwise, leaned 1° forward") << turned << 2.0 << 1.0 << QString();
+        QTest::newRow("turned 2° anticlockwise, leaned 1° back")
+            << QStringList{"2027-04-15 09:30 08:44:37", "2027-05-20 15:00 14:15:53", "2027-06-21 11:00 10:11:46",
+                           "2027-08-10 16:30 15:37:41", "2027-09-20 10:00 09:21:18"}
+            << -2.0 << -1.0 << QString();
+        QTest::newRow("a clock time not read") << turned + QStringList{"2027-06-21 25:00 10:00"} << 0.0 << 0.0
+                                               << "Reading 6: the clock's time \"25:00\" cannot be read: type HH:MM "
+                                                  "or HH:MM:SS.";
+        QTest::newRow("the sun below the horizon") << turned + QStringList{"2027-06-21 23:30 22:40"} << 0.0 << 0.0
+                                                   << "Reading 6: the sun is below the horizon then.";
+    }
+    void checkTab()
+    {
+        QFETCH(QStringList, readings);
+        QFETCH(double, turn);
+        QFETCH(double, lean);
+        QFETCH(QString, problem);
+        FrmDialDesigner w;
+        w.setRequest(site(40.655));
+        choose(w, "vertical");
+        w.findChild<QLineEdit *>("txtFacing")->setText("200");
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto *table = w.findChild<QTableWidget *>("tblCheckReadings");
+        QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), table);
+        for (const QString &reading : readings) {
+            const int row = table->rowCount();
+            QTest::keyClick(&w, Qt::Key_G, Qt::AltModifier); // Add reading, its clock cell open
+            QTRY_COMPARE(table->rowCount(), row + 1);
+            const QStringList cells = reading.split(u' ');
+            for (int c : {1, 2, 0}) {
+                if (c != 1) { // the clock's cell is open already
+                    table->setCurrentCell(row, c);
+                    QTest::keyClick(table, Qt::Key_F2);
+                }
+                auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+                QVERIFY(editor);
+                editor->selectAll();
+                QTest::keyClicks(editor, cells[c]);
+                QTest::keyClick(editor, Qt::Key_Return);
+                QTRY_COMPARE(table->item(row, c)->text(), cells[c]); // kept once the editor closes
+            }
+        }
+        // The readings stay through another kind and the main window's new calculation.
+        choose(w, "horizontal");
+        choose(w, "vertical");
+        w.setRequest(site(40.655));
+        QCOMPARE(table->rowCount(), readings.size());
+        auto *shown = w.findChild<QLabel *>("lblCheckProblem");
+        QCOMPARE(shown->isVisible() ? shown->text() : QString(), problem);
+        if (!problem.isEmpty())
+            return;
+        const QString fit = w.findChild<QLabel *>("lblCheckFit")->text();
+        const QRegularExpressionMatch t =
+            QRegularExpression("Turn: ([\\d.]+)° ± [\\d.]+° (clockwise|anticlockwise)").match(fit);
+        const QRegularExpressionMatch l =
+            QRegularExpression("Lean: ([\\d.]+)° ± [\\d.]+°, the face leaning (forward|back)").match(fit);
+        QVERIFY2(t.hasMatch() && l.hasMatch(), qPrintable(fit));
+        CHECK_NEAR(t.captured(1).toDouble() * (t.captured(2) == "clockwise" ? 1 : -1), turn, 0.05);
+        CHECK_NEAR(l.captured(1).toDouble() * (l.captured(2) == "forward" ? 1 : -1), lean, 0.05);
+        const QRegularExpressionMatch after = QRegularExpression("after it within ([\\d.]+) minutes")
+                                                  .match(w.findChild<QWidget *>("checkPlot")->accessibleDescription());
+        QVERIFY(after.hasMatch());
+        CHECK_NEAR(after.captured(1).toDouble(), 0, 0.1);
     }
 };
 
