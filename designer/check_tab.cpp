@@ -109,14 +109,13 @@ CheckTab::CheckTab(QWidget *parent) : QWidget(parent)
     left->addWidget(tblReadings, 1);
     left->addLayout(buttons);
     left->addWidget(lblProblem);
-    auto *right = new QVBoxLayout;
-    right->addWidget(lblFit);
-    right->addWidget(lblAdvice);
-    right->addStretch(1);
+    // The plot beside the readings; the figures and the advice under them,
+    // where their lines have room to grow.
     auto *grid = new QGridLayout(this);
     grid->addLayout(left, 0, 0);
-    grid->addLayout(right, 0, 1);
-    grid->addWidget(plot, 1, 0, 1, 2);
+    grid->addWidget(plot, 0, 1);
+    grid->addWidget(lblFit, 1, 0);
+    grid->addWidget(lblAdvice, 1, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(0, 1);

@@ -28,9 +28,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace orvane {
 
@@ -162,7 +165,11 @@ void FrmDialDesigner::buildControls()
     main->addLayout(bodyLayout(bold), 1);
     main->addLayout(buttonRow());
     setKeyboardOrder();
-    resize(1000, 720);
+    // Tall enough for the words under the boxes and the tabs' tables where
+    // the screen allows, so the side view keeps its height.
+    const QScreen *screen = this->screen();
+    const int room = screen ? screen->availableGeometry().height() - 60 : 720;
+    resize(1000, std::clamp(room, 720, 960));
 }
 
 void FrmDialDesigner::buildInputs()
