@@ -46,12 +46,14 @@ std::optional<double> readTime(const QString &text, const QString &what, QString
     return t ? std::optional<double>(t->msecsSinceStartOfDay() / 1000.0) : std::nullopt;
 }
 
-QLabel *wrappedLabel(QWidget *parent, const char *name, const QString &accessibleName)
+// Heard by its text, as it stands; what it is comes after, as its
+// description (a fixed name would be read instead of the text).
+QLabel *wrappedLabel(QWidget *parent, const char *name, const QString &what)
 {
     auto *label = namedWidget<QLabel>(parent, name);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setAccessibleName(accessibleName);
+    label->setAccessibleDescription(what);
     // Reached by the keyboard and read as it stands, like the staking steps.
     label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     label->setFocusPolicy(Qt::StrongFocus);
