@@ -275,15 +275,6 @@ std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r
     }
     if (const std::optional<Failure> f = readSunAt(p, r))
         return f;
-    if (p.isSet(QStringLiteral("format"))) {
-        const QString f = p.value(QStringLiteral("format"));
-        if (f == QLatin1String("json"))
-            r.format = OutputFormat::Json;
-        else if (f == QLatin1String("csv"))
-            r.format = OutputFormat::Csv;
-        else if (f != QLatin1String("text"))
-            return Failure{QStringLiteral("--format must be text, json or csv")};
-    }
     if (const std::optional<QString> message = readDialOptions(p, r.dial, locale))
         return Failure{*message};
     return std::nullopt;
@@ -410,6 +401,16 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
     for (const OptionSpec &o : kOptions)
         if (p.values(QLatin1String(o.name)).size() > 1 && !repeatable(o.name))
             return CliParse{std::nullopt, QStringLiteral("%1 is given more than once").arg(opt(o.name))};
+    // Every answer's form, the dial's found from its lines too.
+    if (p.isSet(QStringLiteral("format"))) {
+        const QString f = p.value(QStringLiteral("format"));
+        if (f == QLatin1String("json"))
+            r.format = OutputFormat::Json;
+        else if (f == QLatin1String("csv"))
+            r.format = OutputFormat::Csv;
+        else if (f != QLatin1String("text"))
+            return CliParse{std::nullopt, QStringLiteral("--format must be text, json or csv")};
+    }
     if (asksToFindDial(p)) {
         if (const std::optional<QString> message = readFindDial(p, r))
             return CliParse{std::nullopt, *message};

@@ -80,15 +80,6 @@ std::optional<QString> readFindDial(const QCommandLineParser &p, CliRequest &r)
             .arg(kindName, unknowns == 1 ? QStringLiteral("a line") : QStringLiteral("%1 lines").arg(unknowns),
                  unknowns == 1 ? QStringLiteral("the latitude") : QStringLiteral("the latitude and the facing"));
 
-    if (p.isSet(QStringLiteral("format"))) {
-        const QString f = p.value(QStringLiteral("format"));
-        if (f == QLatin1String("json"))
-            r.format = OutputFormat::Json;
-        else if (f == QLatin1String("csv"))
-            r.format = OutputFormat::Csv;
-        else if (f != QLatin1String("text"))
-            return QStringLiteral("--format must be text, json or csv");
-    }
     r.findDial = std::move(find);
     return std::nullopt;
 }

@@ -23,8 +23,8 @@ struct FindDialOptions {
 // --find-dial or --line-angle given: the command line is read here alone.
 bool asksToFindDial(const QCommandLineParser &p);
 
-// Sets the request's findDial and format; or the one-line message for what
-// it refuses.
+// Sets the request's findDial (its format is read with every answer's), or
+// gives the one-line message for what it refuses.
 std::optional<QString> readFindDial(const QCommandLineParser &p, CliRequest &r);
 
 } // namespace orvane
