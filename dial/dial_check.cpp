@@ -22,14 +22,42 @@ Vec3 rotated(Vec3 v, Vec3 k, double angle)
 }
 
 // Hours from b to a, in (-12, 12].
-double hoursBetween(double a, double b)
+double hoursBetween(double a, double b) { return angles::wrap180(15 * (a - b)) / 15; }
+
+bool level(const FaceFrame &f) { return std::fabs(f.yAxis.u) < 1e-9; }
+
+// The dial as the fit turns it, worked out once: its frame, the level line
+// it leans about, and how far its lines stand from sun time (degrees).
+struct Standing {
+    FaceFrame frame;
+    Vec3 leanAxis;
+    double shiftDeg = 0;
+};
+
+Standing standing(const DialInput &face)
 {
-    double d = std::fmod(a - b, 24.0);
-    if (d <= -12)
-        d += 24;
-    else if (d > 12)
-        d -= 24;
+    Standing d{faceFrame(face), {}, face.time == DialTime::Zone ? face.longitude - face.zoneMeridian : 0};
+    // A level face leans towards the equator: its y edge, north, rises in
+    // the north and falls in the south.
+    d.leanAxis = level(d.frame) && face.latitude < 0 ? -1.0 * d.frame.xAxis : d.frame.xAxis;
     return d;
+}
+
+// The sun's hour angle about the dial's style, degrees west of its noon.
+double hourAngleDeg(const FaceFrame &f, Vec3 sun)
+{
+    return angles::degrees(std::atan2(dot(sun, f.equatorWest), dot(sun, f.equatorNoon)));
+}
+
+// What the dial standing so reads for the sun in direction `sun`: hours
+// after midnight in its own time, [0, 24). It stands as drawn turned by the
+// lean, then by the turn about the vertical; the sun seen from it is turned
+// back.
+double reading(const Standing &d, Vec3 sun, double turnDeg, double leanDeg)
+{
+    const Vec3 down{0, 0, -1};
+    const Vec3 s = rotated(rotated(sun, down, -angles::radians(turnDeg)), d.leanAxis, -angles::radians(leanDeg));
+    return angles::wrap360(180 + hourAngleDeg(d.frame, s) - d.shiftDeg) / 15;
 }
 
 std::optional<Matrix3> inverse(const Matrix3 &m)
@@ -58,16 +86,16 @@ struct Jacobian {
     std::vector<double> residuals;           // observed minus modelled, minutes
 };
 
-Jacobian linearise(const DialInput &face, const std::vector<CheckReading> &readings, const std::array<double, 3> &p)
+Jacobian linearise(const Standing &d, const std::vector<CheckReading> &readings, const std::array<double, 3> &p)
 {
     constexpr double kStepDeg = 1e-3;
     Jacobian j;
     for (const CheckReading &r : readings) {
-        const double model = turnedDialReading(face, r.sun, p[0], p[1]) + p[2] / 60;
-        const double dTurn = hoursBetween(turnedDialReading(face, r.sun, p[0] + kStepDeg, p[1]),
-                                          turnedDialReading(face, r.sun, p[0] - kStepDeg, p[1]));
-        const double dLean = hoursBetween(turnedDialReading(face, r.sun, p[0], p[1] + kStepDeg),
-                                          turnedDialReading(face, r.sun, p[0], p[1] - kStepDeg));
+        const double model = reading(d, r.sun, p[0], p[1]) + p[2] / 60;
+        const double dTurn =
+            hoursBetween(reading(d, r.sun, p[0] + kStepDeg, p[1]), reading(d, r.sun, p[0] - kStepDeg, p[1]));
+        const double dLean =
+            hoursBetween(reading(d, r.sun, p[0], p[1] + kStepDeg), reading(d, r.sun, p[0], p[1] - kStepDeg));
         j.rows.push_back({dTurn * 60 / (2 * kStepDeg), dLean * 60 / (2 * kStepDeg), 1.0});
         j.residuals.push_back(hoursBetween(r.dialHours, model) * 60);
     }
@@ -96,45 +124,21 @@ CheckConfusion mostConfused(const Matrix3 &c)
 
 } // namespace
 
-Vec3 leanAxis(const DialInput &face)
-{
-    const FaceFrame f = faceFrame(face);
-    // A level face leans towards the equator: its y edge, north, rises in
-    // the north and falls in the south.
-    if (std::fabs(f.yAxis.u) < 1e-9 && face.latitude < 0)
-        return -1.0 * f.xAxis;
-    return f.xAxis;
-}
-
-double turnedDialReading(const DialInput &face, Vec3 sun, double turnDeg, double leanDeg)
-{
-    const FaceFrame f = faceFrame(face);
-    // The dial stands as drawn turned by the lean about its x axis, then by
-    // the turn about the vertical; the sun seen from the dial is turned back.
-    const Vec3 down{0, 0, -1};
-    const Vec3 s = rotated(rotated(sun, down, -angles::radians(turnDeg)), leanAxis(face), -angles::radians(leanDeg));
-    double degrees = angles::degrees(std::atan2(dot(s, f.equatorWest), dot(s, f.equatorNoon)));
-    if (face.time == DialTime::Zone)
-        degrees -= face.longitude - face.zoneMeridian;
-    const double hours = std::fmod(12 + degrees / 15, 24.0);
-    return hours < 0 ? hours + 24 : hours;
-}
+bool levelFace(const DialInput &face) { return level(faceFrame(face)); }
 
 CheckFit checkDial(const DialInput &face, const std::vector<CheckReading> &readings)
 {
     CheckFit fit;
-    long firstDay = 0, lastDay = 0;
+    const Standing d = standing(face);
     fit.nearNoon = true;
     for (const CheckReading &r : readings) {
-        fit.expectedHours.push_back(turnedDialReading(face, r.sun, 0, 0));
+        fit.expectedHours.push_back(reading(d, r.sun, 0, 0));
         fit.errorMin.push_back(hoursBetween(r.dialHours, fit.expectedHours.back()) * 60);
-        const FaceFrame f = faceFrame(face);
-        const double hourAngle = std::atan2(dot(r.sun, f.equatorWest), dot(r.sun, f.equatorNoon));
-        fit.nearNoon = fit.nearNoon && std::fabs(angles::degrees(hourAngle)) < 15 * kCheckNearNoonHours;
-        firstDay = &r == &readings.front() ? r.day : std::min(firstDay, r.day);
-        lastDay = &r == &readings.front() ? r.day : std::max(lastDay, r.day);
+        fit.nearNoon = fit.nearNoon && std::fabs(hourAngleDeg(d.frame, r.sun)) < 15 * kCheckNearNoonHours;
     }
-    fit.fewDays = lastDay - firstDay < kCheckMinDays;
+    const auto [first, last] = std::minmax_element(readings.begin(), readings.end(),
+                                                   [](const auto &a, const auto &b) { return a.day < b.day; });
+    fit.fewDays = readings.empty() || last->day - first->day < kCheckMinDays;
     if (readings.size() < 4) {
         fit.confusion = CheckConfusion::TooFew;
         return fit;
@@ -143,7 +147,7 @@ CheckFit checkDial(const DialInput &face, const std::vector<CheckReading> &readi
     std::optional<Matrix3> covariance; // per square minute of reading error
     Jacobian j;
     for (int iteration = 0; iteration < 30; ++iteration) {
-        j = linearise(face, readings, p);
+        j = linearise(d, readings, p);
         covariance = inverse(normalMatrix(j));
         if (!covariance)
             break;
@@ -167,7 +171,7 @@ CheckFit checkDial(const DialInput &face, const std::vector<CheckReading> &readi
         fit.confusion = mostConfused(c);
         return fit;
     }
-    j = linearise(face, readings, p);
+    j = linearise(d, readings, p);
     double sum = 0;
     for (double r : j.residuals) {
         fit.residualMin.push_back(r);

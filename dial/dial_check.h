@@ -42,12 +42,9 @@ struct CheckFit {
     double rmsMin = 0; // of the residuals
 };
 
-// The level line the face leans about, right-handed for a positive lean.
-Vec3 leanAxis(const DialInput &face);
-
-// The reading of a dial laid out from `face`, turned and leaned so, for the
-// sun in direction `sun`: hours after midnight in the dial's time, [0, 24).
-double turnedDialReading(const DialInput &face, Vec3 sun, double turnDeg, double leanDeg);
+// A level face (looking straight up or down): its lean tips it towards the
+// equator rather than its top edge forward.
+bool levelFace(const DialInput &face);
 
 // Readings over fewer days than this, or all within this many hours of
 // noon, tell the turn from the clock's offset too poorly to be trusted:

@@ -1,5 +1,7 @@
 #include "dial_check.h"
 
+#include "field_math.h"
+
 #include "angles/angles.h"
 #include "sky/sun.h"
 
@@ -24,8 +26,7 @@ std::optional<double> clockInstant(const SiteClock &clock, const QDate &date, do
             return std::nullopt;
         return at.toMSecsSinceEpoch() / 1000.0;
     }
-    const QDateTime at(date, time, Qt::UTC);
-    return at.toMSecsSinceEpoch() / 1000.0 - clock.offsetSeconds();
+    return field_math::dayStartUtc(date, clock) + seconds;
 }
 
 dial::Vec3 towards(const sky::SunPosition &p)
@@ -75,8 +76,7 @@ QStringList adviceFor(const DialCheck &c, const dial::DialFace &face, const QLoc
     }
     }
     const dial::PlateRect &plate = face.input.plate;
-    const dial::FaceFrame frame = dial::faceFrame(face.input);
-    const bool level = std::fabs(frame.yAxis.u) < 1e-9;
+    const bool level = dial::levelFace(face.input);
     if (std::fabs(f.turnDeg) >= kWorthTurningDeg) {
         // Turned back anticlockwise, a level plate's north end goes west and
         // an upright one's right edge back towards the wall.
@@ -123,8 +123,7 @@ QStringList adviceFor(const DialCheck &c, const dial::DialFace &face, const QLoc
 
 QString checkLeanWords(const dial::DialInput &face, double leanDeg)
 {
-    const dial::FaceFrame frame = dial::faceFrame(face);
-    if (std::fabs(frame.yAxis.u) >= 1e-9)
+    if (!dial::levelFace(face))
         return leanDeg > 0 ? QStringLiteral("forward") : QStringLiteral("back");
     // A level face leans down towards the equator as the lean grows.
     const bool south = (leanDeg > 0) == (face.latitude >= 0);
@@ -150,9 +149,8 @@ DialCheckResult checkDialReadings(const DialDesign &design, const std::vector<Di
             result.refusal = QStringLiteral("the clock skips that time on that day");
             return result;
         }
-        double gap = std::fmod(std::fabs(e.dial - e.clock), 86400.0);
-        gap = std::fmin(gap, 86400 - gap);
-        if (gap > kMaxCheckGapHours * 3600) {
+        // Either way round midnight: seconds of time are 1/240 of a degree.
+        if (std::fabs(angles::wrap180((e.dial - e.clock) / 240)) > kMaxCheckGapHours * 15) {
             result.refusedIndex = i;
             result.refusal =
                 QStringLiteral("the dial's reading is more than %1 hours from the clock's").arg(kMaxCheckGapHours);
