@@ -38,17 +38,27 @@ DialInput faceOf(const DialKind &kind, const Params &p)
     return kind.faces(given).front().input;
 }
 
-// As the layout lays the line and the table reads its angle, with no plate
-// to cut it.
-double angleOnFace(const DialInput &face, double hour)
-{
-    const FaceFrame f = faceFrame(face);
-    DialLayout layout;
-    layout.root = styleRoot(f);
-    const PlatePoint root = layout.root.value_or(PlatePoint{});
-    const PlatePoint d = hourLineDirection(f, hourAngleOf(face, hour));
-    return hourLineAngle(face, layout, HourLine{hour, {}, {root, {root.x + d.x, root.y + d.y}}});
-}
+// A face's lines as the layout lays them and the table reads their angles,
+// with no plate to cut them; the frame and the root worked out once.
+class FaceLines {
+public:
+    explicit FaceLines(const DialInput &face) : face_(face), frame_(faceFrame(face))
+    {
+        layout_.root = styleRoot(frame_);
+    }
+
+    double angle(double hour) const
+    {
+        const PlatePoint root = layout_.root.value_or(PlatePoint{});
+        const PlatePoint d = hourLineDirection(frame_, hourAngleOf(face_, hour));
+        return hourLineAngle(face_, layout_, HourLine{hour, {}, {root, {root.x + d.x, root.y + d.y}}});
+    }
+
+private:
+    DialInput face_;
+    FaceFrame frame_;
+    DialLayout layout_;
+};
 
 class Misfit {
 public:
@@ -67,10 +77,10 @@ public:
 
     std::vector<double> residuals(const Params &p) const
     {
-        const DialInput face = faceOf(kind_, p);
+        const FaceLines face(faceOf(kind_, p));
         std::vector<double> r;
         for (const MeasuredLine &l : lines_)
-            r.push_back(angles::wrap180(angleOnFace(face, l.hour) - l.angleDeg));
+            r.push_back(angles::wrap180(face.angle(l.hour) - l.angleDeg));
         return r;
     }
 
@@ -100,9 +110,9 @@ public:
         d.latitude = p[0];
         if (unknowns_ > 1)
             d.facing = p[1];
-        const DialInput face = faceOf(kind_, p);
+        const FaceLines face(faceOf(kind_, p));
         for (const MeasuredLine &l : lines_)
-            d.fittedDeg.push_back(angleOnFace(face, l.hour));
+            d.fittedDeg.push_back(face.angle(l.hour));
         d.rmsDeg = std::sqrt(cost(p) / double(lines_.size()));
         return d;
     }
@@ -218,7 +228,7 @@ int unknownsOf(const DialKind &kind) { return kind.takes(DialSetting::Facing) ? 
 
 double lineAngleOn(const DialKind &kind, double latitude, double facing, double hour)
 {
-    return angleOnFace(faceOf(kind, {latitude, facing}), hour);
+    return FaceLines(faceOf(kind, {latitude, facing})).angle(hour);
 }
 
 DialSearch findDial(const DialKind &kind, const std::vector<MeasuredLine> &lines)
