@@ -25,8 +25,6 @@ namespace {
 
 enum Column { DateColumn, ClockColumn, DialColumn };
 
-const QColor kRefused(170, 0, 0);
-
 QString cellText(const QTableWidget *table, int row, int column)
 {
     const QTableWidgetItem *item = table->item(row, column);
@@ -93,9 +91,7 @@ CheckTab::CheckTab(QWidget *parent) : QWidget(parent)
     lblProblem = namedWidget<SpokenLabel>(this, "lblCheckProblem");
     lblProblem->setAccessibleName(QStringLiteral("Refused reading"));
     lblProblem->setWordWrap(true);
-    QPalette red = lblProblem->palette();
-    red.setColor(QPalette::WindowText, kRefused);
-    lblProblem->setPalette(red);
+    showAsRefused(lblProblem);
     lblProblem->hide();
     lblFit = wrappedLabel(this, "lblCheckFit", QStringLiteral("How the dial stands"));
     lblAdvice = wrappedLabel(this, "lblCheckAdvice", QStringLiteral("What to do"));
@@ -257,7 +253,7 @@ void CheckTab::showProblem(int row, int column, const QString &why)
                 if (!item && refused)
                     tblReadings->setItem(r, c, item = new QTableWidgetItem);
                 if (item)
-                    item->setForeground(refused ? QBrush(kRefused) : QBrush());
+                    item->setForeground(refused ? QBrush(refusedColour()) : QBrush());
             }
     }
     const QString text = row < 0 ? QString() : QStringLiteral("Reading %1: %2.").arg(row + 1).arg(why);

@@ -63,9 +63,7 @@ QByteArray widgetName(const char *prefix, const SettingRow &row, const char *suf
 QLabel *problemLabel(QWidget *parent, const char *name)
 {
     auto *label = namedWidget<QLabel>(parent, name);
-    QPalette red = label->palette();
-    red.setColor(QPalette::WindowText, QColor(170, 0, 0));
-    label->setPalette(red);
+    showAsRefused(label);
     label->setWordWrap(true);
     label->hide();
     return label;

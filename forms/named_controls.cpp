@@ -13,4 +13,13 @@ QLabel *labelFor(QWidget *parent, const char *name, const QString &text, QWidget
     return label;
 }
 
+QColor refusedColour() { return QColor(170, 0, 0); }
+
+void showAsRefused(QWidget *w)
+{
+    QPalette red = w->palette();
+    red.setColor(QPalette::WindowText, refusedColour());
+    w->setPalette(red);
+}
+
 } // namespace orvane

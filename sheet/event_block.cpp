@@ -1,5 +1,7 @@
 #include "event_block.h"
 
+#include "forms/named_controls.h"
+
 #include "block_clock.h"
 #include "sheet_text.h"
 
@@ -50,7 +52,7 @@ void EventBlock::setEvent(const EventField &f, double plumbHeightM)
     // A moment without a shadow is no moment to mark: it stands out in red.
     QPalette pal = palette();
     if (t.unusable)
-        pal.setColor(QPalette::WindowText, QColor(170, 0, 0));
+        pal.setColor(QPalette::WindowText, refusedColour());
     clock_->setPalette(pal);
     notes_->setPalette(pal);
     QFont notesFont = font();

@@ -64,9 +64,7 @@ void FrmFieldSheet::buildHeader(QVBoxLayout *main)
     lblCompass->setWordWrap(true);
     lblWarnings = namedWidget<QLabel>(this, "lblWarnings");
     lblWarnings->setWordWrap(true);
-    QPalette red = lblWarnings->palette();
-    red.setColor(QPalette::WindowText, QColor(170, 0, 0));
-    lblWarnings->setPalette(red);
+    showAsRefused(lblWarnings);
     for (QLabel *l : {lblSite, lblDate, lblClockMode, lblCompass, lblWarnings})
         main->addWidget(l);
 }
