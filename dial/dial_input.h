@@ -57,6 +57,9 @@ struct DialInput {
     // The sun day by day through the design's year at the site, for a
     // kind's layout that needs it; empty in an input made by hand.
     SunYear sunYear;
+    // The sun at the zone's standard clock's times, for lines drawn to the
+    // clock; empty in an input made by hand.
+    ClockSun clockSun;
 };
 
 // Bounds the caller checks before laying out a dial (millimetres): each side

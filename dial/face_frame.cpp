@@ -57,6 +57,12 @@ Vec3 sunDirection(const FaceFrame &f, double hourAngleRad, double declinationRad
 
 PlatePoint onPlate(const FaceFrame &f, Vec3 v) { return {dot(v, f.xAxis), dot(v, f.yAxis)}; }
 
+Vec3 sunVector(SunPlace place)
+{
+    const double az = angles::radians(place.azimuthDeg), alt = angles::radians(place.altitudeDeg);
+    return {std::cos(alt) * std::sin(az), std::cos(alt) * std::cos(az), std::sin(alt)};
+}
+
 PlatePoint shadowOf(const FaceFrame &f, Vec3 s)
 {
     // The ray from the nodus (height * normal) away from the sun meets the face.

@@ -36,6 +36,9 @@ FaceFrame faceFrame(const DialInput &input);
 Vec3 equatorPoint(const FaceFrame &f, double hourAngleRad);
 Vec3 sunDirection(const FaceFrame &f, double hourAngleRad, double declinationRad);
 
+// The unit vector towards a sun standing at `place`.
+Vec3 sunVector(SunPlace place);
+
 // Where the nodus's shadow falls for the sun in direction s; needs s to light
 // the face (dot(s, normal) > 0).
 PlatePoint shadowOf(const FaceFrame &f, Vec3 s);

@@ -59,7 +59,9 @@ std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettin
     given.time = settings.time;
     given.zoneMeridian = site.clock.zoneMeridian();
     given.halfWidth = settings.halfWidth;
-    given.sunYear = sunYear(site.latitude, site.longitude, site.date.isValid() ? site.date.year() : 2000);
+    const int year = site.date.isValid() ? site.date.year() : 2000;
+    given.sunYear = sunYear(site.latitude, site.longitude, year);
+    given.clockSun = clockSun(site.latitude, site.longitude, year, site.clock.utcOffsetMinutes);
     std::vector<dial::DialFace> faces = kind.faces(given);
     for (dial::DialFace &face : faces)
         face.input.plate = kind.plate(face.input, settings.plateWidth, settings.plateHeight);

@@ -58,4 +58,27 @@ dial::SunYear sunYear(double latitude, double longitude, int year)
     };
 }
 
+dial::ClockSun clockSun(double latitude, double longitude, int year, int utcOffsetMinutes)
+{
+    // One sun behind a lock: its kept daily terms make a position cost
+    // about a microsecond, and a design may be read from two threads.
+    struct Shared {
+        explicit Shared(sky::Sun s) : sun(std::move(s)) {}
+        std::mutex lock;
+        sky::Sun sun;
+    };
+    auto shared = std::make_shared<Shared>(sky::Sun(sky::Site{latitude, longitude, 0}, yearTerms(year)));
+    const double firstMidnight = field_math::dayStartUtc(QDate(year, 1, 1), SiteClock{utcOffsetMinutes, false});
+    dial::ClockSun c;
+    c.year = year;
+    c.days = QDate::isLeapYear(year) ? 366 : 365;
+    c.at = [shared, firstMidnight](int dayOfYear, double clockHours) {
+        const double utc = firstMidnight + dayOfYear * angles::kSecondsPerDay + clockHours * 3600;
+        const std::lock_guard<std::mutex> hold(shared->lock);
+        const sky::SunPosition p = shared->sun.position(utc);
+        return dial::SunPlace{p.azimuthDeg, p.altitudeDeg};
+    };
+    return c;
+}
+
 } // namespace orvane

@@ -10,4 +10,8 @@ namespace orvane {
 // out on the first call.
 dial::SunYear sunYear(double latitude, double longitude, int year);
 
+// The sun (topocentric, geometric altitude, the precise ephemeris) at the
+// times of a clock `utcOffsetMinutes` from UTC, all year round.
+dial::ClockSun clockSun(double latitude, double longitude, int year, int utcOffsetMinutes);
+
 } // namespace orvane
