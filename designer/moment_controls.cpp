@@ -66,17 +66,18 @@ void FrmDialDesigner::buildMoment()
 
 QGridLayout *FrmDialDesigner::momentForm()
 {
+    // The boxes side by side, each slider across the width under them.
     auto *form = new QGridLayout;
     form->addWidget(labelFor(this, "lblMomentDate", QStringLiteral("Shadow &on:"), dteMoment), 0, 0);
     form->addWidget(dteMoment, 0, 1);
-    form->addWidget(labelFor(this, "lblMomentYear", QStringLiteral("Day &by day:"), sldMomentYear), 0, 2);
-    form->addWidget(sldMomentYear, 0, 3);
-    form->addWidget(labelFor(this, "lblMomentTime", QStringLiteral("Time of da&y:"), tmeMoment), 1, 0);
-    form->addWidget(tmeMoment, 1, 1);
-    form->addWidget(labelFor(this, "lblMomentDay", QStringLiteral("Every &5 minutes:"), sldMomentDay), 1, 2);
-    form->addWidget(sldMomentDay, 1, 3);
-    form->addWidget(lblMoment, 2, 0, 1, 4);
-    form->setColumnStretch(3, 1);
+    form->addWidget(labelFor(this, "lblMomentTime", QStringLiteral("Time of da&y:"), tmeMoment), 0, 2);
+    form->addWidget(tmeMoment, 0, 3);
+    form->addWidget(labelFor(this, "lblMomentYear", QStringLiteral("Day &by day:"), sldMomentYear), 1, 0);
+    form->addWidget(sldMomentYear, 1, 1, 1, 4);
+    form->addWidget(labelFor(this, "lblMomentDay", QStringLiteral("Every &5 minutes:"), sldMomentDay), 2, 0);
+    form->addWidget(sldMomentDay, 2, 1, 1, 4);
+    form->addWidget(lblMoment, 3, 0, 1, 5);
+    form->setColumnStretch(4, 1);
     return form;
 }
 
