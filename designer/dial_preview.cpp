@@ -76,6 +76,19 @@ dial::Drawing labelsOnTheirPlates(dial::Drawing drawing, const std::vector<dial:
     return drawing;
 }
 
+void shift(dial::Group &g, double dx)
+{
+    for (dial::Path &path : g.paths)
+        for (dial::PlatePoint &q : path.points)
+            q.x += dx;
+    for (dial::Circle &c : g.circles)
+        c.centre.x += dx;
+    for (dial::Label &l : g.labels)
+        l.at.x += dx;
+    for (dial::Group &child : g.groups)
+        shift(child, dx);
+}
+
 } // namespace
 
 DialPreview::DialPreview(QWidget *parent) : QWidget(parent)
@@ -90,6 +103,30 @@ void DialPreview::setDesign(const DialDesign &design)
     hasDesign_ = true;
     refused_.clear();
     update();
+}
+
+void DialPreview::setSun(std::optional<dial::Vec3> sun)
+{
+    sun_ = sun;
+    update();
+}
+
+dial::Drawing DialPreview::momentDrawing() const
+{
+    dial::Drawing all;
+    if (!hasDesign_ || !sun_)
+        return all;
+    // Each face's shadow on its own plate: the drawing lays further faces
+    // out to the right of the first.
+    const std::vector<dial::PlateRect> plates = platesOf(design_.drawing);
+    for (std::size_t i = 0; i < design_.faces.size() && i < plates.size(); ++i) {
+        const dial::DialFace &face = design_.faces[i];
+        for (dial::Group g : design_.kind->moment(face, *sun_).groups) {
+            shift(g, plates[i].xMin - face.input.plate.xMin);
+            all.groups.push_back(std::move(g));
+        }
+    }
+    return all;
 }
 
 void DialPreview::showRefused(const QString &why)
@@ -125,6 +162,7 @@ void DialPreview::paintEvent(QPaintEvent *)
     options.minPen = 1;
     options.minLabel = kMinLabel;
     paintDrawing(p, labelsOnTheirPlates(design_.drawing, plates, scale_), dial::Part::Plate, toDevice, options);
+    paintDrawing(p, momentDrawing(), dial::Part::Plate, toDevice, options);
     paintFocusFrame(p, this);
     lastPaintMs_ = timer.nsecsElapsed() / 1e6;
 }

@@ -106,6 +106,7 @@ void FrmDialDesigner::setRequest(const DesignerRequest &request)
                      QLocale().toString(request_.date, QLocale::LongFormat));
     lblCompass->setText(compassLine(compassReading(request_.latitude, request_.longitude, request_.date), QLocale()));
     redraw();
+    setMomentToNow();
 }
 
 void FrmDialDesigner::setWallFacing(double degrees)
@@ -209,6 +210,7 @@ void FrmDialDesigner::redraw()
         showStaking(d);
     else
         fillHourTable(d);
+    showMoment();
 }
 
 void FrmDialDesigner::showKind(const dial::DialKind &kind, const DialSettings &typedIn)
@@ -266,6 +268,7 @@ void FrmDialDesigner::showRefused(const QString &why, const QString &spoken)
     tblHours->setRowCount(0);
     tblStaking->setRowCount(0);
     lblStakingSteps->clear();
+    showMoment();
 }
 
 void FrmDialDesigner::showStaking(const DialDesign &d)

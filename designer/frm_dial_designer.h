@@ -15,6 +15,9 @@
 #include <optional>
 
 class QComboBox;
+class QDateEdit;
+class QSlider;
+class QTimeEdit;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
@@ -67,6 +70,12 @@ private:
     QGridLayout *inputForm();
     void buildTables();
     QWidget *cardPage();
+    void buildMoment();
+    QGridLayout *momentForm();
+    // The date and clock time in the site's clock now, in the design's year.
+    void setMomentToNow();
+    // The shadow and the reading at the date and time in the boxes.
+    void showMoment();
     void buildButtons();
     QHBoxLayout *buttonRow();
     QHBoxLayout *bodyLayout(const QFont &bold);
@@ -119,6 +128,11 @@ private:
     QTableWidget *tblCard = nullptr;
     CheckTab *checkTab = nullptr;
     DialPreview *preview = nullptr;
+    QDateEdit *dteMoment = nullptr;
+    QTimeEdit *tmeMoment = nullptr;
+    QSlider *sldMomentYear = nullptr;
+    QSlider *sldMomentDay = nullptr;
+    SpokenLabel *lblMoment = nullptr;
     QPushButton *cmdPrintDial = nullptr;
     QPushButton *cmdSavePdf = nullptr;
     QPushButton *cmdSaveSvg = nullptr;

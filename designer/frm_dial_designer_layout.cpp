@@ -22,6 +22,7 @@
 #include <QTimer>
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,6 +30,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -149,6 +151,7 @@ void FrmDialDesigner::buildControls()
     preview = namedWidget<DialPreview>(this, "dialPreview");
     preview->setAccessibleName(QStringLiteral("The dial, drawn to scale"));
     preview->setFocusPolicy(Qt::StrongFocus);
+    buildMoment();
     lblStakingSteps = namedWidget<QLabel>(this, "lblStakingSteps");
     lblStakingSteps->setWordWrap(true);
     lblStakingSteps->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
@@ -306,7 +309,8 @@ QHBoxLayout *FrmDialDesigner::buttonRow()
 }
 
 // The inputs and the dial's figures and tables on the left, the preview on
-// the right with, for a dial on the ground, how to stake it out under it.
+// the right with the moment's shadow under it and, for a dial on the
+// ground, how to stake it out.
 QHBoxLayout *FrmDialDesigner::bodyLayout(const QFont &bold)
 {
     lblStyleHeight = namedWidget<QLabel>(this, "lblStyleHeight");
@@ -324,6 +328,7 @@ QHBoxLayout *FrmDialDesigner::bodyLayout(const QFont &bold)
     left->addWidget(tabTables, 1);
     auto *right = new QVBoxLayout;
     right->addWidget(preview, 1);
+    right->addLayout(momentForm());
     right->addWidget(lblStakingSteps);
     auto *body = new QHBoxLayout;
     body->addLayout(left);
@@ -343,8 +348,9 @@ void FrmDialDesigner::setKeyboardOrder()
     order.insert(order.end(), {cboStep, cboTime, cboDateLines, tabTables, tblHours, tblStaking, cardGraph, tblCard});
     for (QWidget *w : checkTab->keyboardOrder())
         order.push_back(w);
-    order.insert(order.end(),
-                 {preview, lblStakingSteps, cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdSaveDxf, cmdCloseDesigner});
+    order.insert(order.end(), std::initializer_list<QWidget *>{preview, dteMoment, sldMomentYear, tmeMoment,
+                                                               sldMomentDay, lblStakingSteps, cmdPrintDial, cmdSavePdf,
+                                                               cmdSaveSvg, cmdSaveDxf, cmdCloseDesigner});
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -26,9 +26,6 @@ Group group(const char *name, double pen, std::uint32_t colour = 0, bool dashed 
     return g;
 }
 
-// Labels, marks and pens grow with the dial: a thirtieth of its width.
-double fontFor(const DialInput &input) { return std::clamp(input.halfWidth * kMm / 15, 3.0, 200.0); }
-
 PlatePoint mm(PlatePoint metres) { return {metres.x * kMm, metres.y * kMm}; }
 
 void cross(Group &g, PlatePoint p, double size)
@@ -118,9 +115,11 @@ Group dateScale(const DialFace &face, double font, const std::vector<LabelBox> &
 
 } // namespace
 
+double groundFontSize(const DialInput &input) { return std::clamp(input.halfWidth * kMm / 15, 3.0, 200.0); }
+
 PlateRect groundPlate(const DialInput &input, double, double)
 {
-    const double m = input.halfWidth * kMm, font = fontFor(input);
+    const double m = input.halfWidth * kMm, font = groundFontSize(input);
     const double dates = groundDateY(input, kMaxDeclination) * kMm;
     const double minor = std::fabs(std::sin(angles::radians(input.latitude))) * m;
     const double across = m + 3 * font, along = std::max(minor, std::fabs(dates)) + 3 * font;
@@ -129,7 +128,7 @@ PlateRect groundPlate(const DialInput &input, double, double)
 
 std::vector<Polyline> groundDateTick(const DialInput &input, double declinationDeg)
 {
-    const double y = groundDateY(input, declinationDeg) * kMm, tick = 0.6 * fontFor(input);
+    const double y = groundDateY(input, declinationDeg) * kMm, tick = 0.6 * groundFontSize(input);
     return {{{-tick, y}, {tick, y}}};
 }
 
@@ -138,7 +137,7 @@ Drawing drawAnalemmaticDial(const DrawingInput &in)
     const DialFace &face = in.faces.front();
     const GroundLayout &l = *face.layout.ground;
     const PlateRect &plate = face.input.plate;
-    const double font = fontFor(face.input), pen = font / 40;
+    const double font = groundFontSize(face.input), pen = font / 40;
     Drawing d;
 
     Group outline = group("plate", pen);

@@ -15,6 +15,10 @@ namespace orvane::dial {
 // labels (mm), whatever the plate's width and height say.
 PlateRect groundPlate(const DialInput &input, double width, double height);
 
+// The labels' size (mm): they, the marks and the pens grow with the dial,
+// a thirtieth of its width.
+double groundFontSize(const DialInput &input);
+
 // A tick across the north-south line where a person stands on the day of
 // this declination: the date scale's "line".
 std::vector<Polyline> groundDateTick(const DialInput &input, double declinationDeg);

@@ -160,11 +160,11 @@ const std::vector<DialKind> &dialKinds()
          .plate = groundPlate,
          .dateLine = groundDateTick,
          .report = groundReport,
+         .moment = groundMoment,
          .paper = Paper::ScalePlan,
          .minLatitude = kGroundMinLatitude,
          .maxLatitude = kGroundMaxLatitude,
-         .latitudeReason =
-             "its ellipse flattens to a line near the equator, and its date scale to a point near a pole",
+         .latitudeReason = "its ellipse flattens to a line near the equator, and its date scale to a point near a pole",
          .checkRefusal = "an analemmatic dial has no style that could stand turned: check its north-south line and "
                          "its date scale instead"},
     };

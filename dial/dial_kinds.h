@@ -6,10 +6,12 @@
 #include "dial/dial_face.h"
 #include "dial/dial_layout.h"
 #include "dial/dial_setting.h"
+#include "dial/moment_drawing.h"
 #include "dial/plane_drawing.h"
 #include "dial/plane_report.h"
 #include "dial/plate.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +55,13 @@ struct DialKind {
     std::vector<Polyline> (*dateLine)(const DialInput &, double declinationDeg) = orvane::dial::dateLine;
     // The figures, tables and steps every answer writes.
     Report (*report)(const ReportInput &) = planeReport;
+    // What a face shows with the sun in direction `sun` (a unit vector,
+    // east-north-up): the shadow's groups in the face's plate millimetres,
+    // none while the sun does not light it; and the time it reads then, in
+    // hours of the face's DialInput::time, or none. A plane face's style and
+    // nodus, read by the sun's hour angle, unless the entry says otherwise.
+    Drawing (*moment)(const DialFace &, Vec3 sun) = planeMoment;
+    std::optional<double> (*reads)(const DialFace &, Vec3 sun) = planeReads;
     // The paper its drawing goes on: full size in tiles with the gnomon's
     // page, or a plan to a round scale with the report's tables and steps.
     Paper paper = Paper::FullSizeTiles;

@@ -122,4 +122,12 @@ double hourAngleOf(const DialInput &input, double hour)
     return angles::radians(angles::wrap180(degrees));
 }
 
+double hourOf(const DialInput &input, double hourAngleRad)
+{
+    double degrees = angles::degrees(hourAngleRad);
+    if (input.time == DialTime::Zone)
+        degrees -= input.longitude - input.zoneMeridian;
+    return angles::wrap360(degrees + 180) / 15;
+}
+
 } // namespace orvane::dial

@@ -59,5 +59,7 @@ bool hourLit(const FaceFrame &f, double hourAngleRad);
 
 // Hour angle (radians, in (-pi, pi]) of the line labelled `hour`.
 double hourAngleOf(const DialInput &input, double hour);
+// The other way: the hour, in [0, 24), whose line has this hour angle.
+double hourOf(const DialInput &input, double hourAngleRad);
 
 } // namespace orvane::dial

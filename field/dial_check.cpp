@@ -1,12 +1,9 @@
 #include "dial_check.h"
 
-#include "field_math.h"
+#include "moment.h"
 
 #include "angles/angles.h"
 #include "sky/sun.h"
-
-#include <QDateTime>
-#include <QTimeZone>
 
 #include <algorithm>
 #include <cmath>
@@ -14,26 +11,6 @@
 namespace orvane {
 
 namespace {
-
-// The instant of a clock time on a day, by the site's clock as it stands
-// that day; none for a time the clock skips (the spring's lost hour).
-std::optional<double> clockInstant(const SiteClock &clock, const QDate &date, double seconds)
-{
-    const QTime time = QTime(0, 0).addMSecs(qRound64(seconds * 1000));
-    if (clock.zone) {
-        const QDateTime at(date, time, *clock.zone);
-        if (!at.isValid() || at.time() != time || at.date() != date)
-            return std::nullopt;
-        return at.toMSecsSinceEpoch() / 1000.0;
-    }
-    return field_math::dayStartUtc(date, clock) + seconds;
-}
-
-dial::Vec3 towards(const sky::SunPosition &p)
-{
-    const double a = angles::radians(p.azimuthDeg), h = angles::radians(p.altitudeDeg);
-    return {std::cos(h) * std::sin(a), std::cos(h) * std::cos(a), std::sin(h)};
-}
 
 QString addWhat(const dial::CheckFit &f)
 {
@@ -162,7 +139,7 @@ DialCheckResult checkDialReadings(const DialDesign &design, const std::vector<Di
             result.refusal = QStringLiteral("the sun is below the horizon then");
             return result;
         }
-        readings.push_back({towards(p), e.dial / 3600, long(e.date.toJulianDay())});
+        readings.push_back({skyDirection(p.azimuthDeg, p.altitudeDeg), e.dial / 3600, long(e.date.toJulianDay())});
     }
     DialCheck check;
     check.entries = entries;

@@ -10,6 +10,7 @@
 # The card's tab: TAB=card
 # The check's tab with readings: TAB=check READINGS="2027-04-15 09:30 08:32:16;..."
 #   (each the date, the clock's time and what the dial showed)
+# The shadow at a moment of the date's year: MOMENT="2027-02-01 10:30"
 # Other sites: DATE=12/21/2027 LAT=40.655 LON=72.855 SIDE=west|east
 #              ZONE=6 (list position) CLOCK=daylight|standard
 set -euo pipefail
@@ -70,6 +71,17 @@ elif [ -n "$facing" ]; then
   # The dial type has the focus: Down picks Vertical, Tab reaches the facing.
   xdotool key Down Tab ctrl+a
   xdotool type --delay 20 -- "$facing"
+  sleep 0.5
+fi
+if [ -n "${MOMENT:-}" ]; then
+  # The sliders from their start: a week or an hour a page, then single steps.
+  read -r mday mclock <<< "$MOMENT"
+  steps() { xdotool key Home; for _ in $(seq 1 $(($1 / $2))); do xdotool key Page_Up; done
+            for _ in $(seq 1 $(($1 % $2))); do xdotool key Right; done; }
+  xdotool key alt+b
+  steps $((10#$(date -u -d "$mday" +%j) - 1)) 7
+  xdotool key alt+5
+  steps $(((10#${mclock%%:*} * 60 + 10#${mclock##*:}) / 5)) 12
   sleep 0.5
 fi
 if [ "$tab" = card ]; then xdotool key alt+a; fi

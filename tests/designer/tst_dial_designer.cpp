@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -231,6 +233,37 @@ private slots:
         w.setRequest(site(40.655));
         const QString line = w.findChild<QLabel *>("lblCompass")->text();
         QVERIFY2(line.contains(QRegularExpression("^Compass: its needle points 1[23]\\.\\d° west ")), qPrintable(line));
+    }
+
+    // The shadow at 10:30 on 1 February 2027 in New York (EST, 15:30 UTC):
+    // by the NOAA solar calculator's formulas, worked once in python, the
+    // equation of time is -13.56 min and the sun time 10:25.0.
+    void momentFromTheSliders()
+    {
+        FrmDialDesigner w;
+        DesignerRequest r = site(40.655);
+        r.clock.zone = QTimeZone("America/New_York");
+        w.setRequest(r);
+        auto *year = w.findChild<QSlider *>("sldMomentYear");
+        auto *day = w.findChild<QSlider *>("sldMomentDay");
+        auto *label = w.findChild<QLabel *>("lblMoment");
+        auto *preview = w.findChild<DialPreview *>("dialPreview");
+        year->setValue(31);
+        day->setValue(10 * 12 + 6);
+        QCOMPARE(w.findChild<QDateEdit *>("dteMoment")->date(), QDate(2027, 2, 1));
+        const QRegularExpression reads("^At 10:30 on 1 Feb the dial reads (\\d\\d):(\\d\\d) \\(sun time\\)");
+        QRegularExpressionMatch m = reads.match(label->text());
+        QVERIFY2(m.hasMatch(), qPrintable(label->text()));
+        CHECK_NEAR(m.captured(1).toInt() * 60 + m.captured(2).toInt(), 10 * 60 + 25.0, 1);
+        QVERIFY(!preview->momentDrawing().groups.empty());
+        const QString before = label->text();
+        QTest::keyClick(day, Qt::Key_Right);
+        QCOMPARE(w.findChild<QTimeEdit *>("tmeMoment")->time(), QTime(10, 35));
+        QVERIFY2(label->text() != before && label->text().startsWith("At 10:35"), qPrintable(label->text()));
+        // At 22:00 the sun is down, and no shadow is drawn.
+        day->setValue(22 * 12);
+        QVERIFY2(label->text().contains("below the horizon"), qPrintable(label->text()));
+        QVERIFY(preview->momentDrawing().groups.empty());
     }
 
     void previewFollowsTheInputs()

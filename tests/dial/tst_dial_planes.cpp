@@ -6,6 +6,7 @@
 #include "dial/face_frame.h"
 #include "dial/find_dial.h"
 #include "dial/lean.h"
+#include "dial/moment_drawing.h"
 #include "dial/plate.h"
 #include "tests/support/near.h"
 
@@ -13,6 +14,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <utility>
 
 using namespace orvane::dial;
@@ -299,6 +301,88 @@ private slots:
             if (d.facing)
                 CHECK_NEAR(d.facing.value(), facing, 0.01);
             QVERIFY(d.rmsDeg < 0.001);
+        }
+    }
+
+    // The reading is the hour whose line has the sun's hour angle: H = 15
+    // degrees an hour from noon in sun time; a zone dial's 12 line lies where
+    // the sun stands at the zone meridian's mean noon, 2.145 degrees west of
+    // the local meridian at 72.855 W on 75 W, so it reads 2.145 / 15 h less.
+    // The nodus's spot is where the ray past the nodus meets the face.
+    void momentReading_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<double>("facing");
+        QTest::addColumn<bool>("zoneTime");
+        QTest::addColumn<double>("hourAngleDeg");
+        QTest::addColumn<double>("declinationDeg");
+        QTest::addColumn<double>("want"); // hours; NaN: the face reads nothing
+        const double unlit = std::nan("");
+        QTest::newRow("level, sun time, 10 h, summer") << 0 << 180.0 << false << -30.0 << 20.0 << 10.0;
+        QTest::newRow("level, sun time, 15 h, winter") << 0 << 180.0 << false << 45.0 << -20.0 << 15.0;
+        QTest::newRow("level, zone time, 10 h sun") << 0 << 180.0 << true << -30.0 << 20.0 << 10 - 2.145 / 15;
+        QTest::newRow("level, sun under the horizon at 22 h") << 0 << 180.0 << false << 150.0 << -20.0 << unlit;
+        QTest::newRow("wall facing 200, sun time, 13 h") << 1 << 200.0 << false << 15.0 << 0.0 << 13.0;
+        QTest::newRow("wall facing 200, zone time, 15:30 sun")
+            << 1 << 200.0 << true << 52.5 << 10.0 << 15.5 - 2.145 / 15;
+        QTest::newRow("wall facing 200, summer sun behind it at 7 h") << 1 << 200.0 << false << -75.0 << 20.0 << unlit;
+    }
+    void momentReading()
+    {
+        QFETCH(int, type);
+        QFETCH(double, facing);
+        QFETCH(bool, zoneTime);
+        QFETCH(double, hourAngleDeg);
+        QFETCH(double, declinationDeg);
+        QFETCH(double, want);
+        DialInput given = plane(40.655, facing, 90);
+        given.longitude = -72.855;
+        given.zoneMeridian = -75;
+        given.time = zoneTime ? DialTime::Zone : DialTime::Sun;
+        given.nodusHeight = 50;
+        const DialKind &kind = dialKind(type == 0 ? DialType::Horizontal : DialType::Vertical);
+        const DialFace face = onlyFace(kind.type, given);
+        const FaceFrame f = faceFrame(face.input);
+        const Vec3 sun = sunDirection(f, hourAngleDeg * kRad, declinationDeg * kRad);
+        const std::optional<double> reads = kind.reads(face, sun);
+        const Drawing drawn = kind.moment(face, sun);
+        QCOMPARE(reads.has_value(), !std::isnan(want));
+        QCOMPARE(drawn.groups.empty(), std::isnan(want));
+        if (!reads)
+            return;
+        CHECK_NEAR(*reads, want, 1e-6);
+        const PlatePoint spot = shadowOf(f, sun);
+        QVERIFY(face.input.plate.contains(spot));
+        for (const Group &g : drawn.groups) {
+            // The spot, and the style's shadow ending on it.
+            const PlatePoint at = g.name == "moment-spot" ? g.circles.at(0).centre : g.paths.at(0).points.back();
+            CHECK_NEAR(std::hypot(at.x - spot.x, at.y - spot.y), 0, 1e-9);
+        }
+    }
+
+    // The person's shadow, from where they stand on the date scale, points
+    // at the ellipse's mark of the sun's hour angle (M sin H, M sin(latitude)
+    // cos H): the dial's working principle, whatever the day.
+    void personPointsAtTheHour()
+    {
+        DialInput given;
+        given.latitude = 40.655;
+        given.halfWidth = 2;
+        const DialKind &kind = dialKind(DialType::Analemmatic);
+        DialFace face = kind.faces(given).front();
+        face.layout = kind.layout(face.input);
+        face.input.plate = kind.plate(face.input, 0, 0);
+        const double phi = 40.655 * kRad;
+        for (const auto &[h, d] : {std::pair{-45.0, 20.0}, std::pair{30.0, -15.0}}) {
+            const Vec3 sun = sunDirection(faceFrame(face.input), h * kRad, d * kRad);
+            const Drawing drawn = kind.moment(face, sun);
+            QCOMPARE(drawn.groups.size(), std::size_t(2));
+            const std::vector<PlatePoint> &line = drawn.groups.at(0).paths.at(0).points;
+            const PlatePoint mark{2000 * std::sin(h * kRad), 2000 * std::sin(phi) * std::cos(h * kRad)};
+            const double ax = line[1].x - line[0].x, ay = line[1].y - line[0].y;
+            const double bx = mark.x - line[0].x, by = mark.y - line[0].y;
+            CHECK_NEAR((ax * by - ay * bx) / (std::hypot(ax, ay) * std::hypot(bx, by)), 0, 1e-9);
+            QVERIFY(ax * bx + ay * by > 0);
         }
     }
 
