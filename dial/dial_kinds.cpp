@@ -163,10 +163,11 @@ const std::vector<DialKind> &dialKinds()
          .paper = Paper::ScalePlan,
          .minLatitude = kGroundMinLatitude,
          .maxLatitude = kGroundMaxLatitude,
-         .latitudeReason =
-             "its ellipse flattens to a line near the equator, and its date scale to a point near a pole",
+         .latitudeReason = "its ellipse flattens to a line near the equator, and its date scale to a point near a pole",
          .checkRefusal = "an analemmatic dial has no style that could stand turned: check its north-south line and "
-                         "its date scale instead"},
+                         "its date scale instead",
+         .clockTimeRefusal = "an analemmatic dial's hour points lie on its ellipse, where a figure-8 of clock time "
+                             "has no place: draw it to sun or zone time"},
     };
     return kinds;
 }
