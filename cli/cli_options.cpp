@@ -67,7 +67,8 @@ constexpr OptionSpec kOptions[] = {
      "with --dial analemmatic: the ellipse's half-width east-west in metres, 0.1 to 50 (default 2.5)"},
     {"hour-step", "MIN", "an hour line every 60 (default), 30 or 15 minutes"},
     {"dial-time", "TIME",
-     "sun (default): the dial shows local sun time; zone: its 12 line is the zone meridian's mean noon"},
+     "sun (default): the dial shows local sun time; zone: its 12 line is the zone meridian's mean noon; clock: "
+     "each hour line is the figure-8 the shadow traces at that hour of the zone's standard clock"},
     {"date-lines", "WHICH",
      "none, solstices (default: the solstices and the equinox) or months (also the first of each month)"},
     {"card", "", "with --dial: the correction card, what to add to the dial's reading each day for the clock"},
@@ -482,7 +483,7 @@ QString usageText()
                        "               [--wall-reading HH:MM[:SS]@DEG]... [--format text|json|csv]]\n"
                        "       orvane --dial KIND [--facing DEG] [--tilt DEG] [--nodus-height MM]\n"
                        "               [--plate WxH] [--half-width M] [--hour-step 60|30|15]\n"
-                       "               [--dial-time sun|zone] [--date-lines none|solstices|months]\n"
+                       "               [--dial-time sun|zone|clock] [--date-lines none|solstices|months]\n"
                        "               [--card] [--svg FILE] [--dxf FILE] [--scale 1:N]\n"
                        "               [--card-svg FILE] [--pdf FILE], with the date, site and clock\n"
                        "       orvane --find-dial horizontal|vertical --line-angle HOUR=DEG...\n"

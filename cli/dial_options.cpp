@@ -226,8 +226,10 @@ std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optiona
     if (p.isSet(QStringLiteral("dial-time"))) {
         const auto time = choice(p, "dial-time", kDialTimes);
         if (!time)
-            return refused(p, "dial-time", QStringLiteral("give sun or zone"));
+            return refused(p, "dial-time", QStringLiteral("give sun, zone or clock"));
         d.time = *time;
+        if (const QString problem = dialTimeProblem(d); !problem.isEmpty())
+            return refused(p, "dial-time", problem);
     }
     if (p.isSet(QStringLiteral("date-lines"))) {
         const auto lines = choice(p, "date-lines", kDateLineChoices);
@@ -256,6 +258,8 @@ std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optiona
     for (const char *name : {"svg", "dxf", "pdf", "card-svg"})
         if (p.isSet(QLatin1String(name)) && p.value(QLatin1String(name)).isEmpty())
             return QStringLiteral("%1 needs a file name").arg(opt(name));
+    if (!d.cardSvgFile.isEmpty() && d.time == dial::DialTime::Clock)
+        return QStringLiteral("--card-svg: a dial drawn to the clock (--dial-time clock) needs no correction card");
     into = d;
     return std::nullopt;
 }

@@ -67,9 +67,25 @@ QString blockText(const dial::TextBlock &block)
     return {};
 }
 
-// With --card, the card by week.
+// What the dial shows, after "showing".
+QString timeWords(const DialDesign &design, int utcOffsetMinutes)
+{
+    switch (design.faces.front().input.time) {
+    case dial::DialTime::Zone:
+        return QStringLiteral("zone time (the 12 line at UTC%1's mean noon)").arg(utcOffsetText(utcOffsetMinutes));
+    case dial::DialTime::Clock:
+        break;
+    case dial::DialTime::Sun:
+        return QStringLiteral("sun time");
+    }
+    return design.timeNote;
+}
+
+// With --card, the card by week, or why the dial needs none.
 QString cardText(const DialData &d)
 {
+    if (d.options.card && !d.design.noCard.isEmpty())
+        return u'\n' + d.design.noCard + u'\n';
     if (!d.options.card || !d.design.card)
         return {};
     QString text = QStringLiteral("\nCorrection card %1: add to the dial's reading to get the clock's time\n")
@@ -120,11 +136,7 @@ QString dialText(const DialData &d)
     QString text = d.place ? sitePlaceText(*d.place) : QString();
     text += QStringLiteral("%1 for latitude %2, longitude %3, showing %4\n")
                 .arg(QString::fromUtf8(design.kind->title), QString::number(s.latitude, 'g', 10),
-                     QString::number(s.longitude, 'g', 10),
-                     design.faces.front().input.time == dial::DialTime::Zone
-                         ? QStringLiteral("zone time (the 12 line at UTC%1's mean noon)")
-                               .arg(utcOffsetText(s.clock.utcOffsetMinutes))
-                         : QStringLiteral("sun time"));
+                     QString::number(s.longitude, 'g', 10), timeWords(design, s.clock.utcOffsetMinutes));
     for (const dial::TextBlock &block : design.report.text)
         text += blockText(block);
     // Last, beside the setting-up: the compass is the rough way to north.

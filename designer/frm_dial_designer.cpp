@@ -197,6 +197,14 @@ void FrmDialDesigner::redraw()
         return;
     }
 
+    // A kind that cannot be drawn to the dial time chosen.
+    if (const QString why = dialTimeProblem(*s); !why.isEmpty()) {
+        for (QPushButton *b : {cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdSaveDxf})
+            b->setEnabled(false);
+        showRefused(QStringLiteral("Not drawn: %1.").arg(why), why + u'.');
+        return;
+    }
+
     const QLocale locale;
     preview->setDesign(designDial(request_, *s, DesignChoices{}, locale));
     const DialDesign &d = preview->design();
@@ -309,7 +317,9 @@ void FrmDialDesigner::fillHourTable(const DialDesign &design)
     QList<QStringList> cells;
     for (const dial::DialFace &face : design.faces)
         for (const dial::HourLineRow &r : face.hourLines) {
-            cells << QStringList{QString::fromStdString(r.label), locale.toString(r.angleDeg, 'f', 2),
+            cells << QStringList{QString::fromStdString(r.label),
+                                 std::isnan(r.angleDeg) ? QStringLiteral("figure-8")
+                                                        : locale.toString(r.angleDeg, 'f', 2),
                                  locale.toString(r.distanceMm, 'f', 1)};
             if (named)
                 cells.back().prepend(QString::fromStdString(face.name));
@@ -321,8 +331,10 @@ void FrmDialDesigner::showCard(const DesignCard &card)
 {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    lblClock->setText(card.clockNote + QStringLiteral(". Add the figure to the time the dial shows to get the "
-                                                      "clock time; negative: subtract."));
+    lblClock->setText(!design().noCard.isEmpty()
+                          ? design().noCard
+                          : card.clockNote + QStringLiteral(". Add the figure to the time the dial shows to get the "
+                                                            "clock time; negative: subtract."));
     cardGraph->setDrawing(drawingParts(design().drawing, {dial::Part::Card}));
     cardGraph->setAccessibleDescription(cardDescription(card, locale));
     const std::vector<CardDay> rows = weeklyRows(card);

@@ -18,8 +18,10 @@ enum class DialType { Horizontal, Vertical, Plane, Polar, Equatorial, Analemmati
 
 // Sun: local apparent time, the 12 line on the meridian. Zone: the 12 line
 // where the shadow falls at the zone meridian's mean noon, so the dial differs
-// from the clock by the equation of time alone.
-enum class DialTime { Sun, Zone };
+// from the clock by the equation of time alone. Clock: each hour's line is the
+// figure-8 the nodus's shadow traces at that hour of the zone's standard
+// clock through the year, so the dial reads the clock itself.
+enum class DialTime { Sun, Zone, Clock };
 
 struct PlatePoint {
     double x = 0;

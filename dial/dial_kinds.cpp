@@ -166,7 +166,9 @@ const std::vector<DialKind> &dialKinds()
          .maxLatitude = kGroundMaxLatitude,
          .latitudeReason = "its ellipse flattens to a line near the equator, and its date scale to a point near a pole",
          .checkRefusal = "an analemmatic dial has no style that could stand turned: check its north-south line and "
-                         "its date scale instead"},
+                         "its date scale instead",
+         .clockTimeRefusal = "an analemmatic dial's hour points lie on its ellipse, where a figure-8 of clock time "
+                             "has no place: draw it to sun or zone time"},
     };
     return kinds;
 }

@@ -72,6 +72,9 @@ struct DialKind {
     // Why readings of a standing dial cannot check it (no style to turn),
     // or null where they can.
     const char *checkRefusal = nullptr;
+    // Why it cannot be drawn to the clock (--dial-time clock), or null where
+    // it can.
+    const char *clockTimeRefusal = nullptr;
 
     bool takes(DialSetting setting) const;
     // Taken, and may be left out (NaN) for the kind's own.

@@ -59,6 +59,10 @@ DialLayout layoutDial(const DialInput &input)
         out.gnomon = g;
     }
 
+    if (input.time == DialTime::Clock) {
+        layoutClockLines(input, out);
+        return out;
+    }
     const int step = input.stepMinutes > 0 ? input.stepMinutes : 60;
     for (int minutes = 0; minutes < 24 * 60; minutes += step) {
         const double hour = minutes / 60.0;
@@ -71,7 +75,7 @@ DialLayout layoutDial(const DialInput &input)
             parallel ? clipToPlate(input.plate, shadowOf(f, equatorPoint(f, hourAngleRad)), axis, -kInf, kInf)
                      : clipToPlate(input.plate, root, hourLineDirection(f, hourAngleRad), 0, kInf);
         if (line)
-            out.hourLines.push_back({hour, hourLabel(hour), *line});
+            out.hourLines.push_back({hour, hourLabel(hour), *line, {}, 0, {}});
         else
             out.offPlate.push_back(hour);
     }

@@ -117,7 +117,8 @@ bool hourLit(const FaceFrame &f, double hourAngleRad)
 double hourAngleOf(const DialInput &input, double hour)
 {
     double degrees = 15 * (hour - 12);
-    if (input.time == DialTime::Zone)
+    // A clock dial's figure-8s stand about the zone's mean lines.
+    if (input.time != DialTime::Sun)
         degrees += input.longitude - input.zoneMeridian;
     return angles::radians(angles::wrap180(degrees));
 }

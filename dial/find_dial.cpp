@@ -51,7 +51,7 @@ public:
     {
         const PlatePoint root = layout_.root.value_or(PlatePoint{});
         const PlatePoint d = hourLineDirection(frame_, hourAngleOf(face_, hour));
-        return hourLineAngle(face_, layout_, HourLine{hour, {}, {root, {root.x + d.x, root.y + d.y}}});
+        return hourLineAngle(face_, layout_, HourLine{hour, {}, {root, {root.x + d.x, root.y + d.y}}, {}, 0, {}});
     }
 
 private:

@@ -135,6 +135,39 @@ std::vector<PlatePoint> besideDateLine(const Polyline &line, LabelSize size, dou
     return centres;
 }
 
+// A clock dial's figure-8: centres past its far end from the root (the
+// foot with no root), then past its near end, then beside its longest piece.
+std::vector<PlatePoint> besideClockCurve(const HourLine &h, const std::optional<PlatePoint> &root, LabelSize size,
+                                         double gap)
+{
+    const PlatePoint from = root.value_or(PlatePoint{});
+    const PlatePoint *nearest = nullptr, *farthest = nullptr;
+    for (const Polyline &piece : h.curve)
+        for (const PlatePoint &p : piece) {
+            if (!nearest || distance(from, p) < distance(from, *nearest))
+                nearest = &p;
+            if (!farthest || distance(from, p) > distance(from, *farthest))
+                farthest = &p;
+        }
+    std::vector<PlatePoint> centres;
+    if (!farthest)
+        return centres;
+    for (const auto &[end, sense] : {std::pair{farthest, 1.0}, std::pair{nearest, -1.0}}) {
+        const double d = distance(from, *end);
+        if (d < 1e-9)
+            continue;
+        const PlatePoint out{sense * (end->x - from.x) / d, sense * (end->y - from.y) / d};
+        const double off = clearance(out, size, gap);
+        for (double more : {0.0, 0.5, 1.0})
+            centres.push_back(
+                {end->x + out.x * (off + more * size.height), end->y + out.y * (off + more * size.height)});
+    }
+    if (const Polyline *piece = longestPiece(h.curve))
+        for (PlatePoint c : besideDateLine(*piece, size, gap))
+            centres.push_back(c);
+    return centres;
+}
+
 struct DateGroup {
     const Polyline *line; // the first line's longest piece, which the label follows
     std::string text;
@@ -222,9 +255,14 @@ LineObstacles dialLines(const PlateRect &plate, const DialLayout &layout,
     LineObstacles lines(plate, cell);
     // Half and quarter hours' lines crowd too close for a numeral between
     // them; each label keeps clear of its own line by where it stands.
-    for (const HourLine &h : layout.hourLines)
-        if (minutesPast(h.hour) == 0)
+    for (const HourLine &h : layout.hourLines) {
+        if (minutesPast(h.hour) != 0)
+            continue;
+        if (h.curve.empty())
             lines.add(h.line.from, h.line.to);
+        for (const Polyline &piece : h.curve)
+            lines.add(piece);
+    }
     if (layout.substyle)
         lines.add(layout.substyle->from, layout.substyle->to);
     for (const Polyline *line : dateLines)
@@ -264,7 +302,9 @@ DialLabels placeDialLabels(const PlateRect &plate, const DialLayout &layout,
             if (!wanted(minutesPast(h.hour)))
                 continue;
             const LabelSize size = measure(h.label, LabelKind::Hour);
-            if (const std::optional<LabelBox> box = placer.place(size, besideHourLine(h.line, layout.root, size, gap)))
+            const std::vector<PlatePoint> centres = h.curve.empty() ? besideHourLine(h.line, layout.root, size, gap)
+                                                                    : besideClockCurve(h, layout.root, size, gap);
+            if (const std::optional<LabelBox> box = placer.place(size, centres))
                 hours[i] = PlacedLabel{h.label, *box};
         }
     };

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 namespace orvane::dial {
 
@@ -26,6 +27,13 @@ Group group(const char *name, Part part, double pen, std::uint32_t colour = 0)
     g.pen.width = pen;
     g.pen.colour = colour;
     return g;
+}
+
+std::string plainMonth(int month)
+{
+    static const char *const names[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    return names[std::clamp(month, 1, 12) - 1];
 }
 
 std::string plainNumber(double value, int decimals)
@@ -165,6 +173,85 @@ DialLabels placeLabels(const DialFace &in, double fontSize, const std::vector<La
     return placeDialLabels(in.input.plate, in.layout, lines, measure, kLabelGap * fontSize, keepClear, obstacles);
 }
 
+// The day of the year (0 on 1 January) of each month's first.
+std::vector<int> monthStarts(int daysInYear)
+{
+    const int lengths[] = {31, daysInYear == 366 ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    std::vector<int> starts{0};
+    for (int m = 0; m < 11; ++m)
+        starts.push_back(starts.back() + lengths[m]);
+    return starts;
+}
+
+// The figure-8 whose date scale carries the months' names: the noon's, or
+// the whole hour's with the most days on the plate.
+const HourLine *monthsCurve(const DialLayout &layout)
+{
+    const HourLine *best = nullptr;
+    for (const HourLine &h : layout.hourLines) {
+        if (h.hour == 12)
+            return &h;
+        if (h.hour == std::floor(h.hour) && (!best || h.days.size() > best->days.size()))
+            best = &h;
+    }
+    return best;
+}
+
+// A clock dial's date scale: a short tick across each figure-8 on the first
+// of each month, and on one of them the months' names, beside the tick on
+// the side away from the figure's middle, where they keep clear of the
+// labels already placed.
+Group clockMonths(const DialFace &in, double fontSize, const MonthText &month, std::vector<LabelBox> taken)
+{
+    Group g = group("hour-line-months", Part::Plate, kFine);
+    const int daysInYear = in.input.clockSun.days;
+    const std::vector<int> starts = monthStarts(daysInYear);
+    const HourLine *named = monthsCurve(in.layout);
+    const double tick = 0.25 * fontSize, size = 0.5 * fontSize;
+    for (const HourLine &h : in.layout.hourLines) {
+        std::vector<std::optional<PlatePoint>> at(std::size_t(std::max(daysInYear, 1)));
+        PlatePoint middle;
+        for (const ClockMark &d : h.days) {
+            at[std::size_t(d.dayOfYear) % at.size()] = d.point;
+            middle.x += d.point.x / double(h.days.size());
+            middle.y += d.point.y / double(h.days.size());
+        }
+        for (std::size_t m = 0; m < starts.size(); ++m) {
+            const std::size_t d = std::size_t(starts[m]);
+            if (!at[d])
+                continue;
+            const std::optional<PlatePoint> &before = at[(d + at.size() - 1) % at.size()];
+            const std::optional<PlatePoint> &after = at[(d + 1) % at.size()];
+            const PlatePoint a = before.value_or(*at[d]), b = after.value_or(*at[d]);
+            const double length = std::hypot(b.x - a.x, b.y - a.y);
+            if (length < 1e-9)
+                continue;
+            PlatePoint n{-(b.y - a.y) / length, (b.x - a.x) / length};
+            const PlatePoint p = *at[d];
+            if (n.x * (p.x - middle.x) + n.y * (p.y - middle.y) < 0)
+                n = {-n.x, -n.y};
+            g.paths.push_back({{{p.x - tick * n.x, p.y - tick * n.y}, {p.x + tick * n.x, p.y + tick * n.y}}});
+            if (&h != named)
+                continue;
+            const std::string text = month(int(m) + 1);
+            const LabelSize s = estimatedLabelSize(text, size);
+            const double off = tick + (s.width * std::fabs(n.x) + s.height * std::fabs(n.y)) / 2 + 0.1 * size;
+            const LabelBox box{{p.x + off * n.x, p.y + off * n.y}, s.width, s.height};
+            if (!box.inside(in.input.plate) ||
+                std::any_of(taken.begin(), taken.end(), [&box](const LabelBox &t) { return t.overlaps(box); }))
+                continue;
+            taken.push_back(box);
+            g.labels.push_back({box.centre, text, size});
+        }
+    }
+    // Which half of the year is which, under the plate.
+    const PlateRect &plate = in.input.plate;
+    g.labels.push_back({{(plate.xMin + plate.xMax) / 2, plate.yMin - (in.name.empty() ? 1.0 : 2.2) * fontSize},
+                        "Solid: December to June; dashed: June to December. Ticks: the first of each month",
+                        kDateFont * fontSize});
+    return g;
+}
+
 } // namespace
 
 double plateFontSize(const PlateRect &plate)
@@ -177,7 +264,7 @@ namespace {
 // One face's plate, hour lines, marks and date lines, in its own plate millimetres.
 // A further face is the back of the first face's plate: its outline is
 // there to engrave by, not a second plate to cut.
-std::vector<Group> drawFace(const DialFace &in, double fontSize, bool back)
+std::vector<Group> drawFace(const DialFace &in, double fontSize, bool back, const MonthText &month)
 {
     const PlateRect &plate = in.input.plate;
     const DialLayout &layout = in.layout;
@@ -221,12 +308,29 @@ std::vector<Group> drawFace(const DialFace &in, double fontSize, bool back)
 
     Group hours = group("hour-lines", Part::Plate, kLine);
     Group hourPaths = group("hour-line-paths", Part::Plate, kLine);
-    for (const HourLine &h : layout.hourLines)
-        hourPaths.paths.push_back({{h.line.from, h.line.to}, false, h.label});
+    // A clock dial's figure-8s: the half from June to December dashed, so
+    // that the two halves are told apart where they cross.
+    Group latePaths = group("hour-line-late-paths", Part::Plate, kLine);
+    latePaths.pen.dashed = true;
+    for (const HourLine &h : layout.hourLines) {
+        if (h.curve.empty())
+            hourPaths.paths.push_back({{h.line.from, h.line.to}, false, h.label});
+        for (std::size_t i = 0; i < h.curve.size(); ++i)
+            (i < h.risingPieces ? hourPaths : latePaths).paths.push_back({h.curve[i], false, h.label});
+    }
     Group hourLabels = group("hour-labels", Part::Plate, kLine);
     for (const PlacedLabel &l : labels.hours)
         hourLabels.labels.push_back({l.box.centre, l.text, fontSize});
     hours.groups = {hourPaths, hourLabels};
+    if (layout.clockYear) {
+        std::vector<LabelBox> taken = keepClear;
+        for (const PlacedLabel &l : labels.hours)
+            taken.push_back(l.box);
+        for (const PlacedLabel &l : labels.dates)
+            taken.push_back(l.box);
+        hours.groups.push_back(latePaths);
+        hours.groups.push_back(clockMonths(in, fontSize, month, taken));
+    }
     out.push_back(hours);
 
     Group substyle = group("substyle", Part::Plate, kFine, kStyleColour);
@@ -275,12 +379,13 @@ Drawing drawPlaneDial(const DrawingInput &in)
     const PlateRect &plate = first.input.plate;
     const double fontSize = plateFontSize(plate);
     Drawing d;
-    d.groups = drawFace(first, fontSize, false);
+    const MonthText month = in.month ? in.month : MonthText(plainMonth);
+    d.groups = drawFace(first, fontSize, false, month);
     double right = plate.xMax;
     for (std::size_t i = 1; i < in.faces.size(); ++i) {
         const DialFace &face = in.faces[i];
         const double dx = right + kPartGap - face.input.plate.xMin;
-        for (Group g : drawFace(face, plateFontSize(face.input.plate), true)) {
+        for (Group g : drawFace(face, plateFontSize(face.input.plate), true, month)) {
             shift(g, dx, face.name);
             d.groups.push_back(g);
         }

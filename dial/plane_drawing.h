@@ -2,7 +2,8 @@
 // A plane dial drawn: the plate with its hour lines, date lines and marks,
 // the gnomon's shape to cut and, when given, the card.
 //
-// Groups by name: plate, hour-lines (hour-line-paths, hour-labels),
+// Groups by name: plate, hour-lines (hour-line-paths, hour-labels and, on a
+// clock dial, hour-line-late-paths and hour-line-months),
 // substyle, root, nodus-foot, date-lines (date-line-paths, date-labels),
 // gnomon (gnomon-outline, gnomon-label, gnomon-nodus) and card. A further
 // face's groups end in "-" and its name, its outline "back-of-plate-...":
@@ -21,6 +22,8 @@ namespace orvane::dial {
 
 // A number as the reader writes it, to `decimals` places.
 using NumberText = std::function<std::string(double value, int decimals)>;
+// A month's short name (1 for January) as the reader writes it.
+using MonthText = std::function<std::string(int month)>;
 
 struct DrawingInput {
     // At least one; each further face drawn to the right of the one before,
@@ -29,6 +32,7 @@ struct DrawingInput {
     std::vector<DialFace> faces;
     const CardDrawing *card = nullptr; // none: no card
     NumberText number;                 // none: "12.5"
+    MonthText month;                   // none: "Jan"
 };
 
 // Space between the plate, the gnomon and the card (mm).

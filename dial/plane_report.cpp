@@ -53,6 +53,72 @@ Value dateLinesJson(const DialFace &face)
     return lines;
 }
 
+// A clock dial's hour line: `points_mm` its figure-8 as a list of pieces,
+// each a list of points, and `days` each day whose point falls on the lit
+// plate.
+Value clockLineJson(const DialFace &face, const HourLineRow &h)
+{
+    Value pieces = Value::list();
+    for (const Polyline &piece : h.curve) {
+        Value points = Value::list(true);
+        for (PlatePoint p : piece)
+            points.add(point(onPlate(face.input.plate, p)));
+        pieces.add(std::move(points));
+    }
+    Value days = Value::list();
+    for (const ClockMark &d : h.days)
+        days.add(Value::record(true)
+                     .add("date", Value::word(isoDate(face.input.clockSun.year, d.dayOfYear)))
+                     .add("mm", point(onPlate(face.input.plate, d.point))));
+    return Value::record()
+        .add("hour", Value::num(h.hour, 2))
+        .add("label", Value::word(h.label))
+        .add("angle_deg", Value())
+        .add("points_mm", std::move(pieces))
+        .add("days", std::move(days));
+}
+
+// The shadow's point on one day, or a dash where that day's is off the
+// plate or unlit.
+Value pointOn(const HourLineRow &h, int dayOfYear)
+{
+    for (const ClockMark &d : h.days)
+        if (d.dayOfYear == dayOfYear)
+            return pointWords(d.point);
+    return Value::word("-");
+}
+
+// A clock dial's hour lines in words: each hour's point on the equinoxes
+// and the solstices, and on how many days it falls on the plate.
+TextBlock clockLinesText(const DialFace &face)
+{
+    const YearTurns t = face.layout.clockYear.value_or(YearTurns{});
+    const int year = face.input.clockSun.year;
+    TextBlock hours{TextBlock::Form::Table, {}, {}, {}, {}};
+    hours.table.title = "Hour lines to the standard clock: the shadow's point on the equinoxes and the solstices (" +
+                        isoDate(year, t.march) + ", " + isoDate(year, t.june) + ", " + isoDate(year, t.september) +
+                        ", " + isoDate(year, t.december) + "; - off the plate or unlit)";
+    hours.table.headings = {"hour", "days", "March equinox", "June solstice", "September equinox", "December solstice"};
+    for (const HourLineRow &h : face.hourLines)
+        hours.table.rows.push_back({Value::word(h.label), Value::num(double(h.days.size()), 0), pointOn(h, t.march),
+                                    pointOn(h, t.june), pointOn(h, t.september), pointOn(h, t.december)});
+    return hours;
+}
+
+// Straight hour lines in words: each one's angle and ends.
+TextBlock straightLinesText(const DialFace &face, const DialKind &kind)
+{
+    TextBlock hours{TextBlock::Form::Table, {}, {}, {}, {}};
+    hours.table.title = face.layout.root
+                            ? "Hour lines (angle at the root from the noon side of the y axis, + towards x)"
+                            : std::string("Hour lines (parallel: angle from ") + kind.reference + ", + towards x)";
+    hours.table.headings = {"hour", "angle", "from", "to"};
+    for (const HourLineRow &h : face.hourLines)
+        hours.table.rows.push_back({Value::word(h.label), Value::num(h.angleDeg, 3, Value::Form::Signed),
+                                    pointWords(h.line.from), pointWords(h.line.to)});
+    return hours;
+}
+
 // What one face shows: its orientation, plate, style, hour lines, gnomon and date lines.
 void faceJson(Value &json, const DialFace &face)
 {
@@ -70,11 +136,12 @@ void faceJson(Value &json, const DialFace &face)
     json.add("substyle_mm", l.substyle ? segment(plate, *l.substyle) : Value());
     Value hours = Value::list();
     for (const HourLineRow &h : face.hourLines)
-        hours.add(Value::record(true)
-                      .add("hour", Value::num(h.hour, 2))
-                      .add("label", Value::word(h.label))
-                      .add("angle_deg", Value::num(h.angleDeg, kDeg))
-                      .add("points_mm", segment(plate, h.line)));
+        hours.add(h.curve.empty() ? Value::record(true)
+                                        .add("hour", Value::num(h.hour, 2))
+                                        .add("label", Value::word(h.label))
+                                        .add("angle_deg", Value::num(h.angleDeg, kDeg))
+                                        .add("points_mm", segment(plate, h.line))
+                                  : clockLineJson(face, h));
     json.add("hour_lines", std::move(hours));
     if (l.gnomon) {
         // The piece as cut, over the substyle on the plate, after its triangle.
@@ -126,15 +193,7 @@ void faceText(std::vector<TextBlock> &text, const DialFace &face, const ReportIn
                                      Value::num(l.gnomon->cutStyle, 1)}));
     text.push_back(std::move(figures));
 
-    TextBlock hours{TextBlock::Form::Table, {}, {}, {}, {}};
-    hours.table.title = l.root
-                            ? "Hour lines (angle at the root from the noon side of the y axis, + towards x)"
-                            : std::string("Hour lines (parallel: angle from ") + in.kind->reference + ", + towards x)";
-    hours.table.headings = {"hour", "angle", "from", "to"};
-    for (const HourLineRow &h : face.hourLines)
-        hours.table.rows.push_back({Value::word(h.label), Value::num(h.angleDeg, 3, Value::Form::Signed),
-                                    pointWords(h.line.from), pointWords(h.line.to)});
-    text.push_back(std::move(hours));
+    text.push_back(face.layout.clockYear ? clockLinesText(face) : straightLinesText(face, *in.kind));
 
     if (face.dateLines.empty())
         return;
@@ -239,6 +298,9 @@ Value noonWords(const DialKind &kind, const std::vector<HourLineRow> &rows)
     const auto noon = std::find_if(rows.begin(), rows.end(), [](const auto &r) { return r.hour == 12; });
     if (noon == rows.end())
         return Value::word(" No 12 o'clock line on this plate.");
+    if (!noon->curve.empty())
+        return Value::word(" Each line is the figure-8 of the shadow at its hour of the standard clock through the "
+                           "year.");
     if (std::fabs(noon->angleDeg) < 0.005)
         return Value::word(std::string(" The 12 o'clock line lies on ") + kind.reference + " through the foot.");
     return Value::words(std::string(" The 12 o'clock line lies %1° ") +
@@ -290,6 +352,29 @@ void designerWords(Report &r, const ReportInput &in)
                         ? Value::words(in.kindTitle + ", style height %1°. No hour line falls on this plate.", {style})
                         : Value::words(in.kindTitle + ", style height %1°. %2.%3",
                                        {style, hourRange(rows), noonWords(*in.kind, rows)});
+}
+
+// A clock dial's CSV: a row for each day an hour's point falls on the lit
+// plate.
+Table clockCsv(const std::vector<DialFace> &faces)
+{
+    const bool named = faces.size() > 1;
+    Table csv;
+    csv.headings = {"hour", "label", "date", "x", "y"};
+    if (named)
+        csv.headings.insert(csv.headings.begin(), "face");
+    for (const DialFace &face : faces)
+        for (const HourLineRow &h : face.hourLines)
+            for (const ClockMark &d : h.days) {
+                const PlatePoint p = onPlate(face.input.plate, d.point);
+                std::vector<Value> row{Value::num(h.hour, 6, Value::Form::Shortest), Value::word(h.label),
+                                       Value::word(isoDate(face.input.clockSun.year, d.dayOfYear)),
+                                       Value::num(p.x, kMm), Value::num(p.y, kMm)};
+                if (named)
+                    row.insert(row.begin(), Value::word(face.name));
+                csv.rows.push_back(std::move(row));
+            }
+    return csv;
 }
 
 } // namespace
@@ -355,6 +440,10 @@ Report planeReport(const ReportInput &in)
 
     // A dial of two faces names each row's face first.
     const bool named = faces.size() > 1;
+    if (first.layout.clockYear) {
+        r.csv = clockCsv(faces);
+        return r;
+    }
     r.csv.headings = {"hour", "label", "x1", "y1", "x2", "y2"};
     if (named)
         r.csv.headings.insert(r.csv.headings.begin(), "face");

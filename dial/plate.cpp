@@ -21,6 +21,10 @@ PlateRect firstGuess(const DialInput &input, double width, double height);
 std::pair<int, int> hoursLeftOut(DialInput input, const PlateRect &plate)
 {
     input.plate = plate;
+    // A clock dial's figure-8s stand about the zone's lines, which are
+    // quicker to lay out and cut.
+    if (input.time == DialTime::Clock)
+        input.time = DialTime::Zone;
     const DialLayout layout = layoutDial(input);
     const double stub = std::min(plate.width(), plate.height()) / 10;
     const auto whole = [](double hour) { return hour == std::floor(hour); };

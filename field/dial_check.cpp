@@ -115,6 +115,13 @@ DialCheckResult checkDialReadings(const DialDesign &design, const std::vector<Di
         result.refusal = QString::fromUtf8(design.kind->checkRefusal);
         return result;
     }
+    // The fit turns straight hour lines about their root; a figure-8 has none.
+    if (design.faces.front().input.time == dial::DialTime::Clock) {
+        result.refusal = QStringLiteral("a dial drawn to the clock has figure-8s, not hour lines that turn with its "
+                                        "style: check it against the clock by eye, or design it to zone time to "
+                                        "check readings");
+        return result;
+    }
     const dial::DialFace &face = design.faces.front();
     sky::Sun sun(sky::Site{design.site.latitude, design.site.longitude, 0});
     std::vector<dial::CheckReading> readings;

@@ -18,9 +18,10 @@ struct DialChoice {
     const char *shown;  // "Sun time"
 };
 
-inline constexpr std::array<DialChoice<dial::DialTime>, 2> kDialTimes{{
+inline constexpr std::array<DialChoice<dial::DialTime>, 3> kDialTimes{{
     {dial::DialTime::Sun, "sun", "Sun time"},
     {dial::DialTime::Zone, "zone", "Zone time"},
+    {dial::DialTime::Clock, "clock", "Clock time"},
 }};
 
 inline constexpr std::array<DialChoice<DateLineChoice>, 3> kDateLineChoices{{

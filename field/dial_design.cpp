@@ -9,6 +9,8 @@
 #include "text/time_zones.h"
 #include "text/wording.h"
 
+#include <QDateTime>
+
 #include <algorithm>
 #include <cmath>
 
@@ -62,10 +64,27 @@ DesignCard designCard(const AcceptedSite &site, const DialSettings &settings, in
     return card;
 }
 
+// Whether the site's clock runs on summer time on some day of the year: by
+// its zone's rules, or without a zone as chosen for the date.
+bool hasSummerTime(const SiteClock &clock, int year)
+{
+    if (!clock.zone)
+        return clock.daylightSaving;
+    for (int month = 1; month <= 12; ++month)
+        if (clock.zone->isDaylightTime(QDateTime(QDate(year, month, 15), QTime(12, 0), *clock.zone)))
+            return true;
+    return false;
+}
+
 QString timeNote(const dial::DialInput &in, const AcceptedSite &site, const QLocale &locale)
 {
     if (in.time == dial::DialTime::Sun)
         return QStringLiteral("sun time");
+    if (in.time == dial::DialTime::Clock) {
+        const int year = in.clockSun.year;
+        return QStringLiteral("the zone's standard clock (%1)").arg(cardClockText(site.clock, year, clockOffsetName)) +
+               (hasSummerTime(site.clock, year) ? QStringLiteral(", add an hour in summer time") : QString());
+    }
     return QStringLiteral("zone time, meridian %1°%2")
                .arg(reportNumberText(std::fabs(in.zoneMeridian), locale),
                     u' ' + compassLetter(in.zoneMeridian < 0 ? Compass::West : Compass::East)) +
@@ -111,7 +130,9 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
         }
         d.faces.push_back(std::move(face));
     }
-    if (choices.card)
+    if (settings.time == dial::DialTime::Clock)
+        d.noCard = QStringLiteral("This dial reads the clock: no correction card is needed.");
+    else if (choices.card)
         d.card = designCard(site, settings, year, choices);
 
     const QString kindTitle = dialKindTitle(*d.kind, d.faces.front().input.facing, d.faces.front().input.tilt, locale);
@@ -119,7 +140,8 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     // The kind's report says what lies under the title and what to note.
     d.report = d.kind->report(reportInput(d, locale));
     d.notes << valueText(d.report.headline, locale);
-    d.notes << timeNote(d.faces.front().input, site, locale);
+    d.timeNote = timeNote(d.faces.front().input, site, locale);
+    d.notes << d.timeNote;
     for (const std::string &note : d.report.notes)
         d.faceNotes << QString::fromStdString(note);
     d.leanNote = valueText(d.report.leanNote, locale);
@@ -146,6 +168,7 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     in.number = [plain = plainLocale(locale)](double value, int decimals) {
         return plain.toString(value, 'f', decimals).toStdString();
     };
+    in.month = [locale](int month) { return locale.monthName(month, QLocale::ShortFormat).toStdString(); };
     d.drawing = d.kind->draw(in);
     return d;
 }

@@ -35,12 +35,18 @@ struct DialDesign {
     // names the dial.
     std::vector<dial::DialFace> faces;
     std::optional<DesignCard> card;
+    // Where the card would stand when the dial needs none (it reads the
+    // clock): "This dial reads the clock: no correction card is needed."
+    QString noCard;
     // Within 5° of upright or level: how far the readings move for each
     // degree the face leans beyond its drawn tilt, in words.
     QString leanNote;
     QString title;    // "Vertical dial facing 200°, 40.655 N 72.855 W"
     QString siteLine; // "Site: 40.655 N 72.855 W, GMT-5hrs US Eastern Time, Montreal, New York"
     QString dialLine; // "Dial: vertical, facing 200°, nodus 100 mm above the plate, sun time"
+    // What the dial shows: "sun time", "the zone's standard clock (UTC-5, summer
+    // time by the rules of ...), add an hour in summer time".
+    QString timeNote;
     // Which half of the year each face is lit, and a face no hour line
     // falls on: "Upper face lit from the March to the September equinox".
     QStringList faceNotes;

@@ -44,6 +44,14 @@ QString dialLatitudeProblem(const DialSettings &settings, double latitude)
         .arg(QString::fromUtf8(kind.latitudeReason ? kind.latitudeReason : ""));
 }
 
+QString dialTimeProblem(const DialSettings &settings)
+{
+    const dial::DialKind &kind = dial::dialKind(settings.type);
+    if (settings.time != dial::DialTime::Clock || !kind.clockTimeRefusal)
+        return {};
+    return firstUpper(QString::fromUtf8(kind.clockTimeRefusal));
+}
+
 std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettings &settings)
 {
     const dial::DialKind &kind = dial::dialKind(settings.type);

@@ -55,6 +55,10 @@ QString aDialKind(const dial::DialKind &kind);
 // needs a latitude from 10° to 80°, north or south: ..."); empty when it can.
 QString dialLatitudeProblem(const DialSettings &settings, double latitude);
 
+// Why the kind cannot be drawn to the dial time chosen (an analemmatic
+// dial to the clock); empty when it can.
+QString dialTimeProblem(const DialSettings &settings);
+
 // The dial's faces (one, or an equatorial dial's two), each with its
 // orientation and its plate placed around it.
 std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettings &settings);

@@ -123,6 +123,11 @@ private slots:
         QTest::newRow("reading over 3 hours from the clock")
             << site({"--dial", "horizontal", "--check-reading", "2027-03-15 10:00=13:01"})
             << "--check-reading \"2027-03-15 10:00=13:01\" (reading 1): the dial's reading is more than 3 hours";
+        QTest::newRow("analemmatic to the clock")
+            << site({"--dial", "analemmatic", "--dial-time", "clock"}) << "--dial-time \"clock\": An analemmatic dial";
+        QTest::newRow("reading of a clock dial")
+            << site({"--dial", "horizontal", "--dial-time", "clock", "--check-reading", "2027-03-15 10:00=10:00"})
+            << "--check-reading: a dial drawn to the clock";
         QTest::newRow("reading without a dial")
             << site({"--check-reading", "2027-03-15 10:00=09:00"}) << "--check-reading goes with --dial";
         QTest::newRow("101 readings") << site(QStringList{"--dial", "horizontal"} +

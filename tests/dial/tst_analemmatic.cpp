@@ -58,7 +58,7 @@ Drawing drawnWithMonths(double latitude)
         {"1 Aug", 18.1},   {"1 Sep", 8.4}, {"1 Oct", -3.1},    {"1 Nov", -14.3}, {"1 Dec", -21.8}};
     for (const auto &[label, declination] : dates)
         face.dateLines.push_back({"", label, "", declination, groundDateTick(in, declination)});
-    return drawAnalemmaticDial(DrawingInput{{face}, nullptr, {}});
+    return drawAnalemmaticDial(DrawingInput{{face}, nullptr, {}, {}});
 }
 
 } // namespace
