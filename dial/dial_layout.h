@@ -2,6 +2,7 @@
 // The style, the gnomon to cut and the hour lines of a plane dial.
 #include "dial/analemmatic.h"
 #include "dial/dial_input.h"
+#include "dial/noon_mark.h"
 #include "dial/plate.h"
 
 #include <optional>
@@ -54,6 +55,8 @@ struct DialLayout {
     std::vector<double> offPlate;
     // An analemmatic dial's marks on the ground, in place of the above.
     std::optional<GroundLayout> ground;
+    // A noon mark's meridian line and figure-8, in place of the above.
+    std::optional<NoonMarkLayout> noonMark;
 };
 
 DialLayout layoutDial(const DialInput &input);
