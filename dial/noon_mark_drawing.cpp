@@ -53,9 +53,9 @@ PlateRect reach(const NoonMarkLayout &l)
     return r;
 }
 
-// Labels grow with the drawing: a fiftieth of its longer side, legible
+// Labels grow with the drawing: a fortieth of its longer side, legible
 // on a staking plan that fits it on a page.
-double fontFor(const PlateRect &r) { return std::clamp(std::max(r.width(), r.height()) / 50, 3.0, 250.0); }
+double fontFor(const PlateRect &r) { return std::clamp(std::max(r.width(), r.height()) / 40, 3.0, 250.0); }
 
 // The spot's outer edge: the sun's ellipse through a point widened all
 // round by the hole's radius (the two axes from spotSize).
