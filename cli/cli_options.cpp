@@ -65,6 +65,11 @@ constexpr OptionSpec kOptions[] = {
     {"plate", "WxH", "the plate's width and height in mm, 50 to 5000 (default 300x300)"},
     {"half-width", "M",
      "with --dial analemmatic: the ellipse's half-width east-west in metres, 0.1 to 50 (default 2.5)"},
+    {"aperture-height", "M",
+     "with --dial noon-mark: the hole's height above the floor, or out from the wall, in metres, 0.1 to 50"},
+    {"aperture-diameter", "MM", "with --dial noon-mark: the round hole's diameter in mm, 1 to 200 (default 10)"},
+    {"mark-time", "HH:MM",
+     "with --dial noon-mark: the time of the zone's standard clock to mark (default 12:00; 13:00 for summer time)"},
     {"hour-step", "MIN", "an hour line every 60 (default), 30 or 15 minutes"},
     {"dial-time", "TIME",
      "sun (default): the dial shows local sun time; zone: its 12 line is the zone meridian's mean noon; clock: "
@@ -483,6 +488,7 @@ QString usageText()
                        "               [--wall-reading HH:MM[:SS]@DEG]... [--format text|json|csv]]\n"
                        "       orvane --dial KIND [--facing DEG] [--tilt DEG] [--nodus-height MM]\n"
                        "               [--plate WxH] [--half-width M] [--hour-step 60|30|15]\n"
+                       "               [--aperture-height M] [--aperture-diameter MM] [--mark-time HH:MM]\n"
                        "               [--dial-time sun|zone|clock] [--date-lines none|solstices|months]\n"
                        "               [--card] [--svg FILE] [--dxf FILE] [--scale 1:N]\n"
                        "               [--card-svg FILE] [--pdf FILE], with the date, site and clock\n"

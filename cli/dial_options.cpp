@@ -17,9 +17,24 @@ namespace orvane {
 namespace {
 
 // Options that shape the dial or its files, refused without --dial.
-constexpr const char *kDialOnly[] = {"facing",     "tilt",      "nodus-height", "plate", "half-width",
-                                     "hour-step",  "dial-time", "svg",          "dxf",   "pdf",
-                                     "date-lines", "card",      "card-svg",     "scale", "check-reading"};
+constexpr const char *kDialOnly[] = {"facing",
+                                     "tilt",
+                                     "nodus-height",
+                                     "plate",
+                                     "half-width",
+                                     "aperture-height",
+                                     "aperture-diameter",
+                                     "mark-time",
+                                     "hour-step",
+                                     "dial-time",
+                                     "svg",
+                                     "dxf",
+                                     "pdf",
+                                     "date-lines",
+                                     "card",
+                                     "card-svg",
+                                     "scale",
+                                     "check-reading"};
 // The field data's own options; with --dial no field data is printed.
 constexpr const char *kFieldOnly[] = {"days", "mark", "bearing", "altitude", "wall-reading"};
 
@@ -65,6 +80,8 @@ QString measureFaultText(const QString &text, MeasureUnit unit, const QLocale &l
         return QStringLiteral("not in %1; ").arg(unitName(unit));
     case MeasureFault::NotANumber:
         return QStringLiteral("not a number with %1; ").arg(decimalForms(locale));
+    case MeasureFault::NotATime:
+        return QStringLiteral("not a time; ");
     }
     return {};
 }

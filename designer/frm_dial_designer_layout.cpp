@@ -52,8 +52,9 @@ QLineEdit *numberBox(QWidget *parent, const char *name, const QString &text)
 // The form's order of the settings' boxes: the face's orientation above
 // its side view, then its size, the nodus first.
 constexpr DialSetting kAboveSideView[] = {DialSetting::Facing, DialSetting::Tilt};
-constexpr DialSetting kBelowSideView[] = {DialSetting::NodusHeight, DialSetting::PlateWidth, DialSetting::PlateHeight,
-                                          DialSetting::HalfWidth};
+constexpr DialSetting kBelowSideView[] = {
+    DialSetting::NodusHeight,    DialSetting::PlateWidth,       DialSetting::PlateHeight, DialSetting::HalfWidth,
+    DialSetting::ApertureHeight, DialSetting::ApertureDiameter, DialSetting::MarkTime};
 
 // "txtFacing", "lblFacingProblem": a setting's widget by its row's name.
 QByteArray widgetName(const char *prefix, const SettingRow &row, const char *suffix = "")
@@ -183,7 +184,8 @@ void FrmDialDesigner::buildInputs()
         for (DialSetting setting : settings) {
             const SettingRow &row = settingRow(setting);
             SettingBox &b = settingBoxes[setting];
-            b.box = numberBox(this, widgetName("txt", row).constData(), QString::number(DialSettings{}.*row.value));
+            b.box = numberBox(this, widgetName("txt", row).constData(),
+                              dialMeasureText(DialSettings{}.*row.value, row.unit));
             if (row.description)
                 b.box->setAccessibleDescription(QString::fromUtf8(row.description));
             b.problem = problemLabel(this, widgetName("lbl", row, "Problem").constData());

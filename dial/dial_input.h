@@ -14,7 +14,7 @@ namespace orvane::dial {
 
 // The kinds of dial (dial_kinds.h). Every one is a plane face, or two, whose
 // orientation the kind works out; the analemmatic dial's is the level ground.
-enum class DialType { Horizontal, Vertical, Plane, Polar, Equatorial, Analemmatic };
+enum class DialType { Horizontal, Vertical, Plane, Polar, Equatorial, Analemmatic, NoonMark };
 
 // Sun: local apparent time, the 12 line on the meridian. Zone: the 12 line
 // where the shadow falls at the zone meridian's mean noon, so the dial differs
@@ -56,6 +56,12 @@ struct DialInput {
     DialTime time = DialTime::Sun;
     double zoneMeridian = 0; // degrees east, used by DialTime::Zone
     double halfWidth = 2.5;  // m, an analemmatic dial's ellipse's east-west half-width
+    // A noon mark's hole: its height above the face (m; the kind makes it
+    // the nodus height), its diameter (mm), and the standard clock's time
+    // of its figure-8 (hours).
+    double apertureHeight = 3;
+    double apertureDiameter = 10;
+    double markHours = 12;
     // The sun day by day through the design's year at the site, for a
     // kind's layout that needs it; empty in an input made by hand.
     SunYear sunYear;

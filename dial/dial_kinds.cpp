@@ -2,6 +2,8 @@
 #include "dial/analemmatic_drawing.h"
 #include "dial/face_frame.h"
 #include "dial/ground_report.h"
+#include "dial/noon_mark_drawing.h"
+#include "dial/noon_mark_report.h"
 
 #include "angles/angles.h"
 
@@ -72,6 +74,27 @@ std::vector<DialFace> equatorialFaces(const DialInput &given)
     south.name = "upper";
     north.name = "lower";
     return {south, north};
+}
+
+// A floor unless a facing or a tilt is given; a facing alone is a wall's.
+// The hole is the nodus.
+std::vector<DialFace> noonMarkFace(const DialInput &given)
+{
+    DialFace face = asGiven(given);
+    DialInput &in = face.input;
+    if (std::isnan(in.tilt))
+        in.tilt = std::isnan(in.facing) ? 0 : 90;
+    if (std::isnan(in.facing))
+        in.facing = 180;
+    in.nodusHeight = in.apertureHeight * 1000;
+    return {face};
+}
+
+DialLayout noonMarkLayout(const DialInput &input)
+{
+    DialLayout l;
+    l.noonMark = layoutNoonMark(input);
+    return l;
 }
 
 // The person stands upright at the date's place on the north-south line.
@@ -169,6 +192,23 @@ const std::vector<DialKind> &dialKinds()
                          "its date scale instead",
          .clockTimeRefusal = "an analemmatic dial's hour points lie on its ellipse, where a figure-8 of clock time "
                              "has no place: draw it to sun or zone time"},
+        {.type = DialType::NoonMark,
+         .commandName = "noon-mark",
+         .windowName = "Noon mark (a spot of sun through a hole)",
+         .title = "Noon mark",
+         .settings = {DialSetting::Facing, DialSetting::Tilt, DialSetting::ApertureHeight,
+                      DialSetting::ApertureDiameter, DialSetting::MarkTime},
+         .facingOptional = true,
+         .tiltOptional = true,
+         .faces = noonMarkFace,
+         .layout = noonMarkLayout,
+         .draw = drawNoonMark,
+         .plate = noonMarkPlate,
+         .dateLine = noDateLine,
+         .report = noonMarkReport,
+         .paper = Paper::ScalePlan,
+         .checkRefusal = "a noon mark has no style that could stand turned: check its meridian line against the "
+                         "spot at the true noon instead"},
     };
     return kinds;
 }

@@ -30,6 +30,7 @@ struct DialKind {
     // the entry says otherwise.
     std::vector<DialSetting> settings = {DialSetting::PlateWidth, DialSetting::PlateHeight, DialSetting::NodusHeight};
     bool facingOptional = false; // the facing, when taken, has a default
+    bool tiltOptional = false;   // the tilt, when taken, has a default
     // The plate's axes and the hour lines' reference, as the tables name
     // them; a face read from in front, y up its slope, unless the entry says
     // otherwise.
@@ -78,7 +79,10 @@ struct DialKind {
 
     bool takes(DialSetting setting) const;
     // Taken, and may be left out (NaN) for the kind's own.
-    bool mayOmit(DialSetting setting) const { return setting == DialSetting::Facing && facingOptional; }
+    bool mayOmit(DialSetting setting) const
+    {
+        return (setting == DialSetting::Facing && facingOptional) || (setting == DialSetting::Tilt && tiltOptional);
+    }
 };
 
 // Every kind, in the order the chooser and the help list them.

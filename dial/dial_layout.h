@@ -3,6 +3,7 @@
 #include "dial/analemmatic.h"
 #include "dial/date_lines.h"
 #include "dial/dial_input.h"
+#include "dial/noon_mark.h"
 #include "dial/plate.h"
 
 #include <optional>
@@ -77,6 +78,8 @@ struct DialLayout {
     std::optional<YearTurns> clockYear;
     // An analemmatic dial's marks on the ground, in place of the above.
     std::optional<GroundLayout> ground;
+    // A noon mark's meridian line and figure-8, in place of the above.
+    std::optional<NoonMarkLayout> noonMark;
 };
 
 DialLayout layoutDial(const DialInput &input);

@@ -6,6 +6,16 @@ namespace orvane::dial {
 
 // In the order they are checked: the nodus height after the plate it must
 // fit.
-enum class DialSetting { Facing, Tilt, PlateWidth, PlateHeight, NodusHeight, HalfWidth };
+enum class DialSetting {
+    Facing,
+    Tilt,
+    PlateWidth,
+    PlateHeight,
+    NodusHeight,
+    HalfWidth,
+    ApertureHeight,
+    ApertureDiameter,
+    MarkTime
+};
 
 } // namespace orvane::dial

@@ -194,6 +194,7 @@ Report groundReport(const ReportInput &in)
     r.json = json(in, g, noon);
     r.correctionKey = true;
     r.steps = steps(in, g, noon);
+    r.planKey = Value::word("C is the centre, N the noon point.");
     r.headline = Value::words("Ellipse %1 m by %2 m", {metres(2 * g.halfWidth), metres(2 * g.minorHalfWidth)});
     for (const DialFace &f : *in.faces)
         addLitNote(r.notes, f);

@@ -110,6 +110,9 @@ struct Report {
     // tables they use, the first the main one, each with its page heading.
     std::vector<Value> steps;
     std::vector<Table> tables;
+    // What the plan's letters stand for, beside its scale: "C is the
+    // centre, N the noon point."
+    Value planKey;
 };
 
 // "the upper face", "the face".

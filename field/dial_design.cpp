@@ -104,6 +104,9 @@ QString siteText(double latitude, double longitude, const QLocale &locale)
 QString dialKindTitle(const dial::DialKind &kind, double facing, double tilt, const QLocale &locale)
 {
     QString title = QString::fromUtf8(kind.title);
+    // A face that may be left level says so rather than give its angles.
+    if (kind.mayOmit(DialSetting::Tilt) && tilt == 0)
+        return title + QStringLiteral(" on a level floor");
     if (kind.takes(DialSetting::Facing) && !std::isnan(facing))
         title += QStringLiteral(" facing %1°").arg(reportNumberText(facing, locale));
     if (kind.takes(DialSetting::Tilt))

@@ -1,6 +1,7 @@
 #include "dial_setting_table.h"
 
 #include "dial/dial_kinds.h"
+#include "dial/noon_mark.h"
 #include "dial/plate.h"
 
 #include <algorithm>
@@ -116,6 +117,55 @@ const std::vector<SettingRow> &settingRows()
          .description = "For a dial on the ground: half its width east to west, from the centre to the 6 o'clock mark",
          .typeWhat = "a half-width",
          .typeUnit = "m"},
+        {.setting = DialSetting::ApertureHeight,
+         .value = &DialSettings::apertureHeight,
+         .unit = MeasureUnit::Metres,
+         .range =
+             [](const DialSettings &) {
+                 return SettingRange{dial::kMinApertureHeight, dial::kMaxApertureHeight};
+             },
+         .option = "aperture-height",
+         .wanted = "give metres from %1 to %2",
+         .needs =
+             [](const dial::DialKind &kind) {
+                 return QStringLiteral("--dial %1 needs --aperture-height M, the hole's height above the floor or "
+                                       "out from the wall")
+                     .arg(QLatin1String(kind.commandName));
+             },
+         .name = "ApertureHeight",
+         .caption = "&Aperture height (m):",
+         .description = "How far the hole stands above the floor, or out from the wall, in metres",
+         .typeWhat = "a height",
+         .typeUnit = "m"},
+        {.setting = DialSetting::ApertureDiameter,
+         .value = &DialSettings::apertureDiameter,
+         .unit = MeasureUnit::Millimetres,
+         .range =
+             [](const DialSettings &) {
+                 return SettingRange{dial::kMinApertureDiameter, dial::kMaxApertureDiameter};
+             },
+         .option = "aperture-diameter",
+         .wanted = "give mm from %1 to %2",
+         .name = "ApertureDiameter",
+         .caption = "Aperture &diameter (mm):",
+         .description = "The round hole's width across, in millimetres",
+         .typeWhat = "a diameter",
+         .typeUnit = "mm"},
+        {.setting = DialSetting::MarkTime,
+         .value = &DialSettings::markHours,
+         .unit = MeasureUnit::ClockTime,
+         .range =
+             [](const DialSettings &) {
+                 return SettingRange{0, 24};
+             },
+         .option = "mark-time",
+         .wanted = "give a time HH:MM of the zone's standard clock, from %1:00 to before %2:00, such as 12:00",
+         .name = "MarkTime",
+         .caption = "&Mark time (HH:MM):",
+         .description = "The time of the zone's standard clock whose figure-8 is marked: 12:00, or 13:00 for "
+                        "summer time",
+         .typeWhat = "a time",
+         .typeUnit = "(HH:MM, the standard clock)"},
     };
     return rows;
 }

@@ -67,6 +67,9 @@ std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettin
     given.time = settings.time;
     given.zoneMeridian = site.clock.zoneMeridian();
     given.halfWidth = settings.halfWidth;
+    given.apertureHeight = settings.apertureHeight;
+    given.apertureDiameter = settings.apertureDiameter;
+    given.markHours = settings.markHours;
     const int year = site.date.isValid() ? site.date.year() : 2000;
     given.sunYear = sunYear(site.latitude, site.longitude, year);
     given.clockSun = clockSun(site.latitude, site.longitude, year, site.clock.utcOffsetMinutes);

@@ -15,12 +15,15 @@ namespace orvane {
 
 struct DialSettings {
     dial::DialType type = dial::DialType::Horizontal;
-    double facing = 180;      // for kinds that take one, degrees from north through east; NaN: the kind's own
-    double tilt = 90;         // for kinds that take one: the face's normal from the zenith, degrees
-    double nodusHeight = 100; // mm
-    double plateWidth = 300;  // mm
-    double plateHeight = 300; // mm
-    double halfWidth = 2.5;   // m, for kinds laid out on the ground
+    double facing = 180;          // for kinds that take one, degrees from north through east; NaN: the kind's own
+    double tilt = 90;             // for kinds that take one: the face's normal from the zenith, degrees
+    double nodusHeight = 100;     // mm
+    double plateWidth = 300;      // mm
+    double plateHeight = 300;     // mm
+    double halfWidth = 2.5;       // m, for kinds laid out on the ground
+    double apertureHeight = 3;    // m, a noon mark's hole above the face
+    double apertureDiameter = 10; // mm
+    double markHours = 12;        // the noon mark's time of the zone's standard clock
     int stepMinutes = 60;
     dial::DialTime time = dial::DialTime::Sun;
     DateLineChoice dateLines = DateLineChoice::Solstices;

@@ -85,11 +85,10 @@ void paintStakingPlan(QPainter &p, const QRectF &area, double mm, const DialDesi
         p.drawLine(QPointF(x, top - 1.2 * mm), QPointF(x, top + 1.2 * mm));
     p.setFont(pagePixelFont(3 * mm));
     p.drawText(QPointF(area.left() + bar + 3 * mm, top + 1.2 * mm),
-               QStringLiteral("%1 m.  Scale 1:%2: 1 cm on paper is %3 m on the ground.  C is the centre, N the noon "
-                              "point.")
+               QStringLiteral("%1 m.  Scale 1:%2: 1 cm on paper is %3 m on the ground.  %4")
                    .arg(metresText(barMetres, locale).remove(QRegularExpression(QStringLiteral("[.,]00$"))))
                    .arg(n)
-                   .arg(locale.toString(n / 100.0)));
+                   .arg(locale.toString(n / 100.0), valueText(design.report.planKey, locale)));
     top += 7 * mm;
 
     p.setFont(pagePixelFont(3.4 * mm, true));

@@ -2,6 +2,8 @@
 
 #include "input_parsing.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace orvane {
@@ -18,8 +20,23 @@ QStringList unitWords(MeasureUnit unit)
         return {QStringLiteral("mm")};
     case MeasureUnit::Metres:
         return {QStringLiteral("m")};
+    case MeasureUnit::ClockTime:
+        break;
     }
     return {};
+}
+
+// "13:30" or "13", hours under 24 and minutes under 60.
+std::optional<double> readClockTime(const QString &text)
+{
+    static const QRegularExpression re(QStringLiteral("^\\s*(\\d{1,2})(?::(\\d{2}))?\\s*$"));
+    const QRegularExpressionMatch m = re.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const int hours = m.captured(1).toInt(), minutes = m.captured(2).toInt();
+    if (hours >= 24 || minutes >= 60)
+        return std::nullopt;
+    return hours + minutes / 60.0;
 }
 
 // The text without `words`' first match at its end; unchanged when none ends it.
@@ -38,6 +55,8 @@ QString withoutUnit(const QString &text, const QStringList &words)
 
 std::optional<double> readDialMeasure(const QString &text, MeasureUnit unit, const QLocale &locale)
 {
+    if (unit == MeasureUnit::ClockTime)
+        return readClockTime(text);
     return convertNumberText(withoutUnit(text, unitWords(unit)), locale);
 }
 
@@ -45,6 +64,8 @@ MeasureFault measureFault(const QString &text, MeasureUnit unit, const QLocale &
 {
     if (readDialMeasure(text, unit, locale))
         return MeasureFault::None;
+    if (unit == MeasureUnit::ClockTime)
+        return MeasureFault::NotATime;
     // Units a maker may reach for, the lengths' longest first.
     const QStringList any = QStringList{QStringLiteral("mm"), QStringLiteral("cm"), QStringLiteral("in"),
                                         QStringLiteral("ft"), QStringLiteral("m")} +
@@ -61,8 +82,20 @@ QString unitName(MeasureUnit unit)
         return QStringLiteral("mm");
     case MeasureUnit::Metres:
         return QStringLiteral("metres");
+    case MeasureUnit::ClockTime:
+        return QStringLiteral("HH:MM");
     }
     return {};
+}
+
+QString dialMeasureText(double value, MeasureUnit unit)
+{
+    if (unit != MeasureUnit::ClockTime)
+        return QString::number(value);
+    const int minutes = int(std::lround(value * 60));
+    return QStringLiteral("%1:%2")
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString decimalForms(const QLocale &locale)

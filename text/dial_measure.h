@@ -9,7 +9,8 @@
 
 namespace orvane {
 
-enum class MeasureUnit { Degrees, Millimetres, Metres };
+// A clock time is read as "13:30" or "13", in hours.
+enum class MeasureUnit { Degrees, Millimetres, Metres, ClockTime };
 
 // The number, with or without its unit after it ("135", "135°", "135 deg",
 // "100 mm", "2.5 m", "2.5m"), read as convertNumberText reads it in `locale`.
@@ -17,11 +18,14 @@ std::optional<double> readDialMeasure(const QString &text, MeasureUnit unit, con
 
 // Why readDialMeasure did not read `text`: another unit after a number
 // ("2.5 mm" for metres), or no number in a form `locale` takes.
-enum class MeasureFault { None, OtherUnit, NotANumber };
+enum class MeasureFault { None, OtherUnit, NotANumber, NotATime };
 MeasureFault measureFault(const QString &text, MeasureUnit unit, const QLocale &locale);
 
 // The unit as a message names it: "degrees", "mm", "metres".
 QString unitName(MeasureUnit unit);
+
+// The value as a box shows it: "100", "12:00".
+QString dialMeasureText(double value, MeasureUnit unit);
 
 // The decimal separators a number may use in `locale`: "a decimal point"
 // or "a decimal point or ","".

@@ -82,7 +82,7 @@ private slots:
         QTest::newRow("plane without a tilt")
             << site({"--dial", "plane", "--facing", "200"}) << "--dial plane needs --tilt";
         QTest::newRow("tilt on a polar dial")
-            << site({"--dial", "polar", "--tilt", "30"}) << "--tilt is for --dial plane;";
+            << site({"--dial", "polar", "--tilt", "30"}) << "--tilt is for --dial plane or noon-mark;";
         QTest::newRow("facing on a horizontal dial")
             << site({"--dial", "horizontal", "--facing", "180"}) << "--facing is for --dial vertical";
         QTest::newRow("plate under 50 mm")
@@ -110,6 +110,22 @@ private slots:
             << "--dial analemmatic at latitude -85: An analemmatic dial needs";
         QTest::newRow("half-width over 50 m")
             << site({"--dial", "analemmatic", "--half-width", "50.5"}) << "--half-width \"50.5\": give metres from 0.1";
+        QTest::newRow("noon mark without its height")
+            << site({"--dial", "noon-mark"}) << "--dial noon-mark needs --aperture-height";
+        QTest::newRow("aperture over 50 m up") << site({"--dial", "noon-mark", "--aperture-height", "50.5"})
+                                               << "--aperture-height \"50.5\": give metres from 0.1 to 50";
+        QTest::newRow("aperture under 1 mm across")
+            << site({"--dial", "noon-mark", "--aperture-height", "3", "--aperture-diameter", "0.5"})
+            << "--aperture-diameter \"0.5\": give mm from 1 to 200";
+        QTest::newRow("mark time a word")
+            << site({"--dial", "noon-mark", "--aperture-height", "3", "--mark-time", "noon"})
+            << "--mark-time \"noon\": not a time;";
+        QTest::newRow("mark time 24:00") << site({"--dial", "noon-mark", "--aperture-height", "3", "--mark-time",
+                                                  "24:00"})
+                                         << "--mark-time \"24:00\": not a time;";
+        QTest::newRow("aperture on a horizontal dial") << site({"--dial", "horizontal", "--aperture-diameter", "10"})
+                                                       << "--aperture-diameter is for --dial noon-mark";
+        QTest::newRow("mark time without a dial") << site({"--mark-time", "13:00"}) << "--mark-time goes with --dial";
         QTest::newRow("plate on an analemmatic dial")
             << site({"--dial", "analemmatic", "--plate", "300x300"}) << "--plate is for --dial horizontal";
         QTest::newRow("scale without a drawing")

@@ -120,7 +120,8 @@ private slots:
         int lines = 0;
         for (const dial::Group &top : design.drawing.groups)
             if (top.name == "plate" || top.name == "hour-lines" || top.name == "date-lines" || top.name == "substyle" ||
-                top.name == "ellipse" || top.name == "date-scale" || top.name == "north-south-line")
+                top.name == "ellipse" || top.name == "date-scale" || top.name == "north-south-line" ||
+                top.name == "meridian-line" || top.name == "figure-8")
                 dial::forEachGroup(top, [&](const dial::Group &g) {
                     for (const dial::Path &path : g.paths)
                         for (dial::PlatePoint p : path.points) {
@@ -132,7 +133,10 @@ private slots:
                                                                        .arg(QString::fromStdString(path.name))));
                         }
                 });
-        QVERIFY(lines > 4);
+        // Only a noon mark's face the spot never reaches (a wall turned from
+        // the sun at the mark time) has nothing but its outline.
+        const std::vector<dial::Table> &tables = design.report.tables;
+        QVERIFY(lines > 4 || (!tables.empty() && tables.front().rows.empty()));
 
         // No numeral or word on the plate is struck through by a whole
         // hour's line, the substyle or a date line (a date's by its own),

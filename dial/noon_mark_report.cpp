@@ -1,0 +1,195 @@
+#include "dial/noon_mark_report.h"
+#include "dial/noon_mark.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace orvane::dial {
+
+namespace {
+
+constexpr int kM = 3; // positions to the millimetre
+
+Value metres(double m, Value::Form form = Value::Form::Fixed) { return Value::num(m, kM, form); }
+Value pair(PlatePoint p) { return Value::list(true).add(metres(p.x)).add(metres(p.y)); }
+Value spotText(const SpotSize &s)
+{
+    return Value::words("%1 x %2", {Value::num(s.lengthMm, 0), Value::num(s.widthMm, 0)});
+}
+
+TextBlock line(Value text) { return {TextBlock::Form::Line, std::move(text), {}, {}, {}}; }
+
+// "UTC-5 standard time", from the zone's meridian (15 degrees an hour).
+std::string clockName(double zoneMeridian)
+{
+    const int minutes = int(std::lround(zoneMeridian * 4));
+    if (minutes == 0)
+        return "UTC standard time";
+    char text[32];
+    const int m = std::abs(minutes);
+    if (m % 60 == 0)
+        std::snprintf(text, sizeof text, "UTC%c%d standard time", minutes < 0 ? '-' : '+', m / 60);
+    else
+        std::snprintf(text, sizeof text, "UTC%c%d:%02d standard time", minutes < 0 ? '-' : '+', m / 60, m % 60);
+    return text;
+}
+
+// The plate's directions in words: a floor's compass points, else right,
+// left, up and down the face.
+const char *direction(PlatePoint v, bool level)
+{
+    if (std::fabs(v.y) >= std::fabs(v.x))
+        return v.y >= 0 ? (level ? "north" : "up") : (level ? "south" : "down");
+    return v.x >= 0 ? (level ? "east" : "right") : (level ? "west" : "left");
+}
+
+std::vector<Value> notes(const NoonMarkLayout &l, const std::string &mark)
+{
+    std::vector<Value> n;
+    if (l.days.empty()) {
+        n.push_back(Value::words("The spot never falls on this face at %1: on every day of the year the sun then "
+                                 "stands behind the face, below the horizon or under %2\xC2\xB0 above the face.",
+                                 {Value::word(mark), Value::num(kMinSpotElevationDeg, 0)}));
+        return n;
+    }
+    n.push_back(Value::words("The spot falls on the face at %1 on %2 days of %3.",
+                             {Value::word(mark), Value::num(double(l.days.size()), 0), Value::num(l.year, 0)}));
+    if (l.lowDays > 0)
+        n.push_back(Value::words("Left out: %1 days on which the sun stands under %2\xC2\xB0 above the face, the "
+                                 "spot too long and faint to mark.",
+                                 {Value::num(l.lowDays, 0), Value::num(kMinSpotElevationDeg, 0)}));
+    n.push_back(Value::words("In summer time the clock runs an hour ahead: this figure-8 is crossed at %1 by it. "
+                             "For a mark of summer time's noon, give the mark time an hour later (13:00).",
+                             {Value::word(clockText(l.markHours + 1))}));
+    n.push_back(Value::word("The spot's centre crosses the meridian line at the true noon, from 14 minutes before "
+                            "the mean sun's noon to 16 after, and stands on the figure-8 at the mark time."));
+    return n;
+}
+
+std::vector<const NoonMarkDay *> marked(const NoonMarkLayout &l)
+{
+    std::vector<const NoonMarkDay *> out;
+    for (const NoonMarkDay &d : l.days)
+        if (!d.label.empty())
+            out.push_back(&d);
+    return out;
+}
+
+} // namespace
+
+Report noonMarkReport(const ReportInput &in)
+{
+    const DialFace &face = in.faces->front();
+    const NoonMarkLayout &l = *face.layout.noonMark;
+    const bool level = face.input.tilt == 0;
+    const std::string mark = clockText(l.markHours), clock = clockName(face.input.zoneMeridian);
+    const char *faceWord = level ? "floor" : "face";
+    const char *alongWord = direction(l.alongDir, level), *acrossWord = direction(l.acrossDir, level);
+    const std::vector<Value> said = notes(l, mark);
+    Report r;
+
+    Value j = Value::record();
+    j.add("aperture_height_m", metres(l.apertureHeight));
+    j.add("aperture_diameter_mm", Value::num(l.apertureDiameter, 1));
+    j.add("mark_time", Value::word(mark));
+    j.add("clock", Value::word(clock));
+    j.add("meridian_m", l.meridian ? Value::list(true).add(pair(l.meridian->from)).add(pair(l.meridian->to)) : Value{});
+    Value days = Value::list();
+    for (const NoonMarkDay &d : l.days) {
+        Value row = Value::record(true);
+        row.add("date", Value::word(d.date))
+            .add("x_m", metres(d.at.x))
+            .add("y_m", metres(d.at.y))
+            .add("spot_mm", Value::list(true).add(Value::num(d.spot.lengthMm, 0)).add(Value::num(d.spot.widthMm, 0)));
+        if (!d.label.empty())
+            row.add("label", Value::word(d.label));
+        days.add(std::move(row));
+    }
+    j.add("days", std::move(days));
+    Value noteList = Value::list();
+    for (const Value &n : said)
+        noteList.add(n);
+    j.add("notes", std::move(noteList));
+    r.json.add("noon_mark", std::move(j));
+
+    const Value hole = Value::words("%1 m above the %2, %3 mm across",
+                                    {Value::num(l.apertureHeight, 3, Value::Form::Shortest), Value::word(faceWord),
+                                     Value::num(l.apertureDiameter, 3, Value::Form::Shortest)});
+    r.headline = Value::words("Hole %1; figure-8 at %2 %3", {hole, Value::word(mark), Value::word(clock)});
+    r.size = Value::words("hole %1", {hole});
+    const double length =
+        l.meridian ? std::hypot(l.meridian->to.x - l.meridian->from.x, l.meridian->to.y - l.meridian->from.y) : 0;
+    r.caption = Value::words("Meridian line: %1 m", {Value::num(length, 2, Value::Form::Metres)});
+    const double off = std::hypot(l.lineFoot.x, l.lineFoot.y);
+    const Value passes = off < 0.0005 ? Value::word("through the foot F")
+                                      : Value::words("%1 m %2 of the foot F",
+                                                     {Value::num(off, 3), Value::word(direction(l.lineFoot, level))});
+    r.figures = Value::words("The meridian line runs %1 %2; the figure-8 at %3 %4. %5",
+                             {passes, Value::word(alongWord), Value::word(mark), Value::word(clock), said.front()});
+    r.count = Value::words("%1 days marked", {Value::num(double(marked(l).size()), 0)});
+    r.summary = Value::words("Noon mark, hole %1: %2", {hole, said.front()});
+    r.description = Value::words(in.title + ": a meridian line %1 m long and the figure-8 of the spot at %2. %3",
+                                 {Value::num(length, 2, Value::Form::Metres), Value::word(mark), said.front()});
+
+    r.steps.push_back(Value::word(level ? "Mark the foot F on the floor straight under the hole's centre, with a "
+                                          "plumb line."
+                                        : "Mark the foot F on the face where a line square to it from the hole's "
+                                          "centre meets it."));
+    r.steps.push_back(
+        Value::words("Draw the meridian line %1, running %2 from F's side: on %3 at %4 by a clock on %5 the spot's "
+                     "centre stands on it.",
+                     {passes, Value::word(alongWord), Value::date(in.day), Value::clock(in.meridianClock()),
+                      Value::word(in.clockWords)}));
+    r.steps.push_back(Value::words("Mark each date from the table: along the line from the point beside F, then "
+                                   "across it (+ %1), and join the marks in the order of the year into the figure-8.",
+                                   {Value::word(acrossWord)}));
+    r.steps.push_back(Value::words("At %1 of %2 the spot's centre stands on the day's place on the figure-8.",
+                                   {Value::word(mark), Value::word(clock)}));
+
+    r.planKey = Value::word(level ? "F is the foot, under the hole." : "F is the foot, square from the hole.");
+
+    Table staking;
+    staking.title = std::string("The dates: along the meridian line from beside F (+ ") + alongWord +
+                    "), across it (+ " + acrossWord + "), and the spot's length x width";
+    staking.headings = {"Date", "Along (m)", "Across (m)", "Spot (mm)"};
+    for (const NoonMarkDay *d : marked(l))
+        staking.rows.push_back({Value::word(d->label), Value::num(d->along, kM, Value::Form::Signed),
+                                Value::num(d->across, kM, Value::Form::Signed), spotText(d->spot)});
+    r.tables.push_back(staking);
+
+    r.text.push_back(line(Value::word("\n")));
+    TextBlock figures{TextBlock::Form::Figures, {}, {}, {}, {}};
+    auto &f = figures.figures;
+    f.emplace_back("hole", hole);
+    f.emplace_back("mark time", Value::words("%1 %2", {Value::word(mark), Value::word(clock)}));
+    if (l.meridian)
+        f.emplace_back("meridian line",
+                       Value::words("from (%1, %2) to (%3, %4) m, %5 m long, %6",
+                                    {metres(l.meridian->from.x), metres(l.meridian->from.y), metres(l.meridian->to.x),
+                                     metres(l.meridian->to.y), Value::num(length, 3), passes}));
+    f.emplace_back("true noon on " + in.day, Value::clock(in.meridianClock()));
+    r.text.push_back(std::move(figures));
+    TextBlock table{TextBlock::Form::Table, {}, {}, {}, {}};
+    table.table.title = std::string("Marked days (metres; along the line + ") + alongWord + ", across + " + acrossWord +
+                        "; x " + (level ? "east" : "right") + ", y " + (level ? "north" : "up") + " of F)";
+    table.table.headings = {"date", "along", "across", "x", "y", "spot (mm)"};
+    for (const NoonMarkDay *d : marked(l))
+        table.table.rows.push_back({Value::word(d->label), Value::num(d->along, kM, Value::Form::Signed),
+                                    Value::num(d->across, kM, Value::Form::Signed),
+                                    Value::num(d->at.x, kM, Value::Form::Signed),
+                                    Value::num(d->at.y, kM, Value::Form::Signed), spotText(d->spot)});
+    r.text.push_back(std::move(table));
+    for (const Value &n : said)
+        r.text.push_back(line(Value::words("%1\n", {n})));
+    r.text.push_back(line(Value::word("\n")));
+    r.text.push_back({TextBlock::Form::Steps, {}, {}, {}, r.steps});
+
+    r.csv.headings = {"date", "label", "x_m", "y_m", "along_m", "across_m", "spot_length_mm", "spot_width_mm"};
+    for (const NoonMarkDay *d : marked(l))
+        r.csv.rows.push_back({Value::word(d->date), Value::word(d->label), metres(d->at.x), metres(d->at.y),
+                              metres(d->along), metres(d->across), Value::num(d->spot.lengthMm, 0),
+                              Value::num(d->spot.widthMm, 0)});
+    return r;
+}
+
+} // namespace orvane::dial
