@@ -89,6 +89,8 @@ Report noonMarkReport(const ReportInput &in)
     Report r;
 
     Value j = Value::record();
+    j.add("facing_deg", Value::num(face.input.facing, 2, Value::Form::Shortest));
+    j.add("tilt_deg", Value::num(face.input.tilt, 2, Value::Form::Shortest));
     j.add("aperture_height_m", metres(l.apertureHeight));
     j.add("aperture_diameter_mm", Value::num(l.apertureDiameter, 1));
     j.add("mark_time", Value::word(mark));
@@ -98,8 +100,10 @@ Report noonMarkReport(const ReportInput &in)
     for (const NoonMarkDay &d : l.days) {
         Value row = Value::record(true);
         row.add("date", Value::word(d.date))
-            .add("x_m", metres(d.at.x))
-            .add("y_m", metres(d.at.y))
+            // To a tenth of a millimetre: a millimetre a few metres from
+            // the hole would turn the ray by a hundredth of a degree.
+            .add("x_m", Value::num(d.at.x, 4))
+            .add("y_m", Value::num(d.at.y, 4))
             .add("spot_mm", Value::list(true).add(Value::num(d.spot.lengthMm, 0)).add(Value::num(d.spot.widthMm, 0)));
         if (!d.label.empty())
             row.add("label", Value::word(d.label));
