@@ -17,15 +17,6 @@ constexpr double kMm = 1000; // millimetres in a metre
 constexpr std::uint32_t kDateColour = 0x006e3c;
 constexpr std::uint32_t kStakeColour = 0x960000;
 
-Group group(const char *name, double pen, std::uint32_t colour = 0, bool dashed = false)
-{
-    Group g;
-    g.name = name;
-    g.part = Part::Plate;
-    g.pen = {pen, dashed, colour};
-    return g;
-}
-
 PlatePoint mm(PlatePoint metres) { return {metres.x * kMm, metres.y * kMm}; }
 
 void cross(Group &g, PlatePoint p, double size)
@@ -43,7 +34,8 @@ void cross(Group &g, PlatePoint p, double size)
 Group dateScale(const DialFace &face, double font, const std::vector<LabelBox> &keepClear, double reach)
 {
     const double size = 0.7 * font, tick = 0.6 * font, gap = 0.1 * size;
-    Group ticks = group("date-ticks", font / 40, kDateColour), labels = group("date-labels", font / 40, kDateColour);
+    Group ticks = plateGroup("date-ticks", font / 40, kDateColour),
+          labels = plateGroup("date-labels", font / 40, kDateColour);
     std::vector<LabelBox> boxes;  // the date labels', in the order of labels.labels
     std::vector<double> labelled; // the y of the tick each label stands at
     const auto inTheWay = [&](const LabelBox &box) -> const LabelBox * {
@@ -108,7 +100,7 @@ Group dateScale(const DialFace &face, double font, const std::vector<LabelBox> &
         labelled.push_back(y);
         labels.labels.push_back({best->centre, line.label, size});
     }
-    Group g = group("date-scale", font / 40, kDateColour);
+    Group g = plateGroup("date-scale", font / 40, kDateColour);
     g.groups = {ticks, labels};
     return g;
 }
@@ -140,7 +132,7 @@ Drawing drawAnalemmaticDial(const DrawingInput &in)
     const double font = groundFontSize(face.input), pen = font / 40;
     Drawing d;
 
-    Group outline = group("plate", pen);
+    Group outline = plateGroup("plate", pen);
     outline.paths.push_back(
         {{{plate.xMin, plate.yMin}, {plate.xMax, plate.yMin}, {plate.xMax, plate.yMax}, {plate.xMin, plate.yMax}},
          true});
@@ -148,17 +140,17 @@ Drawing drawAnalemmaticDial(const DrawingInput &in)
 
     // The line runs past the ellipse and the date scale, short of the 12's number.
     const double reach = std::max(l.minorHalfWidth * kMm, groundDateY(face.input, kMaxDeclination) * kMm) + font / 2;
-    Group meridian = group("north-south-line", pen, 0, true);
+    Group meridian = plateGroup("north-south-line", pen, 0, true);
     meridian.paths.push_back({{{0, -reach}, {0, reach}}, false, "north-south"});
     d.groups.push_back(meridian);
-    Group north = group("north-arrow", pen);
+    Group north = plateGroup("north-arrow", pen);
     const PlatePoint tip{plate.xMax - 1.5 * font, plate.yMax - font / 2};
     north.paths.push_back({{{tip.x, tip.y - 2 * font}, tip}});
     north.paths.push_back({{{tip.x - font / 3, tip.y - font / 2}, tip, {tip.x + font / 3, tip.y - font / 2}}});
     north.labels.push_back({{tip.x, tip.y - 2.6 * font}, "north", 0.7 * font});
     d.groups.push_back(north);
 
-    Group ellipse = group("ellipse", pen);
+    Group ellipse = plateGroup("ellipse", pen);
     std::vector<PlatePoint> points;
     for (int i = 0; i < 360; ++i) {
         const double t = angles::radians(i);
@@ -167,7 +159,8 @@ Drawing drawAnalemmaticDial(const DrawingInput &in)
     ellipse.paths.push_back({points, true, "ellipse"});
     d.groups.push_back(ellipse);
 
-    Group marks = group("hour-marks", pen), dots = group("hour-points", pen), numbers = group("hour-labels", pen);
+    Group marks = plateGroup("hour-marks", pen), dots = plateGroup("hour-points", pen),
+          numbers = plateGroup("hour-labels", pen);
     for (const GroundMark &m : l.marks) {
         const PlatePoint p = mm(m.at);
         dots.circles.push_back({p, font / (m.hour == std::floor(m.hour) ? 4 : 8)});
@@ -181,7 +174,7 @@ Drawing drawAnalemmaticDial(const DrawingInput &in)
     d.groups.push_back(marks);
 
     // The stakes' letters west of the line, clear of the noon mark's number.
-    Group stakes = group("stakes", pen, kStakeColour);
+    Group stakes = plateGroup("stakes", pen, kStakeColour);
     std::vector<LabelBox> taken;
     for (const auto &[name, y] : {std::pair<const char *, double>{"C", 0}, {"N", l.noonY * kMm}}) {
         cross(stakes, {0, y}, font / 5);
@@ -189,7 +182,7 @@ Drawing drawAnalemmaticDial(const DrawingInput &in)
         taken.push_back({{-0.8 * font - s.width / 2, y}, s.width, s.height});
         stakes.labels.push_back({taken.back().centre, name, 0.8 * font});
     }
-    Group foci = group("foci", pen / 2);
+    Group foci = plateGroup("foci", pen / 2);
     for (double side : {-1.0, 1.0})
         cross(foci, {side * l.focus * kMm, 0}, font / 8);
 

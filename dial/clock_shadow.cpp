@@ -1,4 +1,5 @@
 #include "dial/clock_shadow.h"
+#include "dial/plate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,22 +14,6 @@ Vec3 between(Vec3 a, Vec3 b, double t)
 {
     const Vec3 v = (1 - t) * a + t * b;
     return (1 / std::sqrt(dot(v, v))) * v;
-}
-
-// Where the chord from `in` (on the area) to `out` (off it) crosses its edge.
-PlatePoint edge(const PlateRect &area, PlatePoint in, PlatePoint out)
-{
-    double t = 1;
-    const auto limit = [&](double from, double to, double lo, double hi) {
-        if (to > hi)
-            t = std::min(t, (hi - from) / (to - from));
-        else if (to < lo)
-            t = std::min(t, (lo - from) / (to - from));
-    };
-    limit(in.x, out.x, area.xMin, area.xMax);
-    limit(in.y, out.y, area.yMin, area.yMax);
-    return {std::clamp(in.x + t * (out.x - in.x), area.xMin, area.xMax),
-            std::clamp(in.y + t * (out.y - in.y), area.yMin, area.yMax)};
 }
 
 bool chordMisses(const PlateRect &area, PlatePoint a, PlatePoint b)
@@ -48,10 +33,10 @@ public:
         if (m_last) {
             const bool wasIn = m_area.contains(*m_last);
             if (wasIn && !in) {
-                m_line.push_back(edge(m_area, *m_last, p));
+                m_line.push_back(chordEdge(m_area, *m_last, p));
                 flush();
             } else if (!wasIn && in) {
-                m_line.push_back(edge(m_area, p, *m_last));
+                m_line.push_back(chordEdge(m_area, p, *m_last));
             }
         }
         if (in)

@@ -1,6 +1,7 @@
 #include "dial/date_lines.h"
 
 #include "dial/face_frame.h"
+#include "dial/plate.h"
 
 #include "angles/angles.h"
 
@@ -162,17 +163,7 @@ private:
                 out = pm;
             }
         }
-        double t = 1;
-        const auto limit = [&](double from, double to, double lo, double hi) {
-            if (to > hi)
-                t = std::min(t, (hi - from) / (to - from));
-            else if (to < lo)
-                t = std::min(t, (lo - from) / (to - from));
-        };
-        limit(in.x, out.x, m_plate.xMin, m_plate.xMax);
-        limit(in.y, out.y, m_plate.yMin, m_plate.yMax);
-        return {std::clamp(in.x + t * (out.x - in.x), m_plate.xMin, m_plate.xMax),
-                std::clamp(in.y + t * (out.y - in.y), m_plate.yMin, m_plate.yMax)};
+        return chordEdge(m_plate, in, out);
     }
 
     void flush()

@@ -106,4 +106,13 @@ Drawing scaled(const Drawing &drawing, double factor, double minLabel)
     return out;
 }
 
+Group plateGroup(const char *name, double penWidth, std::uint32_t colour, bool dashed)
+{
+    Group g;
+    g.name = name;
+    g.part = Part::Plate;
+    g.pen = {penWidth, dashed, colour};
+    return g;
+}
+
 } // namespace orvane::dial

@@ -64,6 +64,9 @@ struct Drawing {
     std::vector<Group> groups;
 };
 
+// An empty group of the plate with this pen.
+Group plateGroup(const char *name, double penWidth, std::uint32_t colour = 0, bool dashed = false);
+
 // The smallest rectangle holding every point, circle and label (labels by
 // their estimated size) of the groups of `part`, or of all groups.
 PlateRect bounds(const Drawing &drawing, Part part);

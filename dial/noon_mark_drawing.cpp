@@ -19,15 +19,6 @@ constexpr std::uint32_t kDateColour = 0x006e3c;
 constexpr std::uint32_t kSpotColour = 0xb8860b;
 constexpr std::uint32_t kFootColour = 0x960000;
 
-Group group(const char *name, double pen, std::uint32_t colour = 0, bool dashed = false)
-{
-    Group g;
-    g.name = name;
-    g.part = Part::Plate;
-    g.pen = {pen, dashed, colour};
-    return g;
-}
-
 PlatePoint mm(PlatePoint metres) { return {metres.x * kMm, metres.y * kMm}; }
 PlatePoint plus(PlatePoint a, PlatePoint b, double k = 1) { return {a.x + k * b.x, a.y + k * b.y}; }
 
@@ -92,7 +83,7 @@ Drawing drawNoonMark(const DrawingInput &in)
     const double font = fontFor(reach(l)), pen = font / 40;
     Drawing d;
 
-    Group outline = group("plate", pen / 2);
+    Group outline = plateGroup("plate", pen / 2);
     outline.paths.push_back(
         {{{plate.xMin, plate.yMin}, {plate.xMax, plate.yMin}, {plate.xMax, plate.yMax}, {plate.xMin, plate.yMax}},
          true});
@@ -101,7 +92,7 @@ Drawing drawNoonMark(const DrawingInput &in)
     LineObstacles lines(plate, 4 * font);
     std::vector<LabelBox> taken;
 
-    Group foot = group("foot", pen, kFootColour);
+    Group foot = plateGroup("foot", pen, kFootColour);
     foot.circles.push_back({{0, 0}, font / 5});
     foot.paths.push_back({{{-font, 0}, {font, 0}}});
     foot.paths.push_back({{{0, -font}, {0, font}}});
@@ -110,7 +101,7 @@ Drawing drawNoonMark(const DrawingInput &in)
     taken.push_back({foot.labels.back().at, fs.width, fs.height});
     taken.push_back({{0, 0}, 2 * font, 2 * font});
 
-    Group meridian = group("meridian-line", pen);
+    Group meridian = plateGroup("meridian-line", pen);
     if (l.meridian) {
         const PlatePoint a = mm(l.meridian->from), b = mm(l.meridian->to);
         meridian.paths.push_back({{a, b}, false, "true noon"});
@@ -126,7 +117,7 @@ Drawing drawNoonMark(const DrawingInput &in)
     // The figure-8 through every day's spot, the low days' too.
     DialInput curveInput = face.input;
     const std::vector<ClockDay> days = clockDays(curveInput, l.markHours);
-    Group curve = group("figure-8", 1.5 * pen, kCurveColour);
+    Group curve = plateGroup("figure-8", 1.5 * pen, kCurveColour);
     for (Polyline &piece : clockCurve(curveInput, days, plate, font / 4)) {
         lines.add(piece);
         curve.paths.push_back({std::move(piece), false, clockText(l.markHours)});
@@ -138,7 +129,7 @@ Drawing drawNoonMark(const DrawingInput &in)
     double meanAcross = 0;
     for (const NoonMarkDay &day : l.days)
         meanAcross += day.across / double(l.days.size());
-    Group ticks = group("date-ticks", pen, kDateColour), labels = group("date-labels", pen, kDateColour);
+    Group ticks = plateGroup("date-ticks", pen, kDateColour), labels = plateGroup("date-labels", pen, kDateColour);
     for (std::size_t i = 0; i < l.days.size(); ++i) {
         const NoonMarkDay &day = l.days[i];
         if (day.label.empty())
@@ -176,7 +167,7 @@ Drawing drawNoonMark(const DrawingInput &in)
     d.groups.push_back(labels);
 
     // The spot to scale where the year turns: the solstices and equinoxes.
-    Group spots = group("spots", pen / 2, kSpotColour);
+    Group spots = plateGroup("spots", pen / 2, kSpotColour);
     for (const NoonMarkDay &day : l.days)
         if (day.turning)
             spots.paths.push_back(spotOutline(day, l.apertureDiameter));
@@ -190,7 +181,7 @@ Drawing drawNoonMark(const DrawingInput &in)
     const double tn = std::hypot(to.x, to.y);
     if (tn > 1e-9) {
         to = {to.x / tn, to.y / tn};
-        Group arrow = group("direction", pen);
+        Group arrow = plateGroup("direction", pen);
         const PlatePoint base{plate.xMax - 2 * font - to.x * font, plate.yMax - 2.5 * font - to.y * font};
         const PlatePoint tip = plus(base, to, 2 * font), side{-to.y, to.x};
         arrow.paths.push_back({{base, tip}});

@@ -163,4 +163,19 @@ std::optional<PlateSegment> clipToPlate(const PlateRect &plate, PlatePoint origi
     return PlateSegment{at(tMin), at(tMax)};
 }
 
+PlatePoint chordEdge(const PlateRect &plate, PlatePoint in, PlatePoint out)
+{
+    double t = 1;
+    const auto limit = [&](double from, double to, double lo, double hi) {
+        if (to > hi)
+            t = std::min(t, (hi - from) / (to - from));
+        else if (to < lo)
+            t = std::min(t, (lo - from) / (to - from));
+    };
+    limit(in.x, out.x, plate.xMin, plate.xMax);
+    limit(in.y, out.y, plate.yMin, plate.yMax);
+    return {std::clamp(in.x + t * (out.x - in.x), plate.xMin, plate.xMax),
+            std::clamp(in.y + t * (out.y - in.y), plate.yMin, plate.yMax)};
+}
+
 } // namespace orvane::dial

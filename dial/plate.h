@@ -32,4 +32,8 @@ PlateRect plateAround(const DialInput &input, double width = 300, double height 
 std::optional<PlateSegment> clipToPlate(const PlateRect &plate, PlatePoint origin, PlatePoint direction, double tMin,
                                         double tMax);
 
+// Where the chord from `in` (on the plate) to `out` (off it) crosses the
+// plate's edge.
+PlatePoint chordEdge(const PlateRect &plate, PlatePoint in, PlatePoint out);
+
 } // namespace orvane::dial
