@@ -111,8 +111,12 @@ std::vector<Polyline> clockCurve(const DialInput &input, const std::vector<Clock
         const int parts = std::min(1000, int(std::ceil(chord / step)));
         for (int i = 1; i < parts; ++i) {
             const Vec3 s = between(a.sun, b.sun, double(i) / parts);
+            // Both ends are lit and the lit sky is convex, so this holds;
+            // were it not to, the curve must not be joined across.
             if (lights(f, s))
                 pieces.add(shadowOf(f, s));
+            else
+                pieces.cut();
         }
     }
     pieces.flush();

@@ -256,6 +256,16 @@ private slots:
         QVERIFY2(m.hasMatch(), qPrintable(label->text()));
         CHECK_NEAR(m.captured(1).toInt() * 60 + m.captured(2).toInt(), 10 * 60 + 25.0, 1);
         QVERIFY(!preview->momentDrawing().groups.empty());
+        // A clock-time dial reads the standard clock: EST in winter, an
+        // hour behind the clock in summer time.
+        auto *time = w.findChild<QComboBox *>("cboTime");
+        time->setCurrentIndex(time->findText("Clock time"));
+        QVERIFY2(label->text().contains("reads 10:30 (clock time); the clock says 10:30."), qPrintable(label->text()));
+        w.findChild<QDateEdit *>("dteMoment")->setDate(QDate(2027, 7, 1));
+        QVERIFY2(label->text().contains("reads 09:30 (clock time); the clock says 10:30 in summer"),
+                 qPrintable(label->text()));
+        time->setCurrentIndex(0);
+        w.findChild<QDateEdit *>("dteMoment")->setDate(QDate(2027, 2, 1));
         const QString before = label->text();
         QTest::keyClick(day, Qt::Key_Right);
         QCOMPARE(w.findChild<QTimeEdit *>("tmeMoment")->time(), QTime(10, 35));
