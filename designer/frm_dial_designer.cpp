@@ -234,6 +234,8 @@ void FrmDialDesigner::showKind(const dial::DialKind &kind, const DialSettings &t
         const bool shown = row.faceValue && !(row.compass && level); // a level face looks nowhere
         holdBox(box(row.setting), kind.takes(row.setting), shown ? figure(face.*row.faceValue) : QString());
     }
+    // A kind drawn to a time of its own (the noon mark's clock) takes no other.
+    cboTime->setEnabled(!kind.ownTime);
     const bool ground = kind.paper == dial::Paper::ScalePlan;
     showOwnTable(ground);
     lblStakingSteps->setVisible(ground);

@@ -108,7 +108,7 @@ void FrmDialDesigner::showMoment()
     }
     const DialMoment m =
         dialMoment(design(), dteMoment->date(), tmeMoment->time().msecsSinceStartOfDay() / 1000.0, QLocale());
-    preview->setSun(m.readsHours ? m.sun : std::nullopt);
+    preview->setSun(m.lit ? m.sun : std::nullopt);
     say(lblMoment, m.words);
 }
 

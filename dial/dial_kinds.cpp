@@ -206,9 +206,12 @@ const std::vector<DialKind> &dialKinds()
          .plate = noonMarkPlate,
          .dateLine = noDateLine,
          .report = noonMarkReport,
+         .moment = noonMarkMoment,
+         .reads = nullptr,
          .paper = Paper::ScalePlan,
          .checkRefusal = "a noon mark has no style that could stand turned: check its meridian line against the "
-                         "spot at the true noon instead"},
+                         "spot at the true noon instead",
+         .ownTime = DialTime::Clock},
     };
     return kinds;
 }

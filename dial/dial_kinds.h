@@ -62,6 +62,7 @@ struct DialKind {
     // hours of the face's DialInput::time, or none. A plane face's style and
     // nodus, read by the sun's hour angle, unless the entry says otherwise.
     Drawing (*moment)(const DialFace &, Vec3 sun) = planeMoment;
+    // Null for a kind that reads no time at an arbitrary moment.
     std::optional<double> (*reads)(const DialFace &, Vec3 sun) = planeReads;
     // The paper its drawing goes on: full size in tiles with the gnomon's
     // page, or a plan to a round scale with the report's tables and steps.
@@ -76,6 +77,8 @@ struct DialKind {
     // Why it cannot be drawn to the clock (--dial-time clock), or null where
     // it can.
     const char *clockTimeRefusal = nullptr;
+    // The time it is drawn to whatever was asked, where it has one of its own.
+    std::optional<DialTime> ownTime = std::nullopt;
 
     bool takes(DialSetting setting) const;
     // Taken, and may be left out (NaN) for the kind's own.

@@ -196,4 +196,24 @@ Drawing drawNoonMark(const DrawingInput &in)
     return d;
 }
 
+Drawing noonMarkMoment(const DialFace &face, Vec3 sun)
+{
+    const FaceFrame f = faceFrame(face.input);
+    const double elevation = std::asin(std::clamp(dot(sun, f.normal), -1.0, 1.0)) * 180 / std::numbers::pi;
+    if (!(sun.u > 0) || elevation < kMinSpotElevationDeg)
+        return {};
+    NoonMarkDay now;
+    now.at = shadowOf(f, sun);
+    now.at = {now.at.x / kMm, now.at.y / kMm};
+    now.spot = spotSize(face.input.nodusHeight, face.input.apertureDiameter, elevation);
+    const PlatePoint axis = onPlate(f, sun);
+    const double r = std::hypot(axis.x, axis.y);
+    now.spotAxis = r > 0 ? PlatePoint{axis.x / r, axis.y / r} : PlatePoint{1, 0};
+    Group spot = plateGroup("moment-spot", fontFor(face.input.plate) / 8, 0x303030);
+    spot.paths.push_back(spotOutline(now, face.input.apertureDiameter));
+    Drawing d;
+    d.groups.push_back(std::move(spot));
+    return d;
+}
+
 } // namespace orvane::dial

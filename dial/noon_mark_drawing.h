@@ -7,6 +7,7 @@
 //
 // Groups by name: plate, foot, meridian-line, figure-8, date-ticks,
 // date-labels, spots, direction (north on a floor, up on a wall) and card.
+#include "dial/face_frame.h"
 #include "dial/plane_drawing.h"
 
 namespace orvane::dial {
@@ -20,5 +21,10 @@ std::vector<Polyline> noDateLine(const DialInput &input, double declinationDeg);
 
 // The first face's layout must hold the noon mark.
 Drawing drawNoonMark(const DrawingInput &in);
+
+// The spot of sun at one instant, its outer edge to scale, with the sun in
+// direction `sun` (east-north-up); nothing while the sun does not light the
+// face or stands too low for a spot worth marking.
+Drawing noonMarkMoment(const DialFace &face, Vec3 sun);
 
 } // namespace orvane::dial

@@ -64,7 +64,7 @@ std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettin
     given.tilt = settings.tilt;
     given.nodusHeight = settings.nodusHeight;
     given.stepMinutes = settings.stepMinutes;
-    given.time = settings.time;
+    given.time = kind.ownTime.value_or(settings.time);
     given.zoneMeridian = site.clock.zoneMeridian();
     given.halfWidth = settings.halfWidth;
     given.apertureHeight = settings.apertureHeight;

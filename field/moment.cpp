@@ -64,12 +64,18 @@ DialMoment dialMoment(const DialDesign &design, const QDate &date, double clockS
         return m;
     }
     for (const dial::DialFace &face : design.faces)
-        if ((m.readsHours = design.kind->reads(face, *m.sun)))
-            break;
-    if (!m.readsHours) {
+        m.lit = m.lit || dial::sunLights(face, *m.sun);
+    if (!m.lit) {
         m.words = QStringLiteral("At %1 the sun does not light this face.").arg(when);
         return m;
     }
+    if (!design.kind->reads) {
+        m.words = QStringLiteral("At %1 the sun lights this face.").arg(when);
+        return m;
+    }
+    for (const dial::DialFace &face : design.faces)
+        if ((m.readsHours = design.kind->reads(face, *m.sun)))
+            break;
     const QString time = QString::fromUtf8(choiceOf(kDialTimes, design.settings.time).shown).toLower();
     if (design.settings.time == dial::DialTime::Clock) {
         // Its lines are the standard clock's, each drawn through the

@@ -30,6 +30,7 @@ struct DialMoment {
     std::optional<dial::Vec3> sun; // none for a time the clock skips
     // In hours of the dial's time, from the first face the sun lights.
     std::optional<double> readsHours;
+    bool lit = false; // the sun lights a face: its shadow or spot is drawn
     // "At 10:30 on 1 February the dial reads 10:25 (sun time); the clock
     // says 10:30.", or why it reads nothing.
     QString words;

@@ -83,6 +83,17 @@ private slots:
             const Vec3 ray = l.apertureHeight * f.normal - (day.at.x * f.xAxis + day.at.y * f.yAxis);
             const double angle = std::acos(std::min(1.0, dot(ray, towardsSun) / std::sqrt(dot(ray, ray))));
             QVERIFY2(angle * 180 / std::numbers::pi < 0.01, qPrintable(QString::fromStdString(day.date)));
+            // The designer's spot for that instant stands on the day's mark
+            // (its outline's mean is its centre; to a millimetre).
+            DialFace shown;
+            shown.input = face;
+            const Drawing moment = kind.moment(shown, towardsSun);
+            QVERIFY(!moment.groups.empty() && !moment.groups.front().paths.empty());
+            PlatePoint mean{0, 0};
+            const std::vector<PlatePoint> &outline = moment.groups.front().paths.front().points;
+            for (const PlatePoint &p : outline)
+                mean = {mean.x + p.x / outline.size(), mean.y + p.y / outline.size()};
+            QVERIFY(std::hypot(mean.x - 1000 * day.at.x, mean.y - 1000 * day.at.y) < 1);
             ++checked;
         }
         QCOMPARE(checked > 0, lit);
