@@ -11,6 +11,7 @@
 # The check's tab with readings: TAB=check READINGS="2027-04-15 09:30 08:32:16;..."
 #   (each the date, the clock's time and what the dial showed)
 # The shadow at a moment of the date's year: MOMENT="2027-02-01 10:30"
+# The dial's time: DIALTIME=N (its place in the chooser: 2 for clock time)
 # Other sites: DATE=12/21/2027 LAT=40.655 LON=72.855 SIDE=west|east
 #              ZONE=6 (list position) CLOCK=daylight|standard
 set -euo pipefail
@@ -71,6 +72,11 @@ elif [ -n "$facing" ]; then
   # The dial type has the focus: Down picks Vertical, Tab reaches the facing.
   xdotool key Down Tab ctrl+a
   xdotool type --delay 20 -- "$facing"
+  sleep 0.5
+fi
+if [ -n "${DIALTIME:-}" ]; then
+  xdotool key alt+i Home
+  for _ in $(seq 1 "$DIALTIME"); do xdotool key Down; done
   sleep 0.5
 fi
 if [ -n "${MOMENT:-}" ]; then
