@@ -230,6 +230,7 @@ const std::vector<DialKind> &dialKinds()
          .dateLine = bifilarDateLine,
          .report = bifilarReport,
          .moment = bifilarMoment,
+         .gnomonPage = "Wires",
          .checkRefusal = "a bifilar dial has no style that could stand turned: check the wires' heights and that "
                          "each runs along its axis instead",
          .clockTimeRefusal = "a bifilar dial's hour lines are straight lines of sun or zone time: draw it to sun or "

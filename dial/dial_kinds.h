@@ -69,6 +69,8 @@ struct DialKind {
     // The paper its drawing goes on: full size in tiles with the gnomon's
     // page, or a plan to a round scale with the report's tables and steps.
     Paper paper = Paper::FullSizeTiles;
+    // The heading of the full-size pages of what stands on the plate.
+    const char *gnomonPage = "Gnomon";
     // Where it can be laid out: |latitude| from minLatitude to maxLatitude,
     // and the reason when not.
     double minLatitude = 0, maxLatitude = 90;
