@@ -179,7 +179,6 @@ const std::vector<SettingRow> &settingRows()
          .caption = "&x-wire height (mm):",
          .description = "The height above the face of the wire along the plate's x axis; empty: the height that "
                         "spaces the hours evenly where one does",
-         .faceValue = &dial::DialInput::xWire,
          .typeWhat = "a height",
          .typeUnit = "mm (the plate's smaller side)"},
         {.setting = DialSetting::YWire,
