@@ -12,6 +12,7 @@ namespace orvane::dial {
 namespace {
 
 constexpr int kMm = 2;
+constexpr const char *kFoot = "the nodus's foot";
 
 Value point(PlatePoint p) { return Value::list(true).add(Value::num(p.x, kMm)).add(Value::num(p.y, kMm)); }
 
@@ -96,6 +97,8 @@ Report bifilarReport(const ReportInput &in)
             b.figures = std::move(kept);
         } else if (b.form == TextBlock::Form::Table && centre && b.table.title.find("root") != std::string::npos) {
             b.table.title = "Hour lines (angle at the centre from the noon side of the y axis, + towards x)";
+        } else if (const std::size_t at = b.line.text.find(kFoot); at != std::string::npos) {
+            b.line.text.replace(at, std::string(kFoot).size(), "the point under the wires' crossing");
         }
     }
     // The lean's line: the wires' reading does not follow a style's lean.
@@ -120,6 +123,8 @@ Report bifilarReport(const ReportInput &in)
                                        Value::word(even ? ", 15\xC2\xB0 an hour" : "")})
                        : Value::word("No centre: the hour lines are parallel.");
     r.summary = Value::words("Wires %1 and %2 mm, %3.", {x, y, r.count});
+    r.description =
+        Value::words(in.kindTitle + ", wires %1 mm (x) and %2 mm (y) above the plate. %3.", {x, y, r.count});
     return r;
 }
 

@@ -176,7 +176,7 @@ const std::vector<SettingRow> &settingRows()
          .option = "x-wire",
          .wanted = "give mm from %1 to the plate's smaller side (%2)",
          .name = "XWire",
-         .caption = "&x-wire height (mm):",
+         .caption = "Wire alo&ng x, height (mm):",
          .description = "The height above the face of the wire along the plate's x axis; empty: the height that "
                         "spaces the hours evenly where one does",
          .typeWhat = "a height",
@@ -188,7 +188,7 @@ const std::vector<SettingRow> &settingRows()
          .option = "y-wire",
          .wanted = "give mm from %1 to the plate's smaller side (%2)",
          .name = "YWire",
-         .caption = "&y-wire height (mm):",
+         .caption = "Wire along y, height (&mm):",
          .description = "The height above the face of the wire along the plate's y axis",
          .typeWhat = "a height",
          .typeUnit = "mm (the plate's smaller side)"},
