@@ -70,6 +70,12 @@ constexpr OptionSpec kOptions[] = {
     {"aperture-diameter", "MM", "with --dial noon-mark: the round hole's diameter in mm, 1 to 200 (default 10)"},
     {"mark-time", "HH:MM",
      "with --dial noon-mark: the time of the zone's standard clock to mark (default 12:00; 13:00 for summer time)"},
+    {"x-wire", "MM",
+     "with --dial bifilar: the height above the face of the wire along the plate's x axis, 5 mm to the plate's "
+     "smaller side (default: the height that spaces the hours evenly where one does, else the y-wire's)"},
+    {"y-wire", "MM",
+     "with --dial bifilar: the height above the face of the wire along the plate's y axis, 5 mm to the plate's "
+     "smaller side (default 100)"},
     {"hour-step", "MIN", "an hour line every 60 (default), 30 or 15 minutes"},
     {"dial-time", "TIME",
      "sun (default): the dial shows local sun time; zone: its 12 line is the zone meridian's mean noon; clock: "
@@ -489,6 +495,7 @@ QString usageText()
                        "       orvane --dial KIND [--facing DEG] [--tilt DEG] [--nodus-height MM]\n"
                        "               [--plate WxH] [--half-width M] [--hour-step 60|30|15]\n"
                        "               [--aperture-height M] [--aperture-diameter MM] [--mark-time HH:MM]\n"
+                       "               [--x-wire MM] [--y-wire MM]\n"
                        "               [--dial-time sun|zone|clock] [--date-lines none|solstices|months]\n"
                        "               [--card] [--svg FILE] [--dxf FILE] [--scale 1:N]\n"
                        "               [--card-svg FILE] [--pdf FILE], with the date, site and clock\n"

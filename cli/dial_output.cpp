@@ -26,6 +26,9 @@ void valueJson(JsonWriter &w, const char *key, const dial::Value &v)
     case Type::Number:
         w.value(key, v.number, v.decimals);
         return;
+    case Type::Truth:
+        w.value(key, v.number != 0);
+        return;
     case Type::List:
     case Type::Record:
         v.type == Type::List ? w.beginArray(key, v.oneLine) : w.beginObject(key, v.oneLine);

@@ -36,6 +36,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace orvane {
 
@@ -53,8 +54,9 @@ QLineEdit *numberBox(QWidget *parent, const char *name, const QString &text)
 // its side view, then its size, the nodus first.
 constexpr DialSetting kAboveSideView[] = {DialSetting::Facing, DialSetting::Tilt};
 constexpr DialSetting kBelowSideView[] = {
-    DialSetting::NodusHeight,    DialSetting::PlateWidth,       DialSetting::PlateHeight, DialSetting::HalfWidth,
-    DialSetting::ApertureHeight, DialSetting::ApertureDiameter, DialSetting::MarkTime};
+    DialSetting::NodusHeight, DialSetting::PlateWidth,     DialSetting::PlateHeight,
+    DialSetting::HalfWidth,   DialSetting::ApertureHeight, DialSetting::ApertureDiameter,
+    DialSetting::MarkTime,    DialSetting::XWire,          DialSetting::YWire};
 
 // "txtFacing", "lblFacingProblem": a setting's widget by its row's name.
 QByteArray widgetName(const char *prefix, const SettingRow &row, const char *suffix = "")
@@ -184,8 +186,10 @@ void FrmDialDesigner::buildInputs()
         for (DialSetting setting : settings) {
             const SettingRow &row = settingRow(setting);
             SettingBox &b = settingBoxes[setting];
+            // A setting whose default is the kind's own starts empty.
+            const double start = DialSettings{}.*row.value;
             b.box = numberBox(this, widgetName("txt", row).constData(),
-                              dialMeasureText(DialSettings{}.*row.value, row.unit));
+                              std::isnan(start) ? QString() : dialMeasureText(start, row.unit));
             if (row.description)
                 b.box->setAccessibleDescription(QString::fromUtf8(row.description));
             b.problem = problemLabel(this, widgetName("lbl", row, "Problem").constData());

@@ -14,7 +14,7 @@ namespace orvane::dial {
 
 // The kinds of dial (dial_kinds.h). Every one is a plane face, or two, whose
 // orientation the kind works out; the analemmatic dial's is the level ground.
-enum class DialType { Horizontal, Vertical, Plane, Polar, Equatorial, Analemmatic, NoonMark };
+enum class DialType { Horizontal, Vertical, Plane, Polar, Equatorial, Analemmatic, NoonMark, Bifilar };
 
 // Sun: local apparent time, the 12 line on the meridian. Zone: the 12 line
 // where the shadow falls at the zone meridian's mean noon, so the dial differs
@@ -62,6 +62,10 @@ struct DialInput {
     double apertureHeight = 3;
     double apertureDiameter = 10;
     double markHours = 12;
+    // A bifilar dial's wires' heights above the face (mm): the one along
+    // the plate's x axis and the one along its y axis.
+    double xWire = 100;
+    double yWire = 100;
     // The sun day by day through the design's year at the site, for a
     // kind's layout that needs it; empty in an input made by hand.
     SunYear sunYear;

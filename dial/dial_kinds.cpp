@@ -1,5 +1,8 @@
 #include "dial/dial_kinds.h"
 #include "dial/analemmatic_drawing.h"
+#include "dial/bifilar.h"
+#include "dial/bifilar_drawing.h"
+#include "dial/bifilar_report.h"
 #include "dial/face_frame.h"
 #include "dial/ground_report.h"
 #include "dial/noon_mark_drawing.h"
@@ -212,6 +215,29 @@ const std::vector<DialKind> &dialKinds()
          .checkRefusal = "a noon mark has no style that could stand turned: check its meridian line against the "
                          "spot at the true noon instead",
          .ownTime = DialTime::Clock},
+        {.type = DialType::Bifilar,
+         .commandName = "bifilar",
+         .windowName = "Bifilar (two wires)",
+         .title = "Bifilar dial",
+         .settings = {DialSetting::Facing, DialSetting::Tilt, DialSetting::PlateWidth, DialSetting::PlateHeight,
+                      DialSetting::XWire, DialSetting::YWire},
+         .facingOptional = true,
+         .tiltOptional = true,
+         .ownDefaults = {DialSetting::XWire},
+         .reference = "the y axis",
+         .angleHeading = "From the y axis at the centre (\xC2\xB0, + towards x)",
+         .faces = bifilarFaces,
+         .layout = bifilarLayout,
+         .draw = drawBifilar,
+         .plate = bifilarPlate,
+         .dateLine = bifilarDateLine,
+         .report = bifilarReport,
+         .moment = bifilarMoment,
+         .gnomonPage = "Wires",
+         .checkRefusal = "a bifilar dial has no style that could stand turned: check the wires' heights and that "
+                         "each runs along its axis instead",
+         .clockTimeRefusal = "a bifilar dial's hour lines are straight lines of sun or zone time: draw it to sun or "
+                             "zone time"},
     };
     return kinds;
 }

@@ -11,6 +11,7 @@
 #include "dial/plane_report.h"
 #include "dial/plate.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,8 @@ struct DialKind {
     std::vector<DialSetting> settings = {DialSetting::PlateWidth, DialSetting::PlateHeight, DialSetting::NodusHeight};
     bool facingOptional = false; // the facing, when taken, has a default
     bool tiltOptional = false;   // the tilt, when taken, has a default
+    // Further settings it works out itself when not given.
+    std::vector<DialSetting> ownDefaults = {};
     // The plate's axes and the hour lines' reference, as the tables name
     // them; a face read from in front, y up its slope, unless the entry says
     // otherwise.
@@ -67,6 +70,8 @@ struct DialKind {
     // The paper its drawing goes on: full size in tiles with the gnomon's
     // page, or a plan to a round scale with the report's tables and steps.
     Paper paper = Paper::FullSizeTiles;
+    // The heading of the full-size pages of what stands on the plate.
+    const char *gnomonPage = "Gnomon";
     // Where it can be laid out: |latitude| from minLatitude to maxLatitude,
     // and the reason when not.
     double minLatitude = 0, maxLatitude = 90;
@@ -84,7 +89,8 @@ struct DialKind {
     // Taken, and may be left out (NaN) for the kind's own.
     bool mayOmit(DialSetting setting) const
     {
-        return (setting == DialSetting::Facing && facingOptional) || (setting == DialSetting::Tilt && tiltOptional);
+        return (setting == DialSetting::Facing && facingOptional) || (setting == DialSetting::Tilt && tiltOptional) ||
+               std::find(ownDefaults.begin(), ownDefaults.end(), setting) != ownDefaults.end();
     }
 };
 

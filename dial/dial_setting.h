@@ -15,7 +15,9 @@ enum class DialSetting {
     HalfWidth,
     ApertureHeight,
     ApertureDiameter,
-    MarkTime
+    MarkTime,
+    XWire,
+    YWire
 };
 
 } // namespace orvane::dial

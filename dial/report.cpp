@@ -2,6 +2,14 @@
 
 namespace orvane::dial {
 
+Value Value::truth(bool yes)
+{
+    Value v;
+    v.type = Type::Truth;
+    v.number = yes ? 1 : 0;
+    return v;
+}
+
 Value Value::num(double x, int decimals, Form form)
 {
     Value v;

@@ -17,14 +17,14 @@ struct DialKind;
 struct Member;
 
 struct Value {
-    enum class Type { Null, Number, Text, Words, Date, Clock, List, Record };
+    enum class Type { Null, Number, Text, Words, Date, Clock, List, Record, Truth };
     // How a number is written: to its decimals ("-0" never; Grouped with
     // the locale's thousands separators), with a plus
     // sign above zero, in its shortest form (up to 6 digits), or in metres
     // to the centimetre, rounded (with a plus sign above zero) or rounded up.
     enum class Form { Fixed, Grouped, Signed, Shortest, Metres, MetresSigned, MetresUp };
     Type type = Type::Null;
-    double number = 0; // Number; Clock: a fraction of a day
+    double number = 0; // Number; Clock: a fraction of a day; Truth: 1 for true
     int decimals = 0;
     Form form = Form::Fixed;
     std::string text;          // Text; Words: "x %1 to %2", each %n one of `items`; Date: "2027-06-21"
@@ -36,6 +36,7 @@ struct Value {
     static Value words(std::string pattern, std::vector<Value> args);
     static Value date(std::string iso);
     static Value clock(double fractionOfDay);
+    static Value truth(bool yes);
     static Value list(bool oneLine = false);
     static Value record(bool oneLine = false);
     // A chain on a new value moves it along rather than copy it.

@@ -1,5 +1,6 @@
 #include "dial_setting_table.h"
 
+#include "dial/bifilar.h"
 #include "dial/dial_kinds.h"
 #include "dial/noon_mark.h"
 #include "dial/plate.h"
@@ -21,6 +22,8 @@ SettingRange nodusHeight(const DialSettings &s)
     const double height = side.holds(s.plateHeight) ? s.plateHeight : dial::kMaxPlateSide;
     return {dial::kMinNodusHeight, std::min(width, height)};
 }
+
+SettingRange wireHeight(const DialSettings &s) { return {dial::kMinWireHeight, nodusHeight(s).high}; }
 
 } // namespace
 
@@ -166,6 +169,29 @@ const std::vector<SettingRow> &settingRows()
                         "summer time",
          .typeWhat = "a time",
          .typeUnit = "(HH:MM, the standard clock)"},
+        {.setting = DialSetting::XWire,
+         .value = &DialSettings::xWire,
+         .unit = MeasureUnit::Millimetres,
+         .range = wireHeight,
+         .option = "x-wire",
+         .wanted = "give mm from %1 to the plate's smaller side (%2)",
+         .name = "XWire",
+         .caption = "Wire alo&ng x, height (mm):",
+         .description = "The height above the face of the wire along the plate's x axis; empty: the height that "
+                        "spaces the hours evenly where one does",
+         .typeWhat = "a height",
+         .typeUnit = "mm (the plate's smaller side)"},
+        {.setting = DialSetting::YWire,
+         .value = &DialSettings::yWire,
+         .unit = MeasureUnit::Millimetres,
+         .range = wireHeight,
+         .option = "y-wire",
+         .wanted = "give mm from %1 to the plate's smaller side (%2)",
+         .name = "YWire",
+         .caption = "Wire along y, height (&mm):",
+         .description = "The height above the face of the wire along the plate's y axis",
+         .typeWhat = "a height",
+         .typeUnit = "mm (the plate's smaller side)"},
     };
     return rows;
 }

@@ -70,6 +70,8 @@ std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettin
     given.apertureHeight = settings.apertureHeight;
     given.apertureDiameter = settings.apertureDiameter;
     given.markHours = settings.markHours;
+    given.xWire = settings.xWire;
+    given.yWire = settings.yWire;
     const int year = site.date.isValid() ? site.date.year() : 2000;
     given.sunYear = sunYear(site.latitude, site.longitude, year);
     given.clockSun = clockSun(site.latitude, site.longitude, year, site.clock.utcOffsetMinutes);

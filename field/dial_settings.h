@@ -9,6 +9,7 @@
 #include "dial/dial_setting.h"
 #include "text/accepted_site.h"
 
+#include <limits>
 #include <vector>
 
 namespace orvane {
@@ -24,6 +25,8 @@ struct DialSettings {
     double apertureHeight = 3;    // m, a noon mark's hole above the face
     double apertureDiameter = 10; // mm
     double markHours = 12;        // the noon mark's time of the zone's standard clock
+    double xWire = std::numeric_limits<double>::quiet_NaN(); // mm; NaN: the kind's own
+    double yWire = 100;                                      // mm
     int stepMinutes = 60;
     dial::DialTime time = dial::DialTime::Sun;
     DateLineChoice dateLines = DateLineChoice::Solstices;

@@ -77,6 +77,8 @@ QString valueText(const dial::Value &v, const QLocale &locale)
         return locale.toString(QDate::fromString(QString::fromStdString(v.text), Qt::ISODate), QLocale::LongFormat);
     case dial::Value::Type::Clock:
         return timeText(v.number, locale);
+    case dial::Value::Type::Truth:
+        return v.number != 0 ? QStringLiteral("yes") : QStringLiteral("no");
     }
     return {};
 }

@@ -501,9 +501,10 @@ PrintedDial paintDialPages(QPagedPaintDevice &device, const DialDesign &design, 
         dial::Part part;
         QString what;
         QString notes;
-    } parts[] = {{plan.plate, design.drawing, dial::Part::Plate, QStringLiteral("Dial plate"),
-                  design.notes.join(QStringLiteral("; "))},
-                 {plan.gnomon, gnomon, dial::Part::Gnomon, QStringLiteral("Gnomon"), design.gnomonNote}};
+    } parts[] = {
+        {plan.plate, design.drawing, dial::Part::Plate, QStringLiteral("Dial plate"),
+         design.notes.join(QStringLiteral("; "))},
+        {plan.gnomon, gnomon, dial::Part::Gnomon, QString::fromUtf8(design.kind->gnomonPage), design.gnomonNote}};
     for (const auto &part : parts)
         for (int row = 0; going && row < part.grid.rows; ++row)
             for (int column = 0; going && column < part.grid.columns; ++column) {

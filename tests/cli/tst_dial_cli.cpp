@@ -82,7 +82,7 @@ private slots:
         QTest::newRow("plane without a tilt")
             << site({"--dial", "plane", "--facing", "200"}) << "--dial plane needs --tilt";
         QTest::newRow("tilt on a polar dial")
-            << site({"--dial", "polar", "--tilt", "30"}) << "--tilt is for --dial plane or noon-mark;";
+            << site({"--dial", "polar", "--tilt", "30"}) << "--tilt is for --dial plane, noon-mark or bifilar;";
         QTest::newRow("facing on a horizontal dial")
             << site({"--dial", "horizontal", "--facing", "180"}) << "--facing is for --dial vertical";
         QTest::newRow("plate under 50 mm")
@@ -126,6 +126,17 @@ private slots:
         QTest::newRow("aperture on a horizontal dial") << site({"--dial", "horizontal", "--aperture-diameter", "10"})
                                                        << "--aperture-diameter is for --dial noon-mark";
         QTest::newRow("mark time without a dial") << site({"--mark-time", "13:00"}) << "--mark-time goes with --dial";
+        QTest::newRow("x-wire under 5 mm")
+            << site({"--dial", "bifilar", "--x-wire", "4.9"}) << "--x-wire \"4.9\": give mm from 5";
+        QTest::newRow("y-wire over the smaller side")
+            << site({"--dial", "bifilar", "--plate", "400x200", "--y-wire", "201"})
+            << "--y-wire \"201\": give mm from 5 to the plate's smaller side";
+        QTest::newRow("x-wire on a horizontal dial")
+            << site({"--dial", "horizontal", "--x-wire", "80"}) << "--x-wire is for --dial bifilar;";
+        QTest::newRow("nodus height on a bifilar dial")
+            << site({"--dial", "bifilar", "--nodus-height", "80"}) << "--nodus-height is for --dial horizontal";
+        QTest::newRow("bifilar to the clock")
+            << site({"--dial", "bifilar", "--dial-time", "clock"}) << "--dial-time \"clock\": A bifilar dial";
         QTest::newRow("plate on an analemmatic dial")
             << site({"--dial", "analemmatic", "--plate", "300x300"}) << "--plate is for --dial horizontal";
         QTest::newRow("scale without a drawing")

@@ -5,6 +5,7 @@
 #include "designer/dial_preview.h"
 #include "designer/dial_words.h"
 #include "designer/frm_dial_designer.h"
+#include "dial/face_frame.h"
 #include "support/modal_answerer.h"
 #include "support/near.h"
 #include "support/pdf_text.h"
@@ -274,6 +275,40 @@ private slots:
         day->setValue(22 * 12);
         QVERIFY2(label->text().contains("below the horizon"), qPrintable(label->text()));
         QVERIFY(preview->momentDrawing().groups.empty());
+    }
+
+    // The bifilar dial's own boxes, the x-wire left empty for the even
+    // spacing (the form's wall facing south, 40.655 N: 100 cos 40.655 =
+    // 75.865 mm), and at noon at an equinox the two wires' shadows crossing
+    // on the 12 line.
+    void bifilarWires()
+    {
+        FrmDialDesigner w;
+        w.setRequest(site(40.655));
+        w.show();
+        choose(w, "bifilar");
+        auto *x = w.findChild<QLineEdit *>("txtXWire");
+        QVERIFY(x->isEnabled() && w.findChild<QLineEdit *>("txtYWire")->isEnabled());
+        QVERIFY(!w.findChild<QLineEdit *>("txtNodus")->isEnabled());
+        QCOMPARE(w.findChild<QLabel *>("lblXWire")->buddy(), x);
+        CHECK_NEAR(w.design().faces.front().input.xWire, 75.865, 0.001);
+        type(w, "txtYWire", "4");
+        QVERIFY(w.findChild<QLabel *>("lblYWireProblem")->isVisible());
+        type(w, "txtYWire", "120");
+        type(w, "txtXWire", "80");
+        CHECK_NEAR(w.design().faces.front().input.xWire, 80.0, 1e-9);
+        auto *preview = w.findChild<DialPreview *>("dialPreview");
+        const dial::FaceFrame f = dial::faceFrame(w.design().faces.front().input);
+        preview->setSun(dial::sunDirection(f, 0, 0));
+        int shadows = 0;
+        for (const dial::Group &g : preview->momentDrawing().groups)
+            for (const dial::Path &path : g.paths) {
+                ++shadows;
+                // One runs along x, the other along y, both through the noon line (x = 0).
+                QVERIFY(std::fabs(path.points.front().x) < 1e-9 ||
+                        std::fabs(path.points.front().y - path.points.back().y) < 1e-9);
+            }
+        QCOMPARE(shadows, 2);
     }
 
     void previewFollowsTheInputs()

@@ -121,7 +121,7 @@ private slots:
         for (const dial::Group &top : design.drawing.groups)
             if (top.name == "plate" || top.name == "hour-lines" || top.name == "date-lines" || top.name == "substyle" ||
                 top.name == "ellipse" || top.name == "date-scale" || top.name == "north-south-line" ||
-                top.name == "meridian-line" || top.name == "figure-8")
+                top.name == "meridian-line" || top.name == "figure-8" || top.name == "wires")
                 dial::forEachGroup(top, [&](const dial::Group &g) {
                     for (const dial::Path &path : g.paths)
                         for (dial::PlatePoint p : path.points) {
