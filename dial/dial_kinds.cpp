@@ -191,7 +191,9 @@ const std::vector<DialKind> &dialKinds()
          .checkRefusal = "an analemmatic dial has no style that could stand turned: check its north-south line and "
                          "its date scale instead",
          .clockTimeRefusal = "an analemmatic dial's hour points lie on its ellipse, where a figure-8 of clock time "
-                             "has no place: draw it to sun or zone time"},
+                             "has no place: draw it to sun or zone time",
+         .oldHoursRefusal = "an analemmatic dial's hour points lie on its ellipse, which has no place for lines of "
+                            "Italian, Babylonian or unequal hours: draw it in equal hours"},
         {.type = DialType::NoonMark,
          .commandName = "noon-mark",
          .windowName = "Noon mark (a spot of sun through a hole)",
@@ -208,7 +210,9 @@ const std::vector<DialKind> &dialKinds()
          .report = noonMarkReport,
          .paper = Paper::ScalePlan,
          .checkRefusal = "a noon mark has no style that could stand turned: check its meridian line against the "
-                         "spot at the true noon instead"},
+                         "spot at the true noon instead",
+         .oldHoursRefusal = "a noon mark shows the noon alone, with no hour lines: draw a plane dial for the old "
+                            "hours"},
     };
     return kinds;
 }

@@ -76,6 +76,9 @@ struct DialKind {
     // Why it cannot be drawn to the clock (--dial-time clock), or null where
     // it can.
     const char *clockTimeRefusal = nullptr;
+    // Why it cannot be drawn in other hours than the equal ones (--hours),
+    // or null where it can.
+    const char *oldHoursRefusal = nullptr;
 
     bool takes(DialSetting setting) const;
     // Taken, and may be left out (NaN) for the kind's own.
