@@ -185,7 +185,7 @@ DialLabels placeLabels(const DialFace &in, double fontSize, const std::vector<La
 {
     std::vector<DateLineLabel> lines;
     for (const DateLine &line : in.dateLines)
-        lines.push_back({line.label, &line.pieces});
+        lines.push_back({line.label, &line.pieces, line.name != "month"});
     const auto measure = [fontSize](const std::string &text, LabelKind kind) {
         return estimatedLabelSize(text, kind == LabelKind::Hour ? fontSize : kDateFont * fontSize);
     };
