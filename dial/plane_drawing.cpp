@@ -271,8 +271,8 @@ Group clockMonths(const DialFace &in, double fontSize, const MonthText &month, s
     return g;
 }
 
-// One system's lines in its colour, each numbered beside its last end,
-// on a side where the number stays on the plate.
+// One system's lines in its colour, each numbered beside its end farther
+// from the foot, on a side where the number stays on the plate.
 Group drawOldHours(const OldHours &hours, const PlateRect &plate, double fontSize)
 {
     const OldHoursLook look = oldHoursLook(hours.system);
@@ -283,8 +283,12 @@ Group drawOldHours(const OldHours &hours, const PlateRect &plate, double fontSiz
     for (const OldHourLine &line : hours.lines) {
         for (const Polyline &piece : line.pieces)
             paths.paths.push_back({piece, false, line.label});
-        const Polyline &piece = line.pieces.back();
-        const PlatePoint end = piece.back(), before = piece[piece.size() - 2];
+        // The end farther from the foot, where the lines spread apart.
+        const Polyline &first = line.pieces.front(), &last = line.pieces.back();
+        const bool atLast = std::hypot(last.back().x, last.back().y) >= std::hypot(first.front().x, first.front().y);
+        const Polyline &piece = atLast ? last : first;
+        const PlatePoint end = atLast ? piece.back() : piece.front();
+        const PlatePoint before = atLast ? piece[piece.size() - 2] : piece[1];
         const double length = std::hypot(end.x - before.x, end.y - before.y);
         if (length <= 0)
             continue;
