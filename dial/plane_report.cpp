@@ -462,6 +462,34 @@ Table clockCsv(const std::vector<DialFace> &faces)
     return csv;
 }
 
+// The old hours' pieces after the equal ones, their label naming the
+// system ("italian 13"): a row for each piece's two ends, or on a clock
+// dial's day rows a row for each end with no date.
+void oldHoursCsv(Table &csv, const std::vector<DialFace> &faces, bool byPoint)
+{
+    for (const DialFace &face : faces)
+        for (const OldHours &hours : face.oldHours)
+            for (const OldHourLine &line : hours.lines)
+                for (const Polyline &piece : line.pieces) {
+                    const PlatePoint a = onPlate(face.input.plate, piece.front()),
+                                     b = onPlate(face.input.plate, piece.back());
+                    const Value hour = Value::num(line.hour, 0);
+                    const Value label = Value::word(std::string(hourSystemName(hours.system)) + " " + line.label);
+                    std::vector<std::vector<Value>> rows;
+                    if (byPoint)
+                        for (PlatePoint p : {a, b})
+                            rows.push_back({hour, label, Value::word(""), Value::num(p.x, kMm), Value::num(p.y, kMm)});
+                    else
+                        rows.push_back({hour, label, Value::num(a.x, kMm), Value::num(a.y, kMm), Value::num(b.x, kMm),
+                                        Value::num(b.y, kMm)});
+                    for (std::vector<Value> &row : rows) {
+                        if (faces.size() > 1)
+                            row.insert(row.begin(), Value::word(face.name));
+                        csv.rows.push_back(std::move(row));
+                    }
+                }
+}
+
 } // namespace
 
 Report planeReport(const ReportInput &in)
@@ -527,6 +555,7 @@ Report planeReport(const ReportInput &in)
     const bool named = faces.size() > 1;
     if (first.layout.clockYear) {
         r.csv = clockCsv(faces);
+        oldHoursCsv(r.csv, faces, true);
         return r;
     }
     r.csv.headings = {"hour", "label", "x1", "y1", "x2", "y2"};
@@ -545,24 +574,7 @@ Report planeReport(const ReportInput &in)
                 row.insert(row.begin(), Value::word(face.name));
             r.csv.rows.push_back(std::move(row));
         }
-    // The old hours' pieces after the equal ones, their label naming the
-    // system: "italian 13".
-    for (const DialFace &face : faces)
-        for (const OldHours &hours : face.oldHours)
-            for (const OldHourLine &line : hours.lines)
-                for (const Polyline &piece : line.pieces) {
-                    const PlatePoint a = onPlate(face.input.plate, piece.front()),
-                                     b = onPlate(face.input.plate, piece.back());
-                    std::vector<Value> row{Value::num(line.hour, 0),
-                                           Value::word(std::string(hourSystemName(hours.system)) + " " + line.label),
-                                           Value::num(a.x, kMm),
-                                           Value::num(a.y, kMm),
-                                           Value::num(b.x, kMm),
-                                           Value::num(b.y, kMm)};
-                    if (named)
-                        row.insert(row.begin(), Value::word(face.name));
-                    r.csv.rows.push_back(std::move(row));
-                }
+    oldHoursCsv(r.csv, faces, false);
     return r;
 }
 
