@@ -82,6 +82,12 @@ constexpr OptionSpec kOptions[] = {
      "each hour line is the figure-8 the shadow traces at that hour of the zone's standard clock"},
     {"date-lines", "WHICH",
      "none, solstices (default: the solstices and the equinox) or months (also the first of each month)"},
+    {"hours", "LIST",
+     "a comma list of the hour systems drawn: equal (default), italian (hours since the previous sunset), "
+     "babylonian (since sunrise), unequal (twelfths of the daylight); not for --dial analemmatic or noon-mark"},
+    {"date-line", "YYYY-MM-DD[=LABEL]",
+     "a date line for the sun's declination at noon on that month and day, labelled (up to 40 characters) or by "
+     "its date and the other day of the same declination; up to 12 times"},
     {"card", "", "with --dial: the correction card, what to add to the dial's reading each day for the clock"},
     {"svg", "FILE", "with --dial: the dial drawn at full scale as SVG, in millimetres"},
     {"dxf", "FILE", "with --dial: the same drawing as DXF for cutters and routers, in millimetres, one layer per part"},
@@ -115,7 +121,7 @@ QString opt(const char *name) { return QStringLiteral("--") + QLatin1String(name
 bool repeatable(const char *name)
 {
     return qstrcmp(name, "bearing") == 0 || qstrcmp(name, "altitude") == 0 || qstrcmp(name, "wall-reading") == 0 ||
-           qstrcmp(name, "check-reading") == 0 || qstrcmp(name, "line-angle") == 0;
+           qstrcmp(name, "check-reading") == 0 || qstrcmp(name, "line-angle") == 0 || qstrcmp(name, "date-line") == 0;
 }
 
 std::optional<int> parseOffsetMinutes(const QString &text)
@@ -497,6 +503,8 @@ QString usageText()
                        "               [--aperture-height M] [--aperture-diameter MM] [--mark-time HH:MM]\n"
                        "               [--x-wire MM] [--y-wire MM]\n"
                        "               [--dial-time sun|zone|clock] [--date-lines none|solstices|months]\n"
+                       "               [--hours equal,italian,babylonian,unequal]\n"
+                       "               [--date-line YYYY-MM-DD[=LABEL]]...\n"
                        "               [--card] [--svg FILE] [--dxf FILE] [--scale 1:N]\n"
                        "               [--card-svg FILE] [--pdf FILE], with the date, site and clock\n"
                        "       orvane --find-dial horizontal|vertical --line-angle HOUR=DEG...\n"

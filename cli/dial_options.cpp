@@ -9,6 +9,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -33,6 +34,8 @@ constexpr const char *kDialOnly[] = {"facing",
                                      "dxf",
                                      "pdf",
                                      "date-lines",
+                                     "hours",
+                                     "date-line",
                                      "card",
                                      "card-svg",
                                      "scale",
@@ -213,6 +216,59 @@ std::optional<QString> readCheckReadings(const QCommandLineParser &p, DialOption
     return std::nullopt;
 }
 
+// "italian,babylonian": each system once; equal for the equal hours' lines.
+std::optional<QString> readHourSystems(const QCommandLineParser &p, DialOptions &d)
+{
+    if (!p.isSet(QStringLiteral("hours")))
+        return std::nullopt;
+    static constexpr dial::HourSystem kOld[] = {dial::HourSystem::Italian, dial::HourSystem::Babylonian,
+                                                dial::HourSystem::Unequal};
+    d.equalHours = false;
+    QStringList seen;
+    for (const QString &given : p.value(QStringLiteral("hours")).split(u',')) {
+        const QString word = given.trimmed().toLower();
+        if (seen.contains(word))
+            return refused(p, "hours", QStringLiteral("%1 is given twice").arg(word));
+        seen << word;
+        if (word == QLatin1String("equal")) {
+            d.equalHours = true;
+            continue;
+        }
+        const auto system = std::find_if(std::begin(kOld), std::end(kOld), [&word](dial::HourSystem s) {
+            return word == QLatin1String(dial::hourSystemName(s));
+        });
+        if (system == std::end(kOld))
+            return refused(p, "hours", QStringLiteral("give a comma list of equal, italian, babylonian and unequal"));
+        d.hourSystems.push_back(*system);
+    }
+    if (const QString problem = hourSystemsProblem(d); !problem.isEmpty())
+        return refused(p, "hours", problem);
+    return std::nullopt;
+}
+
+// "1990-05-14=Anna": the day (its month and day) and the line's label.
+std::optional<QString> readSpecialDates(const QCommandLineParser &p, DialOptions &d)
+{
+    const QStringList given = p.values(QStringLiteral("date-line"));
+    if (given.size() > kMaxSpecialDates)
+        return QStringLiteral("--date-line may be given at most %1 times").arg(kMaxSpecialDates);
+    for (const QString &text : given) {
+        const qsizetype eq = text.indexOf(u'=');
+        const QString day = (eq < 0 ? text : text.left(eq)).trimmed();
+        const QString label = eq < 0 ? QString() : text.mid(eq + 1).trimmed();
+        static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+        const QDate date = iso.match(day).hasMatch() ? QDate::fromString(day, Qt::ISODate) : QDate();
+        if (!date.isValid())
+            return QStringLiteral("--date-line \"%1\": give a date that exists, YYYY-MM-DD, and a label after = if "
+                                  "wanted, such as 1990-05-14=Anna")
+                .arg(text);
+        if (const QString problem = specialLabelProblem(label); !problem.isEmpty())
+            return QStringLiteral("--date-line \"%1\": give %2").arg(text, problem);
+        d.specialDates.push_back({date, label});
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optional<DialOptions> &into,
@@ -267,6 +323,10 @@ std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optiona
             return QStringLiteral("--scale goes with --svg or --dxf");
         d.scale = n;
     }
+    if (const std::optional<QString> message = readHourSystems(p, d))
+        return message;
+    if (const std::optional<QString> message = readSpecialDates(p, d))
+        return message;
     if (const std::optional<QString> message = readCheckReadings(p, d))
         return message;
     d.card = p.isSet(QStringLiteral("card"));

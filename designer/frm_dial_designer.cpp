@@ -130,6 +130,7 @@ DialSettings FrmDialDesigner::typedSettings() const
     s.stepMinutes = cboStep->currentData().toInt();
     s.time = cboTime->currentData().value<dial::DialTime>();
     s.dateLines = cboDateLines->currentData().value<DateLineChoice>();
+    readOldHours(s);
     for (const SettingRow &row : settingRows())
         s.*row.value = typed(box(row.setting), row.unit);
     return s;
@@ -197,8 +198,8 @@ void FrmDialDesigner::redraw()
         return;
     }
 
-    // A kind that cannot be drawn to the dial time chosen.
-    if (const QString why = dialTimeProblem(*s); !why.isEmpty()) {
+    // A kind that cannot be drawn to the dial time or in the hours chosen.
+    if (QString why = dialTimeProblem(*s); !why.isEmpty() || !(why = hourSystemsProblem(*s)).isEmpty()) {
         for (QPushButton *b : {cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdSaveDxf})
             b->setEnabled(false);
         showRefused(QStringLiteral("Not drawn: %1.").arg(why), why + u'.');

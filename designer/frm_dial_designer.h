@@ -14,7 +14,9 @@
 #include <map>
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
+class QListWidget;
 class QDateEdit;
 class QSlider;
 class QTimeEdit;
@@ -72,6 +74,11 @@ private:
     QWidget *cardPage();
     void buildMoment();
     QGridLayout *momentForm();
+    // The hour systems' boxes and the special dates' list.
+    void buildOldHours();
+    QGridLayout *oldHoursForm();
+    void readOldHours(DialSettings &s) const;
+    void addDateLine();
     // The date and clock time in the site's clock now, in the design's year.
     void setMomentToNow();
     // The shadow and the reading at the date and time in the boxes.
@@ -113,6 +120,15 @@ private:
     QComboBox *cboStep = nullptr;
     QComboBox *cboTime = nullptr;
     QComboBox *cboDateLines = nullptr;
+    QCheckBox *chkEqualHours = nullptr;
+    QCheckBox *chkItalianHours = nullptr;
+    QCheckBox *chkBabylonianHours = nullptr;
+    QCheckBox *chkUnequalHours = nullptr;
+    QDateEdit *dteDateLine = nullptr;
+    QLineEdit *txtDateLineLabel = nullptr;
+    QPushButton *btnAddDateLine = nullptr;
+    QPushButton *btnRemoveDateLine = nullptr;
+    QListWidget *lstDateLines = nullptr;
     QLabel *lblStyleHeight = nullptr;
     QLabel *lblRoot = nullptr;
     QLabel *lblLean = nullptr;

@@ -21,6 +21,7 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
@@ -28,6 +29,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
@@ -155,6 +157,7 @@ void FrmDialDesigner::buildControls()
     preview->setAccessibleName(QStringLiteral("The dial, drawn to scale"));
     preview->setFocusPolicy(Qt::StrongFocus);
     buildMoment();
+    buildOldHours();
     lblStakingSteps = namedWidget<QLabel>(this, "lblStakingSteps");
     lblStakingSteps->setWordWrap(true);
     lblStakingSteps->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
@@ -329,6 +332,7 @@ QHBoxLayout *FrmDialDesigner::bodyLayout(const QFont &bold)
     lblSummary->setWordWrap(true);
     auto *left = new QVBoxLayout;
     left->addLayout(inputForm());
+    left->addLayout(oldHoursForm());
     for (QWidget *w : std::initializer_list<QWidget *>{lblStyleHeight, lblRoot, lblLean, lblSummary})
         left->addWidget(w);
     left->addWidget(tabTables, 1);
@@ -351,7 +355,10 @@ void FrmDialDesigner::setKeyboardOrder()
     order.push_back(sideView);
     for (DialSetting setting : kBelowSideView)
         order.push_back(box(setting));
-    order.insert(order.end(), {cboStep, cboTime, cboDateLines, tabTables, tblHours, tblStaking, cardGraph, tblCard});
+    order.insert(order.end(), std::initializer_list<QWidget *>{
+                                  cboStep, cboTime, cboDateLines, chkEqualHours, chkItalianHours, chkBabylonianHours,
+                                  chkUnequalHours, dteDateLine, txtDateLineLabel, btnAddDateLine, lstDateLines,
+                                  btnRemoveDateLine, tabTables, tblHours, tblStaking, cardGraph, tblCard});
     for (QWidget *w : checkTab->keyboardOrder())
         order.push_back(w);
     order.insert(order.end(), std::initializer_list<QWidget *>{preview, dteMoment, sldMomentYear, tmeMoment,

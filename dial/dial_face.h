@@ -4,6 +4,7 @@
 #include "dial/date_lines.h"
 #include "dial/dial_layout.h"
 #include "dial/hour_table.h"
+#include "dial/old_hours.h"
 
 #include <string>
 #include <vector>
@@ -12,11 +13,13 @@ namespace orvane::dial {
 
 // The shadow's path on one day of the year, as the face shows it.
 struct DateLine {
-    std::string name;  // "summer solstice" (positive declination), "equinox", "winter solstice", "month"
+    std::string name;  // "summer solstice" (positive declination), "equinox", "winter solstice", "month", "special"
     std::string label; // "21 Jun", "Equinox", "1 Mar": in the reader's language
-    std::string date;  // month lines: the first of the month whose noon declination this is ("2027-03-01")
+    // Month and special lines: the day whose noon declination this is ("2027-03-01").
+    std::string date;
     double declinationDeg = 0;
     std::vector<Polyline> pieces; // on the plate, in the order of the day
+    std::string twinDate;         // special lines: the other day of the same declination
 };
 
 struct DialFace {
@@ -29,6 +32,8 @@ struct DialFace {
     DialLayout layout;
     std::vector<HourLineRow> hourLines; // the layout's, as every output reports them
     std::vector<DateLine> dateLines;
+    std::vector<OldHours> oldHours; // the old hour systems asked for, in the order asked
+    bool equalHours = true;         // the equal hour lines drawn
 };
 
 } // namespace orvane::dial

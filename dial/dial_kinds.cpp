@@ -194,7 +194,9 @@ const std::vector<DialKind> &dialKinds()
          .checkRefusal = "an analemmatic dial has no style that could stand turned: check its north-south line and "
                          "its date scale instead",
          .clockTimeRefusal = "an analemmatic dial's hour points lie on its ellipse, where a figure-8 of clock time "
-                             "has no place: draw it to sun or zone time"},
+                             "has no place: draw it to sun or zone time",
+         .oldHoursRefusal = "an analemmatic dial's hour points lie on its ellipse, which has no place for lines of "
+                            "Italian, Babylonian or unequal hours: draw it in equal hours"},
         {.type = DialType::NoonMark,
          .commandName = "noon-mark",
          .windowName = "Noon mark (a spot of sun through a hole)",
@@ -214,7 +216,9 @@ const std::vector<DialKind> &dialKinds()
          .paper = Paper::ScalePlan,
          .checkRefusal = "a noon mark has no style that could stand turned: check its meridian line against the "
                          "spot at the true noon instead",
-         .ownTime = DialTime::Clock},
+         .ownTime = DialTime::Clock,
+         .oldHoursRefusal = "a noon mark shows the noon alone, with no hour lines: draw a plane dial for the old "
+                            "hours"},
         {.type = DialType::Bifilar,
          .commandName = "bifilar",
          .windowName = "Bifilar (two wires)",
@@ -237,7 +241,9 @@ const std::vector<DialKind> &dialKinds()
          .checkRefusal = "a bifilar dial has no style that could stand turned: check the wires' heights and that "
                          "each runs along its axis instead",
          .clockTimeRefusal = "a bifilar dial's hour lines are straight lines of sun or zone time: draw it to sun or "
-                             "zone time"},
+                             "zone time",
+         .oldHoursRefusal = "a bifilar dial's crossing is drawn for equal hours: draw a plane dial for the old "
+                            "hours"},
     };
     return kinds;
 }

@@ -84,6 +84,9 @@ struct DialKind {
     const char *clockTimeRefusal = nullptr;
     // The time it is drawn to whatever was asked, where it has one of its own.
     std::optional<DialTime> ownTime = std::nullopt;
+    // Why it cannot be drawn in other hours than the equal ones (--hours),
+    // or null where it can.
+    const char *oldHoursRefusal = nullptr;
 
     bool takes(DialSetting setting) const;
     // Taken, and may be left out (NaN) for the kind's own.

@@ -49,6 +49,8 @@ Value json(const ReportInput &in, const GroundLayout &g, double noon)
         entry.add("label", Value::word(line.label));
         if (!line.date.empty())
             entry.add("date", Value::word(line.date));
+        if (!line.twinDate.empty())
+            entry.add("twin_date", Value::word(line.twinDate));
         entry.add("declination_deg", Value::num(line.declinationDeg, 3));
         entry.add("y_m", Value::num(groundDateY(face.input, line.declinationDeg), kM));
         scale.add(std::move(entry));

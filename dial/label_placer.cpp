@@ -173,6 +173,7 @@ struct DateGroup {
     std::string text;
     // Each line's own piece and text, for when the joined label finds no room.
     std::vector<std::pair<const Polyline *, std::string>> members;
+    bool mustStand = false;
 };
 
 // Lines whose ends both lie within a label's height of a group's first line join it.
@@ -190,8 +191,9 @@ std::vector<DateGroup> dateGroups(const std::vector<DateLineLabel> &lines, const
         if (const auto g = std::find_if(groups.begin(), groups.end(), together); g != groups.end()) {
             g->text += ", " + line.text;
             g->members.push_back({piece, line.text});
+            g->mustStand = g->mustStand || line.mustStand;
         } else {
-            groups.push_back({piece, line.text, {{piece, line.text}}});
+            groups.push_back({piece, line.text, {{piece, line.text}}, line.mustStand});
         }
     }
     return groups;
@@ -319,11 +321,11 @@ DialLabels placeDialLabels(const PlateRect &plate, const DialLayout &layout,
         }
         return false;
     };
-    // The solstices and the equinox come first and are named whatever lines
-    // they must cross; the months where they find room.
-    std::size_t index = 0;
+    // Those that must stand (the solstices, the equinox, the maker's own
+    // dates) are named whatever lines they must cross; the months where they
+    // find room.
     for (const DateGroup &g : dateGroups(dateLines, measure)) {
-        const bool mustStand = index++ < 3;
+        const bool mustStand = g.mustStand;
         bool named = placeDate(*g.line, g.text, Placer::Lines::NotDates);
         if (!named && g.members.size() > 1) {
             named = placeDate(*g.line, g.members.front().second, Placer::Lines::NotDates);

@@ -64,6 +64,7 @@ using LabelMeasure = std::function<LabelSize(const std::string &text, LabelKind 
 struct DateLineLabel {
     std::string text;
     const std::vector<Polyline> *pieces = nullptr;
+    bool mustStand = false; // named whatever lines it must cross
 };
 
 struct PlacedLabel {

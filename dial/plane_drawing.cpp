@@ -18,6 +18,25 @@ constexpr double kDateFont = 0.7; // date labels' size against the hour labels'
 constexpr double kLabelGap = 0.2; // labels' distance from each other and the edges, in hour-label ems
 constexpr std::uint32_t kDateColour = 0x006e3c;
 constexpr std::uint32_t kStyleColour = 0x960000;
+constexpr double kOldFont = 0.6; // old hours' numbers against the hour labels
+
+struct OldHoursLook {
+    const char *name;
+    std::uint32_t colour;
+};
+
+OldHoursLook oldHoursLook(HourSystem system)
+{
+    switch (system) {
+    case HourSystem::Italian:
+        return {"italian-hours", 0x1f4fa0};
+    case HourSystem::Babylonian:
+        return {"babylonian-hours", 0xa05a00};
+    case HourSystem::Unequal:
+        return {"unequal-hours", 0x7a1f8c};
+    }
+    return {"old-hours", 0};
+}
 
 Group group(const char *name, Part part, double pen, std::uint32_t colour = 0)
 {
@@ -166,7 +185,7 @@ DialLabels placeLabels(const DialFace &in, double fontSize, const std::vector<La
 {
     std::vector<DateLineLabel> lines;
     for (const DateLine &line : in.dateLines)
-        lines.push_back({line.label, &line.pieces});
+        lines.push_back({line.label, &line.pieces, line.name != "month"});
     const auto measure = [fontSize](const std::string &text, LabelKind kind) {
         return estimatedLabelSize(text, kind == LabelKind::Hour ? fontSize : kDateFont * fontSize);
     };
@@ -252,6 +271,45 @@ Group clockMonths(const DialFace &in, double fontSize, const MonthText &month, s
     return g;
 }
 
+// One system's lines in its colour, each numbered beside its end farther
+// from the foot, on a side where the number stays on the plate.
+Group drawOldHours(const OldHours &hours, const PlateRect &plate, double fontSize)
+{
+    const OldHoursLook look = oldHoursLook(hours.system);
+    Group g = group(look.name, Part::Plate, kFine, look.colour);
+    Group paths = group((std::string(look.name) + "-paths").c_str(), Part::Plate, kFine, look.colour);
+    Group labels = group((std::string(look.name) + "-labels").c_str(), Part::Plate, kFine, look.colour);
+    const double size = kOldFont * fontSize;
+    for (const OldHourLine &line : hours.lines) {
+        for (const Polyline &piece : line.pieces)
+            paths.paths.push_back({piece, false, line.label});
+        // The end farther from the foot, where the lines spread apart.
+        const Polyline &first = line.pieces.front(), &last = line.pieces.back();
+        const bool atLast = std::hypot(last.back().x, last.back().y) >= std::hypot(first.front().x, first.front().y);
+        const Polyline &piece = atLast ? last : first;
+        const PlatePoint end = atLast ? piece.back() : piece.front();
+        const PlatePoint before = atLast ? piece[piece.size() - 2] : piece[1];
+        const double length = std::hypot(end.x - before.x, end.y - before.y);
+        if (length <= 0)
+            continue;
+        const PlatePoint along{(end.x - before.x) / length, (end.y - before.y) / length};
+        const LabelSize s = estimatedLabelSize(line.label, size);
+        const double back = s.height / 2 + 0.3 * size;
+        const double aside = (s.width * std::fabs(along.y) + s.height * std::fabs(along.x)) / 2 + 0.2 * size;
+        PlatePoint at{end.x - back * along.x, end.y - back * along.y};
+        for (double side : {1.0, -1.0}) {
+            const LabelBox box{{at.x - side * aside * along.y, at.y + side * aside * along.x}, s.width, s.height};
+            if (box.inside(plate)) {
+                at = box.centre;
+                break;
+            }
+        }
+        labels.labels.push_back({at, line.label, size});
+    }
+    g.groups = {paths, labels};
+    return g;
+}
+
 } // namespace
 
 double plateFontSize(const PlateRect &plate)
@@ -322,6 +380,9 @@ std::vector<Group> drawFace(const DialFace &in, double fontSize, bool back, cons
     for (const PlacedLabel &l : labels.hours)
         hourLabels.labels.push_back({l.box.centre, l.text, fontSize});
     hours.groups = {hourPaths, hourLabels};
+    // Left out, the equal hours keep their group: a reader finds it empty.
+    if (!in.equalHours)
+        hours.groups = {group("hour-line-paths", Part::Plate, kLine), group("hour-labels", Part::Plate, kLine)};
     if (layout.clockYear) {
         std::vector<LabelBox> taken = keepClear;
         for (const PlacedLabel &l : labels.hours)
@@ -352,6 +413,8 @@ std::vector<Group> drawFace(const DialFace &in, double fontSize, bool back, cons
         dateLabels.labels.push_back({l.box.centre, l.text, kDateFont * fontSize});
     dates.groups = {datePaths, dateLabels};
     out.push_back(dates);
+    for (const OldHours &old : in.oldHours)
+        out.push_back(drawOldHours(old, plate, fontSize));
     return out;
 }
 

@@ -42,6 +42,8 @@ Value dateLinesJson(const DialFace &face)
             entry.add("name", Value::word(line.name)).add("label", Value::word(line.label));
             if (!line.date.empty())
                 entry.add("date", Value::word(line.date));
+            if (!line.twinDate.empty())
+                entry.add("twin_date", Value::word(line.twinDate));
             entry.add("declination_deg", Value::num(line.declinationDeg, kDeg));
             Value points = Value::list(true);
             for (PlatePoint p : piece)
@@ -51,6 +53,60 @@ Value dateLinesJson(const DialFace &face)
         }
     }
     return lines;
+}
+
+// "italian_lines": an entry for each piece of each line on the plate.
+std::string oldHoursKey(HourSystem system) { return std::string(hourSystemName(system)) + "_lines"; }
+
+Value oldHoursJson(const DialFace &face, const OldHours &hours)
+{
+    Value lines = Value::list();
+    for (const OldHourLine &line : hours.lines)
+        for (const Polyline &piece : line.pieces) {
+            Value points = Value::list(true);
+            for (PlatePoint p : piece)
+                points.add(point(onPlate(face.input.plate, p)));
+            lines.add(Value::record(true)
+                          .add("hour", Value::num(line.hour, 0))
+                          .add("label", Value::word(line.label))
+                          .add("points_mm", std::move(points)));
+        }
+    return lines;
+}
+
+// "Italian hours": the system's name as a title.
+std::string oldHoursTitle(HourSystem system)
+{
+    std::string name = hourSystemName(system);
+    name[0] = char(name[0] - 'a' + 'A');
+    return name + " hours";
+}
+
+// What each system counts from, for the tables' titles.
+const char *oldHoursCount(HourSystem system)
+{
+    switch (system) {
+    case HourSystem::Italian:
+        return "hours since the previous sunset";
+    case HourSystem::Babylonian:
+        return "hours since sunrise";
+    case HourSystem::Unequal:
+        return "twelfths of the daylight since sunrise";
+    }
+    return "";
+}
+
+TextBlock oldHoursText(const OldHours &hours)
+{
+    TextBlock table{TextBlock::Form::Table, {}, {}, {}, {}};
+    table.table.title = oldHoursTitle(hours.system) + " (" + oldHoursCount(hours.system) + "), between the solstices" +
+                        (hours.lines.empty() ? ": none on the plate" : "");
+    table.table.headings = {"hour", "points", "from", "to"};
+    for (const OldHourLine &line : hours.lines)
+        for (const Polyline &piece : line.pieces)
+            table.table.rows.push_back({Value::word(line.label), Value::num(double(piece.size()), 0),
+                                        pointWords(piece.front()), pointWords(piece.back())});
+    return table;
 }
 
 // A clock dial's hour line: `points_mm` its figure-8 as a list of pieces,
@@ -156,6 +212,8 @@ void faceJson(Value &json, const DialFace &face)
         json.add("gnomon", Value());
     }
     json.add("date_lines", dateLinesJson(face));
+    for (const OldHours &hours : face.oldHours)
+        json.add(oldHoursKey(hours.system), oldHoursJson(face, hours));
 }
 
 // One face's figures, hour lines and date lines in words.
@@ -194,6 +252,8 @@ void faceText(std::vector<TextBlock> &text, const DialFace &face, const ReportIn
     text.push_back(std::move(figures));
 
     text.push_back(face.layout.clockYear ? clockLinesText(face) : straightLinesText(face, *in.kind));
+    for (const OldHours &hours : face.oldHours)
+        text.push_back(oldHoursText(hours));
 
     if (face.dateLines.empty())
         return;
@@ -224,10 +284,35 @@ std::string hoursText(const std::vector<double> &hours)
     return text;
 }
 
+// How the old hours are reckoned, and where the sun does not set every day.
+void oldHoursNotes(std::vector<std::string> &notes, const DialFace &face)
+{
+    if (face.oldHours.empty())
+        return;
+    // "Italian, Babylonian and unequal hour lines": the names in a sentence.
+    std::string names;
+    for (std::size_t i = 0; i < face.oldHours.size(); ++i) {
+        const HourSystem system = face.oldHours[i].system;
+        names += (i == 0                          ? ""
+                  : i + 1 == face.oldHours.size() ? " and "
+                                                  : ", ") +
+                 (system == HourSystem::Unequal ? std::string("unequal") : oldHoursTitle(system).substr(0, 1)) +
+                 (system == HourSystem::Unequal ? "" : std::string(hourSystemName(system)).substr(1));
+    }
+    names += " hour lines";
+    notes.push_back("The " + names +
+                    " are reckoned in sun time from sunrise and sunset of the sun's centre on the "
+                    "geometric horizon (altitude 0, no refraction), whatever time the equal hours are drawn to");
+    if (!sunSetsEveryDay(face.input.latitude, kMaxDeclination))
+        notes.push_back("Here the sun stays up, or down, all day around a solstice: the " + names +
+                        " are drawn for the days on which it rises and sets");
+}
+
 // Which half of the year each face is lit, and the hours the plate leaves out.
 std::vector<std::string> faceNotes(const std::vector<DialFace> &faces)
 {
     std::vector<std::string> notes;
+    oldHoursNotes(notes, faces.front());
     for (const DialFace &face : faces) {
         addLitNote(notes, face);
         const std::string which = faceWords(face), offPlate = hoursText(face.layout.offPlate);
@@ -377,6 +462,34 @@ Table clockCsv(const std::vector<DialFace> &faces)
     return csv;
 }
 
+// The old hours' pieces after the equal ones, their label naming the
+// system ("italian 13"): a row for each piece's two ends, or on a clock
+// dial's day rows a row for each end with no date.
+void oldHoursCsv(Table &csv, const std::vector<DialFace> &faces, bool byPoint)
+{
+    for (const DialFace &face : faces)
+        for (const OldHours &hours : face.oldHours)
+            for (const OldHourLine &line : hours.lines)
+                for (const Polyline &piece : line.pieces) {
+                    const PlatePoint a = onPlate(face.input.plate, piece.front()),
+                                     b = onPlate(face.input.plate, piece.back());
+                    const Value hour = Value::num(line.hour, 0);
+                    const Value label = Value::word(std::string(hourSystemName(hours.system)) + " " + line.label);
+                    std::vector<std::vector<Value>> rows;
+                    if (byPoint)
+                        for (PlatePoint p : {a, b})
+                            rows.push_back({hour, label, Value::word(""), Value::num(p.x, kMm), Value::num(p.y, kMm)});
+                    else
+                        rows.push_back({hour, label, Value::num(a.x, kMm), Value::num(a.y, kMm), Value::num(b.x, kMm),
+                                        Value::num(b.y, kMm)});
+                    for (std::vector<Value> &row : rows) {
+                        if (faces.size() > 1)
+                            row.insert(row.begin(), Value::word(face.name));
+                        csv.rows.push_back(std::move(row));
+                    }
+                }
+}
+
 } // namespace
 
 Report planeReport(const ReportInput &in)
@@ -442,6 +555,7 @@ Report planeReport(const ReportInput &in)
     const bool named = faces.size() > 1;
     if (first.layout.clockYear) {
         r.csv = clockCsv(faces);
+        oldHoursCsv(r.csv, faces, true);
         return r;
     }
     r.csv.headings = {"hour", "label", "x1", "y1", "x2", "y2"};
@@ -460,6 +574,7 @@ Report planeReport(const ReportInput &in)
                 row.insert(row.begin(), Value::word(face.name));
             r.csv.rows.push_back(std::move(row));
         }
+    oldHoursCsv(r.csv, faces, false);
     return r;
 }
 

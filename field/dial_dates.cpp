@@ -2,6 +2,9 @@
 
 #include "dial/date_lines.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace orvane {
 
 QString dayMonth(int day, int month, const QLocale &locale)
@@ -16,9 +19,9 @@ std::vector<dial::DateLine> dateLineSpecs(int year, double latitude, double long
     if (choice == DateLineChoice::None)
         return lines;
     const double obliquity = dial::meanObliquity(year + 0.5);
-    lines.push_back({"summer solstice", dayMonth(21, 6, locale).toStdString(), {}, obliquity, {}});
-    lines.push_back({"equinox", "Equinox", {}, 0, {}});
-    lines.push_back({"winter solstice", dayMonth(21, 12, locale).toStdString(), {}, -obliquity, {}});
+    lines.push_back({"summer solstice", dayMonth(21, 6, locale).toStdString(), {}, obliquity, {}, {}});
+    lines.push_back({"equinox", "Equinox", {}, 0, {}, {}});
+    lines.push_back({"winter solstice", dayMonth(21, 12, locale).toStdString(), {}, -obliquity, {}, {}});
     if (choice == DateLineChoice::Months)
         for (int month = 1; month <= 12; ++month) {
             const QDate first(year, month, 1);
@@ -28,8 +31,61 @@ std::vector<dial::DateLine> dateLineSpecs(int year, double latitude, double long
                                  dayMonth(1, month, locale).toStdString(),
                                  first.toString(Qt::ISODate).toStdString(),
                                  *declination,
+                                 {},
                                  {}});
         }
+    return lines;
+}
+
+QString specialLabelProblem(const QString &label)
+{
+    if (label.size() > kMaxSpecialLabel)
+        return QStringLiteral("a label of at most %1 characters").arg(kMaxSpecialLabel);
+    for (const QChar c : label)
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("a label without control characters");
+    return {};
+}
+
+std::vector<dial::DateLine> specialDateSpecs(int year, const std::vector<dial::SunDay> &days,
+                                             const std::vector<SpecialDate> &dates, const QLocale &locale)
+{
+    std::vector<dial::DateLine> lines;
+    const QDate first(year, 1, 1);
+    // Which way the declination runs on day i: the twin lies on the other run.
+    const auto rising = [&days](std::size_t i) {
+        const std::size_t a = i > 0 ? i - 1 : i, b = i + 1 < days.size() ? i + 1 : i;
+        return days[b].declinationDeg > days[a].declinationDeg;
+    };
+    for (const SpecialDate &special : dates) {
+        // 29 February in a common year is its last day.
+        QDate day(year, special.date.month(), special.date.day());
+        if (!day.isValid())
+            day = QDate(year, special.date.month(), 28);
+        const int dayOfYear = static_cast<int>(first.daysTo(day));
+        const auto at = std::find_if(days.begin(), days.end(),
+                                     [dayOfYear](const dial::SunDay &d) { return d.dayOfYear == dayOfYear; });
+        if (at == days.end())
+            continue; // polar night: no shadow at noon
+        const std::size_t i = std::size_t(at - days.begin());
+        const double declination = at->declinationDeg;
+        std::size_t twin = i;
+        double best = INFINITY;
+        for (std::size_t j = 0; j < days.size(); ++j)
+            if (rising(j) != rising(i) && std::fabs(days[j].declinationDeg - declination) < best) {
+                best = std::fabs(days[j].declinationDeg - declination);
+                twin = j;
+            }
+        const QDate twinDay = first.addDays(days[twin].dayOfYear);
+        const QString words = dayMonth(day.day(), day.month(), locale) + QStringLiteral(", ") +
+                              dayMonth(twinDay.day(), twinDay.month(), locale);
+        lines.push_back({"special",
+                         (special.label.isEmpty() ? words : special.label).toStdString(),
+                         day.toString(Qt::ISODate).toStdString(),
+                         declination,
+                         {},
+                         twinDay.toString(Qt::ISODate).toStdString()});
+    }
     return lines;
 }
 

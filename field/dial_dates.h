@@ -23,6 +23,24 @@ enum class DateLineChoice { None, Solstices, Months };
 std::vector<dial::DateLine> dateLineSpecs(int year, double latitude, double longitude, DateLineChoice choice,
                                           const QLocale &locale);
 
+// A day the maker wants a date line for, any year's, with its words.
+struct SpecialDate {
+    QDate date;
+    QString label; // empty: the day and its twin in the locale's words
+};
+inline constexpr int kMaxSpecialDates = 12;
+inline constexpr int kMaxSpecialLabel = 40;
+
+// Why a special date's label cannot stand on the dial; empty when it can.
+QString specialLabelProblem(const QString &label);
+
+// The lines of the sun's declination at noon on each special day, its month
+// and day in `year`, from `days` (the year at the site), each with the
+// other day on which the sun comes back to that declination; a day of polar
+// night has none.
+std::vector<dial::DateLine> specialDateSpecs(int year, const std::vector<dial::SunDay> &days,
+                                             const std::vector<SpecialDate> &dates, const QLocale &locale);
+
 // "21 Jun": the day and the month's short name in `locale`.
 QString dayMonth(int day, int month, const QLocale &locale);
 

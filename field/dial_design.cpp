@@ -122,14 +122,25 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     d.settings = settings;
     d.kind = &dial::dialKind(settings.type);
     const int year = site.date.isValid() ? site.date.year() : 2000;
-    const std::vector<dial::DateLine> specs =
-        dateLineSpecs(year, site.latitude, site.longitude, settings.dateLines, locale);
-    for (dial::DialFace &face : dialFaces(site, settings)) {
+    std::vector<dial::DateLine> specs = dateLineSpecs(year, site.latitude, site.longitude, settings.dateLines, locale);
+    std::vector<dial::DialFace> faces = dialFaces(site, settings);
+    if (!settings.specialDates.empty() && !faces.empty() && faces.front().input.sunYear)
+        for (dial::DateLine &line :
+             specialDateSpecs(year, *faces.front().input.sunYear(), settings.specialDates, locale))
+            specs.push_back(std::move(line));
+    // The old hours between the same solstices as the date lines.
+    const double obliquity = dial::meanObliquity(year + 0.5);
+    for (dial::DialFace &face : faces) {
         face.layout = d.kind->layout(face.input);
         face.hourLines = dial::hourLineRows(face.input, face.layout);
         for (dial::DateLine line : specs) {
             line.pieces = d.kind->dateLine(face.input, line.declinationDeg);
             face.dateLines.push_back(std::move(line));
+        }
+        if (!d.kind->oldHoursRefusal) {
+            face.equalHours = settings.equalHours;
+            for (dial::HourSystem system : settings.hourSystems)
+                face.oldHours.push_back(dial::oldHourLines(face.input, system, obliquity));
         }
         d.faces.push_back(std::move(face));
     }

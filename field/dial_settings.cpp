@@ -52,6 +52,14 @@ QString dialTimeProblem(const DialSettings &settings)
     return firstUpper(QString::fromUtf8(kind.clockTimeRefusal));
 }
 
+QString hourSystemsProblem(const DialSettings &settings)
+{
+    const dial::DialKind &kind = dial::dialKind(settings.type);
+    if ((settings.equalHours && settings.hourSystems.empty()) || !kind.oldHoursRefusal)
+        return {};
+    return firstUpper(QString::fromUtf8(kind.oldHoursRefusal));
+}
+
 std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettings &settings)
 {
     const dial::DialKind &kind = dial::dialKind(settings.type);

@@ -30,6 +30,11 @@ struct DialSettings {
     int stepMinutes = 60;
     dial::DialTime time = dial::DialTime::Sun;
     DateLineChoice dateLines = DateLineChoice::Solstices;
+    // The hour systems: the equal hours' lines, and the old ones beside
+    // them in the order asked.
+    bool equalHours = true;
+    std::vector<dial::HourSystem> hourSystems;
+    std::vector<SpecialDate> specialDates; // up to kMaxSpecialDates
 };
 
 using dial::DialSetting;
@@ -64,6 +69,10 @@ QString dialLatitudeProblem(const DialSettings &settings, double latitude);
 // Why the kind cannot be drawn to the dial time chosen (an analemmatic
 // dial to the clock); empty when it can.
 QString dialTimeProblem(const DialSettings &settings);
+
+// Why the kind cannot draw the old hour systems asked for (an analemmatic
+// dial); empty when it can or none are asked.
+QString hourSystemsProblem(const DialSettings &settings);
 
 // The dial's faces (one, or an equatorial dial's two), each with its
 // orientation and its plate placed around it.

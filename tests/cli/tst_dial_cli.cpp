@@ -160,6 +160,24 @@ private slots:
         QTest::newRow("101 readings") << site(QStringList{"--dial", "horizontal"} +
                                               QStringList(101, "--check-reading=2027-03-15 10:00=09:00"))
                                       << "--check-reading may be given at most 100 times";
+        QTest::newRow("hour system unknown") << site({"--dial", "horizontal", "--hours", "equal,french"})
+                                             << "--hours \"equal,french\": give a comma list";
+        QTest::newRow("hour system twice") << site({"--dial", "horizontal", "--hours", "italian,equal,italian"})
+                                           << "--hours \"italian,equal,italian\": italian is given twice";
+        QTest::newRow("old hours on an analemmatic dial")
+            << site({"--dial", "analemmatic", "--hours", "babylonian"})
+            << "--hours \"babylonian\": An analemmatic dial's hour points";
+        QTest::newRow("old hours without a dial") << site({"--hours", "italian"}) << "--hours goes with --dial";
+        QTest::newRow("date line on 30 February") << site({"--dial", "horizontal", "--date-line", "2027-02-30"})
+                                                  << "--date-line \"2027-02-30\": give a date that exists";
+        QTest::newRow("date line label of 41 characters")
+            << site({"--dial", "horizontal", "--date-line", "2027-05-14=" + QString(41, u'a')})
+            << "--date-line \"2027-05-14=" + QString(41, u'a') + "\": give a label of at most 40";
+        QTest::newRow("date line label with a tab") << site({"--dial", "horizontal", "--date-line", "2027-05-14=a\tb"})
+                                                    << "--date-line \"2027-05-14=a\tb\": give a label without control";
+        QTest::newRow("13 date lines") << site(QStringList{"--dial", "horizontal"} +
+                                               QStringList(13, "--date-line=2027-05-14"))
+                                       << "--date-line may be given at most 12 times";
         QTest::newRow("field option with a dial")
             << site({"--dial", "horizontal", "--mark", "09:00"}) << "--mark is for the field data";
         const auto find = [](const char *kind, const QStringList &lines) {
@@ -413,6 +431,62 @@ private slots:
         QCOMPARE(card.size(), 365);
         QCOMPARE(card.first()["date"].toString(), QStringLiteral("2027-01-01"));
         QCOMPARE(card.last()["date"].toString(), QStringLiteral("2027-12-31"));
+    }
+
+    // A special date's line and the day the sun comes back to its noon
+    // declination: the twins from Meeus's low-precision sun (Astronomical
+    // Algorithms, ch. 25) at the site's noon, worked apart, within a day.
+    // The old hours' keys are there for the systems asked and no others.
+    void specialDatesAndOldHours_data()
+    {
+        QTest::addColumn<QStringList>("dial");
+        QTest::addColumn<QString>("given"); // --date-line
+        QTest::addColumn<QString>("twin");
+        QTest::addColumn<QString>("label");     // %1 for the twin's day and month
+        QTest::addColumn<QStringList>("hours"); // --hours, as the keys to find
+        QTest::newRow("14 May labelled, Italian and unequal on a level face")
+            << QStringList{"horizontal"} << "1990-05-14=Anna"
+            << "2027-07-29"
+            << "Anna" << QStringList{"italian", "unequal"};
+        QTest::newRow("1 February unlabelled, Babylonian on a wall facing 200")
+            << QStringList{"vertical", "--facing", "200"} << "2027-02-01"
+            << "2027-11-09"
+            << "1 Feb, %1" << QStringList{"equal", "babylonian"};
+        QTest::newRow("20 October, equal hours alone") << QStringList{"horizontal"} << "2020-10-20=Ship"
+                                                       << "2027-02-21"
+                                                       << "Ship" << QStringList{};
+    }
+    void specialDatesAndOldHours()
+    {
+        QFETCH(QStringList, dial);
+        QFETCH(QString, given);
+        QFETCH(QString, twin);
+        QFETCH(QString, label);
+        QFETCH(QStringList, hours);
+        QStringList args = site(QStringList{"--dial"} + dial + QStringList{"--date-line", given});
+        if (!hours.isEmpty())
+            args << "--hours" << hours.join(u',');
+        const QJsonObject d = dialJson(args);
+        int special = 0;
+        for (const QJsonValue &line : d["date_lines"].toArray()) {
+            if (line["name"] != "special")
+                continue;
+            ++special;
+            QCOMPARE(line["date"].toString(), "2027" + given.mid(4, 6));
+            const QDate found = QDate::fromString(line["twin_date"].toString(), Qt::ISODate);
+            QVERIFY2(std::abs(found.daysTo(QDate::fromString(twin, Qt::ISODate))) <= 1, qPrintable(found.toString()));
+            const QString twinWords =
+                QString::number(found.day()) + u' ' + QLocale().monthName(found.month(), QLocale::ShortFormat);
+            QCOMPARE(line["label"].toString(), QString(label).replace("%1", twinWords));
+            QVERIFY(!line["points_mm"].toArray().isEmpty());
+        }
+        QCOMPARE(special, 1);
+        for (const char *system : {"italian", "babylonian", "unequal"}) {
+            const QString key = QLatin1String(system) + QStringLiteral("_lines");
+            QCOMPARE(d.contains(key), hours.contains(QLatin1String(system)));
+            if (d.contains(key))
+                QVERIFY2(!d[key].toArray().isEmpty(), qPrintable(key));
+        }
     }
 
     // A dial on the ground as the command line gives it: the keys, each

@@ -12,12 +12,14 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -174,6 +176,59 @@ private slots:
                 }
         }
         QFAIL("no such line across the meridian");
+    }
+
+    // The hour systems' boxes and the special dates' list drive the design:
+    // each box ticked gives its system's lines, in the order of the boxes; a
+    // date added gives its line, removed takes it away; a kind that has no
+    // place for old hours draws nothing and says why.
+    void oldHoursAndSpecialDates_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("ticked");
+        QTest::addColumn<QList<int>>("systems"); // none when refused
+        QTest::newRow("horizontal, Italian and unequal")
+            << "horizontal" << QStringList{"chkItalianHours", "chkUnequalHours"}
+            << QList<int>{int(dial::HourSystem::Italian), int(dial::HourSystem::Unequal)};
+        QTest::newRow("equatorial, Babylonian")
+            << "equatorial" << QStringList{"chkBabylonianHours"} << QList<int>{int(dial::HourSystem::Babylonian)};
+        QTest::newRow("analemmatic refuses Italian") << "analemmatic" << QStringList{"chkItalianHours"} << QList<int>{};
+    }
+    void oldHoursAndSpecialDates()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, ticked);
+        QFETCH(QList<int>, systems);
+        FrmDialDesigner w;
+        w.setRequest(site(40.655));
+        choose(w, qPrintable(kind));
+        for (const QString &box : ticked)
+            w.findChild<QCheckBox *>(box)->click();
+        if (systems.isEmpty()) {
+            QVERIFY(!w.findChild<QPushButton *>("cmdPrintDial")->isEnabled());
+            return;
+        }
+        for (const dial::DialFace &face : w.design().faces) {
+            QList<int> drawn;
+            for (const dial::OldHours &hours : face.oldHours)
+                drawn << int(hours.system);
+            QCOMPARE(drawn, systems);
+        }
+        w.findChild<QDateEdit *>("dteDateLine")->setDate(QDate(2027, 5, 14));
+        QTest::keyClicks(w.findChild<QLineEdit *>("txtDateLineLabel"), "Anna");
+        w.findChild<QPushButton *>("btnAddDateLine")->click();
+        const auto special = [&w] {
+            int n = 0;
+            for (const dial::DateLine &line : w.design().faces.front().dateLines)
+                n += line.name == "special" && line.label == "Anna" && line.date == "2027-05-14";
+            return n;
+        };
+        QCOMPARE(special(), 1);
+        auto *list = w.findChild<QListWidget *>("lstDateLines");
+        list->setCurrentRow(0);
+        w.findChild<QPushButton *>("btnRemoveDateLine")->click();
+        QCOMPARE(list->count(), 0);
+        QCOMPARE(special(), 0);
     }
 
     // The true sun's meridian passage on the clock less noon at this site in

@@ -51,13 +51,13 @@ Drawing drawnWithMonths(double latitude)
 {
     DialInput in = ground(latitude);
     in.plate = groundPlate(in, 0, 0);
-    DialFace face{"", in, "", dialKind(DialType::Analemmatic).layout(in), {}, {}};
+    DialFace face{"", in, "", dialKind(DialType::Analemmatic).layout(in), {}, {}, {}, true};
     const std::pair<const char *, double> dates[] = {
         {"21 Jun", 23.44}, {"Equinox", 0}, {"21 Dec", -23.44}, {"1 Jan", -23.0}, {"1 Feb", -17.1},
         {"1 Mar", -7.6},   {"1 Apr", 4.5}, {"1 May", 15.0},    {"1 Jun", 22.0},  {"1 Jul", 23.1},
         {"1 Aug", 18.1},   {"1 Sep", 8.4}, {"1 Oct", -3.1},    {"1 Nov", -14.3}, {"1 Dec", -21.8}};
     for (const auto &[label, declination] : dates)
-        face.dateLines.push_back({"", label, "", declination, groundDateTick(in, declination)});
+        face.dateLines.push_back({"", label, "", declination, groundDateTick(in, declination), {}});
     return drawAnalemmaticDial(DrawingInput{{face}, nullptr, {}, {}});
 }
 

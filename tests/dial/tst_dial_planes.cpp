@@ -7,11 +7,13 @@
 #include "dial/find_dial.h"
 #include "dial/lean.h"
 #include "dial/moment_drawing.h"
+#include "dial/old_hours.h"
 #include "dial/plate.h"
 #include "tests/support/near.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -42,6 +44,31 @@ DialFace onlyFace(DialType type, const DialInput &given, int index = 0)
     DialFace face = dialKind(type).faces(given).at(std::size_t(index));
     face.input.plate = plateAround(face.input, 300, 300);
     return face;
+}
+
+// A level face or a wall facing `facing`, 300 mm square around its foot.
+DialInput oldHoursFace(double latitude, double facing, double tilt)
+{
+    DialInput in = plane(latitude, facing, tilt);
+    in.nodusHeight = 100;
+    in.plate = plateAround(in, 300, 300);
+    return in;
+}
+
+double distanceToSegment(PlatePoint p, PlatePoint a, PlatePoint b)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
+    const double t = l2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0) : 0;
+    return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
+}
+
+double distanceToPieces(PlatePoint p, const std::vector<Polyline> &pieces)
+{
+    double best = INFINITY;
+    for (const Polyline &piece : pieces)
+        for (std::size_t i = 1; i < piece.size(); ++i)
+            best = std::min(best, distanceToSegment(p, piece[i - 1], piece[i]));
+    return best;
 }
 
 } // namespace
@@ -132,6 +159,120 @@ private slots:
             const double offset = (a.x * (b.y - a.y) - a.y * (b.x - a.x)) / length;
             CHECK_NEAR(std::fabs(offset), 50 * std::fabs(std::tan((h.hour - 12) * 15 * kRad)), 1e-9);
         }
+    }
+
+    // Each old hour's line against the nodus's shadow worked out apart:
+    // the sun from the hour angle by the altitude-azimuth formulas, the
+    // shadow by the ray through the nodus meeting the face, on 400 days'
+    // declinations between the solstices; within 0.05 mm.
+    void oldHoursThroughShadows_data()
+    {
+        QTest::addColumn<int>("system");
+        QTest::addColumn<double>("facing");
+        QTest::addColumn<double>("tilt");
+        for (const auto &[name, system] :
+             {std::pair{"italian", HourSystem::Italian}, std::pair{"babylonian", HourSystem::Babylonian},
+              std::pair{"unequal", HourSystem::Unequal}}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1, level face").arg(name))) << int(system) << 180.0 << 0.0;
+            QTest::newRow(qPrintable(QStringLiteral("%1, wall facing 200").arg(name))) << int(system) << 200.0 << 90.0;
+        }
+    }
+    void oldHoursThroughShadows()
+    {
+        QFETCH(int, system);
+        QFETCH(double, facing);
+        QFETCH(double, tilt);
+        const double latitude = 40.655, phi = latitude * kRad;
+        const DialInput in = oldHoursFace(latitude, facing, tilt);
+        const OldHours hours = oldHourLines(in, HourSystem(system), 23.44);
+        const Vec3 n{std::sin(tilt * kRad) * std::sin(facing * kRad), std::sin(tilt * kRad) * std::cos(facing * kRad),
+                     std::cos(tilt * kRad)};
+        const Vec3 x{-std::cos(facing * kRad), std::sin(facing * kRad), 0};
+        const Vec3 y{n.n * x.u - n.u * x.n, n.u * x.e - n.e * x.u, n.e * x.n - n.n * x.e};
+        int checked = 0;
+        for (int hour = 1; hour < (HourSystem(system) == HourSystem::Unequal ? 12 : 24); ++hour)
+            for (int i = 0; i <= 400; ++i) {
+                const double d = (-23.4 + 46.8 * i / 400) * kRad;
+                const double h0 = std::acos(-std::tan(phi) * std::tan(d));
+                const double h = HourSystem(system) == HourSystem::Babylonian ? -h0 + 15 * hour * kRad
+                                 : HourSystem(system) == HourSystem::Italian  ? h0 + (15 * hour - 360) * kRad
+                                                                              : -h0 + hour * h0 / 6;
+                const Vec3 sun{-std::cos(d) * std::sin(h),
+                               std::cos(phi) * std::sin(d) - std::sin(phi) * std::cos(d) * std::cos(h),
+                               std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(h)};
+                if (std::fabs(h) >= h0 || dot(sun, n) < 1e-3)
+                    continue; // night, or the face unlit
+                const double k = -in.nodusHeight / dot(sun, n);
+                const PlatePoint p{k * dot(sun, x), k * dot(sun, y)};
+                const PlateRect &plate = in.plate;
+                if (p.x < plate.xMin + 0.05 || p.x > plate.xMax - 0.05 || p.y < plate.yMin + 0.05 ||
+                    p.y > plate.yMax - 0.05)
+                    continue;
+                const auto line = std::find_if(hours.lines.begin(), hours.lines.end(),
+                                               [hour](const OldHourLine &l) { return l.hour == hour; });
+                QVERIFY2(line != hours.lines.end(), qPrintable(QStringLiteral("hour %1 has no line").arg(hour)));
+                CHECK_NEAR(distanceToPieces(p, line->pieces), 0, 0.05);
+                ++checked;
+            }
+        QVERIFY2(checked > 1000, qPrintable(QString::number(checked)));
+        // Unequal lines are curves drawn in chords of at most 2 mm.
+        if (HourSystem(system) != HourSystem::Unequal)
+            return;
+        for (const OldHourLine &line : hours.lines)
+            for (const Polyline &piece : line.pieces)
+                for (std::size_t i = 1; i < piece.size(); ++i)
+                    QVERIFY(std::hypot(piece[i].x - piece[i - 1].x, piece[i].y - piece[i - 1].y) <= 2 + 1e-9);
+    }
+
+    // On the equinox the day is 12 equal hours long from 6 to 18: Babylonian
+    // and unequal hour n meets the equal hour 6 + n on the equinox line,
+    // Italian hour n the equal hour n - 6 (18 on the noon line). Where the
+    // two lines cross lies on the equinox line, within 0.05 mm.
+    void oldHoursOnTheEquinox_data()
+    {
+        QTest::addColumn<int>("system");
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<double>("equal");
+        QTest::addColumn<double>("facing");
+        QTest::addColumn<double>("tilt");
+        QTest::newRow("babylonian 3 at 9, level") << int(HourSystem::Babylonian) << 3 << 9.0 << 180.0 << 0.0;
+        QTest::newRow("babylonian 8 at 14, wall 200") << int(HourSystem::Babylonian) << 8 << 14.0 << 200.0 << 90.0;
+        QTest::newRow("italian 18 at noon, level") << int(HourSystem::Italian) << 18 << 12.0 << 180.0 << 0.0;
+        QTest::newRow("italian 18 at noon, wall 200") << int(HourSystem::Italian) << 18 << 12.0 << 200.0 << 90.0;
+        QTest::newRow("italian 21 at 15, wall 200") << int(HourSystem::Italian) << 21 << 15.0 << 200.0 << 90.0;
+        QTest::newRow("unequal 4 at 10, level") << int(HourSystem::Unequal) << 4 << 10.0 << 180.0 << 0.0;
+        QTest::newRow("unequal 9 at 15, wall 200") << int(HourSystem::Unequal) << 9 << 15.0 << 200.0 << 90.0;
+    }
+    void oldHoursOnTheEquinox()
+    {
+        QFETCH(int, system);
+        QFETCH(int, hour);
+        QFETCH(double, equal);
+        QFETCH(double, facing);
+        QFETCH(double, tilt);
+        const DialInput in = oldHoursFace(40.655, facing, tilt);
+        const DialLayout layout = layoutDial(in);
+        const auto h = std::find_if(layout.hourLines.begin(), layout.hourLines.end(),
+                                    [equal](const HourLine &l) { return l.hour == equal; });
+        QVERIFY(h != layout.hourLines.end());
+        const OldHours hours = oldHourLines(in, HourSystem(system), 23.44);
+        const auto old = std::find_if(hours.lines.begin(), hours.lines.end(),
+                                      [hour](const OldHourLine &l) { return l.hour == hour; });
+        QVERIFY(old != hours.lines.end());
+        // The equal line as a + t (b - a) crossing each chord of the old one.
+        const PlatePoint a = h->line.from, b = h->line.to;
+        std::optional<PlatePoint> crossing;
+        for (const Polyline &piece : old->pieces)
+            for (std::size_t i = 1; i < piece.size() && !crossing; ++i) {
+                const PlatePoint p = piece[i - 1], q = piece[i];
+                const double den = (b.x - a.x) * (q.y - p.y) - (b.y - a.y) * (q.x - p.x);
+                const double t = ((p.x - a.x) * (q.y - p.y) - (p.y - a.y) * (q.x - p.x)) / den;
+                const double u = ((p.x - a.x) * (b.y - a.y) - (p.y - a.y) * (b.x - a.x)) / den;
+                if (den != 0 && u >= 0 && u <= 1)
+                    crossing = PlatePoint{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+            }
+        QVERIFY(crossing);
+        CHECK_NEAR(distanceToPieces(*crossing, dateLine(in, 0)), 0, 0.05);
     }
 
     // A roof's gnomon whose root lies off the plate is cut at the plate's
