@@ -12,6 +12,9 @@
 #   (each the date, the clock's time and what the dial showed)
 # The shadow at a moment of the date's year: MOMENT="2027-02-01 10:30"
 # The dial's time: DIALTIME=N (its place in the chooser: 2 for clock time)
+# Hour systems: HOURS=0110 (equal, Italian, Babylonian, unequal: 1 ticked)
+#   and a special date: DATELINE="5 May=Anna" (typed into the box: a day of
+#   two digits comes out wrong, as the box takes its first digit as whole)
 # Other sites: DATE=12/21/2027 LAT=40.655 LON=72.855 SIDE=west|east
 #              ZONE=6 (list position) CLOCK=daylight|standard
 set -euo pipefail
@@ -77,6 +80,22 @@ fi
 if [ -n "${DIALTIME:-}" ]; then
   xdotool key alt+i Home
   for _ in $(seq 1 "$DIALTIME"); do xdotool key Down; done
+  sleep 0.5
+fi
+if [ -n "${HOURS:-}${DATELINE:-}" ]; then
+  # From the time chooser, Tab by Tab: the four systems' boxes, the date.
+  xdotool key alt+i Tab Tab
+  hours=${HOURS:-1000}
+  for i in 0 1 2 3; do
+    ticked=1; [ "$i" = 0 ] || ticked=0
+    [ "${hours:$i:1}" = "$ticked" ] || xdotool key space
+    xdotool key Tab
+  done
+  if [ -n "${DATELINE:-}" ]; then
+    day=${DATELINE%%=*}; label=${DATELINE#*=}; [ "$label" = "$DATELINE" ] && label=
+    xdotool key ctrl+a; xdotool type --delay 50 -- "$day"
+    xdotool key Tab; xdotool type --delay 20 -- "$label"; xdotool key Return
+  fi
   sleep 0.5
 fi
 if [ -n "${MOMENT:-}" ]; then
