@@ -186,20 +186,14 @@ WirePosts wirePosts(const DialFace &face)
     const PlateRect &plate = face.input.plate;
     // The farthest the crossing reaches on the plate, the origin within.
     PlateRect lit;
-    const auto take = [&lit](PlatePoint p) {
-        lit.xMin = std::min(lit.xMin, p.x);
-        lit.xMax = std::max(lit.xMax, p.x);
-        lit.yMin = std::min(lit.yMin, p.y);
-        lit.yMax = std::max(lit.yMax, p.y);
-    };
     for (const HourLine &h : face.layout.hourLines) {
-        take(h.line.from);
-        take(h.line.to);
+        lit.include(h.line.from);
+        lit.include(h.line.to);
     }
     for (const DateLine &d : face.dateLines)
         for (const Polyline &piece : d.pieces)
             for (PlatePoint p : piece)
-                take(p);
+                lit.include(p);
     return {{{(plate.xMin + lit.xMin) / 2, 0}, {(plate.xMax + lit.xMax) / 2, 0}},
             {{0, (plate.yMin + lit.yMin) / 2}, {0, (plate.yMax + lit.yMax) / 2}}};
 }

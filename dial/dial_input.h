@@ -10,6 +10,8 @@
 
 #include "dial/sun_year.h"
 
+#include <algorithm>
+
 namespace orvane::dial {
 
 // The kinds of dial (dial_kinds.h). Every one is a plane face, or two, whose
@@ -37,6 +39,14 @@ struct PlateRect {
     double width() const { return xMax - xMin; }
     double height() const { return yMax - yMin; }
     bool contains(PlatePoint p) const { return p.x >= xMin && p.x <= xMax && p.y >= yMin && p.y <= yMax; }
+    // Grown to hold `p`.
+    void include(PlatePoint p)
+    {
+        xMin = std::min(xMin, p.x);
+        xMax = std::max(xMax, p.x);
+        yMin = std::min(yMin, p.y);
+        yMax = std::max(yMax, p.y);
+    }
 };
 
 struct DialInput {

@@ -89,6 +89,21 @@ std::string clockText(double hours)
     return text;
 }
 
+std::optional<NoonMarkDay> spotAt(const DialInput &input, const FaceFrame &f, Vec3 sun)
+{
+    if (!(sun.u > 0) || dot(sun, f.normal) < std::sin(radians(kMinSpotElevationDeg)))
+        return std::nullopt;
+    NoonMarkDay d;
+    const PlatePoint p = shadowOf(f, sun);
+    d.at = {p.x / kM, p.y / kM};
+    d.elevationDeg = degrees(std::asin(dot(sun, f.normal)));
+    d.spot = spotSize(input.nodusHeight, input.apertureDiameter, d.elevationDeg);
+    // With the sun square to the face the spot is round: any axis serves.
+    const PlatePoint axis = unit(onPlate(f, sun));
+    d.spotAxis = axis.x == 0 && axis.y == 0 ? PlatePoint{1, 0} : axis;
+    return d;
+}
+
 NoonMarkLayout layoutNoonMark(const DialInput &input)
 {
     NoonMarkLayout l;
@@ -98,24 +113,15 @@ NoonMarkLayout layoutNoonMark(const DialInput &input)
     l.year = input.clockSun.year;
     l.daysInYear = input.clockSun.days;
     const FaceFrame f = faceFrame(input);
-    const double minSin = std::sin(radians(kMinSpotElevationDeg));
-    const auto lit = [&](Vec3 s) { return s.u > 0 && dot(s, f.normal) >= minSin; };
-    const auto spot = [&](Vec3 s) {
-        const PlatePoint p = shadowOf(f, s);
-        return PlatePoint{p.x / kM, p.y / kM};
-    };
 
     // The line of the true noon: the meridian plane (normal east) cut by the face.
     const PlatePoint along = unit(onPlate(f, cross(f.normal, {1, 0, 0})));
     std::vector<std::pair<PlatePoint, double>> noons; // the spot and its half-length (m)
     for (int i = 0; i <= 200; ++i) {
         const double declination = -kMaxDeclination + 2 * kMaxDeclination * i / 200;
-        const Vec3 s = sunDirection(f, 0, radians(declination));
-        if (lit(s) && (along.x != 0 || along.y != 0))
-            noons.push_back(
-                {spot(s),
-                 spotSize(input.nodusHeight, input.apertureDiameter, degrees(std::asin(dot(s, f.normal)))).lengthMm /
-                     (2 * kM)});
+        const std::optional<NoonMarkDay> d = spotAt(input, f, sunDirection(f, 0, radians(declination)));
+        if (d && (along.x != 0 || along.y != 0))
+            noons.push_back({d->at, d->spot.lengthMm / (2 * kM)});
     }
     if (!noons.empty()) {
         double mean = 0;
@@ -142,24 +148,21 @@ NoonMarkLayout layoutNoonMark(const DialInput &input)
     for (const ClockDay &day : clockDays(input, input.markHours)) {
         if (!day.shadow)
             continue;
-        if (!lit(day.sun)) {
+        std::optional<NoonMarkDay> spot = spotAt(input, f, day.sun);
+        if (!spot) {
             ++l.lowDays;
             continue;
         }
-        NoonMarkDay d;
+        NoonMarkDay &d = *spot;
         d.dayOfYear = day.dayOfYear;
         d.date = isoDate(l.year, day.dayOfYear);
         const int dom = std::stoi(d.date.substr(8, 2));
         d.turning = std::find(marked.begin(), marked.end(), day.dayOfYear) != marked.end();
         if (dom == 1 || dom == 11 || dom == 21 || d.turning)
             d.label = dayLabel(d.date);
-        d.at = {day.shadow->x / kM, day.shadow->y / kM};
         const PlatePoint rel{d.at.x - l.lineFoot.x, d.at.y - l.lineFoot.y};
         d.along = dot2(rel, l.alongDir);
         d.across = dot2(rel, l.acrossDir);
-        d.elevationDeg = degrees(std::asin(dot(day.sun, f.normal)));
-        d.spot = spotSize(input.nodusHeight, input.apertureDiameter, d.elevationDeg);
-        d.spotAxis = unit(onPlate(f, day.sun));
         l.days.push_back(d);
     }
     return l;

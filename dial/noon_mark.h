@@ -8,6 +8,7 @@
 // to the face, on the plate's axes (x east and y north on a floor, x right
 // and y up on a wall).
 #include "dial/dial_input.h"
+#include "dial/face_frame.h"
 #include "dial/plate.h"
 
 #include <optional>
@@ -64,6 +65,11 @@ struct NoonMarkLayout {
     std::vector<NoonMarkDay> days;
     int lowDays = 0; // days the sun lights the face but under kMinSpotElevationDeg
 };
+
+// The spot with the sun in direction `sun` (east-north-up): its centre,
+// the sun's height above the face, its size and its axis; none while the sun
+// is down or stands under kMinSpotElevationDeg above the face.
+std::optional<NoonMarkDay> spotAt(const DialInput &input, const FaceFrame &f, Vec3 sun);
 
 NoonMarkLayout layoutNoonMark(const DialInput &input);
 

@@ -26,20 +26,14 @@ PlatePoint plus(PlatePoint a, PlatePoint b, double k = 1) { return {a.x + k * b.
 PlateRect reach(const NoonMarkLayout &l)
 {
     PlateRect r;
-    const auto take = [&r](PlatePoint p) {
-        r.xMin = std::min(r.xMin, p.x);
-        r.xMax = std::max(r.xMax, p.x);
-        r.yMin = std::min(r.yMin, p.y);
-        r.yMax = std::max(r.yMax, p.y);
-    };
     if (l.meridian) {
-        take(mm(l.meridian->from));
-        take(mm(l.meridian->to));
+        r.include(mm(l.meridian->from));
+        r.include(mm(l.meridian->to));
     }
     for (const NoonMarkDay &d : l.days) {
         const double half = d.spot.lengthMm / 2;
-        take(plus(mm(d.at), d.spotAxis, half));
-        take(plus(mm(d.at), d.spotAxis, -half));
+        r.include(plus(mm(d.at), d.spotAxis, half));
+        r.include(plus(mm(d.at), d.spotAxis, -half));
     }
     return r;
 }
@@ -198,19 +192,11 @@ Drawing drawNoonMark(const DrawingInput &in)
 
 Drawing noonMarkMoment(const DialFace &face, Vec3 sun)
 {
-    const FaceFrame f = faceFrame(face.input);
-    const double elevation = std::asin(std::clamp(dot(sun, f.normal), -1.0, 1.0)) * 180 / std::numbers::pi;
-    if (!(sun.u > 0) || elevation < kMinSpotElevationDeg)
+    const std::optional<NoonMarkDay> now = spotAt(face.input, faceFrame(face.input), sun);
+    if (!now)
         return {};
-    NoonMarkDay now;
-    now.at = shadowOf(f, sun);
-    now.at = {now.at.x / kMm, now.at.y / kMm};
-    now.spot = spotSize(face.input.nodusHeight, face.input.apertureDiameter, elevation);
-    const PlatePoint axis = onPlate(f, sun);
-    const double r = std::hypot(axis.x, axis.y);
-    now.spotAxis = r > 0 ? PlatePoint{axis.x / r, axis.y / r} : PlatePoint{1, 0};
     Group spot = plateGroup("moment-spot", fontFor(face.input.plate) / 8, 0x303030);
-    spot.paths.push_back(spotOutline(now, face.input.apertureDiameter));
+    spot.paths.push_back(spotOutline(*now, face.input.apertureDiameter));
     Drawing d;
     d.groups.push_back(std::move(spot));
     return d;

@@ -73,24 +73,28 @@ DialMoment dialMoment(const DialDesign &design, const QDate &date, double clockS
         m.words = QStringLiteral("At %1 the sun lights this face.").arg(when);
         return m;
     }
-    for (const dial::DialFace &face : design.faces)
-        if ((m.readsHours = design.kind->reads(face, *m.sun)))
-            break;
-    const QString time = QString::fromUtf8(choiceOf(kDialTimes, design.settings.time).shown).toLower();
-    if (design.settings.time == dial::DialTime::Clock) {
+    // The time the faces are drawn to: the kind's own where it has one.
+    const dial::DialTime dialTime = design.faces.front().input.time;
+    if (dialTime == dial::DialTime::Clock) {
         // Its lines are the standard clock's, each drawn through the
         // shadow of that instant on every day: it reads the standard clock.
         const double standard = std::fmod(*utc + 60.0 * design.site.clock.utcOffsetMinutes, 86400.0);
         m.readsHours = (standard < 0 ? standard + 86400 : standard) / 3600;
-        const QString reads = minutesText(*m.readsHours);
-        m.words = reads == clock
-                      ? QStringLiteral("At %1 the dial reads %2 (%3); the clock says %4.").arg(when, reads, time, clock)
-                      : QStringLiteral("At %1 the dial reads %2 (%3); the clock says %4 in summer time.")
-                            .arg(when, reads, time, clock);
+    } else {
+        for (const dial::DialFace &face : design.faces)
+            if ((m.readsHours = design.kind->reads(face, *m.sun)))
+                break;
+    }
+    if (!m.readsHours) {
+        m.words = QStringLiteral("At %1 the sun does not light this face.").arg(when);
         return m;
     }
-    m.words = QStringLiteral("At %1 the dial reads %2 (%3); the clock says %4.")
-                  .arg(when, minutesText(*m.readsHours), time, clock);
+    const QString time = QString::fromUtf8(choiceOf(kDialTimes, dialTime).shown).toLower();
+    const QString reads = minutesText(*m.readsHours);
+    m.words = dialTime == dial::DialTime::Clock && reads != clock
+                  ? QStringLiteral("At %1 the dial reads %2 (%3); the clock says %4 in summer time.")
+                        .arg(when, reads, time, clock)
+                  : QStringLiteral("At %1 the dial reads %2 (%3); the clock says %4.").arg(when, reads, time, clock);
     return m;
 }
 
