@@ -5,6 +5,7 @@
 #include "cli/dial_files.h"
 #include "dial_pdf.h"
 #include "main_window/sundial_input.h"
+#include "text/language.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +19,9 @@
 extern "C" Q_DECL_EXPORT int orvaneRunWindow(int *argc, char **argv)
 {
     QApplication app(*argc, argv);
+    QStringList args = QApplication::arguments();
+    const QString asked = orvane::spokenLanguage(orvane::takeLanguageOption(args));
+    orvane::useLanguage(asked.isEmpty() ? orvane::windowLanguage() : asked);
     orvane::Sundial_Input window;
     window.show();
     return app.exec();

@@ -6,6 +6,8 @@
 #include "field_output.h"
 #include "find_dial_output.h"
 #include "places/place.h"
+#include "text/language.h"
+#include "text/translation.h"
 
 #include <QLocale>
 
@@ -60,8 +62,18 @@ int runDial(const CliRequest &r, const QLocale &locale, QTextStream &out, QTextS
 
 } // namespace
 
-int runCommandLine(const QStringList &args, QTextStream &out, QTextStream &err)
+int runCommandLine(const QStringList &givenArgs, QTextStream &out, QTextStream &err)
 {
+    QStringList args = givenArgs;
+    const QString asked = takeLanguageOption(args);
+    if (asked.isEmpty()) {
+        useLanguage(desktopLanguage());
+    } else if (!useLanguage(spokenLanguage(asked))) {
+        useLanguage(QStringLiteral("en"));
+        err << translate("cli", "--language %1: not one of %2; the answer is in English")
+                   .arg(asked, spokenLanguages().join(QStringLiteral(", ")))
+            << Qt::endl;
+    }
     const QLocale locale; // the user's, from LANG and LC_ALL
     const CliParse parse = parseCommandLine(args, locale);
     if (!parse.request) {

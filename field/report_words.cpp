@@ -3,6 +3,7 @@
 #include "ground_staking.h"
 
 #include "text/result_text.h"
+#include "text/translation.h"
 #include "text/wording.h"
 
 namespace orvane {
@@ -40,7 +41,7 @@ QString numberText(const dial::Value &v, const QLocale &locale)
 // and a value's own words are not read again, whatever they hold.
 QString wordsText(const dial::Value &v, const QLocale &locale)
 {
-    const QString pattern = QString::fromStdString(v.text);
+    const QString pattern = translate("dial", v.text);
     QString text;
     for (qsizetype i = 0; i < pattern.size(); ++i) {
         std::size_t n = 0;
@@ -70,7 +71,7 @@ QString valueText(const dial::Value &v, const QLocale &locale)
     case dial::Value::Type::Number:
         return numberText(v, locale);
     case dial::Value::Type::Text:
-        return QString::fromStdString(v.text);
+        return translate("dial", v.text);
     case dial::Value::Type::Words:
         return wordsText(v, locale);
     case dial::Value::Type::Date:
@@ -78,7 +79,7 @@ QString valueText(const dial::Value &v, const QLocale &locale)
     case dial::Value::Type::Clock:
         return timeText(v.number, locale);
     case dial::Value::Type::Truth:
-        return v.number != 0 ? QStringLiteral("yes") : QStringLiteral("no");
+        return v.number != 0 ? translate("field", "yes") : translate("field", "no");
     }
     return {};
 }
@@ -88,7 +89,7 @@ QList<QStringList> tableText(const dial::Table &table, const QLocale &locale)
     QList<QStringList> rows;
     QStringList headings;
     for (const std::string &h : table.headings)
-        headings << QString::fromStdString(h);
+        headings << translate("dial", h);
     rows << headings;
     for (const std::vector<dial::Value> &row : table.rows) {
         QStringList cells;
