@@ -23,6 +23,14 @@ int runFromModule(const char *entry, int argc, char **argv)
     return reinterpret_cast<RunFn>(f[0])(&argc, argv);
 }
 
+// Whether the arguments choose only the language, which the window takes too.
+bool onlyLanguage(int argc, char **argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "--language") == 0)
+        return true;
+    return argc == 2 && std::strncmp(argv[1], "--language=", 11) == 0;
+}
+
 bool asksForPdf(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i)
@@ -39,7 +47,7 @@ int main(int argc, char **argv)
         return runFromModule("orvaneRunCommandLineWithPdf", argc, argv);
     // With arguments the program answers in the shell: no window, no display,
     // and no application object, which nothing here needs.
-    if (argc > 1) {
+    if (argc > 1 && !onlyLanguage(argc, argv)) {
         // One answer matches each pattern once or twice: compiling them to
         // machine code would cost more than it saves.
         if (!qEnvironmentVariableIsSet("QT_ENABLE_REGEXP_JIT"))

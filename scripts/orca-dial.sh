@@ -6,7 +6,8 @@
 # Also writes what pyatspi reports of both windows (scripts/atspi-dump.py)
 # with the facing refused and accepted. Needs what orca-session.sh needs and
 # python3-pyatspi (none of it needed by the tests).
-# Usage: scripts/orca-dial.sh [BUILD_DIR] [TRANSCRIPT]
+# Usage: scripts/orca-dial.sh [BUILD_DIR] [TRANSCRIPT]; ORVANE_LANGUAGE=it
+# runs the program in that language.
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
@@ -15,9 +16,11 @@ out=${2:-$PWD/orca-dial.txt}
 log=$(mktemp)
 orca_session_start :79 "$log"
 work=$orca_work
-LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$build/app/orvane" >"$work/app.out" 2>&1 &
+language=()
+[ -n "${ORVANE_LANGUAGE:-}" ] && language=(--language "$ORVANE_LANGUAGE")
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$build/app/orvane" "${language[@]}" >"$work/app.out" 2>&1 &
 apid=$!
-win=$(xdotool search --sync --name "Orvane Finder" | head -1)
+win=$(xdotool search --sync --onlyvisible --pid $apid | head -1)
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 sleep 3
 

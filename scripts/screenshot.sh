@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the program on a virtual screen, enters the 21 June 2027 example
 # (40.655 N, 72.855 W, GMT-5, daylight saving), presses Enter and saves a
-# screenshot. Usage: scripts/screenshot.sh [BUILD_DIR] [OUTPUT.png]
+# screenshot. Usage: scripts/screenshot.sh [BUILD_DIR] [OUTPUT.png]; with
+# ORVANE_LANGUAGE=de (it, fr, ...) the window speaks that language.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-${ORVANE_BUILD_DIR:-$root/build}}
@@ -9,10 +10,12 @@ out=${2:-$PWD/orvane-window.png}
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$out"
 fi
-LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$build/app/orvane" &
+language=()
+[ -n "${ORVANE_LANGUAGE:-}" ] && language=(--language "$ORVANE_LANGUAGE")
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$build/app/orvane" "${language[@]}" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
-win=$(xdotool search --sync --name "Orvane Finder" | head -1)
+win=$(xdotool search --sync --onlyvisible --pid $pid | head -1)
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 sleep 1
 # The date box has the focus; Tab walks the tab order.

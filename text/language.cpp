@@ -80,9 +80,10 @@ bool useLanguage(const QString &language)
         else
             delete mine;
         // Qt's own words for the standard dialogs and buttons, where Debian
-        // installed them.
+        // installed them; the command line shows none.
         auto *qt = new QTranslator;
-        if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        if (QCoreApplication::instance() &&
+            qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             translators.push_back(qt);
         else
             delete qt;
