@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 #include "modules/module_loader.h"
+#include "text/language.h"
+#include "text/translation.h"
 
 #include <QCoreApplication>
 
@@ -61,9 +63,12 @@ int main(int argc, char **argv)
     // Qt would abort with no platform to show the window on.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fputs("orvane: no display to open the window on; give options to answer in the shell (orvane --help), "
-                   "or choose a platform with QT_QPA_PLATFORM (such as QT_QPA_PLATFORM=offscreen).\n",
-                   stderr);
+        orvane::useLanguage(orvane::desktopLanguage());
+        const QString message =
+            orvane::translate("cli", "orvane: no display to open the window on; give options to answer in the shell "
+                                     "(orvane --help), or choose a platform with QT_QPA_PLATFORM (such as "
+                                     "QT_QPA_PLATFORM=offscreen).");
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
         return 1;
     }
     return runFromModule("orvaneRunWindow", argc, argv);

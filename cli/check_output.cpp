@@ -1,5 +1,6 @@
 #include "check_output.h"
 
+#include "text/translation.h"
 #include "text_table.h"
 
 #include "field/field_data.h"
@@ -56,21 +57,21 @@ void writeCheckJson(JsonWriter &w, const DialCheck &c)
 QString checkText(const DialCheck &c)
 {
     const dial::CheckFit &f = c.fit;
-    QString text = QStringLiteral("\nCheck against the clock (%1 readings)\n").arg(c.entries.size());
+    QString text = u'\n' + translate("cli", "Check against the clock (%1 readings)").arg(c.entries.size()) + u'\n';
     if (f.told()) {
         const auto pm = [](double v, double sd, int decimals) {
             return signedFixed(v, decimals) + QStringLiteral(" ± ") + fixed(sd, decimals);
         };
         text += labelled(
-            {{QStringLiteral("turn (clockwise from above)"), pm(f.turnDeg, f.turnSdDeg, 3) + u'°'},
-             {QStringLiteral("lean (more tilt from the zenith)"), pm(f.leanDeg, f.leanSdDeg, 3) + u'°'},
-             {QStringLiteral("offset (dial late)"), pm(f.offsetMin, f.offsetSdMin, 2) + QStringLiteral(" min")},
-             {QStringLiteral("rms after the fit"), fixed(f.rmsMin, 2) + QStringLiteral(" min")}});
+            {{translate("cli", "turn (clockwise from above)"), pm(f.turnDeg, f.turnSdDeg, 3) + u'°'},
+             {translate("cli", "lean (more tilt from the zenith)"), pm(f.leanDeg, f.leanSdDeg, 3) + u'°'},
+             {translate("cli", "offset (dial late)"), pm(f.offsetMin, f.offsetSdMin, 2) + QStringLiteral(" min")},
+             {translate("cli", "rms after the fit"), fixed(f.rmsMin, 2) + QStringLiteral(" min")}});
     }
     for (const QString &line : c.advice)
         text += line + u'\n';
-    Rows rows{{QStringLiteral("date"), QStringLiteral("clock"), QStringLiteral("dial"), QStringLiteral("expected"),
-               QStringLiteral("error min"), QStringLiteral("residual min")}};
+    Rows rows{{translate("cli", "date"), translate("cli", "clock"), translate("cli", "dial"),
+               translate("cli", "expected"), translate("cli", "error min"), translate("cli", "residual min")}};
     for (std::size_t i = 0; i < c.entries.size(); ++i)
         rows << QStringList{c.entries[i].date.toString(Qt::ISODate),
                             clockText(c.entries[i].clock),

@@ -9,6 +9,7 @@
 #include "text/input_check.h"
 #include "text/input_parsing.h"
 #include "text/time_zones.h"
+#include "text/translation.h"
 #include "text/window_texts.h"
 #include "text/wording.h"
 #include "zone_names.h"
@@ -29,86 +30,135 @@ struct OptionSpec {
 };
 
 constexpr OptionSpec kOptions[] = {
-    {"date", "DATE", "the date: m/d/yyyy, yyyy-mm-dd or your locale's own form"},
-    {"latitude", "DEG", "latitude in degrees, north positive; 40.655N, 40°39'18\"N and 40 39.3 N are read too"},
-    {"longitude", "DEG", "longitude in degrees, east positive; 72.855W, W 72.855 and 72°51'18\"W are read too"},
+    {"date", "DATE", QT_TRANSLATE_NOOP("cli", "the date: m/d/yyyy, yyyy-mm-dd or your locale's own form")},
+    {"latitude", "DEG",
+     QT_TRANSLATE_NOOP("cli", "latitude in degrees, north positive; 40.655N, 40°39'18\"N and 40 39.3 N are read too")},
+    {"longitude", "DEG",
+     QT_TRANSLATE_NOOP("cli", "longitude in degrees, east positive; 72.855W, W 72.855 and 72°51'18\"W are read too")},
     {"utc-offset", "H[:MM]",
-     "the zone's standard offset from UTC, also in summer: -5, +5:30, +5:45 (New York in July: --utc-offset -5 "
-     "--daylight-saving, not -4)"},
-    {"standard", "", "with --utc-offset: the clock shows standard time"},
-    {"daylight-saving", "", "with --utc-offset: the clock shows daylight-saving time, one hour ahead"},
+     QT_TRANSLATE_NOOP(
+         "cli",
+         "the zone's standard offset from UTC, also in summer: -5, +5:30, +5:45 (New York in July: --utc-offset -5 "
+         "--daylight-saving, not -4)")},
+    {"standard", "", QT_TRANSLATE_NOOP("cli", "with --utc-offset: the clock shows standard time")},
+    {"daylight-saving", "",
+     QT_TRANSLATE_NOOP("cli", "with --utc-offset: the clock shows daylight-saving time, one hour ahead")},
     {"zone", "NAME",
-     "instead of the three above: a time zone such as America/New_York or Asia/Kolkata, whose "
-     "offset and daylight saving on each day come from its rules"},
+     QT_TRANSLATE_NOOP("cli", "instead of the three above: a time zone such as America/New_York or Asia/Kolkata, whose "
+                              "offset and daylight saving on each day come from its rules")},
     {"place", "NAME",
-     "instead of --latitude, --longitude and the clock: a town or city of 1,000 or more people, with its country or "
-     "region after a comma where the name is shared (Zurich, \"Paris, Texas\", \"Springfield, US\"); its latitude, "
-     "longitude and time zone, each unless given with its own option"},
-    {"days", "N", "days in the days table, 1 to 366 (default 1)"},
+     QT_TRANSLATE_NOOP(
+         "cli",
+         "instead of --latitude, --longitude and the clock: a town or city of 1,000 or more people, with its country "
+         "or "
+         "region after a comma where the name is shared (Zurich, \"Paris, Texas\", \"Springfield, US\"); its latitude, "
+         "longitude and time zone, each unless given with its own option")},
+    {"days", "N", QT_TRANSLATE_NOOP("cli", "days in the days table, 1 to 366 (default 1)")},
     {"bearing", "DEG",
-     "also when the sun stands at this bearing (0 to under 360, from north through east); up to 8 times"},
-    {"altitude", "DEG", "also when the sun's centre reaches this height (-1 to under 90 degrees); up to 8 times"},
+     QT_TRANSLATE_NOOP(
+         "cli", "also when the sun stands at this bearing (0 to under 360, from north through east); up to 8 times")},
+    {"altitude", "DEG",
+     QT_TRANSLATE_NOOP("cli",
+                       "also when the sun's centre reaches this height (-1 to under 90 degrees); up to 8 times")},
     {"wall-reading", "HH:MM[:SS]@DEG",
-     "a wall's facing from a plumb line's shadow on a level board: the clock time and the angle from the line "
-     "square to the wall (towards it) to the shadow, clockwise positive; up to 20 times"},
+     QT_TRANSLATE_NOOP(
+         "cli",
+         "a wall's facing from a plumb line's shadow on a level board: the clock time and the angle from the line "
+         "square to the wall (towards it) to the shadow, clockwise positive; up to 20 times")},
     {"mark", "HH:MM[:SS]",
-     "the clock time at which you marked the shadow: its bearing and the turn onto the "
-     "nearest true line"},
+     QT_TRANSLATE_NOOP("cli", "the clock time at which you marked the shadow: its bearing and the turn onto the "
+                              "nearest true line")},
     {"dial", "KIND",
-     "instead of the field data: a sundial for the site, with its hour lines, style, gnomon and date lines; KIND is "
-     "one of: "},
+     QT_TRANSLATE_NOOP("cli", "instead of the field data: a sundial for the site, with its hour lines, style, gnomon "
+                              "and date lines; KIND is "
+                              "one of: %1")},
     {"facing", "DEG",
-     "the direction the face looks, from north through east (180 = south): the wall's facing; for --dial polar "
-     "instead of the equator's side"},
-    {"tilt", "DEG", "with --dial plane: the angle from the zenith to the face's outward normal (0 level, 90 upright)"},
-    {"nodus-height", "MM", "the nodus's height above the dial's face in mm (default 100)"},
-    {"plate", "WxH", "the plate's width and height in mm, 50 to 5000 (default 300x300)"},
+     QT_TRANSLATE_NOOP(
+         "cli",
+         "the direction the face looks, from north through east (180 = south): the wall's facing; for --dial polar "
+         "instead of the equator's side")},
+    {"tilt", "DEG",
+     QT_TRANSLATE_NOOP(
+         "cli", "with --dial plane: the angle from the zenith to the face's outward normal (0 level, 90 upright)")},
+    {"nodus-height", "MM", QT_TRANSLATE_NOOP("cli", "the nodus's height above the dial's face in mm (default 100)")},
+    {"plate", "WxH", QT_TRANSLATE_NOOP("cli", "the plate's width and height in mm, 50 to 5000 (default 300x300)")},
     {"half-width", "M",
-     "with --dial analemmatic: the ellipse's half-width east-west in metres, 0.1 to 50 (default 2.5)"},
+     QT_TRANSLATE_NOOP(
+         "cli", "with --dial analemmatic: the ellipse's half-width east-west in metres, 0.1 to 50 (default 2.5)")},
     {"aperture-height", "M",
-     "with --dial noon-mark: the hole's height above the floor, or out from the wall, in metres, 0.1 to 50"},
-    {"aperture-diameter", "MM", "with --dial noon-mark: the round hole's diameter in mm, 1 to 200 (default 10)"},
+     QT_TRANSLATE_NOOP(
+         "cli",
+         "with --dial noon-mark: the hole's height above the floor, or out from the wall, in metres, 0.1 to 50")},
+    {"aperture-diameter", "MM",
+     QT_TRANSLATE_NOOP("cli", "with --dial noon-mark: the round hole's diameter in mm, 1 to 200 (default 10)")},
     {"mark-time", "HH:MM",
-     "with --dial noon-mark: the time of the zone's standard clock to mark (default 12:00; 13:00 for summer time)"},
+     QT_TRANSLATE_NOOP("cli", "with --dial noon-mark: the time of the zone's standard clock to mark (default 12:00; "
+                              "13:00 for summer time)")},
     {"x-wire", "MM",
-     "with --dial bifilar: the height above the face of the wire along the plate's x axis, 5 mm to the plate's "
-     "smaller side (default: the height that spaces the hours evenly where one does, else the y-wire's)"},
+     QT_TRANSLATE_NOOP(
+         "cli",
+         "with --dial bifilar: the height above the face of the wire along the plate's x axis, 5 mm to the plate's "
+         "smaller side (default: the height that spaces the hours evenly where one does, else the y-wire's)")},
     {"y-wire", "MM",
-     "with --dial bifilar: the height above the face of the wire along the plate's y axis, 5 mm to the plate's "
-     "smaller side (default 100)"},
-    {"hour-step", "MIN", "an hour line every 60 (default), 30 or 15 minutes"},
+     QT_TRANSLATE_NOOP(
+         "cli",
+         "with --dial bifilar: the height above the face of the wire along the plate's y axis, 5 mm to the plate's "
+         "smaller side (default 100)")},
+    {"hour-step", "MIN", QT_TRANSLATE_NOOP("cli", "an hour line every 60 (default), 30 or 15 minutes")},
     {"dial-time", "TIME",
-     "sun (default): the dial shows local sun time; zone: its 12 line is the zone meridian's mean noon; clock: "
-     "each hour line is the figure-8 the shadow traces at that hour of the zone's standard clock"},
+     QT_TRANSLATE_NOOP(
+         "cli",
+         "sun (default): the dial shows local sun time; zone: its 12 line is the zone meridian's mean noon; clock: "
+         "each hour line is the figure-8 the shadow traces at that hour of the zone's standard clock")},
     {"date-lines", "WHICH",
-     "none, solstices (default: the solstices and the equinox) or months (also the first of each month)"},
+     QT_TRANSLATE_NOOP(
+         "cli", "none, solstices (default: the solstices and the equinox) or months (also the first of each month)")},
     {"hours", "LIST",
-     "a comma list of the hour systems drawn: equal (default), italian (hours since the previous sunset), "
-     "babylonian (since sunrise), unequal (twelfths of the daylight); not for --dial analemmatic or noon-mark"},
+     QT_TRANSLATE_NOOP(
+         "cli",
+         "a comma list of the hour systems drawn: equal (default), italian (hours since the previous sunset), "
+         "babylonian (since sunrise), unequal (twelfths of the daylight); not for --dial analemmatic or noon-mark")},
     {"date-line", "YYYY-MM-DD[=LABEL]",
-     "a date line for the sun's declination at noon on that month and day, labelled (up to 40 characters) or by "
-     "its date and the other day of the same declination; up to 12 times"},
-    {"card", "", "with --dial: the correction card, what to add to the dial's reading each day for the clock"},
-    {"svg", "FILE", "with --dial: the dial drawn at full scale as SVG, in millimetres"},
-    {"dxf", "FILE", "with --dial: the same drawing as DXF for cutters and routers, in millimetres, one layer per part"},
-    {"card-svg", "FILE", "with --dial: the correction card alone as SVG"},
-    {"scale", "1:N", "with --svg or --dxf: the drawing at 1:N, a plan (default 1:1)"},
-    {"pdf", "FILE", "with --dial: the dial printed at full scale as PDF, over as many pages as it needs"},
+     QT_TRANSLATE_NOOP(
+         "cli",
+         "a date line for the sun's declination at noon on that month and day, labelled (up to 40 characters) or by "
+         "its date and the other day of the same declination; up to 12 times")},
+    {"card", "",
+     QT_TRANSLATE_NOOP("cli",
+                       "with --dial: the correction card, what to add to the dial's reading each day for the clock")},
+    {"svg", "FILE", QT_TRANSLATE_NOOP("cli", "with --dial: the dial drawn at full scale as SVG, in millimetres")},
+    {"dxf", "FILE",
+     QT_TRANSLATE_NOOP(
+         "cli", "with --dial: the same drawing as DXF for cutters and routers, in millimetres, one layer per part")},
+    {"card-svg", "FILE", QT_TRANSLATE_NOOP("cli", "with --dial: the correction card alone as SVG")},
+    {"scale", "1:N", QT_TRANSLATE_NOOP("cli", "with --svg or --dxf: the drawing at 1:N, a plan (default 1:1)")},
+    {"pdf", "FILE",
+     QT_TRANSLATE_NOOP("cli", "with --dial: the dial printed at full scale as PDF, over as many pages as it needs")},
     {"check-reading", "\"DATE HH:MM[:SS]=HH:MM[:SS]\"",
-     "with --dial: a standing dial checked against the clock: the date, the clock's time and what the dial showed "
-     "then (in its own time, sun or zone); up to 100 times, fitted for how the dial stands turned and leaned"},
+     QT_TRANSLATE_NOOP(
+         "cli",
+         "with --dial: a standing dial checked against the clock: the date, the clock's time and what the dial showed "
+         "then (in its own time, sun or zone); up to 100 times, fitted for how the dial stands turned and leaned")},
     {"find-dial", "KIND",
-     "instead of the field data, with no site: an old dial's latitude (and for vertical its wall's facing) from its "
-     "hour lines; KIND is horizontal or vertical"},
+     QT_TRANSLATE_NOOP("cli", "instead of the field data, with no site: an old dial's latitude (and for vertical its "
+                              "wall's facing) from its "
+                              "hour lines; KIND is horizontal or vertical")},
     {"line-angle", "HOUR=DEG",
-     "with --find-dial, once a line: its hour in sun time and its angle at the root from the noon line, as --dial's "
-     "angle_deg: + towards x, east on a level dial, right on a wall"},
+     QT_TRANSLATE_NOOP("cli", "with --find-dial, once a line: its hour in sun time and its angle at the root from the "
+                              "noon line, as --dial's "
+                              "angle_deg: + towards x, east on a level dial, right on a wall")},
     {"magnetic", "",
-     "also how far a compass points from true north at the site on the date, from the World Magnetic Model WMM2025 "
-     "(2025.0 to 2030.0)"},
-    {"format", "FORMAT", "text (default), json or csv"},
-    {"help", "", "show this text"},
-    {"version", "", "show the program's version"},
+     QT_TRANSLATE_NOOP(
+         "cli",
+         "also how far a compass points from true north at the site on the date, from the World Magnetic Model WMM2025 "
+         "(2025.0 to 2030.0)")},
+    {"format", "FORMAT", QT_TRANSLATE_NOOP("cli", "text (default), json or csv")},
+    {"language", "CODE",
+     QT_TRANSLATE_NOOP("cli",
+                       "the language of the answer: en, de, es, fr, it or nl; without it the desktop's (LANGUAGE, "
+                       "LC_MESSAGES, LANG)")},
+    {"help", "", QT_TRANSLATE_NOOP("cli", "show this text")},
+    {"version", "", QT_TRANSLATE_NOOP("cli", "show the program's version")},
 };
 
 struct Failure {
@@ -184,11 +234,11 @@ std::optional<Failure> readAngles(const QCommandLineParser &p, const char *name,
 {
     const QStringList values = p.values(QLatin1String(name));
     if (values.size() > most)
-        return Failure{QStringLiteral("%1 may be given at most %2 times").arg(opt(name)).arg(most)};
+        return Failure{translate("cli", "%1 may be given at most %2 times").arg(opt(name)).arg(most)};
     for (const QString &v : values) {
         const std::optional<double> x = convertNumberText(v, QLocale::c());
         if (!x || *x < low || *x >= high)
-            return Failure{QStringLiteral("%1 \"%2\": give degrees from %3 to under %4")
+            return Failure{translate("cli", "%1 \"%2\": give degrees from %3 to under %4")
                                .arg(opt(name), v, QString::number(low), QString::number(high))};
         into.push_back(*x);
     }
@@ -204,7 +254,7 @@ std::optional<Failure> readSunAt(const QCommandLineParser &p, CliRequest &r)
         return f;
     const QStringList readings = p.values(QStringLiteral("wall-reading"));
     if (readings.size() > 20)
-        return Failure{QStringLiteral("--wall-reading may be given at most 20 times")};
+        return Failure{translate("cli", "--wall-reading may be given at most 20 times")};
     for (const QString &reading : readings) {
         const qsizetype at = reading.indexOf(u'@');
         const std::optional<double> clock = parseClockSeconds(reading.left(at));
@@ -212,12 +262,12 @@ std::optional<Failure> readSunAt(const QCommandLineParser &p, CliRequest &r)
         if (at >= 0)
             angle = convertNumberText(reading.mid(at + 1), QLocale::c());
         if (!clock || !angle)
-            return Failure{QStringLiteral("--wall-reading \"%1\": give the clock time and the angle in degrees, "
-                                          "such as 10:15:00@-23.5")
+            return Failure{translate("cli", "--wall-reading \"%1\": give the clock time and the angle in degrees, "
+                                            "such as 10:15:00@-23.5")
                                .arg(reading)};
         if (!(*angle > -90 && *angle < 90))
-            return Failure{QStringLiteral("--wall-reading \"%1\": the angle must lie between -90 and 90 degrees; "
-                                          "the sun then shines on the wall")
+            return Failure{translate("cli", "--wall-reading \"%1\": the angle must lie between -90 and 90 degrees; "
+                                            "the sun then shines on the wall")
                                .arg(reading)};
         r.inputs.wallReadings.push_back(FieldInputs::WallReading{*clock, *angle});
     }
@@ -243,39 +293,39 @@ std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r
         return f;
     for (const char *required : {"date", "latitude", "longitude"})
         if (!p.isSet(QLatin1String(required)) && (qstrcmp(required, "date") == 0 || !r.place))
-            return Failure{QStringLiteral("%1 is missing").arg(opt(required))};
+            return Failure{translate("cli", "%1 is missing").arg(opt(required))};
 
     const bool offset = p.isSet(QStringLiteral("utc-offset")), zone = p.isSet(QStringLiteral("zone"));
     const bool stated = p.isSet(QStringLiteral("standard")) || p.isSet(QStringLiteral("daylight-saving"));
     if (offset == zone && (offset || !r.place))
-        return Failure{QStringLiteral("give either --utc-offset with --standard or --daylight-saving, or --zone")};
+        return Failure{translate("cli", "give either --utc-offset with --standard or --daylight-saving, or --zone")};
     if (zone && stated)
-        return Failure{QStringLiteral("--zone takes the daylight saving from the zone's rules: leave out --standard "
-                                      "and --daylight-saving")};
+        return Failure{translate("cli", "--zone takes the daylight saving from the zone's rules: leave out --standard "
+                                        "and --daylight-saving")};
     if (!offset && !zone && stated)
-        return Failure{QStringLiteral("--place takes the daylight saving from the place's time zone (%1): leave out "
-                                      "--standard and --daylight-saving, or give --utc-offset with them")
+        return Failure{translate("cli", "--place takes the daylight saving from the place's time zone (%1): leave out "
+                                        "--standard and --daylight-saving, or give --utc-offset with them")
                            .arg(r.place->place.zone)};
 
     if (offset) {
         const QString text = p.value(QStringLiteral("utc-offset"));
         const std::optional<int> minutes = parseOffsetMinutes(text);
         if (!minutes)
-            return Failure{QStringLiteral("--utc-offset must be hours with an optional sign and minutes, such as -5, "
-                                          "+5:30 or +5:45, not \"%1\"")
+            return Failure{translate("cli", "--utc-offset must be hours with an optional sign and minutes, such as -5, "
+                                            "+5:30 or +5:45, not \"%1\"")
                                .arg(text)};
         if (!zoneIndexForOffset(*minutes))
-            return Failure{QStringLiteral("no time zone has the offset %1").arg(utcOffsetText(*minutes))};
+            return Failure{translate("cli", "no time zone has the offset %1").arg(utcOffsetText(*minutes))};
         r.inputs.clock.utcOffsetMinutes = *minutes;
     } else {
         // Exactly as if the place's zone were given with --zone.
         r.zoneName = zone ? p.value(QStringLiteral("zone")) : r.place->place.zone;
         if (!isKnownZoneName(r.zoneName)) {
             const QStringList nearest = nearestZoneNames(r.zoneName);
-            return Failure{QStringLiteral("unknown time zone \"%1\"").arg(r.zoneName) +
+            return Failure{translate("cli", "unknown time zone \"%1\"").arg(r.zoneName) +
                            (nearest.isEmpty()
-                                ? QStringLiteral("; give a name such as America/New_York or Asia/Kolkata")
-                                : QStringLiteral(": did you mean %1?").arg(nearest.join(QStringLiteral(" or "))))};
+                                ? translate("cli", "; give a name such as America/New_York or Asia/Kolkata")
+                                : translate("cli", ": did you mean %1?").arg(nearest.join(translate("cli", " or "))))};
         }
         r.inputs.clock.zone = QTimeZone(r.zoneName.toUtf8());
     }
@@ -284,12 +334,12 @@ std::optional<Failure> readOwnOptions(const QCommandLineParser &p, CliRequest &r
         bool ok = false;
         r.inputs.days = p.value(QStringLiteral("days")).toInt(&ok);
         if (!ok || r.inputs.days < 1 || r.inputs.days > 366)
-            return Failure{QStringLiteral("--days must be a whole number from 1 to 366")};
+            return Failure{translate("cli", "--days must be a whole number from 1 to 366")};
     }
     if (p.isSet(QStringLiteral("mark"))) {
         r.inputs.markClock = parseClockSeconds(p.value(QStringLiteral("mark")));
         if (!r.inputs.markClock)
-            return Failure{QStringLiteral("--mark must be a clock time HH:MM or HH:MM:SS, such as 08:55:10")};
+            return Failure{translate("cli", "--mark must be a clock time HH:MM or HH:MM:SS, such as 08:55:10")};
     }
     if (const std::optional<Failure> f = readSunAt(p, r))
         return f;
@@ -306,12 +356,12 @@ std::optional<Failure> zoneClockFailure(const QString &name, const QTimeZone &zo
     for (int i = 0; i < days; ++i) {
         const QDate date = first.addDays(i);
         if (zone.offsetFromUtc(QDateTime(date, QTime(12, 0), zone)) % 60 != 0)
-            return Failure{QStringLiteral("%1: the zone's offset on %2 is not a whole number of minutes")
+            return Failure{translate("cli", "%1: the zone's offset on %2 is not a whole number of minutes")
                                .arg(name, date.toString(Qt::ISODate))};
     }
     const SiteClock clock = zoneClockOn(zone, first);
     if (clock.zoneIndex < 0)
-        return Failure{QStringLiteral("%1: no time zone has its offset on %2 (%3)")
+        return Failure{translate("cli", "%1: no time zone has its offset on %2 (%3)")
                            .arg(name, first.toString(Qt::ISODate), utcOffsetText(clock.utcOffsetMinutes))};
     return std::nullopt;
 }
@@ -335,28 +385,28 @@ QString wrapped(const QString &description)
 // The window's message, then the option, the value received and what it takes.
 QString refusalText(const InputCheck &c, const QCommandLineParser &p, const QLocale &locale)
 {
-    const QString message = QString::fromUtf8(c.message);
+    const QString message = translate("text", c.message);
     const auto received = [&p](const char *name) {
         return QStringLiteral(" (%1 \"%2\"): ").arg(opt(name), p.value(QLatin1String(name)));
     };
     switch (c.focus) {
     case InputField::Date:
         return message + received("date") +
-               QStringLiteral("write m/d/yyyy (6/21/2027), yyyy-mm-dd (2027-06-21) or this computer's own form (%1)")
+               translate("cli", "write m/d/yyyy (6/21/2027), yyyy-mm-dd (2027-06-21) or this computer's own form (%1)")
                    .arg(locale.toString(QDate(2027, 6, 21), QLocale::ShortFormat));
     case InputField::Latitude:
         return message + received("latitude") +
-               QStringLiteral("degrees from -90 to 90, north positive, with %1").arg(decimalForms(locale));
+               translate("cli", "degrees from -90 to 90, north positive, with %1").arg(decimalForms(locale));
     case InputField::Longitude:
         return message + received("longitude") +
-               QStringLiteral("degrees from -180 to 180, east positive (-72.855) or with a letter (72.855W), not "
-                              "both, with %1")
+               translate("cli", "degrees from -180 to 180, east positive (-72.855) or with a letter (72.855W), not "
+                                "both, with %1")
                    .arg(decimalForms(locale));
     default:
         break;
     }
     if (qstrcmp(c.message, kMsgClockMode) == 0)
-        return message + QStringLiteral(" Add --standard or --daylight-saving to --utc-offset, or give --zone.");
+        return message + translate("cli", " Add --standard or --daylight-saving to --utc-offset, or give --zone.");
     return message;
 }
 
@@ -369,24 +419,42 @@ QString settingsWanted(const dial::DialKind &kind)
         if (row.needs && kind.takes(row.setting))
             (kind.mayOmit(row.setting) ? optional : needed) << QStringLiteral("--") + QLatin1String(row.option);
     if (!needed.isEmpty())
-        return QStringLiteral(" (with %1)").arg(needed.join(QStringLiteral(" and ")));
+        return translate("cli", " (with %1)").arg(needed.join(translate("cli", " and ")));
     if (!optional.isEmpty())
-        return QStringLiteral(" (%1 optional)").arg(optional.join(QStringLiteral(" and ")));
+        return translate("cli", " (%1 optional)").arg(optional.join(translate("cli", " and ")));
     return {};
+}
+
+// The parser's own message in the language in use: Qt's words are
+// translated only with an application object, which the shell has none of.
+QString parseErrorText(const QCommandLineParser &p)
+{
+    const QString error = p.errorText();
+    const QStringList unknown = p.unknownOptionNames();
+    if (unknown.size() == 1 && error == QStringLiteral("Unknown option '%1'.").arg(unknown.constFirst()))
+        return translate("cli", "Unknown option '%1'.").arg(unknown.constFirst());
+    if (unknown.size() > 1 && error == QStringLiteral("Unknown options: %1.").arg(unknown.join(QStringLiteral(", "))))
+        return translate("cli", "Unknown options: %1.").arg(unknown.join(QStringLiteral(", ")));
+    static const QRegularExpression value(QStringLiteral("^(Missing|Unexpected) value after '(.*)'\\.$"));
+    if (const QRegularExpressionMatch m = value.match(error); m.hasMatch())
+        return (m.captured(1) == QLatin1String("Missing") ? translate("cli", "Missing value after '%1'.")
+                                                          : translate("cli", "Unexpected value after '%1'."))
+            .arg(m.captured(2));
+    return error;
 }
 
 // --dial's kinds from the table of kinds, each with what it takes.
 QString description(const OptionSpec &o)
 {
-    QString text = QString::fromUtf8(o.description);
+    const QString text = translate("cli", o.description);
     if (qstrcmp(o.name, "dial") != 0)
         return text;
     QStringList kinds;
     for (const dial::DialKind &k : dial::dialKinds())
         kinds << QLatin1String(k.commandName) +
-                     (k.otherName ? QStringLiteral(" or ") + QLatin1String(k.otherName) : QString()) +
+                     (k.otherName ? translate("cli", " or ") + QLatin1String(k.otherName) : QString()) +
                      settingsWanted(k);
-    return text + kinds.join(QStringLiteral(", "));
+    return text.arg(kinds.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -402,10 +470,10 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
     }
     // A negative value after an option ("--longitude -72.855") is that option's value.
     if (!p.parse(QStringList{QStringLiteral("orvane")} + args))
-        return CliParse{std::nullopt, p.errorText() + QStringLiteral(" orvane --help lists the options.")};
+        return CliParse{std::nullopt, parseErrorText(p) + translate("cli", " orvane --help lists the options.")};
     if (!p.positionalArguments().isEmpty())
         return CliParse{std::nullopt,
-                        QStringLiteral("unexpected argument \"%1\"").arg(p.positionalArguments().constFirst())};
+                        translate("cli", "unexpected argument \"%1\"").arg(p.positionalArguments().constFirst())};
 
     CliRequest r;
     if (p.isSet(QStringLiteral("help"))) {
@@ -418,7 +486,7 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
     }
     for (const OptionSpec &o : kOptions)
         if (p.values(QLatin1String(o.name)).size() > 1 && !repeatable(o.name))
-            return CliParse{std::nullopt, QStringLiteral("%1 is given more than once").arg(opt(o.name))};
+            return CliParse{std::nullopt, translate("cli", "%1 is given more than once").arg(opt(o.name))};
     // Every answer's form, the dial's found from its lines too.
     if (p.isSet(QStringLiteral("format"))) {
         const QString f = p.value(QStringLiteral("format"));
@@ -427,7 +495,7 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
         else if (f == QLatin1String("csv"))
             r.format = OutputFormat::Csv;
         else if (f != QLatin1String("text"))
-            return CliParse{std::nullopt, QStringLiteral("--format must be text, json or csv")};
+            return CliParse{std::nullopt, translate("cli", "--format must be text, json or csv")};
     }
     if (asksToFindDial(p)) {
         if (const std::optional<QString> message = readFindDial(p, r))
@@ -440,8 +508,8 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
     // The window reads a pair pasted into its latitude box; here each
     // coordinate has its own option.
     if (readCoordinatePair(p.value(QStringLiteral("latitude")), locale))
-        return CliParse{std::nullopt, QStringLiteral("--latitude \"%1\" holds a latitude and a longitude: give the "
-                                                     "longitude with --longitude")
+        return CliParse{std::nullopt, translate("cli", "--latitude \"%1\" holds a latitude and a longitude: give the "
+                                                       "longitude with --longitude")
                                           .arg(p.value(QStringLiteral("latitude")))};
     // A coordinate given with --place wins over the place's.
     const auto coordinate = [&p](const char *name, double placed) {
@@ -471,15 +539,15 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
     static_cast<AcceptedSite &>(r.inputs) = *c.site;
     if (r.dial)
         if (const QString problem = dialLatitudeProblem(*r.dial, r.inputs.latitude); !problem.isEmpty())
-            return CliParse{std::nullopt, QStringLiteral("--dial %1 at latitude %2: %3")
+            return CliParse{std::nullopt, translate("cli", "--dial %1 at latitude %2: %3")
                                               .arg(p.value(QStringLiteral("dial")))
                                               .arg(r.inputs.latitude)
                                               .arg(problem)};
     if (p.isSet(QStringLiteral("magnetic")))
         if (r.compass = compassReading(r.inputs.latitude, r.inputs.longitude, r.inputs.date); !r.compass)
             return CliParse{std::nullopt,
-                            QStringLiteral("--magnetic: the date %1 lies outside the years of the World "
-                                           "Magnetic Model %2 (%3)")
+                            translate("cli", "--magnetic: the date %1 lies outside the years of the World "
+                                             "Magnetic Model %2 (%3)")
                                 .arg(r.inputs.date.toString(Qt::ISODate), magneticModelName(), magneticModelYears())};
     // An offset names no region: its clock holds on every day; --zone gives a
     // zone's own rules.
@@ -492,32 +560,33 @@ CliParse parseCommandLine(const QStringList &args, const QLocale &locale)
 
 QString usageText()
 {
+    // The option lines stay as typed; only their words between are translated.
     QString text =
-        QStringLiteral("Usage: orvane [--date DATE --latitude DEG --longitude DEG\n"
-                       "               (--utc-offset H[:MM] (--standard | --daylight-saving) | --zone NAME)\n"
-                       "               or --date DATE --place NAME, the coordinates and clock optional)\n"
-                       "               [--days N] [--mark HH:MM[:SS]] [--bearing DEG]... [--altitude DEG]...\n"
-                       "               [--wall-reading HH:MM[:SS]@DEG]... [--format text|json|csv]]\n"
-                       "       orvane --dial KIND [--facing DEG] [--tilt DEG] [--nodus-height MM]\n"
-                       "               [--plate WxH] [--half-width M] [--hour-step 60|30|15]\n"
-                       "               [--aperture-height M] [--aperture-diameter MM] [--mark-time HH:MM]\n"
-                       "               [--x-wire MM] [--y-wire MM]\n"
-                       "               [--dial-time sun|zone|clock] [--date-lines none|solstices|months]\n"
-                       "               [--hours equal,italian,babylonian,unequal]\n"
-                       "               [--date-line YYYY-MM-DD[=LABEL]]...\n"
-                       "               [--card] [--svg FILE] [--dxf FILE] [--scale 1:N]\n"
-                       "               [--card-svg FILE] [--pdf FILE], with the date, site and clock\n"
-                       "       orvane --find-dial horizontal|vertical --line-angle HOUR=DEG...\n"
-                       "               [--format text|json|csv]\n"
-                       "\n"
-                       "Without options Orvane opens its window. With them it prints, for the date and\n"
-                       "the site, the clock times at which the sun stands exactly east, on the meridian\n"
-                       "and exactly west, the true sun's instants beside them, where the shadow points\n"
-                       "and how fast it turns, and the same times for the coming days. With --dial it\n"
-                       "lays out a sundial for the site instead; with --find-dial it finds an old\n"
-                       "dial's latitude, and its wall's facing, from the angles of its hour lines.\n"
-                       "\n"
-                       "Options:\n");
+        translate("cli", "Usage: orvane [--date DATE --latitude DEG --longitude DEG\n"
+                         "               (--utc-offset H[:MM] (--standard | --daylight-saving) | --zone NAME)\n"
+                         "               or --date DATE --place NAME, the coordinates and clock optional)\n"
+                         "               [--days N] [--mark HH:MM[:SS]] [--bearing DEG]... [--altitude DEG]...\n"
+                         "               [--wall-reading HH:MM[:SS]@DEG]... [--format text|json|csv]]\n"
+                         "       orvane --dial KIND [--facing DEG] [--tilt DEG] [--nodus-height MM]\n"
+                         "               [--plate WxH] [--half-width M] [--hour-step 60|30|15]\n"
+                         "               [--aperture-height M] [--aperture-diameter MM] [--mark-time HH:MM]\n"
+                         "               [--x-wire MM] [--y-wire MM]\n"
+                         "               [--dial-time sun|zone|clock] [--date-lines none|solstices|months]\n"
+                         "               [--hours equal,italian,babylonian,unequal]\n"
+                         "               [--date-line YYYY-MM-DD[=LABEL]]...\n"
+                         "               [--card] [--svg FILE] [--dxf FILE] [--scale 1:N]\n"
+                         "               [--card-svg FILE] [--pdf FILE], with the date, site and clock\n"
+                         "       orvane --find-dial horizontal|vertical --line-angle HOUR=DEG...\n"
+                         "               [--format text|json|csv]\n") +
+        u'\n' +
+        // Lines end before column 80.
+        translate("cli", "Without options Orvane opens its window. With them it prints, for the date and\n"
+                         "the site, the clock times at which the sun stands exactly east, on the meridian\n"
+                         "and exactly west, the true sun's instants beside them, where the shadow points\n"
+                         "and how fast it turns, and the same times for the coming days. With --dial it\n"
+                         "lays out a sundial for the site instead; with --find-dial it finds an old\n"
+                         "dial's latitude, and its wall's facing, from the angles of its hour lines.\n") +
+        u'\n' + translate("cli", "Options:") + u'\n';
     for (const OptionSpec &o : kOptions) {
         QString left =
             QStringLiteral("  ") + (qstrcmp(o.name, "help") == 0 ? QStringLiteral("-h, ") : QString()) + opt(o.name);
@@ -528,7 +597,8 @@ QString usageText()
             left += u'\n' + QString(kDescriptionColumn, u' ');
         text += left.leftJustified(kDescriptionColumn) + wrapped(description(o)) + u'\n';
     }
-    text += QStringLiteral("\nExamples:\n"
+    text += u'\n' + translate("cli", "Examples:") +
+            QStringLiteral("\n"
                            "  orvane --date 6/21/2027 --latitude 40.655 --longitude 72.855W --utc-offset -5 \\\n"
                            "         --daylight-saving --format json\n"
                            "  orvane --date 2027-03-20 --latitude 28.61 --longitude 77.21E --zone Asia/Kolkata\n"

@@ -31,7 +31,7 @@ int runDial(const CliRequest &r, const QLocale &locale, QTextStream &out, QTextS
         if (i < 0)
             err << QStringLiteral("--check-reading: %1").arg(d.check.refusal) << Qt::endl;
         else
-            err << QStringLiteral("--check-reading \"%1\" (reading %2): %3")
+            err << translate("cli", "--check-reading \"%1\" (reading %2): %3")
                        .arg(r.dial->readings[std::size_t(i)].given)
                        .arg(i + 1)
                        .arg(d.check.refusal)
@@ -44,7 +44,7 @@ int runDial(const CliRequest &r, const QLocale &locale, QTextStream &out, QTextS
         return kCannotWrite;
     }
     if (pdfPages > kPagesToMention)
-        err << QStringLiteral("--pdf \"%1\": %2 pages").arg(r.dial->pdfFile).arg(pdfPages) << Qt::endl;
+        err << translate("cli", "--pdf \"%1\": %2 pages").arg(r.dial->pdfFile).arg(pdfPages) << Qt::endl;
     switch (r.format) {
     case OutputFormat::Text:
         out << dialText(d);
@@ -100,11 +100,11 @@ int runCommandLine(const QStringList &givenArgs, QTextStream &out, QTextStream &
         if (!d.wallRefusals.empty()) {
             const WallReadingRefusal &refusal = d.wallRefusals.front();
             const FieldInputs::WallReading &reading = r.inputs.wallReadings[std::size_t(refusal.index)];
-            err << QStringLiteral("--wall-reading %1 (reading %2): %3")
+            err << translate("cli", "--wall-reading %1 (reading %2): %3")
                        .arg(clockText(reading.clock))
                        .arg(refusal.index + 1)
-                       .arg(refusal.sunBelowHorizon ? QStringLiteral("the sun is below the horizon then")
-                                                    : QStringLiteral("the angle must lie between -90 and 90 degrees"))
+                       .arg(refusal.sunBelowHorizon ? translate("cli", "the sun is below the horizon then")
+                                                    : translate("cli", "the angle must lie between -90 and 90 degrees"))
                 << Qt::endl;
             return kBadInput;
         }

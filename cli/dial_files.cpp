@@ -2,6 +2,7 @@
 
 #include "dial/dxf_writer.h"
 #include "dial/svg_writer.h"
+#include "text/translation.h"
 
 #include "text/whole_files.h"
 
@@ -24,7 +25,7 @@ QString addText(WholeFiles &files, const QString &target, const std::string &tex
     if (!file)
         return files.error();
     if (file->write(text.data(), qint64(text.size())) != qint64(text.size()))
-        return QStringLiteral("cannot write \"%1\": %2").arg(target, file->errorString());
+        return translate("cli", "cannot write \"%1\": %2").arg(target, file->errorString());
     return {};
 }
 
@@ -49,8 +50,8 @@ QString writeDialFiles(const DialData &d, int *pdfPages)
     const DialOptions &o = d.options;
     // Refused before any file is touched.
     if (!o.pdfFile.isEmpty() && !pdfWriter())
-        return QStringLiteral("--pdf \"%1\": PDF output needs the window's libraries, which this program was built "
-                              "without; write --svg instead")
+        return translate("cli", "--pdf \"%1\": PDF output needs the window's libraries, which this program was built "
+                                "without; write --svg instead")
             .arg(o.pdfFile);
     const DialDesign design = designForFiles(d);
     const dial::Drawing drawn = o.scale == 1 ? design.drawing : dial::scaled(design.drawing, 1 / o.scale);
@@ -73,7 +74,7 @@ QString writeDialFiles(const DialData &d, int *pdfPages)
         if (pdfPages)
             *pdfPages = pages;
         if (pages <= 0)
-            return QStringLiteral("cannot write \"%1\": the pages could not be painted").arg(o.pdfFile);
+            return translate("cli", "cannot write \"%1\": the pages could not be painted").arg(o.pdfFile);
     }
     return files.commit() ? QString() : files.error();
 }

@@ -2,6 +2,7 @@
 
 #include "field/dial_choices.h"
 #include "field/dial_setting_table.h"
+#include "text/translation.h"
 
 #include "dial/dial_kinds.h"
 #include "text/dial_measure.h"
@@ -72,7 +73,7 @@ QString kindNames(std::optional<dial::DialSetting> taking = std::nullopt)
         if (!taking || k.takes(*taking))
             names << QString::fromLatin1(k.commandName);
     const QString last = names.isEmpty() ? QString() : names.takeLast();
-    return names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return names.isEmpty() ? last : translate("cli", "%1 or %2").arg(names.join(QStringLiteral(", ")), last);
 }
 
 // What is wrong with a measure beyond its range, as the start of its message.
@@ -82,11 +83,11 @@ QString measureFaultText(const QString &text, MeasureUnit unit, const QLocale &l
     case MeasureFault::None:
         break;
     case MeasureFault::OtherUnit:
-        return QStringLiteral("not in %1; ").arg(unitName(unit));
+        return translate("cli", "not in %1; ").arg(unitName(unit));
     case MeasureFault::NotANumber:
-        return QStringLiteral("not a number with %1; ").arg(decimalForms(locale));
+        return translate("cli", "not a number with %1; ").arg(decimalForms(locale));
     case MeasureFault::NotATime:
-        return QStringLiteral("not a time; ");
+        return translate("cli", "not a time; ");
     }
     return {};
 }
@@ -100,14 +101,13 @@ QString rangeMessage(const QCommandLineParser &p, const SettingProblem &problem,
     const QString option = QLatin1String(row.option);
     // Not given, and its default does not fit: the nodus height on a small plate.
     if (!p.isSet(option))
-        return QStringLiteral("--plate \"%1\": the nodus height (%2 mm) must not exceed the plate's smaller side; "
-                              "give --%3")
+        return translate("cli", "--plate \"%1\": the nodus height (%2 mm) must not exceed the plate's smaller side; "
+                                "give --%3")
             .arg(p.value(QStringLiteral("plate")), QString::number(DialSettings{}.*row.value), option);
     const QString fault = std::isnan(d.*row.value) ? measureFaultText(p.value(option), row.unit, locale) : QString();
-    return refused(
-        p, row.option,
-        fault +
-            QString::fromUtf8(row.wanted).arg(QString::number(problem.range.low), QString::number(problem.range.high)));
+    return refused(p, row.option,
+                   fault + translate("field", row.wanted)
+                               .arg(QString::number(problem.range.low), QString::number(problem.range.high)));
 }
 
 // Each option refused by a kind that does not take its setting, or missing
@@ -118,7 +118,7 @@ std::optional<QString> takenOptions(const QCommandLineParser &p, const dial::Dia
         const bool given = p.isSet(QLatin1String(row.option));
         if (!kind.takes(row.setting)) {
             if (given)
-                return QStringLiteral("%1 is for --dial %2; %3 takes none")
+                return translate("cli", "%1 is for --dial %2; %3 takes none")
                     .arg(opt(row.option), kindNames(row.setting), aDialKind(kind));
         } else if (!given && row.needs && !kind.mayOmit(row.setting)) {
             return row.needs(kind);
@@ -151,7 +151,7 @@ std::optional<QString> readOption(const QCommandLineParser &p, const std::vector
             (row.compass ? readFacing(text, locale) : readDialMeasure(text, row.unit, locale)).value_or(kUnread);
         return std::nullopt;
     }
-    const QString wanted = QStringLiteral("give the width and height in mm, such as 300x300");
+    const QString wanted = translate("cli", "give the width and height in mm, such as 300x300");
     const QStringList sides = text.split(QRegularExpression(QStringLiteral("[xX×]")));
     if (sides.size() != qsizetype(rows.size()))
         return refused(p, name, wanted);
@@ -195,7 +195,7 @@ std::optional<QString> readCheckReadings(const QCommandLineParser &p, DialOption
 {
     const QStringList given = p.values(QStringLiteral("check-reading"));
     if (given.size() > kMaxCheckReadings)
-        return QStringLiteral("--check-reading may be given at most %1 times").arg(kMaxCheckReadings);
+        return translate("cli", "--check-reading may be given at most %1 times").arg(kMaxCheckReadings);
     static const QRegularExpression re(
         QStringLiteral("^\\s*(\\d{4}-\\d{2}-\\d{2})[ "
                        "T]+(\\d{1,2}):(\\d{2})(?::(\\d{2}))?\\s*=\\s*(\\d{1,2}):(\\d{2})(?::(\\d{2}))?\\s*$"));
@@ -208,8 +208,8 @@ std::optional<QString> readCheckReadings(const QCommandLineParser &p, DialOption
         };
         const QDate date = m.hasMatch() ? QDate::fromString(m.captured(1), Qt::ISODate) : QDate();
         if (!date.isValid() || seconds(2) < 0 || seconds(5) < 0)
-            return QStringLiteral("--check-reading \"%1\": give the date, the clock's time and what the dial showed "
-                                  "then, such as \"2027-03-01 10:15=10:27\" (YYYY-MM-DD HH:MM[:SS]=HH:MM[:SS])")
+            return translate("cli", "--check-reading \"%1\": give the date, the clock's time and what the dial showed "
+                                    "then, such as \"2027-03-01 10:15=10:27\" (YYYY-MM-DD HH:MM[:SS]=HH:MM[:SS])")
                 .arg(text);
         d.readings.push_back({date, seconds(2), seconds(5), text});
     }
@@ -228,7 +228,7 @@ std::optional<QString> readHourSystems(const QCommandLineParser &p, DialOptions 
     for (const QString &given : p.value(QStringLiteral("hours")).split(u',')) {
         const QString word = given.trimmed().toLower();
         if (seen.contains(word))
-            return refused(p, "hours", QStringLiteral("%1 is given twice").arg(word));
+            return refused(p, "hours", translate("cli", "%1 is given twice").arg(word));
         seen << word;
         if (word == QLatin1String("equal")) {
             d.equalHours = true;
@@ -238,7 +238,7 @@ std::optional<QString> readHourSystems(const QCommandLineParser &p, DialOptions 
             return word == QLatin1String(dial::hourSystemName(s));
         });
         if (system == std::end(kOld))
-            return refused(p, "hours", QStringLiteral("give a comma list of equal, italian, babylonian and unequal"));
+            return refused(p, "hours", translate("cli", "give a comma list of equal, italian, babylonian and unequal"));
         d.hourSystems.push_back(*system);
     }
     if (const QString problem = hourSystemsProblem(d); !problem.isEmpty())
@@ -251,7 +251,7 @@ std::optional<QString> readSpecialDates(const QCommandLineParser &p, DialOptions
 {
     const QStringList given = p.values(QStringLiteral("date-line"));
     if (given.size() > kMaxSpecialDates)
-        return QStringLiteral("--date-line may be given at most %1 times").arg(kMaxSpecialDates);
+        return translate("cli", "--date-line may be given at most %1 times").arg(kMaxSpecialDates);
     for (const QString &text : given) {
         const qsizetype eq = text.indexOf(u'=');
         const QString day = (eq < 0 ? text : text.left(eq)).trimmed();
@@ -259,11 +259,11 @@ std::optional<QString> readSpecialDates(const QCommandLineParser &p, DialOptions
         static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
         const QDate date = iso.match(day).hasMatch() ? QDate::fromString(day, Qt::ISODate) : QDate();
         if (!date.isValid())
-            return QStringLiteral("--date-line \"%1\": give a date that exists, YYYY-MM-DD, and a label after = if "
-                                  "wanted, such as 1990-05-14=Anna")
+            return translate("cli", "--date-line \"%1\": give a date that exists, YYYY-MM-DD, and a label after = if "
+                                    "wanted, such as 1990-05-14=Anna")
                 .arg(text);
         if (const QString problem = specialLabelProblem(label); !problem.isEmpty())
-            return QStringLiteral("--date-line \"%1\": give %2").arg(text, problem);
+            return translate("cli", "--date-line \"%1\": give %2").arg(text, problem);
         d.specialDates.push_back({date, label});
     }
     return std::nullopt;
@@ -277,17 +277,17 @@ std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optiona
     if (!p.isSet(QStringLiteral("dial"))) {
         for (const char *name : kDialOnly)
             if (p.isSet(QLatin1String(name)))
-                return QStringLiteral("%1 goes with --dial %2").arg(opt(name), kindNames());
+                return translate("cli", "%1 goes with --dial %2").arg(opt(name), kindNames());
         return std::nullopt;
     }
     for (const char *name : kFieldOnly)
         if (p.isSet(QLatin1String(name)))
-            return QStringLiteral("%1 is for the field data, which --dial does not print").arg(opt(name));
+            return translate("cli", "%1 is for the field data, which --dial does not print").arg(opt(name));
 
     DialOptions d;
     const dial::DialKind *kind = dial::findDialKind(p.value(QStringLiteral("dial")).toStdString());
     if (!kind)
-        return refused(p, "dial", QStringLiteral("give ") + kindNames());
+        return refused(p, "dial", translate("cli", "give %1").arg(kindNames()));
     d.type = kind->type;
     if (const std::optional<QString> message = readShape(p, *kind, d, locale))
         return message;
@@ -295,13 +295,13 @@ std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optiona
     if (p.isSet(QStringLiteral("hour-step"))) {
         const auto step = choice(p, "hour-step", kHourSteps);
         if (!step)
-            return refused(p, "hour-step", QStringLiteral("give 60, 30 or 15 minutes"));
+            return refused(p, "hour-step", translate("cli", "give 60, 30 or 15 minutes"));
         d.stepMinutes = *step;
     }
     if (p.isSet(QStringLiteral("dial-time"))) {
         const auto time = choice(p, "dial-time", kDialTimes);
         if (!time)
-            return refused(p, "dial-time", QStringLiteral("give sun, zone or clock"));
+            return refused(p, "dial-time", translate("cli", "give sun, zone or clock"));
         d.time = *time;
         if (const QString problem = dialTimeProblem(d); !problem.isEmpty())
             return refused(p, "dial-time", problem);
@@ -309,7 +309,7 @@ std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optiona
     if (p.isSet(QStringLiteral("date-lines"))) {
         const auto lines = choice(p, "date-lines", kDateLineChoices);
         if (!lines)
-            return refused(p, "date-lines", QStringLiteral("give none, solstices or months"));
+            return refused(p, "date-lines", translate("cli", "give none, solstices or months"));
         d.dateLines = *lines;
     }
     if (p.isSet(QStringLiteral("scale"))) {
@@ -318,9 +318,9 @@ std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optiona
         const int n = m.hasMatch() ? m.captured(1).toInt() : 0;
         if (n < 1 || n > kMaxScale)
             return refused(p, "scale",
-                           QStringLiteral("give 1:N, N a whole number from 1 to %1, such as 1:50").arg(kMaxScale));
+                           translate("cli", "give 1:N, N a whole number from 1 to %1, such as 1:50").arg(kMaxScale));
         if (p.value(QStringLiteral("svg")).isEmpty() && p.value(QStringLiteral("dxf")).isEmpty())
-            return QStringLiteral("--scale goes with --svg or --dxf");
+            return translate("cli", "--scale goes with --svg or --dxf");
         d.scale = n;
     }
     if (const std::optional<QString> message = readHourSystems(p, d))
@@ -336,9 +336,9 @@ std::optional<QString> readDialOptions(const QCommandLineParser &p, std::optiona
     d.cardSvgFile = p.value(QStringLiteral("card-svg"));
     for (const char *name : {"svg", "dxf", "pdf", "card-svg"})
         if (p.isSet(QLatin1String(name)) && p.value(QLatin1String(name)).isEmpty())
-            return QStringLiteral("%1 needs a file name").arg(opt(name));
+            return translate("cli", "%1 needs a file name").arg(opt(name));
     if (!d.cardSvgFile.isEmpty() && d.time == dial::DialTime::Clock)
-        return QStringLiteral("--card-svg: a dial drawn to the clock (--dial-time clock) needs no correction card");
+        return translate("cli", "--card-svg: a dial drawn to the clock (--dial-time clock) needs no correction card");
     into = d;
     return std::nullopt;
 }

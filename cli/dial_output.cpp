@@ -9,6 +9,7 @@
 #include "site_json.h"
 #include "text_table.h"
 
+#include "text/translation.h"
 #include "text/wording.h"
 
 namespace orvane {
@@ -54,11 +55,11 @@ QString blockText(const dial::TextBlock &block)
     case dial::TextBlock::Form::Figures: {
         Rows figures;
         for (const auto &[label, value] : block.figures)
-            figures << QStringList{QString::fromStdString(label), valueText(value, c)};
+            figures << QStringList{translate("dial", label), valueText(value, c)};
         return labelled(figures);
     }
     case dial::TextBlock::Form::Table:
-        return u'\n' + QString::fromStdString(block.table.title) + u'\n' + columns(tableText(block.table, c));
+        return u'\n' + translate("dial", block.table.title) + u'\n' + columns(tableText(block.table, c));
     case dial::TextBlock::Form::Steps: {
         QString text;
         int step = 0;
@@ -75,11 +76,11 @@ QString timeWords(const DialDesign &design, int utcOffsetMinutes)
 {
     switch (design.faces.front().input.time) {
     case dial::DialTime::Zone:
-        return QStringLiteral("zone time (the 12 line at UTC%1's mean noon)").arg(utcOffsetText(utcOffsetMinutes));
+        return translate("cli", "zone time (the 12 line at UTC%1's mean noon)").arg(utcOffsetText(utcOffsetMinutes));
     case dial::DialTime::Clock:
         break;
     case dial::DialTime::Sun:
-        return QStringLiteral("sun time");
+        return translate("cli", "sun time");
     }
     return design.timeNote;
 }
@@ -91,9 +92,11 @@ QString cardText(const DialData &d)
         return u'\n' + d.design.noCard + u'\n';
     if (!d.options.card || !d.design.card)
         return {};
-    QString text = QStringLiteral("\nCorrection card %1: add to the dial's reading to get the clock's time\n")
-                       .arg(d.site.date.year());
-    Rows card{{QStringLiteral("week from"), QStringLiteral("add"), QStringLiteral("seconds")}};
+    QString text = u'\n' +
+                   translate("cli", "Correction card %1: add to the dial's reading to get the clock's time")
+                       .arg(d.site.date.year()) +
+                   u'\n';
+    Rows card{{translate("cli", "week from"), translate("cli", "add"), translate("cli", "seconds")}};
     for (const CardDay &day : weeklyRows(*d.design.card))
         card << QStringList{day.date.toString(Qt::ISODate),
                             QString::fromStdString(dial::minutesSeconds(day.addSeconds)),
@@ -137,8 +140,8 @@ QString dialText(const DialData &d)
     const DialDesign &design = d.design;
     const FieldInputs &s = d.site;
     QString text = d.place ? sitePlaceText(*d.place) : QString();
-    text += QStringLiteral("%1 for latitude %2, longitude %3, showing %4\n")
-                .arg(QString::fromUtf8(design.kind->title), QString::number(s.latitude, 'g', 10),
+    text += translate("cli", "%1 for latitude %2, longitude %3, showing %4\n")
+                .arg(translate("dial", design.kind->title), QString::number(s.latitude, 'g', 10),
                      QString::number(s.longitude, 'g', 10), timeWords(design, s.clock.utcOffsetMinutes));
     for (const dial::TextBlock &block : design.report.text)
         text += blockText(block);

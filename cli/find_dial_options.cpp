@@ -1,6 +1,7 @@
 #include "find_dial_options.h"
 
 #include "cli_options.h"
+#include "text/translation.h"
 
 #include "text/input_parsing.h"
 
@@ -18,7 +19,7 @@ QString findableNames()
         if (dial::findableKind(k))
             names << QString::fromLatin1(k.commandName);
     const QString last = names.isEmpty() ? QString() : names.takeLast();
-    return names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return names.isEmpty() ? last : translate("cli", "%1 or %2").arg(names.join(QStringLiteral(", ")), last);
 }
 
 std::optional<QString> readLine(const QString &value, std::vector<dial::MeasuredLine> &lines)
@@ -28,15 +29,15 @@ std::optional<QString> readLine(const QString &value, std::vector<dial::Measured
     const std::optional<double> hour = at < 0 ? std::nullopt : convertNumberText(value.left(at), QLocale::c());
     const std::optional<double> angle = at < 0 ? std::nullopt : convertNumberText(value.mid(at + 1), QLocale::c());
     if (!hour || !angle)
-        return given + QStringLiteral("give the hour in sun time and the angle in degrees, such as 9=-37.5");
+        return given + translate("cli", "give the hour in sun time and the angle in degrees, such as 9=-37.5");
     if (!(*hour >= 0 && *hour < 24))
-        return given + QStringLiteral("the hour must be from 0 to under 24");
+        return given + translate("cli", "the hour must be from 0 to under 24");
     if (!(std::fabs(*angle) < 90))
-        return given + QStringLiteral("the angle must lie between -90 and 90 degrees: a line at the root makes "
-                                      "less than a right angle with the noon line");
+        return given + translate("cli", "the angle must lie between -90 and 90 degrees: a line at the root makes "
+                                        "less than a right angle with the noon line");
     for (const dial::MeasuredLine &l : lines)
         if (l.hour == *hour)
-            return given + QStringLiteral("hour %1 is given twice").arg(*hour);
+            return given + translate("cli", "hour %1 is given twice").arg(*hour);
     lines.push_back({*hour, *angle});
     return std::nullopt;
 }
@@ -51,22 +52,22 @@ bool asksToFindDial(const QCommandLineParser &p)
 std::optional<QString> readFindDial(const QCommandLineParser &p, CliRequest &r)
 {
     if (!p.isSet(QStringLiteral("find-dial")))
-        return QStringLiteral("--line-angle goes with --find-dial %1").arg(findableNames());
+        return translate("cli", "--line-angle goes with --find-dial %1").arg(findableNames());
     for (const QString &name : p.optionNames())
         if (name != QLatin1String("find-dial") && name != QLatin1String("line-angle") &&
             name != QLatin1String("format"))
-            return QStringLiteral("--%1 is not taken by --find-dial: the hour lines alone give the latitude and "
-                                  "the facing")
+            return translate("cli", "--%1 is not taken by --find-dial: the hour lines alone give the latitude and "
+                                    "the facing")
                 .arg(name);
 
     const QString kindName = p.value(QStringLiteral("find-dial"));
     const dial::DialKind *kind = dial::findDialKind(kindName.toStdString());
     if (!kind || !dial::findableKind(*kind))
-        return QStringLiteral("--find-dial \"%1\": give %2").arg(kindName, findableNames());
+        return translate("cli", "--find-dial \"%1\": give %2").arg(kindName, findableNames());
     FindDialOptions find{kind, {}};
     const QStringList values = p.values(QStringLiteral("line-angle"));
     if (values.size() > kMostLines)
-        return QStringLiteral("--line-angle may be given at most %1 times").arg(kMostLines);
+        return translate("cli", "--line-angle may be given at most %1 times").arg(kMostLines);
     for (const QString &value : values)
         if (const std::optional<QString> message = readLine(value, find.lines))
             return message;
@@ -76,9 +77,13 @@ std::optional<QString> readFindDial(const QCommandLineParser &p, CliRequest &r)
     const auto telling =
         std::count_if(find.lines.begin(), find.lines.end(), [](const dial::MeasuredLine &l) { return l.hour != 12; });
     if (telling < unknowns)
-        return QStringLiteral("--find-dial %1 needs %2 besides noon's, one --line-angle HOUR=DEG each, for %3")
-            .arg(kindName, unknowns == 1 ? QStringLiteral("a line") : QStringLiteral("%1 lines").arg(unknowns),
-                 unknowns == 1 ? QStringLiteral("the latitude") : QStringLiteral("the latitude and the facing"));
+        return unknowns == 1 ? translate("cli", "--find-dial %1 needs a line besides noon's, one --line-angle "
+                                                "HOUR=DEG each, for the latitude")
+                                   .arg(kindName)
+                             : translate("cli", "--find-dial %1 needs %2 lines besides noon's, one --line-angle "
+                                                "HOUR=DEG each, for the latitude and the facing")
+                                   .arg(kindName)
+                                   .arg(unknowns);
 
     r.findDial = std::move(find);
     return std::nullopt;

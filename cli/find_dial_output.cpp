@@ -4,6 +4,7 @@
 #include "text_table.h"
 
 #include "sky/wall_facing.h"
+#include "text/translation.h"
 #include "text/wording.h"
 
 #include <cmath>
@@ -27,29 +28,49 @@ QString declinationText(double facing, double latitude)
     const sky::WallDeclination d = sky::wallDeclination(std::round(facing * scale) / scale, latitude);
     const QString equator = compassName(equatorSide(latitude));
     if (d.side == sky::DeclinationSide::None)
-        return fixed(d.declinationDeg, kDecimals) + QStringLiteral(" (faces ") + equator + u')';
-    return QStringLiteral("%1 %2 of %3")
+        return translate("cli", "%1 (faces %2)").arg(fixed(d.declinationDeg, kDecimals), equator);
+    return translate("cli", "%1 %2 of %3")
         .arg(fixed(d.declinationDeg, kDecimals),
              compassName(d.side == sky::DeclinationSide::East ? Compass::East : Compass::West), equator);
 }
 
 QString hourText(double hour) { return QString::number(hour, 'g', 10); }
 
+// The kind's title inside a sentence: "No horizontal dial fits"; German
+// keeps its nouns' capitals.
+QString titleInSentence(const char *title)
+{
+    QString text = translate("dial", title);
+    if (!text.isEmpty() && languageInUse() != QLatin1String("de"))
+        text[0] = text[0].toLower();
+    return text;
+}
+
+// The last sentence of the note, for the side the kind's angles grow towards.
+QString checkSidesText(const char *positiveSide)
+{
+    const QLatin1String side(positiveSide);
+    if (side == QLatin1String("east"))
+        return translate("cli", ". Check that the hours are sun time and that angles towards the east are positive.");
+    if (side == QLatin1String("right"))
+        return translate("cli", ". Check that the hours are sun time and that angles towards the right are positive.");
+    return QStringLiteral(". Check that the hours are sun time and that angles towards the %1 are positive.").arg(side);
+}
+
 // Why nothing is listed, and what to check.
 QString noFitNote(const FindDialOptions &find, const dial::DialSearch &search)
 {
-    QString note = QStringLiteral("No %1 fits these lines within %2 degrees rms")
-                       .arg(QString::fromUtf8(find.kind->title).toLower())
+    QString note = translate("cli", "No %1 fits these lines within %2 degrees rms")
+                       .arg(titleInSentence(find.kind->title))
                        .arg(dial::kFoundDialMisfit);
     if (search.closest) {
         const dial::FoundDial &c = *search.closest;
-        note += QStringLiteral("; the closest, at latitude %1%2, misses them by %3 degrees rms")
-                    .arg(latitudeText(c.latitude),
-                         c.facing ? QStringLiteral(" facing ") + fixed(*c.facing, kDecimals) : QString(),
-                         fixed(c.rmsDeg, kDecimals));
+        note += c.facing ? translate("cli", "; the closest, at latitude %1 facing %2, misses them by %3 degrees rms")
+                               .arg(latitudeText(c.latitude), fixed(*c.facing, kDecimals), fixed(c.rmsDeg, kDecimals))
+                         : translate("cli", "; the closest, at latitude %1, misses them by %2 degrees rms")
+                               .arg(latitudeText(c.latitude), fixed(c.rmsDeg, kDecimals));
     }
-    return note + QStringLiteral(". Check that the hours are sun time and that angles towards the %1 are positive.")
-                      .arg(QLatin1String(find.kind->positiveSide));
+    return note + checkSidesText(find.kind->positiveSide);
 }
 
 QString answerJson(const FindDialOptions &find, const dial::DialSearch &search)
@@ -89,27 +110,27 @@ QString answerJson(const FindDialOptions &find, const dial::DialSearch &search)
 QString answerText(const FindDialOptions &find, const dial::DialSearch &search)
 {
     const int count = int(search.found.size());
-    QString text = QStringLiteral("%1 from %2 hour lines: %3 within %4 degrees rms\n")
-                       .arg(QString::fromUtf8(find.kind->title))
+    QString text = translate("cli", "%1 from %2 hour lines: %3 within %4 degrees rms\n")
+                       .arg(translate("dial", find.kind->title))
                        .arg(find.lines.size())
-                       .arg(count == 0   ? QStringLiteral("none fits")
-                            : count == 1 ? QStringLiteral("1 fits")
-                                         : QStringLiteral("%1 fit").arg(count))
+                       .arg(count == 0   ? translate("cli", "none fits")
+                            : count == 1 ? translate("cli", "1 fits")
+                                         : translate("cli", "%1 fit").arg(count))
                        .arg(dial::kFoundDialMisfit);
     int n = 0;
     for (const dial::FoundDial &d : search.found) {
-        Rows figures{{QStringLiteral("latitude"), latitudeText(d.latitude)}};
+        Rows figures{{translate("cli", "latitude"), latitudeText(d.latitude)}};
         if (d.facing)
-            figures << QStringList{QStringLiteral("facing"), fixed(*d.facing, kDecimals)}
-                    << QStringList{QStringLiteral("declination"), declinationText(*d.facing, d.latitude)};
-        figures << QStringList{QStringLiteral("rms"), fixed(d.rmsDeg, kDecimals)};
-        Rows lines{
-            {QStringLiteral("hour"), QStringLiteral("measured"), QStringLiteral("fitted"), QStringLiteral("residual")}};
+            figures << QStringList{translate("cli", "facing"), fixed(*d.facing, kDecimals)}
+                    << QStringList{translate("cli", "declination"), declinationText(*d.facing, d.latitude)};
+        figures << QStringList{translate("cli", "rms"), fixed(d.rmsDeg, kDecimals)};
+        Rows lines{{translate("cli", "hour"), translate("cli", "measured"), translate("cli", "fitted"),
+                    translate("cli", "residual")}};
         for (std::size_t i = 0; i < find.lines.size(); ++i)
             lines << QStringList{hourText(find.lines[i].hour), signedFixed(find.lines[i].angleDeg, kDecimals),
                                  signedFixed(d.fittedDeg[i], kDecimals),
                                  signedFixed(d.fittedDeg[i] - find.lines[i].angleDeg, kDecimals)};
-        text += QStringLiteral("\nDial %1\n").arg(++n) + labelled(figures) + columns(lines);
+        text += u'\n' + translate("cli", "Dial %1").arg(++n) + u'\n' + labelled(figures) + columns(lines);
     }
     if (search.found.empty())
         text += u'\n' + noFitNote(find, search) + u'\n';

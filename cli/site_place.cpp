@@ -1,6 +1,7 @@
 #include "site_place.h"
 
 #include "places/places.h"
+#include "text/translation.h"
 
 #include <QStringList>
 
@@ -24,11 +25,11 @@ PlaceChoice choosePlace(const QString &text)
 {
     const QString name = text.trimmed();
     if (name.isEmpty())
-        return {std::nullopt, QStringLiteral("--place must name a town or city, such as Zurich or \"Paris, Texas\"")};
+        return {std::nullopt, translate("cli", "--place must name a town or city, such as Zurich or \"Paris, Texas\"")};
     if (text.size() > kMostCharacters)
-        return {std::nullopt, QStringLiteral("--place is longer than %1 characters").arg(kMostCharacters)};
+        return {std::nullopt, translate("cli", "--place is longer than %1 characters").arg(kMostCharacters)};
     if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
-        return {std::nullopt, QStringLiteral("--place holds a control character")};
+        return {std::nullopt, translate("cli", "--place holds a control character")};
 
     const QList<Place> found = findPlaces(name, 1);
     if (!placesError().isEmpty())
@@ -37,8 +38,9 @@ PlaceChoice choosePlace(const QString &text)
         const QStringList nearest = nearestPlaceNames(name);
         return {
             std::nullopt,
-            QStringLiteral("no place named \"%1\"").arg(name) +
-                (nearest.isEmpty() ? QString() : QStringLiteral("; nearest: ") + nearest.join(QStringLiteral(", ")))};
+            nearest.isEmpty()
+                ? translate("cli", "no place named \"%1\"").arg(name)
+                : translate("cli", "no place named \"%1\"; nearest: %2").arg(name, nearest.join(QStringLiteral(", ")))};
     }
     SitePlace site{found.front(), {}};
     for (const Place &p : placesNamed(name, kOthers + 1))
@@ -49,15 +51,15 @@ PlaceChoice choosePlace(const QString &text)
 
 QString sitePlaceText(const SitePlace &site)
 {
-    QString text = QStringLiteral("Place: ") + placeDisplayText(site.place);
+    QString text = translate("cli", "Place: %1").arg(placeDisplayText(site.place));
     if (site.place.population > 0)
-        text += QStringLiteral(" (population %1)").arg(populationText(site.place.population));
+        text += translate("cli", " (population %1)").arg(populationText(site.place.population));
     text += u'\n';
     if (!site.others.isEmpty()) {
         QStringList others;
         for (const Place &p : site.others)
             others << placeShortText(p);
-        text += QStringLiteral("Other places named %1: %2\n").arg(site.place.name, others.join(QStringLiteral("; ")));
+        text += translate("cli", "Other places named %1: %2\n").arg(site.place.name, others.join(QStringLiteral("; ")));
     }
     return text;
 }

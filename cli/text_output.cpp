@@ -2,6 +2,7 @@
 
 #include "cli_options.h"
 #include "text/result_text.h"
+#include "text/translation.h"
 #include "text/wording.h"
 #include "text_table.h"
 
@@ -21,22 +22,26 @@ QString bearingFixed(double degrees) { return fixed(roundedBearing(degrees, 3), 
 QString clockName(const SiteClock &c)
 {
     return QStringLiteral("UTC") + utcOffsetText(c.offsetSeconds() / 60) +
-           (c.daylightSaving ? QStringLiteral(" DST") : QStringLiteral(" std"));
+           (c.daylightSaving ? translate("cli", " DST") : translate("cli", " std"));
 }
 
 QString heading(const FieldData &d, const QString &zoneName)
 {
     const FieldInputs &in = d.inputs;
-    QString text = QStringLiteral("Field data for latitude %1, longitude %2, on the clock UTC%3")
-                       .arg(QString::number(in.latitude, 'g', 10), QString::number(in.longitude, 'g', 10),
-                            utcOffsetText(in.clock.offsetSeconds() / 60));
-    text += in.clock.daylightSaving
-                ? QStringLiteral(": UTC%1 standard + 1 h daylight saving").arg(utcOffsetText(in.clock.utcOffsetMinutes))
-                : QStringLiteral(", standard time");
+    const QString latitude = QString::number(in.latitude, 'g', 10), longitude = QString::number(in.longitude, 'g', 10);
+    const QString offset = utcOffsetText(in.clock.offsetSeconds() / 60);
+    QString text =
+        in.clock.daylightSaving
+            ? translate("cli", "Field data for latitude %1, longitude %2, on the clock UTC%3: UTC%4 standard + 1 h "
+                               "daylight saving")
+                  .arg(latitude, longitude, offset, utcOffsetText(in.clock.utcOffsetMinutes))
+            : translate("cli", "Field data for latitude %1, longitude %2, on the clock UTC%3, standard time")
+                  .arg(latitude, longitude, offset);
     if (!zoneName.isEmpty())
         text += QStringLiteral(" (%1)").arg(zoneName);
-    return text + QStringLiteral("\nAngles in degrees, bearings from north through east; lengths for a plumb line "
-                                 "1 m high.\n");
+    return text + u'\n' +
+           translate("cli", "Angles in degrees, bearings from north through east; lengths for a plumb line 1 m high.") +
+           u'\n';
 }
 
 QString eventBlock(const EventField &f, const std::vector<AroundRow> &around)
@@ -44,30 +49,31 @@ QString eventBlock(const EventField &f, const std::vector<AroundRow> &around)
     const QString name = fieldEventName(f.event);
     QString text = u'\n' + firstUpper(name) + u'\n';
     if (!f.seen)
-        return text + QStringLiteral("  the sun is never seen %1 at this location and date\n").arg(name);
+        return text + translate("cli", "  the sun is never seen %1 at this location and date\n").arg(name);
 
     Rows rows;
-    rows << QStringList{QStringLiteral("clock, as in the result"), clockText(f.methodClock)};
-    rows << QStringList{QStringLiteral("true sun due %1 at").arg(eventDirectionName(f)),
+    rows << QStringList{translate("cli", "clock, as in the result"), clockText(f.methodClock)};
+    rows << QStringList{translate("cli", "true sun due %1 at").arg(eventDirectionName(f)),
                         f.preciseClock ? clockText(*f.preciseClock, true) +
                                              QStringLiteral(" (%1 s)").arg(signedFixed(*f.differenceSeconds, 1))
-                                       : QStringLiteral("never, above the horizon")};
-    rows << QStringList{QStringLiteral("sun azimuth"), bearingFixed(f.azimuthDeg)};
-    rows << QStringList{QStringLiteral("sun altitude"), fixed(f.altitudeDeg, 2)};
-    rows << QStringList{QStringLiteral("shadow bearing"), bearingFixed(f.shadowBearingDeg)};
-    rows << QStringList{QStringLiteral("shadow length"), f.shadowLengthPerM
-                                                             ? fixed(*f.shadowLengthPerM, 3) + QStringLiteral(" m")
-                                                             : QStringLiteral("none")};
-    rows << QStringList{QStringLiteral("off the true line"),
+                                       : translate("cli", "never, above the horizon")};
+    rows << QStringList{translate("cli", "sun azimuth"), bearingFixed(f.azimuthDeg)};
+    rows << QStringList{translate("cli", "sun altitude"), fixed(f.altitudeDeg, 2)};
+    rows << QStringList{translate("cli", "shadow bearing"), bearingFixed(f.shadowBearingDeg)};
+    rows << QStringList{translate("cli", "shadow length"), f.shadowLengthPerM
+                                                               ? fixed(*f.shadowLengthPerM, 3) + QStringLiteral(" m")
+                                                               : translate("cli", "none")};
+    rows << QStringList{translate("cli", "off the true line"),
                         signedFixed(f.offLineDeg, 3) +
-                            QStringLiteral(" = %1 mm at 1 m").arg(signedFixed(f.offLineMmPerM, 1))};
-    rows << QStringList{QStringLiteral("the shadow turns"), fixed(f.turnDegPerMin, 3) + QStringLiteral(" per minute")};
+                            translate("cli", " = %1 mm at 1 m").arg(signedFixed(f.offLineMmPerM, 1))};
+    rows << QStringList{translate("cli", "the shadow turns"),
+                        translate("cli", "%1 per minute").arg(fixed(f.turnDegPerMin, 3))};
     for (FieldNote n : f.notes)
-        rows << QStringList{QStringLiteral("note"), fieldNoteText(n)};
+        rows << QStringList{translate("cli", "note"), fieldNoteText(n)};
     text += labelled(rows);
 
-    Rows table{
-        {QStringLiteral("clock"), QStringLiteral("azimuth"), QStringLiteral("altitude"), QStringLiteral("shadow")}};
+    Rows table{{translate("cli", "clock"), translate("cli", "azimuth"), translate("cli", "altitude"),
+                translate("cli", "shadow")}};
     for (const AroundRow &a : around)
         if (a.event == f.event)
             table << QStringList{clockText(a.clock), bearingFixed(a.azimuthDeg), fixed(a.altitudeDeg, 2),
@@ -77,9 +83,9 @@ QString eventBlock(const EventField &f, const std::vector<AroundRow> &around)
 
 QString daysTable(const FieldData &d)
 {
-    Rows table{{QStringLiteral("date"), QStringLiteral("clock"), QStringLiteral("east"), QStringLiteral("meridian"),
-                QStringLiteral("west"), QStringLiteral("true east"), QStringLiteral("true meridian"),
-                QStringLiteral("true west")}};
+    Rows table{{translate("cli", "date"), translate("cli", "clock"), translate("cli", "east"),
+                translate("cli", "meridian"), translate("cli", "west"), translate("cli", "true east"),
+                translate("cli", "true meridian"), translate("cli", "true west")}};
     for (const DayRow &row : d.days) {
         QStringList cells{row.date.toString(Qt::ISODate), clockName(row.clock)};
         for (const auto *times : {&row.method, &row.precise})
@@ -89,33 +95,36 @@ QString daysTable(const FieldData &d)
             }
         table << cells;
     }
-    return QStringLiteral("\nDays (- where the sun is never seen there)\n") + columns(table);
+    return u'\n' + translate("cli", "Days (- where the sun is never seen there)") + u'\n' + columns(table);
 }
 
 QString markBlock(const MarkField &m)
 {
-    return QStringLiteral("\nMark at %1\n  shadow bearing     %2\n  nearest true line  %3\n  turn the mark      %4 "
-                          "(%5 seen from above)\n")
-        .arg(clockText(m.clock), bearingFixed(m.shadowBearingDeg), trueLineName(m.line), signedFixed(m.turnDeg, 3),
-             m.turnDeg < 0 ? QStringLiteral("counterclockwise") : QStringLiteral("clockwise"));
+    return u'\n' + translate("cli", "Mark at %1").arg(clockText(m.clock)) + u'\n' +
+           labelled({{translate("cli", "shadow bearing"), bearingFixed(m.shadowBearingDeg)},
+                     {translate("cli", "nearest true line"), trueLineName(m.line)},
+                     {translate("cli", "turn the mark"),
+                      (m.turnDeg < 0 ? translate("cli", "%1 (counterclockwise seen from above)")
+                                     : translate("cli", "%1 (clockwise seen from above)"))
+                          .arg(signedFixed(m.turnDeg, 3))}});
 }
 
 QString lengthCell(const std::optional<double> &perM)
 {
-    return perM ? fixed(*perM, 3) + QStringLiteral(" m") : QStringLiteral("none");
+    return perM ? fixed(*perM, 3) + QStringLiteral(" m") : translate("cli", "none");
 }
 
 QString sunAtBlocks(const FieldData &d)
 {
     QString text;
     for (const BearingField &b : d.bearings) {
-        text += QStringLiteral("\nSun at bearing %1\n").arg(QString::number(b.bearingDeg, 'g', 10));
+        text += u'\n' + translate("cli", "Sun at bearing %1").arg(QString::number(b.bearingDeg, 'g', 10)) + u'\n';
         if (b.times.empty()) {
-            text += QStringLiteral("  not reached above the horizon on this date\n");
+            text += translate("cli", "  not reached above the horizon on this date\n");
             continue;
         }
-        Rows table{{QStringLiteral("clock"), QStringLiteral("true sun at"), QStringLiteral("altitude"),
-                    QStringLiteral("shadow"), QStringLiteral("length"), QStringLiteral("turns per minute")}};
+        Rows table{{translate("cli", "clock"), translate("cli", "true sun at"), translate("cli", "altitude"),
+                    translate("cli", "shadow"), translate("cli", "length"), translate("cli", "turns per minute")}};
         for (const SunMoment &m : b.times)
             table << QStringList{clockText(m.clock),
                                  clockText(m.preciseClock, true),
@@ -126,17 +135,17 @@ QString sunAtBlocks(const FieldData &d)
         text += columns(table);
     }
     for (const AltitudeField &a : d.altitudes) {
-        text += QStringLiteral("\nSun at altitude %1\n").arg(QString::number(a.altitudeDeg, 'g', 10));
+        text += u'\n' + translate("cli", "Sun at altitude %1").arg(QString::number(a.altitudeDeg, 'g', 10)) + u'\n';
         if (a.times.empty()) {
-            text += QStringLiteral("  not reached on this date\n");
+            text += translate("cli", "  not reached on this date\n");
             continue;
         }
-        Rows table{{QStringLiteral("clock"), QStringLiteral("true sun at"), QStringLiteral("sun"),
-                    QStringLiteral("azimuth"), QStringLiteral("shadow"), QStringLiteral("length")}};
+        Rows table{{translate("cli", "clock"), translate("cli", "true sun at"), translate("cli", "sun"),
+                    translate("cli", "azimuth"), translate("cli", "shadow"), translate("cli", "length")}};
         for (const SunMoment &m : a.times)
             table << QStringList{clockText(m.clock),
                                  clockText(m.preciseClock, true),
-                                 m.rising ? QStringLiteral("rising") : QStringLiteral("setting"),
+                                 m.rising ? translate("cli", "rising") : translate("cli", "setting"),
                                  bearingFixed(m.azimuthDeg),
                                  bearingFixed(m.shadowBearingDeg),
                                  lengthCell(m.shadowLengthPerM)};
@@ -144,20 +153,20 @@ QString sunAtBlocks(const FieldData &d)
     }
     if (d.wall) {
         const WallField &w = *d.wall;
-        Rows table{{QStringLiteral("clock"), QStringLiteral("angle"), QStringLiteral("sun azimuth"),
-                    QStringLiteral("facing"), QStringLiteral("residual")}};
+        Rows table{{translate("cli", "clock"), translate("cli", "angle"), translate("cli", "sun azimuth"),
+                    translate("cli", "facing"), translate("cli", "residual")}};
         for (const WallField::Reading &r : w.readings)
             table << QStringList{clockText(r.clock), signedFixed(r.angleDeg, 3), bearingFixed(r.sunAzimuthDeg),
                                  bearingFixed(r.facingDeg), signedFixed(r.residualDeg, 3)};
         const QString equator = compassName(equatorSide(d.inputs.latitude));
-        text += QStringLiteral("\nWall\n") + columns(table) +
-                labelled({{QStringLiteral("the wall faces"), bearingFixed(w.facingDeg)},
-                          {QStringLiteral("declination"),
+        text += u'\n' + translate("cli", "Wall") + u'\n' + columns(table) +
+                labelled({{translate("cli", "the wall faces"), bearingFixed(w.facingDeg)},
+                          {translate("cli", "declination"),
                            w.side == DeclinationSide::None
-                               ? fixed(w.declinationDeg, 3) + QStringLiteral(" (faces ") + equator + u')'
-                               : QStringLiteral("%1 %2 of %3")
+                               ? translate("cli", "%1 (faces %2)").arg(fixed(w.declinationDeg, 3), equator)
+                               : translate("cli", "%1 %2 of %3")
                                      .arg(fixed(w.declinationDeg, 3), declinationSideName(w.side), equator)},
-                          {QStringLiteral("spread"), fixed(w.spreadDeg, 3)}});
+                          {translate("cli", "spread"), fixed(w.spreadDeg, 3)}});
     }
     return text;
 }
@@ -183,7 +192,7 @@ QString fieldText(const FieldData &d, const QString &zoneName, const QLocale &lo
     if (!d.warnings.empty())
         text += u'\n';
     for (FieldWarning w : d.warnings)
-        text += QStringLiteral("Warning: ") + fieldWarningText(w) + u'\n';
+        text += translate("cli", "Warning: %1").arg(fieldWarningText(w)) + u'\n';
     return text;
 }
 
