@@ -63,7 +63,11 @@ int main(int argc, char **argv)
     // Qt would abort with no platform to show the window on.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        orvane::useLanguage(orvane::desktopLanguage());
+        QStringList args;
+        for (int i = 1; i < argc; ++i)
+            args << QString::fromLocal8Bit(argv[i]);
+        const QString asked = orvane::spokenLanguage(orvane::takeLanguageOption(args));
+        orvane::useLanguage(asked.isEmpty() ? orvane::desktopLanguage() : asked);
         const QString message =
             orvane::translate("cli", "orvane: no display to open the window on; give options to answer in the shell "
                                      "(orvane --help), or choose a platform with QT_QPA_PLATFORM (such as "
