@@ -1,4 +1,5 @@
 #include "dial/analemmatic_drawing.h"
+#include "dial/noop.h"
 
 #include "dial/analemmatic.h"
 #include "dial/label_placer.h"
@@ -147,7 +148,7 @@ Drawing drawAnalemmaticDial(const DrawingInput &in)
     const PlatePoint tip{plate.xMax - 1.5 * font, plate.yMax - font / 2};
     north.paths.push_back({{{tip.x, tip.y - 2 * font}, tip}});
     north.paths.push_back({{{tip.x - font / 3, tip.y - font / 2}, tip, {tip.x + font / 3, tip.y - font / 2}}});
-    north.labels.push_back({{tip.x, tip.y - 2.6 * font}, "north", 0.7 * font});
+    north.labels.push_back({{tip.x, tip.y - 2.6 * font}, ORVANE_NOOP("dial", "north"), 0.7 * font});
     d.groups.push_back(north);
 
     Group ellipse = plateGroup("ellipse", pen);

@@ -1,4 +1,5 @@
 #include "dial/bifilar_drawing.h"
+#include "dial/noop.h"
 
 #include "dial/bifilar.h"
 #include "dial/moment_drawing.h"
@@ -117,9 +118,9 @@ Drawing drawBifilar(const DrawingInput &in)
     for (Group &g : d.groups)
         for (Label &l : g.labels)
             if (g.name == "root")
-                l.text = "Centre";
+                l.text = ORVANE_NOOP("dial", "Centre");
             else if (g.name == "nodus-foot")
-                l.text = "Wires cross above";
+                l.text = ORVANE_NOOP("dial", "Wires cross above");
     const WirePosts posts = wirePosts(face);
     const NumberText number = in.number ? in.number : NumberText(plainNumber);
     d.groups.push_back(wiresOnPlate(face, posts, plateFontSize(face.input.plate)));

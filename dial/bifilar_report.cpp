@@ -2,6 +2,7 @@
 
 #include "dial/bifilar.h"
 #include "dial/dial_kinds.h"
+#include "dial/noop.h"
 #include "dial/plane_report.h"
 
 #include <algorithm>
@@ -12,7 +13,6 @@ namespace orvane::dial {
 namespace {
 
 constexpr int kMm = 2;
-constexpr const char *kFoot = "the nodus's foot";
 
 Value point(PlatePoint p) { return Value::list(true).add(Value::num(p.x, kMm)).add(Value::num(p.y, kMm)); }
 
@@ -24,10 +24,11 @@ Value mm(double x) { return Value::words("%1 mm", {Value::num(x, 1)}); }
 std::string spacingNote(const DialInput &input)
 {
     if (evenlySpaced(input))
-        return "The x-wire's height spaces the hour lines evenly, 15\xC2\xB0 an hour around the centre";
+        return ORVANE_NOOP("dial", "The x-wire's height spaces the hour lines evenly, 15\xC2\xB0 an hour around the "
+                                   "centre");
     const std::optional<double> even = evenXWire(input);
     if (!even)
-        return "No x-wire height spaces the hour lines evenly on this face";
+        return ORVANE_NOOP("dial", "No x-wire height spaces the hour lines evenly on this face");
     char buf[160];
     std::snprintf(buf, sizeof buf,
                   "The hour lines are not evenly spaced; an x-wire %.1f mm above the plate would space them 15\xC2\xB0 "
@@ -86,45 +87,53 @@ Report bifilarReport(const ReportInput &in)
                     f.first.rfind("gnomon", 0) != 0 && f.first != "substyle")
                     kept.push_back(std::move(f));
             kept.emplace_back(
-                "x-wire", Value::words("%1 above the plate, along x over y = 0, posts at %2 and %3",
-                                       {mm(input.xWire), pointWords(posts.xWire.from), pointWords(posts.xWire.to)}));
+                ORVANE_NOOP("dial", "x-wire"),
+                Value::words(ORVANE_NOOP("dial", "%1 above the plate, along x over y = 0, posts at %2 "
+                                                 "and %3"),
+                             {mm(input.xWire), pointWords(posts.xWire.from), pointWords(posts.xWire.to)}));
             kept.emplace_back(
-                "y-wire", Value::words("%1 above the plate, along y over x = 0, posts at %2 and %3",
-                                       {mm(input.yWire), pointWords(posts.yWire.from), pointWords(posts.yWire.to)}));
-            kept.emplace_back("centre",
-                              centre ? pointWords(*centre) : Value::word("none: the hour lines are parallel"));
-            kept.emplace_back("evenly spaced", Value::word(even ? "yes, 15\xC2\xB0 an hour" : "no"));
+                ORVANE_NOOP("dial", "y-wire"),
+                Value::words(ORVANE_NOOP("dial", "%1 above the plate, along y over x = 0, posts at %2 "
+                                                 "and %3"),
+                             {mm(input.yWire), pointWords(posts.yWire.from), pointWords(posts.yWire.to)}));
+            kept.emplace_back(ORVANE_NOOP("dial", "centre"),
+                              centre ? pointWords(*centre)
+                                     : Value::word(ORVANE_NOOP("dial", "none: the hour lines are parallel")));
+            kept.emplace_back(
+                ORVANE_NOOP("dial", "evenly spaced"),
+                Value::word(even ? ORVANE_NOOP("dial", "yes, 15\xC2\xB0 an hour") : ORVANE_NOOP("dial", "no")));
             b.figures = std::move(kept);
         } else if (b.form == TextBlock::Form::Table && centre && b.table.title.find("root") != std::string::npos) {
-            b.table.title = "Hour lines (angle at the centre from the noon side of the y axis, + towards x)";
-        } else if (const std::size_t at = b.line.text.find(kFoot); at != std::string::npos) {
-            b.line.text.replace(at, std::string(kFoot).size(), "the point under the wires' crossing");
+            b.table.title = ORVANE_NOOP("dial", "Hour lines (angle at the centre from the noon side of the y axis, + "
+                                                "towards x)");
+        } else if (b.form == TextBlock::Form::Line && b.line.text == axesWords(*in.kind)) {
+            b.line.text = ORVANE_NOOP("dial", "Millimetres on the plate from the point under the wires' crossing: x to "
+                                              "the right, y up the slope.\n\n");
         }
     }
     // The lean's line: the wires' reading does not follow a style's lean.
-    r.text.erase(std::remove_if(r.text.begin(), r.text.end(),
-                                [](const TextBlock &b) {
-                                    return b.form == TextBlock::Form::Line && b.line.type == Value::Type::Words;
-                                }),
-                 r.text.end());
-    r.text.push_back({TextBlock::Form::Line, Value::word("\nNote: " + r.notes.back() + ".\n"), {}, {}, {}});
+    r.text.erase(
+        std::remove_if(r.text.begin(), r.text.end(),
+                       [](const TextBlock &b) { return b.form == TextBlock::Form::Line && b.line.text == kLeanLine; }),
+        r.text.end());
+    r.text.push_back(noteLine(r.notes.back()));
     r.leanNote = {};
 
     const Value x = Value::num(input.xWire, 1, Value::Form::Grouped),
                 y = Value::num(input.yWire, 1, Value::Form::Grouped);
-    r.headline = Value::words("Wires %1 mm (x) and %2 mm (y) above the plate", {x, y});
-    r.size = Value::words("wires %1 mm and %2 mm above the plate", {x, y});
-    r.gnomonNote = Value::word("Stretch each wire between its posts, parallel to the plate at its height; they cross "
-                               "over the plate's origin");
-    r.caption = Value::words("Wires: x %1 mm, y %2 mm", {x, y});
-    r.figures = centre ? Value::words("Centre of the hour lines: x %1, y %2 mm%3",
+    r.headline = Value::words(ORVANE_NOOP("dial", "Wires %1 mm (x) and %2 mm (y) above the plate"), {x, y});
+    r.size = Value::words(ORVANE_NOOP("dial", "wires %1 mm and %2 mm above the plate"), {x, y});
+    r.gnomonNote = Value::word(ORVANE_NOOP("dial", "Stretch each wire between its posts, parallel to the plate at its "
+                                                   "height; they cross over the plate's origin"));
+    r.caption = Value::words(ORVANE_NOOP("dial", "Wires: x %1 mm, y %2 mm"), {x, y});
+    r.figures = centre ? Value::words(ORVANE_NOOP("dial", "Centre of the hour lines: x %1, y %2 mm%3"),
                                       {Value::num(centre->x, 1, Value::Form::Grouped),
                                        Value::num(centre->y, 1, Value::Form::Grouped),
-                                       Value::word(even ? ", 15\xC2\xB0 an hour" : "")})
-                       : Value::word("No centre: the hour lines are parallel.");
-    r.summary = Value::words("Wires %1 and %2 mm, %3.", {x, y, r.count});
-    r.description =
-        Value::words(in.kindTitle + ", wires %1 mm (x) and %2 mm (y) above the plate. %3.", {x, y, r.count});
+                                       Value::word(even ? ORVANE_NOOP("dial", ", 15\xC2\xB0 an hour") : "")})
+                       : Value::word(ORVANE_NOOP("dial", "No centre: the hour lines are parallel."));
+    r.summary = Value::words(ORVANE_NOOP("dial", "Wires %1 and %2 mm, %3."), {x, y, r.count});
+    r.description = Value::words(ORVANE_NOOP("dial", "%1, wires %2 mm (x) and %3 mm (y) above the plate. %4."),
+                                 {Value::word(in.kindTitle), x, y, r.count});
     return r;
 }
 

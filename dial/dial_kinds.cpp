@@ -7,6 +7,7 @@
 #include "dial/ground_report.h"
 #include "dial/noon_mark_drawing.h"
 #include "dial/noon_mark_report.h"
+#include "dial/noop.h"
 
 #include "angles/angles.h"
 
@@ -65,10 +66,10 @@ std::vector<DialFace> equatorialFaces(const DialInput &given)
     DialFace north = asGiven(given), south = asGiven(given);
     north.input.facing = 0;
     north.input.tilt = 90 - given.latitude;
-    north.lit = "lit from the March to the September equinox";
+    north.lit = ORVANE_NOOP("dial", "lit from the March to the September equinox");
     south.input.facing = 180;
     south.input.tilt = 90 + given.latitude;
-    south.lit = "lit from the September to the March equinox";
+    south.lit = ORVANE_NOOP("dial", "lit from the September to the March equinox");
     if (given.latitude >= 0) {
         north.name = "upper";
         south.name = "lower";
@@ -129,50 +130,50 @@ const std::vector<DialKind> &dialKinds()
     static const std::vector<DialKind> kinds{
         {.type = DialType::Horizontal,
          .commandName = "horizontal",
-         .windowName = "Horizontal",
-         .title = "Horizontal dial",
+         .windowName = ORVANE_NOOP("dial", "Horizontal"),
+         .title = ORVANE_NOOP("dial", "Horizontal dial"),
          .xWord = "east",
          .yWord = "north",
          .reference = "the meridian",
          .positiveSide = "east",
          .negativeSide = "west",
-         .angleHeading = "From the meridian (\xC2\xB0, + east)",
+         .angleHeading = ORVANE_NOOP("dial", "From the meridian (\xC2\xB0, + east)"),
          .faces = levelFace},
         {.type = DialType::Vertical,
          .commandName = "vertical",
-         .windowName = "Vertical",
-         .title = "Vertical dial",
+         .windowName = ORVANE_NOOP("dial", "Vertical"),
+         .title = ORVANE_NOOP("dial", "Vertical dial"),
          .settings = withPlate({DialSetting::Facing}),
          .xWord = "right",
          .yWord = "up",
          .reference = "the vertical",
          .positiveSide = "right",
          .negativeSide = "left",
-         .angleHeading = "From the vertical (\xC2\xB0, + right)",
+         .angleHeading = ORVANE_NOOP("dial", "From the vertical (\xC2\xB0, + right)"),
          .faces = uprightFace},
         {.type = DialType::Plane,
          .commandName = "plane",
          .otherName = "reclining",
-         .windowName = "Reclining or inclining (any plane)",
-         .title = "Plane dial",
+         .windowName = ORVANE_NOOP("dial", "Reclining or inclining (any plane)"),
+         .title = ORVANE_NOOP("dial", "Plane dial"),
          .settings = withPlate({DialSetting::Facing, DialSetting::Tilt}),
          .faces = oneFace},
         {.type = DialType::Polar,
          .commandName = "polar",
-         .windowName = "Polar",
-         .title = "Polar dial",
+         .windowName = ORVANE_NOOP("dial", "Polar"),
+         .title = ORVANE_NOOP("dial", "Polar dial"),
          .settings = withPlate({DialSetting::Facing}),
          .facingOptional = true,
          .faces = polarFace},
         {.type = DialType::Equatorial,
          .commandName = "equatorial",
-         .windowName = "Equatorial (both faces)",
-         .title = "Equatorial dial",
+         .windowName = ORVANE_NOOP("dial", "Equatorial (both faces)"),
+         .title = ORVANE_NOOP("dial", "Equatorial dial"),
          .faces = equatorialFaces},
         {.type = DialType::Analemmatic,
          .commandName = "analemmatic",
-         .windowName = "Analemmatic (a person is the gnomon)",
-         .title = "Analemmatic dial",
+         .windowName = ORVANE_NOOP("dial", "Analemmatic (a person is the gnomon)"),
+         .title = ORVANE_NOOP("dial", "Analemmatic dial"),
          .settings = {DialSetting::HalfWidth},
          .xWord = "east",
          .yWord = "north",
@@ -190,17 +191,21 @@ const std::vector<DialKind> &dialKinds()
          .paper = Paper::ScalePlan,
          .minLatitude = kGroundMinLatitude,
          .maxLatitude = kGroundMaxLatitude,
-         .latitudeReason = "its ellipse flattens to a line near the equator, and its date scale to a point near a pole",
-         .checkRefusal = "an analemmatic dial has no style that could stand turned: check its north-south line and "
-                         "its date scale instead",
-         .clockTimeRefusal = "an analemmatic dial's hour points lie on its ellipse, where a figure-8 of clock time "
-                             "has no place: draw it to sun or zone time",
-         .oldHoursRefusal = "an analemmatic dial's hour points lie on its ellipse, which has no place for lines of "
-                            "Italian, Babylonian or unequal hours: draw it in equal hours"},
+         .latitudeReason = ORVANE_NOOP(
+             "dial", "its ellipse flattens to a line near the equator, and its date scale to a point near a pole"),
+         .checkRefusal = ORVANE_NOOP(
+             "dial", "an analemmatic dial has no style that could stand turned: check its north-south line and "
+                     "its date scale instead"),
+         .clockTimeRefusal =
+             ORVANE_NOOP("dial", "an analemmatic dial's hour points lie on its ellipse, where a figure-8 of clock time "
+                                 "has no place: draw it to sun or zone time"),
+         .oldHoursRefusal = ORVANE_NOOP(
+             "dial", "an analemmatic dial's hour points lie on its ellipse, which has no place for lines of "
+                     "Italian, Babylonian or unequal hours: draw it in equal hours")},
         {.type = DialType::NoonMark,
          .commandName = "noon-mark",
-         .windowName = "Noon mark (a spot of sun through a hole)",
-         .title = "Noon mark",
+         .windowName = ORVANE_NOOP("dial", "Noon mark (a spot of sun through a hole)"),
+         .title = ORVANE_NOOP("dial", "Noon mark"),
          .settings = {DialSetting::Facing, DialSetting::Tilt, DialSetting::ApertureHeight,
                       DialSetting::ApertureDiameter, DialSetting::MarkTime},
          .facingOptional = true,
@@ -214,22 +219,24 @@ const std::vector<DialKind> &dialKinds()
          .moment = noonMarkMoment,
          .reads = nullptr,
          .paper = Paper::ScalePlan,
-         .checkRefusal = "a noon mark has no style that could stand turned: check its meridian line against the "
-                         "spot at the true noon instead",
+         .checkRefusal = ORVANE_NOOP(
+             "dial", "a noon mark has no style that could stand turned: check its meridian line against the "
+                     "spot at the true noon instead"),
          .ownTime = DialTime::Clock,
-         .oldHoursRefusal = "a noon mark shows the noon alone, with no hour lines: draw a plane dial for the old "
-                            "hours"},
+         .oldHoursRefusal =
+             ORVANE_NOOP("dial", "a noon mark shows the noon alone, with no hour lines: draw a plane dial for the old "
+                                 "hours")},
         {.type = DialType::Bifilar,
          .commandName = "bifilar",
-         .windowName = "Bifilar (two wires)",
-         .title = "Bifilar dial",
+         .windowName = ORVANE_NOOP("dial", "Bifilar (two wires)"),
+         .title = ORVANE_NOOP("dial", "Bifilar dial"),
          .settings = {DialSetting::Facing, DialSetting::Tilt, DialSetting::PlateWidth, DialSetting::PlateHeight,
                       DialSetting::XWire, DialSetting::YWire},
          .facingOptional = true,
          .tiltOptional = true,
          .ownDefaults = {DialSetting::XWire},
          .reference = "the y axis",
-         .angleHeading = "From the y axis at the centre (\xC2\xB0, + towards x)",
+         .angleHeading = ORVANE_NOOP("dial", "From the y axis at the centre (\xC2\xB0, + towards x)"),
          .faces = bifilarFaces,
          .layout = bifilarLayout,
          .draw = drawBifilar,
@@ -237,13 +244,16 @@ const std::vector<DialKind> &dialKinds()
          .dateLine = bifilarDateLine,
          .report = bifilarReport,
          .moment = bifilarMoment,
-         .gnomonPage = "Wires",
-         .checkRefusal = "a bifilar dial has no style that could stand turned: check the wires' heights and that "
-                         "each runs along its axis instead",
-         .clockTimeRefusal = "a bifilar dial's hour lines are straight lines of sun or zone time: draw it to sun or "
-                             "zone time",
-         .oldHoursRefusal = "a bifilar dial's crossing is drawn for equal hours: draw a plane dial for the old "
-                            "hours"},
+         .gnomonPage = ORVANE_NOOP("dial", "Wires"),
+         .checkRefusal = ORVANE_NOOP(
+             "dial", "a bifilar dial has no style that could stand turned: check the wires' heights and that "
+                     "each runs along its axis instead"),
+         .clockTimeRefusal = ORVANE_NOOP(
+             "dial", "a bifilar dial's hour lines are straight lines of sun or zone time: draw it to sun or "
+                     "zone time"),
+         .oldHoursRefusal =
+             ORVANE_NOOP("dial", "a bifilar dial's crossing is drawn for equal hours: draw a plane dial for the old "
+                                 "hours")},
     };
     return kinds;
 }

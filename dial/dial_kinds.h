@@ -7,6 +7,7 @@
 #include "dial/dial_layout.h"
 #include "dial/dial_setting.h"
 #include "dial/moment_drawing.h"
+#include "dial/noop.h"
 #include "dial/plane_drawing.h"
 #include "dial/plane_report.h"
 #include "dial/plate.h"
@@ -41,7 +42,7 @@ struct DialKind {
     const char *yWord = "up the slope";                         // "up"
     const char *reference = "the line of steepest slope";       // "the vertical"
     const char *positiveSide = "right", *negativeSide = "left"; // the angle's sides
-    const char *angleHeading = "From the line of steepest slope (\xC2\xB0, + right)";
+    const char *angleHeading = ORVANE_NOOP("dial", "From the line of steepest slope (\xC2\xB0, + right)");
     // The faces for the site and the settings in `given` (latitude,
     // longitude, facing, tilt, nodus, step, time); a facing it may do
     // without is NaN when not given. The one place a face's facing and tilt
@@ -71,7 +72,7 @@ struct DialKind {
     // page, or a plan to a round scale with the report's tables and steps.
     Paper paper = Paper::FullSizeTiles;
     // The heading of the full-size pages of what stands on the plate.
-    const char *gnomonPage = "Gnomon";
+    const char *gnomonPage = ORVANE_NOOP("dial", "Gnomon");
     // Where it can be laid out: |latitude| from minLatitude to maxLatitude,
     // and the reason when not.
     double minLatitude = 0, maxLatitude = 90;

@@ -1,5 +1,6 @@
 #include "dial/ground_report.h"
 #include "dial/analemmatic.h"
+#include "dial/noop.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +14,12 @@ constexpr int kM = 3;
 constexpr double kTallPerson = 1.8; // m
 
 const char *sideName(int side) { return side > 0 ? "east" : side < 0 ? "west" : "meridian"; }
-const char *sideWord(int side) { return side > 0 ? "east" : side < 0 ? "west" : "on the line"; }
+const char *sideWord(int side)
+{
+    return side > 0   ? ORVANE_NOOP("dial", "east")
+           : side < 0 ? ORVANE_NOOP("dial", "west")
+                      : ORVANE_NOOP("dial", "on the line");
+}
 
 Value metres(double m) { return Value::num(m, 2, Value::Form::Metres); }
 Value pair(double a, double b) { return Value::list(true).add(Value::num(a, kM)).add(Value::num(b, kM)); }
@@ -79,12 +85,14 @@ Value personNote(const GroundLayout &g)
 {
     if (g.gnomon.empty())
         return Value::word("");
-    std::string note = "Stand up straight: anyone %1 m tall or taller casts a shadow that reaches the marks from %2 "
-                       "to %3 h on every day of the year.";
     // Taller than most people: their shadow falls short near noon in
     // summer, but still points the way.
-    if (g.gnomonHeight > kTallPerson)
-        note += " A shorter shadow still points along the line to the time.";
+    const char *note = g.gnomonHeight > kTallPerson
+                           ? ORVANE_NOOP("dial", "Stand up straight: anyone %1 m tall or taller casts a shadow that "
+                                                 "reaches the marks from %2 to %3 h on every day of the year. A "
+                                                 "shorter shadow still points along the line to the time.")
+                           : ORVANE_NOOP("dial", "Stand up straight: anyone %1 m tall or taller casts a shadow that "
+                                                 "reaches the marks from %2 to %3 h on every day of the year.");
     return Value::words(note, {Value::num(g.gnomonHeight, 2, Value::Form::MetresUp), Value::num(kGnomonFirstHour, 0),
                                Value::num(kGnomonLastHour, 0)});
 }
@@ -92,22 +100,28 @@ Value personNote(const GroundLayout &g)
 std::vector<Value> steps(const ReportInput &in, const GroundLayout &g, double noon)
 {
     std::vector<Value> s;
-    s.push_back(Value::words("Lay out the north-south line: on %1 at %2 by a clock on %3 the sun stands on the "
-                             "meridian, and the shadow of a plumb line falls along it.",
+    s.push_back(Value::words(ORVANE_NOOP("dial", "Lay out the north-south line: on %1 at %2 by a clock on %3 the sun "
+                                                 "stands on the meridian, and the shadow of a plumb line falls along "
+                                                 "it."),
                              {Value::date(in.day), Value::clock(noon), Value::word(in.clockWords)}));
-    s.push_back(Value::words("Mark the centre C on the line, and the noon point N %1 m %2 of C.",
-                             {metres(std::fabs(g.noonY)), Value::word(g.noonY >= 0 ? "north" : "south")}));
-    s.push_back(Value::word("Stake each hour with two tapes, one from C and one from N, at the lengths in the table: "
-                            "where they meet on the hour's side of the line (east or west) is the hour's mark."));
-    s.push_back(Value::word("Mark the dates on the line, each its distance from C (+ north, - south)."));
-    s.push_back(Value::words("To draw the ellipse, put a pin at each focus, %1 m east and west of C, and run a loop of "
-                             "string %2 m long round both pins and a marker.",
+    s.push_back(Value::words(g.noonY >= 0 ? ORVANE_NOOP("dial", "Mark the centre C on the line, and the noon point N "
+                                                                "%1 m north of C.")
+                                          : ORVANE_NOOP("dial", "Mark the centre C on the line, and the noon point N "
+                                                                "%1 m south of C."),
+                             {metres(std::fabs(g.noonY))}));
+    s.push_back(Value::word(ORVANE_NOOP("dial", "Stake each hour with two tapes, one from C and one from N, at the "
+                                                "lengths in the table: where they meet on the hour's side of the line "
+                                                "(east or west) is the hour's mark.")));
+    s.push_back(
+        Value::word(ORVANE_NOOP("dial", "Mark the dates on the line, each its distance from C (+ north, - south).")));
+    s.push_back(Value::words(ORVANE_NOOP("dial", "To draw the ellipse, put a pin at each focus, %1 m east and west of "
+                                                 "C, and run a loop of string %2 m long round both pins and a marker."),
                              {metres(g.focus), metres(g.stringLoop)}));
-    s.push_back(Value::word(in.card ? "Stand on today's date and your shadow points to the time; add the card's "
-                                      "correction for the clock."
-                                    : "Stand on today's date and your shadow points to the dial's time; for the "
-                                      "clock's, add the correction of a card (--card on the command line, or the "
-                                      "Dial Designer's card)."));
+    s.push_back(Value::word(in.card ? ORVANE_NOOP("dial", "Stand on today's date and your shadow points to the time; "
+                                                          "add the card's correction for the clock.")
+                                    : ORVANE_NOOP("dial", "Stand on today's date and your shadow points to the dial's "
+                                                          "time; for the clock's, add the correction of a card (--card "
+                                                          "on the command line, or the Dial Designer's card).")));
     if (const Value note = personNote(g); note.type != Value::Type::Text)
         s.push_back(note);
     return s;
@@ -115,47 +129,54 @@ std::vector<Value> steps(const ReportInput &in, const GroundLayout &g, double no
 
 Value northSouth(double y)
 {
-    return Value::words("%1 m %2", {metres(std::fabs(y)), Value::word(y < 0 ? "south" : "north")});
+    return Value::words(y < 0 ? ORVANE_NOOP("dial", "%1 m south") : ORVANE_NOOP("dial", "%1 m north"),
+                        {metres(std::fabs(y))});
 }
 
 void designerWords(Report &r, const std::string &title, const DialFace &face, const GroundLayout &g)
 {
-    r.caption = Value::words("Ellipse: %1 m by %2 m", {metres(2 * g.halfWidth), metres(2 * g.minorHalfWidth)});
-    r.figures = Value::words("Noon point N %1 of the centre C. Foci %2 m east and west of C; string loop %3 m.\n%4",
-                             {northSouth(g.noonY), metres(g.focus), metres(g.stringLoop), personNote(g)});
-    const Value size = Value::words("%1 m by %2 m", {metres(2 * g.halfWidth), metres(2 * g.minorHalfWidth)});
+    r.caption = Value::words(ORVANE_NOOP("dial", "Ellipse: %1 m by %2 m"),
+                             {metres(2 * g.halfWidth), metres(2 * g.minorHalfWidth)});
+    r.figures =
+        Value::words(ORVANE_NOOP("dial", "Noon point N %1 of the centre C. Foci %2 m east and west of C; string "
+                                         "loop %3 m.\n%4"),
+                     {northSouth(g.noonY), metres(g.focus), metres(g.stringLoop), personNote(g)});
+    const Value size =
+        Value::words(ORVANE_NOOP("dial", "%1 m by %2 m"), {metres(2 * g.halfWidth), metres(2 * g.minorHalfWidth)});
     const Value marks = g.marks.empty()
-                            ? Value::word("no hour marks")
-                            : Value::words("%1 hour marks, from %2 to %3",
+                            ? Value::word(ORVANE_NOOP("dial", "no hour marks"))
+                            : Value::words(ORVANE_NOOP("dial", "%1 hour marks, from %2 to %3"),
                                            {Value::num(double(g.marks.size()), 0), Value::word(g.marks.front().label),
                                             Value::word(g.marks.back().label)});
-    r.summary = Value::words("Ellipse %1, %2.", {size, marks});
-    r.count = Value::words("%1 hour marks", {Value::num(double(g.marks.size()), 0)});
+    r.summary = Value::words(ORVANE_NOOP("dial", "Ellipse %1, %2."), {size, marks});
+    r.count = Value::words(ORVANE_NOOP("dial", "%1 hour marks"), {Value::num(double(g.marks.size()), 0)});
     // Each date where it is staked, as the plan's scale shows it.
     std::string pattern;
     std::vector<Value> dates;
     for (const DateLine &line : face.dateLines) {
         const double y = groundDateY(face.input, line.declinationDeg);
-        dates.push_back(Value::words(line.label + ": %1",
-                                     {std::round(y * 100) == 0 ? Value::word("at the centre") : northSouth(y)}));
+        dates.push_back(Value::words(
+            "%1: %2", {Value::word(line.label),
+                       std::round(y * 100) == 0 ? Value::word(ORVANE_NOOP("dial", "at the centre")) : northSouth(y)}));
         pattern += (pattern.empty() ? "%" : "; %") + std::to_string(dates.size());
     }
     const Value scale =
-        dates.empty()
-            ? Value::word("")
-            : Value::words(" The date scale on the north-south line, from the centre C: " + pattern + ".", dates);
-    r.description =
-        Value::words(title + ": an ellipse %1 on the ground, %2.%3 Stand on today's date and your shadow points to "
-                             "the time.",
-                     {size, marks, scale});
+        dates.empty() ? Value::word("")
+                      : Value::words(ORVANE_NOOP("dial", " The date scale on the north-south line, from the centre C: "
+                                                         "%1."),
+                                     {Value::words(pattern, dates)});
+    r.description = Value::words(ORVANE_NOOP("dial", "%1: an ellipse %2 on the ground, %3.%4 Stand on today's date and "
+                                                     "your shadow points to the time."),
+                                 {Value::word(title), size, marks, scale});
 }
 
 // The staking table, the date scale north to south and the person's height by hour.
 std::vector<Table> pageTables(const DialFace &face, const GroundLayout &g)
 {
     std::vector<Table> tables(1);
-    tables[0].title = "Two tapes to each hour: from C and from N, on the hour's side of the line";
-    tables[0].headings = {"Hour", "From C (m)", "From N (m)", "Side"};
+    tables[0].title = ORVANE_NOOP("dial", "Two tapes to each hour: from C and from N, on the hour's side of the line");
+    tables[0].headings = {ORVANE_NOOP("dial", "Hour"), ORVANE_NOOP("dial", "From C (m)"),
+                          ORVANE_NOOP("dial", "From N (m)"), ORVANE_NOOP("dial", "Side")};
     for (const GroundMark &m : g.marks)
         tables[0].rows.push_back(
             {Value::word(m.label), metres(m.fromCentre), metres(m.fromNoon), Value::word(sideWord(m.side))});
@@ -166,8 +187,8 @@ std::vector<Table> pageTables(const DialFace &face, const GroundLayout &g)
         std::stable_sort(lines.begin(), lines.end(),
                          [](const DateLine *a, const DateLine *b) { return a->declinationDeg > b->declinationDeg; });
         Table &dates = tables.emplace_back();
-        dates.title = "The date scale: where to stand, from C along the line (+ north, - south)";
-        dates.headings = {"Date", "From C (m)"};
+        dates.title = ORVANE_NOOP("dial", "The date scale: where to stand, from C along the line (+ north, - south)");
+        dates.headings = {ORVANE_NOOP("dial", "Date"), ORVANE_NOOP("dial", "From C (m)")};
         for (const DateLine *line : lines)
             dates.rows.push_back({Value::word(line->label), Value::num(groundDateY(face.input, line->declinationDeg), 2,
                                                                        Value::Form::MetresSigned)});
@@ -176,9 +197,9 @@ std::vector<Table> pageTables(const DialFace &face, const GroundLayout &g)
         // The plan's page says the smallest height that serves every hour;
         // here each hour's, by the same rounding, so the largest is that one.
         Table &people = tables.emplace_back();
-        people.title = "The person as gnomon: the height whose shadow reaches the hour's mark on every day (rounded "
-                       "up to the cm)";
-        people.headings = {"Hour", "Height (m)"};
+        people.title = ORVANE_NOOP("dial", "The person as gnomon: the height whose shadow reaches the hour's mark "
+                                           "on every day (rounded up to the cm)");
+        people.headings = {ORVANE_NOOP("dial", "Hour"), ORVANE_NOOP("dial", "Height (m)")};
         for (const GnomonNeed &n : g.gnomon)
             people.rows.push_back({Value::word(n.label), Value::num(n.height, 2, Value::Form::MetresUp)});
     }
@@ -196,29 +217,35 @@ Report groundReport(const ReportInput &in)
     r.json = json(in, g, noon);
     r.correctionKey = true;
     r.steps = steps(in, g, noon);
-    r.planKey = Value::word("C is the centre, N the noon point.");
-    r.headline = Value::words("Ellipse %1 m by %2 m", {metres(2 * g.halfWidth), metres(2 * g.minorHalfWidth)});
+    r.planKey = Value::word(ORVANE_NOOP("dial", "C is the centre, N the noon point."));
+    r.headline = Value::words(ORVANE_NOOP("dial", "Ellipse %1 m by %2 m"),
+                              {metres(2 * g.halfWidth), metres(2 * g.minorHalfWidth)});
     for (const DialFace &f : *in.faces)
         addLitNote(r.notes, f);
     designerWords(r, in.title, face, g);
-    r.size = Value::words("half-width %1 m", {Value::num(face.input.halfWidth, 15, Value::Form::Shortest)});
+    r.size = Value::words(ORVANE_NOOP("dial", "half-width %1 m"),
+                          {Value::num(face.input.halfWidth, 15, Value::Form::Shortest)});
     r.tables = pageTables(face, g);
 
     r.text.push_back(line("\n"));
     TextBlock figures{TextBlock::Form::Figures, {}, {}, {}, {}};
     auto &f = figures.figures;
-    f.emplace_back("ellipse", Value::words("%1 m east-west by %2 m north-south",
-                                           {Value::num(2 * g.halfWidth, 3), Value::num(2 * g.minorHalfWidth, 3)}));
-    f.emplace_back("noon point N",
-                   Value::words("%1 m %2 of the centre C",
-                                {Value::num(std::fabs(g.noonY), 3), Value::word(g.noonY >= 0 ? "north" : "south")}));
-    f.emplace_back("foci", Value::words("%1 m east and west of C", {Value::num(g.focus, 3)}));
-    f.emplace_back("string loop", Value::words("%1 m", {Value::num(g.stringLoop, 3)}));
+    f.emplace_back(ORVANE_NOOP("dial", "ellipse"),
+                   Value::words(ORVANE_NOOP("dial", "%1 m east-west by %2 m north-south"),
+                                {Value::num(2 * g.halfWidth, 3), Value::num(2 * g.minorHalfWidth, 3)}));
+    f.emplace_back(ORVANE_NOOP("dial", "noon point N"),
+                   Value::words(g.noonY >= 0 ? ORVANE_NOOP("dial", "%1 m north of the centre C")
+                                             : ORVANE_NOOP("dial", "%1 m south of the centre C"),
+                                {Value::num(std::fabs(g.noonY), 3)}));
+    f.emplace_back(ORVANE_NOOP("dial", "foci"),
+                   Value::words(ORVANE_NOOP("dial", "%1 m east and west of C"), {Value::num(g.focus, 3)}));
+    f.emplace_back(ORVANE_NOOP("dial", "string loop"), Value::words("%1 m", {Value::num(g.stringLoop, 3)}));
     f.emplace_back("true noon on " + in.day, Value::clock(noon));
     r.text.push_back(std::move(figures));
 
-    TextBlock staking =
-        table("Staking table (metres; x east, y north of C)", {"hour", "from C", "from N", "side", "x", "y"});
+    TextBlock staking = table(ORVANE_NOOP("dial", "Staking table (metres; x east, y north of C)"),
+                              {ORVANE_NOOP("dial", "hour"), ORVANE_NOOP("dial", "from C"),
+                               ORVANE_NOOP("dial", "from N"), ORVANE_NOOP("dial", "side"), "x", "y"});
     for (const GroundMark &m : g.marks)
         staking.table.rows.push_back({Value::word(m.label), Value::num(m.fromCentre, 3), Value::num(m.fromNoon, 3),
                                       Value::word(sideWord(m.side)), Value::num(m.at.x, 3, Value::Form::Signed),
@@ -227,7 +254,8 @@ Report groundReport(const ReportInput &in)
 
     if (!face.dateLines.empty()) {
         TextBlock dates =
-            table("Date scale (metres from C along the line, + north)", {"date", "declination", "from C"});
+            table(ORVANE_NOOP("dial", "Date scale (metres from C along the line, + north)"),
+                  {ORVANE_NOOP("dial", "date"), ORVANE_NOOP("dial", "declination"), ORVANE_NOOP("dial", "from C")});
         for (const DateLine &line : face.dateLines)
             dates.table.rows.push_back(
                 {Value::word(line.label), Value::num(line.declinationDeg, 3, Value::Form::Signed),
@@ -235,9 +263,10 @@ Report groundReport(const ReportInput &in)
         r.text.push_back(std::move(dates));
     }
 
-    TextBlock people = table("The person as gnomon (the height whose shadow reaches the mark on its worst day, "
-                             "rounded up to the cm)",
-                             {"hour", "height", "worst at declination"});
+    TextBlock people = table(
+        ORVANE_NOOP("dial", "The person as gnomon (the height whose shadow reaches the mark on "
+                            "its worst day, rounded up to the cm)"),
+        {ORVANE_NOOP("dial", "hour"), ORVANE_NOOP("dial", "height"), ORVANE_NOOP("dial", "worst at declination")});
     for (const GnomonNeed &n : g.gnomon)
         people.table.rows.push_back({Value::word(n.label),
                                      Value::words("%1 m", {Value::num(n.height, 2, Value::Form::MetresUp)}),

@@ -1,4 +1,5 @@
 #include "dial/noon_mark.h"
+#include "dial/noop.h"
 
 #include "dial/clock_shadow.h"
 #include "dial/face_frame.h"
@@ -27,7 +28,10 @@ PlatePoint unit(PlatePoint p)
     return r > 0 ? PlatePoint{p.x / r, p.y / r} : PlatePoint{0, 0};
 }
 
-const char *const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const char *const kMonths[] = {ORVANE_NOOP("dial", "Jan"), ORVANE_NOOP("dial", "Feb"), ORVANE_NOOP("dial", "Mar"),
+                               ORVANE_NOOP("dial", "Apr"), ORVANE_NOOP("dial", "May"), ORVANE_NOOP("dial", "Jun"),
+                               ORVANE_NOOP("dial", "Jul"), ORVANE_NOOP("dial", "Aug"), ORVANE_NOOP("dial", "Sep"),
+                               ORVANE_NOOP("dial", "Oct"), ORVANE_NOOP("dial", "Nov"), ORVANE_NOOP("dial", "Dec")};
 
 // "21 Jun" from "2027-06-21".
 std::string dayLabel(const std::string &iso)

@@ -1,4 +1,5 @@
 #include "dial/noon_mark_drawing.h"
+#include "dial/noop.h"
 
 #include "dial/clock_shadow.h"
 #include "dial/face_frame.h"
@@ -103,7 +104,7 @@ Drawing drawNoonMark(const DrawingInput &in)
         // Its name beside the far end, across the line from the figure-8's middle.
         const LabelSize s = estimatedLabelSize("true noon", 0.7 * font);
         const PlatePoint at = plus(b, l.alongDir, 0.8 * font + s.height);
-        meridian.labels.push_back({at, "true noon", 0.7 * font});
+        meridian.labels.push_back({at, ORVANE_NOOP("dial", "true noon"), 0.7 * font});
         taken.push_back({at, s.width, s.height});
     }
     d.groups.push_back(meridian);
@@ -181,7 +182,8 @@ Drawing drawNoonMark(const DrawingInput &in)
         arrow.paths.push_back({{base, tip}});
         arrow.paths.push_back({{plus(plus(tip, to, -0.5 * font), side, 0.3 * font), tip,
                                 plus(plus(tip, to, -0.5 * font), side, -0.3 * font)}});
-        arrow.labels.push_back({plus(base, to, -0.6 * font), level ? "north" : "up", 0.7 * font});
+        arrow.labels.push_back({plus(base, to, -0.6 * font),
+                                level ? ORVANE_NOOP("dial", "north") : ORVANE_NOOP("dial", "up"), 0.7 * font});
         d.groups.push_back(arrow);
     }
 

@@ -1,5 +1,6 @@
 #include "dial/noon_mark_report.h"
 #include "dial/noon_mark.h"
+#include "dial/noop.h"
 
 #include <cmath>
 #include <cstdio>
@@ -14,7 +15,7 @@ Value metres(double m, Value::Form form = Value::Form::Fixed) { return Value::nu
 Value pair(PlatePoint p) { return Value::list(true).add(metres(p.x)).add(metres(p.y)); }
 Value spotText(const SpotSize &s)
 {
-    return Value::words("%1 x %2", {Value::num(s.lengthMm, 0), Value::num(s.widthMm, 0)});
+    return Value::words(ORVANE_NOOP("dial", "%1 x %2"), {Value::num(s.lengthMm, 0), Value::num(s.widthMm, 0)});
 }
 
 TextBlock line(Value text) { return {TextBlock::Form::Line, std::move(text), {}, {}, {}}; }
@@ -39,30 +40,36 @@ std::string clockName(double zoneMeridian)
 const char *direction(PlatePoint v, bool level)
 {
     if (std::fabs(v.y) >= std::fabs(v.x))
-        return v.y >= 0 ? (level ? "north" : "up") : (level ? "south" : "down");
-    return v.x >= 0 ? (level ? "east" : "right") : (level ? "west" : "left");
+        return v.y >= 0 ? (level ? ORVANE_NOOP("dial", "north") : ORVANE_NOOP("dial", "up"))
+                        : (level ? ORVANE_NOOP("dial", "south") : ORVANE_NOOP("dial", "down"));
+    return v.x >= 0 ? (level ? ORVANE_NOOP("dial", "east") : ORVANE_NOOP("dial", "right"))
+                    : (level ? ORVANE_NOOP("dial", "west") : ORVANE_NOOP("dial", "left"));
 }
 
 std::vector<Value> notes(const NoonMarkLayout &l, const std::string &mark)
 {
     std::vector<Value> n;
     if (l.days.empty()) {
-        n.push_back(Value::words("The spot never falls on this face at %1: on every day of the year the sun then "
-                                 "stands behind the face, below the horizon or under %2\xC2\xB0 above the face.",
-                                 {Value::word(mark), Value::num(kMinSpotElevationDeg, 0)}));
+        n.push_back(Value::words(
+            ORVANE_NOOP("dial", "The spot never falls on this face at %1: on every day of the year the sun then "
+                                "stands behind the face, below the horizon or under %2\xC2\xB0 above the face."),
+            {Value::word(mark), Value::num(kMinSpotElevationDeg, 0)}));
         return n;
     }
-    n.push_back(Value::words("The spot falls on the face at %1 on %2 days of %3.",
+    n.push_back(Value::words(ORVANE_NOOP("dial", "The spot falls on the face at %1 on %2 days of %3."),
                              {Value::word(mark), Value::num(double(l.days.size()), 0), Value::num(l.year, 0)}));
     if (l.lowDays > 0)
-        n.push_back(Value::words("Left out: %1 days on which the sun stands under %2\xC2\xB0 above the face, the "
-                                 "spot too long and faint to mark.",
-                                 {Value::num(l.lowDays, 0), Value::num(kMinSpotElevationDeg, 0)}));
-    n.push_back(Value::words("In summer time the clock runs an hour ahead: this figure-8 is crossed at %1 by it. "
-                             "For a mark of summer time's noon, give the mark time an hour later (13:00).",
-                             {Value::word(clockText(l.markHours + 1))}));
-    n.push_back(Value::word("The spot's centre crosses the meridian line at the true noon, from 14 minutes before "
-                            "the mean sun's noon to 16 after, and stands on the figure-8 at the mark time."));
+        n.push_back(Value::words(
+            ORVANE_NOOP("dial", "Left out: %1 days on which the sun stands under %2\xC2\xB0 above the face, the "
+                                "spot too long and faint to mark."),
+            {Value::num(l.lowDays, 0), Value::num(kMinSpotElevationDeg, 0)}));
+    n.push_back(Value::words(
+        ORVANE_NOOP("dial", "In summer time the clock runs an hour ahead: this figure-8 is crossed at %1 by it. "
+                            "For a mark of summer time's noon, give the mark time an hour later (13:00)."),
+        {Value::word(clockText(l.markHours + 1))}));
+    n.push_back(Value::word(
+        ORVANE_NOOP("dial", "The spot's centre crosses the meridian line at the true noon, from 14 minutes before "
+                            "the mean sun's noon to 16 after, and stands on the figure-8 at the mark time.")));
     return n;
 }
 
@@ -83,7 +90,6 @@ Report noonMarkReport(const ReportInput &in)
     const NoonMarkLayout &l = *face.layout.noonMark;
     const bool level = face.input.tilt == 0;
     const std::string mark = clockText(l.markHours), clock = clockName(face.input.zoneMeridian);
-    const char *faceWord = level ? "floor" : "face";
     const char *alongWord = direction(l.alongDir, level), *acrossWord = direction(l.acrossDir, level);
     const std::vector<Value> said = notes(l, mark);
     Report r;
@@ -116,46 +122,55 @@ Report noonMarkReport(const ReportInput &in)
     j.add("notes", std::move(noteList));
     r.json.add("noon_mark", std::move(j));
 
-    const Value hole = Value::words("%1 m above the %2, %3 mm across",
-                                    {Value::num(l.apertureHeight, 3, Value::Form::Shortest), Value::word(faceWord),
+    const Value hole = Value::words(level ? ORVANE_NOOP("dial", "%1 m above the floor, %2 mm across")
+                                          : ORVANE_NOOP("dial", "%1 m above the face, %2 mm across"),
+                                    {Value::num(l.apertureHeight, 3, Value::Form::Shortest),
                                      Value::num(l.apertureDiameter, 3, Value::Form::Shortest)});
-    r.headline = Value::words("Hole %1; figure-8 at %2 %3", {hole, Value::word(mark), Value::word(clock)});
-    r.size = Value::words("hole %1", {hole});
+    r.headline =
+        Value::words(ORVANE_NOOP("dial", "Hole %1; figure-8 at %2 %3"), {hole, Value::word(mark), Value::word(clock)});
+    r.size = Value::words(ORVANE_NOOP("dial", "hole %1"), {hole});
     const double length =
         l.meridian ? std::hypot(l.meridian->to.x - l.meridian->from.x, l.meridian->to.y - l.meridian->from.y) : 0;
-    r.caption = Value::words("Meridian line: %1 m", {Value::num(length, 2, Value::Form::Metres)});
+    r.caption = Value::words(ORVANE_NOOP("dial", "Meridian line: %1 m"), {Value::num(length, 2, Value::Form::Metres)});
     const double off = std::hypot(l.lineFoot.x, l.lineFoot.y);
-    const Value passes = off < 0.0005 ? Value::word("through the foot F")
-                                      : Value::words("%1 m %2 of the foot F",
+    const Value passes = off < 0.0005 ? Value::word(ORVANE_NOOP("dial", "through the foot F"))
+                                      : Value::words(ORVANE_NOOP("dial", "%1 m %2 of the foot F"),
                                                      {Value::num(off, 3), Value::word(direction(l.lineFoot, level))});
-    r.figures = Value::words("The meridian line runs %1 %2; the figure-8 at %3 %4. %5",
+    r.figures = Value::words(ORVANE_NOOP("dial", "The meridian line runs %1 %2; the figure-8 at %3 %4. %5"),
                              {passes, Value::word(alongWord), Value::word(mark), Value::word(clock), said.front()});
-    r.count = Value::words("%1 days marked", {Value::num(double(marked(l).size()), 0)});
-    r.summary = Value::words("Noon mark, hole %1: %2", {hole, said.front()});
-    r.description = Value::words(in.title + ": a meridian line %1 m long and the figure-8 of the spot at %2. %3",
-                                 {Value::num(length, 2, Value::Form::Metres), Value::word(mark), said.front()});
+    r.count = Value::words(ORVANE_NOOP("dial", "%1 days marked"), {Value::num(double(marked(l).size()), 0)});
+    r.summary = Value::words(ORVANE_NOOP("dial", "Noon mark, hole %1: %2"), {hole, said.front()});
+    r.description = Value::words(
+        ORVANE_NOOP("dial", "%1: a meridian line %2 m long and the figure-8 of the spot at %3. %4"),
+        {Value::word(in.title), Value::num(length, 2, Value::Form::Metres), Value::word(mark), said.front()});
 
-    r.steps.push_back(Value::word(level ? "Mark the foot F on the floor straight under the hole's centre, with a "
-                                          "plumb line."
-                                        : "Mark the foot F on the face where a line square to it from the hole's "
-                                          "centre meets it."));
     r.steps.push_back(
-        Value::words("Draw the meridian line %1, running %2 from F's side: on %3 at %4 by a clock on %5 the spot's "
-                     "centre stands on it.",
-                     {passes, Value::word(alongWord), Value::date(in.day), Value::clock(in.meridianClock()),
-                      Value::word(in.clockWords)}));
-    r.steps.push_back(Value::words("Mark each date from the table: along the line from the point beside F, then "
-                                   "across it (+ %1), and join the marks in the order of the year into the figure-8.",
-                                   {Value::word(acrossWord)}));
-    r.steps.push_back(Value::words("At %1 of %2 the spot's centre stands on the day's place on the figure-8.",
-                                   {Value::word(mark), Value::word(clock)}));
+        Value::word(level ? ORVANE_NOOP("dial", "Mark the foot F on the floor straight under the hole's centre, with a "
+                                                "plumb line.")
+                          : ORVANE_NOOP("dial", "Mark the foot F on the face where a line square to it from the hole's "
+                                                "centre meets it.")));
+    r.steps.push_back(Value::words(
+        ORVANE_NOOP("dial",
+                    "Draw the meridian line %1, running %2 from F's side: on %3 at %4 by a clock on %5 the spot's "
+                    "centre stands on it."),
+        {passes, Value::word(alongWord), Value::date(in.day), Value::clock(in.meridianClock()),
+         Value::word(in.clockWords)}));
+    r.steps.push_back(Value::words(
+        ORVANE_NOOP("dial", "Mark each date from the table: along the line from the point beside F, then "
+                            "across it (+ %1), and join the marks in the order of the year into the figure-8."),
+        {Value::word(acrossWord)}));
+    r.steps.push_back(
+        Value::words(ORVANE_NOOP("dial", "At %1 of %2 the spot's centre stands on the day's place on the figure-8."),
+                     {Value::word(mark), Value::word(clock)}));
 
-    r.planKey = Value::word(level ? "F is the foot, under the hole." : "F is the foot, square from the hole.");
+    r.planKey = Value::word(level ? ORVANE_NOOP("dial", "F is the foot, under the hole.")
+                                  : ORVANE_NOOP("dial", "F is the foot, square from the hole."));
 
     Table staking;
     staking.title = std::string("The dates: along the meridian line from beside F (+ ") + alongWord +
                     "), across it (+ " + acrossWord + "), and the spot's length x width";
-    staking.headings = {"Date", "Along (m)", "Across (m)", "Spot (mm)"};
+    staking.headings = {ORVANE_NOOP("dial", "Date"), ORVANE_NOOP("dial", "Along (m)"),
+                        ORVANE_NOOP("dial", "Across (m)"), ORVANE_NOOP("dial", "Spot (mm)")};
     for (const NoonMarkDay *d : marked(l))
         staking.rows.push_back({Value::word(d->label), Value::num(d->along, kM, Value::Form::Signed),
                                 Value::num(d->across, kM, Value::Form::Signed), spotText(d->spot)});
@@ -164,11 +179,11 @@ Report noonMarkReport(const ReportInput &in)
     r.text.push_back(line(Value::word("\n")));
     TextBlock figures{TextBlock::Form::Figures, {}, {}, {}, {}};
     auto &f = figures.figures;
-    f.emplace_back("hole", hole);
-    f.emplace_back("mark time", Value::words("%1 %2", {Value::word(mark), Value::word(clock)}));
+    f.emplace_back(ORVANE_NOOP("dial", "hole"), hole);
+    f.emplace_back(ORVANE_NOOP("dial", "mark time"), Value::words("%1 %2", {Value::word(mark), Value::word(clock)}));
     if (l.meridian)
-        f.emplace_back("meridian line",
-                       Value::words("from (%1, %2) to (%3, %4) m, %5 m long, %6",
+        f.emplace_back(ORVANE_NOOP("dial", "meridian line"),
+                       Value::words(ORVANE_NOOP("dial", "from (%1, %2) to (%3, %4) m, %5 m long, %6"),
                                     {metres(l.meridian->from.x), metres(l.meridian->from.y), metres(l.meridian->to.x),
                                      metres(l.meridian->to.y), Value::num(length, 3), passes}));
     f.emplace_back("true noon on " + in.day, Value::clock(in.meridianClock()));
@@ -176,7 +191,9 @@ Report noonMarkReport(const ReportInput &in)
     TextBlock table{TextBlock::Form::Table, {}, {}, {}, {}};
     table.table.title = std::string("Marked days (metres; along the line + ") + alongWord + ", across + " + acrossWord +
                         "; x " + (level ? "east" : "right") + ", y " + (level ? "north" : "up") + " of F)";
-    table.table.headings = {"date", "along", "across", "x", "y", "spot (mm)"};
+    table.table.headings = {
+        ORVANE_NOOP("dial", "date"),     ORVANE_NOOP("dial", "along"), ORVANE_NOOP("dial", "across"), "x", "y",
+        ORVANE_NOOP("dial", "spot (mm)")};
     for (const NoonMarkDay *d : marked(l))
         table.table.rows.push_back({Value::word(d->label), Value::num(d->along, kM, Value::Form::Signed),
                                     Value::num(d->across, kM, Value::Form::Signed),

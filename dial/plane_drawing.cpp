@@ -1,5 +1,6 @@
 #include "dial/plane_drawing.h"
 #include "dial/label_placer.h"
+#include "dial/noop.h"
 
 #include <algorithm>
 #include <cctype>
@@ -50,8 +51,10 @@ Group group(const char *name, Part part, double pen, std::uint32_t colour = 0)
 
 std::string plainMonth(int month)
 {
-    static const char *const names[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    static const char *const names[] = {
+        ORVANE_NOOP("dial", "Jan"), ORVANE_NOOP("dial", "Feb"), ORVANE_NOOP("dial", "Mar"), ORVANE_NOOP("dial", "Apr"),
+        ORVANE_NOOP("dial", "May"), ORVANE_NOOP("dial", "Jun"), ORVANE_NOOP("dial", "Jul"), ORVANE_NOOP("dial", "Aug"),
+        ORVANE_NOOP("dial", "Sep"), ORVANE_NOOP("dial", "Oct"), ORVANE_NOOP("dial", "Nov"), ORVANE_NOOP("dial", "Dec")};
     return names[std::clamp(month, 1, 12) - 1];
 }
 
@@ -145,10 +148,10 @@ Group drawGnomon(const DialFace &in, bool bothSides, const NumberText &number, d
     const std::string mm = " mm";
     const double h = in.input.nodusHeight;
     if (width > 0) {
-        words.labels.push_back(
-            {at(width / 2, -line),
-             in.layout.root ? number(in.layout.styleHeight, 2) + "\xC2\xB0" : std::string("style parallel to the face"),
-             fontSize});
+        words.labels.push_back({at(width / 2, -line),
+                                in.layout.root ? number(in.layout.styleHeight, 2) + "\xC2\xB0"
+                                               : std::string(ORVANE_NOOP("dial", "style parallel to the face")),
+                                fontSize});
         words.labels.push_back({at(width / 2, -2 * line), number(width, 1) + mm, fontSize});
         words.labels.push_back({at(width + fontSize / 2, std::min(height / 2, height - 2 * fontSize)),
                                 number(h, 1) + mm, fontSize, Anchor::Start});
@@ -156,10 +159,10 @@ Group drawGnomon(const DialFace &in, bool bothSides, const NumberText &number, d
         words.labels.push_back({at(fontSize, height / 2),
                                 "Rod " + number(h, 1) + mm + (bothSides ? " out of each face" : " out of the face"),
                                 fontSize, Anchor::Start});
-        words.labels.push_back(
-            {at(fontSize, height / 2 - line),
-             bothSides ? "through the plate at the foot, square to it" : "square to the plate at the foot", fontSize,
-             Anchor::Start});
+        words.labels.push_back({at(fontSize, height / 2 - line),
+                                bothSides ? ORVANE_NOOP("dial", "through the plate at the foot, square to it")
+                                          : ORVANE_NOOP("dial", "square to the plate at the foot"),
+                                fontSize, Anchor::Start});
     }
     if (in.layout.gnomon && in.layout.gnomon->cutEdge > 0)
         // Inside the edge: the piece's words stay within its own width.
@@ -172,9 +175,11 @@ Group drawGnomon(const DialFace &in, bool bothSides, const NumberText &number, d
     const PlatePoint n = at(shape.nodus.x, shape.nodus.y);
     if (shape.nodus.x > 1e-6 && shape.nodus.x < width - 1e-6) {
         nodus.paths.push_back({{n, {n.x, n.y - std::min(2 * fontSize, height / 2)}}});
-        nodus.labels.push_back({{n.x, n.y + line / 2 + fontSize / 2}, "Nodus, above the foot", fontSize});
+        nodus.labels.push_back(
+            {{n.x, n.y + line / 2 + fontSize / 2}, ORVANE_NOOP("dial", "Nodus, above the foot"), fontSize});
     } else if (width > 0) {
-        nodus.labels.push_back({{n.x + fontSize / 2, n.y - fontSize / 2}, "Nodus", fontSize, Anchor::Start});
+        nodus.labels.push_back(
+            {{n.x + fontSize / 2, n.y - fontSize / 2}, ORVANE_NOOP("dial", "Nodus"), fontSize, Anchor::Start});
     }
     g.groups.push_back(nodus);
     return g;
@@ -265,9 +270,10 @@ Group clockMonths(const DialFace &in, double fontSize, const MonthText &month, s
     }
     // Which half of the year is which, under the plate.
     const PlateRect &plate = in.input.plate;
-    g.labels.push_back({{(plate.xMin + plate.xMax) / 2, plate.yMin - (in.name.empty() ? 1.0 : 2.2) * fontSize},
-                        "Solid: December to June; dashed: June to December. Ticks: the first of each month",
-                        kDateFont * fontSize});
+    g.labels.push_back(
+        {{(plate.xMin + plate.xMax) / 2, plate.yMin - (in.name.empty() ? 1.0 : 2.2) * fontSize},
+         ORVANE_NOOP("dial", "Solid: December to June; dashed: June to December. Ticks: the first of each month"),
+         kDateFont * fontSize});
     return g;
 }
 
@@ -351,7 +357,7 @@ std::vector<Group> drawFace(const DialFace &in, double fontSize, bool back, cons
     std::vector<LabelBox> keepClear{{{0, 0}, 4 * kMarkSize, 4 * kMarkSize}};
     Group foot = group("nodus-foot", Part::Plate, kFine);
     mark(foot, {0, 0});
-    for (const LabelBox &b : markWord(foot, plate, lines, {0, 0}, "Foot", wordSize))
+    for (const LabelBox &b : markWord(foot, plate, lines, {0, 0}, ORVANE_NOOP("dial", "Foot"), wordSize))
         keepClear.push_back(b);
     Group root = group("root", Part::Plate, kFine, kStyleColour);
     // A root on the foot (a style square to the face) is the foot's mark.
@@ -359,7 +365,7 @@ std::vector<Group> drawFace(const DialFace &in, double fontSize, bool back, cons
     if (rootApart && plate.contains(*layout.root)) {
         mark(root, *layout.root);
         keepClear.push_back({*layout.root, 4 * kMarkSize, 4 * kMarkSize});
-        for (const LabelBox &b : markWord(root, plate, lines, *layout.root, "Root", wordSize))
+        for (const LabelBox &b : markWord(root, plate, lines, *layout.root, ORVANE_NOOP("dial", "Root"), wordSize))
             keepClear.push_back(b);
     }
     const DialLabels labels = placeLabels(in, fontSize, keepClear, lines);

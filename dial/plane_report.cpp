@@ -1,9 +1,11 @@
 #include "dial/plane_report.h"
 #include "dial/dial_kinds.h"
 #include "dial/lean.h"
+#include "dial/noop.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace orvane::dial {
 
@@ -96,12 +98,34 @@ const char *oldHoursCount(HourSystem system)
     return "";
 }
 
+// The old hours' table title, a whole sentence for each system.
+std::string oldHoursTableTitle(HourSystem system, bool none)
+{
+    switch (system) {
+    case HourSystem::Italian:
+        return none ? ORVANE_NOOP("dial", "Italian hours (hours since the previous sunset), between the solstices: "
+                                          "none on the plate")
+                    : ORVANE_NOOP("dial", "Italian hours (hours since the previous sunset), between the solstices");
+    case HourSystem::Babylonian:
+        return none ? ORVANE_NOOP("dial", "Babylonian hours (hours since sunrise), between the solstices: none on the "
+                                          "plate")
+                    : ORVANE_NOOP("dial", "Babylonian hours (hours since sunrise), between the solstices");
+    case HourSystem::Unequal:
+        return none ? ORVANE_NOOP("dial", "Unequal hours (twelfths of the daylight since sunrise), between the "
+                                          "solstices: none on the plate")
+                    : ORVANE_NOOP("dial", "Unequal hours (twelfths of the daylight since sunrise), between the "
+                                          "solstices");
+    }
+    return oldHoursTitle(system) + " (" + oldHoursCount(system) + "), between the solstices" +
+           (none ? ": none on the plate" : "");
+}
+
 TextBlock oldHoursText(const OldHours &hours)
 {
     TextBlock table{TextBlock::Form::Table, {}, {}, {}, {}};
-    table.table.title = oldHoursTitle(hours.system) + " (" + oldHoursCount(hours.system) + "), between the solstices" +
-                        (hours.lines.empty() ? ": none on the plate" : "");
-    table.table.headings = {"hour", "points", "from", "to"};
+    table.table.title = oldHoursTableTitle(hours.system, hours.lines.empty());
+    table.table.headings = {ORVANE_NOOP("dial", "hour"), ORVANE_NOOP("dial", "points"), ORVANE_NOOP("dial", "from"),
+                            ORVANE_NOOP("dial", "to")};
     for (const OldHourLine &line : hours.lines)
         for (const Polyline &piece : line.pieces)
             table.table.rows.push_back({Value::word(line.label), Value::num(double(piece.size()), 0),
@@ -154,21 +178,63 @@ TextBlock clockLinesText(const DialFace &face)
     hours.table.title = "Hour lines to the standard clock: the shadow's point on the equinoxes and the solstices (" +
                         isoDate(year, t.march) + ", " + isoDate(year, t.june) + ", " + isoDate(year, t.september) +
                         ", " + isoDate(year, t.december) + "; - off the plate or unlit)";
-    hours.table.headings = {"hour", "days", "March equinox", "June solstice", "September equinox", "December solstice"};
+    hours.table.headings = {ORVANE_NOOP("dial", "hour"),
+                            ORVANE_NOOP("dial", "days"),
+                            ORVANE_NOOP("dial", "March equinox"),
+                            ORVANE_NOOP("dial", "June solstice"),
+                            ORVANE_NOOP("dial", "September equinox"),
+                            ORVANE_NOOP("dial", "December solstice")};
     for (const HourLineRow &h : face.hourLines)
         hours.table.rows.push_back({Value::word(h.label), Value::num(double(h.days.size()), 0), pointOn(h, t.march),
                                     pointOn(h, t.june), pointOn(h, t.september), pointOn(h, t.december)});
     return hours;
 }
 
+// The sentences that name a kind's reference, whole for each reference so
+// that each reads as one text in every language.
+struct ReferenceWords {
+    const char *reference, *positiveSide, *parallelTitle, *noonOn, *noonPositive, *noonNegative;
+};
+
+const ReferenceWords *referenceWords(const DialKind &kind)
+{
+    static const ReferenceWords table[] = {
+        {"the line of steepest slope", "right",
+         ORVANE_NOOP("dial", "Hour lines (parallel: angle from the line of steepest slope, + towards x)"),
+         ORVANE_NOOP("dial", " The 12 o'clock line lies on the line of steepest slope through the foot."),
+         ORVANE_NOOP("dial", " The 12 o'clock line lies %1\xC2\xB0 right of the line of steepest slope."),
+         ORVANE_NOOP("dial", " The 12 o'clock line lies %1\xC2\xB0 left of the line of steepest slope.")},
+        {"the vertical", "right", ORVANE_NOOP("dial", "Hour lines (parallel: angle from the vertical, + towards x)"),
+         ORVANE_NOOP("dial", " The 12 o'clock line lies on the vertical through the foot."),
+         ORVANE_NOOP("dial", " The 12 o'clock line lies %1\xC2\xB0 right of the vertical."),
+         ORVANE_NOOP("dial", " The 12 o'clock line lies %1\xC2\xB0 left of the vertical.")},
+        {"the meridian", "east", ORVANE_NOOP("dial", "Hour lines (parallel: angle from the meridian, + towards x)"),
+         ORVANE_NOOP("dial", " The 12 o'clock line lies on the meridian through the foot."),
+         ORVANE_NOOP("dial", " The 12 o'clock line lies %1\xC2\xB0 east of the meridian."),
+         ORVANE_NOOP("dial", " The 12 o'clock line lies %1\xC2\xB0 west of the meridian.")},
+        {"the y axis", "right", ORVANE_NOOP("dial", "Hour lines (parallel: angle from the y axis, + towards x)"),
+         ORVANE_NOOP("dial", " The 12 o'clock line lies on the y axis through the foot."),
+         ORVANE_NOOP("dial", " The 12 o'clock line lies %1\xC2\xB0 right of the y axis."),
+         ORVANE_NOOP("dial", " The 12 o'clock line lies %1\xC2\xB0 left of the y axis.")},
+    };
+    for (const ReferenceWords &w : table)
+        if (std::strcmp(w.reference, kind.reference) == 0 && std::strcmp(w.positiveSide, kind.positiveSide) == 0)
+            return &w;
+    return nullptr;
+}
+
 // Straight hour lines in words: each one's angle and ends.
 TextBlock straightLinesText(const DialFace &face, const DialKind &kind)
 {
     TextBlock hours{TextBlock::Form::Table, {}, {}, {}, {}};
+    const ReferenceWords *words = referenceWords(kind);
     hours.table.title = face.layout.root
-                            ? "Hour lines (angle at the root from the noon side of the y axis, + towards x)"
-                            : std::string("Hour lines (parallel: angle from ") + kind.reference + ", + towards x)";
-    hours.table.headings = {"hour", "angle", "from", "to"};
+                            ? ORVANE_NOOP("dial", "Hour lines (angle at the root from the noon side of the y axis, + "
+                                                  "towards x)")
+                        : words ? words->parallelTitle
+                                : std::string("Hour lines (parallel: angle from ") + kind.reference + ", + towards x)";
+    hours.table.headings = {ORVANE_NOOP("dial", "hour"), ORVANE_NOOP("dial", "angle"), ORVANE_NOOP("dial", "from"),
+                            ORVANE_NOOP("dial", "to")};
     for (const HourLineRow &h : face.hourLines)
         hours.table.rows.push_back({Value::word(h.label), Value::num(h.angleDeg, 3, Value::Form::Signed),
                                     pointWords(h.line.from), pointWords(h.line.to)});
@@ -224,29 +290,34 @@ void faceText(std::vector<TextBlock> &text, const DialFace &face, const ReportIn
     TextBlock figures{TextBlock::Form::Figures, {}, {}, {}, {}};
     auto &f = figures.figures;
     if (face.input.tilt != 0)
-        f.emplace_back(face.input.tilt == 90 ? "the wall faces" : "the face looks", Value::num(face.input.facing, 3));
+        f.emplace_back(face.input.tilt == 90 ? ORVANE_NOOP("dial", "the wall faces")
+                                             : ORVANE_NOOP("dial", "the face looks"),
+                       Value::num(face.input.facing, 3));
     // A kind whose tilt is given, or a face neither level nor upright, says its tilt.
     if (in.kind->takes(DialSetting::Tilt) || (face.input.tilt != 0 && face.input.tilt != 90))
-        f.emplace_back("tilt from the zenith", Value::num(face.input.tilt, 3));
-    f.emplace_back("nodus height", Value::words("%1 mm", {Value::num(face.input.nodusHeight, 1)}));
-    f.emplace_back("plate",
-                   Value::words("x %1 to %2, y %3 to %4", {Value::num(plate.xMin, 1), Value::num(plate.xMax, 1),
-                                                           Value::num(plate.yMin, 1), Value::num(plate.yMax, 1)}));
-    f.emplace_back("style height", Value::num(l.styleHeight, 3));
-    f.emplace_back("root", l.root ? pointWords(*l.root)
-                                  : Value::word("none: the style runs parallel to the face, the hour lines are "
-                                                "parallel"));
+        f.emplace_back(ORVANE_NOOP("dial", "tilt from the zenith"), Value::num(face.input.tilt, 3));
+    f.emplace_back(ORVANE_NOOP("dial", "nodus height"), Value::words("%1 mm", {Value::num(face.input.nodusHeight, 1)}));
+    f.emplace_back(ORVANE_NOOP("dial", "plate"), Value::words(ORVANE_NOOP("dial", "x %1 to %2, y %3 to %4"),
+                                                              {Value::num(plate.xMin, 1), Value::num(plate.xMax, 1),
+                                                               Value::num(plate.yMin, 1), Value::num(plate.yMax, 1)}));
+    f.emplace_back(ORVANE_NOOP("dial", "style height"), Value::num(l.styleHeight, 3));
+    f.emplace_back(ORVANE_NOOP("dial", "root"),
+                   l.root ? pointWords(*l.root)
+                          : Value::word(ORVANE_NOOP("dial", "none: the style runs parallel to the face, the hour "
+                                                            "lines are parallel")));
     if (l.substyle)
-        f.emplace_back("substyle",
-                       Value::words("%1 to %2", {pointWords(l.substyle->from), pointWords(l.substyle->to)}));
+        f.emplace_back(
+            ORVANE_NOOP("dial", "substyle"),
+            Value::words(ORVANE_NOOP("dial", "%1 to %2"), {pointWords(l.substyle->from), pointWords(l.substyle->to)}));
     if (l.gnomon)
-        f.emplace_back("gnomon", Value::words("style %1 mm, height %2 mm, base %3 mm",
-                                              {Value::num(l.gnomon->styleLength, 1), Value::num(l.gnomon->height, 1),
-                                               Value::num(l.gnomon->base, 1)}));
+        f.emplace_back(ORVANE_NOOP("dial", "gnomon"),
+                       Value::words(ORVANE_NOOP("dial", "style %1 mm, height %2 mm, base %3 mm"),
+                                    {Value::num(l.gnomon->styleLength, 1), Value::num(l.gnomon->height, 1),
+                                     Value::num(l.gnomon->base, 1)}));
     if (l.gnomon && l.gnomon->cutEdge > 0)
-        f.emplace_back("gnomon as cut",
-                       Value::words("base %1 mm from the plate's edge to the foot, edge %2 mm at the plate's edge, "
-                                    "style %3 mm (the root lies off the plate)",
+        f.emplace_back(ORVANE_NOOP("dial", "gnomon as cut"),
+                       Value::words(ORVANE_NOOP("dial", "base %1 mm from the plate's edge to the foot, edge %2 mm at "
+                                                        "the plate's edge, style %3 mm (the root lies off the plate)"),
                                     {Value::num(l.gnomon->cutBase, 1), Value::num(l.gnomon->cutEdge, 1),
                                      Value::num(l.gnomon->cutStyle, 1)}));
     text.push_back(std::move(figures));
@@ -258,22 +329,69 @@ void faceText(std::vector<TextBlock> &text, const DialFace &face, const ReportIn
     if (face.dateLines.empty())
         return;
     TextBlock dates{TextBlock::Form::Table, {}, {}, {}, {}};
-    dates.table.title = "Date lines";
-    dates.table.headings = {"line", "declination", "points", "from", "to"};
+    dates.table.title = ORVANE_NOOP("dial", "Date lines");
+    dates.table.headings = {ORVANE_NOOP("dial", "line"), ORVANE_NOOP("dial", "declination"),
+                            ORVANE_NOOP("dial", "points"), ORVANE_NOOP("dial", "from"), ORVANE_NOOP("dial", "to")};
     for (const DateLine &line : face.dateLines) {
         std::size_t count = 0;
         for (const Polyline &piece : line.pieces)
             count += piece.size();
         const bool seen = count > 0;
-        dates.table.rows.push_back({Value::word(line.label), Value::num(line.declinationDeg, 3, Value::Form::Signed),
-                                    Value::num(double(count), 0),
-                                    seen ? pointWords(line.pieces.front().front()) : Value::word("off the plate"),
-                                    seen ? pointWords(line.pieces.back().back()) : Value::word("")});
+        dates.table.rows.push_back(
+            {Value::word(line.label), Value::num(line.declinationDeg, 3, Value::Form::Signed),
+             Value::num(double(count), 0),
+             seen ? pointWords(line.pieces.front().front()) : Value::word(ORVANE_NOOP("dial", "off the plate")),
+             seen ? pointWords(line.pieces.back().back()) : Value::word("")});
     }
     text.push_back(std::move(dates));
 }
 
 TextBlock line(std::string text) { return {TextBlock::Form::Line, Value::word(std::move(text)), {}, {}, {}}; }
+
+} // namespace
+
+const char *const kLeanLine = ORVANE_NOOP("dial", "\nLean: %1.\n");
+
+TextBlock noteLine(const std::string &note)
+{
+    return {TextBlock::Form::Line, Value::words(ORVANE_NOOP("dial", "\nNote: %1.\n"), {Value::word(note)}), {}, {}, {}};
+}
+
+// The line above the figures: where the plate's millimetres run from, a
+// whole sentence for each pair of axes.
+std::string axesWords(const DialKind &kind)
+{
+    const std::string x = kind.xWord, y = kind.yWord;
+    if (x == "right" && y == "up the slope")
+        return ORVANE_NOOP("dial", "Millimetres on the plate from the nodus's foot: x to the right, y up the "
+                                   "slope.\n\n");
+    if (x == "right" && y == "up")
+        return ORVANE_NOOP("dial", "Millimetres on the plate from the nodus's foot: x to the right, y up.\n\n");
+    if (x == "east" && y == "north")
+        return ORVANE_NOOP("dial", "Millimetres on the plate from the nodus's foot: x to the east, y north.\n\n");
+    return "Millimetres on the plate from the nodus's foot: x to the " + x + ", y " + y + ".\n\n";
+}
+
+namespace {
+
+// "The upper face, lit from the March to the September equinox".
+Value faceTitle(const DialFace &face)
+{
+    static const char *const titles[][3] = {
+        {"upper", "lit from the March to the September equinox",
+         ORVANE_NOOP("dial", "The upper face, lit from the March to the September equinox\n")},
+        {"upper", "lit from the September to the March equinox",
+         ORVANE_NOOP("dial", "The upper face, lit from the September to the March equinox\n")},
+        {"lower", "lit from the March to the September equinox",
+         ORVANE_NOOP("dial", "The lower face, lit from the March to the September equinox\n")},
+        {"lower", "lit from the September to the March equinox",
+         ORVANE_NOOP("dial", "The lower face, lit from the September to the March equinox\n")},
+    };
+    for (const auto &t : titles)
+        if (face.name == t[0] && face.lit == t[1])
+            return Value::word(t[2]);
+    return Value::word("The " + face.name + " face, " + face.lit + "\n");
+}
 
 // "16, 17 and 18": the hours as the dial labels them.
 std::string hoursText(const std::vector<double> &hours)
@@ -308,6 +426,30 @@ void oldHoursNotes(std::vector<std::string> &notes, const DialFace &face)
                         " are drawn for the days on which it rises and sets");
 }
 
+// A face no hour line falls on, in a whole sentence for each face.
+std::string noHourLineNote(const DialFace &face, const std::string &which)
+{
+    const bool lit = faceEverLit(face.input);
+    if (face.name.empty())
+        return lit ? ORVANE_NOOP("dial", "No hour line falls on the face: the sun lights it only between two hours' "
+                                         "lines")
+                   : ORVANE_NOOP("dial", "No hour line falls on the face: the sun never lights it above the horizon "
+                                         "here");
+    if (face.name == "upper")
+        return lit ? ORVANE_NOOP("dial", "No hour line falls on the upper face: the sun lights it only between two "
+                                         "hours' lines")
+                   : ORVANE_NOOP("dial", "No hour line falls on the upper face: the sun never lights it above the "
+                                         "horizon here");
+    if (face.name == "lower")
+        return lit ? ORVANE_NOOP("dial", "No hour line falls on the lower face: the sun lights it only between two "
+                                         "hours' lines")
+                   : ORVANE_NOOP("dial", "No hour line falls on the lower face: the sun never lights it above the "
+                                         "horizon here");
+    return "No hour line falls on " + which +
+           (lit ? ": the sun lights it only between two hours' lines"
+                : ": the sun never lights it above the horizon here");
+}
+
 // Which half of the year each face is lit, and the hours the plate leaves out.
 std::vector<std::string> faceNotes(const std::vector<DialFace> &faces)
 {
@@ -324,9 +466,7 @@ std::vector<std::string> faceNotes(const std::vector<DialFace> &faces)
             notes.push_back("No hour line falls on " + which + "'s plate: the sun lights it only at " + offPlate +
                             " h, whose lines fall off it");
         } else {
-            notes.push_back("No hour line falls on " + which +
-                            (faceEverLit(face.input) ? ": the sun lights it only between two hours' lines"
-                                                     : ": the sun never lights it above the horizon here"));
+            notes.push_back(noHourLineNote(face, which));
         }
     }
     return notes;
@@ -357,14 +497,15 @@ Value leanWords(const DialInput &input, const std::vector<LeanRow> &rows)
     if (rows.empty())
         return {};
     const auto minutes = [](const std::optional<double> &m) {
-        return m ? Value::num(*m, 1, Value::Form::Signed) : Value::word("unlit");
+        return m ? Value::num(*m, 1, Value::Form::Signed) : Value::word(ORVANE_NOOP("dial", "unlit"));
     };
     std::vector<Value> at;
     for (const LeanRow &row : rows)
         at.push_back(Value::words("%1 h %2 / %3", {Value::num(row.hour, 0), minutes(row.june), minutes(row.december)}));
-    return Value::words("Each degree the face leans beyond its tilt of %1° (its top towards where it looks) moves "
-                        "the readings by, in minutes at the June / December solstice: %2, %3, %4 (+ reads later; "
-                        "less towards the equinoxes)",
+    return Value::words(ORVANE_NOOP("dial", "Each degree the face leans beyond its tilt of %1° (its top towards "
+                                            "where it looks) moves the readings by, in minutes at the June / "
+                                            "December solstice: %2, %3, %4 (+ reads later; less towards the "
+                                            "equinoxes)"),
                         {Value::num(input.tilt, 0), at[0], at[1], at[2]});
 }
 
@@ -373,7 +514,7 @@ Value hourRange(const std::vector<HourLineRow> &rows)
 {
     const auto [first, last] =
         std::minmax_element(rows.begin(), rows.end(), [](const auto &a, const auto &b) { return a.hour < b.hour; });
-    return Value::words("%1 hour lines, from %2 to %3",
+    return Value::words(ORVANE_NOOP("dial", "%1 hour lines, from %2 to %3"),
                         {Value::num(double(rows.size()), 0), Value::word(first->label), Value::word(last->label)});
 }
 
@@ -382,16 +523,21 @@ Value noonWords(const DialKind &kind, const std::vector<HourLineRow> &rows)
 {
     const auto noon = std::find_if(rows.begin(), rows.end(), [](const auto &r) { return r.hour == 12; });
     if (noon == rows.end())
-        return Value::word(" No 12 o'clock line on this plate.");
+        return Value::word(ORVANE_NOOP("dial", " No 12 o'clock line on this plate."));
     if (!noon->curve.empty())
-        return Value::word(" Each line is the figure-8 of the shadow at its hour of the standard clock through the "
-                           "year.");
+        return Value::word(ORVANE_NOOP("dial", " Each line is the figure-8 of the shadow at its hour of the standard "
+                                               "clock through the year."));
+    const Value angle = Value::num(std::fabs(noon->angleDeg), 2, Value::Form::Grouped);
+    if (const ReferenceWords *words = referenceWords(kind))
+        return std::fabs(noon->angleDeg) < 0.005
+                   ? Value::word(words->noonOn)
+                   : Value::words(noon->angleDeg > 0 ? words->noonPositive : words->noonNegative, {angle});
     if (std::fabs(noon->angleDeg) < 0.005)
         return Value::word(std::string(" The 12 o'clock line lies on ") + kind.reference + " through the foot.");
     return Value::words(std::string(" The 12 o'clock line lies %1° ") +
                             (noon->angleDeg > 0 ? kind.positiveSide : kind.negativeSide) + " of " + kind.reference +
                             ".",
-                        {Value::num(std::fabs(noon->angleDeg), 2, Value::Form::Grouped)});
+                        {angle});
 }
 
 // How to cut and stand the gnomon.
@@ -399,17 +545,18 @@ Value gnomonWords(const std::vector<DialFace> &faces, const Value &nodus)
 {
     const DialLayout &l = faces.front().layout;
     if (l.gnomon && !l.substyle)
-        return faces.size() > 1 ? Value::words("A rod through the plate at the foot, square to it, standing %1 mm out "
-                                               "of each face; its ends are the nodus",
+        return faces.size() > 1 ? Value::words(ORVANE_NOOP("dial", "A rod through the plate at the foot, square to it, "
+                                                                   "standing %1 mm out of each face; its ends are the "
+                                                                   "nodus"),
                                                {nodus})
-                                : Value::words("A rod at the foot, square to the plate, standing %1 mm out of it; its "
-                                               "end is the nodus",
+                                : Value::words(ORVANE_NOOP("dial", "A rod at the foot, square to the plate, standing "
+                                                                   "%1 mm out of it; its end is the nodus"),
                                                {nodus});
     if (l.gnomon)
-        return Value::word("Cut the shape; stand its lower edge on the substyle, the upright edge on the foot");
-    return Value::word(
-        "Cut the rectangle; stand it on the substyle, its top edge is the style, the nodus over the foot "
-        "where marked");
+        return Value::word(
+            ORVANE_NOOP("dial", "Cut the shape; stand its lower edge on the substyle, the upright edge on the foot"));
+    return Value::word(ORVANE_NOOP("dial", "Cut the rectangle; stand it on the substyle, its top edge is the style, "
+                                           "the nodus over the foot where marked"));
 }
 
 // The first face as the designer shows it beside the preview.
@@ -418,25 +565,32 @@ void designerWords(Report &r, const ReportInput &in)
     const DialFace &face = in.faces->front();
     const std::vector<HourLineRow> &rows = face.hourLines;
     const Value style = Value::num(face.layout.styleHeight, 2, Value::Form::Grouped);
-    r.caption = Value::words("Style height: %1°", {style});
-    Value root = Value::word("No root: the style runs parallel to the face, and so do the hour lines.");
-    Value distance = Value::word(", no root");
+    r.caption = Value::words(ORVANE_NOOP("dial", "Style height: %1°"), {style});
+    Value root =
+        Value::word(ORVANE_NOOP("dial", "No root: the style runs parallel to the face, and so do the hour lines."));
+    Value distance = Value::word(ORVANE_NOOP("dial", ", no root"));
     if (const std::optional<PlatePoint> &p = face.layout.root) {
         const Value far = Value::num(std::hypot(p->x, p->y), 1, Value::Form::Grouped);
         root =
-            Value::words("Root: %1 mm from the nodus's foot (x %2, y %3 mm)",
+            Value::words(ORVANE_NOOP("dial", "Root: %1 mm from the nodus's foot (x %2, y %3 mm)"),
                          {far, Value::num(p->x, 1, Value::Form::Grouped), Value::num(p->y, 1, Value::Form::Grouped)});
-        distance = Value::words(", root %1 mm from the foot", {far});
+        distance = Value::words(ORVANE_NOOP("dial", ", root %1 mm from the foot"), {far});
     }
-    r.figures = Value::words("%1%2", {root, Value::word(rows.empty() ? "\nNo hour line falls on this plate." : "")});
-    r.count = rows.empty() ? Value::word("") : Value::words("%1 hour lines", {Value::num(double(rows.size()), 0)});
+    r.figures = Value::words(
+        "%1%2", {root, Value::word(rows.empty() ? ORVANE_NOOP("dial", "\nNo hour line falls on this plate.") : "")});
+    r.count = rows.empty() ? Value::word("")
+                           : Value::words(ORVANE_NOOP("dial", "%1 hour lines"), {Value::num(double(rows.size()), 0)});
     r.summary =
-        Value::words("Style height %1°%2, %3.",
-                     {style, distance, rows.empty() ? Value::word("no hour line on the plate") : hourRange(rows)});
+        Value::words(ORVANE_NOOP("dial", "Style height %1°%2, %3."),
+                     {style, distance,
+                      rows.empty() ? Value::word(ORVANE_NOOP("dial", "no hour line on the plate")) : hourRange(rows)});
+    // The kind's title comes in its words already.
+    const Value title = Value::word(in.kindTitle);
     r.description = rows.empty()
-                        ? Value::words(in.kindTitle + ", style height %1°. No hour line falls on this plate.", {style})
-                        : Value::words(in.kindTitle + ", style height %1°. %2.%3",
-                                       {style, hourRange(rows), noonWords(*in.kind, rows)});
+                        ? Value::words(ORVANE_NOOP("dial", "%1, style height %2°. No hour line falls on this plate."),
+                                       {title, style})
+                        : Value::words(ORVANE_NOOP("dial", "%1, style height %2°. %3.%4"),
+                                       {title, style, hourRange(rows), noonWords(*in.kind, rows)});
 }
 
 // A clock dial's CSV: a row for each day an hour's point falls on the lit
@@ -502,10 +656,11 @@ Report planeReport(const ReportInput &in)
     r.json.add("hour_step_minutes", Value::num(first.input.stepMinutes, 0));
     // The first face's keys at the top, as for every dial of one face.
     faceJson(r.json, first);
-    r.headline = Value::words("Style height %1°", {Value::num(first.layout.styleHeight, 2, Value::Form::Grouped)});
+    r.headline = Value::words(ORVANE_NOOP("dial", "Style height %1°"),
+                              {Value::num(first.layout.styleHeight, 2, Value::Form::Grouped)});
     designerWords(r, in);
     const Value nodus = Value::num(first.input.nodusHeight, 15, Value::Form::Shortest);
-    r.size = Value::words("nodus %1 mm above the plate", {nodus});
+    r.size = Value::words(ORVANE_NOOP("dial", "nodus %1 mm above the plate"), {nodus});
     r.gnomonNote = gnomonWords(faces, nodus);
     r.notes = faceNotes(faces);
     Value notes = Value::list();
@@ -538,18 +693,20 @@ Report planeReport(const ReportInput &in)
         r.json.add("faces", std::move(all));
     }
 
-    r.text.push_back(line(std::string("Millimetres on the plate from the nodus's foot: x to the ") + in.kind->xWord +
-                          ", y " + in.kind->yWord + ".\n\n"));
+    r.text.push_back(line(axesWords(*in.kind)));
     for (const DialFace &face : faces) {
         if (!face.name.empty())
-            r.text.push_back(
-                line((&face == &first ? "" : "\n") + std::string("The ") + face.name + " face, " + face.lit + "\n"));
+            r.text.push_back({TextBlock::Form::Line,
+                              Value::words("%1%2", {Value::word(&face == &first ? "" : "\n"), faceTitle(face)}),
+                              {},
+                              {},
+                              {}});
         faceText(r.text, face, in);
     }
     for (const std::string &note : r.notes)
-        r.text.push_back(line("\nNote: " + note + ".\n"));
+        r.text.push_back(noteLine(note));
     if (!lean.empty())
-        r.text.push_back({TextBlock::Form::Line, Value::words("\nLean: %1.\n", {r.leanNote}), {}, {}, {}});
+        r.text.push_back({TextBlock::Form::Line, Value::words(kLeanLine, {r.leanNote}), {}, {}, {}});
 
     // A dial of two faces names each row's face first.
     const bool named = faces.size() > 1;

@@ -1,4 +1,5 @@
 #include "dial/report.h"
+#include "dial/noop.h"
 
 namespace orvane::dial {
 
@@ -87,8 +88,25 @@ std::string faceWords(const DialFace &face) { return "the " + (face.name.empty()
 
 void addLitNote(std::vector<std::string> &notes, const DialFace &face)
 {
-    if (!face.lit.empty())
-        notes.push_back("T" + faceWords(face).substr(1) + " is " + face.lit);
+    if (face.lit.empty())
+        return;
+    // Whole sentences, so that each reads as one text in every language.
+    static const char *const sentences[][3] = {
+        {"upper", "lit from the March to the September equinox",
+         ORVANE_NOOP("dial", "The upper face is lit from the March to the September equinox")},
+        {"upper", "lit from the September to the March equinox",
+         ORVANE_NOOP("dial", "The upper face is lit from the September to the March equinox")},
+        {"lower", "lit from the March to the September equinox",
+         ORVANE_NOOP("dial", "The lower face is lit from the March to the September equinox")},
+        {"lower", "lit from the September to the March equinox",
+         ORVANE_NOOP("dial", "The lower face is lit from the September to the March equinox")},
+    };
+    for (const auto &s : sentences)
+        if (face.name == s[0] && face.lit == s[1]) {
+            notes.push_back(s[2]);
+            return;
+        }
+    notes.push_back("T" + faceWords(face).substr(1) + " is " + face.lit);
 }
 
 } // namespace orvane::dial
