@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTranslator>
+#include <QVariant>
 
 #include <vector>
 
