@@ -3,6 +3,8 @@
 #include "block_clock.h"
 #include "sun_at_text.h"
 
+#include "text/translation.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -33,20 +35,21 @@ void BearingBlock::setBearing(const BearingField &b, double plumbHeightM)
         clocks << t.clock;
         // Twice in the day: each time's lines under its own name.
         if (b.times.size() > 1)
-            lines << QStringLiteral("At ") + t.clock + QLatin1Char(':');
+            lines << translate("sheet", "At %1:").arg(t.clock);
         lines << t.precise << t.altitude << t.shadow << t.turn << t.notes;
     }
     QPalette pal = palette();
     if (b.times.empty()) {
-        clocks << QStringLiteral("never seen");
+        clocks << translate("sheet", "never seen");
         lines << bearingAbsentText(b.bearingDeg, locale);
         pal.setColor(QPalette::WindowText, QColor(170, 0, 0));
     }
     clock_->setPalette(pal);
     clock_->setText(clocks.join(QLatin1Char('\n')));
-    clock_->setAccessibleName(title + QStringLiteral(", ") + clocks.join(QStringLiteral(" and ")));
+    clock_->setAccessibleName(title + QStringLiteral(", ") + clocks.join(translate("sheet", " and ")));
     details_->setText(lines.join(QLatin1Char('\n')));
     setAccessibleDescription(clock_->accessibleName() + QStringLiteral(", ") + lines.join(QStringLiteral(", ")));
+    fitBlockWidth(this, clock_);
 }
 
 } // namespace orvane

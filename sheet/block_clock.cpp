@@ -4,7 +4,19 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace orvane {
+
+namespace {
+
+// Narrow enough for four blocks across, wide enough for the time.
+int clockWidth(const QLabel *clock)
+{
+    return QFontMetrics(clock->font()).horizontalAdvance(QStringLiteral("12:59:59 PM")) + 30;
+}
+
+} // namespace
 
 QLabel *addBlockClock(QGroupBox *block, QVBoxLayout *layout)
 {
@@ -14,10 +26,14 @@ QLabel *addBlockClock(QGroupBox *block, QVBoxLayout *layout)
     big.setPointSizeF(big.pointSizeF() * 2.2);
     big.setBold(true);
     clock->setFont(big);
-    // Narrow enough for four blocks across, wide enough for the time.
-    block->setMinimumWidth(QFontMetrics(big).horizontalAdvance(QStringLiteral("12:59:59 PM")) + 30);
+    block->setMinimumWidth(clockWidth(clock));
     layout->addWidget(clock);
     return clock;
+}
+
+void fitBlockWidth(QGroupBox *block, const QLabel *clock)
+{
+    block->setMinimumWidth(std::max(clockWidth(clock), block->QGroupBox::minimumSizeHint().width()));
 }
 
 } // namespace orvane

@@ -9,5 +9,8 @@ class QVBoxLayout;
 namespace orvane {
 
 QLabel *addBlockClock(QGroupBox *block, QVBoxLayout *layout);
+// After new texts: wider than the time where the title or a line needs it,
+// as a longer language's may.
+void fitBlockWidth(QGroupBox *block, const QLabel *clock);
 
 } // namespace orvane

@@ -5,6 +5,8 @@
 #include "block_clock.h"
 #include "sheet_text.h"
 
+#include "text/translation.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -12,7 +14,9 @@ namespace orvane {
 
 EventBlock::EventBlock(FieldEvent event, QWidget *parent) : QGroupBox(parent)
 {
-    setObjectName(QStringLiteral("grp") + eventTitle(event));
+    // Named in English whatever the language, for the tests and the tools.
+    const char *groups[3] = {"grpEast", "grpMeridian", "grpWest"};
+    setObjectName(QString::fromLatin1(groups[static_cast<int>(event)]));
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(2);
     clock_ = addBlockClock(this, layout);
@@ -32,7 +36,7 @@ EventBlock::EventBlock(FieldEvent event, QWidget *parent) : QGroupBox(parent)
 
 void EventBlock::setEvent(const EventField &f, double plumbHeightM)
 {
-    const QString title = eventTitle(f.event) + QStringLiteral(": ") + eventAim(f);
+    const QString title = translate("sheet", "%1: %2").arg(eventTitle(f.event), eventAim(f));
     setTitle(title);
     const EventTexts t = eventTexts(f, plumbHeightM, QLocale());
     clock_->setText(t.clock);
@@ -60,6 +64,7 @@ void EventBlock::setEvent(const EventField &f, double plumbHeightM)
     notes_->setFont(notesFont);
     notes_->setText(t.notes.join(QLatin1Char('\n')));
     notes_->setVisible(!t.notes.isEmpty());
+    fitBlockWidth(this, clock_);
 }
 
 } // namespace orvane

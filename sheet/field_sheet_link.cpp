@@ -2,6 +2,7 @@
 #include "sheet_module_api.h"
 
 #include "modules/module_link.h"
+#include "text/translation.h"
 
 namespace orvane {
 
@@ -9,7 +10,7 @@ namespace {
 
 ModuleLink<SheetModuleApi> &module()
 {
-    static ModuleLink<SheetModuleApi> link(ORVANE_MODULE_PLACES(SHEET), QStringLiteral("field sheet"));
+    static ModuleLink<SheetModuleApi> link(ORVANE_MODULE_PLACES(SHEET), translate("sheet", "field sheet"));
     return link;
 }
 

@@ -14,6 +14,7 @@
 #include "angles/angles.h"
 #include "field/compass_words.h"
 #include "text/result_text.h"
+#include "text/translation.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -239,7 +240,7 @@ void FrmFieldSheet::showWarnings()
     // The readings' own warning stands under them in the wall panel.
     for (FieldWarning w : data_.warnings)
         if (w != FieldWarning::WallSpread)
-            warnings << QStringLiteral("Note: ") + fieldWarningText(w);
+            warnings << noteText(fieldWarningText(w));
     lblWarnings->setText(warnings.join(QLatin1Char('\n')));
     lblWarnings->setVisible(!warnings.isEmpty());
 }
@@ -254,19 +255,21 @@ void FrmFieldSheet::refreshClock()
         return;
     const double seconds = onClock.time().msecsSinceStartOfDay() / 1000.0;
     const QLocale locale;
-    lblNow->setText(QStringLiteral("Computer's clock: ") + timeText(std::floor(seconds) / kSecondsPerDay, locale));
+    lblNow->setText(
+        translate("sheet", "Computer's clock: %1").arg(timeText(std::floor(seconds) / kSecondsPerDay, locale)));
 
     const std::optional<NextEvent> next = nextEvent(data_, seconds);
     if (!next) {
-        lblCountdown->setText(QStringLiteral("No more events today"));
+        lblCountdown->setText(translate("sheet", "No more events today"));
         lastTick_ = 0;
         return;
     }
     const auto left = static_cast<long long>(std::ceil(next->secondsLeft));
     const EventField &f = data_.events[static_cast<int>(next->event)];
-    lblCountdown->setText(QStringLiteral("Next: %1 at %2, %3")
-                              .arg(fieldEventName(next->event), timeText(f.methodClock / kSecondsPerDay, locale),
-                                   left > 0 ? QStringLiteral("in ") + durationText(left) : QStringLiteral("now")));
+    const QString at = timeText(f.methodClock / kSecondsPerDay, locale);
+    lblCountdown->setText(
+        left > 0 ? translate("sheet", "Next: %1 at %2, in %3").arg(eventName(next->event), at, durationText(left))
+                 : translate("sheet", "Next: %1 at %2, now").arg(eventName(next->event), at));
     // One tick for each of the last five seconds, when switched on.
     if (left >= 1 && left <= kTickSeconds) {
         if (left != lastTick_ && chkTick->isChecked())
@@ -279,7 +282,8 @@ void FrmFieldSheet::refreshClock()
 
 PageJob FrmFieldSheet::pageJob() const
 {
-    return PageJob{QStringLiteral("field sheet"), QStringLiteral("Save Field Sheet as PDF"),
+    // File names stay as they are in every language.
+    return PageJob{translate("sheet", "field sheet"), translate("sheet", "Save Field Sheet as PDF"),
                    QStringLiteral("Orvane field sheet.pdf"),
                    [request = request_, data = data_, height = heightM_](QPrinter &printer) {
                        return paintSheetPage(printer, request, data, height).painted;

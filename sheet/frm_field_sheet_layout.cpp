@@ -13,6 +13,7 @@
 
 #include "forms/named_controls.h"
 #include "text/result_text.h"
+#include "text/translation.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,7 +31,7 @@ namespace orvane {
 void FrmFieldSheet::buildControls()
 {
     setObjectName(QStringLiteral("frmFieldSheet"));
-    setWindowTitle(QStringLiteral("Field Sheet"));
+    setWindowTitle(translate("sheet", "Field Sheet"));
 
     // Built in reading order, which is also the order a screen reader
     // lists the controls in.
@@ -79,14 +80,15 @@ QLayout *FrmFieldSheet::buildPlanColumn()
     txtHeight->setValidator(validator);
     txtHeight->setText(heightText(heightM_, QLocale()));
     txtHeight->setMaximumWidth(80);
-    QLabel *lblHeight = labelFor(this, "lblHeight", QStringLiteral("Plumb line &height (m):"), txtHeight);
+    QLabel *lblHeight = labelFor(this, "lblHeight", translate("sheet", "Plumb line &height (m):"), txtHeight);
     txtBearing = namedWidget<QLineEdit>(this, "txtBearing");
     auto *bearingValidator = new QDoubleValidator(0, 360, 3, txtBearing);
     bearingValidator->setNotation(QDoubleValidator::StandardNotation);
     txtBearing->setValidator(bearingValidator);
     txtBearing->setMaximumWidth(80);
-    txtBearing->setAccessibleDescription(QStringLiteral("Degrees from north through east; empty for no fourth event"));
-    QLabel *lblBearing = labelFor(this, "lblBearing", QStringLiteral("Sun at &bearing (°):"), txtBearing);
+    txtBearing->setAccessibleDescription(
+        translate("sheet", "Degrees from north through east; empty for no fourth event"));
+    QLabel *lblBearing = labelFor(this, "lblBearing", translate("sheet", "Sun at &bearing (°):"), txtBearing);
     lblShadowless = namedWidget<QLabel>(this, "lblShadowless");
     lblShadowless->setWordWrap(true);
 
@@ -108,7 +110,7 @@ QLayout *FrmFieldSheet::buildPlanColumn()
 void FrmFieldSheet::buildClock(QVBoxLayout *column)
 {
     grpToday = namedWidget<QGroupBox>(this, "grpToday");
-    grpToday->setTitle(QStringLiteral("Today"));
+    grpToday->setTitle(translate("sheet", "Today"));
     lblNow = namedWidget<QLabel>(grpToday, "lblNow");
     QFont clockFont = font();
     clockFont.setPointSizeF(clockFont.pointSizeF() * 1.3);
@@ -118,20 +120,21 @@ void FrmFieldSheet::buildClock(QVBoxLayout *column)
     lblCountdown->setFont(clockFont);
     lblCountdown->setWordWrap(true);
     chkTick = namedWidget<QCheckBox>(grpToday, "chkTick");
-    chkTick->setText(QStringLiteral("&Tick in the last five seconds"));
+    chkTick->setText(translate("sheet", "&Tick in the last five seconds"));
     auto *todayLayout = new QVBoxLayout(grpToday);
     todayLayout->addWidget(lblNow);
     todayLayout->addWidget(lblCountdown);
     todayLayout->addWidget(chkTick);
 
     auto *lblClockNote = namedWidget<QLabel>(this, "lblClockNote");
-    lblClockNote->setText(QStringLiteral("The times are only as good as the clock you read: set your watch and this "
-                                         "computer's clock exactly."));
+    lblClockNote->setText(translate("sheet",
+                                    "The times are only as good as the clock you read: set your watch and this "
+                                    "computer's clock exactly."));
     lblClockNote->setWordWrap(true);
     // The main window's time link, as a flat button that the Tab key reaches.
     cmdTimeLink = namedWidget<LinkButton>(this, "cmdTimeLink");
-    cmdTimeLink->setText(QStringLiteral("Click here to set your watch to atomic standard via internet"));
-    cmdTimeLink->setAccessibleName(QStringLiteral("Set your watch to atomic standard via internet"));
+    cmdTimeLink->setText(translate("sheet", "Click here to set your watch to atomic standard via internet"));
+    cmdTimeLink->setAccessibleName(translate("sheet", "Set your watch to atomic standard via internet"));
     cmdTimeLink->setShortcut(QKeySequence(Qt::ALT | Qt::Key_W));
     connect(cmdTimeLink, &QPushButton::clicked, this, [this] {
         if (timeLink_)
@@ -159,12 +162,12 @@ QLayout *FrmFieldSheet::buildEvents()
 QLayout *FrmFieldSheet::buildAroundColumn()
 {
     cboAroundEvent = namedWidget<SpokenComboBox>(this, "cboAroundEvent");
-    QLabel *lblAround = labelFor(this, "lblAround", QStringLiteral("&Every 30 seconds around:"), cboAroundEvent);
+    QLabel *lblAround = labelFor(this, "lblAround", translate("sheet", "&Every 30 seconds around:"), cboAroundEvent);
     tblAround = namedWidget<SheetTable>(this, "tblAround");
-    tblAround->setAccessibleName(QStringLiteral("Every 30 seconds around the chosen event"));
+    tblAround->setAccessibleName(translate("sheet", "Every 30 seconds around the chosen event"));
     timMark = namedWidget<MarkTimeEdit>(this, "timMark");
     timMark->setDisplayFormat(clockTimeFormat(QLocale()));
-    QLabel *lblMark = labelFor(this, "lblMark", QStringLiteral("I &marked the shadow at:"), timMark);
+    QLabel *lblMark = labelFor(this, "lblMark", translate("sheet", "I &marked the shadow at:"), timMark);
     lblMarkResult = namedWidget<SpokenLabel>(this, "lblMarkResult");
     lblMarkResult->setWordWrap(true);
 
@@ -185,7 +188,7 @@ QLayout *FrmFieldSheet::buildAroundColumn()
 QLayout *FrmFieldSheet::buildDaysColumn()
 {
     tblDays = namedWidget<SheetTable>(this, "tblDays");
-    QLabel *lblDays = labelFor(this, "lblDays", QStringLiteral("The &next 14 days:"), tblDays);
+    QLabel *lblDays = labelFor(this, "lblDays", translate("sheet", "The &next 14 days:"), tblDays);
     // A week in view above the wall panel.
     tblDays->setMinimumHeight(9 * (fontMetrics().lineSpacing() + 6));
     wallPanel = new WallPanel(this);
@@ -200,11 +203,11 @@ QLayout *FrmFieldSheet::buildDaysColumn()
 QLayout *FrmFieldSheet::buildButtons()
 {
     cmdPrintSheet = namedWidget<QPushButton>(this, "cmdPrintSheet");
-    cmdPrintSheet->setText(QStringLiteral("&Print"));
+    cmdPrintSheet->setText(translate("sheet", "&Print"));
     cmdSavePdf = namedWidget<QPushButton>(this, "cmdSavePdf");
-    cmdSavePdf->setText(QStringLiteral("&Save as PDF"));
+    cmdSavePdf->setText(translate("sheet", "&Save as PDF"));
     cmdCloseSheet = namedWidget<QPushButton>(this, "cmdCloseSheet");
-    cmdCloseSheet->setText(QStringLiteral("&Close"));
+    cmdCloseSheet->setText(translate("sheet", "&Close"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton *b : {cmdPrintSheet, cmdSavePdf, cmdCloseSheet}) {

@@ -3,6 +3,8 @@
 #include "shadow_plan.h"
 #include "sheet_text.h"
 
+#include "text/translation.h"
+
 #include <QAccessibleWidget>
 #include <QPainter>
 #include <QStyle>
@@ -29,7 +31,7 @@ PlanView::PlanView(QWidget *parent) : QWidget(parent)
     // Reached by Tab, so that a screen reader reads the description.
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    setAccessibleName(QStringLiteral("Plan of the site"));
+    setAccessibleName(translate("sheet", "Plan of the site"));
 }
 
 void PlanView::setPlan(const FieldData &d, double plumbHeightM)

@@ -4,6 +4,7 @@
 #include "sun_at_text.h"
 #include "text/report_text.h"
 #include "text/result_text.h"
+#include "text/translation.h"
 
 #include "angles/angles.h"
 
@@ -93,6 +94,22 @@ void drawLabel(QPainter &p, const QPointF &anchor, const QPointF &direction, con
     p.drawText(box, align | Qt::AlignTop, lines.join(QLatin1Char('\n')));
 }
 
+// "N", "E", "S", "W": the rose's letters in the language in use.
+QString compassInitial(Compass side)
+{
+    switch (side) {
+    case Compass::North:
+        return translate("sheet", "N", "compass");
+    case Compass::East:
+        return translate("sheet", "E", "compass");
+    case Compass::South:
+        return translate("sheet", "S", "compass");
+    case Compass::West:
+        break;
+    }
+    return translate("sheet", "W", "compass");
+}
+
 void drawCompassRose(QPainter &p, const QPointF &c, qreal r)
 {
     p.save();
@@ -114,7 +131,7 @@ void drawCompassRose(QPainter &p, const QPointF &c, qreal r)
     for (Compass side : {Compass::North, Compass::East, Compass::South, Compass::West}) {
         const int i = static_cast<int>(side);
         const QPointF at = c + towards(90.0 * i) * (r + fm.height() * 0.6);
-        const QString letter = compassLetter(side);
+        const QString letter = compassInitial(side);
         p.drawText(QRectF(at.x() - fm.height(), at.y() - fm.height() / 2, 2 * fm.height(), fm.height()),
                    Qt::AlignCenter, letter);
     }
@@ -182,11 +199,12 @@ void paintTrueLines(QPainter &p, const PlanFrame &f)
     const QFontMetricsF fm(p.font(), p.device());
     // Captions under the east-west line and left of the north-south line,
     // along each, where the shadows' labels do not go.
-    p.drawText(QPointF(f.square.left() + 0.03 * s, f.c.y() + fm.ascent() + s / 200), QStringLiteral("true east-west"));
+    p.drawText(QPointF(f.square.left() + 0.03 * s, f.c.y() + fm.ascent() + s / 200),
+               translate("sheet", "true east-west"));
     p.save();
     p.translate(f.c.x() - fm.descent() - s / 200, f.square.bottom() - 0.03 * s);
     p.rotate(-90);
-    p.drawText(QPointF(0, 0), QStringLiteral("true north-south"));
+    p.drawText(QPointF(0, 0), translate("sheet", "true north-south"));
     p.restore();
 }
 
@@ -237,7 +255,7 @@ void paintFoot(QPainter &p, const PlanFrame &f, double plumbHeightM, const QLoca
     p.drawEllipse(f.c, s / 90, s / 90);
     p.setPen(Qt::black);
     const QFontMetricsF fm(p.font(), p.device());
-    const QString legend = QStringLiteral("plumb line ") + lengthText(plumbHeightM, locale);
+    const QString legend = translate("sheet", "plumb line %1").arg(lengthText(plumbHeightM, locale));
     const QPointF corner = f.square.bottomRight() - QPointF(0.03 * s, 0.03 * s);
     p.drawText(QRectF(f.c.x(), corner.y() - fm.height(), corner.x() - f.c.x(), fm.height()),
                Qt::AlignRight | Qt::AlignBottom, legend);

@@ -7,12 +7,12 @@
 #include "angles/angles.h"
 #include "print/page_font.h"
 #include "text/result_text.h"
+#include "text/translation.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
 #include <QPrinter>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -26,6 +26,7 @@ constexpr double kGapMm = 4;
 
 struct Table {
     QString title;
+    QString shortTitle; // when more than three stand side by side; empty: the title
     QStringList headers;
     QList<QStringList> rows;
     int boldRow = -1;
@@ -129,8 +130,11 @@ QList<Table> aroundTables(const FieldData &d, const QLocale &locale)
     for (const EventField &f : d.events) {
         if (!f.seen)
             continue;
-        Table t{
-            QStringLiteral("%1 (%2), every 30 seconds").arg(eventTitle(f.event), eventAim(f)), aroundHeaders(), {}, -1};
+        Table t{translate("sheet", "%1 (%2), every 30 seconds").arg(eventTitle(f.event), eventAim(f)),
+                translate("sheet", "%1, every 30 s").arg(eventTitle(f.event)),
+                aroundHeaders(),
+                {},
+                -1};
         for (const AroundRow &r : d.around) {
             if (r.event != f.event || std::fabs(r.clock - f.methodClock) > reach)
                 continue;
@@ -143,8 +147,9 @@ QList<Table> aroundTables(const FieldData &d, const QLocale &locale)
     for (const BearingField &b : d.bearings)
         for (const SunMoment &m : b.times) {
             Table t{
-                QStringLiteral("%1 at %2, every 30 s")
+                translate("sheet", "%1 at %2, every 30 s")
                     .arg(bearingValueText(b.bearingDeg, locale), timeText(m.clock / angles::kSecondsPerDay, locale)),
+                {},
                 aroundHeaders(),
                 {},
                 -1};
@@ -161,10 +166,10 @@ QList<Table> aroundTables(const FieldData &d, const QLocale &locale)
     // header shorten, and the azimuth goes, the shadow's bearing says it.
     if (tables.size() > 3)
         for (Table &t : tables) {
-            t.title.replace(QRegularExpression(QStringLiteral(" \\(sun [^)]*\\), every 30 seconds$")),
-                            QStringLiteral(", every 30 s"));
+            if (!t.shortTitle.isEmpty())
+                t.title = t.shortTitle;
             t.headers.removeAt(1);
-            t.headers.last() = QStringLiteral("Shadow");
+            t.headers.last() = translate("sheet", "Shadow");
             for (QStringList &r : t.rows)
                 r.removeAt(1);
         }
@@ -177,14 +182,14 @@ qreal wallBlock(PageWriter &w, qreal x, qreal y, const FieldData &d, const Fonts
     const QLocale locale;
     const qreal top = y;
     if (d.wall) {
-        Table t{QStringLiteral("Which way the wall faces"), wallHeaders(), {}, -1};
+        Table t{translate("sheet", "Which way the wall faces"), {}, wallHeaders(), {}, -1};
         for (const WallField::Reading &r : d.wall->readings)
             t.rows << wallCells(r, locale);
         y += w.table(x, y, t, fonts.table, fonts.tableBold);
         y += w.line(x, y, fonts.tableBold, wallResultText(*d.wall, d.inputs.latitude, locale));
         return y - top;
     }
-    y += w.line(x, y, fonts.tableBold, QStringLiteral("Which way the wall faces"));
+    y += w.line(x, y, fonts.tableBold, translate("sheet", "Which way the wall faces"));
     for (const WallReadingRefusal &r : d.wallRefusals)
         y += w.line(x, y, fonts.table,
                     wallRefusalText(r, d.inputs.wallReadings[std::size_t(r.index)], r.index + 1, locale),
@@ -194,7 +199,8 @@ qreal wallBlock(PageWriter &w, qreal x, qreal y, const FieldData &d, const Fonts
 
 Table daysTable(const FieldData &d, const QLocale &locale)
 {
-    Table t{QStringLiteral("The next %1 days").arg(d.days.size()), dayHeaders(d), {}, -1};
+    const int days = static_cast<int>(d.days.size());
+    Table t{translate("sheet", "The next %n days", nullptr, days), {}, dayHeaders(d), {}, -1};
     for (const DayRow &r : d.days)
         t.rows << dayCells(r, locale);
     return t;
@@ -206,14 +212,14 @@ qreal layOut(PageWriter &w, const SheetRequest &request, const FieldData &d, dou
 {
     const QLocale locale;
     qreal y = 0;
-    y += w.line(0, y, fonts.title, QStringLiteral("Orvane Field Sheet"));
+    y += w.line(0, y, fonts.title, translate("sheet", "Orvane Field Sheet"));
     y += w.line(0, y, fonts.bodyBold, siteText(request, locale));
     y += w.line(0, y, fonts.body, dateText(request.date, locale));
     y += w.line(0, y, fonts.body, clockDescription(request));
     if (const QString summer = summerTimeLine(request); !summer.isEmpty())
         y += w.line(0, y, fonts.body, summer);
     for (FieldWarning warning : d.warnings)
-        y += w.line(0, y, fonts.body, QStringLiteral("Note: ") + fieldWarningText(warning), QColor(160, 0, 0));
+        y += w.line(0, y, fonts.body, noteText(fieldWarningText(warning)), QColor(160, 0, 0));
     y += w.mm(kGapMm);
 
     // The plan on the left, the events beside it.
@@ -229,7 +235,7 @@ qreal layOut(PageWriter &w, const SheetRequest &request, const FieldData &d, dou
     qreal right = y;
     for (const EventField &f : d.events) {
         const EventTexts t = eventTexts(f, plumbHeightM, locale);
-        right += w.line(x, right, fonts.bodyBold, eventTitle(f.event) + QStringLiteral(": ") + eventAim(f));
+        right += w.line(x, right, fonts.bodyBold, translate("sheet", "%1: %2").arg(eventTitle(f.event), eventAim(f)));
         right += w.line(x, right, fonts.big, t.clock, t.unusable ? QColor(160, 0, 0) : QColor(Qt::black));
         for (const QString &l : {t.precise, t.altitude, t.shadow, t.turn, t.offLine})
             if (!l.isEmpty())
@@ -240,8 +246,9 @@ qreal layOut(PageWriter &w, const SheetRequest &request, const FieldData &d, dou
         right += w.mm(2);
     }
     for (const BearingField &b : d.bearings) {
-        right += w.line(x, right, fonts.bodyBold,
-                        bearingTitle(b.bearingDeg, locale) + QStringLiteral(": ") + bearingAim(b.bearingDeg, locale));
+        right += w.line(
+            x, right, fonts.bodyBold,
+            translate("sheet", "%1: %2").arg(bearingTitle(b.bearingDeg, locale), bearingAim(b.bearingDeg, locale)));
         if (b.times.empty())
             right += w.line(x, right, fonts.body, bearingAbsentText(b.bearingDeg, locale), QColor(160, 0, 0));
         for (const SunMoment &m : b.times) {
@@ -269,12 +276,14 @@ qreal layOut(PageWriter &w, const SheetRequest &request, const FieldData &d, dou
     const qreal daysHeight = w.table(0, y, days, fonts.table, fonts.tableBold);
     const qreal nx = w.tableWidth(days, fonts.tableBold) + w.mm(2 * kGapMm);
     qreal notes = y;
-    notes += w.line(nx, notes, fonts.tableBold, QStringLiteral("On the ground"));
-    for (const QString &l :
-         {QStringLiteral("Shadows drawn for a plumb line %1 high.").arg(lengthText(plumbHeightM, locale)),
-          QStringLiteral("Mark the shadow at the large time; bold rows are that moment."),
-          QStringLiteral("Marked at another time? Turn the mark back by its row's shadow bearing"),
-          QStringLiteral("less the true line's (0, 90, 180 or 270 degrees).")})
+    notes += w.line(nx, notes, fonts.tableBold, translate("sheet", "On the ground"));
+    // Printed line by line as the translation breaks them.
+    const QString advice = translate("sheet", "Shadows drawn for a plumb line %1 high.\n"
+                                              "Mark the shadow at the large time; bold rows are that moment.\n"
+                                              "Marked at another time? Turn the mark back by its row's shadow bearing\n"
+                                              "less the true line's (0, 90, 180 or 270 degrees).")
+                               .arg(lengthText(plumbHeightM, locale));
+    for (const QString &l : advice.split(QLatin1Char('\n')))
         notes += w.line(nx, notes, fonts.table, l);
     if (!d.inputs.wallReadings.empty())
         notes += w.mm(kGapMm) + wallBlock(w, nx, notes + w.mm(kGapMm), d, fonts);

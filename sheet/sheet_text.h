@@ -16,6 +16,8 @@ namespace orvane {
 
 // "East", "Meridian", "West".
 QString eventTitle(FieldEvent e);
+// "east", "meridian", "west", within a sentence.
+QString eventName(FieldEvent e);
 // "sun due east", "sun due south" (or north), "sun due west".
 QString eventAim(const EventField &f);
 
@@ -39,6 +41,8 @@ QString bearingText(double degrees, const QLocale &locale, int decimals = 1);
 QString heightText(double metres, const QLocale &locale);
 // The shadow's length for the plumb line's height: "4.62 m".
 QString lengthText(double metres, const QLocale &locale);
+// "Note: " and the note.
+QString noteText(const QString &note);
 // "Shadow 265.4°, 4.62 m long", or "Shadow 265.4°, none" without a length.
 QString shadowText(double bearingDeg, std::optional<double> lengthPerM, double plumbHeightM, const QLocale &locale);
 // "Turns 0.25° a minute, clockwise".

@@ -2,6 +2,7 @@
 
 #include "sheet_text.h"
 #include "text/result_text.h"
+#include "text/translation.h"
 
 #include "angles/angles.h"
 
@@ -27,17 +28,17 @@ QString bearingValueText(double degrees, const QLocale &locale)
 
 QString bearingTitle(double degrees, const QLocale &locale)
 {
-    return QStringLiteral("Bearing ") + bearingValueText(degrees, locale);
+    return translate("sheet", "Bearing %1").arg(bearingValueText(degrees, locale));
 }
 
 QString bearingAim(double degrees, const QLocale &locale)
 {
-    return QStringLiteral("sun at ") + bearingValueText(degrees, locale);
+    return translate("sheet", "sun at %1").arg(bearingValueText(degrees, locale));
 }
 
 QString bearingAbsentText(double degrees, const QLocale &locale)
 {
-    return QStringLiteral("The sun does not stand at %1 above the horizon on this date")
+    return translate("sheet", "The sun does not stand at %1 above the horizon on this date")
         .arg(bearingValueText(degrees, locale));
 }
 
@@ -45,8 +46,8 @@ MomentTexts momentTexts(const SunMoment &m, double plumbHeightM, const QLocale &
 {
     MomentTexts t;
     t.clock = timeText(m.clock / kSecondsPerDay, locale);
-    t.precise = QStringLiteral("Precise ") + timeTextTenths(m.preciseClock, locale);
-    t.altitude = QStringLiteral("Sun's altitude ") + degreesText(m.altitudeDeg, locale);
+    t.precise = translate("sheet", "Precise %1").arg(timeTextTenths(m.preciseClock, locale));
+    t.altitude = translate("sheet", "Sun's altitude %1").arg(degreesText(m.altitudeDeg, locale));
     t.shadow = shadowText(m.shadowBearingDeg, m.shadowLengthPerM, plumbHeightM, locale);
     t.turn = turnText(m.turnDegPerMin, locale);
     // The same warnings as the three events give at these heights.
@@ -61,8 +62,8 @@ MomentTexts momentTexts(const SunMoment &m, double plumbHeightM, const QLocale &
 
 QStringList wallHeaders()
 {
-    return {QStringLiteral("Clock"), QStringLiteral("Angle"), QStringLiteral("Sun's azimuth"), QStringLiteral("Facing"),
-            QStringLiteral("Off the mean")};
+    return {translate("sheet", "Clock"), translate("sheet", "Angle"), translate("sheet", "Sun's azimuth"),
+            translate("sheet", "Facing"), translate("sheet", "Off the mean")};
 }
 
 QStringList wallCells(const WallField::Reading &r, const QLocale &locale)
@@ -74,28 +75,38 @@ QStringList wallCells(const WallField::Reading &r, const QLocale &locale)
 
 QString wallResultText(const WallField &w, double latitude, const QLocale &locale)
 {
-    const QString equator = compassName(equatorSide(latitude));
-    const QString pole = compassName(latitudeSide(latitude));
-    const QString declination =
-        w.side == DeclinationSide::None
-            ? QStringLiteral("it faces due %1").arg(w.declinationDeg > 90 ? pole : equator)
-            : QStringLiteral("declination %1 %2 of %3")
-                  .arg(degreesText(std::fabs(w.declinationDeg), locale), declinationSideName(w.side), equator);
-    QString text = QStringLiteral("The wall faces %1: %2.").arg(bearingText(w.facingDeg, locale), declination);
+    const QString facing = bearingText(w.facingDeg, locale);
+    const bool southern = equatorSide(latitude) == Compass::North;
+    QString text;
+    if (w.side == DeclinationSide::None) {
+        // Facing the pole, or the equator.
+        const bool north = (w.declinationDeg > 90) != southern;
+        text = (north ? translate("sheet", "The wall faces %1: it faces due north.")
+                      : translate("sheet", "The wall faces %1: it faces due south."))
+                   .arg(facing);
+    } else {
+        const bool east = w.side == DeclinationSide::East;
+        const QString pattern = southern
+                                    ? (east ? translate("sheet", "The wall faces %1: declination %2 east of north.")
+                                            : translate("sheet", "The wall faces %1: declination %2 west of north."))
+                                    : (east ? translate("sheet", "The wall faces %1: declination %2 east of south.")
+                                            : translate("sheet", "The wall faces %1: declination %2 west of south."));
+        text = pattern.arg(facing, degreesText(std::fabs(w.declinationDeg), locale));
+    }
     if (w.readings.size() > 1)
-        text += QStringLiteral(" Spread %1.").arg(degreesText(w.spreadDeg, locale));
+        text += translate("sheet", " Spread %1.").arg(degreesText(w.spreadDeg, locale));
     return text;
 }
 
 QString wallRefusalText(const WallReadingRefusal &r, const FieldInputs::WallReading &reading, int number,
                         const QLocale &locale)
 {
-    const QString which =
-        QStringLiteral("Reading %1 (%2, %3)")
-            .arg(number)
-            .arg(timeText(reading.clock / kSecondsPerDay, locale), signedDegrees(reading.angleDeg, locale));
-    return which + (r.sunBelowHorizon ? QStringLiteral(" refused: the sun is below the horizon then.")
-                                      : QStringLiteral(" refused: the angle must lie between -90° and +90°."));
+    const QString pattern =
+        r.sunBelowHorizon
+            ? translate("sheet", "Reading %1 (%2, %3) refused: the sun is below the horizon then.")
+            : translate("sheet", "Reading %1 (%2, %3) refused: the angle must lie between -90° and +90°.");
+    return pattern.arg(QString::number(number), timeText(reading.clock / kSecondsPerDay, locale),
+                       signedDegrees(reading.angleDeg, locale));
 }
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #include "wall_diagram.h"
 
 #include "angles/angles.h"
+#include "text/translation.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -44,8 +45,9 @@ void paintWallDiagram(QPainter &p, const QRectF &area, const QFont &font)
     const QRectF board(at(0.12, 0.17), at(0.88, 0.98));
     p.drawRect(board);
     p.setPen(Qt::black);
-    p.drawText(QRectF(at(0.02, 0.0), at(0.98, 0.10)), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("wall"));
-    p.drawText(board.adjusted(s / 40, 0, -s / 40, -s / 60), Qt::AlignRight | Qt::AlignBottom, QStringLiteral("board"));
+    p.drawText(QRectF(at(0.02, 0.0), at(0.98, 0.10)), Qt::AlignLeft | Qt::AlignBottom, translate("sheet", "wall"));
+    p.drawText(board.adjusted(s / 40, 0, -s / 40, -s / 60), Qt::AlignRight | Qt::AlignBottom,
+               translate("sheet", "board"));
 
     // The square line, drawn square to the wall.
     const QPointF foot = at(0.5, 0.62);
@@ -54,7 +56,7 @@ void paintWallDiagram(QPainter &p, const QRectF &area, const QFont &font)
     p.save();
     p.translate(at(0.5, 0.96) - QPointF(s / 50, 0));
     p.rotate(-90);
-    p.drawText(QPointF(0, 0), QStringLiteral("square line"));
+    p.drawText(QPointF(0, 0), translate("sheet", "square line"));
     p.restore();
 
     // The plumb line's shadow and the angle to it.
@@ -86,17 +88,18 @@ void paintWallDiagram(QPainter &p, const QRectF &area, const QFont &font)
     p.setBrush(Qt::black);
     p.drawEllipse(foot, s / 40, s / 40);
     p.setPen(Qt::black);
-    p.drawText(foot + QPointF(s / 25, fm.ascent() + s / 60), QStringLiteral("plumb line"));
+    p.drawText(foot + QPointF(s / 25, fm.ascent() + s / 60), translate("sheet", "plumb line"));
 
     p.setPen(angle);
     p.drawText(QRectF(area.left(), sq.bottom(), area.width(), fm.lineSpacing()), Qt::AlignCenter,
-               QStringLiteral("+A: clockwise from above"));
+               translate("sheet", "+A: clockwise from above"));
     p.restore();
 }
 
 QString wallDiagramDescription()
 {
-    return QStringLiteral(
+    return translate(
+        "sheet",
         "Seen from above: a level board held against the wall, a line drawn on it square to the wall, a plumb line "
         "hanging over that line. A reading is the clock time and the angle A from the square line, taken towards "
         "the wall, to the plumb line's shadow, positive clockwise. The wall then faces the sun's azimuth minus A.");
@@ -106,7 +109,7 @@ WallDiagram::WallDiagram(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("wallDiagram"));
     setMinimumSize(150, 150);
-    setAccessibleName(QStringLiteral("How to take a reading"));
+    setAccessibleName(translate("sheet", "How to take a reading"));
     setAccessibleDescription(wallDiagramDescription());
     setToolTip(wallDiagramDescription());
 }

@@ -1,10 +1,12 @@
 #include "wall_panel.h"
 
 #include "forms/spoken_text.h"
+#include "sheet_text.h"
 #include "sun_at_text.h"
 #include "wall_diagram.h"
 
 #include "text/clock_text.h"
+#include "text/translation.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -40,18 +42,18 @@ WallPanel::WallPanel(QWidget *parent) : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("grpWall"));
     // The title's access key takes the focus to the table.
-    setTitle(QStringLiteral("Which way does my w&all face?"));
+    setTitle(translate("sheet", "Which way does my w&all face?"));
 
     auto *diagram = new WallDiagram(this);
     table_ = new QTableWidget(1, 2, this);
     table_->setObjectName(QStringLiteral("tblWall"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Clock time"), QStringLiteral("A (°)")});
+    table_->setHorizontalHeaderLabels({translate("sheet", "Clock time"), translate("sheet", "A (°)")});
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() + 6);
-    table_->setAccessibleName(QStringLiteral("Wall readings"));
+    table_->setAccessibleName(translate("sheet", "Wall readings"));
     table_->setAccessibleDescription(wallDiagramDescription());
-    table_->setToolTip(QStringLiteral(
-        "One reading a row: the clock time and the angle A; Enter keeps a cell. Clear a row to drop it."));
+    table_->setToolTip(translate(
+        "sheet", "One reading a row: the clock time and the angle A; Enter keeps a cell. Clear a row to drop it."));
     table_->setColumnWidth(0, 100);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // As in the sheet's other tables Tab leaves; the arrows move, typing
@@ -65,7 +67,7 @@ WallPanel::WallPanel(QWidget *parent) : QGroupBox(parent)
     // wrapped lines.
     result_->setMinimumHeight(4 * fontMetrics().lineSpacing());
     result_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    result_->setText(QStringLiteral("Type a clock time and the angle A in each row."));
+    result_->setText(translate("sheet", "Type a clock time and the angle A in each row."));
 
     auto *top = new QHBoxLayout;
     top->addWidget(diagram);
@@ -96,9 +98,10 @@ void WallPanel::readTable()
         const std::optional<QTime> time = readClockText(clock, locale);
         const std::optional<double> a = readAngle(angle, locale);
         if (!clock.isEmpty() && !time)
-            unreadable_ << QStringLiteral("Reading %1: the clock time \"%2\" cannot be read.").arg(r + 1).arg(clock);
+            unreadable_
+                << translate("sheet", "Reading %1: the clock time \"%2\" cannot be read.").arg(r + 1).arg(clock);
         if (!angle.isEmpty() && !a)
-            unreadable_ << QStringLiteral("Reading %1: the angle \"%2\" cannot be read.").arg(r + 1).arg(angle);
+            unreadable_ << translate("sheet", "Reading %1: the angle \"%2\" cannot be read.").arg(r + 1).arg(angle);
         if (time && a) {
             readings_.push_back({time->msecsSinceStartOfDay() / 1000.0, *a});
             rowOf_.push_back(r + 1);
@@ -118,9 +121,9 @@ void WallPanel::showResult(const FieldData &d)
     if (d.wall && !trouble)
         lines << wallResultText(*d.wall, d.inputs.latitude, locale);
     if (d.wall && std::find(d.warnings.begin(), d.warnings.end(), FieldWarning::WallSpread) != d.warnings.end())
-        lines << QStringLiteral("Note: ") + fieldWarningText(FieldWarning::WallSpread);
+        lines << noteText(fieldWarningText(FieldWarning::WallSpread));
     if (lines.isEmpty())
-        lines << QStringLiteral("Type a clock time and the angle A in each row.");
+        lines << translate("sheet", "Type a clock time and the angle A in each row.");
     QPalette pal = palette();
     if (trouble)
         pal.setColor(QPalette::WindowText, QColor(170, 0, 0));
