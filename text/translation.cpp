@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTranslator>
+#include <QVariant>
 
 #include <vector>
 
@@ -35,10 +36,7 @@ QString translate(const char *context, const char *english, const char *disambig
     return n >= 0 ? s.replace(QLatin1String("%n"), QString::number(n)) : s;
 }
 
-QString translate(const char *context, const std::string &english)
-{
-    return translate(context, english.c_str());
-}
+QString translate(const char *context, const std::string &english) { return translate(context, english.c_str()); }
 
 QString languageInUse()
 {
