@@ -1,5 +1,6 @@
 #include "frm_browser.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QShortcut>
@@ -21,7 +22,9 @@ constexpr int kClientHeightTwips = 7080;
 FrmBrowser::FrmBrowser() : QWidget(nullptr), WebBrowser1(new QWebEngineView(this)), lblOffline(new QLabel(WebBrowser1))
 {
     setObjectName(QStringLiteral("frmBrowser"));
-    setWindowTitle(QStringLiteral("Browser"));
+    // A module of its own that links no Orvane library: the application's
+    // translators serve it.
+    setWindowTitle(QCoreApplication::translate("window", "Browser"));
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
 
     auto *layout = new QVBoxLayout(this);
@@ -31,8 +34,9 @@ FrmBrowser::FrmBrowser() : QWidget(nullptr), WebBrowser1(new QWebEngineView(this
     // In the field there is often no network: instead of the engine's own
     // error page, what else sets a watch to the second.
     lblOffline->setObjectName(QStringLiteral("lblOffline"));
-    lblOffline->setText(QStringLiteral("This page needs an internet connection; without one, a phone's network time, a "
-                                       "GPS receiver or a radio time signal sets a watch to the second."));
+    lblOffline->setText(QCoreApplication::translate(
+        "window", "This page needs an internet connection; without one, a phone's network time, a "
+                  "GPS receiver or a radio time signal sets a watch to the second."));
     lblOffline->setWordWrap(true);
     lblOffline->setAlignment(Qt::AlignCenter);
     lblOffline->setMargin(24);

@@ -3,6 +3,7 @@
 #include "forms/named_controls.h"
 #include "forms/spoken_text.h"
 #include "places/places.h"
+#include "text/translation.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -29,22 +30,22 @@ QString entryText(const Place &p)
 PlaceSearch::PlaceSearch(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("dlgPlaceSearch"));
-    setWindowTitle(QStringLiteral("Find a Place"));
+    setWindowTitle(translate("window", "Find a Place"));
     txtPlaceName = namedWidget<QLineEdit>(this, "txtPlaceName");
     txtPlaceName->setAccessibleDescription(
-        QStringLiteral("A town's name, then a comma and its country or region if you like: Paris, Texas. The up "
-                       "and down arrows go through the places found, Enter chooses one"));
+        translate("window", "A town's name, then a comma and its country or region if you like: Paris, Texas. The up "
+                            "and down arrows go through the places found, Enter chooses one"));
     tellFocusFirst(txtPlaceName);
     lstPlaces = namedWidget<QListWidget>(this, "lstPlaces");
-    lstPlaces->setAccessibleName(QStringLiteral("Places found"));
+    lstPlaces->setAccessibleName(translate("window", "Places found"));
     lblPlaceStatus = namedWidget<SpokenLabel>(this, "lblPlaceStatus");
     lblPlaceStatus->setWordWrap(true);
     cmdChoosePlace = namedWidget<QPushButton>(this, "cmdChoosePlace");
-    cmdChoosePlace->setText(QStringLiteral("&Choose"));
+    cmdChoosePlace->setText(translate("window", "&Choose"));
     cmdChoosePlace->setDefault(true);
     cmdClosePlaces = namedWidget<QPushButton>(this, "cmdClosePlaces");
-    cmdClosePlaces->setText(QStringLiteral("Close"));
-    auto *credit = new QLabel(QString::fromLatin1(kPlaceNamesCredit), this);
+    cmdClosePlaces->setText(translate("window", "Close"));
+    auto *credit = new QLabel(translate("text", kPlaceNamesCredit), this);
     credit->setObjectName(QStringLiteral("lblPlaceCredit"));
     QFont small = credit->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
@@ -55,7 +56,7 @@ PlaceSearch::PlaceSearch(QWidget *parent) : QDialog(parent)
     buttons->addWidget(cmdChoosePlace);
     buttons->addWidget(cmdClosePlaces);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(labelFor(this, "lblPlaceName", QStringLiteral("&Place name:"), txtPlaceName));
+    layout->addWidget(labelFor(this, "lblPlaceName", translate("window", "&Place name:"), txtPlaceName));
     layout->addWidget(txtPlaceName);
     layout->addWidget(lstPlaces, 1);
     layout->addWidget(lblPlaceStatus);
@@ -86,7 +87,7 @@ void PlaceSearch::showEvent(QShowEvent *event)
     if (const QString error = placesError(); !error.isEmpty()) {
         txtPlaceName->setEnabled(false);
         cmdChoosePlace->setEnabled(false);
-        lblPlaceStatus->setSpokenText(QStringLiteral("The place search is unavailable: %1").arg(error));
+        lblPlaceStatus->setSpokenText(translate("window", "The place search is unavailable: %1").arg(error));
         lblPlaceStatus->announce();
         cmdClosePlaces->setFocus();
     }
@@ -122,8 +123,8 @@ void PlaceSearch::search()
         const QStringList near = nearestPlaceNames(query);
         lblPlaceStatus->setSpokenText(
             near.isEmpty()
-                ? QStringLiteral("No place of that name.")
-                : QStringLiteral("No place of that name; nearest: %1.").arg(near.join(QStringLiteral(", "))));
+                ? translate("window", "No place of that name.")
+                : translate("window", "No place of that name; nearest: %1.").arg(near.join(QStringLiteral(", "))));
         lblPlaceStatus->announce();
         return;
     }
@@ -137,8 +138,10 @@ void PlaceSearch::tellCurrent()
         return;
     // Shown, not announced: a reader already says the list's new row, and a
     // notification would say the place again with the dialog's credit line.
-    lblPlaceStatus->setSpokenText(
-        QStringLiteral("%1 of %2: %3").arg(row + 1).arg(found_.size()).arg(entryText(found_[row])));
+    lblPlaceStatus->setSpokenText(translate("window", "%1 of %2: %3", "place found, of the places found")
+                                      .arg(row + 1)
+                                      .arg(found_.size())
+                                      .arg(entryText(found_[row])));
 }
 
 void PlaceSearch::choose()

@@ -14,8 +14,10 @@
 #include "text/coordinate_text.h"
 #include "text/input_check.h"
 #include "text/input_parsing.h"
+#include "text/language.h"
 #include "text/result_text.h"
 #include "text/time_zones.h"
+#include "text/translation.h"
 #include "text/web_addresses.h"
 #include "text/window_texts.h"
 
@@ -46,6 +48,7 @@ Sundial_Input::Sundial_Input(QWidget *parent)
     connect(cmdFieldSheet, &QPushButton::clicked, this, &Sundial_Input::onFieldSheetClicked);
     connect(cmdDial, &QPushButton::clicked, this, &Sundial_Input::onDialClicked);
     connect(txtLatitude, &QLineEdit::editingFinished, this, &Sundial_Input::splitCoordinatePair);
+    connect(cboLanguage, &QComboBox::activated, this, &Sundial_Input::onLanguageChosen);
     connect(lblBrowser, &LinkLabel::clicked, this, &Sundial_Input::onTimeLinkClicked);
     connect(lblTarnwick, &LinkLabel::clicked, this, &Sundial_Input::onMakerLinkClicked);
 
@@ -57,11 +60,12 @@ Sundial_Input::Sundial_Input(QWidget *parent)
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdQuit, &QPushButton::click);
 
     // The buttons' own access keys animate a press and click a moment
-    // later; Alt+Q, Alt+P, Alt+F and Alt+D act at once instead.
-    for (auto [button, key] : {std::pair{cmdQuit, Qt::Key_Q}, std::pair{cmdPrint, Qt::Key_P},
-                               std::pair{cmdFieldSheet, Qt::Key_F}, std::pair{cmdDial, Qt::Key_D}}) {
+    // later; the same keys (Alt+Q, Alt+P, Alt+F and Alt+D in English) act
+    // at once instead. Each follows its caption's "&" in the language in use.
+    for (QPushButton *button : {cmdQuit, cmdPrint, cmdFieldSheet, cmdDial}) {
+        const QKeySequence key = QKeySequence::mnemonic(button->text());
         button->setShortcut(QKeySequence());
-        connect(new QShortcut(QKeySequence(Qt::ALT | key), this), &QShortcut::activated, button, &QPushButton::click);
+        connect(new QShortcut(key, this), &QShortcut::activated, button, &QPushButton::click);
     }
 
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
@@ -69,7 +73,7 @@ Sundial_Input::Sundial_Input(QWidget *parent)
     // A clock chosen by hand is no longer the place's zone's.
     const auto dropPlaceZone = [this] {
         if (placeZone_)
-            placeText_ += QStringLiteral(": its zone's rules dropped, the clock was changed by hand");
+            placeText_ += translate("window", ": its zone's rules dropped, the clock was changed by hand");
         placeZone_.reset();
     };
     connect(lstTimeZone, &QComboBox::activated, this, dropPlaceZone);
@@ -104,15 +108,15 @@ void Sundial_Input::setOpenPage(std::function<void(const QString &)> openPage) {
 void Sundial_Input::loadForm()
 {
     initConstants(state_);
-    lblText->setText(QString::fromLatin1(kInstructionText));
+    lblText->setText(translate("text", kInstructionText));
     for (int i = 0; i < timeZoneCount(); ++i) {
         if (i == kTimeZoneSeparator)
             lstTimeZone->insertSeparator(i);
         else
-            lstTimeZone->insertItem(i, QString::fromLatin1(timeZoneText(i)));
+            lstTimeZone->insertItem(i, translate("text", timeZoneText(i)));
     }
     lstTimeZone->setCurrentIndex(-1);
-    lstTimeZone->setEditText(QString::fromLatin1(kTimeZonePrompt));
+    lstTimeZone->setEditText(translate("text", kTimeZonePrompt));
     initConstants(state_);
     optWest->setFocusPolicy(Qt::ClickFocus);
     fitResultLabel();
@@ -130,7 +134,7 @@ void Sundial_Input::onEnterPressed()
 
 int Sundial_Input::message(const char *text, bool yesNo)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kMessageTitle), QString::fromLatin1(text),
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kMessageTitle), translate("text", text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, this);
     box.setDefaultButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
     return box.exec();
@@ -326,7 +330,8 @@ void Sundial_Input::onFindPlace()
         placeSearch_->winId();
         placeSearch_->windowHandle()->setTransientParent(window()->windowHandle());
     }
-    placeSearch_->setRemembered(placeText_.isEmpty() ? QString() : QStringLiteral("Last chosen: ") + placeText_);
+    placeSearch_->setRemembered(placeText_.isEmpty() ? QString()
+                                                     : translate("window", "Last chosen: %1").arg(placeText_));
     placeSearch_->show();
     placeSearch_->raise();
     placeSearch_->activateWindow();
@@ -349,7 +354,7 @@ void Sundial_Input::onPlaceChosen(const Place &place)
         placeZone_ = zone;
     } else {
         placeZone_.reset();
-        placeText_ += QStringLiteral(": no time zone entry has its offset; choose the clock by hand");
+        placeText_ += translate("window", ": no time zone entry has its offset; choose the clock by hand");
     }
     // The focus shows the latitude alone: the rest filled is said once, in
     // the result's place, whose times were for the last site.
@@ -367,16 +372,28 @@ QString Sundial_Input::placeFilledText(const QString &place, bool zoneFilled) co
 {
     const QString latitude = txtLatitude->text();
     const bool south = latitude.startsWith(u'-');
-    QString text =
-        QStringLiteral("Filled from %1: latitude %2 %3, longitude %4 %5")
-            .arg(place, south ? latitude.mid(1) : latitude, south ? QStringLiteral("S") : QStringLiteral("N"),
-                 txtLongitude->text(), optWest->isChecked() ? QStringLiteral("W") : QStringLiteral("E"));
+    const QString ns = south ? translate("window", "S", "south") : translate("window", "N", "north");
+    const QString ew = optWest->isChecked() ? translate("window", "W", "west") : translate("window", "E", "east");
+    const QString lat = south ? latitude.mid(1) : latitude, lon = txtLongitude->text();
     if (!zoneFilled)
-        return text + QStringLiteral("; no time zone entry has its offset: choose the clock by hand.");
-    return text + QStringLiteral(", %1, %2.")
-                      .arg(lstTimeZone->currentText().simplified(), optDstInput->isChecked()
-                                                                        ? QStringLiteral("Daylight Savings Time")
-                                                                        : QStringLiteral("Standard Time"));
+        return translate("window", "Filled from %1: latitude %2 %3, longitude %4 %5; no time zone entry has its "
+                                   "offset: choose the clock by hand.")
+            .arg(place, lat, ns, lon, ew);
+    const QString zone = lstTimeZone->currentText().simplified();
+    return (optDstInput->isChecked()
+                ? translate("window", "Filled from %1: latitude %2 %3, longitude %4 %5, %6, Daylight Savings Time.")
+                : translate("window", "Filled from %1: latitude %2 %3, longitude %4 %5, %6, Standard Time."))
+        .arg(place, lat, ns, lon, ew, zone);
+}
+
+void Sundial_Input::onLanguageChosen(int index)
+{
+    keepWindowLanguage(cboLanguage->itemData(index).toString());
+    // Said where the window says what it did, as for a place filled in.
+    const QString before = lblResult->text();
+    lblResult->setText(translate("window", "The language changes the next time Orvane starts."));
+    fitResultLabel();
+    lblResult->announceChange(before);
 }
 
 void Sundial_Input::onTimeLinkClicked() { openPage_(QString::fromLatin1(kTimeStandardUrl)); }

@@ -65,6 +65,8 @@ private slots:
     // Ctrl+L: finding a place by name, which fills the site and the clock.
     void onFindPlace();
     void onPlaceChosen(const orvane::Place &place);
+    // Kept for the next start: the texts are loaded once, before the window.
+    void onLanguageChosen(int index);
 
 private:
     // What the Field Sheet tells: its time link does what this window's
@@ -75,6 +77,10 @@ private:
     void buildHeader(const QCursor &hand);
     void buildButtons();
     void buildInputs();
+    void buildLanguageChoice();
+    // Another language's captions may be longer than the English the
+    // places were made for: each control grows to its text, never cut.
+    void growToCaptions();
     void setTabOrder();
     // Names, descriptions and keys for assistive technology and the keyboard.
     void describeControls();
@@ -137,6 +143,8 @@ private:
     LiveLabel *lblResult = nullptr;
     QRadioButton *optStandardInput = nullptr;
     QRadioButton *optDstInput = nullptr;
+    QLabel *lblLanguage = nullptr;
+    QComboBox *cboLanguage = nullptr;
 };
 
 } // namespace orvane

@@ -4,6 +4,7 @@
 
 #include "forms/spoken_text.h"
 #include "link_label.h"
+#include "text/translation.h"
 #include "text/window_texts.h"
 
 #include <QComboBox>
@@ -24,13 +25,14 @@ void Sundial_Input::describeControls()
         tellFocusFirst(box);
     // The pictures, in words for those who do not see them.
     image2->setAccessibleName(QStringLiteral("Tarnwick"));
-    image1->setAccessibleName(QStringLiteral("A plumb line hung from a post's arm, its bob in a dish of water, and "
-                                             "its shadow on the ground"));
+    image1->setAccessibleName(translate("window",
+                                        "A plumb line hung from a post's arm, its bob in a dish of water, and "
+                                        "its shadow on the ground"));
 
     // The list has no label on screen. Qt on Linux names a combo box by its
     // current text and looks for the label in a relation, so it gets one
     // that stays hidden; other platforms read the accessible name.
-    const QString zoneName = QString::fromLatin1(kTimeZoneName);
+    const QString zoneName = translate("text", kTimeZoneName);
     auto *zoneLabel = new QLabel(zoneName, lstTimeZone->parentWidget());
     zoneLabel->setObjectName("lblTimeZoneName");
     zoneLabel->setBuddy(lstTimeZone);

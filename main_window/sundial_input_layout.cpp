@@ -4,6 +4,8 @@
 #include "accessibility_live_label.h"
 #include "link_label.h"
 #include "resources/orvane_resources.h"
+#include "text/language.h"
+#include "text/translation.h"
 #include "text/web_addresses.h"
 #include "text/window_texts.h"
 
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -73,13 +76,14 @@ const int kGap = 4;
 
 void Sundial_Input::buildControls()
 {
-    setWindowTitle(QString::fromLatin1(kWindowTitle));
+    setWindowTitle(translate("text", kWindowTitle));
     setWindowIcon(QIcon(resourcePicture("icon.png")));
     setFont(makeFont("Arial", 8.25));
     const QCursor hand(resourcePicture("hand.png"), 6, 1);
     buildHeader(hand);
     buildButtons();
     buildInputs();
+    buildLanguageChoice();
 
     // The frames' own font serves only captions they never draw. Given
     // last, so that no control inside measures its text with it while it
@@ -89,13 +93,14 @@ void Sundial_Input::buildControls()
     frame2->setFont(frameFont);
 
     setTabOrder();
+    growToCaptions();
 }
 
 // The title, the pictures, the maker's link, the instructions and the time link.
 void Sundial_Input::buildHeader(const QCursor &hand)
 {
     lblTitle = place<QLabel>(this, "lblTitle", twips(108, 0, 11976, 816), makeFont("Times New Roman", 36, false, true));
-    lblTitle->setText("Orvane Calculator");
+    lblTitle->setText(translate("window", "Orvane Calculator"));
     lblTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblTitle->setWordWrap(true);
     setColours(lblTitle, QColor(192, 64, 0));
@@ -119,7 +124,7 @@ void Sundial_Input::buildHeader(const QCursor &hand)
     setColours(lblText, Qt::black, kLightGrey);
 
     lblBrowser = place<LinkLabel>(this, "lblbrowser", twips(240, 4920, 4080, 195), makeFont("Arial", 7.5, false, true));
-    lblBrowser->setText("Click here to set your watch to atomic standard via internet");
+    lblBrowser->setText(translate("window", "Click here to set your watch to atomic standard via internet"));
     setColours(lblBrowser, kLinkBlue);
     lblBrowser->setCursor(hand);
     lblBrowser->adjustSize();
@@ -132,16 +137,16 @@ void Sundial_Input::buildButtons()
     frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
     cmdCalculate = place<QPushButton>(this, "CmdCalculate", twips(2640, 7680, 2052, 372), makeFont("Arial", 7.5));
-    cmdCalculate->setText("Calculate");
+    cmdCalculate->setText(translate("window", "Calculate"));
     cmdQuit = place<QPushButton>(this, "CmdQuit", twips(5640, 7680, 852, 372), makeFont("Arial", 7.5));
-    cmdQuit->setText("&Quit");
+    cmdQuit->setText(translate("window", "&Quit"));
     cmdPrint = place<QPushButton>(this, "cmdPrint", twips(7440, 7680, 852, 372), makeFont("Arial", 7.5));
-    cmdPrint->setText("&Print");
+    cmdPrint->setText(translate("window", "&Print"));
     cmdFieldSheet = place<QPushButton>(this, "cmdFieldSheet", twips(9240, 7680, 1452, 372), makeFont("Arial", 7.5));
-    cmdFieldSheet->setText("&Field Sheet");
+    cmdFieldSheet->setText(translate("window", "&Field Sheet"));
     // Right of the Field Sheet button, within the window's width.
     cmdDial = place<QPushButton>(this, "cmdDial", twips(10800, 7680, 852, 372), makeFont("Arial", 7.5));
-    cmdDial->setText("&Dial");
+    cmdDial->setText(translate("window", "&Dial"));
     for (QPushButton *b : {cmdQuit, cmdPrint, cmdFieldSheet, cmdDial}) {
         QPalette pal = b->palette();
         pal.setColor(QPalette::Button, kLightGrey);
@@ -149,7 +154,7 @@ void Sundial_Input::buildButtons()
     }
 
     lblSubscript = place<QLabel>(this, "lblSubscript", twips(240, 7800, 1800, 255), makeFont("Arial", 7.5));
-    lblSubscript->setText("by E. Marrow, 2003");
+    lblSubscript->setText(translate("window", "by E. Marrow, 2003"));
 }
 
 // Inside the input frame: date, clock, zone, latitude and longitude, result.
@@ -157,7 +162,7 @@ void Sundial_Input::buildInputs()
 {
     txtDate = place<QLineEdit>(frame1, "txtDate", twips(240, 240, 972, 288), makeFont("Arial", 7.5));
     lblDate = place<QLabel>(frame1, "lblDate", twips(1320, 240, 1692, 372), makeFont("Arial", 7.5));
-    lblDate->setText("Date(mm/dd/yyyy)");
+    lblDate->setText(translate("window", "Date(mm/dd/yyyy)"));
     lblDate->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     frame2 = place<QFrame>(frame1, "Frame2", twips(2760, 120, 3135, 612), QFont());
@@ -169,28 +174,28 @@ void Sundial_Input::buildInputs()
     lstTimeZone->setInsertPolicy(QComboBox::NoInsert);
 
     lblLatitude = place<QLabel>(frame1, "lblLatitude", twips(240, 1320, 1515, 255), makeFont("Arial", 7.5));
-    lblLatitude->setText("Latitude (decimal)");
+    lblLatitude->setText(translate("window", "Latitude (decimal)"));
     lblLongitude = place<QLabel>(frame1, "lblLongitude", twips(1800, 1320, 1455, 255), makeFont("Arial", 7.5));
-    lblLongitude->setText("Longitude (decimal)");
+    lblLongitude->setText(translate("window", "Longitude (decimal)"));
 
     optWest = place<QRadioButton>(frame1, "OptWest", twips(3240, 1440, 2412, 312), makeFont("Arial", 7.5));
-    optWest->setText("West of Greenwich (e.g. USA)");
+    optWest->setText(translate("window", "West of Greenwich (e.g. USA)"));
     txtLatitude = place<QLineEdit>(frame1, "txtLatitude", twips(240, 1560, 972, 288), makeFont("Arial", 7.5));
     txtLongitude = place<QLineEdit>(frame1, "txtLongitude", twips(1800, 1560, 972, 288), makeFont("Arial", 7.5));
     optEast = place<QRadioButton>(frame1, "OptEast", twips(3240, 1680, 2532, 312), makeFont("Arial", 7.5));
-    optEast->setText("East of Greenwich (e.g. USSR)");
+    optEast->setText(translate("window", "East of Greenwich (e.g. USSR)"));
 
     lblNorthSouth = place<QLabel>(frame1, "lblNorthsouth", twips(240, 1920, 1455, 255), makeFont("Arial", 6.75));
-    lblNorthSouth->setText("(North +, South -)");
+    lblNorthSouth->setText(translate("window", "(North +, South -)"));
 
     lblResult = place<LiveLabel>(frame1, "lblResult", twips(6000, 240, 5055, 1935), makeFont("Arial", 8.25));
     lblResult->setWordWrap(true);
     lblResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     optStandardInput = place<QRadioButton>(frame2, "optStandardinput", twips(0, 0, 3132, 252), makeFont("Arial", 7.5));
-    optStandardInput->setText("Standard Time (October to April)");
+    optStandardInput->setText(translate("window", "Standard Time (October to April)"));
     optDstInput = place<QRadioButton>(frame2, "optDstinput", twips(0, 240, 3132, 252), makeFont("Arial", 7.5));
-    optDstInput->setText("Daylight Savings (April to October)");
+    optDstInput->setText(translate("window", "Daylight Savings (April to October)"));
 
     // Qt's automatic exclusivity reaches into Frame2 and would couple the
     // two pairs; explicit groups keep them apart.
@@ -198,6 +203,59 @@ void Sundial_Input::buildInputs()
         auto *group = new QButtonGroup(this);
         group->addButton(pair.first);
         group->addButton(pair.second);
+    }
+}
+
+// Under the command buttons, out of the Tab walk that the buttons close:
+// Alt+L (in English) reaches it.
+void Sundial_Input::buildLanguageChoice()
+{
+    cboLanguage = place<QComboBox>(this, "cboLanguage", QRect(), makeFont("Arial", 7.5));
+    cboLanguage->addItem(translate("window", "Desktop's language"), QString());
+    for (const QString &code : spokenLanguages())
+        cboLanguage->addItem(languageName(code), code);
+    cboLanguage->setCurrentIndex(std::max(0, cboLanguage->findData(keptWindowLanguage())));
+    cboLanguage->setAccessibleName(translate("window", "Language"));
+    cboLanguage->setFocusPolicy(Qt::StrongFocus);
+    cboLanguage->adjustSize();
+
+    lblLanguage = place<QLabel>(this, "lblLanguage", QRect(), makeFont("Arial", 7.5));
+    lblLanguage->setText(translate("window", "&Language:"));
+    lblLanguage->setBuddy(cboLanguage);
+    lblLanguage->adjustSize();
+}
+
+void Sundial_Input::growToCaptions()
+{
+    // English keeps its places to the pixel.
+    if (languageInUse() == QLatin1String("en"))
+        return;
+    const auto grow = [](QWidget *w, int width) {
+        if (width > w->width())
+            w->resize(width, std::max(w->height(), w->sizeHint().height()));
+    };
+    for (QLabel *l : findChildren<QLabel *>())
+        if (!l->wordWrap() && l->pixmap().isNull())
+            grow(l, l->sizeHint().width());
+    for (QRadioButton *r : findChildren<QRadioButton *>())
+        grow(r, r->sizeHint().width());
+    // A button's caption with the room the style gives its text.
+    for (QPushButton *b : findChildren<QPushButton *>()) {
+        const int text = b->fontMetrics().horizontalAdvance(QString(b->text()).remove(u'&'));
+        grow(b, text + 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b) + 4);
+    }
+    // The option pairs share Frame2's width; the frame takes the wider.
+    frame2->resize(std::max({frame2->width(), optStandardInput->width(), optDstInput->width()}), frame2->height());
+    // The buttons' row keeps its order and gaps; it pushes the links' row's
+    // end further right only when it has to.
+    QPushButton *const row[] = {cmdCalculate, cmdQuit, cmdPrint, cmdFieldSheet, cmdDial};
+    for (std::size_t i = 1; i < std::size(row); ++i)
+        row[i]->move(std::max(row[i]->x(), row[i - 1]->geometry().right() + 1 + px(120)), row[i]->y());
+    lblSubscript->resize(std::min(lblSubscript->width(), cmdCalculate->x() - lblSubscript->x() - kGap),
+                         lblSubscript->height());
+    if (lblSubscript->sizeHint().width() > lblSubscript->width()) {
+        lblSubscript->setWordWrap(true);
+        lblSubscript->resize(lblSubscript->width(), lblSubscript->heightForWidth(lblSubscript->width()));
     }
 }
 
@@ -250,12 +308,13 @@ void Sundial_Input::fitResultLabel()
     lblBrowser->move(px(240), px(4920) + textShift);
     frame1->setGeometry(px(360), px(5280) + textShift, px(11172), kFrame1Height + resultShift);
     const int below = textShift + resultShift;
-    cmdCalculate->move(px(2640), px(7680) + below);
-    cmdQuit->move(px(5640), px(7680) + below);
-    cmdPrint->move(px(7440), px(7680) + below);
-    cmdFieldSheet->move(px(9240), px(7680) + below);
-    cmdDial->move(px(10800), px(7680) + below);
+    // Across, the buttons keep where growToCaptions() put them.
+    for (QPushButton *b : {cmdCalculate, cmdQuit, cmdPrint, cmdFieldSheet, cmdDial})
+        b->move(b->x(), px(7680) + below);
     lblSubscript->move(px(240), px(7800) + below);
+    const int languageTop = cmdCalculate->geometry().bottom() + 1 + 2 * kGap;
+    lblLanguage->move(px(240), languageTop + (cboLanguage->height() - lblLanguage->height()) / 2);
+    cboLanguage->move(lblLanguage->geometry().right() + 1 + kGap, languageTop);
     fitWindow();
 }
 

@@ -1,5 +1,7 @@
 #include "module_loader.h"
 
+#include "text/translation.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -54,7 +56,24 @@ QString programDir()
 
 QString moduleMissingText(const QString &what)
 {
-    return QStringLiteral("The %1 cannot be opened: its module is missing or damaged.").arg(what);
+    // Whole sentences for the modules there are: a translation declines the
+    // window's name with its sentence.
+    static const struct {
+        const char *what;
+        const char *text;
+    } known[] = {
+        {"browser window",
+         QT_TRANSLATE_NOOP("text", "The browser window cannot be opened: its module is missing or damaged.")},
+        {"field sheet",
+         QT_TRANSLATE_NOOP("text", "The field sheet cannot be opened: its module is missing or damaged.")},
+        {"dial designer",
+         QT_TRANSLATE_NOOP("text", "The dial designer cannot be opened: its module is missing or damaged.")},
+        {"window", QT_TRANSLATE_NOOP("text", "The window cannot be opened: its module is missing or damaged.")},
+    };
+    for (const auto &k : known)
+        if (what == QLatin1String(k.what))
+            return translate("text", k.text);
+    return translate("text", "The %1 cannot be opened: its module is missing or damaged.").arg(what);
 }
 
 } // namespace orvane

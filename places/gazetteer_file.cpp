@@ -3,6 +3,7 @@
 #include "gazetteer.h"
 #include "gazetteer_format.h"
 #include "name_folding.h"
+#include "text/translation.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -26,7 +27,7 @@ QString gazetteer_format::readPlaceLine(QByteArrayView line, qsizetype countries
 {
     std::array<QByteArrayView, kPlaceFields> f;
     if (!splitFields(line, f))
-        return QStringLiteral("a place must have %1 fields").arg(kPlaceFields);
+        return translate("text", "a place must have %1 fields").arg(kPlaceFields);
     bool latOk = false, lonOk = false, popOk = false;
     into.latitude = f[4].toDouble(&latOk);
     into.longitude = f[5].toDouble(&lonOk);
@@ -34,10 +35,10 @@ QString gazetteer_format::readPlaceLine(QByteArrayView line, qsizetype countries
     into.region = -1;
     if (f[0].isEmpty() || !readIndex(f[2], countries, into.country) ||
         (!f[3].isEmpty() && !readIndex(f[3], regions, into.region)) || !readIndex(f[7], zones, into.zone))
-        return QStringLiteral("a place's name, country, region or time zone is missing or unknown");
+        return translate("text", "a place's name, country, region or time zone is missing or unknown");
     if (!latOk || !lonOk || !popOk || std::abs(into.latitude) > 90 || std::abs(into.longitude) > 180 ||
         into.population < 0)
-        return QStringLiteral("a place's latitude, longitude or population is out of range");
+        return translate("text", "a place's latitude, longitude or population is out of range");
     into.name = f[0];
     into.ascii = f[1];
     return {};
@@ -47,7 +48,8 @@ Gazetteer Gazetteer::fromFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return unavailable(QStringLiteral("the place names cannot be read from %1: %2").arg(path, file.errorString()));
+        return unavailable(
+            translate("text", "the place names cannot be read from %1: %2").arg(path, file.errorString()));
     if (file.peek(sizeof kIndexMagic) == QByteArrayView(kIndexMagic, sizeof kIndexMagic))
         return fromIndex(path);
     return fromBytes(file.readAll(), path);
@@ -66,14 +68,14 @@ Gazetteer Gazetteer::fromBytes(const QByteArray &compressed, const QString &orig
     QString why;
     const quint32 length = compressed.size() < 4 ? 0 : qFromBigEndian<quint32>(compressed.constData());
     if (length == 0 || length > kMostBytes) {
-        why = QStringLiteral("not a gazetteer");
+        why = translate("text", "not a gazetteer");
     } else {
         const QByteArray text = qUncompress(compressed);
-        why = text.size() != qsizetype(length) ? QStringLiteral("its compressed data is cut short or corrupt")
+        why = text.size() != qsizetype(length) ? translate("text", "its compressed data is cut short or corrupt")
                                                : g.read(text);
     }
     if (!why.isEmpty())
-        return unavailable(QStringLiteral("the place names file %1 is damaged: %2").arg(origin, why));
+        return unavailable(translate("text", "the place names file %1 is damaged: %2").arg(origin, why));
     g.buildKeys();
     return g;
 }
@@ -83,10 +85,10 @@ QString Gazetteer::read(QByteArrayView text)
     Lines lines(text);
     QByteArrayView line;
     const auto at = [&lines](const QString &what) {
-        return QStringLiteral("line %1: %2").arg(lines.number()).arg(what);
+        return translate("text", "line %1: %2").arg(lines.number()).arg(what);
     };
     if (!lines.next(line) || line != "orvane-gazetteer\t1")
-        return QStringLiteral("not a gazetteer of this program's version");
+        return translate("text", "not a gazetteer of this program's version");
 
     // "NAME <TAB> COUNT", then the count's lines.
     const auto section = [&](const char *name, int most, int &count) {
@@ -94,7 +96,7 @@ QString Gazetteer::read(QByteArrayView text)
         bool ok = false;
         if (!lines.next(line) || !splitFields(line, f) || f[0] != name || (count = f[1].toInt(&ok), !ok) || count < 0 ||
             count > most)
-            return at(QStringLiteral("the %1 table's heading is missing or wrong").arg(QLatin1String(name)));
+            return at(translate("text", "the %1 table's heading is missing or wrong").arg(QLatin1String(name)));
         return QString();
     };
 
@@ -105,7 +107,7 @@ QString Gazetteer::read(QByteArrayView text)
         std::array<QByteArrayView, 2> f;
         if (!lines.next(line) || !splitFields(line, f) || f[0].size() != 2 ||
             !std::all_of(f[0].begin(), f[0].end(), [](char c) { return c >= 'A' && c <= 'Z'; }) || f[1].isEmpty())
-            return at(QStringLiteral("a country must be a two-letter code and a name"));
+            return at(translate("text", "a country must be a two-letter code and a name"));
         const QString name = QString::fromUtf8(f[1]);
         m_countries.push_back(Country{QString::fromLatin1(f[0]), name, foldName(name)});
     }
@@ -113,7 +115,7 @@ QString Gazetteer::read(QByteArrayView text)
         return e;
     for (int i = 0; i < count; ++i) {
         if (!lines.next(line) || line.isEmpty() || line.contains('\t'))
-            return at(QStringLiteral("a region must be one name"));
+            return at(translate("text", "a region must be one name"));
         const QString name = QString::fromUtf8(line);
         m_regions.push_back(Region{name, foldName(name)});
     }
@@ -121,7 +123,7 @@ QString Gazetteer::read(QByteArrayView text)
         return e;
     for (int i = 0; i < count; ++i) {
         if (!lines.next(line) || line.isEmpty() || line.contains('\t'))
-            return at(QStringLiteral("a time zone must be one name"));
+            return at(translate("text", "a time zone must be one name"));
         m_zones << QString::fromUtf8(line);
     }
 
@@ -132,7 +134,7 @@ QString Gazetteer::read(QByteArrayView text)
     for (int i = 0; i < count; ++i) {
         PlaceLine p;
         if (!lines.next(line))
-            return at(QStringLiteral("a place must have %1 fields").arg(kPlaceFields));
+            return at(translate("text", "a place must have %1 fields").arg(kPlaceFields));
         if (const QString e =
                 readPlaceLine(line, qsizetype(m_countries.size()), qsizetype(m_regions.size()), m_zones.size(), p);
             !e.isEmpty())
@@ -140,7 +142,7 @@ QString Gazetteer::read(QByteArrayView text)
         const QString name = QString::fromUtf8(p.name);
         const QString ascii = p.ascii.isEmpty() ? name : QString::fromUtf8(p.ascii);
         if (name.size() > 0xffff || ascii.size() > 0xffff)
-            return at(QStringLiteral("a place's name is too long"));
+            return at(translate("text", "a place's name is too long"));
         Row row;
         row.name = qint32(m_names.size());
         row.nameLength = quint16(name.size());
@@ -158,7 +160,7 @@ QString Gazetteer::read(QByteArrayView text)
         m_rows.push_back(row);
     }
     if (!lines.atEnd())
-        return QStringLiteral("more lines than the places table counts");
+        return translate("text", "more lines than the places table counts");
     return {};
 }
 

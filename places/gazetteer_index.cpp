@@ -20,6 +20,7 @@
 // that folds a query, so that both always agree.
 #include "gazetteer_index.h"
 #include "gazetteer_format.h"
+#include "text/translation.h"
 
 #include <QtEndian>
 
@@ -58,7 +59,7 @@ Gazetteer Gazetteer::fromIndex(const QString &path)
     Gazetteer g;
     auto index = std::make_shared<Index>();
     if (const QString why = index->open(path, g); !why.isEmpty())
-        return unavailable(QStringLiteral("the place names file %1 is damaged: %2").arg(path, why));
+        return unavailable(translate("text", "the place names file %1 is damaged: %2").arg(path, why));
     g.m_file = std::move(index);
     return g;
 }
@@ -71,13 +72,13 @@ QString Gazetteer::Index::open(const QString &path, Gazetteer &g)
     const qint64 fileSize = m_file.size();
     const uchar *data = fileSize < kHeadStart ? nullptr : m_file.map(0, fileSize);
     if (!data || QByteArrayView(data, sizeof kIndexMagic) != QByteArrayView(kIndexMagic, sizeof kIndexMagic))
-        return QStringLiteral("not a gazetteer");
+        return translate("text", "not a gazetteer");
     const qint64 headSize = qFromBigEndian<quint32>(data + sizeof kIndexMagic);
     if (headSize > fileSize - kHeadStart)
-        return QStringLiteral("it is cut short");
+        return translate("text", "it is cut short");
     m_head = qUncompress(data + kHeadStart, headSize);
     if (m_head.isEmpty())
-        return QStringLiteral("its head is corrupt");
+        return translate("text", "its head is corrupt");
     m_blocks = data + kHeadStart + headSize;
     m_blocksSize = fileSize - kHeadStart - headSize;
     return readHead(g);
@@ -88,30 +89,30 @@ QString Gazetteer::Index::readHead(Gazetteer &g)
     Lines lines(m_head);
     QByteArrayView line;
     const auto at = [&lines](const QString &what) {
-        return QStringLiteral("head line %1: %2").arg(lines.number()).arg(what);
+        return translate("text", "head line %1: %2").arg(lines.number()).arg(what);
     };
     qint64 count = 0;
     std::array<QByteArrayView, 2> counted;
     if (!heading(lines, "countries", counted) || !readCount(counted[1], 1000, count))
-        return at(QStringLiteral("the countries' heading is missing or wrong"));
+        return at(translate("text", "the countries' heading is missing or wrong"));
     for (qint64 i = 0; i < count; ++i) {
         std::array<QByteArrayView, 3> f;
         if (!lines.next(line) || !splitFields(line, f) || f[0].size() != 2)
-            return at(QStringLiteral("a country must be a code, a name and its folded form"));
+            return at(translate("text", "a country must be a code, a name and its folded form"));
         g.m_countries.push_back(Country{QString::fromLatin1(f[0]), QString::fromUtf8(f[1]), QString::fromUtf8(f[2])});
     }
     m_countries = qsizetype(g.m_countries.size());
     if (!heading(lines, "regions", counted) || !readCount(counted[1], 30000, count))
-        return at(QStringLiteral("the regions' heading is missing or wrong"));
+        return at(translate("text", "the regions' heading is missing or wrong"));
     m_regions.resize(std::size_t(count));
     for (auto &r : m_regions)
         if (!lines.next(line) || !splitFields(line, r))
-            return at(QStringLiteral("a region must be a name and its folded form"));
+            return at(translate("text", "a region must be a name and its folded form"));
     if (!heading(lines, "zones", counted) || !readCount(counted[1], 1000, count))
-        return at(QStringLiteral("the zones' heading is missing or wrong"));
+        return at(translate("text", "the zones' heading is missing or wrong"));
     for (qint64 i = 0; i < count; ++i) {
         if (!lines.next(line) || line.isEmpty())
-            return at(QStringLiteral("a time zone must be one name"));
+            return at(translate("text", "a time zone must be one name"));
         g.m_zones << QString::fromUtf8(line);
     }
 
@@ -119,28 +120,28 @@ QString Gazetteer::Index::readHead(Gazetteer &g)
     qint64 perBlock = 0;
     if (!heading(lines, "places", places) || !readCount(places[1], 10'000'000, count) ||
         !readCount(places[2], 1'000'000, perBlock) || perBlock == 0)
-        return at(QStringLiteral("the places' heading is missing or wrong"));
+        return at(translate("text", "the places' heading is missing or wrong"));
     m_places = count;
     m_rowsPerBlock = int(perBlock);
     m_rowBlocks.resize(std::size_t((m_places + perBlock - 1) / perBlock));
     if (!heading(lines, "key blocks", counted) || !readCount(counted[1], 10'000'000, count))
-        return at(QStringLiteral("the key blocks' heading is missing or wrong"));
+        return at(translate("text", "the key blocks' heading is missing or wrong"));
     m_keyBlocks.resize(std::size_t(count));
     for (KeyBlock &b : m_keyBlocks) {
         if (!lines.next(line) || line.isEmpty())
-            return at(QStringLiteral("a block's first key is missing"));
+            return at(translate("text", "a block's first key is missing"));
         b.first = QString::fromUtf8(line);
     }
     if (!heading(lines, "bytes", counted) || !readCount(counted[1], m_blocksSize, count))
-        return at(QStringLiteral("the blocks' size is missing or wrong"));
+        return at(translate("text", "the blocks' size is missing or wrong"));
     if (count != m_blocksSize)
-        return QStringLiteral("it is cut short or has bytes past its end");
+        return translate("text", "it is cut short or has bytes past its end");
     if (!lines.next(line) || line != "tables")
-        return at(QStringLiteral("the blocks' table is missing"));
+        return at(translate("text", "the blocks' table is missing"));
 
     const QByteArrayView table = lines.rest();
     if (table.size() != 8 * qsizetype(m_rowBlocks.size() + m_keyBlocks.size()))
-        return QStringLiteral("the blocks' table is cut short or too long");
+        return translate("text", "the blocks' table is cut short or too long");
     const char *entry = table.data();
     const auto span = [this, &entry](Span &into) {
         into.offset = qFromLittleEndian<quint32>(entry);
@@ -150,10 +151,10 @@ QString Gazetteer::Index::readHead(Gazetteer &g)
     };
     for (RowBlock &b : m_rowBlocks)
         if (!span(b.at))
-            return QStringLiteral("a block lies outside the file");
+            return translate("text", "a block lies outside the file");
     for (KeyBlock &b : m_keyBlocks)
         if (!span(b.at))
-            return QStringLiteral("a block lies outside the file");
+            return translate("text", "a block lies outside the file");
     return {};
 }
 
@@ -172,7 +173,7 @@ QString Gazetteer::Index::damage() const
 bool Gazetteer::Index::damaged(const QString &why)
 {
     if (m_damage.isEmpty())
-        m_damage = QStringLiteral("the place names file %1 is damaged: %2").arg(m_file.fileName(), why);
+        m_damage = translate("text", "the place names file %1 is damaged: %2").arg(m_file.fileName(), why);
     return false;
 }
 
@@ -183,7 +184,7 @@ bool Gazetteer::Index::readKeys(KeyBlock &block)
     const QByteArray raw = qUncompress(m_blocks + block.at.offset, block.at.size);
     const qsizetype count = raw.size() < 4 ? -1 : qsizetype(qFromLittleEndian<quint32>(raw.constData()));
     if (count <= 0 || count > (raw.size() - 4) / kKeyRecord)
-        return damaged(QStringLiteral("a block of names is corrupt"));
+        return damaged(translate("text", "a block of names is corrupt"));
     const qsizetype textStart = 4 + count * kKeyRecord;
     block.text = QString::fromUtf8(QByteArrayView(raw).sliced(textStart));
     const auto *text = reinterpret_cast<const char16_t *>(block.text.utf16());
@@ -196,11 +197,11 @@ bool Gazetteer::Index::readKeys(KeyBlock &block)
         offset += k.length;
         if (k.row < 0 || k.row >= m_places || k.country >= m_countries || k.region < -1 ||
             k.region >= qsizetype(m_regions.size()) || offset > block.text.size())
-            return damaged(QStringLiteral("a block of names is corrupt"));
+            return damaged(translate("text", "a block of names is corrupt"));
         block.keys.push_back(k);
     }
     if (offset != block.text.size() || block.keys.front().view() != units(block.first))
-        return damaged(QStringLiteral("a block of names is corrupt"));
+        return damaged(translate("text", "a block of names is corrupt"));
     block.read = true;
     return true;
 }
@@ -240,7 +241,7 @@ bool Gazetteer::Index::readRows(RowBlock &block, qsizetype count)
     while (lines.next(line))
         block.lines.push_back(line);
     if (qsizetype(block.lines.size()) != count)
-        return damaged(QStringLiteral("a block of places is corrupt"));
+        return damaged(translate("text", "a block of places is corrupt"));
     block.read = true;
     return true;
 }

@@ -1,12 +1,14 @@
 #pragma once
 // One place of the gazetteer, as the command line and the window show it.
 
+#include "dial/noop.h"
+
 #include <QString>
 
 namespace orvane {
 
 // The data's credit, which its licence asks for wherever the names are shown.
-inline constexpr char kPlaceNamesCredit[] = "Place names from GeoNames (geonames.org), CC BY 4.0";
+inline constexpr char kPlaceNamesCredit[] = ORVANE_NOOP("text", "Place names from GeoNames (geonames.org), CC BY 4.0");
 
 struct Place {
     QString name;         // as the place writes it: "Zürich"

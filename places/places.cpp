@@ -1,4 +1,5 @@
 #include "places.h"
+#include "text/translation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,7 +23,7 @@ Gazetteer readGazetteer()
         if (QFileInfo::exists(path))
             return Gazetteer::fromFile(path);
     return Gazetteer::unavailable(
-        QStringLiteral("the place names file is missing: looked for %1").arg(candidates.join(QStringLiteral(", "))));
+        translate("text", "the place names file is missing: looked for %1").arg(candidates.join(QStringLiteral(", "))));
 }
 
 } // namespace

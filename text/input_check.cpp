@@ -4,6 +4,7 @@
 #include "coordinate_text.h"
 #include "input_parsing.h"
 #include "time_zones.h"
+#include "translation.h"
 #include "window_texts.h"
 
 #include <QRegularExpression>
@@ -106,5 +107,7 @@ InputCheck checkInputs(const InputTexts &given, const QLocale &locale)
     c.verdict = CheckVerdict::Accepted;
     return c;
 }
+
+QString checkMessage(const InputCheck &c) { return c.message ? translate("text", c.message) : QString(); }
 
 } // namespace orvane

@@ -66,4 +66,8 @@ struct InputCheck {
 
 InputCheck checkInputs(const InputTexts &in, const QLocale &locale);
 
+// The check's message in the language in use (`message` stays the English
+// text, which callers may compare).
+QString checkMessage(const InputCheck &c);
+
 } // namespace orvane

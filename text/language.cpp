@@ -43,9 +43,11 @@ QSettings settings() { return QSettings(QStringLiteral("Orvane"), QStringLiteral
 
 } // namespace
 
+QString keptWindowLanguage() { return spokenLanguage(settings().value(QStringLiteral("language")).toString()); }
+
 QString windowLanguage()
 {
-    const QString kept = spokenLanguage(settings().value(QStringLiteral("language")).toString());
+    const QString kept = keptWindowLanguage();
     return kept.isEmpty() ? desktopLanguage() : kept;
 }
 

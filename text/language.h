@@ -20,6 +20,8 @@ QString desktopLanguage();
 
 // The window's language: the one chosen in it and kept, else the desktop's.
 QString windowLanguage();
+// The language chosen in the window and kept; empty where it follows the desktop.
+QString keptWindowLanguage();
 // Keeps the window's choice for the next start; empty follows the desktop.
 void keepWindowLanguage(const QString &language);
 

@@ -1,8 +1,8 @@
 #include "report_text.h"
 
 #include "result_text.h"
+#include "translation.h"
 #include "web_addresses.h"
-#include "wording.h"
 
 #include <cmath>
 
@@ -18,11 +18,13 @@ QString reportNumberText(double value, const QLocale &locale)
 QString reportSiteLine(const ReportInputs &in, const QLocale &locale)
 {
     // Zero counts as north; the east/west word comes from the option, not the sign.
-    return QStringLiteral("Latitude ") + reportNumberText(std::fabs(in.latitude), locale) + u' ' +
-           firstUpper(compassName(latitudeSide(in.latitude))) + QStringLiteral(", Longitude ") +
-           reportNumberText(std::fabs(in.longitude), locale) + u' ' +
-           firstUpper(compassName(in.west ? Compass::West : Compass::East)) +
-           (in.standardTime ? QStringLiteral(", Standard Time") : QStringLiteral(", Daylight Savings Time"));
+    const QString north = in.latitude >= 0 ? translate("text", "North") : translate("text", "South");
+    const QString east = in.west ? translate("text", "West") : translate("text", "East");
+    const QString pattern = in.standardTime
+                                ? translate("text", "Latitude %1 %2, Longitude %3 %4, Standard Time")
+                                : translate("text", "Latitude %1 %2, Longitude %3 %4, Daylight Savings Time");
+    return pattern.arg(reportNumberText(std::fabs(in.latitude), locale), north,
+                       reportNumberText(std::fabs(in.longitude), locale), east);
 }
 
 QStringList reportHeaderLines()

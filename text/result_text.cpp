@@ -3,6 +3,7 @@
 #include "angles/angles.h"
 #include "calc/solar_state.h"
 #include "format_pattern.h"
+#include "translation.h"
 
 #include <QDate>
 #include <QTime>
@@ -85,31 +86,34 @@ QString sunDataText(double declinationRad, double eotMinutes, const QLocale &loc
     const QLocale l = withoutGrouping(locale);
     // Whole seconds first, so that 2.995 minutes reads 3 minutes, 0 seconds.
     const long long totalSeconds = std::llround(std::fabs(eotMinutes) * 60);
-    QString text = QStringLiteral(" (declination=") + declinationText(angles::kRadToDeg * declinationRad, locale);
-    text += eotMinutes < 0 ? QStringLiteral(" degrees, EoT = MINUS ") : QStringLiteral(" degrees, EoT = ");
-    text += l.toString(totalSeconds / 60) + QStringLiteral(" minutes, ");
-    text += l.toString(totalSeconds % 60) + QStringLiteral(" seconds)");
-    return text + QLatin1String(kCrLf) + QLatin1String(kCrLf);
+    const QString declination = declinationText(angles::kRadToDeg * declinationRad, locale);
+    const QString minutes = l.toString(totalSeconds / 60), seconds = l.toString(totalSeconds % 60);
+    const QString text = eotMinutes < 0
+                             ? translate("text", " (declination=%1 degrees, EoT = MINUS %2 minutes, %3 seconds)")
+                             : translate("text", " (declination=%1 degrees, EoT = %2 minutes, %3 seconds)");
+    return text.arg(declination, minutes, seconds) + QLatin1String(kCrLf) + QLatin1String(kCrLf);
 }
 
 QString eventsText(const Crossings &c, const QLocale &locale)
 {
     QString text;
     if (c.east.seen) {
-        text += QStringLiteral("The sun will be exactly east at ") + timeText(c.east.clock, locale) +
+        text += translate("text", "The sun will be exactly east at %1").arg(timeText(c.east.clock, locale)) +
                 sunDataText(c.east.declination, c.east.equationOfTime, locale);
     } else {
-        text += QStringLiteral("The sun is never seen east at this location and date") + QLatin1String(kCrLf) +
+        text += translate("text", "The sun is never seen east at this location and date") + QLatin1String(kCrLf) +
                 QLatin1String(kCrLf);
     }
 
-    text += c.direction == MeridianDirection::South ? QStringLiteral("The sun will be exactly south at ")
-                                                    : QStringLiteral("The sun will be exactly north at ");
-    text += timeText(c.meridian.clock, locale) + sunDataText(c.meridian.declination, c.meridian.equationOfTime, locale);
+    const QString meridian = timeText(c.meridian.clock, locale);
+    text += c.direction == MeridianDirection::South
+                ? translate("text", "The sun will be exactly south at %1").arg(meridian)
+                : translate("text", "The sun will be exactly north at %1").arg(meridian);
+    text += sunDataText(c.meridian.declination, c.meridian.equationOfTime, locale);
 
     if (!c.west.seen)
-        return text + QStringLiteral("The sun is never seen west at this location and date");
-    return text + QStringLiteral("The sun will be exactly west at ") + timeText(c.west.clock, locale) +
+        return text + translate("text", "The sun is never seen west at this location and date");
+    return text + translate("text", "The sun will be exactly west at %1").arg(timeText(c.west.clock, locale)) +
            sunDataText(c.west.declination, c.west.equationOfTime, locale);
 }
 

@@ -1,4 +1,5 @@
 #include "summer_time.h"
+#include "translation.h"
 #include "zone_clocks.h"
 
 #include <QLocale>
@@ -22,10 +23,12 @@ struct SummerTime {
     std::vector<Span> spans;
 };
 
-// "14 March": the card's words are English, as all its text.
+// "14 March": in the language in use, as the words around it.
 QString dayMonthName(const QDate &date)
 {
-    return QStringLiteral("%1 %2").arg(date.day()).arg(QLocale(QLocale::English).monthName(date.month()));
+    return translate("text", "%1 %2", "day and month: 14 March")
+        .arg(date.day())
+        .arg(QLocale(languageInUse()).monthName(date.month()));
 }
 
 SummerTime summerTimeIn(const QTimeZone &zone, int year)
@@ -56,20 +59,23 @@ QString wordsOf(const QTimeZone &zone, const SummerTime &s, int year)
 {
     const QString rules = QString::fromUtf8(zone.id());
     if (s.spans.empty())
-        return QStringLiteral("no summer time by the rules of %1 in %2").arg(rules).arg(year);
+        return translate("text", "no summer time by the rules of %1 in %2").arg(rules).arg(year);
     // The lowest clock lies outside every span, so no span holds the whole year.
     QStringList parts;
     for (const SummerTime::Span &span : s.spans) {
         if (span.from == QDate(year, 1, 1))
-            parts << QStringLiteral("to ") + dayMonthName(span.back);
+            parts << translate("text", "to %1", "summer time until a day").arg(dayMonthName(span.back));
         else if (!span.back.isValid())
-            parts << QStringLiteral("from ") + dayMonthName(span.from);
+            parts << translate("text", "from %1", "summer time from a day").arg(dayMonthName(span.from));
         else
-            parts << dayMonthName(span.from) + QStringLiteral(" to ") + dayMonthName(span.back);
+            parts << translate("text", "%1 to %2", "summer time from a day until a day")
+                         .arg(dayMonthName(span.from), dayMonthName(span.back));
     }
     const QString last = parts.takeLast();
-    const QString spans = parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-    return QStringLiteral("summer time by the rules of %1: %2 %3").arg(rules, spans).arg(year);
+    const QString spans = parts.isEmpty() ? last
+                                          : translate("text", "%1 and %2", "the last of several spans")
+                                                .arg(parts.join(translate("text", ", ", "between spans")), last);
+    return translate("text", "summer time by the rules of %1: %2 %3").arg(rules, spans).arg(year);
 }
 
 } // namespace
@@ -80,10 +86,12 @@ QString cardClockText(const SiteClock &clock, int year, QString (*offsetName)(in
 {
     if (clock.zone) {
         const SummerTime s = summerTimeIn(*clock.zone, year);
-        return offsetName(s.standardMinutes) + QStringLiteral(", ") + wordsOf(*clock.zone, s, year);
+        return translate("text", "%1, %2", "clock offset, then its summer time")
+            .arg(offsetName(s.standardMinutes), wordsOf(*clock.zone, s, year));
     }
-    return offsetName(clock.utcOffsetMinutes) + (clock.daylightSaving ? QStringLiteral(" with daylight saving all year")
-                                                                      : QStringLiteral(", standard time all year"));
+    return (clock.daylightSaving ? translate("text", "%1 with daylight saving all year")
+                                 : translate("text", "%1, standard time all year"))
+        .arg(offsetName(clock.utcOffsetMinutes));
 }
 
 } // namespace orvane

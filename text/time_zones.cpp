@@ -1,5 +1,6 @@
 #include "time_zones.h"
 
+#include "translation.h"
 #include "window_texts.h"
 
 namespace orvane {
@@ -20,7 +21,11 @@ const char *timeZoneText(int index)
     return nullptr;
 }
 
-QString timeZoneName(int index) { return QString::fromLatin1(timeZoneText(index)).simplified(); }
+QString timeZoneName(int index)
+{
+    const char *text = timeZoneText(index);
+    return text ? translate("text", text).simplified() : QString();
+}
 
 std::optional<int> zoneOffsetMinutes(int index)
 {
