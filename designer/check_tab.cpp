@@ -18,6 +18,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane {
@@ -77,7 +78,14 @@ CheckTab::CheckTab(QWidget *parent) : QWidget(parent)
     tblReadings->setSelectionMode(QAbstractItemView::SingleSelection);
     // Tab leaves the table; the arrows walk its cells and typing fills one.
     tblReadings->setTabKeyNavigation(false);
-    tblReadings->setMinimumWidth(250);
+    // Wide enough for its headings whole, which run longer in some languages:
+    // the columns share the width alike.
+    int widest = 0;
+    for (int c = 0; c < tblReadings->columnCount(); ++c)
+        widest = std::max(widest, tblReadings->horizontalHeader()->sectionSizeHint(c));
+    tblReadings->setMinimumWidth(std::max(250, tblReadings->columnCount() * widest +
+                                                   tblReadings->verticalHeader()->sizeHint().width() +
+                                                   2 * tblReadings->frameWidth()));
     tblReadings->setAccessibleName(translate("designer", "Readings of the standing dial"));
     tblReadings->setAccessibleDescription(translate(
         "designer", "Each row a reading: the date, the clock's time and what the dial showed then, as HH:MM or "

@@ -49,11 +49,15 @@ key() {
   case "$found" in *'&amp;'*) found=${found#*&amp;} ;; *) found=${english#*&} ;; esac
   printf 'alt+%s' "$(printf '%s' "${found:0:1}" | tr '[:upper:]' '[:lower:]')"
 }
-title=$(awk -v s='<source>Dial Designer</source>' 'seen { sub(/.*<translation>/, ""); sub(/<.*/, ""); print; exit }
-  index($0, s) { seen = 1 }' "$root/translations/designer_$language.ts" 2>/dev/null)
-title=${title:-Dial Designer}
+title="Dial Designer"
+if [ "$language" != en ]; then
+  title=$(awk -v s="<source>$title</source>" 'seen { sub(/.*<translation>/, ""); sub(/<.*/, ""); print; exit }
+    index($0, s) { seen = 1 }' "$root/translations/designer_$language.ts")
+fi
 
-LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$build/app/orvane" --language "$language" &
+# Any argument would make the program answer in the shell: the window takes
+# the desktop's language.
+LANGUAGE=$language LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$build/app/orvane" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 # The program's only window yet, whatever its title in the language.
