@@ -1,6 +1,7 @@
 #include "check_plot.h"
 
 #include "forms/focus_frame.h"
+#include "text/translation.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -47,16 +48,19 @@ QString describe(const std::vector<CheckPoint> &points, const QString &none, con
         return none + u'.';
     const auto [low, high] = std::minmax_element(points.begin(), points.end(),
                                                  [](const auto &a, const auto &b) { return a.errorMin < b.errorMin; });
-    QString text = QStringLiteral("Each reading's error in minutes against the clock time: before the fit from %1 "
-                                  "to %2 minutes")
-                       .arg(l.toString(low->errorMin, 'f', 1), l.toString(high->errorMin, 'f', 1));
+    const QString least = l.toString(low->errorMin, 'f', 1), most = l.toString(high->errorMin, 'f', 1);
     double within = 0;
     for (const CheckPoint &c : points) {
         if (!c.residualMin)
-            return text + QStringLiteral("; no fit.");
+            return translate("designer",
+                             "Each reading's error in minutes against the clock time: before the fit from %1 to %2 "
+                             "minutes; no fit.")
+                .arg(least, most);
         within = std::max(within, std::fabs(*c.residualMin));
     }
-    return text + QStringLiteral(", after it within %1 minutes.").arg(l.toString(within, 'f', 1));
+    return translate("designer", "Each reading's error in minutes against the clock time: before the fit from %1 to "
+                                 "%2 minutes, after it within %3 minutes.")
+        .arg(least, most, l.toString(within, 'f', 1));
 }
 
 } // namespace
@@ -132,12 +136,12 @@ void CheckPlot::paintEvent(QPaintEvent *)
     p.drawRect(plot);
     p.setPen(Qt::black);
     p.drawText(QRectF(plot.left(), plot.bottom() + line + 4, plot.width(), line), Qt::AlignHCenter,
-               QStringLiteral("Clock time"));
+               translate("designer", "Clock time"));
     p.save();
     p.translate(rect().left() + 2, plot.center().y());
     p.rotate(-90);
     p.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line), Qt::AlignHCenter | Qt::AlignTop,
-               QStringLiteral("Minutes"));
+               translate("designer", "Minutes"));
     p.restore();
 
     const double r = std::max(3.0, line / 4);
@@ -152,7 +156,7 @@ void CheckPlot::paintEvent(QPaintEvent *)
     }
 
     // The legend over the plot, right-aligned.
-    const QString before = QStringLiteral("before the fit"), after = QStringLiteral("after it");
+    const QString before = translate("designer", "before the fit"), after = translate("designer", "after it");
     double x = plot.right() - fm.horizontalAdvance(before) - fm.horizontalAdvance(after) - 6 * r - 24;
     const double y = plot.top() - line * 0.8;
     for (const auto &[text, isBefore] : {std::pair{before, true}, std::pair{after, false}}) {

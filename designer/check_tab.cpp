@@ -7,6 +7,7 @@
 #include "forms/spoken_text.h"
 #include "text/clock_text.h"
 #include "text/input_parsing.h"
+#include "text/translation.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane {
@@ -31,16 +33,17 @@ QString cellText(const QTableWidget *table, int row, int column)
     return item ? item->text().trimmed() : QString();
 }
 
-// A time typed into a cell, in seconds after midnight; or why it is refused.
-std::optional<double> readTime(const QString &text, const QString &what, QString &why)
+// A time typed into a cell, in seconds after midnight; or why it is refused:
+// `empty` when there is none, `unread` with the text for %1.
+std::optional<double> readTime(const QString &text, const QString &empty, const QString &unread, QString &why)
 {
     if (text.isEmpty()) {
-        why = QStringLiteral("type %1, HH:MM or HH:MM:SS").arg(what);
+        why = empty;
         return std::nullopt;
     }
     const std::optional<QTime> t = readClockText(text, QLocale());
     if (!t)
-        why = QStringLiteral("%1 \"%2\" cannot be read: type HH:MM or HH:MM:SS").arg(what, text);
+        why = unread.arg(text);
     return t ? std::optional<double>(t->msecsSinceStartOfDay() / 1000.0) : std::nullopt;
 }
 
@@ -66,7 +69,7 @@ CheckTab::CheckTab(QWidget *parent) : QWidget(parent)
     tblReadings = namedWidget<QTableWidget>(this, "tblCheckReadings");
     tblReadings->setColumnCount(3);
     tblReadings->setHorizontalHeaderLabels(
-        {QStringLiteral("Date"), QStringLiteral("Clock"), QStringLiteral("Dial showed")});
+        {translate("designer", "Date"), translate("designer", "Clock"), translate("designer", "Dial showed")});
     tblReadings->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblReadings->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // The arrows move between cells, typing over one replaces it, F2 edits it.
@@ -75,28 +78,35 @@ CheckTab::CheckTab(QWidget *parent) : QWidget(parent)
     tblReadings->setSelectionMode(QAbstractItemView::SingleSelection);
     // Tab leaves the table; the arrows walk its cells and typing fills one.
     tblReadings->setTabKeyNavigation(false);
-    tblReadings->setMinimumWidth(250);
-    tblReadings->setAccessibleName(QStringLiteral("Readings of the standing dial"));
-    tblReadings->setAccessibleDescription(
-        QStringLiteral("Each row a reading: the date, the clock's time and what the dial showed then, as HH:MM or "
-                       "HH:MM:SS. Type into a cell to change it."));
+    // Wide enough for its headings whole, which run longer in some languages:
+    // the columns share the width alike.
+    int widest = 0;
+    for (int c = 0; c < tblReadings->columnCount(); ++c)
+        widest = std::max(widest, tblReadings->horizontalHeader()->sectionSizeHint(c));
+    tblReadings->setMinimumWidth(std::max(250, tblReadings->columnCount() * widest +
+                                                   tblReadings->verticalHeader()->sizeHint().width() +
+                                                   2 * tblReadings->frameWidth()));
+    tblReadings->setAccessibleName(translate("designer", "Readings of the standing dial"));
+    tblReadings->setAccessibleDescription(translate(
+        "designer", "Each row a reading: the date, the clock's time and what the dial showed then, as HH:MM or "
+                    "HH:MM:SS. Type into a cell to change it."));
     btnAdd = namedWidget<QPushButton>(this, "btnAddReading");
-    btnAdd->setText(QStringLiteral("Add readin&g"));
-    btnAdd->setAccessibleName(QStringLiteral("Add reading"));
+    btnAdd->setText(translate("designer", "Add readin&g"));
+    btnAdd->setAccessibleName(translate("designer", "Add reading"));
     btnRemove = namedWidget<QPushButton>(this, "btnRemoveReading");
-    btnRemove->setText(QStringLiteral("Re&move"));
-    btnRemove->setAccessibleName(QStringLiteral("Remove the chosen reading"));
+    btnRemove->setText(translate("designer", "Re&move"));
+    btnRemove->setAccessibleName(translate("designer", "Remove the chosen reading"));
     for (QPushButton *b : {btnAdd, btnRemove})
         b->setAutoDefault(false);
     lblProblem = namedWidget<SpokenLabel>(this, "lblCheckProblem");
-    lblProblem->setAccessibleName(QStringLiteral("Refused reading"));
+    lblProblem->setAccessibleName(translate("designer", "Refused reading"));
     lblProblem->setWordWrap(true);
     showAsRefused(lblProblem);
     lblProblem->hide();
-    lblFit = wrappedLabel(this, "lblCheckFit", QStringLiteral("How the dial stands"));
-    lblAdvice = wrappedLabel(this, "lblCheckAdvice", QStringLiteral("What to do"));
+    lblFit = wrappedLabel(this, "lblCheckFit", translate("designer", "How the dial stands"));
+    lblAdvice = wrappedLabel(this, "lblCheckAdvice", translate("designer", "What to do"));
     plot = namedWidget<CheckPlot>(this, "checkPlot");
-    plot->setAccessibleName(QStringLiteral("Each reading's error before and after the fit"));
+    plot->setAccessibleName(translate("designer", "Each reading's error before and after the fit"));
     plot->setFocusPolicy(Qt::StrongFocus);
 
     auto *buttons = new QHBoxLayout;
@@ -178,37 +188,47 @@ void CheckTab::check()
         const std::optional<QDate> day = parseDateText(date, locale);
         if (!day) {
             showProblem(r, DateColumn,
-                        date.isEmpty() ? QStringLiteral("type the date, 2027-03-15 or in your locale's form")
-                                       : QStringLiteral("the date \"%1\" cannot be read: type it as 2027-03-15 or in "
-                                                        "your locale's form")
-                                             .arg(date));
-            return showNoFit(QStringLiteral("Not checked: a reading is refused (see the message under the table)."),
-                             QString());
+                        date.isEmpty()
+                            ? translate("designer", "type the date, 2027-03-15 or in your locale's form")
+                            : translate("designer", "the date \"%1\" cannot be read: type it as 2027-03-15 or in "
+                                                    "your locale's form")
+                                  .arg(date));
+            return showNoFit(
+                translate("designer", "Not checked: a reading is refused (see the message under the table)."),
+                QString());
         }
-        const std::optional<double> onClock = readTime(clock, QStringLiteral("the clock's time"), why);
+        const std::optional<double> onClock =
+            readTime(clock, translate("designer", "type the clock's time, HH:MM or HH:MM:SS"),
+                     translate("designer", "the clock's time \"%1\" cannot be read: type HH:MM or HH:MM:SS"), why);
         const std::optional<double> onDial =
-            onClock ? readTime(dial, QStringLiteral("what the dial showed"), why) : std::nullopt;
+            onClock
+                ? readTime(dial, translate("designer", "type what the dial showed, HH:MM or HH:MM:SS"),
+                           translate("designer", "what the dial showed \"%1\" cannot be read: type HH:MM or HH:MM:SS"),
+                           why)
+                : std::nullopt;
         if (!onDial) {
             showProblem(r, onClock ? DialColumn : ClockColumn, why);
-            return showNoFit(QStringLiteral("Not checked: a reading is refused (see the message under the table)."),
-                             QString());
+            return showNoFit(
+                translate("designer", "Not checked: a reading is refused (see the message under the table)."),
+                QString());
         }
         entries.push_back({*day, *onClock, *onDial, QStringLiteral("%1 %2=%3").arg(date, clock, dial)});
         rows.push_back(r);
     }
     if (!design_) {
         showProblem(-1, -1, QString());
-        return showNoFit(QStringLiteral("Not checked while the dial is not drawn."), QString());
+        return showNoFit(translate("designer", "Not checked while the dial is not drawn."), QString());
     }
     const DialCheckResult result = checkDialReadings(*design_, entries, locale);
     if (!result.check) {
         if (result.refusedIndex >= 0) {
             showProblem(rows[std::size_t(result.refusedIndex)], -1, result.refusal);
-            return showNoFit(QStringLiteral("Not checked: a reading is refused (see the message under the table)."),
-                             QString());
+            return showNoFit(
+                translate("designer", "Not checked: a reading is refused (see the message under the table)."),
+                QString());
         }
         showProblem(-1, -1, QString());
-        return showNoFit(QStringLiteral("Not checked: %1.").arg(result.refusal), QString());
+        return showNoFit(translate("designer", "Not checked: %1.").arg(result.refusal), QString());
     }
     showProblem(-1, -1, QString());
     const DialCheck &c = *result.check;
@@ -216,22 +236,23 @@ void CheckTab::check()
     const auto deg = [&locale](double v) { return locale.toString(v, 'f', 2) + QChar(0xB0); };
     const auto minutes = [&locale](double v) { return locale.toString(v, 'f', 2); };
     if (f.told())
-        lblFit->setText(
-            QStringList{QStringLiteral("Turn: %1 ± %2 %3, seen from above")
-                            .arg(deg(std::fabs(f.turnDeg)), deg(f.turnSdDeg),
-                                 f.turnDeg < 0 ? QStringLiteral("anticlockwise") : QStringLiteral("clockwise")),
-                        QStringLiteral("Lean: %1 ± %2, the face leaning %3")
-                            .arg(deg(std::fabs(f.leanDeg)), deg(f.leanSdDeg),
-                                 checkLeanWords(design_->faces.front().input, f.leanDeg)),
-                        QStringLiteral("Offset: %1 ± %2 minutes, the dial %3 the clock")
-                            .arg(minutes(std::fabs(f.offsetMin)), minutes(f.offsetSdMin),
-                                 f.offsetMin < 0 ? QStringLiteral("behind") : QStringLiteral("ahead of")),
-                        QStringLiteral("Left after the fit: %1 minutes rms over %2 readings")
-                            .arg(minutes(f.rmsMin), locale.toString(qlonglong(entries.size())))}
-                .join(u'\n'));
+        lblFit->setText(QStringList{
+            (f.turnDeg < 0 ? translate("designer", "Turn: %1 ± %2 anticlockwise, seen from above")
+                           : translate("designer", "Turn: %1 ± %2 clockwise, seen from above"))
+                .arg(deg(std::fabs(f.turnDeg)), deg(f.turnSdDeg)),
+            translate("designer", "Lean: %1 ± %2, the face leaning %3")
+                .arg(deg(std::fabs(f.leanDeg)), deg(f.leanSdDeg),
+                     checkLeanWords(design_->faces.front().input, f.leanDeg)),
+            (f.offsetMin < 0 ? translate("designer", "Offset: %1 ± %2 minutes, the dial behind the clock")
+                             : translate("designer", "Offset: %1 ± %2 minutes, the dial ahead of the clock"))
+                .arg(minutes(std::fabs(f.offsetMin)), minutes(f.offsetSdMin)),
+            translate("designer", "Left after the fit: %1 minutes rms over %2 readings")
+                .arg(minutes(f.rmsMin), locale.toString(qlonglong(entries.size())))}
+                            .join(u'\n'));
     else
-        lblFit->setText(entries.empty() ? QStringLiteral("No readings yet.")
-                                        : QStringLiteral("Turn, lean and offset not found from these readings."));
+        lblFit->setText(entries.empty()
+                            ? translate("designer", "No readings yet.")
+                            : translate("designer", "Turn, lean and offset not found from these readings."));
     lblAdvice->setText(c.advice.join(u'\n'));
     lblAdvice->show();
     std::vector<CheckPoint> points;
@@ -256,7 +277,7 @@ void CheckTab::showProblem(int row, int column, const QString &why)
                     item->setForeground(refused ? QBrush(refusedColour()) : QBrush());
             }
     }
-    const QString text = row < 0 ? QString() : QStringLiteral("Reading %1: %2.").arg(row + 1).arg(why);
+    const QString text = row < 0 ? QString() : translate("designer", "Reading %1: %2.").arg(row + 1).arg(why);
     const QString before = lblProblem->spokenText();
     lblProblem->setSpokenText(text);
     lblProblem->setVisible(!text.isEmpty());
@@ -273,7 +294,7 @@ void CheckTab::showNoFit(const QString &fit, const QString &advice)
     lblFit->setText(fit);
     lblAdvice->setText(advice);
     lblAdvice->setVisible(!advice.isEmpty());
-    plot->setPoints({}, QStringLiteral("Not checked"));
+    plot->setPoints({}, translate("designer", "Not checked"));
 }
 
 } // namespace orvane

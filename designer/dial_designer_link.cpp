@@ -2,6 +2,7 @@
 #include "designer_module_api.h"
 
 #include "modules/module_link.h"
+#include "text/translation.h"
 
 namespace orvane {
 
@@ -9,7 +10,7 @@ namespace {
 
 ModuleLink<DesignerModuleApi> &module()
 {
-    static ModuleLink<DesignerModuleApi> link(ORVANE_MODULE_PLACES(DESIGNER), QStringLiteral("dial designer"));
+    static ModuleLink<DesignerModuleApi> link(ORVANE_MODULE_PLACES(DESIGNER), translate("designer", "dial designer"));
     return link;
 }
 

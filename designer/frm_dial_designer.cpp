@@ -19,6 +19,7 @@
 #include "text/dial_measure.h"
 #include "text/input_parsing.h"
 #include "text/report_text.h"
+#include "text/translation.h"
 #include "text/whole_files.h"
 #include "text/window_texts.h"
 
@@ -55,9 +56,9 @@ QString problemText(const SettingProblem &problem)
 {
     const QLocale locale;
     const SettingRow &row = settingRow(problem.setting);
-    return QStringLiteral("Type %1 from %2 to %3 %4.")
-        .arg(QLatin1String(row.typeWhat), reportNumberText(problem.range.low, locale),
-             reportNumberText(problem.range.high, locale), QLatin1String(row.typeUnit));
+    return translate("designer", "Type %1 from %2 to %3 %4.")
+        .arg(translate("field", row.typeWhat), reportNumberText(problem.range.low, locale),
+             reportNumberText(problem.range.high, locale), translate("field", row.typeUnit));
 }
 
 // Each row's cells, the first `leftColumns` aligned left. A reader names the
@@ -186,7 +187,7 @@ void FrmDialDesigner::redraw()
         QStringList texts;
         for (const SettingProblem &p : problems)
             texts << problemText(p);
-        showRefused(QStringLiteral("Not drawn: a setting is refused (see the message beside its box)."),
+        showRefused(translate("designer", "Not drawn: a setting is refused (see the message beside its box)."),
                     texts.join(u' '));
         return;
     }
@@ -194,7 +195,7 @@ void FrmDialDesigner::redraw()
     if (const QString where = dialLatitudeProblem(*s, request_.latitude); !where.isEmpty()) {
         for (QPushButton *b : {cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdSaveDxf})
             b->setEnabled(false);
-        showRefused(QStringLiteral("Not drawn: %1.").arg(where), where + u'.');
+        showRefused(translate("designer", "Not drawn: %1.").arg(where), where + u'.');
         return;
     }
 
@@ -202,7 +203,7 @@ void FrmDialDesigner::redraw()
     if (QString why = dialTimeProblem(*s); !why.isEmpty() || !(why = hourSystemsProblem(*s)).isEmpty()) {
         for (QPushButton *b : {cmdPrintDial, cmdSavePdf, cmdSaveSvg, cmdSaveDxf})
             b->setEnabled(false);
-        showRefused(QStringLiteral("Not drawn: %1.").arg(why), why + u'.');
+        showRefused(translate("designer", "Not drawn: %1.").arg(why), why + u'.');
         return;
     }
 
@@ -272,7 +273,7 @@ void FrmDialDesigner::showRefused(const QString &why, const QString &spoken)
     // Nothing of the last dial stays in view as if it were this one.
     preview->showRefused(why);
     preview->setAccessibleDescription(why);
-    lblStyleHeight->setText(QStringLiteral("Style height: not shown while a setting is refused"));
+    lblStyleHeight->setText(translate("designer", "Style height: not shown while a setting is refused"));
     lblRoot->setText(why);
     lblLean->hide();
     say(lblSummary, QString(), spoken);
@@ -301,10 +302,10 @@ void FrmDialDesigner::fillHourTable(const DialDesign &design)
     const QLocale locale;
     // A dial of two faces names each row's face first.
     const bool named = design.faces.size() > 1;
-    QStringList headers{QStringLiteral("Hour"), QString::fromUtf8(design.kind->angleHeading),
-                        QStringLiteral("Distance from the foot to the line (mm)")};
+    QStringList headers{translate("designer", "Hour"), translate("dial", design.kind->angleHeading),
+                        translate("designer", "Distance from the foot to the line (mm)")};
     if (named)
-        headers.prepend(QStringLiteral("Face"));
+        headers.prepend(translate("designer", "Face"));
     // Long headings take two lines on screen, so that the table fits its
     // pane; a reader hears them whole.
     tblHours->setColumnCount(int(headers.size()));
@@ -321,11 +322,11 @@ void FrmDialDesigner::fillHourTable(const DialDesign &design)
     for (const dial::DialFace &face : design.faces)
         for (const dial::HourLineRow &r : face.hourLines) {
             cells << QStringList{QString::fromStdString(r.label),
-                                 std::isnan(r.angleDeg) ? QStringLiteral("figure-8")
+                                 std::isnan(r.angleDeg) ? translate("designer", "figure-8")
                                                         : locale.toString(r.angleDeg, 'f', 2),
                                  locale.toString(r.distanceMm, 'f', 1)};
             if (named)
-                cells.back().prepend(QString::fromStdString(face.name));
+                cells.back().prepend(translate("dial", face.name));
         }
     fillRows(tblHours, cells, named ? 2 : 1);
 }
@@ -336,8 +337,9 @@ void FrmDialDesigner::showCard(const DesignCard &card)
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     lblClock->setText(!design().noCard.isEmpty()
                           ? design().noCard
-                          : card.clockNote + QStringLiteral(". Add the figure to the time the dial shows to get the "
-                                                            "clock time; negative: subtract."));
+                          : translate("designer", "%1. Add the figure to the time the dial shows to get the clock "
+                                                  "time; negative: subtract.")
+                                .arg(card.clockNote));
     cardGraph->setDrawing(drawingParts(design().drawing, {dial::Part::Card}));
     cardGraph->setAccessibleDescription(cardDescription(card, locale));
     const std::vector<CardDay> rows = weeklyRows(card);
@@ -369,13 +371,14 @@ PageJob FrmDialDesigner::pageJob()
         const int pages = planDialPages(d, paper).pages();
         if (pages <= kPagesWithoutAsking)
             return true;
-        const QString act = printer.outputFormat() == QPrinter::PdfFormat ? QStringLiteral("Save them as a PDF file?")
-                                                                          : QStringLiteral("Print them?");
+        const QString act = printer.outputFormat() == QPrinter::PdfFormat
+                                ? translate("designer", "Save them as a PDF file?")
+                                : translate("designer", "Print them?");
         return QMessageBox::question(
                    this, QString::fromLatin1(kMessageTitle),
-                   QStringLiteral("This dial takes %1 pages of %2 paper. %3")
+                   translate("designer", "This dial takes %1 pages of %2 paper. %3")
                        .arg(pages)
-                       .arg(paper.id() == QPageSize::Letter ? QStringLiteral("Letter") : paper.name(), act),
+                       .arg(paper.id() == QPageSize::Letter ? translate("designer", "Letter") : paper.name(), act),
                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
     };
     auto stopped = std::make_shared<bool>(false);
@@ -385,13 +388,13 @@ PageJob FrmDialDesigner::pageJob()
         const int total = planDialPages(d, printer.pageLayout().pageSize()).pages();
         // Page by page, the window served between them; at once for a job
         // that was asked about, as it takes a while.
-        QProgressDialog progress(QStringLiteral("Painting the dial's pages..."), QStringLiteral("Stop"), 0, total,
-                                 this);
+        QProgressDialog progress(translate("designer", "Painting the dial's pages..."), translate("designer", "Stop"),
+                                 0, total, this);
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(total > kPagesWithoutAsking ? 0 : 500);
         const PrintedDial out = paintDialPages(printer, d, [&progress](int done, int all) {
             progress.setValue(done);
-            progress.setLabelText(QStringLiteral("Painting page %1 of %2...").arg(done + 1).arg(all));
+            progress.setLabelText(translate("designer", "Painting page %1 of %2...").arg(done + 1).arg(all));
             QCoreApplication::processEvents();
             return !progress.wasCanceled();
         });
@@ -407,8 +410,8 @@ void FrmDialDesigner::saveFile(const QString &kind,
     if (!writer || !preview->hasDesign())
         return;
     const QString suffix = kind.toLower();
-    QFileDialog dialog(this, QStringLiteral("Save Dial as %1").arg(kind), QString(),
-                       QStringLiteral("%1 files (*.%2)").arg(kind, suffix));
+    QFileDialog dialog(this, translate("designer", "Save Dial as %1").arg(kind), QString(),
+                       translate("designer", "%1 files (*.%2)").arg(kind, suffix));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
@@ -418,9 +421,9 @@ void FrmDialDesigner::saveFile(const QString &kind,
     const QString fileName = dialog.selectedFiles().constFirst();
     if (!writer(fileName, design()))
         QMessageBox::warning(this, QString::fromLatin1(kMessageTitle),
-                             QStringLiteral("The dial could not be saved as %1.").arg(fileName));
+                             translate("designer", "The dial could not be saved as %1.").arg(fileName));
     else
-        say(lblStatus, QStringLiteral("Saved the dial as %1.").arg(QDir::toNativeSeparators(fileName)));
+        say(lblStatus, translate("designer", "Saved the dial as %1.").arg(QDir::toNativeSeparators(fileName)));
 }
 
 } // namespace orvane

@@ -14,6 +14,7 @@
 
 #include "forms/named_controls.h"
 #include "forms/spoken_text.h"
+#include "text/translation.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -142,7 +143,7 @@ void FrmDialDesigner::buildControls()
     static const bool pictures = (QAccessible::installFactory(designerFactory), true);
     Q_UNUSED(pictures)
     setObjectName(QStringLiteral("frmDialDesigner"));
-    setWindowTitle(QStringLiteral("Dial Designer"));
+    setWindowTitle(translate("designer", "Dial Designer"));
 
     lblSite = namedWidget<QLabel>(this, "lblSite");
     QFont bold = font();
@@ -154,7 +155,7 @@ void FrmDialDesigner::buildControls()
     buildInputs();
     buildTables();
     preview = namedWidget<DialPreview>(this, "dialPreview");
-    preview->setAccessibleName(QStringLiteral("The dial, drawn to scale"));
+    preview->setAccessibleName(translate("designer", "The dial, drawn to scale"));
     preview->setFocusPolicy(Qt::StrongFocus);
     buildMoment();
     buildOldHours();
@@ -183,7 +184,7 @@ void FrmDialDesigner::buildInputs()
 {
     cboType = namedWidget<SpokenComboBox>(this, "cboType");
     for (const dial::DialKind &kind : dial::dialKinds())
-        cboType->addItem(QString::fromUtf8(kind.windowName), QString::fromLatin1(kind.commandName));
+        cboType->addItem(translate("dial", kind.windowName), QString::fromLatin1(kind.commandName));
     // Each setting's box with its default, the side view after the face's orientation.
     const auto addBoxes = [this](const auto &settings) {
         for (DialSetting setting : settings) {
@@ -194,7 +195,7 @@ void FrmDialDesigner::buildInputs()
             b.box = numberBox(this, widgetName("txt", row).constData(),
                               std::isnan(start) ? QString() : dialMeasureText(start, row.unit));
             if (row.description)
-                b.box->setAccessibleDescription(QString::fromUtf8(row.description));
+                b.box->setAccessibleDescription(translate("field", row.description));
             b.problem = problemLabel(this, widgetName("lbl", row, "Problem").constData());
             tellFocusFirst(b.box);
         }
@@ -204,15 +205,16 @@ void FrmDialDesigner::buildInputs()
     addBoxes(kBelowSideView);
     cboStep = namedWidget<SpokenComboBox>(this, "cboStep");
     for (const auto &c : kHourSteps)
-        cboStep->addItem(QString::fromUtf8(c.shown), c.value);
+        cboStep->addItem(translate("field", c.shown), c.value);
     cboTime = namedWidget<SpokenComboBox>(this, "cboTime");
     for (const auto &c : kDialTimes)
-        cboTime->addItem(QString::fromUtf8(c.shown), QVariant::fromValue(c.value));
-    cboTime->setAccessibleDescription(QStringLiteral(
-        "Sun time puts noon on the meridian; zone time differs from the clock by the equation of time only"));
+        cboTime->addItem(translate("field", c.shown), QVariant::fromValue(c.value));
+    cboTime->setAccessibleDescription(
+        translate("designer",
+                  "Sun time puts noon on the meridian; zone time differs from the clock by the equation of time only"));
     cboDateLines = namedWidget<SpokenComboBox>(this, "cboDateLines");
     for (const auto &c : kDateLineChoices)
-        cboDateLines->addItem(QString::fromUtf8(c.shown), QVariant::fromValue(c.value));
+        cboDateLines->addItem(translate("field", c.shown), QVariant::fromValue(c.value));
     cboDateLines->setCurrentIndex(cboDateLines->findData(QVariant::fromValue(DialSettings{}.dateLines)));
 }
 
@@ -227,20 +229,20 @@ QGridLayout *FrmDialDesigner::inputForm()
             form->addWidget(problem, row, 2);
         ++row;
     };
-    add("lblType", QStringLiteral("Dial &type:"), cboType);
+    add("lblType", translate("designer", "Dial &type:"), cboType);
     const auto addBoxes = [&](const auto &settings) {
         for (DialSetting setting : settings) {
             const SettingRow &r = settingRow(setting);
-            add(widgetName("lbl", r).constData(), QString::fromUtf8(r.caption), box(setting),
+            add(widgetName("lbl", r).constData(), translate("field", r.caption), box(setting),
                 settingBoxes.at(setting).problem);
         }
     };
     addBoxes(kAboveSideView);
     form->addWidget(sideView, row++, 1, 1, 2, Qt::AlignLeft);
     addBoxes(kBelowSideView);
-    add("lblStep", QStringLiteral("&Hour lines every:"), cboStep);
-    add("lblTime", QStringLiteral("T&ime:"), cboTime);
-    add("lblDateLines", QStringLiteral("Date &lines:"), cboDateLines);
+    add("lblStep", translate("designer", "&Hour lines every:"), cboStep);
+    add("lblTime", translate("designer", "T&ime:"), cboTime);
+    add("lblDateLines", translate("designer", "Date &lines:"), cboDateLines);
     form->setColumnStretch(2, 1);
     form->setColumnMinimumWidth(2, 160);
     return form;
@@ -249,23 +251,23 @@ QGridLayout *FrmDialDesigner::inputForm()
 // The dial's own table (the hour lines, or the staking out), then the card.
 void FrmDialDesigner::buildTables()
 {
-    tblHours = readingTable(this, "tblHours", {}, QStringLiteral("Hour lines"));
+    tblHours = readingTable(this, "tblHours", {}, translate("designer", "Hour lines"));
     tblHours->setColumnCount(3);
     QWidget *card = cardPage();
     // A dial on the ground: each hour's two tapes.
     tabStaking = namedWidget<QWidget>(this, "tabStaking");
-    tblStaking =
-        readingTable(tabStaking, "tblStaking", {}, QStringLiteral("Two tapes to each hour mark, from C and from N"));
+    tblStaking = readingTable(tabStaking, "tblStaking", {},
+                              translate("designer", "Two tapes to each hour mark, from C and from N"));
     auto *stakingLayout = new QVBoxLayout(tabStaking);
     stakingLayout->addWidget(tblStaking, 1);
     tabStaking->hide(); // until a dial on the ground takes the tab
 
     tabTables = namedWidget<QTabWidget>(this, "tabTables");
-    tabTables->addTab(tblHours, QStringLiteral("Hour line&s"));
-    tabTables->addTab(card, QStringLiteral("Correction c&ard"));
+    tabTables->addTab(tblHours, translate("designer", "Hour line&s"));
+    tabTables->addTab(card, translate("designer", "Correction c&ard"));
     // Readings of the dial once it stands; they stay whatever the settings.
     checkTab = new CheckTab(this);
-    tabTables->addTab(checkTab, QStringLiteral("Check &readings"));
+    tabTables->addTab(checkTab, translate("designer", "Check &readings"));
     tabTables->tabBar()->installEventFilter(new TabKeysFocusPage(tabTables));
 }
 
@@ -276,11 +278,12 @@ QWidget *FrmDialDesigner::cardPage()
     lblClock = namedWidget<QLabel>(cardTab, "lblClock");
     lblClock->setWordWrap(true);
     cardGraph = namedWidget<CardGraph>(cardTab, "cardGraph");
-    cardGraph->setAccessibleName(QStringLiteral("What to add to the dial's reading, over the year"));
+    cardGraph->setAccessibleName(translate("designer", "What to add to the dial's reading, over the year"));
     cardGraph->setFocusPolicy(Qt::StrongFocus);
-    tblCard = readingTable(cardTab, "tblCard",
-                           {QStringLiteral("Date"), QStringLiteral("Add (min:s)"), QStringLiteral("Add (s)")},
-                           QStringLiteral("Correction card by week"));
+    tblCard = readingTable(
+        cardTab, "tblCard",
+        {translate("designer", "Date"), translate("designer", "Add (min:s)"), translate("designer", "Add (s)")},
+        translate("designer", "Correction card by week"));
     auto *cardLayout = new QVBoxLayout(cardTab);
     cardLayout->addWidget(lblClock);
     cardLayout->addWidget(cardGraph);
@@ -291,16 +294,16 @@ QWidget *FrmDialDesigner::cardPage()
 void FrmDialDesigner::buildButtons()
 {
     cmdPrintDial = namedWidget<QPushButton>(this, "cmdPrintDial");
-    cmdPrintDial->setText(QStringLiteral("&Print"));
+    cmdPrintDial->setText(translate("designer", "&Print"));
     cmdSavePdf = namedWidget<QPushButton>(this, "cmdSavePdf");
-    cmdSavePdf->setText(QStringLiteral("Save as P&DF"));
+    cmdSavePdf->setText(translate("designer", "Save as P&DF"));
     cmdSaveSvg = namedWidget<QPushButton>(this, "cmdSaveSvg");
-    cmdSaveSvg->setText(QStringLiteral("Save as S&VG"));
+    cmdSaveSvg->setText(translate("designer", "Save as S&VG"));
     cmdSaveDxf = namedWidget<QPushButton>(this, "cmdSaveDxf");
-    cmdSaveDxf->setText(QStringLiteral("Save as D&XF"));
-    cmdSaveDxf->setAccessibleDescription(QStringLiteral("The same drawing for laser cutters and routers"));
+    cmdSaveDxf->setText(translate("designer", "Save as D&XF"));
+    cmdSaveDxf->setAccessibleDescription(translate("designer", "The same drawing for laser cutters and routers"));
     cmdCloseDesigner = namedWidget<QPushButton>(this, "cmdCloseDesigner");
-    cmdCloseDesigner->setText(QStringLiteral("&Close"));
+    cmdCloseDesigner->setText(translate("designer", "&Close"));
     // Where a print or a save went, shown and read out.
     lblStatus = namedWidget<SpokenLabel>(this, "lblDesignerStatus");
     lblStatus->setWordWrap(true);
@@ -380,7 +383,7 @@ void FrmDialDesigner::showOwnTable(bool ground)
         return;
     const bool inView = tabTables->currentIndex() == 0;
     tabTables->removeTab(0);
-    tabTables->insertTab(0, own, ground ? QStringLiteral("Sta&king out") : QStringLiteral("Hour line&s"));
+    tabTables->insertTab(0, own, ground ? translate("designer", "Sta&king out") : translate("designer", "Hour line&s"));
     if (inView)
         tabTables->setCurrentIndex(0);
 }

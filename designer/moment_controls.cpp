@@ -7,6 +7,7 @@
 #include "field/moment.h"
 #include "forms/named_controls.h"
 #include "forms/spoken_text.h"
+#include "text/translation.h"
 
 #include <QDateEdit>
 #include <QDateTime>
@@ -30,22 +31,22 @@ constexpr int kSliderSteps = 24 * 60 / kSliderMinutes;
 void FrmDialDesigner::buildMoment()
 {
     dteMoment = namedWidget<QDateEdit>(this, "dteMoment");
-    dteMoment->setAccessibleDescription(QStringLiteral("The date whose shadow the dial shows"));
+    dteMoment->setAccessibleDescription(translate("designer", "The date whose shadow the dial shows"));
     tmeMoment = namedWidget<QTimeEdit>(this, "tmeMoment");
     tmeMoment->setDisplayFormat(QStringLiteral("HH:mm"));
-    tmeMoment->setAccessibleDescription(QStringLiteral("The clock's time whose shadow the dial shows"));
+    tmeMoment->setAccessibleDescription(translate("designer", "The clock's time whose shadow the dial shows"));
     sldMomentYear = namedWidget<QSlider>(this, "sldMomentYear");
     sldMomentYear->setOrientation(Qt::Horizontal);
-    sldMomentYear->setAccessibleName(QStringLiteral("Day of the year"));
+    sldMomentYear->setAccessibleName(translate("designer", "Day of the year"));
     sldMomentYear->setPageStep(7);
     sldMomentDay = namedWidget<QSlider>(this, "sldMomentDay");
     sldMomentDay->setOrientation(Qt::Horizontal);
-    sldMomentDay->setAccessibleName(QStringLiteral("Time of day, every 5 minutes"));
+    sldMomentDay->setAccessibleName(translate("designer", "Time of day, every 5 minutes"));
     sldMomentDay->setRange(0, kSliderSteps - 1);
     sldMomentDay->setPageStep(60 / kSliderMinutes);
     lblMoment = namedWidget<SpokenLabel>(this, "lblMoment");
     lblMoment->setWordWrap(true);
-    lblMoment->setAccessibleDescription(QStringLiteral("What the dial reads at the chosen moment"));
+    lblMoment->setAccessibleDescription(translate("designer", "What the dial reads at the chosen moment"));
 
     // The boxes hold the moment; each slider follows its box, and moves it.
     connect(dteMoment, &QDateEdit::dateChanged, this, [this](const QDate &date) {
@@ -68,13 +69,13 @@ QGridLayout *FrmDialDesigner::momentForm()
 {
     // The boxes side by side, each slider across the width under them.
     auto *form = new QGridLayout;
-    form->addWidget(labelFor(this, "lblMomentDate", QStringLiteral("Shadow &on:"), dteMoment), 0, 0);
+    form->addWidget(labelFor(this, "lblMomentDate", translate("designer", "Shadow &on:"), dteMoment), 0, 0);
     form->addWidget(dteMoment, 0, 1);
-    form->addWidget(labelFor(this, "lblMomentTime", QStringLiteral("Time of da&y:"), tmeMoment), 0, 2);
+    form->addWidget(labelFor(this, "lblMomentTime", translate("designer", "Time of da&y:"), tmeMoment), 0, 2);
     form->addWidget(tmeMoment, 0, 3);
-    form->addWidget(labelFor(this, "lblMomentYear", QStringLiteral("Day &by day:"), sldMomentYear), 1, 0);
+    form->addWidget(labelFor(this, "lblMomentYear", translate("designer", "Day &by day:"), sldMomentYear), 1, 0);
     form->addWidget(sldMomentYear, 1, 1, 1, 4);
-    form->addWidget(labelFor(this, "lblMomentDay", QStringLiteral("Every &5 minutes:"), sldMomentDay), 2, 0);
+    form->addWidget(labelFor(this, "lblMomentDay", translate("designer", "Every &5 minutes:"), sldMomentDay), 2, 0);
     form->addWidget(sldMomentDay, 2, 1, 1, 4);
     form->addWidget(lblMoment, 3, 0, 1, 5);
     form->setColumnStretch(4, 1);

@@ -3,6 +3,7 @@
 #include "frm_dial_designer.h"
 
 #include "forms/named_controls.h"
+#include "text/translation.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -20,11 +21,13 @@ namespace {
 constexpr int kDateRole = Qt::UserRole;
 constexpr int kLabelRole = Qt::UserRole + 1;
 
-QCheckBox *systemBox(QWidget *parent, const char *name, const QString &text, const QString &description)
+// The box shows the system's word alone, beside "Hours:"; a reader hears it whole.
+QCheckBox *systemBox(QWidget *parent, const char *name, const QString &text, const QString &heard,
+                     const QString &description)
 {
     auto *box = namedWidget<QCheckBox>(parent, name);
     box->setText(text);
-    box->setAccessibleName(text + QStringLiteral(" hours"));
+    box->setAccessibleName(heard);
     box->setAccessibleDescription(description);
     return box;
 }
@@ -33,31 +36,35 @@ QCheckBox *systemBox(QWidget *parent, const char *name, const QString &text, con
 
 void FrmDialDesigner::buildOldHours()
 {
-    chkEqualHours = systemBox(this, "chkEqualHours", QStringLiteral("Equal"), QStringLiteral("Today's hour lines"));
+    chkEqualHours = systemBox(this, "chkEqualHours", translate("designer", "Equal"),
+                              translate("designer", "Equal hours"), translate("designer", "Today's hour lines"));
     chkEqualHours->setChecked(true);
-    chkItalianHours = systemBox(this, "chkItalianHours", QStringLiteral("Italian"),
-                                QStringLiteral("Hours since the previous sunset, 24 at sunset"));
+    chkItalianHours =
+        systemBox(this, "chkItalianHours", translate("designer", "Italian"), translate("designer", "Italian hours"),
+                  translate("designer", "Hours since the previous sunset, 24 at sunset"));
     chkBabylonianHours =
-        systemBox(this, "chkBabylonianHours", QStringLiteral("Babylonian"), QStringLiteral("Hours since sunrise"));
-    chkUnequalHours = systemBox(this, "chkUnequalHours", QStringLiteral("Unequal"),
-                                QStringLiteral("Twelfths of the daylight since sunrise"));
+        systemBox(this, "chkBabylonianHours", translate("designer", "Babylonian"),
+                  translate("designer", "Babylonian hours"), translate("designer", "Hours since sunrise"));
+    chkUnequalHours =
+        systemBox(this, "chkUnequalHours", translate("designer", "Unequal"), translate("designer", "Unequal hours"),
+                  translate("designer", "Twelfths of the daylight since sunrise"));
     dteDateLine = namedWidget<QDateEdit>(this, "dteDateLine");
     dteDateLine->setDisplayFormat(QStringLiteral("d MMM"));
-    dteDateLine->setAccessibleName(QStringLiteral("Special date"));
+    dteDateLine->setAccessibleName(translate("designer", "Special date"));
     txtDateLineLabel = namedWidget<QLineEdit>(this, "txtDateLineLabel");
     txtDateLineLabel->setMaxLength(kMaxSpecialLabel);
-    txtDateLineLabel->setPlaceholderText(QStringLiteral("Label (optional)"));
-    txtDateLineLabel->setAccessibleName(QStringLiteral("Special date's label"));
+    txtDateLineLabel->setPlaceholderText(translate("designer", "Label (optional)"));
+    txtDateLineLabel->setAccessibleName(translate("designer", "Special date's label"));
     btnAddDateLine = namedWidget<QPushButton>(this, "btnAddDateLine");
-    btnAddDateLine->setText(QStringLiteral("Add"));
-    btnAddDateLine->setAccessibleName(QStringLiteral("Add the special date"));
+    btnAddDateLine->setText(translate("designer", "Add"));
+    btnAddDateLine->setAccessibleName(translate("designer", "Add the special date"));
     btnRemoveDateLine = namedWidget<QPushButton>(this, "btnRemoveDateLine");
-    btnRemoveDateLine->setText(QStringLiteral("Remove"));
-    btnRemoveDateLine->setAccessibleName(QStringLiteral("Remove the chosen special date"));
+    btnRemoveDateLine->setText(translate("designer", "Remove"));
+    btnRemoveDateLine->setAccessibleName(translate("designer", "Remove the chosen special date"));
     lstDateLines = namedWidget<QListWidget>(this, "lstDateLines");
-    lstDateLines->setAccessibleName(QStringLiteral("Special dates"));
+    lstDateLines->setAccessibleName(translate("designer", "Special dates"));
     lstDateLines->setAccessibleDescription(
-        QStringLiteral("A date line each, for the sun's declination at noon on that day"));
+        translate("designer", "A date line each, for the sun's declination at noon on that day"));
     lstDateLines->setMaximumHeight(80);
 
     for (QCheckBox *b : {chkEqualHours, chkItalianHours, chkBabylonianHours, chkUnequalHours})
@@ -93,9 +100,9 @@ QGridLayout *FrmDialDesigner::oldHoursForm()
     for (QCheckBox *b : {chkEqualHours, chkItalianHours, chkBabylonianHours, chkUnequalHours})
         systems->addWidget(b);
     systems->addStretch(1);
-    form->addWidget(labelFor(this, "lblHourSystems", QStringLiteral("Hours:"), chkEqualHours), 0, 0);
+    form->addWidget(labelFor(this, "lblHourSystems", translate("designer", "Hours:"), chkEqualHours), 0, 0);
     form->addLayout(systems, 0, 1, 1, 3);
-    form->addWidget(labelFor(this, "lblDateLine", QStringLiteral("Special dates:"), dteDateLine), 1, 0);
+    form->addWidget(labelFor(this, "lblDateLine", translate("designer", "Special dates:"), dteDateLine), 1, 0);
     form->addWidget(dteDateLine, 1, 1);
     form->addWidget(txtDateLineLabel, 1, 2);
     form->addWidget(btnAddDateLine, 1, 3);

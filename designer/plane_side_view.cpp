@@ -2,6 +2,7 @@
 
 #include "angles/angles.h"
 #include "forms/focus_frame.h"
+#include "text/translation.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -37,18 +38,24 @@ void labelAt(QPainter &p, const QRectF &area, const QPointF &origin, const QPoin
 
 QString compassPoint(double degrees, bool shortForm)
 {
-    static const char *const names[] = {"north", "north-east", "east", "south-east",
-                                        "south", "south-west", "west", "north-west"};
-    static const char *const letters[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("designer", "north"), QT_TRANSLATE_NOOP("designer", "north-east"),
+        QT_TRANSLATE_NOOP("designer", "east"),  QT_TRANSLATE_NOOP("designer", "south-east"),
+        QT_TRANSLATE_NOOP("designer", "south"), QT_TRANSLATE_NOOP("designer", "south-west"),
+        QT_TRANSLATE_NOOP("designer", "west"),  QT_TRANSLATE_NOOP("designer", "north-west")};
+    static const char *const letters[] = {QT_TRANSLATE_NOOP("designer", "N"), QT_TRANSLATE_NOOP("designer", "NE"),
+                                          QT_TRANSLATE_NOOP("designer", "E"), QT_TRANSLATE_NOOP("designer", "SE"),
+                                          QT_TRANSLATE_NOOP("designer", "S"), QT_TRANSLATE_NOOP("designer", "SW"),
+                                          QT_TRANSLATE_NOOP("designer", "W"), QT_TRANSLATE_NOOP("designer", "NW")};
     const int i = int(std::lround(angles::wrap360(degrees) / 45)) % 8;
-    return QString::fromLatin1(shortForm ? letters[i] : names[i]);
+    return translate("designer", shortForm ? letters[i] : names[i]);
 }
 
 PlaneSideView::PlaneSideView(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("The face from the side"));
+    setAccessibleName(translate("designer", "The face from the side"));
 }
 
 void PlaneSideView::setPlane(double facing, double tilt, double latitude)
@@ -59,11 +66,12 @@ void PlaneSideView::setPlane(double facing, double tilt, double latitude)
     const QLocale locale;
     const auto n = [&locale](double v) { return locale.toString(v, 'f', 0); };
     // The style points at the pole above the horizon: the north one north of the equator.
-    const QString pole = latitude >= 0 ? QStringLiteral("north") : QStringLiteral("south");
+    const QString pole = latitude >= 0 ? translate("designer", "north") : translate("designer", "south");
     setAccessibleDescription(
-        QStringLiteral("Seen from the side, %1 to the right and %2 to the left: the level ground dashed; the face "
-                       "%3° from level, its front (the lit side) towards %4°, %1; the style along the Earth's axis, "
-                       "rising %5° towards the %6.")
+        translate("designer",
+                  "Seen from the side, %1 to the right and %2 to the left: the level ground dashed; the face "
+                  "%3° from level, its front (the lit side) towards %4°, %1; the style along the Earth's axis, "
+                  "rising %5° towards the %6.")
             .arg(compassPoint(facing), compassPoint(facing + 180), n(tilt), n(facing), n(std::fabs(latitude)), pole));
     update();
 }
@@ -87,14 +95,14 @@ void PlaneSideView::paintEvent(QPaintEvent *)
     p.setPen(palette().text().color());
     labelAt(p, area, o, QPointF(area.left() + 22, o.y()), compassPoint(facing_ + 180, true));
     labelAt(p, area, o, QPointF(area.right() - 22, o.y()), compassPoint(facing_, true));
-    labelAt(p, area, o, QPointF(area.left() + 40, o.y() + 8), QStringLiteral("level"));
+    labelAt(p, area, o, QPointF(area.left() + 40, o.y() + 8), translate("designer", "level"));
 
     // The face holds the level x axis and its slope line (-cos Z, sin Z).
     const QPointF faceTop = s.at(-std::cos(z), std::sin(z)), faceFoot = s.at(std::cos(z), -std::sin(z));
     p.setPen(QPen(palette().text().color(), 3));
     p.drawLine(faceFoot, faceTop);
     p.setPen(palette().text().color());
-    labelAt(p, area, o, faceFoot.y() > faceTop.y() ? faceFoot : faceTop, QStringLiteral("face"));
+    labelAt(p, area, o, faceFoot.y() > faceTop.y() ? faceFoot : faceTop, translate("designer", "face"));
 
     // Its outward normal: the side the sun lights and the dial is read from.
     const QPointF front = s.at(0.8 * std::sin(z), 0.8 * std::cos(z));
@@ -112,10 +120,10 @@ void PlaneSideView::paintEvent(QPaintEvent *)
     const QPointF a = front - o, b = pole - o;
     const double cosine = (a.x() * b.x() + a.y() * b.y()) / (std::hypot(a.x(), a.y()) * std::hypot(b.x(), b.y()));
     if (cosine > std::cos(angles::radians(20))) {
-        labelAt(p, area, o, front, QStringLiteral("front, style"));
+        labelAt(p, area, o, front, translate("designer", "front, style"));
     } else {
-        labelAt(p, area, o, front, QStringLiteral("front"));
-        labelAt(p, area, o, pole, QStringLiteral("style"));
+        labelAt(p, area, o, front, translate("designer", "front"));
+        labelAt(p, area, o, pole, translate("designer", "style"));
     }
     paintFocusFrame(p, this);
 }

@@ -17,6 +17,8 @@
 #   two digits comes out wrong, as the box takes its first digit as whole)
 # Other sites: DATE=12/21/2027 LAT=40.655 LON=72.855 SIDE=west|east
 #              ZONE=6 (list position) CLOCK=daylight|standard
+# Another language: LANGUAGE_CODE=de (it, fr, es, nl; English by default,
+#   whatever the desktop's); the site is still typed in US English forms
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-${ORVANE_BUILD_DIR:-$root/build}}
@@ -34,11 +36,32 @@ facing=${FACING:-}
 tab=${TAB:-}
 kind=${KIND:-}
 tilt=${TILT:-}
+language=${LANGUAGE_CODE:-en}
 
-LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$build/app/orvane" &
+# The access key of a control's English caption in the language in use, from
+# its part's translations; the English one where there is none.
+key() {
+  local part=$1 english=$2 found=
+  if [ "$language" != en ]; then
+    found=$(awk -v s="<source>$(printf '%s' "$english" | sed 's/&/\&amp;/g')</source>" \
+      'seen && /<translation/ { print; exit } index($0, s) { seen = 1 }' "$root/translations/${part}_$language.ts")
+  fi
+  case "$found" in *'&amp;'*) found=${found#*&amp;} ;; *) found=${english#*&} ;; esac
+  printf 'alt+%s' "$(printf '%s' "${found:0:1}" | tr '[:upper:]' '[:lower:]')"
+}
+title="Dial Designer"
+if [ "$language" != en ]; then
+  title=$(awk -v s="<source>$title</source>" 'seen { sub(/.*<translation>/, ""); sub(/<.*/, ""); print; exit }
+    index($0, s) { seen = 1 }' "$root/translations/designer_$language.ts")
+fi
+
+# Any argument would make the program answer in the shell: the window takes
+# the desktop's language.
+LANGUAGE=$language LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$build/app/orvane" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
-win=$(xdotool search --sync --name "Orvane Finder" | head -1)
+# The program's only window yet, whatever its title in the language.
+win=$(xdotool search --sync --onlyvisible --pid "$pid" --name . | head -1)
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 sleep 1
 # The date box has the focus; Tab walks the tab order.
@@ -57,17 +80,17 @@ if [ "$side" = west ]; then xdotool key Up space Tab Tab; else xdotool key space
 if [ "$clock" = daylight ]; then xdotool key Down; fi
 xdotool key space
 xdotool key alt+d
-designer=$(xdotool search --sync --name "^Dial Designer$" | head -1)
+designer=$(xdotool search --sync --name "^$title\$" | head -1)
 sleep 1
 if [ -n "$kind" ]; then
   # The dial type has the focus: Down to the kind's place in the chooser.
   for _ in $(seq 1 "$kind"); do xdotool key Down; done
   if [ -n "$facing" ]; then
-    xdotool key alt+f ctrl+a
+    xdotool key "$(key field '&Facing (degrees):')" ctrl+a
     xdotool type --delay 20 -- "$facing"
   fi
   if [ -n "$tilt" ]; then
-    xdotool key alt+z ctrl+a
+    xdotool key "$(key field 'Tilt from the &zenith (degrees):')" ctrl+a
     xdotool type --delay 20 -- "$tilt"
   fi
   sleep 0.5
@@ -78,13 +101,13 @@ elif [ -n "$facing" ]; then
   sleep 0.5
 fi
 if [ -n "${DIALTIME:-}" ]; then
-  xdotool key alt+i Home
+  xdotool key "$(key designer 'T&ime:')" Home
   for _ in $(seq 1 "$DIALTIME"); do xdotool key Down; done
   sleep 0.5
 fi
 if [ -n "${HOURS:-}${DATELINE:-}" ]; then
   # From the time chooser, Tab by Tab: the four systems' boxes, the date.
-  xdotool key alt+i Tab Tab
+  xdotool key "$(key designer 'T&ime:')" Tab Tab
   hours=${HOURS:-1000}
   for i in 0 1 2 3; do
     ticked=1; [ "$i" = 0 ] || ticked=0
@@ -103,20 +126,20 @@ if [ -n "${MOMENT:-}" ]; then
   read -r mday mclock <<< "$MOMENT"
   steps() { xdotool key Home; for _ in $(seq 1 $(($1 / $2))); do xdotool key Page_Up; done
             for _ in $(seq 1 $(($1 % $2))); do xdotool key Right; done; }
-  xdotool key alt+b
+  xdotool key "$(key designer 'Day &by day:')"
   steps $((10#$(date -u -d "$mday" +%j) - 1)) 7
-  xdotool key alt+5
+  xdotool key "$(key designer 'Every &5 minutes:')"
   steps $(((10#${mclock%%:*} * 60 + 10#${mclock##*:}) / 5)) 12
   sleep 0.5
 fi
-if [ "$tab" = card ]; then xdotool key alt+a; fi
+if [ "$tab" = card ]; then xdotool key "$(key designer 'Correction c&ard')"; fi
 if [ "$tab" = check ]; then
-  xdotool key alt+r
+  xdotool key "$(key designer 'Check &readings')"
   IFS=';' read -ra readings <<< "${READINGS:-}"
   for reading in "${readings[@]}"; do
     read -r day clock shown <<< "$reading"
     # Add reading opens the new row's clock cell; typing over a cell replaces it.
-    xdotool key alt+g
+    xdotool key "$(key designer 'Add readin&g')"
     sleep 0.5 # the button's click comes a moment after its key
     xdotool type --delay 20 -- "$clock"
     # Return keeps a cell a moment later; the arrows then move between cells.
