@@ -121,7 +121,10 @@ void paintRulers(QPainter &p, const PageFrame &f)
     ruler(p, QPointF(f.page.left(), foot - 1 * mm), 4 * kMmPerInch * mm, kMmPerInch / 8 * mm, 8, mm,
           QStringLiteral("4 in"));
     p.setFont(pagePixelFont(2.6 * mm));
-    p.drawText(QRectF(f.page.left(), foot - 12 * mm, f.page.width(), 12 * mm), Qt::AlignRight | Qt::AlignBottom,
+    // Right of the inch ruler's label, wrapping where a language runs long.
+    const double clear = (4 * kMmPerInch + 9) * mm;
+    p.drawText(QRectF(f.page.left() + clear, foot - 12 * mm, f.page.width() - clear, 12 * mm),
+               Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap,
                translate("field", "Print at actual size, not fitted to the page; check both rulers."));
 }
 

@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>Add to the dial&apos;s reading for the clock, %1</source>
-        <translation>Zur Ablesung der Sonnenuhr addieren für die Uhrzeit, %1</translation>
+        <translation>Zuschlag zur Sonnenuhrzeit für die Uhrzeit, %1</translation>
     </message>
     <message>
         <source>Clock: %1</source>
@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>Print at actual size, not fitted to the page; check both rulers.</source>
-        <translation>In Originalgröße drucken, nicht an die Seite angepasst; beide Maßstäbe prüfen.</translation>
+        <translation>In Originalgröße drucken, nicht eingepasst; beide Maßstäbe prüfen.</translation>
     </message>
     <message>
         <source>%1, whole on this page</source>

@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>Print at actual size, not fitted to the page; check both rulers.</source>
-        <translation>Imprima a tamaño real, sin ajustar a la página; compruebe ambas reglas.</translation>
+        <translation>Imprima a tamaño real, sin ajustar; compruebe ambas reglas.</translation>
     </message>
     <message>
         <source>%1, whole on this page</source>

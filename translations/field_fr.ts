@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>Print at actual size, not fitted to the page; check both rulers.</source>
-        <translation>Imprimez en taille réelle, sans ajuster à la page ; vérifiez les deux règles.</translation>
+        <translation>Imprimez en taille réelle, sans ajuster ; vérifiez les deux règles.</translation>
     </message>
     <message>
         <source>%1, whole on this page</source>

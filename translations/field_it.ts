@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>Print at actual size, not fitted to the page; check both rulers.</source>
-        <translation>Stampa a grandezza reale, non adattata alla pagina; controlla entrambi i righelli.</translation>
+        <translation>Stampa a grandezza reale, non adattata; controlla i due righelli.</translation>
     </message>
     <message>
         <source>%1, whole on this page</source>
@@ -670,7 +670,7 @@
     </message>
     <message>
         <source>%1 m.  Scale 1:%2: 1 cm on paper is %3 m on the ground.  %4</source>
-        <translation>%1 m.  Scala 1:%2: 1 cm sulla carta è %3 m sul terreno.  %4</translation>
+        <translation>%1 m.  Scala 1:%2: 1 cm sulla carta corrisponde a %3 m sul terreno.  %4</translation>
     </message>
     <message>
         <source>Staking it out</source>

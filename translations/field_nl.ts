@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>Print at actual size, not fitted to the page; check both rulers.</source>
-        <translation>Druk af op ware grootte, niet passend op de pagina; controleer beide linialen.</translation>
+        <translation>Druk af op ware grootte, niet aangepast; controleer beide linialen.</translation>
     </message>
     <message>
         <source>%1, whole on this page</source>
