@@ -1,6 +1,7 @@
 #include "compass_words.h"
 
 #include "sky/magnetic_model.h"
+#include "text/translation.h"
 #include "text/wording.h"
 
 #include <cmath>
@@ -18,15 +19,13 @@ QString degreesText(double value, const QLocale &locale)
     return plainLocale(locale).toString(std::abs(value), 'f', kDecimals) + QStringLiteral("°");
 }
 
-QString sideName(double eastPositive) { return compassName(eastPositive > 0 ? Compass::East : Compass::West); }
-
 } // namespace
 
 QString magneticModelName() { return QString::fromLatin1(sky::magneticModelName); }
 
 QString magneticModelYears()
 {
-    return QStringLiteral("%1 to %2")
+    return translate("field", "%1 to %2")
         .arg(sky::magneticModelFirstYear, 0, 'f', 1)
         .arg(sky::magneticModelLastYear, 0, 'f', 1);
 }
@@ -43,20 +42,23 @@ std::optional<CompassReading> compassReading(double latitude, double longitude, 
 QString compassLine(const std::optional<CompassReading> &c, const QLocale &locale)
 {
     if (!c)
-        return QStringLiteral("Compass: not given for this date; the World Magnetic Model %1 covers %2. The sun's "
-                              "meridian passage gives the north-south line.")
+        return translate("field", "Compass: not given for this date; the World Magnetic Model %1 covers %2. The "
+                                  "sun's meridian passage gives the north-south line.")
             .arg(magneticModelName(), magneticModelYears());
     const QString points =
         std::abs(c->declinationDeg) < kLeast
-            ? QStringLiteral("its needle points to true north here, within %1").arg(degreesText(kLeast * 2, locale))
-            : QStringLiteral("its needle points %1 %2 of true north here")
-                  .arg(degreesText(c->declinationDeg, locale), sideName(c->declinationDeg));
-    const QString drift = std::abs(c->annualChangeDeg) < kLeast
-                              ? QStringLiteral("hardly moving from year to year")
-                              : QStringLiteral("moving %1 a year %2ward")
-                                    .arg(degreesText(c->annualChangeDeg, locale), sideName(c->annualChangeDeg));
-    return QStringLiteral("Compass: %1 (%2 for this date, %3); iron and steel nearby turn it further. The sun's "
-                          "meridian passage gives the truer north-south line.")
+            ? translate("field", "its needle points to true north here, within %1").arg(degreesText(kLeast * 2, locale))
+        : c->declinationDeg > 0 ? translate("field", "its needle points %1 east of true north here")
+                                      .arg(degreesText(c->declinationDeg, locale))
+                                : translate("field", "its needle points %1 west of true north here")
+                                      .arg(degreesText(c->declinationDeg, locale));
+    const QString drift =
+        std::abs(c->annualChangeDeg) < kLeast ? translate("field", "hardly moving from year to year")
+        : c->annualChangeDeg > 0
+            ? translate("field", "moving %1 a year eastward").arg(degreesText(c->annualChangeDeg, locale))
+            : translate("field", "moving %1 a year westward").arg(degreesText(c->annualChangeDeg, locale));
+    return translate("field", "Compass: %1 (%2 for this date, %3); iron and steel nearby turn it further. The "
+                              "sun's meridian passage gives the truer north-south line.")
         .arg(points, magneticModelName(), drift);
 }
 

@@ -7,6 +7,8 @@
 
 #include "dial/dial_input.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace orvane {
@@ -15,25 +17,25 @@ template <typename T>
 struct DialChoice {
     T value;
     const char *option; // --dial-time sun
-    const char *shown;  // "Sun time"
+    const char *shown;  // "Sun time": translate("field", shown) where shown
 };
 
 inline constexpr std::array<DialChoice<dial::DialTime>, 3> kDialTimes{{
-    {dial::DialTime::Sun, "sun", "Sun time"},
-    {dial::DialTime::Zone, "zone", "Zone time"},
-    {dial::DialTime::Clock, "clock", "Clock time"},
+    {dial::DialTime::Sun, "sun", QT_TRANSLATE_NOOP("field", "Sun time")},
+    {dial::DialTime::Zone, "zone", QT_TRANSLATE_NOOP("field", "Zone time")},
+    {dial::DialTime::Clock, "clock", QT_TRANSLATE_NOOP("field", "Clock time")},
 }};
 
 inline constexpr std::array<DialChoice<DateLineChoice>, 3> kDateLineChoices{{
-    {DateLineChoice::None, "none", "None"},
-    {DateLineChoice::Solstices, "solstices", "Solstices and equinoxes"},
-    {DateLineChoice::Months, "months", "Months"},
+    {DateLineChoice::None, "none", QT_TRANSLATE_NOOP("field", "None")},
+    {DateLineChoice::Solstices, "solstices", QT_TRANSLATE_NOOP("field", "Solstices and equinoxes")},
+    {DateLineChoice::Months, "months", QT_TRANSLATE_NOOP("field", "Months")},
 }};
 
 inline constexpr std::array<DialChoice<int>, 3> kHourSteps{{
-    {60, "60", "60 minutes"},
-    {30, "30", "30 minutes"},
-    {15, "15", "15 minutes"},
+    {60, "60", QT_TRANSLATE_NOOP("field", "60 minutes")},
+    {30, "30", QT_TRANSLATE_NOOP("field", "30 minutes")},
+    {15, "15", QT_TRANSLATE_NOOP("field", "15 minutes")},
 }};
 
 // The entry holding `value`; the first when none does.

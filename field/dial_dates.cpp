@@ -1,6 +1,7 @@
 #include "dial_dates.h"
 
 #include "dial/date_lines.h"
+#include "text/translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,7 +21,7 @@ std::vector<dial::DateLine> dateLineSpecs(int year, double latitude, double long
         return lines;
     const double obliquity = dial::meanObliquity(year + 0.5);
     lines.push_back({"summer solstice", dayMonth(21, 6, locale).toStdString(), {}, obliquity, {}, {}});
-    lines.push_back({"equinox", "Equinox", {}, 0, {}, {}});
+    lines.push_back({"equinox", translate("field", "Equinox").toStdString(), {}, 0, {}, {}});
     lines.push_back({"winter solstice", dayMonth(21, 12, locale).toStdString(), {}, -obliquity, {}, {}});
     if (choice == DateLineChoice::Months)
         for (int month = 1; month <= 12; ++month) {
@@ -40,10 +41,10 @@ std::vector<dial::DateLine> dateLineSpecs(int year, double latitude, double long
 QString specialLabelProblem(const QString &label)
 {
     if (label.size() > kMaxSpecialLabel)
-        return QStringLiteral("a label of at most %1 characters").arg(kMaxSpecialLabel);
+        return translate("field", "a label of at most %1 characters").arg(kMaxSpecialLabel);
     for (const QChar c : label)
         if (c.category() == QChar::Other_Control)
-            return QStringLiteral("a label without control characters");
+            return translate("field", "a label without control characters");
     return {};
 }
 
@@ -93,7 +94,7 @@ dial::CardDrawing cardDrawing(const std::vector<CardDay> &days, int year, CardRo
 {
     dial::CardDrawing d;
     const QDate first(year, 1, 1);
-    d.title = QStringLiteral("Add to the dial's reading for the clock, %1").arg(year).toStdString();
+    d.title = translate("field", "Add to the dial's reading for the clock, %1").arg(year).toStdString();
     for (int month = 1; month <= 12; ++month) {
         d.monthStarts.push_back(static_cast<int>(first.daysTo(QDate(year, month, 1))));
         d.monthLabels.push_back(locale.monthName(month, QLocale::ShortFormat).toStdString());

@@ -7,6 +7,7 @@
 #include "text/report_text.h"
 #include "text/summer_time.h"
 #include "text/time_zones.h"
+#include "text/translation.h"
 #include "text/wording.h"
 
 #include <QDateTime>
@@ -58,7 +59,7 @@ DesignCard designCard(const AcceptedSite &site, const DialSettings &settings, in
     in.zoneTimeDial = settings.time == dial::DialTime::Zone;
     in.clock = site.clock;
     card.days = correctionCard(in);
-    card.clockNote = QStringLiteral("Clock: ") + cardClockText(site.clock, year, clockOffsetName);
+    card.clockNote = translate("field", "Clock: %1").arg(cardClockText(site.clock, year, clockOffsetName));
     if (!site.clock.zone)
         card.clockNote += choices.withoutZoneRules;
     return card;
@@ -79,16 +80,19 @@ bool hasSummerTime(const SiteClock &clock, int year)
 QString timeNote(const dial::DialInput &in, const AcceptedSite &site, const QLocale &locale)
 {
     if (in.time == dial::DialTime::Sun)
-        return QStringLiteral("sun time");
+        return translate("field", "sun time");
     if (in.time == dial::DialTime::Clock) {
         const int year = in.clockSun.year;
-        return QStringLiteral("the zone's standard clock (%1)").arg(cardClockText(site.clock, year, clockOffsetName)) +
-               (hasSummerTime(site.clock, year) ? QStringLiteral(", add an hour in summer time") : QString());
+        return (hasSummerTime(site.clock, year)
+                    ? translate("field", "the zone's standard clock (%1), add an hour in summer time")
+                    : translate("field", "the zone's standard clock (%1)"))
+            .arg(cardClockText(site.clock, year, clockOffsetName));
     }
-    return QStringLiteral("zone time, meridian %1°%2")
-               .arg(reportNumberText(std::fabs(in.zoneMeridian), locale),
-                    u' ' + compassLetter(in.zoneMeridian < 0 ? Compass::West : Compass::East)) +
-           (site.clock.daylightSaving ? QStringLiteral(", add an hour in daylight saving time") : QString());
+    return (site.clock.daylightSaving
+                ? translate("field", "zone time, meridian %1° %2, add an hour in daylight saving time")
+                : translate("field", "zone time, meridian %1° %2"))
+        .arg(reportNumberText(std::fabs(in.zoneMeridian), locale),
+             compassLetter(in.zoneMeridian < 0 ? Compass::West : Compass::East));
 }
 
 } // namespace
@@ -101,17 +105,58 @@ QString siteText(double latitude, double longitude, const QLocale &locale)
              compassLetter(longitude < 0 ? Compass::West : Compass::East));
 }
 
-QString dialKindTitle(const dial::DialKind &kind, double facing, double tilt, const QLocale &locale)
+namespace {
+
+// The kind's name with its angles; `line` for the dial line's short name,
+// which sets the facing off with a comma.
+QString kindWithAngles(const QString &name, bool line, const dial::DialKind &kind, double facing, double tilt,
+                       const QLocale &locale)
 {
-    QString title = QString::fromUtf8(kind.title);
     // A face that may be left level says so rather than give its angles.
     if (kind.mayOmit(DialSetting::Tilt) && tilt == 0)
-        return title + QStringLiteral(" on a level floor");
-    if (kind.takes(DialSetting::Facing) && !std::isnan(facing))
-        title += QStringLiteral(" facing %1°").arg(reportNumberText(facing, locale));
-    if (kind.takes(DialSetting::Tilt))
-        title += QStringLiteral(", tilt %1°").arg(reportNumberText(tilt, locale));
-    return title;
+        return translate("field", "%1 on a level floor").arg(name);
+    const bool faces = kind.takes(DialSetting::Facing) && !std::isnan(facing);
+    const bool tilts = kind.takes(DialSetting::Tilt);
+    const QString f = reportNumberText(facing, locale), t = reportNumberText(tilt, locale);
+    if (faces && tilts)
+        return (line ? translate("field", "%1, facing %2°, tilt %3°") : translate("field", "%1 facing %2°, tilt %3°"))
+            .arg(name, f, t);
+    if (faces)
+        return (line ? translate("field", "%1, facing %2°") : translate("field", "%1 facing %2°")).arg(name, f);
+    if (tilts)
+        return translate("field", "%1, tilt %2°").arg(name, t);
+    return name;
+}
+
+// The kind as the dial line names it: "vertical", "noon mark".
+QString kindShortName(const dial::DialKind &kind)
+{
+    static const struct {
+        const char *title;
+        const char *shortName;
+    } names[] = {
+        {"Horizontal dial", QT_TRANSLATE_NOOP("field", "horizontal")},
+        {"Vertical dial", QT_TRANSLATE_NOOP("field", "vertical")},
+        {"Plane dial", QT_TRANSLATE_NOOP("field", "plane")},
+        {"Polar dial", QT_TRANSLATE_NOOP("field", "polar")},
+        {"Equatorial dial", QT_TRANSLATE_NOOP("field", "equatorial")},
+        {"Analemmatic dial", QT_TRANSLATE_NOOP("field", "analemmatic")},
+        {"Noon mark", QT_TRANSLATE_NOOP("field", "noon mark")},
+        {"Bifilar dial", QT_TRANSLATE_NOOP("field", "bifilar")},
+    };
+    for (const auto &n : names)
+        if (qstrcmp(kind.title, n.title) == 0)
+            return translate("field", n.shortName);
+    QString name = QString::fromUtf8(kind.title);
+    name.replace(QStringLiteral(" dial"), QString());
+    return name.left(1).toLower() + name.mid(1);
+}
+
+} // namespace
+
+QString dialKindTitle(const dial::DialKind &kind, double facing, double tilt, const QLocale &locale)
+{
+    return kindWithAngles(translate("dial", kind.title), false, kind, facing, tilt, locale);
 }
 
 DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, const DesignChoices &choices,
@@ -145,7 +190,7 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
         d.faces.push_back(std::move(face));
     }
     if (settings.time == dial::DialTime::Clock)
-        d.noCard = QStringLiteral("This dial reads the clock: no correction card is needed.");
+        d.noCard = translate("field", "This dial reads the clock: no correction card is needed.");
     else if (choices.card)
         d.card = designCard(site, settings, year, choices);
 
@@ -157,16 +202,15 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     d.timeNote = timeNote(d.faces.front().input, site, locale);
     d.notes << d.timeNote;
     for (const std::string &note : d.report.notes)
-        d.faceNotes << QString::fromStdString(note);
+        d.faceNotes << translate("dial", note);
     d.leanNote = valueText(d.report.leanNote, locale);
     d.gnomonNote = valueText(d.report.gnomonNote, locale);
-    d.siteLine =
-        QStringLiteral("Site: %1, %2").arg(siteText(site.latitude, site.longitude, locale), zoneText(site, choices));
-    QString kind = kindTitle;
-    kind.replace(QStringLiteral(" dial"), QString());
-    kind.replace(QStringLiteral(" facing"), QStringLiteral(", facing"));
+    d.siteLine = translate("field", "Site: %1, %2")
+                     .arg(siteText(site.latitude, site.longitude, locale), zoneText(site, choices));
+    const QString kind = kindWithAngles(kindShortName(*d.kind), true, *d.kind, d.faces.front().input.facing,
+                                        d.faces.front().input.tilt, locale);
     const QString size = valueText(d.report.size, locale);
-    d.dialLine = QStringLiteral("Dial: %1, %2, %3").arg(kind.left(1).toLower() + kind.mid(1), size, d.notes.last());
+    d.dialLine = translate("field", "Dial: %1, %2, %3").arg(kind, size, d.notes.last());
     d.notes << d.faceNotes;
 
     dial::DrawingInput in;

@@ -9,6 +9,7 @@
 #include "dial/dial_kinds.h"
 #include "dial/drawing.h"
 #include "dial/hour_table.h"
+#include "text/translation.h"
 
 #include <QDate>
 #include <QLocale>
@@ -68,7 +69,7 @@ struct DesignChoices {
     // ("America/New_York"); empty for its offset.
     QString zoneName;
     // After the card's clock when that clock has no zone's rules.
-    QString withoutZoneRules = QStringLiteral(" (no region's summer-time rules for this time zone entry)");
+    QString withoutZoneRules = translate("field", " (no region's summer-time rules for this time zone entry)");
 };
 
 DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, const DesignChoices &choices,

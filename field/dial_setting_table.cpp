@@ -4,6 +4,7 @@
 #include "dial/dial_kinds.h"
 #include "dial/noon_mark.h"
 #include "dial/plate.h"
+#include "text/translation.h"
 
 #include <algorithm>
 
@@ -39,21 +40,24 @@ const std::vector<SettingRow> &settingRows()
              },
          .compass = true,
          .option = "facing",
-         .wanted = "give degrees from %1 to %2, from north through east",
+         .wanted = QT_TRANSLATE_NOOP("field", "give degrees from %1 to %2, from north through east"),
          .needs =
              [](const dial::DialKind &kind) {
-                 return QStringLiteral("--dial %1 needs --facing DEG, the direction the %2 faces from north "
-                                       "through east (180 = south)")
-                     .arg(QLatin1String(kind.commandName),
-                          kind.takes(DialSetting::Tilt) ? QStringLiteral("plane") : QStringLiteral("wall"));
+                 return (kind.takes(DialSetting::Tilt)
+                             ? translate("field", "--dial %1 needs --facing DEG, the direction the plane faces from "
+                                                  "north through east (180 = south)")
+                             : translate("field", "--dial %1 needs --facing DEG, the direction the wall faces from "
+                                                  "north through east (180 = south)"))
+                     .arg(QLatin1String(kind.commandName));
              },
          .name = "Facing",
-         .caption = "&Facing (degrees):",
-         .description =
-             "The direction the face looks out to (a wall's outward direction), degrees from north through east",
+         .caption = QT_TRANSLATE_NOOP("field", "&Facing (degrees):"),
+         .description = QT_TRANSLATE_NOOP(
+             "field",
+             "The direction the face looks out to (a wall's outward direction), degrees from north through east"),
          .faceValue = &dial::DialInput::facing,
-         .typeWhat = "a facing",
-         .typeUnit = "degrees"},
+         .typeWhat = QT_TRANSLATE_NOOP("field", "a facing"),
+         .typeUnit = QT_TRANSLATE_NOOP("field", "degrees")},
         {.setting = DialSetting::Tilt,
          .value = &DialSettings::tilt,
          .unit = MeasureUnit::Degrees,
@@ -62,50 +66,52 @@ const std::vector<SettingRow> &settingRows()
                  return SettingRange{0, 180};
              },
          .option = "tilt",
-         .wanted = "give degrees from %1 (level) to %2 (looking down)",
+         .wanted = QT_TRANSLATE_NOOP("field", "give degrees from %1 (level) to %2 (looking down)"),
          .needs =
              [](const dial::DialKind &kind) {
-                 return QStringLiteral("--dial %1 needs --tilt DEG, the angle from the zenith to the face's outward "
-                                       "normal (0 level, 90 upright, 180 looking down)")
+                 return translate("field",
+                                  "--dial %1 needs --tilt DEG, the angle from the zenith to the face's outward "
+                                  "normal (0 level, 90 upright, 180 looking down)")
                      .arg(QLatin1String(kind.commandName));
              },
          .name = "Tilt",
-         .caption = "Tilt from the &zenith (degrees):",
-         .description =
-             "The angle from the zenith to the face's outward normal: 0 level, 90 upright, over 90 leaning over",
+         .caption = QT_TRANSLATE_NOOP("field", "Tilt from the &zenith (degrees):"),
+         .description = QT_TRANSLATE_NOOP(
+             "field",
+             "The angle from the zenith to the face's outward normal: 0 level, 90 upright, over 90 leaning over"),
          .faceValue = &dial::DialInput::tilt,
-         .typeWhat = "a tilt",
-         .typeUnit = "degrees"},
+         .typeWhat = QT_TRANSLATE_NOOP("field", "a tilt"),
+         .typeUnit = QT_TRANSLATE_NOOP("field", "degrees")},
         {.setting = DialSetting::PlateWidth,
          .value = &DialSettings::plateWidth,
          .unit = MeasureUnit::Millimetres,
          .range = plateSide,
          .option = "plate",
-         .wanted = "each side must lie between %1 and %2 mm",
+         .wanted = QT_TRANSLATE_NOOP("field", "each side must lie between %1 and %2 mm"),
          .name = "Width",
-         .caption = "Plate &width (mm):",
-         .typeWhat = "a width",
-         .typeUnit = "mm"},
+         .caption = QT_TRANSLATE_NOOP("field", "Plate &width (mm):"),
+         .typeWhat = QT_TRANSLATE_NOOP("field", "a width"),
+         .typeUnit = QT_TRANSLATE_NOOP("field", "mm")},
         {.setting = DialSetting::PlateHeight,
          .value = &DialSettings::plateHeight,
          .unit = MeasureUnit::Millimetres,
          .range = plateSide,
          .option = "plate",
-         .wanted = "each side must lie between %1 and %2 mm",
+         .wanted = QT_TRANSLATE_NOOP("field", "each side must lie between %1 and %2 mm"),
          .name = "Height",
-         .caption = "Plate h&eight (mm):",
-         .typeWhat = "a height",
-         .typeUnit = "mm"},
+         .caption = QT_TRANSLATE_NOOP("field", "Plate h&eight (mm):"),
+         .typeWhat = QT_TRANSLATE_NOOP("field", "a height"),
+         .typeUnit = QT_TRANSLATE_NOOP("field", "mm")},
         {.setting = DialSetting::NodusHeight,
          .value = &DialSettings::nodusHeight,
          .unit = MeasureUnit::Millimetres,
          .range = nodusHeight,
          .option = "nodus-height",
-         .wanted = "give mm from %1 to the plate's smaller side (%2)",
+         .wanted = QT_TRANSLATE_NOOP("field", "give mm from %1 to the plate's smaller side (%2)"),
          .name = "Nodus",
-         .caption = "&Nodus height (mm):",
-         .typeWhat = "a height",
-         .typeUnit = "mm (the plate's smaller side)"},
+         .caption = QT_TRANSLATE_NOOP("field", "&Nodus height (mm):"),
+         .typeWhat = QT_TRANSLATE_NOOP("field", "a height"),
+         .typeUnit = QT_TRANSLATE_NOOP("field", "mm (the plate's smaller side)")},
         {.setting = DialSetting::HalfWidth,
          .value = &DialSettings::halfWidth,
          .unit = MeasureUnit::Metres,
@@ -114,12 +120,13 @@ const std::vector<SettingRow> &settingRows()
                  return SettingRange{dial::kMinHalfWidth, dial::kMaxHalfWidth};
              },
          .option = "half-width",
-         .wanted = "give metres from %1 to %2",
+         .wanted = QT_TRANSLATE_NOOP("field", "give metres from %1 to %2"),
          .name = "HalfWidth",
-         .caption = "Half-width on the gro&und (m):",
-         .description = "For a dial on the ground: half its width east to west, from the centre to the 6 o'clock mark",
-         .typeWhat = "a half-width",
-         .typeUnit = "m"},
+         .caption = QT_TRANSLATE_NOOP("field", "Half-width on the gro&und (m):"),
+         .description = QT_TRANSLATE_NOOP(
+             "field", "For a dial on the ground: half its width east to west, from the centre to the 6 o'clock mark"),
+         .typeWhat = QT_TRANSLATE_NOOP("field", "a half-width"),
+         .typeUnit = QT_TRANSLATE_NOOP("field", "m")},
         {.setting = DialSetting::ApertureHeight,
          .value = &DialSettings::apertureHeight,
          .unit = MeasureUnit::Metres,
@@ -128,18 +135,19 @@ const std::vector<SettingRow> &settingRows()
                  return SettingRange{dial::kMinApertureHeight, dial::kMaxApertureHeight};
              },
          .option = "aperture-height",
-         .wanted = "give metres from %1 to %2",
+         .wanted = QT_TRANSLATE_NOOP("field", "give metres from %1 to %2"),
          .needs =
              [](const dial::DialKind &kind) {
-                 return QStringLiteral("--dial %1 needs --aperture-height M, the hole's height above the floor or "
-                                       "out from the wall")
+                 return translate("field", "--dial %1 needs --aperture-height M, the hole's height above the floor or "
+                                           "out from the wall")
                      .arg(QLatin1String(kind.commandName));
              },
          .name = "ApertureHeight",
-         .caption = "&Aperture height (m):",
-         .description = "How far the hole stands above the floor, or out from the wall, in metres",
-         .typeWhat = "a height",
-         .typeUnit = "m"},
+         .caption = QT_TRANSLATE_NOOP("field", "&Aperture height (m):"),
+         .description =
+             QT_TRANSLATE_NOOP("field", "How far the hole stands above the floor, or out from the wall, in metres"),
+         .typeWhat = QT_TRANSLATE_NOOP("field", "a height"),
+         .typeUnit = QT_TRANSLATE_NOOP("field", "m")},
         {.setting = DialSetting::ApertureDiameter,
          .value = &DialSettings::apertureDiameter,
          .unit = MeasureUnit::Millimetres,
@@ -148,12 +156,12 @@ const std::vector<SettingRow> &settingRows()
                  return SettingRange{dial::kMinApertureDiameter, dial::kMaxApertureDiameter};
              },
          .option = "aperture-diameter",
-         .wanted = "give mm from %1 to %2",
+         .wanted = QT_TRANSLATE_NOOP("field", "give mm from %1 to %2"),
          .name = "ApertureDiameter",
-         .caption = "Aperture &diameter (mm):",
-         .description = "The round hole's width across, in millimetres",
-         .typeWhat = "a diameter",
-         .typeUnit = "mm"},
+         .caption = QT_TRANSLATE_NOOP("field", "Aperture &diameter (mm):"),
+         .description = QT_TRANSLATE_NOOP("field", "The round hole's width across, in millimetres"),
+         .typeWhat = QT_TRANSLATE_NOOP("field", "a diameter"),
+         .typeUnit = QT_TRANSLATE_NOOP("field", "mm")},
         {.setting = DialSetting::MarkTime,
          .value = &DialSettings::markHours,
          .unit = MeasureUnit::ClockTime,
@@ -162,36 +170,39 @@ const std::vector<SettingRow> &settingRows()
                  return SettingRange{0, 24};
              },
          .option = "mark-time",
-         .wanted = "give a time HH:MM of the zone's standard clock, from %1:00 to before %2:00, such as 12:00",
+         .wanted = QT_TRANSLATE_NOOP(
+             "field", "give a time HH:MM of the zone's standard clock, from %1:00 to before %2:00, such as 12:00"),
          .name = "MarkTime",
-         .caption = "&Mark time (HH:MM):",
-         .description = "The time of the zone's standard clock whose figure-8 is marked: 12:00, or 13:00 for "
-                        "summer time",
-         .typeWhat = "a time",
-         .typeUnit = "(HH:MM, the standard clock)"},
+         .caption = QT_TRANSLATE_NOOP("field", "&Mark time (HH:MM):"),
+         .description = QT_TRANSLATE_NOOP(
+             "field", "The time of the zone's standard clock whose figure-8 is marked: 12:00, or 13:00 for "
+                      "summer time"),
+         .typeWhat = QT_TRANSLATE_NOOP("field", "a time"),
+         .typeUnit = QT_TRANSLATE_NOOP("field", "(HH:MM, the standard clock)")},
         {.setting = DialSetting::XWire,
          .value = &DialSettings::xWire,
          .unit = MeasureUnit::Millimetres,
          .range = wireHeight,
          .option = "x-wire",
-         .wanted = "give mm from %1 to the plate's smaller side (%2)",
+         .wanted = QT_TRANSLATE_NOOP("field", "give mm from %1 to the plate's smaller side (%2)"),
          .name = "XWire",
-         .caption = "Wire alo&ng x, height (mm):",
-         .description = "The height above the face of the wire along the plate's x axis; empty: the height that "
-                        "spaces the hours evenly where one does",
-         .typeWhat = "a height",
-         .typeUnit = "mm (the plate's smaller side)"},
+         .caption = QT_TRANSLATE_NOOP("field", "Wire alo&ng x, height (mm):"),
+         .description = QT_TRANSLATE_NOOP(
+             "field", "The height above the face of the wire along the plate's x axis; empty: the height that "
+                      "spaces the hours evenly where one does"),
+         .typeWhat = QT_TRANSLATE_NOOP("field", "a height"),
+         .typeUnit = QT_TRANSLATE_NOOP("field", "mm (the plate's smaller side)")},
         {.setting = DialSetting::YWire,
          .value = &DialSettings::yWire,
          .unit = MeasureUnit::Millimetres,
          .range = wireHeight,
          .option = "y-wire",
-         .wanted = "give mm from %1 to the plate's smaller side (%2)",
+         .wanted = QT_TRANSLATE_NOOP("field", "give mm from %1 to the plate's smaller side (%2)"),
          .name = "YWire",
-         .caption = "Wire along y, height (&mm):",
-         .description = "The height above the face of the wire along the plate's y axis",
-         .typeWhat = "a height",
-         .typeUnit = "mm (the plate's smaller side)"},
+         .caption = QT_TRANSLATE_NOOP("field", "Wire along y, height (&mm):"),
+         .description = QT_TRANSLATE_NOOP("field", "The height above the face of the wire along the plate's y axis"),
+         .typeWhat = QT_TRANSLATE_NOOP("field", "a height"),
+         .typeUnit = QT_TRANSLATE_NOOP("field", "mm (the plate's smaller side)")},
     };
     return rows;
 }

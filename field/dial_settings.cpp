@@ -3,6 +3,7 @@
 #include "sun_year.h"
 
 #include "dial/dial_kinds.h"
+#include "text/translation.h"
 #include "text/wording.h"
 
 #include <cmath>
@@ -28,6 +29,23 @@ std::vector<SettingProblem> checkDialSettings(const DialSettings &s)
 
 QString aDialKind(const dial::DialKind &kind)
 {
+    // Whole, for languages whose article follows the noun's gender.
+    static const struct {
+        const char *title;
+        const char *words;
+    } kinds[] = {
+        {"Horizontal dial", QT_TRANSLATE_NOOP("field", "a horizontal dial")},
+        {"Vertical dial", QT_TRANSLATE_NOOP("field", "a vertical dial")},
+        {"Plane dial", QT_TRANSLATE_NOOP("field", "a plane dial")},
+        {"Polar dial", QT_TRANSLATE_NOOP("field", "a polar dial")},
+        {"Equatorial dial", QT_TRANSLATE_NOOP("field", "an equatorial dial")},
+        {"Analemmatic dial", QT_TRANSLATE_NOOP("field", "an analemmatic dial")},
+        {"Noon mark", QT_TRANSLATE_NOOP("field", "a noon mark")},
+        {"Bifilar dial", QT_TRANSLATE_NOOP("field", "a bifilar dial")},
+    };
+    for (const auto &k : kinds)
+        if (qstrcmp(kind.title, k.title) == 0)
+            return translate("field", k.words);
     const QString title = QString::fromUtf8(kind.title).toLower();
     return (QStringLiteral("aeiou").contains(title.front()) ? QStringLiteral("an ") : QStringLiteral("a ")) + title;
 }
@@ -37,11 +55,11 @@ QString dialLatitudeProblem(const DialSettings &settings, double latitude)
     const dial::DialKind &kind = dial::dialKind(settings.type);
     if (std::fabs(latitude) >= kind.minLatitude && std::fabs(latitude) <= kind.maxLatitude)
         return {};
-    return QStringLiteral("%1 needs a latitude from %2° to %3°, north or south: %4")
+    return translate("field", "%1 needs a latitude from %2° to %3°, north or south: %4")
         .arg(firstUpper(aDialKind(kind)))
         .arg(kind.minLatitude)
         .arg(kind.maxLatitude)
-        .arg(QString::fromUtf8(kind.latitudeReason ? kind.latitudeReason : ""));
+        .arg(kind.latitudeReason ? translate("dial", kind.latitudeReason) : QString());
 }
 
 QString dialTimeProblem(const DialSettings &settings)
@@ -49,7 +67,7 @@ QString dialTimeProblem(const DialSettings &settings)
     const dial::DialKind &kind = dial::dialKind(settings.type);
     if (settings.time != dial::DialTime::Clock || !kind.clockTimeRefusal)
         return {};
-    return firstUpper(QString::fromUtf8(kind.clockTimeRefusal));
+    return firstUpper(translate("dial", kind.clockTimeRefusal));
 }
 
 QString hourSystemsProblem(const DialSettings &settings)
@@ -57,7 +75,7 @@ QString hourSystemsProblem(const DialSettings &settings)
     const dial::DialKind &kind = dial::dialKind(settings.type);
     if ((settings.equalHours && settings.hourSystems.empty()) || !kind.oldHoursRefusal)
         return {};
-    return firstUpper(QString::fromUtf8(kind.oldHoursRefusal));
+    return firstUpper(translate("dial", kind.oldHoursRefusal));
 }
 
 std::vector<dial::DialFace> dialFaces(const AcceptedSite &site, const DialSettings &settings)

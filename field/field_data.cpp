@@ -3,6 +3,7 @@
 
 #include "calc/solar_state.h"
 #include "sky/sun.h"
+#include "text/translation.h"
 #include "text/wording.h"
 
 #include <QDateTime>
@@ -201,36 +202,36 @@ QString fieldNoteText(FieldNote n)
 {
     switch (n) {
     case FieldNote::BelowHorizon:
-        return QStringLiteral("sun below the horizon: no shadow at this time");
+        return translate("field", "sun below the horizon: no shadow at this time");
     case FieldNote::LowSun:
-        return QStringLiteral("sun under 5 degrees: long, faint shadow");
+        return translate("field", "sun under 5 degrees: long, faint shadow");
     case FieldNote::HighSun:
         break;
     }
-    return QStringLiteral("sun over 80 degrees: short shadow, direction hard to read");
+    return translate("field", "sun over 80 degrees: short shadow, direction hard to read");
 }
 
 QString fieldWarningText(FieldWarning w)
 {
     if (w == FieldWarning::FarFromZone)
-        return QStringLiteral("the longitude is more than 15 degrees from the time zone's meridian");
+        return translate("field", "the longitude is more than 15 degrees from the time zone's meridian");
     if (w == FieldWarning::WallSpread)
-        return QStringLiteral("the wall readings disagree by more than 1 degree: check the board, the square line "
-                              "and the clock times");
-    return QStringLiteral("this computer's time zone uses the other clock (standard or daylight saving) on this "
-                          "date");
+        return translate("field", "the wall readings disagree by more than 1 degree: check the board, the square "
+                                  "line and the clock times");
+    return translate("field", "this computer's time zone uses the other clock (standard or daylight saving) on "
+                              "this date");
 }
 
 QString trueLineName(TrueLine l)
 {
-    return l == TrueLine::EastWest ? QStringLiteral("east-west") : QStringLiteral("north-south");
+    return l == TrueLine::EastWest ? translate("field", "east-west") : translate("field", "north-south");
 }
 
 QString declinationSideName(DeclinationSide s)
 {
     return s == DeclinationSide::East   ? compassName(Compass::East)
            : s == DeclinationSide::West ? compassName(Compass::West)
-                                        : QStringLiteral("none");
+                                        : translate("field", "none", "no magnetic declination");
 }
 
 double roundedBearing(double degrees, int decimals)

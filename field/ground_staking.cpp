@@ -3,6 +3,7 @@
 #include "report_words.h"
 
 #include "text/result_text.h"
+#include "text/translation.h"
 #include "text/wording.h"
 
 #include <cmath>
@@ -25,8 +26,8 @@ QString siteClockWords(const AcceptedSite &site)
 {
     const SiteClock &c = site.clock;
     if (!c.daylightSaving)
-        return QStringLiteral("standard time (%1)").arg(utcOffsetName(c.utcOffsetMinutes));
-    return QStringLiteral("summer time (%1; the zone's standard time is %2)")
+        return translate("field", "standard time (%1)").arg(utcOffsetName(c.utcOffsetMinutes));
+    return translate("field", "summer time (%1; the zone's standard time is %2)")
         .arg(utcOffsetName(c.utcOffsetMinutes + 60), utcOffsetName(c.utcOffsetMinutes));
 }
 

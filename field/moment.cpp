@@ -5,6 +5,7 @@
 
 #include "angles/angles.h"
 #include "sky/sun.h"
+#include "text/translation.h"
 
 #include <QDateTime>
 #include <QTimeZone>
@@ -52,25 +53,25 @@ DialMoment dialMoment(const DialDesign &design, const QDate &date, double clockS
 {
     DialMoment m;
     const QString clock = minutesText(clockSeconds / 3600);
-    const QString when = QStringLiteral("%1 on %2").arg(clock, dayMonth(date.day(), date.month(), locale));
+    const QString when = translate("field", "%1 on %2").arg(clock, dayMonth(date.day(), date.month(), locale));
     const std::optional<double> utc = clockInstant(design.site.clock, date, clockSeconds);
     if (!utc) {
-        m.words = QStringLiteral("The clock skips %1: it jumps an hour ahead that night.").arg(when);
+        m.words = translate("field", "The clock skips %1: it jumps an hour ahead that night.").arg(when);
         return m;
     }
     m.sun = sunTowards(design.site.latitude, design.site.longitude, *utc);
     if (!(m.sun->u > 0)) {
-        m.words = QStringLiteral("At %1 the sun is below the horizon.").arg(when);
+        m.words = translate("field", "At %1 the sun is below the horizon.").arg(when);
         return m;
     }
     for (const dial::DialFace &face : design.faces)
         m.lit = m.lit || dial::sunLights(face, *m.sun);
     if (!m.lit) {
-        m.words = QStringLiteral("At %1 the sun does not light this face.").arg(when);
+        m.words = translate("field", "At %1 the sun does not light this face.").arg(when);
         return m;
     }
     if (!design.kind->reads) {
-        m.words = QStringLiteral("At %1 the sun lights this face.").arg(when);
+        m.words = translate("field", "At %1 the sun lights this face.").arg(when);
         return m;
     }
     // The time the faces are drawn to: the kind's own where it has one.
@@ -86,15 +87,18 @@ DialMoment dialMoment(const DialDesign &design, const QDate &date, double clockS
                 break;
     }
     if (!m.readsHours) {
-        m.words = QStringLiteral("At %1 the sun does not light this face.").arg(when);
+        m.words = translate("field", "At %1 the sun does not light this face.").arg(when);
         return m;
     }
-    const QString time = QString::fromUtf8(choiceOf(kDialTimes, dialTime).shown).toLower();
+    const QString time = dialTime == dial::DialTime::Sun    ? translate("field", "sun time")
+                         : dialTime == dial::DialTime::Zone ? translate("field", "zone time")
+                                                            : translate("field", "clock time");
     const QString reads = minutesText(*m.readsHours);
-    m.words = dialTime == dial::DialTime::Clock && reads != clock
-                  ? QStringLiteral("At %1 the dial reads %2 (%3); the clock says %4 in summer time.")
-                        .arg(when, reads, time, clock)
-                  : QStringLiteral("At %1 the dial reads %2 (%3); the clock says %4.").arg(when, reads, time, clock);
+    m.words =
+        dialTime == dial::DialTime::Clock && reads != clock
+            ? translate("field", "At %1 the dial reads %2 (%3); the clock says %4 in summer time.")
+                  .arg(when, reads, time, clock)
+            : translate("field", "At %1 the dial reads %2 (%3); the clock says %4.").arg(when, reads, time, clock);
     return m;
 }
 

@@ -2,6 +2,8 @@
 #include "drawing_painter.h"
 #include "page_font.h"
 
+#include "text/translation.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -56,14 +58,14 @@ void paintCardPage(QPainter &p, const QRectF &page, const DialDesign &d)
         p.drawText(r, Qt::TextWordWrap, text);
         top += used.height() + after * mm;
     };
-    write(QStringLiteral("Correction card"), 6, true, 1);
+    write(translate("field", "Correction card"), 6, true, 1);
     write(d.title, 4, true, 1);
     for (const QString &line : {d.siteLine, d.dialLine, d.card ? d.card->clockNote : QString()})
         if (!line.isEmpty())
             write(line, 3.2, false, 0.3);
     top += 2 * mm;
-    write(QStringLiteral("Add the figure to the time the dial shows to get the clock time; negative: subtract. "
-                         "Minutes and seconds."),
+    write(translate("field", "Add the figure to the time the dial shows to get the clock time; negative: subtract. "
+                             "Minutes and seconds."),
           3.4, false, 3);
     const dial::Drawing card = drawingParts(d.drawing, {dial::Part::Card});
     const dial::PlateRect b = dial::bounds(card);

@@ -5,6 +5,8 @@
 #include "staking_sheet.h"
 #include "tile_labels.h"
 
+#include "text/translation.h"
+
 #include <QLineF>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -119,8 +121,11 @@ void paintRulers(QPainter &p, const PageFrame &f)
     ruler(p, QPointF(f.page.left(), foot - 1 * mm), 4 * kMmPerInch * mm, kMmPerInch / 8 * mm, 8, mm,
           QStringLiteral("4 in"));
     p.setFont(pagePixelFont(2.6 * mm));
-    p.drawText(QRectF(f.page.left(), foot - 12 * mm, f.page.width(), 12 * mm), Qt::AlignRight | Qt::AlignBottom,
-               QStringLiteral("Print at actual size, not fitted to the page; check both rulers."));
+    // Right of the inch ruler's label, wrapping where a language runs long.
+    const double clear = (4 * kMmPerInch + 9) * mm;
+    p.drawText(QRectF(f.page.left() + clear, foot - 12 * mm, f.page.width() - clear, 12 * mm),
+               Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap,
+               translate("field", "Print at actual size, not fitted to the page; check both rulers."));
 }
 
 dial::LabelBox boxOf(const dial::Label &l)
@@ -309,8 +314,8 @@ void paintOverview(QPainter &p, const PageFrame &f, const DialPagePlan &plan, co
 QString tileCaption(const QString &what, const TileGrid &grid, int row, int column)
 {
     if (grid.count() == 1)
-        return what + QStringLiteral(", whole on this page");
-    return QStringLiteral("%1: column %2 of %3, row %4 of %5")
+        return translate("field", "%1, whole on this page").arg(what);
+    return translate("field", "%1: column %2 of %3, row %4 of %5")
         .arg(what)
         .arg(column + 1)
         .arg(grid.columns)
@@ -479,7 +484,7 @@ PrintedDial paintDialPages(QPagedPaintDevice &device, const DialDesign &design, 
     const DialPagePlan &plan = out.plan;
     const dial::Drawing gnomon = printedGnomon(design);
     const int total = plan.pages();
-    const QString pageOf = QStringLiteral("Page %1 of %2");
+    const QString pageOf = translate("field", "Page %1 of %2");
     PageFrame frame;
     frame.mm = device.logicalDpiX() / kMmPerInch;
 
@@ -488,8 +493,8 @@ PrintedDial paintDialPages(QPagedPaintDevice &device, const DialDesign &design, 
     bool going = true;
     if (plan.overview && (going = pager.next(overviewOrientation(plan, device.pageLayout().pageSize()), frame))) {
         paintHeader(p, frame, design.title,
-                    QStringLiteral("Where the pages go: the plate in %1 across x %2 down; each outline carries "
-                                   "the number of its page.")
+                    translate("field", "Where the pages go: the plate in %1 across x %2 down; each outline "
+                                       "carries the number of its page.")
                         .arg(plan.plate.columns)
                         .arg(plan.plate.rows),
                     pageOf.arg(1).arg(total));
@@ -502,9 +507,9 @@ PrintedDial paintDialPages(QPagedPaintDevice &device, const DialDesign &design, 
         QString what;
         QString notes;
     } parts[] = {
-        {plan.plate, design.drawing, dial::Part::Plate, QStringLiteral("Dial plate"),
+        {plan.plate, design.drawing, dial::Part::Plate, translate("field", "Dial plate"),
          design.notes.join(QStringLiteral("; "))},
-        {plan.gnomon, gnomon, dial::Part::Gnomon, QString::fromUtf8(design.kind->gnomonPage), design.gnomonNote}};
+        {plan.gnomon, gnomon, dial::Part::Gnomon, translate("dial", design.kind->gnomonPage), design.gnomonNote}};
     for (const auto &part : parts)
         for (int row = 0; going && row < part.grid.rows; ++row)
             for (int column = 0; going && column < part.grid.columns; ++column) {
@@ -546,8 +551,8 @@ void setDialPaper(QPrinter &printer)
 
 PageJob dialPageJob(const DialDesign &design, const PageProgress &progress)
 {
-    return PageJob{QStringLiteral("dial"), QStringLiteral("Save Dial as PDF"), QStringLiteral("Orvane dial.pdf"),
-                   [design, progress](QPrinter &printer) {
+    return PageJob{translate("field", "dial", "the thing printed or saved"), translate("field", "Save Dial as PDF"),
+                   QStringLiteral("Orvane dial.pdf"), [design, progress](QPrinter &printer) {
                        setDialPaper(printer);
                        return paintDialPages(printer, design, progress).pages > 0;
                    }};

@@ -1,6 +1,7 @@
 // Sending a page to the default printer, or to a PDF file when there is none.
 #include "page_printer.h"
 
+#include "text/translation.h"
 #include "text/whole_files.h"
 #include "text/window_texts.h"
 
@@ -22,7 +23,7 @@ const QString kTitle = QString::fromLatin1(kMessageTitle);
 QString askPdfFileName(QWidget *parent, const PageJob &job)
 {
     // Qt's own dialog, so the same code path can be driven without a desktop.
-    QFileDialog dialog(parent, job.dialogTitle, QString(), QStringLiteral("PDF files (*.pdf)"));
+    QFileDialog dialog(parent, job.dialogTitle, QString(), translate("field", "PDF files (*.pdf)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -76,10 +77,11 @@ QString savePageAsPdf(QWidget *parent, const PageJob &job)
         return {};
     const PdfOutcome outcome = paintPdfWhole(fileName, job);
     if (outcome == PdfOutcome::Written)
-        return QStringLiteral("Saved the %1 as %2.").arg(job.what, QDir::toNativeSeparators(fileName));
+        return translate("field", "Saved the %1 as %2.").arg(job.what, QDir::toNativeSeparators(fileName));
     if (outcome == PdfOutcome::Declined)
         return {};
-    QMessageBox::warning(parent, kTitle, QStringLiteral("The %1 could not be saved as %2.").arg(job.what, fileName));
+    QMessageBox::warning(parent, kTitle,
+                         translate("field", "The %1 could not be saved as %2.").arg(job.what, fileName));
     return {};
 }
 
@@ -94,14 +96,14 @@ QString printPage(QWidget *parent, const PageJob &job)
             if (job.confirm && !job.confirm(printer))
                 return {};
             if (job.paint(printer))
-                return QStringLiteral("Sent the %1 to the printer %2.").arg(job.what, info.printerName());
+                return translate("field", "Sent the %1 to the printer %2.").arg(job.what, info.printerName());
             if (wasStopped(job))
                 return {};
         }
     }
     const auto answer = QMessageBox::question(
         parent, kTitle,
-        QStringLiteral("No printer is available. Do you want to save the %1 as a PDF file instead?").arg(job.what),
+        translate("field", "No printer is available. Do you want to save the %1 as a PDF file instead?").arg(job.what),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return answer == QMessageBox::Yes ? savePageAsPdf(parent, job) : QString();
 }

@@ -4,6 +4,7 @@
 
 #include "field/ground_staking.h"
 #include "field/report_words.h"
+#include "text/translation.h"
 
 #include <QPainter>
 #include <QRegularExpression>
@@ -85,14 +86,14 @@ void paintStakingPlan(QPainter &p, const QRectF &area, double mm, const DialDesi
         p.drawLine(QPointF(x, top - 1.2 * mm), QPointF(x, top + 1.2 * mm));
     p.setFont(pagePixelFont(3 * mm));
     p.drawText(QPointF(area.left() + bar + 3 * mm, top + 1.2 * mm),
-               QStringLiteral("%1 m.  Scale 1:%2: 1 cm on paper is %3 m on the ground.  %4")
+               translate("field", "%1 m.  Scale 1:%2: 1 cm on paper is %3 m on the ground.  %4")
                    .arg(metresText(barMetres, locale).remove(QRegularExpression(QStringLiteral("[.,]00$"))))
                    .arg(n)
                    .arg(locale.toString(n / 100.0), valueText(design.report.planKey, locale)));
     top += 7 * mm;
 
     p.setFont(pagePixelFont(3.4 * mm, true));
-    top += paragraph(p, area.left(), top, area.width(), QStringLiteral("Staking it out")) + mm;
+    top += paragraph(p, area.left(), top, area.width(), translate("field", "Staking it out")) + mm;
     p.setFont(pagePixelFont(3.1 * mm));
     int step = 0;
     for (const QString &s : stakingSteps(design, locale)) {
@@ -111,7 +112,7 @@ void paintStakingTables(QPainter &p, const QRectF &area, double mm, const DialDe
     p.setPen(Qt::black);
     p.setFont(pagePixelFont(3.4 * mm, true));
     double top = area.top();
-    top += paragraph(p, area.left(), top, area.width(), QString::fromStdString(tables.front().title)) + 2 * mm;
+    top += paragraph(p, area.left(), top, area.width(), translate("dial", tables.front().title)) + 2 * mm;
 
     // The main table in up to two blocks side by side, so that quarter hours fit on the page.
     const StakingTable staking = stakingTable(design, locale);
@@ -132,7 +133,7 @@ void paintStakingTables(QPainter &p, const QRectF &area, double mm, const DialDe
     for (std::size_t i = 1; i < tables.size(); ++i) {
         const double left = area.left() + double(i - 1) * column;
         p.setFont(pagePixelFont(3.4 * mm, true));
-        const double y = top + paragraph(p, left, top, headingWidth, QString::fromStdString(tables[i].title)) + 2 * mm;
+        const double y = top + paragraph(p, left, top, headingWidth, translate("dial", tables[i].title)) + 2 * mm;
         table(p, left, y, mm, std::min(rowMm, 4.0), {30, 24}, tableText(tables[i], locale));
     }
     p.restore();
