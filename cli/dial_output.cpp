@@ -38,6 +38,10 @@ void valueJson(JsonWriter &w, const char *key, const dial::Value &v)
         v.type == Type::List ? w.endArray() : w.endObject();
         return;
     case Type::Text:
+        // A word in the JSON is a value a program reads: it stays English,
+        // while sentences (Words) follow the language.
+        w.value(key, QString::fromStdString(v.text));
+        return;
     case Type::Words:
     case Type::Date:
     case Type::Clock:
@@ -162,8 +166,17 @@ QString dialCsv(const DialData &d)
             text += day.date.toString(Qt::ISODate) + u',' + fixed(day.addSeconds, 1) + u'\n';
         return text;
     }
-    for (const QStringList &row : tableText(d.design.report.csv, QLocale::c()))
-        text += row.join(u',') + u'\n';
+    // The header stays English, as do the words in the cells, for a program to read.
+    QStringList header;
+    for (const std::string &h : d.design.report.csv.headings)
+        header << QString::fromStdString(h);
+    text += header.join(u',') + u'\n';
+    for (const std::vector<dial::Value> &row : d.design.report.csv.rows) {
+        QStringList cells;
+        for (const dial::Value &v : row)
+            cells << (v.type == dial::Value::Type::Text ? QString::fromStdString(v.text) : valueText(v, QLocale::c()));
+        text += cells.join(u',') + u'\n';
+    }
     return text;
 }
 

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 class TestLanguages : public QObject {
@@ -121,10 +123,20 @@ private slots:
                 text = c->currentText();
             if (text.isEmpty())
                 continue;
-            const QSize hint = w->minimumSizeHint().expandedTo(w->sizeHint());
+            QSize hint = w->minimumSizeHint().expandedTo(w->sizeHint());
+            // A push button's hint keeps the style's least width, which
+            // the form's buttons are under: its text and margins count.
+            if (qobject_cast<QPushButton *>(w)) {
+                const int margins = 2 * (w->style()->pixelMetric(QStyle::PM_ButtonMargin) +
+                                         w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+                hint.setWidth(w->fontMetrics().horizontalAdvance(QString(text).remove(u'&')) + margins);
+            }
             auto *label = qobject_cast<QLabel *>(w);
             const bool wraps = label && label->wordWrap();
-            const int need = wraps ? label->heightForWidth(w->width()) : hint.height();
+            // Heights: the lines of text, not the hint's margins (the
+            // form's radio buttons stand a pixel under their indicator's).
+            const int need =
+                wraps ? label->heightForWidth(w->width()) : w->fontMetrics().height() * int(text.count(u'\n') + 1);
             QVERIFY2(wraps || w->width() >= hint.width(), qPrintable(QStringLiteral("%1 \"%2\": %3 wide, needs %4")
                                                                          .arg(w->objectName(), text)
                                                                          .arg(w->width())
