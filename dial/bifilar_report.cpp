@@ -21,20 +21,18 @@ Value pointWords(PlatePoint p) { return Value::words("(%1, %2)", {Value::num(p.x
 Value mm(double x) { return Value::words("%1 mm", {Value::num(x, 1)}); }
 
 // What the x-wire's height does for the spacing of the hours.
-std::string spacingNote(const DialInput &input)
+Value spacingNote(const DialInput &input)
 {
     if (evenlySpaced(input))
-        return ORVANE_NOOP("dial", "The x-wire's height spaces the hour lines evenly, 15\xC2\xB0 an hour around the "
-                                   "centre");
+        return Value::words(ORVANE_NOOP("dial", "The x-wire's height spaces the hour lines evenly, 15\xC2\xB0 an hour "
+                                                "around the centre"),
+                            {});
     const std::optional<double> even = evenXWire(input);
     if (!even)
-        return ORVANE_NOOP("dial", "No x-wire height spaces the hour lines evenly on this face");
-    char buf[160];
-    std::snprintf(buf, sizeof buf,
-                  "The hour lines are not evenly spaced; an x-wire %.1f mm above the plate would space them 15\xC2\xB0 "
-                  "an hour",
-                  *even);
-    return buf;
+        return Value::words(ORVANE_NOOP("dial", "No x-wire height spaces the hour lines evenly on this face"), {});
+    return Value::words(ORVANE_NOOP("dial", "The hour lines are not evenly spaced; an x-wire %1 mm above the plate "
+                                            "would space them 15\xC2\xB0 an hour"),
+                        {Value::num(*even, 1)});
 }
 
 // The plane dial's members, less those of a style the wires replace.
@@ -70,8 +68,8 @@ Report bifilarReport(const ReportInput &in)
             continue;
         if (m.key == "notes") {
             m.value = Value::list();
-            for (const std::string &note : r.notes)
-                m.value.add(Value::word(note));
+            for (const Value &note : r.notes)
+                m.value.add(note);
         }
         json.add(m.key, std::move(m.value));
     }

@@ -49,6 +49,14 @@ Group group(const char *name, Part part, double pen, std::uint32_t colour = 0)
     return g;
 }
 
+// A date label, "21 Jun", as its translation finds it: the day's number
+// stands for %1.
+[[maybe_unused]] const char *const kDayLabels[] = {
+    ORVANE_NOOP("dial", "%1 Jan"), ORVANE_NOOP("dial", "%1 Feb"), ORVANE_NOOP("dial", "%1 Mar"),
+    ORVANE_NOOP("dial", "%1 Apr"), ORVANE_NOOP("dial", "%1 May"), ORVANE_NOOP("dial", "%1 Jun"),
+    ORVANE_NOOP("dial", "%1 Jul"), ORVANE_NOOP("dial", "%1 Aug"), ORVANE_NOOP("dial", "%1 Sep"),
+    ORVANE_NOOP("dial", "%1 Oct"), ORVANE_NOOP("dial", "%1 Nov"), ORVANE_NOOP("dial", "%1 Dec")};
+
 std::string plainMonth(int month)
 {
     static const char *const names[] = {

@@ -352,9 +352,9 @@ TextBlock line(std::string text) { return {TextBlock::Form::Line, Value::word(st
 
 const char *const kLeanLine = ORVANE_NOOP("dial", "\nLean: %1.\n");
 
-TextBlock noteLine(const std::string &note)
+TextBlock noteLine(const Value &note)
 {
-    return {TextBlock::Form::Line, Value::words(ORVANE_NOOP("dial", "\nNote: %1.\n"), {Value::word(note)}), {}, {}, {}};
+    return {TextBlock::Form::Line, Value::words(ORVANE_NOOP("dial", "\nNote: %1.\n"), {note}), {}, {}, {}};
 }
 
 // The line above the figures: where the plate's millimetres run from, a
@@ -393,41 +393,63 @@ Value faceTitle(const DialFace &face)
     return Value::word("The " + face.name + " face, " + face.lit + "\n");
 }
 
-// "16, 17 and 18": the hours as the dial labels them.
-std::string hoursText(const std::vector<double> &hours)
+// "16, 17 and 18": items in a sentence, each language joining its own way.
+Value listWords(std::vector<Value> items)
 {
-    std::string text;
-    for (std::size_t i = 0; i < hours.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == hours.size() ? " and " : ", ") + hourLabel(hours[i]);
-    return text;
+    Value list = items.empty() ? Value() : std::move(items.back());
+    for (std::size_t i = items.size(); i-- > 1;)
+        list = Value::words(i + 1 == items.size() ? ORVANE_NOOP("dial", "%1 and %2") : ORVANE_NOOP("dial", "%1, %2"),
+                            {std::move(items[i - 1]), std::move(list)});
+    return list;
 }
 
-// How the old hours are reckoned, and where the sun does not set every day.
-void oldHoursNotes(std::vector<std::string> &notes, const DialFace &face)
+// The hours as the dial labels them, in a sentence.
+Value hoursWords(const std::vector<double> &hours)
+{
+    std::vector<Value> items;
+    for (double h : hours)
+        items.push_back(Value::word(hourLabel(h)));
+    return listWords(std::move(items));
+}
+
+// How the old hours are reckoned, and where the sun does not set every day:
+// the systems drawn named whole at the start and within the sentence.
+void oldHoursNotes(std::vector<Value> &notes, const DialFace &face)
 {
     if (face.oldHours.empty())
         return;
-    // "Italian, Babylonian and unequal hour lines": the names in a sentence.
-    std::string names;
-    for (std::size_t i = 0; i < face.oldHours.size(); ++i) {
-        const HourSystem system = face.oldHours[i].system;
-        names += (i == 0                          ? ""
-                  : i + 1 == face.oldHours.size() ? " and "
-                                                  : ", ") +
-                 (system == HourSystem::Unequal ? std::string("unequal") : oldHoursTitle(system).substr(0, 1)) +
-                 (system == HourSystem::Unequal ? "" : std::string(hourSystemName(system)).substr(1));
-    }
-    names += " hour lines";
-    notes.push_back("The " + names +
-                    " are reckoned in sun time from sunrise and sunset of the sun's centre on the "
-                    "geometric horizon (altitude 0, no refraction), whatever time the equal hours are drawn to");
+    static const char *const subjects[][3] = {
+        {"i", ORVANE_NOOP("dial", "The Italian hour lines"), ORVANE_NOOP("dial", "the Italian hour lines")},
+        {"b", ORVANE_NOOP("dial", "The Babylonian hour lines"), ORVANE_NOOP("dial", "the Babylonian hour lines")},
+        {"u", ORVANE_NOOP("dial", "The unequal hour lines"), ORVANE_NOOP("dial", "the unequal hour lines")},
+        {"ib", ORVANE_NOOP("dial", "The Italian and Babylonian hour lines"),
+         ORVANE_NOOP("dial", "the Italian and Babylonian hour lines")},
+        {"iu", ORVANE_NOOP("dial", "The Italian and unequal hour lines"),
+         ORVANE_NOOP("dial", "the Italian and unequal hour lines")},
+        {"bu", ORVANE_NOOP("dial", "The Babylonian and unequal hour lines"),
+         ORVANE_NOOP("dial", "the Babylonian and unequal hour lines")},
+        {"ibu", ORVANE_NOOP("dial", "The Italian, Babylonian and unequal hour lines"),
+         ORVANE_NOOP("dial", "the Italian, Babylonian and unequal hour lines")},
+    };
+    std::string key;
+    for (const OldHours &h : face.oldHours)
+        key += h.system == HourSystem::Italian ? 'i' : h.system == HourSystem::Babylonian ? 'b' : 'u';
+    const auto *subject =
+        std::find_if(std::begin(subjects), std::end(subjects), [&key](const auto &s) { return key == s[0]; });
+    if (subject == std::end(subjects))
+        return;
+    notes.push_back(Value::words(ORVANE_NOOP("dial", "%1 are reckoned in sun time from sunrise and sunset of the sun's "
+                                                     "centre on the geometric horizon (altitude 0, no refraction), "
+                                                     "whatever time the equal hours are drawn to"),
+                                 {Value::word((*subject)[1])}));
     if (!sunSetsEveryDay(face.input.latitude, kMaxDeclination))
-        notes.push_back("Here the sun stays up, or down, all day around a solstice: the " + names +
-                        " are drawn for the days on which it rises and sets");
+        notes.push_back(Value::words(ORVANE_NOOP("dial", "Here the sun stays up, or down, all day around a solstice: "
+                                                         "%1 are drawn for the days on which it rises and sets"),
+                                     {Value::word((*subject)[2])}));
 }
 
 // A face no hour line falls on, in a whole sentence for each face.
-std::string noHourLineNote(const DialFace &face, const std::string &which)
+std::string noHourLineNote(const DialFace &face, const Value &which)
 {
     const bool lit = faceEverLit(face.input);
     if (face.name.empty())
@@ -445,28 +467,31 @@ std::string noHourLineNote(const DialFace &face, const std::string &which)
                                          "hours' lines")
                    : ORVANE_NOOP("dial", "No hour line falls on the lower face: the sun never lights it above the "
                                          "horizon here");
-    return "No hour line falls on " + which +
+    return "No hour line falls on " + which.text +
            (lit ? ": the sun lights it only between two hours' lines"
                 : ": the sun never lights it above the horizon here");
 }
 
 // Which half of the year each face is lit, and the hours the plate leaves out.
-std::vector<std::string> faceNotes(const std::vector<DialFace> &faces)
+std::vector<Value> faceNotes(const std::vector<DialFace> &faces)
 {
-    std::vector<std::string> notes;
+    std::vector<Value> notes;
     oldHoursNotes(notes, faces.front());
     for (const DialFace &face : faces) {
         addLitNote(notes, face);
-        const std::string which = faceWords(face), offPlate = hoursText(face.layout.offPlate);
+        const Value which = faceWords(face);
+        const bool offPlate = !face.layout.offPlate.empty();
         if (!face.layout.hourLines.empty()) {
-            if (!offPlate.empty())
-                notes.push_back("The plate leaves out the lines of " + offPlate + " h, when the sun also lights " +
-                                which);
-        } else if (!offPlate.empty()) {
-            notes.push_back("No hour line falls on " + which + "'s plate: the sun lights it only at " + offPlate +
-                            " h, whose lines fall off it");
+            if (offPlate)
+                notes.push_back(Value::words(
+                    ORVANE_NOOP("dial", "The plate leaves out the lines of %1 h, when the sun also lights %2"),
+                    {hoursWords(face.layout.offPlate), which}));
+        } else if (offPlate) {
+            notes.push_back(Value::words(ORVANE_NOOP("dial", "No hour line falls on %1's plate: the sun lights it only "
+                                                             "at %2 h, whose lines fall off it"),
+                                         {which, hoursWords(face.layout.offPlate)}));
         } else {
-            notes.push_back(noHourLineNote(face, which));
+            notes.push_back(Value::words(noHourLineNote(face, which), {}));
         }
     }
     return notes;
@@ -664,8 +689,8 @@ Report planeReport(const ReportInput &in)
     r.gnomonNote = gnomonWords(faces, nodus);
     r.notes = faceNotes(faces);
     Value notes = Value::list();
-    for (const std::string &note : r.notes)
-        notes.add(Value::word(note));
+    for (const Value &note : r.notes)
+        notes.add(note);
     r.json.add("notes", std::move(notes));
     const std::vector<LeanRow> lean = leanRows(faces);
     r.leanNote = leanWords(first.input, lean);
@@ -703,7 +728,7 @@ Report planeReport(const ReportInput &in)
                               {}});
         faceText(r.text, face, in);
     }
-    for (const std::string &note : r.notes)
+    for (const Value &note : r.notes)
         r.text.push_back(noteLine(note));
     if (!lean.empty())
         r.text.push_back({TextBlock::Form::Line, Value::words(kLeanLine, {r.leanNote}), {}, {}, {}});

@@ -8,7 +8,7 @@ namespace orvane::dial {
 Report planeReport(const ReportInput &in);
 
 // The text's line for a note, "\nNote: ...\n", the note in its own words.
-TextBlock noteLine(const std::string &note);
+TextBlock noteLine(const Value &note);
 // The pattern of the text's line for the lean, which a kind without a style drops.
 extern const char *const kLeanLine;
 // The line above the figures of a dial whose plate's millimetres run from

@@ -84,9 +84,18 @@ Value &&Value::add(Value v) && { return std::move(add(std::move(v))); }
 
 Value &&Value::add(std::string key, Value v) && { return std::move(add(std::move(key), std::move(v))); }
 
-std::string faceWords(const DialFace &face) { return "the " + (face.name.empty() ? "" : face.name + " ") + "face"; }
+Value faceWords(const DialFace &face)
+{
+    if (face.name == "upper")
+        return Value::word(ORVANE_NOOP("dial", "the upper face"));
+    if (face.name == "lower")
+        return Value::word(ORVANE_NOOP("dial", "the lower face"));
+    if (face.name.empty())
+        return Value::word(ORVANE_NOOP("dial", "the face"));
+    return Value::word("the " + face.name + " face");
+}
 
-void addLitNote(std::vector<std::string> &notes, const DialFace &face)
+void addLitNote(std::vector<Value> &notes, const DialFace &face)
 {
     if (face.lit.empty())
         return;
@@ -103,10 +112,10 @@ void addLitNote(std::vector<std::string> &notes, const DialFace &face)
     };
     for (const auto &s : sentences)
         if (face.name == s[0] && face.lit == s[1]) {
-            notes.push_back(s[2]);
+            notes.push_back(Value::words(s[2], {}));
             return;
         }
-    notes.push_back("T" + faceWords(face).substr(1) + " is " + face.lit);
+    notes.push_back(Value::words("T" + faceWords(face).text.substr(1) + " is " + face.lit, {}));
 }
 
 } // namespace orvane::dial

@@ -102,8 +102,8 @@ struct Report {
     Value caption, figures, summary, count, description;
     // Which half of the year each face is lit, and a face no hour line
     // falls on: "The upper face is lit from the March to the September
-    // equinox"; without a full stop.
-    std::vector<std::string> notes;
+    // equinox"; sentences without a full stop.
+    std::vector<Value> notes;
     // How far the readings move for each degree the face leans beyond its
     // tilt; null where that does not matter.
     Value leanNote;
@@ -117,8 +117,8 @@ struct Report {
 };
 
 // "the upper face", "the face".
-std::string faceWords(const DialFace &face);
+Value faceWords(const DialFace &face);
 // "The upper face is lit from ...", for a face lit on part of the year only.
-void addLitNote(std::vector<std::string> &notes, const DialFace &face);
+void addLitNote(std::vector<Value> &notes, const DialFace &face);
 
 } // namespace orvane::dial

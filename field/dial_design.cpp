@@ -201,8 +201,8 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     d.notes << valueText(d.report.headline, locale);
     d.timeNote = timeNote(d.faces.front().input, site, locale);
     d.notes << d.timeNote;
-    for (const std::string &note : d.report.notes)
-        d.faceNotes << translate("dial", note);
+    for (const dial::Value &note : d.report.notes)
+        d.faceNotes << valueText(note, locale);
     d.leanNote = valueText(d.report.leanNote, locale);
     d.gnomonNote = valueText(d.report.gnomonNote, locale);
     d.siteLine = translate("field", "Site: %1, %2")
@@ -228,6 +228,10 @@ DialDesign designDial(const AcceptedSite &site, const DialSettings &settings, co
     };
     in.month = [locale](int month) { return locale.monthName(month, QLocale::ShortFormat).toStdString(); };
     d.drawing = d.kind->draw(in);
+    // The drawing's words in the language in use, the same for every writer.
+    for (dial::Group &g : d.drawing.groups)
+        for (dial::Label &l : g.labels)
+            l.text = translate("dial", l.text).toStdString();
     return d;
 }
 

@@ -1,6 +1,8 @@
 #include "translation.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStringList>
 #include <QTranslator>
 #include <QVariant>
 
@@ -36,7 +38,34 @@ QString translate(const char *context, const char *english, const char *disambig
     return n >= 0 ? s.replace(QLatin1String("%n"), QString::number(n)) : s;
 }
 
-QString translate(const char *context, const std::string &english) { return translate(context, english.c_str()); }
+QString translate(const char *context, const std::string &english)
+{
+    const QString text = translate(context, english.c_str());
+    if (text != QString::fromStdString(english) || english.find_first_of("0123456789") == std::string::npos)
+        return text;
+    // A text written with its numbers in it ("21 Jun") is found by its
+    // shape, each number a %n, and gets its numbers back.
+    static const QRegularExpression number(QStringLiteral("\\d+(?:\\.\\d+)?"));
+    QString shape;
+    QStringList numbers;
+    qsizetype from = 0;
+    for (QRegularExpressionMatchIterator it = number.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        numbers << m.captured();
+        shape += text.mid(from, m.capturedStart() - from) + u'%' + QString::number(numbers.size());
+        from = m.capturedEnd();
+    }
+    shape += text.mid(from);
+    if (numbers.size() > 9)
+        return text;
+    const QByteArray key = shape.toUtf8();
+    QString found = translate(context, key.constData());
+    if (found == shape)
+        return text;
+    for (qsizetype i = numbers.size(); i > 0; --i)
+        found.replace(u'%' + QString::number(i), numbers[i - 1]);
+    return found;
+}
 
 QString languageInUse()
 {

@@ -1099,5 +1099,149 @@ Auf diese Platte fällt keine Stundenlinie.</translation>
         <source>The lower face is lit from the September to the March equinox</source>
         <translation>Das untere Zifferblatt wird von der September- bis zur März-Tagundnachtgleiche beschienen</translation>
     </message>
+    <message>
+        <source>The hour lines are not evenly spaced; an x-wire %1 mm above the plate would space them 15° an hour</source>
+        <translation>Die Stundenlinien sind nicht gleichmäßig geteilt; ein x-Faden %1 mm über der Platte teilte sie zu 15° je Stunde</translation>
+    </message>
+    <message>
+        <source>%1 Jan</source>
+        <translation>%1. Jan.</translation>
+    </message>
+    <message>
+        <source>%1 Feb</source>
+        <translation>%1. Feb.</translation>
+    </message>
+    <message>
+        <source>%1 Mar</source>
+        <translation>%1. März</translation>
+    </message>
+    <message>
+        <source>%1 Apr</source>
+        <translation>%1. Apr.</translation>
+    </message>
+    <message>
+        <source>%1 May</source>
+        <translation>%1. Mai</translation>
+    </message>
+    <message>
+        <source>%1 Jun</source>
+        <translation>%1. Juni</translation>
+    </message>
+    <message>
+        <source>%1 Jul</source>
+        <translation>%1. Juli</translation>
+    </message>
+    <message>
+        <source>%1 Aug</source>
+        <translation>%1. Aug.</translation>
+    </message>
+    <message>
+        <source>%1 Sep</source>
+        <translation>%1. Sept.</translation>
+    </message>
+    <message>
+        <source>%1 Oct</source>
+        <translation>%1. Okt.</translation>
+    </message>
+    <message>
+        <source>%1 Nov</source>
+        <translation>%1. Nov.</translation>
+    </message>
+    <message>
+        <source>%1 Dec</source>
+        <translation>%1. Dez.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The Italian hour lines</source>
+        <translation>Die Linien der italischen Stunden</translation>
+    </message>
+    <message>
+        <source>the Italian hour lines</source>
+        <translation>die Linien der italischen Stunden</translation>
+    </message>
+    <message>
+        <source>The Babylonian hour lines</source>
+        <translation>Die Linien der babylonischen Stunden</translation>
+    </message>
+    <message>
+        <source>the Babylonian hour lines</source>
+        <translation>die Linien der babylonischen Stunden</translation>
+    </message>
+    <message>
+        <source>The unequal hour lines</source>
+        <translation>Die Linien der Temporalstunden</translation>
+    </message>
+    <message>
+        <source>the unequal hour lines</source>
+        <translation>die Linien der Temporalstunden</translation>
+    </message>
+    <message>
+        <source>The Italian and Babylonian hour lines</source>
+        <translation>Die Linien der italischen und babylonischen Stunden</translation>
+    </message>
+    <message>
+        <source>the Italian and Babylonian hour lines</source>
+        <translation>die Linien der italischen und babylonischen Stunden</translation>
+    </message>
+    <message>
+        <source>The Italian and unequal hour lines</source>
+        <translation>Die Linien der italischen Stunden und der Temporalstunden</translation>
+    </message>
+    <message>
+        <source>the Italian and unequal hour lines</source>
+        <translation>die Linien der italischen Stunden und der Temporalstunden</translation>
+    </message>
+    <message>
+        <source>The Babylonian and unequal hour lines</source>
+        <translation>Die Linien der babylonischen Stunden und der Temporalstunden</translation>
+    </message>
+    <message>
+        <source>the Babylonian and unequal hour lines</source>
+        <translation>die Linien der babylonischen Stunden und der Temporalstunden</translation>
+    </message>
+    <message>
+        <source>The Italian, Babylonian and unequal hour lines</source>
+        <translation>Die Linien der italischen, babylonischen Stunden und der Temporalstunden</translation>
+    </message>
+    <message>
+        <source>the Italian, Babylonian and unequal hour lines</source>
+        <translation>die Linien der italischen, babylonischen Stunden und der Temporalstunden</translation>
+    </message>
+    <message>
+        <source>%1 are reckoned in sun time from sunrise and sunset of the sun&apos;s centre on the geometric horizon (altitude 0, no refraction), whatever time the equal hours are drawn to</source>
+        <translation>%1 werden in wahrer Ortszeit ab Auf- und Untergang der Sonnenmitte am geometrischen Horizont gezählt (Höhe 0, ohne Refraktion), gleich nach welcher Zeit die gleichen Stunden gezeichnet sind</translation>
+    </message>
+    <message>
+        <source>Here the sun stays up, or down, all day around a solstice: %1 are drawn for the days on which it rises and sets</source>
+        <translation>Hier bleibt die Sonne um eine Sonnenwende den ganzen Tag über oder unter dem Horizont: %1 sind für die Tage gezeichnet, an denen sie auf- und untergeht</translation>
+    </message>
+    <message>
+        <source>The plate leaves out the lines of %1 h, when the sun also lights %2</source>
+        <translation>Die Platte lässt die Linien von %1 Uhr aus, zu denen die Sonne %2 auch bescheint</translation>
+    </message>
+    <message>
+        <source>No hour line falls on %1&apos;s plate: the sun lights it only at %2 h, whose lines fall off it</source>
+        <translation>Keine Stundenlinie fällt auf die Platte (%1): die Sonne bescheint sie nur um %2 Uhr, deren Linien außerhalb liegen</translation>
+    </message>
+    <message>
+        <source>the upper face</source>
+        <translation>das obere Zifferblatt</translation>
+    </message>
+    <message>
+        <source>the lower face</source>
+        <translation>das untere Zifferblatt</translation>
+    </message>
+    <message>
+        <source>the face</source>
+        <translation>das Zifferblatt</translation>
+    </message>
 </context>
 </TS>

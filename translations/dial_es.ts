@@ -1099,5 +1099,149 @@ Ninguna línea horaria cae en esta placa.</translation>
         <source>The lower face is lit from the September to the March equinox</source>
         <translation>El cuadrante inferior está iluminado del equinoccio de septiembre al de marzo</translation>
     </message>
+    <message>
+        <source>The hour lines are not evenly spaced; an x-wire %1 mm above the plate would space them 15° an hour</source>
+        <translation>Las líneas horarias no están espaciadas por igual; un hilo x a %1 mm sobre la placa las espaciaría 15° por hora</translation>
+    </message>
+    <message>
+        <source>%1 Jan</source>
+        <translation>%1 ene</translation>
+    </message>
+    <message>
+        <source>%1 Feb</source>
+        <translation>%1 feb</translation>
+    </message>
+    <message>
+        <source>%1 Mar</source>
+        <translation>%1 mar</translation>
+    </message>
+    <message>
+        <source>%1 Apr</source>
+        <translation>%1 abr</translation>
+    </message>
+    <message>
+        <source>%1 May</source>
+        <translation>%1 may</translation>
+    </message>
+    <message>
+        <source>%1 Jun</source>
+        <translation>%1 jun</translation>
+    </message>
+    <message>
+        <source>%1 Jul</source>
+        <translation>%1 jul</translation>
+    </message>
+    <message>
+        <source>%1 Aug</source>
+        <translation>%1 ago</translation>
+    </message>
+    <message>
+        <source>%1 Sep</source>
+        <translation>%1 sep</translation>
+    </message>
+    <message>
+        <source>%1 Oct</source>
+        <translation>%1 oct</translation>
+    </message>
+    <message>
+        <source>%1 Nov</source>
+        <translation>%1 nov</translation>
+    </message>
+    <message>
+        <source>%1 Dec</source>
+        <translation>%1 dic</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The Italian hour lines</source>
+        <translation>Las líneas de las horas itálicas</translation>
+    </message>
+    <message>
+        <source>the Italian hour lines</source>
+        <translation>las líneas de las horas itálicas</translation>
+    </message>
+    <message>
+        <source>The Babylonian hour lines</source>
+        <translation>Las líneas de las horas babilónicas</translation>
+    </message>
+    <message>
+        <source>the Babylonian hour lines</source>
+        <translation>las líneas de las horas babilónicas</translation>
+    </message>
+    <message>
+        <source>The unequal hour lines</source>
+        <translation>Las líneas de las horas temporarias</translation>
+    </message>
+    <message>
+        <source>the unequal hour lines</source>
+        <translation>las líneas de las horas temporarias</translation>
+    </message>
+    <message>
+        <source>The Italian and Babylonian hour lines</source>
+        <translation>Las líneas de las horas itálicas y babilónicas</translation>
+    </message>
+    <message>
+        <source>the Italian and Babylonian hour lines</source>
+        <translation>las líneas de las horas itálicas y babilónicas</translation>
+    </message>
+    <message>
+        <source>The Italian and unequal hour lines</source>
+        <translation>Las líneas de las horas itálicas y temporarias</translation>
+    </message>
+    <message>
+        <source>the Italian and unequal hour lines</source>
+        <translation>las líneas de las horas itálicas y temporarias</translation>
+    </message>
+    <message>
+        <source>The Babylonian and unequal hour lines</source>
+        <translation>Las líneas de las horas babilónicas y temporarias</translation>
+    </message>
+    <message>
+        <source>the Babylonian and unequal hour lines</source>
+        <translation>las líneas de las horas babilónicas y temporarias</translation>
+    </message>
+    <message>
+        <source>The Italian, Babylonian and unequal hour lines</source>
+        <translation>Las líneas de las horas itálicas, babilónicas y temporarias</translation>
+    </message>
+    <message>
+        <source>the Italian, Babylonian and unequal hour lines</source>
+        <translation>las líneas de las horas itálicas, babilónicas y temporarias</translation>
+    </message>
+    <message>
+        <source>%1 are reckoned in sun time from sunrise and sunset of the sun&apos;s centre on the geometric horizon (altitude 0, no refraction), whatever time the equal hours are drawn to</source>
+        <translation>%1 se cuentan en hora solar verdadera desde la salida y la puesta del centro del Sol en el horizonte geométrico (altura 0, sin refracción), sea cual sea la hora de las horas iguales</translation>
+    </message>
+    <message>
+        <source>Here the sun stays up, or down, all day around a solstice: %1 are drawn for the days on which it rises and sets</source>
+        <translation>Aquí el Sol permanece sobre, o bajo, el horizonte todo el día en torno a un solsticio: %1 se trazan para los días en que sale y se pone</translation>
+    </message>
+    <message>
+        <source>The plate leaves out the lines of %1 h, when the sun also lights %2</source>
+        <translation>La placa omite las líneas de las %1 h, cuando el Sol también ilumina %2</translation>
+    </message>
+    <message>
+        <source>No hour line falls on %1&apos;s plate: the sun lights it only at %2 h, whose lines fall off it</source>
+        <translation>Ninguna línea horaria cae en la placa (%1): el Sol solo la ilumina a las %2 h, cuyas líneas quedan fuera</translation>
+    </message>
+    <message>
+        <source>the upper face</source>
+        <translation>el cuadrante superior</translation>
+    </message>
+    <message>
+        <source>the lower face</source>
+        <translation>el cuadrante inferior</translation>
+    </message>
+    <message>
+        <source>the face</source>
+        <translation>el cuadrante</translation>
+    </message>
 </context>
 </TS>

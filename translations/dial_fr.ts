@@ -1099,5 +1099,149 @@ Aucune ligne horaire ne tombe sur cette plaque.</translation>
         <source>The lower face is lit from the September to the March equinox</source>
         <translation>La table inférieure est éclairée de l&apos;équinoxe de septembre à celui de mars</translation>
     </message>
+    <message>
+        <source>The hour lines are not evenly spaced; an x-wire %1 mm above the plate would space them 15° an hour</source>
+        <translation>Les lignes horaires ne sont pas régulièrement espacées ; un fil x à %1 mm au-dessus de la plaque les espacerait de 15° par heure</translation>
+    </message>
+    <message>
+        <source>%1 Jan</source>
+        <translation>%1 janv.</translation>
+    </message>
+    <message>
+        <source>%1 Feb</source>
+        <translation>%1 févr.</translation>
+    </message>
+    <message>
+        <source>%1 Mar</source>
+        <translation>%1 mars</translation>
+    </message>
+    <message>
+        <source>%1 Apr</source>
+        <translation>%1 avr.</translation>
+    </message>
+    <message>
+        <source>%1 May</source>
+        <translation>%1 mai</translation>
+    </message>
+    <message>
+        <source>%1 Jun</source>
+        <translation>%1 juin</translation>
+    </message>
+    <message>
+        <source>%1 Jul</source>
+        <translation>%1 juil.</translation>
+    </message>
+    <message>
+        <source>%1 Aug</source>
+        <translation>%1 août</translation>
+    </message>
+    <message>
+        <source>%1 Sep</source>
+        <translation>%1 sept.</translation>
+    </message>
+    <message>
+        <source>%1 Oct</source>
+        <translation>%1 oct.</translation>
+    </message>
+    <message>
+        <source>%1 Nov</source>
+        <translation>%1 nov.</translation>
+    </message>
+    <message>
+        <source>%1 Dec</source>
+        <translation>%1 déc.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The Italian hour lines</source>
+        <translation>Les lignes des heures italiques</translation>
+    </message>
+    <message>
+        <source>the Italian hour lines</source>
+        <translation>les lignes des heures italiques</translation>
+    </message>
+    <message>
+        <source>The Babylonian hour lines</source>
+        <translation>Les lignes des heures babyloniques</translation>
+    </message>
+    <message>
+        <source>the Babylonian hour lines</source>
+        <translation>les lignes des heures babyloniques</translation>
+    </message>
+    <message>
+        <source>The unequal hour lines</source>
+        <translation>Les lignes des heures temporaires</translation>
+    </message>
+    <message>
+        <source>the unequal hour lines</source>
+        <translation>les lignes des heures temporaires</translation>
+    </message>
+    <message>
+        <source>The Italian and Babylonian hour lines</source>
+        <translation>Les lignes des heures italiques et babyloniques</translation>
+    </message>
+    <message>
+        <source>the Italian and Babylonian hour lines</source>
+        <translation>les lignes des heures italiques et babyloniques</translation>
+    </message>
+    <message>
+        <source>The Italian and unequal hour lines</source>
+        <translation>Les lignes des heures italiques et temporaires</translation>
+    </message>
+    <message>
+        <source>the Italian and unequal hour lines</source>
+        <translation>les lignes des heures italiques et temporaires</translation>
+    </message>
+    <message>
+        <source>The Babylonian and unequal hour lines</source>
+        <translation>Les lignes des heures babyloniques et temporaires</translation>
+    </message>
+    <message>
+        <source>the Babylonian and unequal hour lines</source>
+        <translation>les lignes des heures babyloniques et temporaires</translation>
+    </message>
+    <message>
+        <source>The Italian, Babylonian and unequal hour lines</source>
+        <translation>Les lignes des heures italiques, babyloniques et temporaires</translation>
+    </message>
+    <message>
+        <source>the Italian, Babylonian and unequal hour lines</source>
+        <translation>les lignes des heures italiques, babyloniques et temporaires</translation>
+    </message>
+    <message>
+        <source>%1 are reckoned in sun time from sunrise and sunset of the sun&apos;s centre on the geometric horizon (altitude 0, no refraction), whatever time the equal hours are drawn to</source>
+        <translation>%1 sont comptées en temps solaire vrai depuis le lever et le coucher du centre du Soleil sur l&apos;horizon géométrique (hauteur 0, sans réfraction), quel que soit le temps des heures égales</translation>
+    </message>
+    <message>
+        <source>Here the sun stays up, or down, all day around a solstice: %1 are drawn for the days on which it rises and sets</source>
+        <translation>Ici le Soleil reste levé, ou couché, toute la journée autour d&apos;un solstice : %1 sont tracées pour les jours où il se lève et se couche</translation>
+    </message>
+    <message>
+        <source>The plate leaves out the lines of %1 h, when the sun also lights %2</source>
+        <translation>La plaque omet les lignes de %1 h, où le Soleil éclaire aussi %2</translation>
+    </message>
+    <message>
+        <source>No hour line falls on %1&apos;s plate: the sun lights it only at %2 h, whose lines fall off it</source>
+        <translation>Aucune ligne horaire ne tombe sur la plaque (%1) : le Soleil ne l&apos;éclaire qu&apos;à %2 h, dont les lignes tombent hors de la plaque</translation>
+    </message>
+    <message>
+        <source>the upper face</source>
+        <translation>la face supérieure</translation>
+    </message>
+    <message>
+        <source>the lower face</source>
+        <translation>la face inférieure</translation>
+    </message>
+    <message>
+        <source>the face</source>
+        <translation>le cadran</translation>
+    </message>
 </context>
 </TS>

@@ -1099,5 +1099,149 @@ Nessuna linea oraria cade su questa lastra.</translation>
         <source>The lower face is lit from the September to the March equinox</source>
         <translation>Il quadrante inferiore è illuminato dall&apos;equinozio di settembre a quello di marzo</translation>
     </message>
+    <message>
+        <source>The hour lines are not evenly spaced; an x-wire %1 mm above the plate would space them 15° an hour</source>
+        <translation>Le linee orarie non sono equidistanti; un filo x a %1 mm sopra la lastra le distanzierebbe di 15° l&apos;ora</translation>
+    </message>
+    <message>
+        <source>%1 Jan</source>
+        <translation>%1 gen</translation>
+    </message>
+    <message>
+        <source>%1 Feb</source>
+        <translation>%1 feb</translation>
+    </message>
+    <message>
+        <source>%1 Mar</source>
+        <translation>%1 mar</translation>
+    </message>
+    <message>
+        <source>%1 Apr</source>
+        <translation>%1 apr</translation>
+    </message>
+    <message>
+        <source>%1 May</source>
+        <translation>%1 mag</translation>
+    </message>
+    <message>
+        <source>%1 Jun</source>
+        <translation>%1 giu</translation>
+    </message>
+    <message>
+        <source>%1 Jul</source>
+        <translation>%1 lug</translation>
+    </message>
+    <message>
+        <source>%1 Aug</source>
+        <translation>%1 ago</translation>
+    </message>
+    <message>
+        <source>%1 Sep</source>
+        <translation>%1 set</translation>
+    </message>
+    <message>
+        <source>%1 Oct</source>
+        <translation>%1 ott</translation>
+    </message>
+    <message>
+        <source>%1 Nov</source>
+        <translation>%1 nov</translation>
+    </message>
+    <message>
+        <source>%1 Dec</source>
+        <translation>%1 dic</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The Italian hour lines</source>
+        <translation>Le linee delle ore italiche</translation>
+    </message>
+    <message>
+        <source>the Italian hour lines</source>
+        <translation>le linee delle ore italiche</translation>
+    </message>
+    <message>
+        <source>The Babylonian hour lines</source>
+        <translation>Le linee delle ore babiloniche</translation>
+    </message>
+    <message>
+        <source>the Babylonian hour lines</source>
+        <translation>le linee delle ore babiloniche</translation>
+    </message>
+    <message>
+        <source>The unequal hour lines</source>
+        <translation>Le linee delle ore temporarie</translation>
+    </message>
+    <message>
+        <source>the unequal hour lines</source>
+        <translation>le linee delle ore temporarie</translation>
+    </message>
+    <message>
+        <source>The Italian and Babylonian hour lines</source>
+        <translation>Le linee delle ore italiche e babiloniche</translation>
+    </message>
+    <message>
+        <source>the Italian and Babylonian hour lines</source>
+        <translation>le linee delle ore italiche e babiloniche</translation>
+    </message>
+    <message>
+        <source>The Italian and unequal hour lines</source>
+        <translation>Le linee delle ore italiche e temporarie</translation>
+    </message>
+    <message>
+        <source>the Italian and unequal hour lines</source>
+        <translation>le linee delle ore italiche e temporarie</translation>
+    </message>
+    <message>
+        <source>The Babylonian and unequal hour lines</source>
+        <translation>Le linee delle ore babiloniche e temporarie</translation>
+    </message>
+    <message>
+        <source>the Babylonian and unequal hour lines</source>
+        <translation>le linee delle ore babiloniche e temporarie</translation>
+    </message>
+    <message>
+        <source>The Italian, Babylonian and unequal hour lines</source>
+        <translation>Le linee delle ore italiche, babiloniche e temporarie</translation>
+    </message>
+    <message>
+        <source>the Italian, Babylonian and unequal hour lines</source>
+        <translation>le linee delle ore italiche, babiloniche e temporarie</translation>
+    </message>
+    <message>
+        <source>%1 are reckoned in sun time from sunrise and sunset of the sun&apos;s centre on the geometric horizon (altitude 0, no refraction), whatever time the equal hours are drawn to</source>
+        <translation>%1 sono contate in tempo vero dal sorgere e dal tramonto del centro del Sole sull&apos;orizzonte geometrico (altezza 0, senza rifrazione), qualunque sia il tempo delle ore uguali</translation>
+    </message>
+    <message>
+        <source>Here the sun stays up, or down, all day around a solstice: %1 are drawn for the days on which it rises and sets</source>
+        <translation>Qui il Sole resta sopra, o sotto, l&apos;orizzonte tutto il giorno attorno a un solstizio: %1 sono tracciate per i giorni in cui sorge e tramonta</translation>
+    </message>
+    <message>
+        <source>The plate leaves out the lines of %1 h, when the sun also lights %2</source>
+        <translation>La lastra tralascia le linee delle %1, quando il Sole illumina anche %2</translation>
+    </message>
+    <message>
+        <source>No hour line falls on %1&apos;s plate: the sun lights it only at %2 h, whose lines fall off it</source>
+        <translation>Nessuna linea oraria cade sulla lastra (%1): il Sole la illumina solo alle %2, le cui linee cadono fuori</translation>
+    </message>
+    <message>
+        <source>the upper face</source>
+        <translation>il quadrante superiore</translation>
+    </message>
+    <message>
+        <source>the lower face</source>
+        <translation>il quadrante inferiore</translation>
+    </message>
+    <message>
+        <source>the face</source>
+        <translation>il quadrante</translation>
+    </message>
 </context>
 </TS>

@@ -1099,5 +1099,149 @@ Geen uurlijn valt op deze plaat.</translation>
         <source>The lower face is lit from the September to the March equinox</source>
         <translation>De onderste wijzerplaat wordt beschenen van de september- tot de maartequinox</translation>
     </message>
+    <message>
+        <source>The hour lines are not evenly spaced; an x-wire %1 mm above the plate would space them 15° an hour</source>
+        <translation>De uurlijnen staan niet gelijk verdeeld; een x-draad %1 mm boven de plaat zou ze 15° per uur verdelen</translation>
+    </message>
+    <message>
+        <source>%1 Jan</source>
+        <translation>%1 jan</translation>
+    </message>
+    <message>
+        <source>%1 Feb</source>
+        <translation>%1 feb</translation>
+    </message>
+    <message>
+        <source>%1 Mar</source>
+        <translation>%1 mrt</translation>
+    </message>
+    <message>
+        <source>%1 Apr</source>
+        <translation>%1 apr</translation>
+    </message>
+    <message>
+        <source>%1 May</source>
+        <translation>%1 mei</translation>
+    </message>
+    <message>
+        <source>%1 Jun</source>
+        <translation>%1 jun</translation>
+    </message>
+    <message>
+        <source>%1 Jul</source>
+        <translation>%1 jul</translation>
+    </message>
+    <message>
+        <source>%1 Aug</source>
+        <translation>%1 aug</translation>
+    </message>
+    <message>
+        <source>%1 Sep</source>
+        <translation>%1 sep</translation>
+    </message>
+    <message>
+        <source>%1 Oct</source>
+        <translation>%1 okt</translation>
+    </message>
+    <message>
+        <source>%1 Nov</source>
+        <translation>%1 nov</translation>
+    </message>
+    <message>
+        <source>%1 Dec</source>
+        <translation>%1 dec</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The Italian hour lines</source>
+        <translation>De lijnen van de Italiaanse uren</translation>
+    </message>
+    <message>
+        <source>the Italian hour lines</source>
+        <translation>de lijnen van de Italiaanse uren</translation>
+    </message>
+    <message>
+        <source>The Babylonian hour lines</source>
+        <translation>De lijnen van de Babylonische uren</translation>
+    </message>
+    <message>
+        <source>the Babylonian hour lines</source>
+        <translation>de lijnen van de Babylonische uren</translation>
+    </message>
+    <message>
+        <source>The unequal hour lines</source>
+        <translation>De lijnen van de temporale uren</translation>
+    </message>
+    <message>
+        <source>the unequal hour lines</source>
+        <translation>de lijnen van de temporale uren</translation>
+    </message>
+    <message>
+        <source>The Italian and Babylonian hour lines</source>
+        <translation>De lijnen van de Italiaanse en Babylonische uren</translation>
+    </message>
+    <message>
+        <source>the Italian and Babylonian hour lines</source>
+        <translation>de lijnen van de Italiaanse en Babylonische uren</translation>
+    </message>
+    <message>
+        <source>The Italian and unequal hour lines</source>
+        <translation>De lijnen van de Italiaanse en temporale uren</translation>
+    </message>
+    <message>
+        <source>the Italian and unequal hour lines</source>
+        <translation>de lijnen van de Italiaanse en temporale uren</translation>
+    </message>
+    <message>
+        <source>The Babylonian and unequal hour lines</source>
+        <translation>De lijnen van de Babylonische en temporale uren</translation>
+    </message>
+    <message>
+        <source>the Babylonian and unequal hour lines</source>
+        <translation>de lijnen van de Babylonische en temporale uren</translation>
+    </message>
+    <message>
+        <source>The Italian, Babylonian and unequal hour lines</source>
+        <translation>De lijnen van de Italiaanse, Babylonische en temporale uren</translation>
+    </message>
+    <message>
+        <source>the Italian, Babylonian and unequal hour lines</source>
+        <translation>de lijnen van de Italiaanse, Babylonische en temporale uren</translation>
+    </message>
+    <message>
+        <source>%1 are reckoned in sun time from sunrise and sunset of the sun&apos;s centre on the geometric horizon (altitude 0, no refraction), whatever time the equal hours are drawn to</source>
+        <translation>%1 worden in ware zonnetijd geteld vanaf op- en ondergang van het middelpunt van de zon aan de geometrische horizon (hoogte 0, zonder refractie), ongeacht de tijd van de gelijke uren</translation>
+    </message>
+    <message>
+        <source>Here the sun stays up, or down, all day around a solstice: %1 are drawn for the days on which it rises and sets</source>
+        <translation>Hier blijft de zon rond een zonnewende de hele dag op, of onder: %1 zijn getekend voor de dagen waarop ze op- en ondergaat</translation>
+    </message>
+    <message>
+        <source>The plate leaves out the lines of %1 h, when the sun also lights %2</source>
+        <translation>De plaat laat de lijnen van %1 uur weg, wanneer de zon ook %2 beschijnt</translation>
+    </message>
+    <message>
+        <source>No hour line falls on %1&apos;s plate: the sun lights it only at %2 h, whose lines fall off it</source>
+        <translation>Geen uurlijn valt op de plaat (%1): de zon beschijnt die alleen om %2 uur, waarvan de lijnen erbuiten vallen</translation>
+    </message>
+    <message>
+        <source>the upper face</source>
+        <translation>de bovenste wijzerplaat</translation>
+    </message>
+    <message>
+        <source>the lower face</source>
+        <translation>de onderste wijzerplaat</translation>
+    </message>
+    <message>
+        <source>the face</source>
+        <translation>de wijzerplaat</translation>
+    </message>
 </context>
 </TS>
