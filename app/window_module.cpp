@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QTextStream>
 
 #include <cerrno>
@@ -21,7 +22,11 @@ extern "C" Q_DECL_EXPORT int orvaneRunWindow(int *argc, char **argv)
     QApplication app(*argc, argv);
     QStringList args = QApplication::arguments();
     const QString asked = orvane::spokenLanguage(orvane::takeLanguageOption(args));
-    orvane::useLanguage(asked.isEmpty() ? orvane::windowLanguage() : asked);
+    const QString kept = orvane::keptWindowLanguage();
+    orvane::useLanguage(!asked.isEmpty() ? asked : !kept.isEmpty() ? kept : orvane::desktopLanguage());
+    // A language chosen by name names the days and months too.
+    if (!asked.isEmpty() || !kept.isEmpty())
+        QLocale::setDefault(orvane::localeSpeaking(orvane::languageInUse(), QLocale::system()));
     orvane::Sundial_Input window;
     window.show();
     return app.exec();

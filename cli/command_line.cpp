@@ -74,7 +74,9 @@ int runCommandLine(const QStringList &givenArgs, QTextStream &out, QTextStream &
                    .arg(asked, spokenLanguages().join(QStringLiteral(", ")))
             << Qt::endl;
     }
-    const QLocale locale; // the user's, from LANG and LC_ALL
+    // The user's, from LANG and LC_ALL; a language asked for by name names
+    // the days and months too.
+    const QLocale locale = asked.isEmpty() ? QLocale() : localeSpeaking(languageInUse(), QLocale());
     const CliParse parse = parseCommandLine(args, locale);
     if (!parse.request) {
         err << parse.error << Qt::endl;

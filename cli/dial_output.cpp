@@ -63,7 +63,7 @@ QString blockText(const dial::TextBlock &block)
         return labelled(figures);
     }
     case dial::TextBlock::Form::Table:
-        return u'\n' + translate("dial", block.table.title) + u'\n' + columns(tableText(block.table, c));
+        return u'\n' + valueText(block.table.title, c) + u'\n' + columns(tableText(block.table, c));
     case dial::TextBlock::Form::Steps: {
         QString text;
         int step = 0;

@@ -26,12 +26,12 @@ QString declinationText(double facing, double latitude)
     // The side as the printed facing reads: 180.000 is south, not a hair west.
     const double scale = std::pow(10.0, kDecimals);
     const sky::WallDeclination d = sky::wallDeclination(std::round(facing * scale) / scale, latitude);
-    const QString equator = compassName(equatorSide(latitude));
+    const QString equator = compassWords(equatorSide(latitude));
     if (d.side == sky::DeclinationSide::None)
         return translate("cli", "%1 (faces %2)").arg(fixed(d.declinationDeg, kDecimals), equator);
     return translate("cli", "%1 %2 of %3")
         .arg(fixed(d.declinationDeg, kDecimals),
-             compassName(d.side == sky::DeclinationSide::East ? Compass::East : Compass::West), equator);
+             compassWords(d.side == sky::DeclinationSide::East ? Compass::East : Compass::West), equator);
 }
 
 QString hourText(double hour) { return QString::number(hour, 'g', 10); }

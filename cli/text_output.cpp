@@ -46,14 +46,14 @@ QString heading(const FieldData &d, const QString &zoneName)
 
 QString eventBlock(const EventField &f, const std::vector<AroundRow> &around)
 {
-    const QString name = fieldEventName(f.event);
+    const QString name = fieldEventWords(f.event);
     QString text = u'\n' + firstUpper(name) + u'\n';
     if (!f.seen)
         return text + translate("cli", "  the sun is never seen %1 at this location and date\n").arg(name);
 
     Rows rows;
     rows << QStringList{translate("cli", "clock, as in the result"), clockText(f.methodClock)};
-    rows << QStringList{translate("cli", "true sun due %1 at").arg(eventDirectionName(f)),
+    rows << QStringList{translate("cli", "true sun due %1 at").arg(eventDirectionWords(f)),
                         f.preciseClock ? clockText(*f.preciseClock, true) +
                                              QStringLiteral(" (%1 s)").arg(signedFixed(*f.differenceSeconds, 1))
                                        : translate("cli", "never, above the horizon")};
@@ -158,7 +158,7 @@ QString sunAtBlocks(const FieldData &d)
         for (const WallField::Reading &r : w.readings)
             table << QStringList{clockText(r.clock), signedFixed(r.angleDeg, 3), bearingFixed(r.sunAzimuthDeg),
                                  bearingFixed(r.facingDeg), signedFixed(r.residualDeg, 3)};
-        const QString equator = compassName(equatorSide(d.inputs.latitude));
+        const QString equator = compassWords(equatorSide(d.inputs.latitude));
         text += u'\n' + translate("cli", "Wall") + u'\n' + columns(table) +
                 labelled({{translate("cli", "the wall faces"), bearingFixed(w.facingDeg)},
                           {translate("cli", "declination"),

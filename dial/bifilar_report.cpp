@@ -101,9 +101,10 @@ Report bifilarReport(const ReportInput &in)
                 ORVANE_NOOP("dial", "evenly spaced"),
                 Value::word(even ? ORVANE_NOOP("dial", "yes, 15\xC2\xB0 an hour") : ORVANE_NOOP("dial", "no")));
             b.figures = std::move(kept);
-        } else if (b.form == TextBlock::Form::Table && centre && b.table.title.find("root") != std::string::npos) {
-            b.table.title = ORVANE_NOOP("dial", "Hour lines (angle at the centre from the noon side of the y axis, + "
-                                                "towards x)");
+        } else if (b.form == TextBlock::Form::Table && centre && b.table.title.text.find("root") != std::string::npos) {
+            b.table.title =
+                Value::word(ORVANE_NOOP("dial", "Hour lines (angle at the centre from the noon side of the y axis, + "
+                                                "towards x)"));
         } else if (b.form == TextBlock::Form::Line && b.line.text == axesWords(*in.kind)) {
             b.line.text = ORVANE_NOOP("dial", "Millimetres on the plate from the point under the wires' crossing: x to "
                                               "the right, y up the slope.\n\n");

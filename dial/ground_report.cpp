@@ -27,7 +27,7 @@ Value pair(double a, double b) { return Value::list(true).add(Value::num(a, kM))
 TextBlock line(std::string text) { return {TextBlock::Form::Line, Value::word(std::move(text)), {}, {}, {}}; }
 TextBlock table(std::string title, std::vector<std::string> headings)
 {
-    return {TextBlock::Form::Table, {}, {}, {std::move(title), std::move(headings), {}}, {}};
+    return {TextBlock::Form::Table, {}, {}, {Value::word(std::move(title)), std::move(headings), {}}, {}};
 }
 
 Value json(const ReportInput &in, const GroundLayout &g, double noon)
@@ -174,7 +174,8 @@ void designerWords(Report &r, const std::string &title, const DialFace &face, co
 std::vector<Table> pageTables(const DialFace &face, const GroundLayout &g)
 {
     std::vector<Table> tables(1);
-    tables[0].title = ORVANE_NOOP("dial", "Two tapes to each hour: from C and from N, on the hour's side of the line");
+    tables[0].title =
+        Value::word(ORVANE_NOOP("dial", "Two tapes to each hour: from C and from N, on the hour's side of the line"));
     tables[0].headings = {ORVANE_NOOP("dial", "Hour"), ORVANE_NOOP("dial", "From C (m)"),
                           ORVANE_NOOP("dial", "From N (m)"), ORVANE_NOOP("dial", "Side")};
     for (const GroundMark &m : g.marks)
@@ -187,7 +188,8 @@ std::vector<Table> pageTables(const DialFace &face, const GroundLayout &g)
         std::stable_sort(lines.begin(), lines.end(),
                          [](const DateLine *a, const DateLine *b) { return a->declinationDeg > b->declinationDeg; });
         Table &dates = tables.emplace_back();
-        dates.title = ORVANE_NOOP("dial", "The date scale: where to stand, from C along the line (+ north, - south)");
+        dates.title = Value::word(
+            ORVANE_NOOP("dial", "The date scale: where to stand, from C along the line (+ north, - south)"));
         dates.headings = {ORVANE_NOOP("dial", "Date"), ORVANE_NOOP("dial", "From C (m)")};
         for (const DateLine *line : lines)
             dates.rows.push_back({Value::word(line->label), Value::num(groundDateY(face.input, line->declinationDeg), 2,
@@ -197,8 +199,9 @@ std::vector<Table> pageTables(const DialFace &face, const GroundLayout &g)
         // The plan's page says the smallest height that serves every hour;
         // here each hour's, by the same rounding, so the largest is that one.
         Table &people = tables.emplace_back();
-        people.title = ORVANE_NOOP("dial", "The person as gnomon: the height whose shadow reaches the hour's mark "
-                                           "on every day (rounded up to the cm)");
+        people.title =
+            Value::word(ORVANE_NOOP("dial", "The person as gnomon: the height whose shadow reaches the hour's mark "
+                                            "on every day (rounded up to the cm)"));
         people.headings = {ORVANE_NOOP("dial", "Hour"), ORVANE_NOOP("dial", "Height (m)")};
         for (const GnomonNeed &n : g.gnomon)
             people.rows.push_back({Value::word(n.label), Value::num(n.height, 2, Value::Form::MetresUp)});
@@ -240,7 +243,7 @@ Report groundReport(const ReportInput &in)
     f.emplace_back(ORVANE_NOOP("dial", "foci"),
                    Value::words(ORVANE_NOOP("dial", "%1 m east and west of C"), {Value::num(g.focus, 3)}));
     f.emplace_back(ORVANE_NOOP("dial", "string loop"), Value::words("%1 m", {Value::num(g.stringLoop, 3)}));
-    f.emplace_back("true noon on " + in.day, Value::clock(noon));
+    f.emplace_back(trueNoonOn(in.day), Value::clock(noon));
     r.text.push_back(std::move(figures));
 
     TextBlock staking = table(ORVANE_NOOP("dial", "Staking table (metres; x east, y north of C)"),

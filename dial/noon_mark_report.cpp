@@ -20,9 +20,14 @@ Value spotText(const SpotSize &s)
 
 TextBlock line(Value text) { return {TextBlock::Form::Line, std::move(text), {}, {}, {}}; }
 
-// "UTC-5 standard time", from the zone's meridian (15 degrees an hour).
+// "UTC-5 standard time", from the zone's meridian (15 degrees an hour); the
+// translators find it by its shape, the numbers as %1 and %2.
 std::string clockName(double zoneMeridian)
 {
+    [[maybe_unused]] static const char *const shapes[] = {
+        ORVANE_NOOP("dial", "UTC standard time"), ORVANE_NOOP("dial", "UTC+%1 standard time"),
+        ORVANE_NOOP("dial", "UTC-%1 standard time"), ORVANE_NOOP("dial", "UTC+%1:%2 standard time"),
+        ORVANE_NOOP("dial", "UTC-%1:%2 standard time")};
     const int minutes = int(std::lround(zoneMeridian * 4));
     if (minutes == 0)
         return "UTC standard time";
@@ -167,8 +172,10 @@ Report noonMarkReport(const ReportInput &in)
                                   : ORVANE_NOOP("dial", "F is the foot, square from the hole."));
 
     Table staking;
-    staking.title = std::string("The dates: along the meridian line from beside F (+ ") + alongWord +
-                    "), across it (+ " + acrossWord + "), and the spot's length x width";
+    staking.title =
+        Value::words(ORVANE_NOOP("dial", "The dates: along the meridian line from beside F (+ %1), across it "
+                                         "(+ %2), and the spot's length x width"),
+                     {Value::word(alongWord), Value::word(acrossWord)});
     staking.headings = {ORVANE_NOOP("dial", "Date"), ORVANE_NOOP("dial", "Along (m)"),
                         ORVANE_NOOP("dial", "Across (m)"), ORVANE_NOOP("dial", "Spot (mm)")};
     for (const NoonMarkDay *d : marked(l))
@@ -186,11 +193,15 @@ Report noonMarkReport(const ReportInput &in)
                        Value::words(ORVANE_NOOP("dial", "from (%1, %2) to (%3, %4) m, %5 m long, %6"),
                                     {metres(l.meridian->from.x), metres(l.meridian->from.y), metres(l.meridian->to.x),
                                      metres(l.meridian->to.y), Value::num(length, 3), passes}));
-    f.emplace_back("true noon on " + in.day, Value::clock(in.meridianClock()));
+    // The figure's label carries the day as the text writes it.
+    f.emplace_back(trueNoonOn(in.day), Value::clock(in.meridianClock()));
     r.text.push_back(std::move(figures));
     TextBlock table{TextBlock::Form::Table, {}, {}, {}, {}};
-    table.table.title = std::string("Marked days (metres; along the line + ") + alongWord + ", across + " + acrossWord +
-                        "; x " + (level ? "east" : "right") + ", y " + (level ? "north" : "up") + " of F)";
+    table.table.title = Value::words(level ? ORVANE_NOOP("dial", "Marked days (metres; along the line + %1, across + "
+                                                                 "%2; x east, y north of F)")
+                                           : ORVANE_NOOP("dial", "Marked days (metres; along the line + %1, across + "
+                                                                 "%2; x right, y up of F)"),
+                                     {Value::word(alongWord), Value::word(acrossWord)});
     table.table.headings = {
         ORVANE_NOOP("dial", "date"),     ORVANE_NOOP("dial", "along"), ORVANE_NOOP("dial", "across"), "x", "y",
         ORVANE_NOOP("dial", "spot (mm)")};

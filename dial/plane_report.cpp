@@ -123,7 +123,7 @@ std::string oldHoursTableTitle(HourSystem system, bool none)
 TextBlock oldHoursText(const OldHours &hours)
 {
     TextBlock table{TextBlock::Form::Table, {}, {}, {}, {}};
-    table.table.title = oldHoursTableTitle(hours.system, hours.lines.empty());
+    table.table.title = Value::word(oldHoursTableTitle(hours.system, hours.lines.empty()));
     table.table.headings = {ORVANE_NOOP("dial", "hour"), ORVANE_NOOP("dial", "points"), ORVANE_NOOP("dial", "from"),
                             ORVANE_NOOP("dial", "to")};
     for (const OldHourLine &line : hours.lines)
@@ -175,9 +175,11 @@ TextBlock clockLinesText(const DialFace &face)
     const YearTurns t = face.layout.clockYear.value_or(YearTurns{});
     const int year = face.input.clockSun.year;
     TextBlock hours{TextBlock::Form::Table, {}, {}, {}, {}};
-    hours.table.title = "Hour lines to the standard clock: the shadow's point on the equinoxes and the solstices (" +
-                        isoDate(year, t.march) + ", " + isoDate(year, t.june) + ", " + isoDate(year, t.september) +
-                        ", " + isoDate(year, t.december) + "; - off the plate or unlit)";
+    hours.table.title = Value::words(ORVANE_NOOP("dial", "Hour lines to the standard clock: the shadow's point on the "
+                                                         "equinoxes and the solstices (%1, %2, %3, %4; - off the plate "
+                                                         "or unlit)"),
+                                     {Value::word(isoDate(year, t.march)), Value::word(isoDate(year, t.june)),
+                                      Value::word(isoDate(year, t.september)), Value::word(isoDate(year, t.december))});
     hours.table.headings = {ORVANE_NOOP("dial", "hour"),
                             ORVANE_NOOP("dial", "days"),
                             ORVANE_NOOP("dial", "March equinox"),
@@ -228,11 +230,11 @@ TextBlock straightLinesText(const DialFace &face, const DialKind &kind)
 {
     TextBlock hours{TextBlock::Form::Table, {}, {}, {}, {}};
     const ReferenceWords *words = referenceWords(kind);
-    hours.table.title = face.layout.root
-                            ? ORVANE_NOOP("dial", "Hour lines (angle at the root from the noon side of the y axis, + "
-                                                  "towards x)")
-                        : words ? words->parallelTitle
-                                : std::string("Hour lines (parallel: angle from ") + kind.reference + ", + towards x)";
+    hours.table.title = Value::word(
+        face.layout.root ? ORVANE_NOOP("dial", "Hour lines (angle at the root from the noon side of the y axis, + "
+                                               "towards x)")
+        : words          ? words->parallelTitle
+                         : std::string("Hour lines (parallel: angle from ") + kind.reference + ", + towards x)");
     hours.table.headings = {ORVANE_NOOP("dial", "hour"), ORVANE_NOOP("dial", "angle"), ORVANE_NOOP("dial", "from"),
                             ORVANE_NOOP("dial", "to")};
     for (const HourLineRow &h : face.hourLines)
@@ -329,7 +331,7 @@ void faceText(std::vector<TextBlock> &text, const DialFace &face, const ReportIn
     if (face.dateLines.empty())
         return;
     TextBlock dates{TextBlock::Form::Table, {}, {}, {}, {}};
-    dates.table.title = ORVANE_NOOP("dial", "Date lines");
+    dates.table.title = Value::word(ORVANE_NOOP("dial", "Date lines"));
     dates.table.headings = {ORVANE_NOOP("dial", "line"), ORVANE_NOOP("dial", "declination"),
                             ORVANE_NOOP("dial", "points"), ORVANE_NOOP("dial", "from"), ORVANE_NOOP("dial", "to")};
     for (const DateLine &line : face.dateLines) {

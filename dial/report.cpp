@@ -84,6 +84,12 @@ Value &&Value::add(Value v) && { return std::move(add(std::move(v))); }
 
 Value &&Value::add(std::string key, Value v) && { return std::move(add(std::move(key), std::move(v))); }
 
+std::string trueNoonOn(const std::string &day)
+{
+    [[maybe_unused]] static const char *const shape = ORVANE_NOOP("dial", "true noon on %1");
+    return "true noon on " + day;
+}
+
 Value faceWords(const DialFace &face)
 {
     if (face.name == "upper")

@@ -53,7 +53,7 @@ struct Member {
 
 // A table as the text and the pages show it: headings over rows.
 struct Table {
-    std::string title; // the line above it
+    Value title; // the line above it
     std::vector<std::string> headings;
     std::vector<std::vector<Value>> rows;
 };
@@ -116,6 +116,9 @@ struct Report {
     Value planKey;
 };
 
+// "true noon on 2027-06-21": a figure's label, found by the translators by
+// its shape ("true noon on %1").
+std::string trueNoonOn(const std::string &day);
 // "the upper face", "the face".
 Value faceWords(const DialFace &face);
 // "The upper face is lit from ...", for a face lit on part of the year only.

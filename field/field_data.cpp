@@ -198,6 +198,26 @@ QString eventDirectionName(const EventField &f)
     return fieldEventName(f.event);
 }
 
+QString fieldEventWords(FieldEvent e)
+{
+    switch (e) {
+    case FieldEvent::East:
+        return compassWords(Compass::East);
+    case FieldEvent::Meridian:
+        return translate("field", "meridian");
+    case FieldEvent::West:
+        break;
+    }
+    return compassWords(Compass::West);
+}
+
+QString eventDirectionWords(const EventField &f)
+{
+    if (f.event == FieldEvent::Meridian)
+        return compassWords(f.north ? Compass::North : Compass::South);
+    return fieldEventWords(f.event);
+}
+
 QString fieldNoteText(FieldNote n)
 {
     switch (n) {

@@ -177,6 +177,9 @@ void addSunAtData(const FieldInputs &in, FieldData &d);
 QString fieldEventName(FieldEvent e); // "east", "meridian", "west"
 // Where the sun stands at the event: "east", "south" or "north", "west".
 QString eventDirectionName(const EventField &f);
+// The same two in the language in use, for sentences a person reads.
+QString fieldEventWords(FieldEvent e);
+QString eventDirectionWords(const EventField &f);
 QString fieldNoteText(FieldNote n);
 QString fieldWarningText(FieldWarning w);
 QString trueLineName(TrueLine l);               // "east-west", "north-south"

@@ -74,8 +74,14 @@ QString valueText(const dial::Value &v, const QLocale &locale)
         return translate("dial", v.text);
     case dial::Value::Type::Words:
         return wordsText(v, locale);
-    case dial::Value::Type::Date:
-        return locale.toString(QDate::fromString(QString::fromStdString(v.text), Qt::ISODate), QLocale::LongFormat);
+    case dial::Value::Type::Date: {
+        // The C locale names days and months in English: in another
+        // language, that language's names.
+        const QLocale words = locale.language() == QLocale::C && languageInUse() != QLatin1String("en")
+                                  ? QLocale(languageInUse())
+                                  : locale;
+        return words.toString(QDate::fromString(QString::fromStdString(v.text), Qt::ISODate), QLocale::LongFormat);
+    }
     case dial::Value::Type::Clock:
         return timeText(v.number, locale);
     case dial::Value::Type::Truth:

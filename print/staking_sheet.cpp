@@ -112,7 +112,7 @@ void paintStakingTables(QPainter &p, const QRectF &area, double mm, const DialDe
     p.setPen(Qt::black);
     p.setFont(pagePixelFont(3.4 * mm, true));
     double top = area.top();
-    top += paragraph(p, area.left(), top, area.width(), translate("dial", tables.front().title)) + 2 * mm;
+    top += paragraph(p, area.left(), top, area.width(), valueText(tables.front().title, locale)) + 2 * mm;
 
     // The main table in up to two blocks side by side, so that quarter hours fit on the page.
     const StakingTable staking = stakingTable(design, locale);
@@ -133,7 +133,7 @@ void paintStakingTables(QPainter &p, const QRectF &area, double mm, const DialDe
     for (std::size_t i = 1; i < tables.size(); ++i) {
         const double left = area.left() + double(i - 1) * column;
         p.setFont(pagePixelFont(3.4 * mm, true));
-        const double y = top + paragraph(p, left, top, headingWidth, translate("dial", tables[i].title)) + 2 * mm;
+        const double y = top + paragraph(p, left, top, headingWidth, valueText(tables[i].title, locale)) + 2 * mm;
         table(p, left, y, mm, std::min(rowMm, 4.0), {30, 24}, tableText(tables[i], locale));
     }
     p.restore();

@@ -98,6 +98,14 @@ bool useLanguage(const QString &language)
     return true;
 }
 
+QLocale localeSpeaking(const QString &language, const QLocale &locale)
+{
+    const QLocale::Language wanted = QLocale(language).language();
+    if (language == QLatin1String("en") || !spokenLanguages().contains(language) || wanted == locale.language())
+        return locale;
+    return QLocale(wanted, locale.territory());
+}
+
 QString languageName(const QString &language)
 {
     if (language == QLatin1String("en"))

@@ -2,6 +2,7 @@
 // Which language Orvane speaks and loading it: its own texts, built in, and
 // Qt's for the standard dialogs and buttons.
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,11 @@ void keepWindowLanguage(const QString &language);
 // Loads `language` (one of spokenLanguages()); English loads nothing.
 // Returns false, keeping English, for a language Orvane does not speak.
 bool useLanguage(const QString &language);
+
+// The locale an answer takes when a language is chosen by name: `locale`
+// with its words (month and day names) in that language and its region
+// kept; `locale` itself for English or where it speaks that language already.
+QLocale localeSpeaking(const QString &language, const QLocale &locale);
 
 // The name of a language in itself: "Deutsch", "Italiano".
 QString languageName(const QString &language);

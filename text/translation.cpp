@@ -43,9 +43,10 @@ QString translate(const char *context, const std::string &english)
     const QString text = translate(context, english.c_str());
     if (text != QString::fromStdString(english) || english.find_first_of("0123456789") == std::string::npos)
         return text;
-    // A text written with its numbers in it ("21 Jun") is found by its
-    // shape, each number a %n, and gets its numbers back.
-    static const QRegularExpression number(QStringLiteral("\\d+(?:\\.\\d+)?"));
+    // A text written with its numbers in it ("21 Jun", "true noon on
+    // 2027-06-21") is found by its shape, each number or ISO date a %n, and
+    // gets them back.
+    static const QRegularExpression number(QStringLiteral("\\d{4}-\\d\\d-\\d\\d|\\d+(?:\\.\\d+)?"));
     QString shape;
     QStringList numbers;
     qsizetype from = 0;

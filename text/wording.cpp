@@ -1,4 +1,5 @@
 #include "wording.h"
+#include "translation.h"
 
 #include <cstdlib>
 
@@ -17,6 +18,21 @@ QString compassName(Compass c)
         break;
     }
     return QStringLiteral("west");
+}
+
+QString compassWords(Compass c)
+{
+    switch (c) {
+    case Compass::North:
+        return translate("text", "north");
+    case Compass::East:
+        return translate("text", "east");
+    case Compass::South:
+        return translate("text", "south");
+    case Compass::West:
+        break;
+    }
+    return translate("text", "west");
 }
 
 QString compassLetter(Compass c) { return compassName(c).left(1).toUpper(); }

@@ -11,6 +11,8 @@ enum class Compass { North, East, South, West };
 
 // "north", "east", "south", "west".
 QString compassName(Compass c);
+// The same in the language in use, for sentences a person reads.
+QString compassWords(Compass c);
 // "N", "E", "S", "W".
 QString compassLetter(Compass c);
 // The hemisphere of a latitude, zero counting as north.

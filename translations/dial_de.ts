@@ -1243,5 +1243,45 @@ Auf diese Platte fällt keine Stundenlinie.</translation>
         <source>the face</source>
         <translation>das Zifferblatt</translation>
     </message>
+    <message>
+        <source>The dates: along the meridian line from beside F (+ %1), across it (+ %2), and the spot&apos;s length x width</source>
+        <translation>Die Daten: entlang der Mittagslinie von neben F (+ %1), quer dazu (+ %2), und Länge x Breite des Flecks</translation>
+    </message>
+    <message>
+        <source>Marked days (metres; along the line + %1, across + %2; x east, y north of F)</source>
+        <translation>Markierte Tage (Meter; entlang der Linie + %1, quer + %2; x Ost, y Nord von F)</translation>
+    </message>
+    <message>
+        <source>Marked days (metres; along the line + %1, across + %2; x right, y up of F)</source>
+        <translation>Markierte Tage (Meter; entlang der Linie + %1, quer + %2; x rechts, y oben von F)</translation>
+    </message>
+    <message>
+        <source>Hour lines to the standard clock: the shadow&apos;s point on the equinoxes and the solstices (%1, %2, %3, %4; - off the plate or unlit)</source>
+        <translation>Stundenlinien der Normalzeit: der Schattenpunkt zu den Tagundnachtgleichen und Sonnenwenden (%1, %2, %3, %4; - außerhalb der Platte oder unbeschienen)</translation>
+    </message>
+    <message>
+        <source>true noon on %1</source>
+        <translation>wahrer Mittag am %1</translation>
+    </message>
+    <message>
+        <source>UTC standard time</source>
+        <translation>UTC Normalzeit</translation>
+    </message>
+    <message>
+        <source>UTC+%1 standard time</source>
+        <translation>UTC+%1 Normalzeit</translation>
+    </message>
+    <message>
+        <source>UTC-%1 standard time</source>
+        <translation>UTC-%1 Normalzeit</translation>
+    </message>
+    <message>
+        <source>UTC+%1:%2 standard time</source>
+        <translation>UTC+%1:%2 Normalzeit</translation>
+    </message>
+    <message>
+        <source>UTC-%1:%2 standard time</source>
+        <translation>UTC-%1:%2 Normalzeit</translation>
+    </message>
 </context>
 </TS>

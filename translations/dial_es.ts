@@ -1243,5 +1243,45 @@ Ninguna línea horaria cae en esta placa.</translation>
         <source>the face</source>
         <translation>el cuadrante</translation>
     </message>
+    <message>
+        <source>The dates: along the meridian line from beside F (+ %1), across it (+ %2), and the spot&apos;s length x width</source>
+        <translation>Las fechas: a lo largo de la meridiana desde junto a F (+ %1), a través (+ %2), y largo x ancho de la mancha</translation>
+    </message>
+    <message>
+        <source>Marked days (metres; along the line + %1, across + %2; x east, y north of F)</source>
+        <translation>Días marcados (metros; a lo largo de la línea + %1, a través + %2; x este, y norte de F)</translation>
+    </message>
+    <message>
+        <source>Marked days (metres; along the line + %1, across + %2; x right, y up of F)</source>
+        <translation>Días marcados (metros; a lo largo de la línea + %1, a través + %2; x derecha, y arriba de F)</translation>
+    </message>
+    <message>
+        <source>Hour lines to the standard clock: the shadow&apos;s point on the equinoxes and the solstices (%1, %2, %3, %4; - off the plate or unlit)</source>
+        <translation>Líneas horarias de la hora estándar: el punto de sombra en los equinoccios y los solsticios (%1, %2, %3, %4; - fuera de la placa o sin sol)</translation>
+    </message>
+    <message>
+        <source>true noon on %1</source>
+        <translation>mediodía verdadero el %1</translation>
+    </message>
+    <message>
+        <source>UTC standard time</source>
+        <translation>hora estándar UTC</translation>
+    </message>
+    <message>
+        <source>UTC+%1 standard time</source>
+        <translation>hora estándar UTC+%1</translation>
+    </message>
+    <message>
+        <source>UTC-%1 standard time</source>
+        <translation>hora estándar UTC-%1</translation>
+    </message>
+    <message>
+        <source>UTC+%1:%2 standard time</source>
+        <translation>hora estándar UTC+%1:%2</translation>
+    </message>
+    <message>
+        <source>UTC-%1:%2 standard time</source>
+        <translation>hora estándar UTC-%1:%2</translation>
+    </message>
 </context>
 </TS>

@@ -1243,5 +1243,45 @@ Aucune ligne horaire ne tombe sur cette plaque.</translation>
         <source>the face</source>
         <translation>le cadran</translation>
     </message>
+    <message>
+        <source>The dates: along the meridian line from beside F (+ %1), across it (+ %2), and the spot&apos;s length x width</source>
+        <translation>Les dates : le long de la méridienne depuis F (+ %1), en travers (+ %2), et longueur x largeur de la tache</translation>
+    </message>
+    <message>
+        <source>Marked days (metres; along the line + %1, across + %2; x east, y north of F)</source>
+        <translation>Jours marqués (mètres ; le long de la ligne + %1, en travers + %2 ; x est, y nord de F)</translation>
+    </message>
+    <message>
+        <source>Marked days (metres; along the line + %1, across + %2; x right, y up of F)</source>
+        <translation>Jours marqués (mètres ; le long de la ligne + %1, en travers + %2 ; x à droite, y en haut de F)</translation>
+    </message>
+    <message>
+        <source>Hour lines to the standard clock: the shadow&apos;s point on the equinoxes and the solstices (%1, %2, %3, %4; - off the plate or unlit)</source>
+        <translation>Lignes horaires de l&apos;heure normale : le point d&apos;ombre aux équinoxes et aux solstices (%1, %2, %3, %4 ; - hors de la plaque ou non éclairé)</translation>
+    </message>
+    <message>
+        <source>true noon on %1</source>
+        <translation>midi vrai le %1</translation>
+    </message>
+    <message>
+        <source>UTC standard time</source>
+        <translation>heure normale UTC</translation>
+    </message>
+    <message>
+        <source>UTC+%1 standard time</source>
+        <translation>heure normale UTC+%1</translation>
+    </message>
+    <message>
+        <source>UTC-%1 standard time</source>
+        <translation>heure normale UTC-%1</translation>
+    </message>
+    <message>
+        <source>UTC+%1:%2 standard time</source>
+        <translation>heure normale UTC+%1:%2</translation>
+    </message>
+    <message>
+        <source>UTC-%1:%2 standard time</source>
+        <translation>heure normale UTC-%1:%2</translation>
+    </message>
 </context>
 </TS>

@@ -1243,5 +1243,45 @@ Nessuna linea oraria cade su questa lastra.</translation>
         <source>the face</source>
         <translation>il quadrante</translation>
     </message>
+    <message>
+        <source>The dates: along the meridian line from beside F (+ %1), across it (+ %2), and the spot&apos;s length x width</source>
+        <translation>Le date: lungo la linea meridiana da accanto a F (+ %1), di traverso (+ %2), e lunghezza x larghezza della macchia</translation>
+    </message>
+    <message>
+        <source>Marked days (metres; along the line + %1, across + %2; x east, y north of F)</source>
+        <translation>Giorni segnati (metri; lungo la linea + %1, di traverso + %2; x est, y nord di F)</translation>
+    </message>
+    <message>
+        <source>Marked days (metres; along the line + %1, across + %2; x right, y up of F)</source>
+        <translation>Giorni segnati (metri; lungo la linea + %1, di traverso + %2; x a destra, y in alto da F)</translation>
+    </message>
+    <message>
+        <source>Hour lines to the standard clock: the shadow&apos;s point on the equinoxes and the solstices (%1, %2, %3, %4; - off the plate or unlit)</source>
+        <translation>Linee orarie dell&apos;ora solare del fuso: il punto d&apos;ombra agli equinozi e ai solstizi (%1, %2, %3, %4; - fuori dalla lastra o non illuminato)</translation>
+    </message>
+    <message>
+        <source>true noon on %1</source>
+        <translation>mezzogiorno vero il %1</translation>
+    </message>
+    <message>
+        <source>UTC standard time</source>
+        <translation>ora solare UTC</translation>
+    </message>
+    <message>
+        <source>UTC+%1 standard time</source>
+        <translation>ora solare UTC+%1</translation>
+    </message>
+    <message>
+        <source>UTC-%1 standard time</source>
+        <translation>ora solare UTC-%1</translation>
+    </message>
+    <message>
+        <source>UTC+%1:%2 standard time</source>
+        <translation>ora solare UTC+%1:%2</translation>
+    </message>
+    <message>
+        <source>UTC-%1:%2 standard time</source>
+        <translation>ora solare UTC-%1:%2</translation>
+    </message>
 </context>
 </TS>

@@ -1243,5 +1243,45 @@ Geen uurlijn valt op deze plaat.</translation>
         <source>the face</source>
         <translation>de wijzerplaat</translation>
     </message>
+    <message>
+        <source>The dates: along the meridian line from beside F (+ %1), across it (+ %2), and the spot&apos;s length x width</source>
+        <translation>De data: langs de middaglijn vanaf naast F (+ %1), dwars erop (+ %2), en lengte x breedte van de vlek</translation>
+    </message>
+    <message>
+        <source>Marked days (metres; along the line + %1, across + %2; x east, y north of F)</source>
+        <translation>Gemarkeerde dagen (meter; langs de lijn + %1, dwars + %2; x oost, y noord van F)</translation>
+    </message>
+    <message>
+        <source>Marked days (metres; along the line + %1, across + %2; x right, y up of F)</source>
+        <translation>Gemarkeerde dagen (meter; langs de lijn + %1, dwars + %2; x rechts, y omhoog van F)</translation>
+    </message>
+    <message>
+        <source>Hour lines to the standard clock: the shadow&apos;s point on the equinoxes and the solstices (%1, %2, %3, %4; - off the plate or unlit)</source>
+        <translation>Uurlijnen naar de standaardtijd: het schaduwpunt op de equinoxen en de zonnewendes (%1, %2, %3, %4; - buiten de plaat of onbeschenen)</translation>
+    </message>
+    <message>
+        <source>true noon on %1</source>
+        <translation>ware middag op %1</translation>
+    </message>
+    <message>
+        <source>UTC standard time</source>
+        <translation>UTC standaardtijd</translation>
+    </message>
+    <message>
+        <source>UTC+%1 standard time</source>
+        <translation>UTC+%1 standaardtijd</translation>
+    </message>
+    <message>
+        <source>UTC-%1 standard time</source>
+        <translation>UTC-%1 standaardtijd</translation>
+    </message>
+    <message>
+        <source>UTC+%1:%2 standard time</source>
+        <translation>UTC+%1:%2 standaardtijd</translation>
+    </message>
+    <message>
+        <source>UTC-%1:%2 standard time</source>
+        <translation>UTC-%1:%2 standaardtijd</translation>
+    </message>
 </context>
 </TS>

@@ -676,5 +676,9 @@
         <source>Staking it out</source>
         <translation>Abstecken</translation>
     </message>
+    <message>
+        <source>meridian</source>
+        <translation>Meridian</translation>
+    </message>
 </context>
 </TS>

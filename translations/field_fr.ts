@@ -676,5 +676,9 @@
         <source>Staking it out</source>
         <translation>Piquetage</translation>
     </message>
+    <message>
+        <source>meridian</source>
+        <translation>méridien</translation>
+    </message>
 </context>
 </TS>

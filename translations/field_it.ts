@@ -676,5 +676,9 @@
         <source>Staking it out</source>
         <translation>Tracciamento sul terreno</translation>
     </message>
+    <message>
+        <source>meridian</source>
+        <translation>meridiano</translation>
+    </message>
 </context>
 </TS>

@@ -676,5 +676,9 @@
         <source>Staking it out</source>
         <translation>Uitzetten</translation>
     </message>
+    <message>
+        <source>meridian</source>
+        <translation>meridiaan</translation>
+    </message>
 </context>
 </TS>

@@ -466,5 +466,21 @@ Für diese Methode muss Ihre Uhr genau gehen.  Klicken Sie auf den Internet-Link
         <source>The %1 cannot be opened: its module is missing or damaged.</source>
         <translation>%1 kann nicht geöffnet werden: das Modul fehlt oder ist beschädigt.</translation>
     </message>
+    <message>
+        <source>north</source>
+        <translation>Norden</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>Osten</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>Süden</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>Westen</translation>
+    </message>
 </context>
 </TS>

@@ -466,5 +466,21 @@ Para este método su reloj debe estar bien en hora.  Pulse el enlace de Internet
         <source>The %1 cannot be opened: its module is missing or damaged.</source>
         <translation>No se puede abrir %1: su módulo falta o está dañado.</translation>
     </message>
+    <message>
+        <source>north</source>
+        <translation>norte</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>este</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>sur</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>oeste</translation>
+    </message>
 </context>
 </TS>

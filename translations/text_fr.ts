@@ -466,5 +466,21 @@ Votre montre doit être réglée avec précision pour cette méthode.  Cliquez s
         <source>The %1 cannot be opened: its module is missing or damaged.</source>
         <translation>%1 ne peut pas s&apos;ouvrir : son module manque ou est endommagé.</translation>
     </message>
+    <message>
+        <source>north</source>
+        <translation>nord</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>est</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>sud</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>ouest</translation>
+    </message>
 </context>
 </TS>

@@ -466,5 +466,21 @@ Per questo metodo l&apos;orologio deve essere regolato con precisione.  Fare cli
         <source>The %1 cannot be opened: its module is missing or damaged.</source>
         <translation>Impossibile aprire %1: il modulo manca o è danneggiato.</translation>
     </message>
+    <message>
+        <source>north</source>
+        <translation>nord</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>est</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>sud</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>ovest</translation>
+    </message>
 </context>
 </TS>

@@ -466,5 +466,21 @@ Voor deze methode moet uw horloge nauwkeurig gelijk staan.  Klik op de internetl
         <source>The %1 cannot be opened: its module is missing or damaged.</source>
         <translation>%1 kan niet worden geopend: de module ontbreekt of is beschadigd.</translation>
     </message>
+    <message>
+        <source>north</source>
+        <translation>noord</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>oost</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>zuid</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>west</translation>
+    </message>
 </context>
 </TS>
