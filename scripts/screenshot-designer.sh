@@ -18,7 +18,7 @@
 # Other sites: DATE=12/21/2027 LAT=40.655 LON=72.855 SIDE=west|east
 #              ZONE=6 (list position) CLOCK=daylight|standard
 # Another language: LANGUAGE_CODE=de (it, fr, es, nl; English by default,
-#   whatever the desktop's); the site is still typed in US English forms
+#   whatever the desktop's); the site is typed in the forms every locale reads
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-${ORVANE_BUILD_DIR:-$root/build}}
@@ -55,9 +55,8 @@ if [ "$language" != en ]; then
     index($0, s) { seen = 1 }' "$root/translations/designer_$language.ts")
 fi
 
-# Any argument would make the program answer in the shell: the window takes
-# the desktop's language.
-LANGUAGE=$language LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$build/app/orvane" &
+# --language alone opens the window in that language, its dates too.
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$build/app/orvane" --language "$language" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 # The program's only window yet, whatever its title in the language.
@@ -79,7 +78,7 @@ xdotool key Tab Tab Tab
 if [ "$side" = west ]; then xdotool key Up space Tab Tab; else xdotool key space Tab; fi
 if [ "$clock" = daylight ]; then xdotool key Down; fi
 xdotool key space
-xdotool key alt+d
+xdotool key "$(key window '&Dial')"
 designer=$(xdotool search --sync --name "^$title\$" | head -1)
 sleep 1
 if [ -n "$kind" ]; then

@@ -40,7 +40,8 @@ QString timeFormatWithoutZone(const QLocale &locale)
 
 QString dateLineText(const QDate &date, const QLocale &locale)
 {
-    return locale.toString(date, QStringLiteral("dddd, MMMM dd, yyyy")) + QLatin1String(kCrLf);
+    // Each language writes a date in its own order: the pattern is translated.
+    return locale.toString(date, translate("text", "dddd, MMMM dd, yyyy")) + QLatin1String(kCrLf);
 }
 
 QString timeText(double clock, const QLocale &locale)

@@ -482,5 +482,9 @@ Für diese Methode muss Ihre Uhr genau gehen.  Klicken Sie auf den Internet-Link
         <source>west</source>
         <translation>Westen</translation>
     </message>
+    <message>
+        <source>dddd, MMMM dd, yyyy</source>
+        <translation>dddd, d. MMMM yyyy</translation>
+    </message>
 </context>
 </TS>

@@ -482,5 +482,9 @@ Para este método su reloj debe estar bien en hora.  Pulse el enlace de Internet
         <source>west</source>
         <translation>oeste</translation>
     </message>
+    <message>
+        <source>dddd, MMMM dd, yyyy</source>
+        <translation>dddd, d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
 </context>
 </TS>

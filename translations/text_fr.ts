@@ -482,5 +482,9 @@ Votre montre doit être réglée avec précision pour cette méthode.  Cliquez s
         <source>west</source>
         <translation>ouest</translation>
     </message>
+    <message>
+        <source>dddd, MMMM dd, yyyy</source>
+        <translation>dddd d MMMM yyyy</translation>
+    </message>
 </context>
 </TS>

@@ -482,5 +482,9 @@ Per questo metodo l&apos;orologio deve essere regolato con precisione.  Fare cli
         <source>west</source>
         <translation>ovest</translation>
     </message>
+    <message>
+        <source>dddd, MMMM dd, yyyy</source>
+        <translation>dddd d MMMM yyyy</translation>
+    </message>
 </context>
 </TS>

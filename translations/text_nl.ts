@@ -482,5 +482,9 @@ Voor deze methode moet uw horloge nauwkeurig gelijk staan.  Klik op de internetl
         <source>west</source>
         <translation>west</translation>
     </message>
+    <message>
+        <source>dddd, MMMM dd, yyyy</source>
+        <translation>dddd d MMMM yyyy</translation>
+    </message>
 </context>
 </TS>
