@@ -1,4 +1,5 @@
 #include "dial_measure.h"
+#include "translation.h"
 
 #include "input_parsing.h"
 
@@ -101,8 +102,8 @@ QString dialMeasureText(double value, MeasureUnit unit)
 QString decimalForms(const QLocale &locale)
 {
     const QString own = locale.decimalPoint();
-    return own == QLatin1String(".") ? QStringLiteral("a decimal point")
-                                     : QStringLiteral("a decimal point or \"%1\"").arg(own);
+    return own == QLatin1String(".") ? translate("text", "a decimal point")
+                                     : translate("text", "a decimal point or \"%1\"").arg(own);
 }
 
 std::optional<double> readFacing(const QString &text, const QLocale &locale)

@@ -124,91 +124,91 @@ Für diese Methode muss Ihre Uhr genau gehen.  Klicken Sie auf den Internet-Link
     </message>
     <message>
         <source>GMT-11hrs  Midway, Samoa</source>
-        <translation>GMT-11hrs  Midway, Samoa</translation>
+        <translation>GMT-11 Std.  Midway, Samoa</translation>
     </message>
     <message>
         <source>GMT-10hrs  Hawaii</source>
-        <translation>GMT-10hrs  Hawaii</translation>
+        <translation>GMT-10 Std.  Hawaii</translation>
     </message>
     <message>
         <source>GMT-9hrs   Alaska</source>
-        <translation>GMT-9hrs   Alaska</translation>
+        <translation>GMT-9 Std.   Alaska</translation>
     </message>
     <message>
         <source>GMT-8hrs   US Pacific Time, Seattle, Los Angeles</source>
-        <translation>GMT-8hrs   US-Pazifikzeit, Seattle, Los Angeles</translation>
+        <translation>GMT-8 Std.   US-Pazifikzeit, Seattle, Los Angeles</translation>
     </message>
     <message>
         <source>GMT-7hrs   US Mountain Time, Denver, Phoenix</source>
-        <translation>GMT-7hrs   US-Gebirgszeit, Denver, Phoenix</translation>
+        <translation>GMT-7 Std.   US-Gebirgszeit, Denver, Phoenix</translation>
     </message>
     <message>
         <source>GMT-6hrs   US Central Time, Chicago, New Orleans</source>
-        <translation>GMT-6hrs   US-Zentralzeit, Chicago, New Orleans</translation>
+        <translation>GMT-6 Std.   US-Zentralzeit, Chicago, New Orleans</translation>
     </message>
     <message>
         <source>GMT-5hrs   US Eastern Time, Montreal, New York</source>
-        <translation>GMT-5hrs   US-Ostküstenzeit, Montreal, New York</translation>
+        <translation>GMT-5 Std.   US-Ostküstenzeit, Montreal, New York</translation>
     </message>
     <message>
         <source>GMT-4hrs   Atlantic, Nova Scotia</source>
-        <translation>GMT-4hrs   Atlantik, Neuschottland</translation>
+        <translation>GMT-4 Std.   Atlantik, Neuschottland</translation>
     </message>
     <message>
         <source>GMT-3hrs   Greenland</source>
-        <translation>GMT-3hrs   Grönland</translation>
+        <translation>GMT-3 Std.   Grönland</translation>
     </message>
     <message>
         <source>GMT-2hrs  </source>
-        <translation>GMT-2hrs  </translation>
+        <translation>GMT-2 Std.  </translation>
     </message>
     <message>
         <source>GMT-1hrs  </source>
-        <translation>GMT-1hrs  </translation>
+        <translation>GMT-1 Std.  </translation>
     </message>
     <message>
         <source>GMT 0hrs   Western European Time, Greenwich</source>
-        <translation>GMT 0hrs   Westeuropäische Zeit, Greenwich</translation>
+        <translation>GMT 0 Std.   Westeuropäische Zeit, Greenwich</translation>
     </message>
     <message>
         <source>GMT+1hrs   Middle European Time</source>
-        <translation>GMT+1hrs   Mitteleuropäische Zeit</translation>
+        <translation>GMT+1 Std.   Mitteleuropäische Zeit</translation>
     </message>
     <message>
         <source>GMT+2hrs   Eastern European Time</source>
-        <translation>GMT+2hrs   Osteuropäische Zeit</translation>
+        <translation>GMT+2 Std.   Osteuropäische Zeit</translation>
     </message>
     <message>
         <source>GMT+3hrs   Moscow</source>
-        <translation>GMT+3hrs   Moskau</translation>
+        <translation>GMT+3 Std.   Moskau</translation>
     </message>
     <message>
         <source>GMT+4hrs   Gorki</source>
-        <translation>GMT+4hrs   Gorki</translation>
+        <translation>GMT+4 Std.   Gorki</translation>
     </message>
     <message>
         <source>GMT+5hrs   </source>
-        <translation>GMT+5hrs   </translation>
+        <translation>GMT+5 Std.   </translation>
     </message>
     <message>
         <source>GMT+6hrs</source>
-        <translation>GMT+6hrs</translation>
+        <translation>GMT+6 Std.</translation>
     </message>
     <message>
         <source>GMT+7hrs</source>
-        <translation>GMT+7hrs</translation>
+        <translation>GMT+7 Std.</translation>
     </message>
     <message>
         <source>GMT+8hrs   China</source>
-        <translation>GMT+8hrs   China</translation>
+        <translation>GMT+8 Std.   China</translation>
     </message>
     <message>
         <source>GMT+9hrs   Japan, Korea</source>
-        <translation>GMT+9hrs   Japan, Korea</translation>
+        <translation>GMT+9 Std.   Japan, Korea</translation>
     </message>
     <message>
         <source>GMT+10hrs</source>
-        <translation>GMT+10hrs</translation>
+        <translation>GMT+10 Std.</translation>
     </message>
     <message>
         <source>GMT+11</source>
@@ -220,55 +220,55 @@ Für diese Methode muss Ihre Uhr genau gehen.  Klicken Sie auf den Internet-Link
     </message>
     <message>
         <source>GMT-9:30hrs   Marquesas</source>
-        <translation>GMT-9:30hrs   Marquesas</translation>
+        <translation>GMT-9:30 Std.   Marquesas</translation>
     </message>
     <message>
         <source>GMT-3:30hrs   Newfoundland</source>
-        <translation>GMT-3:30hrs   Neufundland</translation>
+        <translation>GMT-3:30 Std.   Neufundland</translation>
     </message>
     <message>
         <source>GMT+3:30hrs   Iran</source>
-        <translation>GMT+3:30hrs   Iran</translation>
+        <translation>GMT+3:30 Std.   Iran</translation>
     </message>
     <message>
         <source>GMT+4:30hrs   Afghanistan</source>
-        <translation>GMT+4:30hrs   Afghanistan</translation>
+        <translation>GMT+4:30 Std.   Afghanistan</translation>
     </message>
     <message>
         <source>GMT+5:30hrs   India, Sri Lanka</source>
-        <translation>GMT+5:30hrs   Indien, Sri Lanka</translation>
+        <translation>GMT+5:30 Std.   Indien, Sri Lanka</translation>
     </message>
     <message>
         <source>GMT+5:45hrs   Nepal</source>
-        <translation>GMT+5:45hrs   Nepal</translation>
+        <translation>GMT+5:45 Std.   Nepal</translation>
     </message>
     <message>
         <source>GMT+6:30hrs   Myanmar</source>
-        <translation>GMT+6:30hrs   Myanmar</translation>
+        <translation>GMT+6:30 Std.   Myanmar</translation>
     </message>
     <message>
         <source>GMT+8:45hrs   Eucla</source>
-        <translation>GMT+8:45hrs   Eucla</translation>
+        <translation>GMT+8:45 Std.   Eucla</translation>
     </message>
     <message>
         <source>GMT+9:30hrs   Central Australia</source>
-        <translation>GMT+9:30hrs   Zentralaustralien</translation>
+        <translation>GMT+9:30 Std.   Zentralaustralien</translation>
     </message>
     <message>
         <source>GMT+10:30hrs  Lord Howe Island</source>
-        <translation>GMT+10:30hrs  Lord-Howe-Insel</translation>
+        <translation>GMT+10:30 Std.  Lord-Howe-Insel</translation>
     </message>
     <message>
         <source>GMT+12:45hrs  Chatham Islands</source>
-        <translation>GMT+12:45hrs  Chatham-Inseln</translation>
+        <translation>GMT+12:45 Std.  Chatham-Inseln</translation>
     </message>
     <message>
         <source>GMT+13hrs     Tonga, Samoa</source>
-        <translation>GMT+13hrs     Tonga, Samoa</translation>
+        <translation>GMT+13 Std.     Tonga, Samoa</translation>
     </message>
     <message>
         <source>GMT+14hrs     Line Islands</source>
-        <translation>GMT+14hrs     Line-Inseln</translation>
+        <translation>GMT+14 Std.     Line-Inseln</translation>
     </message>
     <message>
         <source>Select Time Zone</source>
@@ -485,6 +485,14 @@ Für diese Methode muss Ihre Uhr genau gehen.  Klicken Sie auf den Internet-Link
     <message>
         <source>dddd, MMMM dd, yyyy</source>
         <translation>dddd, d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>a decimal point</source>
+        <translation>einem Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>a decimal point or &quot;%1&quot;</source>
+        <translation>einem Dezimalpunkt oder &quot;%1&quot;</translation>
     </message>
 </context>
 </TS>

@@ -124,91 +124,91 @@ Para este método su reloj debe estar bien en hora.  Pulse el enlace de Internet
     </message>
     <message>
         <source>GMT-11hrs  Midway, Samoa</source>
-        <translation>GMT-11hrs  Midway, Samoa</translation>
+        <translation>GMT-11 h  Midway, Samoa</translation>
     </message>
     <message>
         <source>GMT-10hrs  Hawaii</source>
-        <translation>GMT-10hrs  Hawái</translation>
+        <translation>GMT-10 h  Hawái</translation>
     </message>
     <message>
         <source>GMT-9hrs   Alaska</source>
-        <translation>GMT-9hrs   Alaska</translation>
+        <translation>GMT-9 h   Alaska</translation>
     </message>
     <message>
         <source>GMT-8hrs   US Pacific Time, Seattle, Los Angeles</source>
-        <translation>GMT-8hrs   Pacífico (EE. UU.), Seattle, Los Ángeles</translation>
+        <translation>GMT-8 h   Pacífico (EE. UU.), Seattle, Los Ángeles</translation>
     </message>
     <message>
         <source>GMT-7hrs   US Mountain Time, Denver, Phoenix</source>
-        <translation>GMT-7hrs   Montañas (EE. UU.), Denver, Phoenix</translation>
+        <translation>GMT-7 h   Montañas (EE. UU.), Denver, Phoenix</translation>
     </message>
     <message>
         <source>GMT-6hrs   US Central Time, Chicago, New Orleans</source>
-        <translation>GMT-6hrs   Centro (EE. UU.), Chicago, Nueva Orleans</translation>
+        <translation>GMT-6 h   Centro (EE. UU.), Chicago, Nueva Orleans</translation>
     </message>
     <message>
         <source>GMT-5hrs   US Eastern Time, Montreal, New York</source>
-        <translation>GMT-5hrs   Este (EE. UU.), Montreal, Nueva York</translation>
+        <translation>GMT-5 h   Este (EE. UU.), Montreal, Nueva York</translation>
     </message>
     <message>
         <source>GMT-4hrs   Atlantic, Nova Scotia</source>
-        <translation>GMT-4hrs   Atlántico, Nueva Escocia</translation>
+        <translation>GMT-4 h   Atlántico, Nueva Escocia</translation>
     </message>
     <message>
         <source>GMT-3hrs   Greenland</source>
-        <translation>GMT-3hrs   Groenlandia</translation>
+        <translation>GMT-3 h   Groenlandia</translation>
     </message>
     <message>
         <source>GMT-2hrs  </source>
-        <translation>GMT-2hrs  </translation>
+        <translation>GMT-2 h  </translation>
     </message>
     <message>
         <source>GMT-1hrs  </source>
-        <translation>GMT-1hrs  </translation>
+        <translation>GMT-1 h  </translation>
     </message>
     <message>
         <source>GMT 0hrs   Western European Time, Greenwich</source>
-        <translation>GMT 0hrs   Hora de Europa occidental, Greenwich</translation>
+        <translation>GMT 0 h   Hora de Europa occidental, Greenwich</translation>
     </message>
     <message>
         <source>GMT+1hrs   Middle European Time</source>
-        <translation>GMT+1hrs   Hora de Europa central</translation>
+        <translation>GMT+1 h   Hora de Europa central</translation>
     </message>
     <message>
         <source>GMT+2hrs   Eastern European Time</source>
-        <translation>GMT+2hrs   Hora de Europa oriental</translation>
+        <translation>GMT+2 h   Hora de Europa oriental</translation>
     </message>
     <message>
         <source>GMT+3hrs   Moscow</source>
-        <translation>GMT+3hrs   Moscú</translation>
+        <translation>GMT+3 h   Moscú</translation>
     </message>
     <message>
         <source>GMT+4hrs   Gorki</source>
-        <translation>GMT+4hrs   Gorki</translation>
+        <translation>GMT+4 h   Gorki</translation>
     </message>
     <message>
         <source>GMT+5hrs   </source>
-        <translation>GMT+5hrs   </translation>
+        <translation>GMT+5 h   </translation>
     </message>
     <message>
         <source>GMT+6hrs</source>
-        <translation>GMT+6hrs</translation>
+        <translation>GMT+6 h</translation>
     </message>
     <message>
         <source>GMT+7hrs</source>
-        <translation>GMT+7hrs</translation>
+        <translation>GMT+7 h</translation>
     </message>
     <message>
         <source>GMT+8hrs   China</source>
-        <translation>GMT+8hrs   China</translation>
+        <translation>GMT+8 h   China</translation>
     </message>
     <message>
         <source>GMT+9hrs   Japan, Korea</source>
-        <translation>GMT+9hrs   Japón, Corea</translation>
+        <translation>GMT+9 h   Japón, Corea</translation>
     </message>
     <message>
         <source>GMT+10hrs</source>
-        <translation>GMT+10hrs</translation>
+        <translation>GMT+10 h</translation>
     </message>
     <message>
         <source>GMT+11</source>
@@ -220,55 +220,55 @@ Para este método su reloj debe estar bien en hora.  Pulse el enlace de Internet
     </message>
     <message>
         <source>GMT-9:30hrs   Marquesas</source>
-        <translation>GMT-9:30hrs   Marquesas</translation>
+        <translation>GMT-9:30 h   Marquesas</translation>
     </message>
     <message>
         <source>GMT-3:30hrs   Newfoundland</source>
-        <translation>GMT-3:30hrs   Terranova</translation>
+        <translation>GMT-3:30 h   Terranova</translation>
     </message>
     <message>
         <source>GMT+3:30hrs   Iran</source>
-        <translation>GMT+3:30hrs   Irán</translation>
+        <translation>GMT+3:30 h   Irán</translation>
     </message>
     <message>
         <source>GMT+4:30hrs   Afghanistan</source>
-        <translation>GMT+4:30hrs   Afganistán</translation>
+        <translation>GMT+4:30 h   Afganistán</translation>
     </message>
     <message>
         <source>GMT+5:30hrs   India, Sri Lanka</source>
-        <translation>GMT+5:30hrs   India, Sri Lanka</translation>
+        <translation>GMT+5:30 h   India, Sri Lanka</translation>
     </message>
     <message>
         <source>GMT+5:45hrs   Nepal</source>
-        <translation>GMT+5:45hrs   Nepal</translation>
+        <translation>GMT+5:45 h   Nepal</translation>
     </message>
     <message>
         <source>GMT+6:30hrs   Myanmar</source>
-        <translation>GMT+6:30hrs   Myanmar</translation>
+        <translation>GMT+6:30 h   Myanmar</translation>
     </message>
     <message>
         <source>GMT+8:45hrs   Eucla</source>
-        <translation>GMT+8:45hrs   Eucla</translation>
+        <translation>GMT+8:45 h   Eucla</translation>
     </message>
     <message>
         <source>GMT+9:30hrs   Central Australia</source>
-        <translation>GMT+9:30hrs   Australia central</translation>
+        <translation>GMT+9:30 h   Australia central</translation>
     </message>
     <message>
         <source>GMT+10:30hrs  Lord Howe Island</source>
-        <translation>GMT+10:30hrs  Isla de Lord Howe</translation>
+        <translation>GMT+10:30 h  Isla de Lord Howe</translation>
     </message>
     <message>
         <source>GMT+12:45hrs  Chatham Islands</source>
-        <translation>GMT+12:45hrs  Islas Chatham</translation>
+        <translation>GMT+12:45 h  Islas Chatham</translation>
     </message>
     <message>
         <source>GMT+13hrs     Tonga, Samoa</source>
-        <translation>GMT+13hrs     Tonga, Samoa</translation>
+        <translation>GMT+13 h     Tonga, Samoa</translation>
     </message>
     <message>
         <source>GMT+14hrs     Line Islands</source>
-        <translation>GMT+14hrs     Islas de la Línea</translation>
+        <translation>GMT+14 h     Islas de la Línea</translation>
     </message>
     <message>
         <source>Select Time Zone</source>
@@ -485,6 +485,14 @@ Para este método su reloj debe estar bien en hora.  Pulse el enlace de Internet
     <message>
         <source>dddd, MMMM dd, yyyy</source>
         <translation>dddd, d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>a decimal point</source>
+        <translation>un punto decimal</translation>
+    </message>
+    <message>
+        <source>a decimal point or &quot;%1&quot;</source>
+        <translation>un punto decimal o &quot;%1&quot;</translation>
     </message>
 </context>
 </TS>

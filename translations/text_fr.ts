@@ -124,91 +124,91 @@ Votre montre doit être réglée avec précision pour cette méthode.  Cliquez s
     </message>
     <message>
         <source>GMT-11hrs  Midway, Samoa</source>
-        <translation>GMT-11hrs  Midway, Samoa</translation>
+        <translation>GMT-11 h  Midway, Samoa</translation>
     </message>
     <message>
         <source>GMT-10hrs  Hawaii</source>
-        <translation>GMT-10hrs  Hawaï</translation>
+        <translation>GMT-10 h  Hawaï</translation>
     </message>
     <message>
         <source>GMT-9hrs   Alaska</source>
-        <translation>GMT-9hrs   Alaska</translation>
+        <translation>GMT-9 h   Alaska</translation>
     </message>
     <message>
         <source>GMT-8hrs   US Pacific Time, Seattle, Los Angeles</source>
-        <translation>GMT-8hrs   Pacifique (É.-U.), Seattle, Los Angeles</translation>
+        <translation>GMT-8 h   Pacifique (É.-U.), Seattle, Los Angeles</translation>
     </message>
     <message>
         <source>GMT-7hrs   US Mountain Time, Denver, Phoenix</source>
-        <translation>GMT-7hrs   Rocheuses (É.-U.), Denver, Phoenix</translation>
+        <translation>GMT-7 h   Rocheuses (É.-U.), Denver, Phoenix</translation>
     </message>
     <message>
         <source>GMT-6hrs   US Central Time, Chicago, New Orleans</source>
-        <translation>GMT-6hrs   Centre (É.-U.), Chicago, Nouvelle-Orléans</translation>
+        <translation>GMT-6 h   Centre (É.-U.), Chicago, Nouvelle-Orléans</translation>
     </message>
     <message>
         <source>GMT-5hrs   US Eastern Time, Montreal, New York</source>
-        <translation>GMT-5hrs   Est (É.-U.), Montréal, New York</translation>
+        <translation>GMT-5 h   Est (É.-U.), Montréal, New York</translation>
     </message>
     <message>
         <source>GMT-4hrs   Atlantic, Nova Scotia</source>
-        <translation>GMT-4hrs   Atlantique, Nouvelle-Écosse</translation>
+        <translation>GMT-4 h   Atlantique, Nouvelle-Écosse</translation>
     </message>
     <message>
         <source>GMT-3hrs   Greenland</source>
-        <translation>GMT-3hrs   Groenland</translation>
+        <translation>GMT-3 h   Groenland</translation>
     </message>
     <message>
         <source>GMT-2hrs  </source>
-        <translation>GMT-2hrs  </translation>
+        <translation>GMT-2 h  </translation>
     </message>
     <message>
         <source>GMT-1hrs  </source>
-        <translation>GMT-1hrs  </translation>
+        <translation>GMT-1 h  </translation>
     </message>
     <message>
         <source>GMT 0hrs   Western European Time, Greenwich</source>
-        <translation>GMT 0hrs   Heure d&apos;Europe occidentale, Greenwich</translation>
+        <translation>GMT 0 h   Heure d&apos;Europe occidentale, Greenwich</translation>
     </message>
     <message>
         <source>GMT+1hrs   Middle European Time</source>
-        <translation>GMT+1hrs   Heure d&apos;Europe centrale</translation>
+        <translation>GMT+1 h   Heure d&apos;Europe centrale</translation>
     </message>
     <message>
         <source>GMT+2hrs   Eastern European Time</source>
-        <translation>GMT+2hrs   Heure d&apos;Europe de l&apos;Est</translation>
+        <translation>GMT+2 h   Heure d&apos;Europe de l&apos;Est</translation>
     </message>
     <message>
         <source>GMT+3hrs   Moscow</source>
-        <translation>GMT+3hrs   Moscou</translation>
+        <translation>GMT+3 h   Moscou</translation>
     </message>
     <message>
         <source>GMT+4hrs   Gorki</source>
-        <translation>GMT+4hrs   Gorki</translation>
+        <translation>GMT+4 h   Gorki</translation>
     </message>
     <message>
         <source>GMT+5hrs   </source>
-        <translation>GMT+5hrs   </translation>
+        <translation>GMT+5 h   </translation>
     </message>
     <message>
         <source>GMT+6hrs</source>
-        <translation>GMT+6hrs</translation>
+        <translation>GMT+6 h</translation>
     </message>
     <message>
         <source>GMT+7hrs</source>
-        <translation>GMT+7hrs</translation>
+        <translation>GMT+7 h</translation>
     </message>
     <message>
         <source>GMT+8hrs   China</source>
-        <translation>GMT+8hrs   Chine</translation>
+        <translation>GMT+8 h   Chine</translation>
     </message>
     <message>
         <source>GMT+9hrs   Japan, Korea</source>
-        <translation>GMT+9hrs   Japon, Corée</translation>
+        <translation>GMT+9 h   Japon, Corée</translation>
     </message>
     <message>
         <source>GMT+10hrs</source>
-        <translation>GMT+10hrs</translation>
+        <translation>GMT+10 h</translation>
     </message>
     <message>
         <source>GMT+11</source>
@@ -220,55 +220,55 @@ Votre montre doit être réglée avec précision pour cette méthode.  Cliquez s
     </message>
     <message>
         <source>GMT-9:30hrs   Marquesas</source>
-        <translation>GMT-9:30hrs   Marquises</translation>
+        <translation>GMT-9:30 h   Marquises</translation>
     </message>
     <message>
         <source>GMT-3:30hrs   Newfoundland</source>
-        <translation>GMT-3:30hrs   Terre-Neuve</translation>
+        <translation>GMT-3:30 h   Terre-Neuve</translation>
     </message>
     <message>
         <source>GMT+3:30hrs   Iran</source>
-        <translation>GMT+3:30hrs   Iran</translation>
+        <translation>GMT+3:30 h   Iran</translation>
     </message>
     <message>
         <source>GMT+4:30hrs   Afghanistan</source>
-        <translation>GMT+4:30hrs   Afghanistan</translation>
+        <translation>GMT+4:30 h   Afghanistan</translation>
     </message>
     <message>
         <source>GMT+5:30hrs   India, Sri Lanka</source>
-        <translation>GMT+5:30hrs   Inde, Sri Lanka</translation>
+        <translation>GMT+5:30 h   Inde, Sri Lanka</translation>
     </message>
     <message>
         <source>GMT+5:45hrs   Nepal</source>
-        <translation>GMT+5:45hrs   Népal</translation>
+        <translation>GMT+5:45 h   Népal</translation>
     </message>
     <message>
         <source>GMT+6:30hrs   Myanmar</source>
-        <translation>GMT+6:30hrs   Myanmar</translation>
+        <translation>GMT+6:30 h   Myanmar</translation>
     </message>
     <message>
         <source>GMT+8:45hrs   Eucla</source>
-        <translation>GMT+8:45hrs   Eucla</translation>
+        <translation>GMT+8:45 h   Eucla</translation>
     </message>
     <message>
         <source>GMT+9:30hrs   Central Australia</source>
-        <translation>GMT+9:30hrs   Australie centrale</translation>
+        <translation>GMT+9:30 h   Australie centrale</translation>
     </message>
     <message>
         <source>GMT+10:30hrs  Lord Howe Island</source>
-        <translation>GMT+10:30hrs  Île Lord Howe</translation>
+        <translation>GMT+10:30 h  Île Lord Howe</translation>
     </message>
     <message>
         <source>GMT+12:45hrs  Chatham Islands</source>
-        <translation>GMT+12:45hrs  Îles Chatham</translation>
+        <translation>GMT+12:45 h  Îles Chatham</translation>
     </message>
     <message>
         <source>GMT+13hrs     Tonga, Samoa</source>
-        <translation>GMT+13hrs     Tonga, Samoa</translation>
+        <translation>GMT+13 h     Tonga, Samoa</translation>
     </message>
     <message>
         <source>GMT+14hrs     Line Islands</source>
-        <translation>GMT+14hrs     Îles de la Ligne</translation>
+        <translation>GMT+14 h     Îles de la Ligne</translation>
     </message>
     <message>
         <source>Select Time Zone</source>
@@ -485,6 +485,14 @@ Votre montre doit être réglée avec précision pour cette méthode.  Cliquez s
     <message>
         <source>dddd, MMMM dd, yyyy</source>
         <translation>dddd d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>a decimal point</source>
+        <translation>un point décimal</translation>
+    </message>
+    <message>
+        <source>a decimal point or &quot;%1&quot;</source>
+        <translation>un point décimal ou &quot;%1&quot;</translation>
     </message>
 </context>
 </TS>

@@ -124,91 +124,91 @@ Per questo metodo l&apos;orologio deve essere regolato con precisione.  Fare cli
     </message>
     <message>
         <source>GMT-11hrs  Midway, Samoa</source>
-        <translation>GMT-11hrs  Midway, Samoa</translation>
+        <translation>GMT-11 ore  Midway, Samoa</translation>
     </message>
     <message>
         <source>GMT-10hrs  Hawaii</source>
-        <translation>GMT-10hrs  Hawaii</translation>
+        <translation>GMT-10 ore  Hawaii</translation>
     </message>
     <message>
         <source>GMT-9hrs   Alaska</source>
-        <translation>GMT-9hrs   Alaska</translation>
+        <translation>GMT-9 ore   Alaska</translation>
     </message>
     <message>
         <source>GMT-8hrs   US Pacific Time, Seattle, Los Angeles</source>
-        <translation>GMT-8hrs   Ora del Pacifico USA, Seattle, Los Angeles</translation>
+        <translation>GMT-8 ore   Ora del Pacifico USA, Seattle, Los Angeles</translation>
     </message>
     <message>
         <source>GMT-7hrs   US Mountain Time, Denver, Phoenix</source>
-        <translation>GMT-7hrs   Ora delle Montagne USA, Denver, Phoenix</translation>
+        <translation>GMT-7 ore   Ora delle Montagne USA, Denver, Phoenix</translation>
     </message>
     <message>
         <source>GMT-6hrs   US Central Time, Chicago, New Orleans</source>
-        <translation>GMT-6hrs   Ora centrale USA, Chicago, New Orleans</translation>
+        <translation>GMT-6 ore   Ora centrale USA, Chicago, New Orleans</translation>
     </message>
     <message>
         <source>GMT-5hrs   US Eastern Time, Montreal, New York</source>
-        <translation>GMT-5hrs   Ora orientale USA, Montréal, New York</translation>
+        <translation>GMT-5 ore   Ora orientale USA, Montréal, New York</translation>
     </message>
     <message>
         <source>GMT-4hrs   Atlantic, Nova Scotia</source>
-        <translation>GMT-4hrs   Atlantico, Nuova Scozia</translation>
+        <translation>GMT-4 ore   Atlantico, Nuova Scozia</translation>
     </message>
     <message>
         <source>GMT-3hrs   Greenland</source>
-        <translation>GMT-3hrs   Groenlandia</translation>
+        <translation>GMT-3 ore   Groenlandia</translation>
     </message>
     <message>
         <source>GMT-2hrs  </source>
-        <translation>GMT-2hrs  </translation>
+        <translation>GMT-2 ore  </translation>
     </message>
     <message>
         <source>GMT-1hrs  </source>
-        <translation>GMT-1hrs  </translation>
+        <translation>GMT-1 ore  </translation>
     </message>
     <message>
         <source>GMT 0hrs   Western European Time, Greenwich</source>
-        <translation>GMT 0hrs   Ora dell&apos;Europa occidentale, Greenwich</translation>
+        <translation>GMT 0 ore   Ora dell&apos;Europa occidentale, Greenwich</translation>
     </message>
     <message>
         <source>GMT+1hrs   Middle European Time</source>
-        <translation>GMT+1hrs   Ora dell&apos;Europa centrale</translation>
+        <translation>GMT+1 ore   Ora dell&apos;Europa centrale</translation>
     </message>
     <message>
         <source>GMT+2hrs   Eastern European Time</source>
-        <translation>GMT+2hrs   Ora dell&apos;Europa orientale</translation>
+        <translation>GMT+2 ore   Ora dell&apos;Europa orientale</translation>
     </message>
     <message>
         <source>GMT+3hrs   Moscow</source>
-        <translation>GMT+3hrs   Mosca</translation>
+        <translation>GMT+3 ore   Mosca</translation>
     </message>
     <message>
         <source>GMT+4hrs   Gorki</source>
-        <translation>GMT+4hrs   Gor&apos;kij</translation>
+        <translation>GMT+4 ore   Gor&apos;kij</translation>
     </message>
     <message>
         <source>GMT+5hrs   </source>
-        <translation>GMT+5hrs   </translation>
+        <translation>GMT+5 ore   </translation>
     </message>
     <message>
         <source>GMT+6hrs</source>
-        <translation>GMT+6hrs</translation>
+        <translation>GMT+6 ore</translation>
     </message>
     <message>
         <source>GMT+7hrs</source>
-        <translation>GMT+7hrs</translation>
+        <translation>GMT+7 ore</translation>
     </message>
     <message>
         <source>GMT+8hrs   China</source>
-        <translation>GMT+8hrs   Cina</translation>
+        <translation>GMT+8 ore   Cina</translation>
     </message>
     <message>
         <source>GMT+9hrs   Japan, Korea</source>
-        <translation>GMT+9hrs   Giappone, Corea</translation>
+        <translation>GMT+9 ore   Giappone, Corea</translation>
     </message>
     <message>
         <source>GMT+10hrs</source>
-        <translation>GMT+10hrs</translation>
+        <translation>GMT+10 ore</translation>
     </message>
     <message>
         <source>GMT+11</source>
@@ -220,55 +220,55 @@ Per questo metodo l&apos;orologio deve essere regolato con precisione.  Fare cli
     </message>
     <message>
         <source>GMT-9:30hrs   Marquesas</source>
-        <translation>GMT-9:30hrs   Marchesi</translation>
+        <translation>GMT-9:30 ore   Marchesi</translation>
     </message>
     <message>
         <source>GMT-3:30hrs   Newfoundland</source>
-        <translation>GMT-3:30hrs   Terranova</translation>
+        <translation>GMT-3:30 ore   Terranova</translation>
     </message>
     <message>
         <source>GMT+3:30hrs   Iran</source>
-        <translation>GMT+3:30hrs   Iran</translation>
+        <translation>GMT+3:30 ore   Iran</translation>
     </message>
     <message>
         <source>GMT+4:30hrs   Afghanistan</source>
-        <translation>GMT+4:30hrs   Afghanistan</translation>
+        <translation>GMT+4:30 ore   Afghanistan</translation>
     </message>
     <message>
         <source>GMT+5:30hrs   India, Sri Lanka</source>
-        <translation>GMT+5:30hrs   India, Sri Lanka</translation>
+        <translation>GMT+5:30 ore   India, Sri Lanka</translation>
     </message>
     <message>
         <source>GMT+5:45hrs   Nepal</source>
-        <translation>GMT+5:45hrs   Nepal</translation>
+        <translation>GMT+5:45 ore   Nepal</translation>
     </message>
     <message>
         <source>GMT+6:30hrs   Myanmar</source>
-        <translation>GMT+6:30hrs   Myanmar</translation>
+        <translation>GMT+6:30 ore   Myanmar</translation>
     </message>
     <message>
         <source>GMT+8:45hrs   Eucla</source>
-        <translation>GMT+8:45hrs   Eucla</translation>
+        <translation>GMT+8:45 ore   Eucla</translation>
     </message>
     <message>
         <source>GMT+9:30hrs   Central Australia</source>
-        <translation>GMT+9:30hrs   Australia centrale</translation>
+        <translation>GMT+9:30 ore   Australia centrale</translation>
     </message>
     <message>
         <source>GMT+10:30hrs  Lord Howe Island</source>
-        <translation>GMT+10:30hrs  Isola di Lord Howe</translation>
+        <translation>GMT+10:30 ore  Isola di Lord Howe</translation>
     </message>
     <message>
         <source>GMT+12:45hrs  Chatham Islands</source>
-        <translation>GMT+12:45hrs  Isole Chatham</translation>
+        <translation>GMT+12:45 ore  Isole Chatham</translation>
     </message>
     <message>
         <source>GMT+13hrs     Tonga, Samoa</source>
-        <translation>GMT+13hrs     Tonga, Samoa</translation>
+        <translation>GMT+13 ore     Tonga, Samoa</translation>
     </message>
     <message>
         <source>GMT+14hrs     Line Islands</source>
-        <translation>GMT+14hrs     Isole della Linea</translation>
+        <translation>GMT+14 ore     Isole della Linea</translation>
     </message>
     <message>
         <source>Select Time Zone</source>
@@ -485,6 +485,14 @@ Per questo metodo l&apos;orologio deve essere regolato con precisione.  Fare cli
     <message>
         <source>dddd, MMMM dd, yyyy</source>
         <translation>dddd d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>a decimal point</source>
+        <translation>un punto decimale</translation>
+    </message>
+    <message>
+        <source>a decimal point or &quot;%1&quot;</source>
+        <translation>un punto decimale o &quot;%1&quot;</translation>
     </message>
 </context>
 </TS>

@@ -124,91 +124,91 @@ Voor deze methode moet uw horloge nauwkeurig gelijk staan.  Klik op de internetl
     </message>
     <message>
         <source>GMT-11hrs  Midway, Samoa</source>
-        <translation>GMT-11hrs  Midway, Samoa</translation>
+        <translation>GMT-11 u  Midway, Samoa</translation>
     </message>
     <message>
         <source>GMT-10hrs  Hawaii</source>
-        <translation>GMT-10hrs  Hawaï</translation>
+        <translation>GMT-10 u  Hawaï</translation>
     </message>
     <message>
         <source>GMT-9hrs   Alaska</source>
-        <translation>GMT-9hrs   Alaska</translation>
+        <translation>GMT-9 u   Alaska</translation>
     </message>
     <message>
         <source>GMT-8hrs   US Pacific Time, Seattle, Los Angeles</source>
-        <translation>GMT-8hrs   Pacific Time (VS), Seattle, Los Angeles</translation>
+        <translation>GMT-8 u   Pacific Time (VS), Seattle, Los Angeles</translation>
     </message>
     <message>
         <source>GMT-7hrs   US Mountain Time, Denver, Phoenix</source>
-        <translation>GMT-7hrs   Mountain Time (VS), Denver, Phoenix</translation>
+        <translation>GMT-7 u   Mountain Time (VS), Denver, Phoenix</translation>
     </message>
     <message>
         <source>GMT-6hrs   US Central Time, Chicago, New Orleans</source>
-        <translation>GMT-6hrs   Central Time (VS), Chicago, New Orleans</translation>
+        <translation>GMT-6 u   Central Time (VS), Chicago, New Orleans</translation>
     </message>
     <message>
         <source>GMT-5hrs   US Eastern Time, Montreal, New York</source>
-        <translation>GMT-5hrs   Eastern Time (VS), Montreal, New York</translation>
+        <translation>GMT-5 u   Eastern Time (VS), Montreal, New York</translation>
     </message>
     <message>
         <source>GMT-4hrs   Atlantic, Nova Scotia</source>
-        <translation>GMT-4hrs   Atlantisch, Nova Scotia</translation>
+        <translation>GMT-4 u   Atlantisch, Nova Scotia</translation>
     </message>
     <message>
         <source>GMT-3hrs   Greenland</source>
-        <translation>GMT-3hrs   Groenland</translation>
+        <translation>GMT-3 u   Groenland</translation>
     </message>
     <message>
         <source>GMT-2hrs  </source>
-        <translation>GMT-2hrs  </translation>
+        <translation>GMT-2 u  </translation>
     </message>
     <message>
         <source>GMT-1hrs  </source>
-        <translation>GMT-1hrs  </translation>
+        <translation>GMT-1 u  </translation>
     </message>
     <message>
         <source>GMT 0hrs   Western European Time, Greenwich</source>
-        <translation>GMT 0hrs   West-Europese tijd, Greenwich</translation>
+        <translation>GMT 0 u   West-Europese tijd, Greenwich</translation>
     </message>
     <message>
         <source>GMT+1hrs   Middle European Time</source>
-        <translation>GMT+1hrs   Midden-Europese tijd</translation>
+        <translation>GMT+1 u   Midden-Europese tijd</translation>
     </message>
     <message>
         <source>GMT+2hrs   Eastern European Time</source>
-        <translation>GMT+2hrs   Oost-Europese tijd</translation>
+        <translation>GMT+2 u   Oost-Europese tijd</translation>
     </message>
     <message>
         <source>GMT+3hrs   Moscow</source>
-        <translation>GMT+3hrs   Moskou</translation>
+        <translation>GMT+3 u   Moskou</translation>
     </message>
     <message>
         <source>GMT+4hrs   Gorki</source>
-        <translation>GMT+4hrs   Gorki</translation>
+        <translation>GMT+4 u   Gorki</translation>
     </message>
     <message>
         <source>GMT+5hrs   </source>
-        <translation>GMT+5hrs   </translation>
+        <translation>GMT+5 u   </translation>
     </message>
     <message>
         <source>GMT+6hrs</source>
-        <translation>GMT+6hrs</translation>
+        <translation>GMT+6 u</translation>
     </message>
     <message>
         <source>GMT+7hrs</source>
-        <translation>GMT+7hrs</translation>
+        <translation>GMT+7 u</translation>
     </message>
     <message>
         <source>GMT+8hrs   China</source>
-        <translation>GMT+8hrs   China</translation>
+        <translation>GMT+8 u   China</translation>
     </message>
     <message>
         <source>GMT+9hrs   Japan, Korea</source>
-        <translation>GMT+9hrs   Japan, Korea</translation>
+        <translation>GMT+9 u   Japan, Korea</translation>
     </message>
     <message>
         <source>GMT+10hrs</source>
-        <translation>GMT+10hrs</translation>
+        <translation>GMT+10 u</translation>
     </message>
     <message>
         <source>GMT+11</source>
@@ -220,55 +220,55 @@ Voor deze methode moet uw horloge nauwkeurig gelijk staan.  Klik op de internetl
     </message>
     <message>
         <source>GMT-9:30hrs   Marquesas</source>
-        <translation>GMT-9:30hrs   Marquesaseilanden</translation>
+        <translation>GMT-9:30 u   Marquesaseilanden</translation>
     </message>
     <message>
         <source>GMT-3:30hrs   Newfoundland</source>
-        <translation>GMT-3:30hrs   Newfoundland</translation>
+        <translation>GMT-3:30 u   Newfoundland</translation>
     </message>
     <message>
         <source>GMT+3:30hrs   Iran</source>
-        <translation>GMT+3:30hrs   Iran</translation>
+        <translation>GMT+3:30 u   Iran</translation>
     </message>
     <message>
         <source>GMT+4:30hrs   Afghanistan</source>
-        <translation>GMT+4:30hrs   Afghanistan</translation>
+        <translation>GMT+4:30 u   Afghanistan</translation>
     </message>
     <message>
         <source>GMT+5:30hrs   India, Sri Lanka</source>
-        <translation>GMT+5:30hrs   India, Sri Lanka</translation>
+        <translation>GMT+5:30 u   India, Sri Lanka</translation>
     </message>
     <message>
         <source>GMT+5:45hrs   Nepal</source>
-        <translation>GMT+5:45hrs   Nepal</translation>
+        <translation>GMT+5:45 u   Nepal</translation>
     </message>
     <message>
         <source>GMT+6:30hrs   Myanmar</source>
-        <translation>GMT+6:30hrs   Myanmar</translation>
+        <translation>GMT+6:30 u   Myanmar</translation>
     </message>
     <message>
         <source>GMT+8:45hrs   Eucla</source>
-        <translation>GMT+8:45hrs   Eucla</translation>
+        <translation>GMT+8:45 u   Eucla</translation>
     </message>
     <message>
         <source>GMT+9:30hrs   Central Australia</source>
-        <translation>GMT+9:30hrs   Centraal-Australië</translation>
+        <translation>GMT+9:30 u   Centraal-Australië</translation>
     </message>
     <message>
         <source>GMT+10:30hrs  Lord Howe Island</source>
-        <translation>GMT+10:30hrs  Lord Howe-eiland</translation>
+        <translation>GMT+10:30 u  Lord Howe-eiland</translation>
     </message>
     <message>
         <source>GMT+12:45hrs  Chatham Islands</source>
-        <translation>GMT+12:45hrs  Chathameilanden</translation>
+        <translation>GMT+12:45 u  Chathameilanden</translation>
     </message>
     <message>
         <source>GMT+13hrs     Tonga, Samoa</source>
-        <translation>GMT+13hrs     Tonga, Samoa</translation>
+        <translation>GMT+13 u     Tonga, Samoa</translation>
     </message>
     <message>
         <source>GMT+14hrs     Line Islands</source>
-        <translation>GMT+14hrs     Line-eilanden</translation>
+        <translation>GMT+14 u     Line-eilanden</translation>
     </message>
     <message>
         <source>Select Time Zone</source>
@@ -485,6 +485,14 @@ Voor deze methode moet uw horloge nauwkeurig gelijk staan.  Klik op de internetl
     <message>
         <source>dddd, MMMM dd, yyyy</source>
         <translation>dddd d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>a decimal point</source>
+        <translation>een decimale punt</translation>
+    </message>
+    <message>
+        <source>a decimal point or &quot;%1&quot;</source>
+        <translation>een decimale punt of &quot;%1&quot;</translation>
     </message>
 </context>
 </TS>
