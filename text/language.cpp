@@ -4,6 +4,7 @@
 #include "translations/translation_data.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
@@ -108,10 +109,12 @@ QLocale localeSpeaking(const QString &language, const QLocale &locale)
 
 QString languageName(const QString &language)
 {
-    if (language == QLatin1String("en"))
-        return QStringLiteral("English");
-    const QString name = QLocale(language).nativeLanguageName();
-    return name.isEmpty() ? language : name.left(1).toUpper() + name.mid(1);
+    // As each language names itself, without a region.
+    static const QHash<QString, QString> names{
+        {QStringLiteral("en"), QStringLiteral("English")},  {QStringLiteral("de"), QStringLiteral("Deutsch")},
+        {QStringLiteral("es"), QStringLiteral("Español")},  {QStringLiteral("fr"), QStringLiteral("Français")},
+        {QStringLiteral("it"), QStringLiteral("Italiano")}, {QStringLiteral("nl"), QStringLiteral("Nederlands")}};
+    return names.value(language, language);
 }
 
 QString takeLanguageOption(QStringList &args)

@@ -136,19 +136,19 @@ Voor deze methode moet uw horloge nauwkeurig gelijk staan.  Klik op de internetl
     </message>
     <message>
         <source>GMT-8hrs   US Pacific Time, Seattle, Los Angeles</source>
-        <translation>GMT-8 u   Pacific Time (VS), Seattle, Los Angeles</translation>
+        <translation>GMT-8 u   Pacifische tijd (VS), Seattle, Los Angeles</translation>
     </message>
     <message>
         <source>GMT-7hrs   US Mountain Time, Denver, Phoenix</source>
-        <translation>GMT-7 u   Mountain Time (VS), Denver, Phoenix</translation>
+        <translation>GMT-7 u   Mountaintijd (VS), Denver, Phoenix</translation>
     </message>
     <message>
         <source>GMT-6hrs   US Central Time, Chicago, New Orleans</source>
-        <translation>GMT-6 u   Central Time (VS), Chicago, New Orleans</translation>
+        <translation>GMT-6 u   Centrale tijd (VS), Chicago, New Orleans</translation>
     </message>
     <message>
         <source>GMT-5hrs   US Eastern Time, Montreal, New York</source>
-        <translation>GMT-5 u   Eastern Time (VS), Montreal, New York</translation>
+        <translation>GMT-5 u   Oostelijke tijd (VS), Montreal, New York</translation>
     </message>
     <message>
         <source>GMT-4hrs   Atlantic, Nova Scotia</source>
