@@ -3,7 +3,6 @@
 #include "segment_clip.h"
 
 #include "dial/label_placer.h"
-#include "text/translation.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -139,8 +138,8 @@ void paintDrawing(QPainter &p, const dial::Drawing &drawing, std::optional<dial:
                 continue;
             p.setFont(pagePixelFont(std::max(l.size * textScale, options.minLabel)));
             const QFontMetricsF fm(p.font(), p.device());
-            // Words were marked in dial/; numerals have no translation and pass as they are.
-            const QString text = translate("dial", l.text);
+            // The design put the words in the language in use once, for every writer.
+            const QString text = QString::fromStdString(l.text);
             QRectF box(0, 0, fm.horizontalAdvance(text), fm.height());
             const QPointF at = toDevice.map(qt(l.at));
             box.moveCenter(at);

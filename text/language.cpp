@@ -46,12 +46,6 @@ QSettings settings() { return QSettings(QStringLiteral("Orvane"), QStringLiteral
 
 QString keptWindowLanguage() { return spokenLanguage(settings().value(QStringLiteral("language")).toString()); }
 
-QString windowLanguage()
-{
-    const QString kept = keptWindowLanguage();
-    return kept.isEmpty() ? desktopLanguage() : kept;
-}
-
 void keepWindowLanguage(const QString &language)
 {
     QSettings s = settings();

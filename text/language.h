@@ -19,8 +19,6 @@ QString spokenLanguage(const QString &code);
 // and LANG; English where none of them is one Orvane speaks.
 QString desktopLanguage();
 
-// The window's language: the one chosen in it and kept, else the desktop's.
-QString windowLanguage();
 // The language chosen in the window and kept; empty where it follows the desktop.
 QString keptWindowLanguage();
 // Keeps the window's choice for the next start; empty follows the desktop.
